@@ -1,0 +1,29 @@
+# Shared by the set-up commands: install what is missing, then configure and
+# build one build folder. Source it; it defines functions only.
+
+KZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KZ_PACKAGES=(build-essential cmake ninja-build pkg-config
+             qt6-base-dev qt6-charts-dev libgl-dev
+             libgtest-dev libgmock-dev libbenchmark-dev
+             fonts-noto-cjk xvfb xauth)
+
+kz_install_missing() {
+    local missing=()
+    for p in "${KZ_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# kz_build FOLDER [CMAKE OPTIONS...]
+kz_build() {
+    local dir=$1
+    shift
+    cmake -S "$KZ_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+kz_install_missing
+kz_build "$KZ_ROOT/build"
+ctest --test-dir "$KZ_ROOT/build" -j "$(nproc)" --output-on-failure
