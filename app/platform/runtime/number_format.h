@@ -1,0 +1,15 @@
+// The legacy general number format (Format or Str without a pattern).
+#pragma once
+
+#include <QString>
+
+namespace kz {
+
+// Up to 15 significant digits without trailing zeros and without a leading
+// blank: "0", "2.5", "-3", "0.125". Magnitudes from 1E15 up and below 1E-4
+// take the exponent form with a signed exponent of at least two digits:
+// "1E+15", "1.5E-07". The "." is the decimal point whatever the locale.
+// Values the legacy language could not hold print as "NaN", "Inf", "-Inf".
+QString Format(double value);
+
+} // namespace kz

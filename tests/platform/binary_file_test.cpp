@@ -1,0 +1,148 @@
+#include "runtime/binary_file.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+using namespace kz;
+
+namespace {
+
+QByteArray Bytes(std::initializer_list<unsigned char> values)
+{
+    QByteArray bytes;
+    for (unsigned char v : values)
+        bytes += char(v);
+    return bytes;
+}
+
+} // namespace
+
+TEST(BinaryFile, WritesLittleEndianFields)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    BinaryWriter writer(buffer);
+    writer.writeInteger(-2);
+    writer.writeLong(0x01020304);
+    writer.writeBoolean(true);
+    writer.writeBoolean(false);
+    writer.writeSingle(1.0f);
+    writer.writeBytes("ab");
+    EXPECT_TRUE(writer.ok());
+    EXPECT_EQ(buffer.data(), Bytes({0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0x00, 0x00,
+                                    0x00, 0x00, 0x80, 0x3F, 'a', 'b'}));
+}
+
+TEST(BinaryFile, ReadsBackWhatWasWritten)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    BinaryWriter writer(&buffer);
+    writer.writeInteger(-32768);
+    writer.writeLong(-2147483647 - 1);
+    writer.writeSingle(-2.5f);
+    writer.writeDouble(0.1);
+    writer.writeBoolean(true);
+    writer.writeBytes("xyz");
+    ASSERT_TRUE(writer.ok());
+
+    BinaryReader reader(&buffer);
+    reader.seek(0);
+    EXPECT_EQ(reader.readInteger(), -32768);
+    EXPECT_EQ(reader.readLong(), -2147483647 - 1);
+    EXPECT_EQ(reader.readSingle(), -2.5f);
+    EXPECT_EQ(reader.readDouble(), 0.1);
+    EXPECT_TRUE(reader.readBoolean());
+    EXPECT_EQ(reader.readBytes(3), QByteArray("xyz"));
+    EXPECT_TRUE(reader.ok());
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(BinaryFile, AnyNonZeroBooleanIsTrue)
+{
+    QByteArray data = Bytes({0x01, 0x00, 0x00, 0x00});
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    BinaryReader reader(buffer);
+    EXPECT_TRUE(reader.readBoolean());
+    EXPECT_FALSE(reader.readBoolean());
+    EXPECT_TRUE(reader.ok());
+}
+
+TEST(BinaryFile, ReadingPastTheEndFails)
+{
+    QByteArray data = Bytes({0x05, 0x00, 0x07});
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    BinaryReader reader(buffer);
+    EXPECT_EQ(reader.readInteger(), 5);
+    EXPECT_TRUE(reader.ok());
+    EXPECT_EQ(reader.readInteger(), 0);  // only one byte left
+    EXPECT_FALSE(reader.ok());
+}
+
+TEST(BinaryFile, FailureIsSticky)
+{
+    QByteArray data = Bytes({0x01, 0x00, 0x02, 0x00});
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    BinaryReader reader(buffer);
+    EXPECT_EQ(reader.readLong(), 0x00020001);
+    EXPECT_EQ(reader.readInteger(), 0);
+    reader.seek(0);
+    EXPECT_EQ(reader.readInteger(), 0);
+    EXPECT_FALSE(reader.ok());
+}
+
+TEST(BinaryFile, OversizedOrNegativeByteCountFails)
+{
+    QByteArray data("abc");
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    BinaryReader huge(buffer);
+    EXPECT_TRUE(huge.readBytes(2'000'000'000).isEmpty());
+    EXPECT_FALSE(huge.ok());
+    EXPECT_EQ(buffer.pos(), 0);
+
+    BinaryReader negative(buffer);
+    EXPECT_TRUE(negative.readBytes(-1).isEmpty());
+    EXPECT_FALSE(negative.ok());
+}
+
+TEST(BinaryFile, ZeroBytesAtTheEndIsFine)
+{
+    QByteArray data("ab");
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    BinaryReader reader(buffer);
+    EXPECT_EQ(reader.readBytes(2), QByteArray("ab"));
+    EXPECT_TRUE(reader.readBytes(0).isEmpty());
+    EXPECT_TRUE(reader.ok());
+}
+
+TEST(BinaryFile, SeekThenOverwrite)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    BinaryWriter writer(buffer);
+    writer.writeLong(0);
+    writer.seek(0);
+    writer.writeInteger(1);
+    EXPECT_EQ(writer.pos(), 2);
+    EXPECT_TRUE(writer.ok());
+    EXPECT_EQ(buffer.data(), Bytes({0x01, 0x00, 0x00, 0x00}));
+
+    writer.seek(-1);
+    EXPECT_FALSE(writer.ok());
+}
+
+TEST(BinaryFile, WriteToReadOnlyDeviceFails)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    BinaryWriter writer(buffer);
+    writer.writeInteger(1);
+    EXPECT_FALSE(writer.ok());
+}
