@@ -1,0 +1,46 @@
+// The engine's only way to the user: message boxes, the beep, the hourglass,
+// the progress window and yielding to the event loop. The program installs
+// its widgets behind it; tests install a scripted one.
+#pragma once
+
+#include <QString>
+
+namespace kz {
+
+// Message box buttons, icons and answers keep the values callers know.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
+    vbDefaultButton2 = 256, vbDefaultButton3 = 512,
+};
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+
+class UiSeam {
+public:
+    virtual ~UiSeam() = default;
+    // An empty title means the application title "Kelvorzun".
+    virtual int messageBox(const QString& prompt, int style, const QString& title) = 0;
+    virtual void beep() = 0;
+    virtual void setHourglass(bool busy) = 0;
+    virtual void showProcessing(const QString& caption, const QString& info, const QString& processing,
+                                bool fatal, bool showNow, bool saveJob) = 0;
+    // False when the user stopped the job.
+    virtual bool setProcessingProgress(const QString& text, float ratio) = 0;
+    virtual void endProcessing() = 0;
+    // Lets the event loop run; callers throttle it to a few tens of milliseconds.
+    virtual void yieldToEvents() = 0;
+};
+
+// The installed seam; until one is installed, a silent one that answers
+// every box with its first button and never stops a job.
+UiSeam& ui();
+void installUi(UiSeam* seam);
+
+inline int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {})
+{
+    return ui().messageBox(prompt, style, title);
+}
+inline void Beep() { ui().beep(); }
+
+} // namespace kz
