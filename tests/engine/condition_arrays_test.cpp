@@ -52,20 +52,17 @@ TEST_F(ConditionArraysTest, AppendThatDoesNotFitChangesNothing)
 {
     const Condition five = MakeCondition(2, {Row(3, 0, 1), Row(3, 0, 2), Row(3, 0, 3), Row(3, 0, 4), Row(3, 0, 5)});
     Condition dst = MakeCondition(1, {Row(4, 0, 7)});
-    Integer pos = 10;
     const Condition before = dst;
+    Integer pos = 11;  // rows 11 to 15 would overwrite the end entry
     EXPECT_FALSE(AppendCondition(dst, pos, std::span<const Condition>(&five, 1), 0));
-    EXPECT_EQ(pos, 10);
+    EXPECT_EQ(pos, 11);
     EXPECT_EQ(std::memcmp(dst.data(), before.data(), sizeof dst), 0);
     pos = 10;  // rows 10 to 14 fit exactly
-    const Condition four = MakeCondition(2, {Row(3, 0, 1), Row(3, 0, 2), Row(3, 0, 3), Row(3, 0, 4)});
-    Condition wide{};
-    EXPECT_TRUE(AppendCondition(wide, pos, std::span<const Condition>(&four, 1), 0));
-    pos = 11;
-    EXPECT_TRUE(AppendCondition(wide, pos, std::span<const Condition>(&four, 1), 0));
+    EXPECT_TRUE(AppendCondition(dst, pos, std::span<const Condition>(&five, 1), 0));
     EXPECT_EQ(pos, 15);
-    EXPECT_EQ(wide[14].Code, MakeQC(0, 4));
-    EXPECT_EQ(wide[15].KindRank, 0);
+    EXPECT_EQ(dst[0].Code, 3);
+    EXPECT_EQ(dst[14].Code, MakeQC(0, 5));
+    EXPECT_EQ(dst[15].KindRank, 0);
 }
 
 TEST_F(ConditionArraysTest, StoreAlwaysLeavesAnEndEntry)
