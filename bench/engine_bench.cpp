@@ -1,0 +1,129 @@
+// The engine's two whole-table jobs on a million samples: restoring the ID
+// order of a loaded table, and checking and repairing every sample's answers
+// as a structure change does.
+#include <benchmark/benchmark.h>
+
+#include <QVector>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "answer_check.h"
+#include "answer_store.h"
+#include "question_codes.h"
+#include "question_limit_check.h"
+#include "sample_sort.h"
+#include "survey.h"
+
+namespace {
+
+using namespace kz;
+
+constexpr Long kSamples = 1'000'000;
+
+kz::SampleRec BlankSample(Long id)
+{
+    kz::SampleRec rec;
+    rec.SampleID = id;
+    rec.Ano.fill(0, survey.AnoBytes / 2 + 1);
+    rec.Essay.resize(survey.EssayCount + 1);
+    return rec;
+}
+
+void BM_SortSamplesByID(benchmark::State& state)
+{
+    survey = Survey{};
+    samples = SampleTable{};
+    InitBitMasks();
+    std::vector<Long> ids(static_cast<size_t>(kSamples));
+    std::iota(ids.begin(), ids.end(), 1);
+    std::shuffle(ids.begin(), ids.end(), std::mt19937(7));
+    QVector<kz::SampleRec> shuffled;
+    shuffled.reserve(kSamples);
+    for (Long id : ids)
+        shuffled.append(BlankSample(id));
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        samples.Samples = shuffled;
+        samples.Samples.detach();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(SortSamplesByID());
+    }
+    state.SetItemsProcessed(state.iterations() * kSamples);
+    samples = SampleTable{};
+}
+BENCHMARK(BM_SortSamplesByID)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// Ten questions: single and multiple answers, an other choice with free
+// text, two questions asked only of some respondents. The answers carry the
+// faults the checks repair: missing choices, duplicates, exclusive mixes,
+// misplaced texts and answers outside a question's limit.
+void BuildCheckSurvey()
+{
+    survey = Survey{};
+    samples = SampleTable{};
+    InitBitMasks();
+    for (Integer q = 0; q < 10; ++q) {
+        QuestionRec& rec = survey.Questions[q];
+        rec.MaxAnswers = q % 3 == 1 ? 3 : 1;
+        rec.ChoiceCount = static_cast<Integer>(4 + q % 4);
+        survey.Choices(q, 0).Attr = 1 << AttrExclusive;
+        const Integer other = static_cast<Integer>(rec.ChoiceCount - 1);
+        survey.Choices(q, other).Attr = (1 << AttrOther) | (1 << AttrEssay);
+    }
+    survey.QuestionCount = 10;
+    survey.QuestionLimit[4][1] = LimitItem{3, MakeQC(0, 1)};
+    survey.QuestionLimit[7][1] = LimitItem{3, MakeQC(4, 2)};
+    survey.CheckOptions = 0;
+    ComputeAnswerLayout();
+
+    std::mt19937 rng(11);
+    QVector<Integer> counts(survey.QuestionCount);
+    QVector<Integer> codes(survey.AnswerSlotCount);
+    QVector<QString> texts(survey.AnswerSlotCount);
+    samples.Samples.reserve(kSamples);
+    for (Long s = 0; s < kSamples; ++s) {
+        samples.Samples.append(BlankSample(s + 1));
+        int k = 0;
+        for (Integer q = 0; q < survey.QuestionCount; ++q) {
+            const Integer max = survey.Questions[q].MaxAnswers;
+            const int bitsTop = (1 << survey.AnswerLayout[q].BitsPerSlot) - 1;  // beyond ChoiceCount: missing
+            counts[q] = static_cast<Integer>(std::uniform_int_distribution<int>(1, max)(rng));
+            for (int i = 0; i < counts[q]; ++i, ++k) {
+                codes[k] = static_cast<Integer>(std::uniform_int_distribution<int>(1, bitsTop)(rng));
+                texts[k] = rng() % 4 == 0 ? QStringLiteral("text") : QString();
+            }
+        }
+        WriteSampleAnswers(s, counts, codes, texts);
+    }
+}
+
+void BM_CheckSampleAnswers(benchmark::State& state)
+{
+    BuildCheckSurvey();
+    const QVector<kz::SampleRec> pristine = samples.Samples;
+    QVector<Integer> counts;
+    QVector<Integer> codes;
+    QVector<QString> texts;
+    for (auto _ : state) {
+        state.PauseTiming();
+        samples.Samples = pristine;
+        samples.Samples.detach();
+        state.ResumeTiming();
+        for (Long s = 0; s < kSamples; ++s) {
+            ReadSampleAnswers(s, counts, codes, texts);
+            CheckSampleAnswers(s, counts, codes, texts, false, nullptr);
+            WriteSampleAnswers(s, counts, codes, texts);
+            CheckSampleLimits(s, false, nullptr);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kSamples);
+    samples = SampleTable{};
+}
+BENCHMARK(BM_CheckSampleAnswers)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+} // namespace
+
+BENCHMARK_MAIN();
