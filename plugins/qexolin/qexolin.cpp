@@ -11,7 +11,7 @@ std::string result;
 
 // Position of question k's (from 1) first answer in the flat arrays, or -1
 // when the counts do not reach that question.
-int32_t sectionIndex(int k, int16_t questionCount, const int16_t* counts)
+int32_t SectionIndex(int k, int16_t questionCount, const int16_t* counts)
 {
     if (k < 1 || k > questionCount || !counts)
         return -1;
@@ -25,7 +25,7 @@ bool appendFirstText(int question, int16_t questionCount, const int16_t* counts,
                      const KZStringArray* texts)
 {
     KZString text;
-    if (KZStringArrayGet(texts, sectionIndex(question, questionCount, counts), &text) != 0)
+    if (KZStringArrayGet(texts, SectionIndex(question, questionCount, counts), &text) != 0)
         return false;
     if (text)
         result.append(text, static_cast<size_t>(KZStringLength(text)));

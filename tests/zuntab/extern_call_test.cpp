@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -109,6 +110,9 @@ TEST(CountedStrings, KeepLengthAndTerminator)
     EXPECT_EQ(KZStringLength(s.get()), 3);
     EXPECT_EQ(s.get()[2], 'b');
     EXPECT_EQ(s.get()[3], '\0');
+    int32_t prefix = 0;  // the header promises the count in the 32 bits before the bytes
+    std::memcpy(&prefix, s.get() - sizeof prefix, sizeof prefix);
+    EXPECT_EQ(prefix, 3);
     OwnedString blank(KZStringAlloc(nullptr, 2));
     EXPECT_EQ(std::string(blank.get(), 3), std::string(3, '\0'));
     EXPECT_EQ(KZStringAlloc("x", -1), nullptr);

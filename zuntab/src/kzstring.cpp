@@ -6,11 +6,12 @@
 
 namespace {
 
-// The count sits in a header before the bytes; the header keeps the bytes
-// aligned for any use a plug-in makes of them.
-struct alignas(8) Header {
+// The count sits in the 32 bits just before the bytes, where a plug-in
+// written against kzplugin.h may read it directly.
+struct Header {
     int32_t length;
 };
+static_assert(sizeof(Header) == 4, "no padding between the count and the bytes");
 
 Header* headerOf(const char* s) { return reinterpret_cast<Header*>(const_cast<char*>(s)) - 1; }
 
