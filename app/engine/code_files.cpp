@@ -51,11 +51,15 @@ void FillFromFile(const QString& path, QString& code, QString& label)
         return;
     SequentialFields fields(FromCp932(file.readAll()));
     while (!fields.atEnd()) {
-        QString entryCode = fields.next();
-        while ((entryCode.isEmpty() || entryCode.startsWith(QLatin1Char('\''))) && !fields.atEnd())
-            entryCode = fields.next();
-        if (entryCode.isEmpty() || entryCode.startsWith(QLatin1Char('\'')) || fields.atEnd())
-            return;  // no entry left, or a code without its label
+        const QString entryCode = fields.next();
+        if (entryCode.isEmpty() || entryCode.startsWith(QLatin1Char('\''))) {
+            // The whole entry is skipped: a comment line "'code,label" must
+            // not pair its label with the next line's code.
+            fields.skipLine();
+            continue;
+        }
+        if (fields.atEnd())
+            return;  // a code without its label
         const QString entryLabel = fields.next();
         if (Matches(entryCode, entryLabel, code, label)) {
             if (!IsGiven(code))

@@ -12,10 +12,12 @@ bool SequentialFields::atLineEnd() const { return text_[pos_] == u'\r' || text_[
 
 void SequentialFields::skipDelimiter()
 {
+    lineEnded_ = true;
     if (atEnd())
         return;
     if (text_[pos_] == u',') {
         ++pos_;
+        lineEnded_ = false;
         return;
     }
     if (text_[pos_] == u'\r')
@@ -47,6 +49,12 @@ QString SequentialFields::next()
     }
     skipDelimiter();
     return field;
+}
+
+void SequentialFields::skipLine()
+{
+    while (!lineEnded_ && !atEnd())
+        next();
 }
 
 } // namespace kz

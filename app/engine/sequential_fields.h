@@ -13,6 +13,8 @@ public:
     bool atEnd() const { return pos_ >= text_.size(); }
     // The next field and its delimiter consumed; "" at the end.
     QString next();
+    // Drops the fields left on the line of the field just read.
+    void skipLine();
 
 private:
     bool atLineEnd() const;
@@ -20,6 +22,7 @@ private:
 
     QString text_;
     qsizetype pos_ = 0;
+    bool lineEnded_ = false;  // the last field ended its line
 };
 
 } // namespace kz

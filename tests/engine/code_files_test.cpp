@@ -119,6 +119,19 @@ TEST_F(LookupChoiceCodeTest, CodeWithoutLabelAtTheEndMatchesNothing)
     EXPECT_EQ(label, "?");
 }
 
+TEST_F(LookupChoiceCodeTest, CommentAndCodelessLinesAreSkippedWhole)
+{
+    WriteCodeFile("jobs.txt", "'code,label\r\n,無名\r\n1,一\r\n2,二");
+    QString code = QStringLiteral("1");
+    QString label = QStringLiteral("?");
+    Lookup(code, label);
+    EXPECT_EQ(label, "一");
+    code = QStringLiteral("?");
+    label = QStringLiteral("二");
+    Lookup(code, label);
+    EXPECT_EQ(code, "2");
+}
+
 TEST(SequentialFieldsTest, FieldsEndAtCommasAndLineEnds)
 {
     SequentialFields fields(QStringLiteral(" a , \"b,c\" x,\r\nd\n\re"));
