@@ -210,8 +210,15 @@ void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>&
             workTexts[i] = texts.value(read + i);
         }
         read += std::max<Integer>(n, 0);
-        if (context != nullptr)
+        if (context != nullptr) {
             context->first = static_cast<int>(written);
+            // A question without answers comes out with one, typed nowhere:
+            // the context gets an empty entry for it so later answers stay aligned.
+            if (n < 1 && written <= context->answerStart.size() && written <= context->answerLength.size()) {
+                context->answerStart.insert(written, 0);
+                context->answerLength.insert(written, 0);
+            }
+        }
         CheckQuestionAnswers(sample, q, n, workCodes, workTexts, report, true, context);
         if (outCodes.size() < written + n) {
             outCodes.resize(written + n);

@@ -63,9 +63,9 @@ void MakeUnanswered(Long sample, Integer q)
     WriteQuestionAnswers(sample, q, slotCount, QVector<Integer>(slotCount, 0), QVector<QString>(slotCount));
 }
 
-// The parent question and choice the limit's first row names, when completing
-// that parent with the choice can repair the limit: a required row (not an
-// exclusion) on an existing question and one of its real choices.
+// The parent question and choice the limit's first row names, when that row
+// may be completed: a required row (not an exclusion) on an existing question
+// and one of its choices.
 bool CompletableParent(Integer q, Integer& parent, Integer& choice)
 {
     const LimitItem& row = survey.QuestionLimit[q][1];
@@ -73,7 +73,7 @@ bool CompletableParent(Integer q, Integer& parent, Integer& choice)
     if (kind == 0 || kind >= FirstExcludingKind)
         return false;
     SplitQC(row.Code, parent, choice);
-    return parent < survey.QuestionCount && choice > 0 && choice < survey.Questions[parent].ChoiceCount;
+    return parent < survey.QuestionCount && choice < survey.Questions[parent].ChoiceCount;
 }
 
 } // namespace
@@ -92,8 +92,9 @@ void CheckQuestionLimit(Long sample, Integer q, bool report, ReportContext* cont
     Integer parent = 0;
     Integer choice = 0;
     if ((survey.CheckOptions & CheckLimitToUnanswered) == 0 && CompletableParent(q, parent, choice)) {
-        // An answered parent is the user's: the finding stays.
-        if (IsAnswered(sample, parent))
+        // An answered parent is the user's, and an unanswered parent already
+        // holds choice 0: either way the finding stays.
+        if (choice == 0 || IsAnswered(sample, parent))
             return;
         // Each step answers a question that was unanswered, so the chain ends.
         WriteQuestionAnswers(sample, parent, 1, QVector<Integer>{choice}, QVector<QString>(1));

@@ -134,12 +134,16 @@ Long NextFreeID()
     // Counted in 64 bits: the range may end at the top of the Long range.
     constexpr qint64 LongMax = std::numeric_limits<Long>::max();
     qint64 c = std::max(samples.NextIDCursor, samples.IDRangeLow);
-    // The table ascends, so a run of used IDs is a run of neighbouring records.
+    // The table ascends, so a run of used IDs is a run of neighbouring records;
+    // a loaded table may hold equal neighbours, which are stepped over.
+    const QVector<SampleRec>& table = std::as_const(samples.Samples);
     Long pos = FindSamplePos(static_cast<Long>(c));
     while (pos >= 0 && c <= samples.IDRangeHigh) {
         ++c;
-        const Long next = pos + 1;
-        pos = next < SampleCount() && std::as_const(samples.Samples)[next].SampleID == c ? next : -1;
+        Long next = pos + 1;
+        while (next < SampleCount() && table[next].SampleID < c)
+            ++next;
+        pos = next < SampleCount() && table[next].SampleID == c ? next : -1;
     }
     if (c > samples.IDRangeHigh) {
         samples.NextIDCursor = static_cast<Long>(std::min(c, LongMax));

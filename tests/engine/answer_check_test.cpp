@@ -342,6 +342,18 @@ TEST_F(AnswerCheckTest, SampleCheckOfAQuestionWithoutAnswersOverwritesNothing)
     EXPECT_EQ(Take(2, codes, texts), A({0, 2}));
 }
 
+TEST_F(AnswerCheckTest, SampleCheckGivesAnEmptyContextEntryToAQuestionWithoutAnswers)
+{
+    ui_.expectBox(vbOK);
+    QVector<Integer> counts{0, 1};
+    QVector<Integer> codes{7};
+    QVector<QString> texts{""};
+    ReportContext context = Context(QStringLiteral("-7"), {2});
+    CheckSampleAnswers(0, counts, codes, texts, true, &context);
+    EXPECT_EQ(OnlyBox(), QStringLiteral("Q2 年代の回答は存在しない選択肢(7)を回答してます"));
+    EXPECT_EQ(context.answerStart, (QVector<int>{0, 2}));
+}
+
 // --- question limits ---
 
 // Question 1 "親" (0..2), question 2 "子" (0..2, choice 2 with free text, up to
@@ -416,6 +428,16 @@ TEST_F(QuestionLimitTest, LimitsThatCannotBeCompletedMakeTheQuestionUnanswered)
         EXPECT_LT(parent.codes[0], survey.Questions[0].ChoiceCount);
         EXPECT_EQ(Stored(0, 1), Unanswered) << "limit row code " << limit[1].Code;
     }
+}
+
+TEST_F(QuestionLimitTest, RowOnChoice0OfAnUnansweredParentLeavesTheFinding)
+{
+    // Asked of those who left question 1 unanswered and gave 1 to question 3.
+    survey.QuestionLimit[1] = test::MakeCondition(0, {Row(3, 0, 0), Row(3, 2, 1)});
+    Store(0, 1, {1});
+    CheckSampleLimits(0, false, nullptr);
+    EXPECT_EQ(Stored(0, 0), Unanswered);
+    EXPECT_EQ(Stored(0, 1), A({1}));
 }
 
 TEST_F(QuestionLimitTest, ChainOfParentsIsCompletedUpwards)

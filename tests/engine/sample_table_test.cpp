@@ -344,6 +344,14 @@ TEST_F(SampleIDIssueTest, GapsBelowTheCursorAreFilledOnlyWhenItIsSetLower)
     EXPECT_EQ(NextFreeID(), 104) << "skips the run of used IDs 102, 103";
 }
 
+TEST_F(SampleIDIssueTest, EqualNeighboursOfALoadedTableAreNotIssued)
+{
+    SetRange(1, 10);
+    AddSamples({5, 5, 6, 7});
+    samples.NextIDCursor = 5;
+    EXPECT_EQ(NextFreeID(), 8);
+}
+
 TEST_F(SampleIDIssueTest, TopOfTheLongRangeDoesNotOverflow)
 {
     SetRange(LongMax - 2, LongMax);
