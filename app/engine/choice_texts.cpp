@@ -13,25 +13,26 @@ constexpr QChar CR = u'\r';
 
 bool IsChoice(Integer q, Integer c) { return q >= 0 && q < MaxQuestions && c >= 0 && c < MaxChoices; }
 
-bool HasAttr(const ChoiceRec& choice, ChoiceAttr bit) { return (choice.Attr & (1 << bit)) != 0; }
+bool HasAttr(Integer q, Integer c, ChoiceAttr bit) { return ChoiceHasAttr(q, c, bit) != 0; }
 
-QString AttributeTags(const ChoiceRec& choice)
+QString AttributeTags(Integer q, Integer c)
 {
+    const ChoiceRec& choice = survey.Choices(q, c);
     QString tags;
-    if (HasAttr(choice, AttrEssay)) {
-        if (HasAttr(choice, AttrQuantity))
+    if (HasAttr(q, c, AttrEssay)) {
+        if (HasAttr(q, c, AttrQuantity))
             tags += QStringLiteral("［数値:") + Format(choice.Low) + QLatin1Char('-') + Format(choice.High)
                     + QStringLiteral("］");
-        else if (HasAttr(choice, AttrCoded))
+        else if (HasAttr(q, c, AttrCoded))
             tags += QStringLiteral("[ｺｰﾄﾞ:") + choice.CodeFile + QLatin1Char(']');
         else
             tags += QStringLiteral("［記述］");
     }
-    if (HasAttr(choice, AttrExclusive))
+    if (HasAttr(q, c, AttrExclusive))
         tags += QStringLiteral("［排他］");
-    if (HasAttr(choice, AttrOther))
+    if (HasAttr(q, c, AttrOther))
         tags += QStringLiteral("［その他］");
-    if (HasAttr(choice, AttrMultiple))
+    if (HasAttr(q, c, AttrMultiple))
         tags += QStringLiteral("［複数］");
     return tags;
 }
@@ -45,10 +46,9 @@ QString ChoiceLabel(Integer q, Integer c, bool withCode, bool withTags)
         s = QLatin1Char('(') + ChoiceCodeText(q, c) + QLatin1Char(')');
     if (!IsChoice(q, c))
         return s;
-    const ChoiceRec& choice = survey.Choices(q, c);
-    s += choice.Text;
+    s += survey.Choices(q, c).Text;
     if (withTags)
-        s += AttributeTags(choice);
+        s += AttributeTags(q, c);
     return s;
 }
 
@@ -81,7 +81,7 @@ QString ChoiceTextBlock(Integer q, Integer c)
 Integer FindOtherChoice(Integer q)
 {
     for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
-        if (HasAttr(survey.Choices(q, c), AttrOther))
+        if (HasAttr(q, c, AttrOther))
             return c;
     }
     return -1;
@@ -92,7 +92,7 @@ std::vector<bool> MarkEssayQuestions(bool flag)
     std::vector<bool> result(static_cast<size_t>(survey.QuestionCount), !flag);
     for (Integer q = 0; q < survey.QuestionCount; ++q) {
         for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
-            if (HasAttr(survey.Choices(q, c), AttrEssay)) {
+            if (HasAttr(q, c, AttrEssay)) {
                 result[static_cast<size_t>(q)] = true;
                 break;
             }

@@ -12,6 +12,13 @@ namespace kz {
 // The last entry a row may take: entry 15 stays the end entry.
 inline constexpr int LastRowEntry = ZUNTAB_CONDITION_ENTRIES - 2;
 
+// Kinds of a row; kinds 4 to 15 all exclude.
+enum LimitKind : Integer { KindEnd = 0, KindOr = 1, KindRangeEnd = 2, KindRequired = 3, KindExclude = 4 };
+
+inline Integer LimitKindOf(const LimitItem& item) { return static_cast<Integer>(item.KindRank & 0x0F); }
+// The rank of the answer a row tests; 0 = any answer.
+inline Integer LimitRankOf(const LimitItem& item) { return static_cast<Integer>((item.KindRank >> 4) & 0x7F); }
+
 // Head mask 0, every entry from 1 ended (Codes left as they are); pos = 1,
 // the next free entry.
 void ClearCondition(Condition& cond, Integer& pos);

@@ -10,14 +10,9 @@ namespace kz {
 
 namespace {
 
-enum LimitKind : Integer { KindOr = 1, KindRangeEnd = 2, KindRequired = 3, KindExclude = 4 };
-
-Integer KindOf(const LimitItem& item) { return static_cast<Integer>(item.KindRank & 0x0F); }
-Integer RankOf(const LimitItem& item) { return static_cast<Integer>((item.KindRank >> 4) & 0x7F); }
-
 QString RankText(const LimitItem& item)
 {
-    const Integer rank = RankOf(item);
+    const Integer rank = LimitRankOf(item);
     return rank > 0 ? QString::number(rank) + QStringLiteral("位に") : QString();
 }
 
@@ -66,7 +61,7 @@ QString ConditionItemsText(const Condition& cond, bool longForm)
     QString s;
     // The last entry is never a row.
     for (size_t i = 1; i <= LastRowEntry && cond[i].KindRank != 0; ++i) {
-        s += Joiner(KindOf(cond[i]));
+        s += Joiner(LimitKindOf(cond[i]));
         s += RankText(cond[i]);
         Integer q = 0;
         Integer c = 0;
@@ -86,7 +81,7 @@ QString LimitRowText(const Condition& cond, Integer index)
         return {};
     const LimitItem& row = cond[static_cast<size_t>(index)];
     QString s;
-    switch (KindOf(row)) {
+    switch (LimitKindOf(row)) {
     case KindOr:
         s = QStringLiteral("　又は") + RankText(row);
         break;

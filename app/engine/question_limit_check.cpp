@@ -14,8 +14,6 @@ namespace kz {
 
 namespace {
 
-constexpr int FirstExcludingKind = 4;  // kinds 4 to 15 exclude
-
 // q's stored codes; count receives how many answers they hold.
 QVector<Integer> StoredCodes(Long sample, Integer q, Integer& count)
 {
@@ -69,8 +67,8 @@ void MakeUnanswered(Long sample, Integer q)
 bool CompletableParent(Integer q, Integer& parent, Integer& choice)
 {
     const LimitItem& row = survey.QuestionLimit[q][1];
-    const int kind = row.KindRank & 0xF;
-    if (kind == 0 || kind >= FirstExcludingKind)
+    const Integer kind = LimitKindOf(row);
+    if (kind == KindEnd || kind >= KindExclude)
         return false;
     SplitQC(row.Code, parent, choice);
     return parent < survey.QuestionCount && choice < survey.Questions[parent].ChoiceCount;

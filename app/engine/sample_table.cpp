@@ -11,15 +11,6 @@ namespace kz {
 
 namespace {
 
-// The hourglass pointer while records move.
-class Hourglass {
-public:
-    Hourglass() { ui().setHourglass(true); }
-    ~Hourglass() { ui().setHourglass(false); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
-
 SampleRec BlankSample(Long id)
 {
     SampleRec rec;
@@ -71,20 +62,20 @@ Long AppendSampleRec(Long id)
     if (IsUsed(id, pos))
         return -1;
     pos = std::max<Long>(pos, 0);
-    Hourglass busy;
+    HourglassScope busy;
     samples.Samples.insert(pos, BlankSample(id));
     return pos;
 }
 
 void DeleteSampleRec(Long pos)
 {
-    Hourglass busy;
+    HourglassScope busy;
     samples.Samples.remove(pos);
 }
 
 Long PutSampleRec(Long pos, Long id)
 {
-    Hourglass busy;
+    HourglassScope busy;
     Long insertAt = 0;
     if (IsUsed(id, insertAt))
         return -1;
@@ -99,7 +90,7 @@ Long PutSampleRec(Long pos, Long id)
 
 void MoveSampleRec(Long from, Long to)
 {
-    Hourglass busy;
+    HourglassScope busy;
     const SampleRec moved = samples.Samples[from];
     ShiftSampleRecs(from, to);
     samples.Samples[to] = moved;

@@ -43,4 +43,13 @@ inline int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& ti
 }
 inline void Beep() { ui().beep(); }
 
+// The hourglass pointer for the life of the guard.
+class HourglassScope {
+public:
+    HourglassScope() { ui().setHourglass(true); }
+    ~HourglassScope() { ui().setHourglass(false); }
+    HourglassScope(const HourglassScope&) = delete;
+    HourglassScope& operator=(const HourglassScope&) = delete;
+};
+
 } // namespace kz

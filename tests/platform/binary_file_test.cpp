@@ -16,6 +16,16 @@ QByteArray Bytes(std::initializer_list<unsigned char> values)
     return bytes;
 }
 
+// A read-only buffer over fixed bytes, for the reader tests.
+class ReadBuffer : public QBuffer {
+public:
+    explicit ReadBuffer(const QByteArray& bytes)
+    {
+        setData(bytes);
+        open(QIODevice::ReadOnly);
+    }
+};
+
 } // namespace
 
 TEST(BinaryFile, WritesLittleEndianFields)
@@ -61,9 +71,7 @@ TEST(BinaryFile, ReadsBackWhatWasWritten)
 
 TEST(BinaryFile, AnyNonZeroBooleanIsTrue)
 {
-    QByteArray data = Bytes({0x01, 0x00, 0x00, 0x00});
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
+    ReadBuffer buffer(Bytes({0x01, 0x00, 0x00, 0x00}));
     BinaryReader reader(buffer);
     EXPECT_TRUE(reader.readBoolean());
     EXPECT_FALSE(reader.readBoolean());
@@ -72,9 +80,7 @@ TEST(BinaryFile, AnyNonZeroBooleanIsTrue)
 
 TEST(BinaryFile, ReadingPastTheEndFails)
 {
-    QByteArray data = Bytes({0x05, 0x00, 0x07});
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
+    ReadBuffer buffer(Bytes({0x05, 0x00, 0x07}));
     BinaryReader reader(buffer);
     EXPECT_EQ(reader.readInteger(), 5);
     EXPECT_TRUE(reader.ok());
@@ -84,9 +90,7 @@ TEST(BinaryFile, ReadingPastTheEndFails)
 
 TEST(BinaryFile, FailureIsSticky)
 {
-    QByteArray data = Bytes({0x01, 0x00, 0x02, 0x00});
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
+    ReadBuffer buffer(Bytes({0x01, 0x00, 0x02, 0x00}));
     BinaryReader reader(buffer);
     EXPECT_EQ(reader.readLong(), 0x00020001);
     EXPECT_EQ(reader.readInteger(), 0);
@@ -97,9 +101,7 @@ TEST(BinaryFile, FailureIsSticky)
 
 TEST(BinaryFile, OversizedOrNegativeByteCountFails)
 {
-    QByteArray data("abc");
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
+    ReadBuffer buffer(QByteArray("abc"));
     BinaryReader huge(buffer);
     EXPECT_TRUE(huge.readBytes(2'000'000'000).isEmpty());
     EXPECT_FALSE(huge.ok());
@@ -112,9 +114,7 @@ TEST(BinaryFile, OversizedOrNegativeByteCountFails)
 
 TEST(BinaryFile, ZeroBytesAtTheEndIsFine)
 {
-    QByteArray data("ab");
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
+    ReadBuffer buffer(QByteArray("ab"));
     BinaryReader reader(buffer);
     EXPECT_EQ(reader.readBytes(2), QByteArray("ab"));
     EXPECT_TRUE(reader.readBytes(0).isEmpty());
@@ -139,9 +139,7 @@ TEST(BinaryFile, SeekThenOverwrite)
 
 TEST(BinaryFile, WriteToReadOnlyDeviceFails)
 {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
+    ReadBuffer buffer({});
     BinaryWriter writer(buffer);
     writer.writeInteger(1);
     EXPECT_FALSE(writer.ok());
