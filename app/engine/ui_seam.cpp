@@ -2,6 +2,11 @@
 
 namespace kz {
 
+bool UiSeam::askPassword(const QString&) { return false; }
+void UiSeam::setMainCaption(const QString&) {}
+void UiSeam::showSampleInEntryWindow(const QString&, const QString&) {}
+void UiSeam::showSampleInSampleView(const QString&, const QString&, const QString&) {}
+
 namespace {
 
 // Stands in until the program installs its widgets: no one to ask, so every

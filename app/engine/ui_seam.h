@@ -30,6 +30,24 @@ public:
     virtual void endProcessing() = 0;
     // Lets the event loop run; callers throttle it to a few tens of milliseconds.
     virtual void yieldToEvents() = 0;
+
+    // The windows below answer through the same seam. Until a window exists
+    // (and in engine tests) these defaults stand: nothing is shown, and the
+    // password box refuses.
+
+    // The questionnaire password box; true when the typed password equals
+    // `expected`.
+    virtual bool askPassword(const QString& expected);
+    // Closes every secondary window except the main, password and progress
+    // windows and the other-choice box.
+    virtual void unloadAllForms() {}
+    virtual void setMainCaption(const QString& caption);
+    // Showing one sample: in the entry window when it is visible, else in
+    // the sample view. `command` is what the entry window's sample command
+    // is set to ("ID" or a position number).
+    virtual bool entryWindowVisible() { return false; }
+    virtual void showSampleInEntryWindow(const QString& idText, const QString& command);
+    virtual void showSampleInSampleView(const QString& questionCount, const QString& dno, const QString& idText);
 };
 
 // The installed seam; until one is installed, a silent one that answers
