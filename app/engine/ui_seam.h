@@ -3,7 +3,10 @@
 // its widgets behind it; tests install a scripted one.
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include "runtime/vbtypes.h"
 
 namespace kz {
 
@@ -48,6 +51,29 @@ public:
     virtual bool entryWindowVisible() { return false; }
     virtual void showSampleInEntryWindow(const QString& idText, const QString& command);
     virtual void showSampleInSampleView(const QString& questionCount, const QString& dno, const QString& idText);
+
+    // The small modal boxes (cmd_box.h has the routines callers use). Without
+    // windows every box answers Cancel.
+
+    // Two texts, two buttons and Cancel: 1 or 2 for the button, 0 for Cancel.
+    virtual Integer askBox(const QString& text1, const QString& text2, const QString& caption1,
+                           const QString& caption2);
+    // One line of text; true for OK with `text` the typed text.
+    virtual bool inputBox(const QString& title, const QString& name, const QString& range, const QString& caution,
+                          QString& text);
+    // The chosen folder; "" for Cancel.
+    virtual QString askFolder() { return {}; }
+    // The question chosen in the list of questions from `first` on; -1 for
+    // Cancel or when none is chosen.
+    virtual Integer qBoxSelect(const QString& prompt, Integer first);
+    // Whether each question (by number) was chosen; false for Cancel.
+    virtual bool qBoxSelectMany(const QString& prompt, QList<bool>& chosen);
+    // The open (save false) or save dialog over a filter "desc|pattern|...";
+    // the chosen path, "" for Cancel.
+    virtual QString fileDialog(const QString& path, const QString& filter, bool save);
+    // The old help commands: 1 topic by context id `data`, 2 quit, 11
+    // contents, 261 keyword search.
+    virtual void showHelp(int command, Long data);
 };
 
 // The installed seam; until one is installed, a silent one that answers
@@ -60,6 +86,9 @@ inline int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& ti
     return ui().messageBox(prompt, style, title);
 }
 inline void Beep() { ui().beep(); }
+// Closes every secondary window except the main, password and progress
+// windows and the password prompt.
+inline void UnloadAllForms() { ui().unloadAllForms(); }
 
 // The hourglass pointer for the life of the guard.
 class HourglassScope {

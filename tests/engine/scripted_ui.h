@@ -30,6 +30,8 @@ public:
         installUi(nullptr);
         if (!answers_.empty())
             ADD_FAILURE() << answers_.size() << " expected message box(es) never shown";
+        if (!passwordAnswers_.empty())
+            ADD_FAILURE() << passwordAnswers_.size() << " expected password box(es) never shown";
     }
     ScriptedUi(const ScriptedUi&) = delete;
     ScriptedUi& operator=(const ScriptedUi&) = delete;
@@ -38,6 +40,9 @@ public:
     void expectBox(int answer) { answers_.push_back(answer); }
     // The next progress report answers `goOn`; unscripted reports answer true.
     void scriptProgress(bool goOn) { progressAnswers_.push_back(goOn); }
+    // The next password box is expected; `typedRight` is whether the user
+    // types the expected password.
+    void expectPassword(bool typedRight) { passwordAnswers_.push_back(typedRight); }
 
     const std::vector<RecordedBox>& boxes() const { return boxes_; }
     int beeps() const { return beeps_; }
@@ -45,6 +50,15 @@ public:
     const QStringList& progressTexts() const { return progressTexts_; }
     int processingShown() const { return processingShown_; }
     int processingEnded() const { return processingEnded_; }
+    // The passwords the password boxes expected, in order.
+    const QStringList& passwordsAsked() const { return passwordsAsked_; }
+    int formsUnloaded() const { return formsUnloaded_; }
+    const QStringList& mainCaptions() const { return mainCaptions_; }
+    // The entry window counts as visible while this is set.
+    void setEntryWindowVisible(bool visible) { entryWindowVisible_ = visible; }
+    // Each sample shown: "entry:" idText "|" command, or
+    // "view:" questionCount "|" dno "|" idText.
+    const QStringList& samplesShown() const { return samplesShown_; }
 
     int messageBox(const QString& prompt, int style, const QString& title) override
     {
@@ -74,10 +88,38 @@ public:
     }
     void endProcessing() override { ++processingEnded_; }
     void yieldToEvents() override {}
+    bool askPassword(const QString& expected) override
+    {
+        passwordsAsked_.push_back(expected);
+        if (passwordAnswers_.empty()) {
+            ADD_FAILURE() << "unexpected password box";
+            return false;
+        }
+        const bool typedRight = passwordAnswers_.front();
+        passwordAnswers_.pop_front();
+        return typedRight;
+    }
+    void unloadAllForms() override { ++formsUnloaded_; }
+    void setMainCaption(const QString& caption) override { mainCaptions_.push_back(caption); }
+    bool entryWindowVisible() override { return entryWindowVisible_; }
+    void showSampleInEntryWindow(const QString& idText, const QString& command) override
+    {
+        samplesShown_.push_back(QStringLiteral("entry:") + idText + u'|' + command);
+    }
+    void showSampleInSampleView(const QString& questionCount, const QString& dno, const QString& idText) override
+    {
+        samplesShown_.push_back(QStringLiteral("view:") + questionCount + u'|' + dno + u'|' + idText);
+    }
 
 private:
     std::deque<int> answers_;
     std::deque<bool> progressAnswers_;
+    std::deque<bool> passwordAnswers_;
+    QStringList passwordsAsked_;
+    int formsUnloaded_ = 0;
+    QStringList mainCaptions_;
+    bool entryWindowVisible_ = false;
+    QStringList samplesShown_;
     std::vector<RecordedBox> boxes_;
     QStringList progressTexts_;
     int beeps_ = 0;

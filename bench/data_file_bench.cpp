@@ -1,0 +1,126 @@
+// Saving and loading a data file of a million samples of a 60-question
+// questionnaire, a fifth of them with a free text; the load also reports
+// the heap the loaded table takes per sample, in all and beside its answer
+// words and texts.
+#include <benchmark/benchmark.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <malloc.h>
+
+#include <random>
+
+#include "choice_texts.h"
+#include "data_file_load.h"
+#include "data_file_save.h"
+#include "document.h"
+#include "file_header.h"
+#include "survey.h"
+
+namespace {
+
+using namespace kz;
+
+constexpr Long kSamples = 1'000'000;
+
+void AddBenchQuestion(Integer maxAnswers, Integer choiceCount, bool essay)
+{
+    const Integer q = survey.QuestionCount++;
+    survey.Questions[q] = {QStringLiteral("Q%1\r質問%1\r\r").arg(q + 1).leftJustified(128, u' '), maxAnswers,
+                           choiceCount, 0};
+    SetChoiceText(q, 0, QStringLiteral("無回答"));
+    survey.Choices(q, 0).Attr = 1 << AttrExclusive;
+    for (Integer c = 1; c < choiceCount; ++c)
+        SetChoiceText(q, c, QStringLiteral("選択肢%1").arg(c));
+    if (essay)
+        survey.Choices(q, choiceCount - 1).Attr = 1 << AttrEssay;
+}
+
+// 40 single answers of 5 choices, 15 triple answers of 10 choices, 5 single
+// answers whose last choice takes free text.
+void BuildQuestionnaire()
+{
+    survey = Survey{};
+    samples = SampleTable{};
+    InitBitMasks();
+    document = DocumentState{};
+    survey.Title = QStringLiteral("性能測定");
+    for (int q = 0; q < 40; ++q)
+        AddBenchQuestion(1, 5, false);
+    for (int q = 0; q < 15; ++q)
+        AddBenchQuestion(3, 10, false);
+    for (int q = 0; q < 5; ++q)
+        AddBenchQuestion(1, 4, true);
+    ComputeAnswerLayout();
+
+    std::mt19937 random(11);
+    samples.Samples.resize(kSamples);
+    for (Long i = 0; i < kSamples; ++i) {
+        SampleRec& rec = samples.Samples[i];
+        rec.SampleID = i + 1;
+        rec.Ano.resize(survey.AnoBytes / 2 + 1);
+        // Slots are under 8 bits wide, so any bits load back.
+        for (int w = 0; w < survey.AnoBytes / 2; ++w)
+            rec.Ano[w] = static_cast<Integer>(random());
+        rec.Essay.resize(survey.EssayCount + 1);
+        if (i % 5 == 0)
+            rec.Essay[static_cast<int>(i % survey.EssayCount)] = QStringLiteral("自由記述の回答 %1").arg(i);
+    }
+}
+
+QTemporaryDir& Folder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+QString BenchFile() { return Folder().filePath(QStringLiteral("bench.kz")); }
+
+void BM_SaveDataFile(benchmark::State& state)
+{
+    BuildQuestionnaire();
+    for (auto _ : state) {
+        if (!SaveDataFile(BenchFile()))
+            state.SkipWithError("save failed");
+    }
+    state.counters["MB"] = static_cast<double>(QFileInfo(BenchFile()).size()) / 1e6;
+}
+
+size_t HeapInUse() { return mallinfo2().uordblks; }
+
+void BM_LoadDataFile(benchmark::State& state)
+{
+    if (!QFileInfo::exists(BenchFile())) {
+        BuildQuestionnaire();
+        SaveDataFile(BenchFile());
+    }
+    double perSample = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        samples.Samples = {};
+        const size_t before = HeapInUse();
+        state.ResumeTiming();
+        QString file = BenchFile();
+        if (LoadDataFile(file, OpenQuestionnaire) != 1)
+            state.SkipWithError("load failed");
+        state.PauseTiming();
+        perSample = static_cast<double>(HeapInUse() - before) / kSamples;
+        state.ResumeTiming();
+    }
+    double payload = 0;
+    for (const SampleRec& rec : std::as_const(samples.Samples)) {
+        payload += static_cast<double>(rec.Ano.size()) * sizeof(Integer);
+        for (const QString& text : rec.Essay)
+            payload += static_cast<double>(text.size()) * sizeof(QChar);
+    }
+    state.counters["heap_B_per_sample"] = perSample;
+    state.counters["beside_answers_texts_B"] = perSample - payload / kSamples;
+}
+
+} // namespace
+
+BENCHMARK(BM_SaveDataFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadDataFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,53 @@
+// Feeds arbitrary bytes to the header reader and the loader: no input may
+// crash them or make them touch memory outside their tables.
+#include <QBuffer>
+#include <QByteArray>
+#include <QTemporaryFile>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "data_file_load.h"
+#include "document.h"
+#include "file_header.h"
+#include "ui_seam.h"
+
+namespace {
+
+// The loader takes a path: every input goes through the same temporary file.
+QTemporaryFile& InputFile()
+{
+    static QTemporaryFile file;
+    if (!file.isOpen())
+        file.open();
+    return file;
+}
+
+void ClassifyHeader(const QByteArray& bytes, kz::Integer mode)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    kz::BinaryReader in(buffer);
+    QString fileName = QStringLiteral("fuzz.kzp");
+    kz::FileVersion(in, fileName, mode);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    kz::installUi(nullptr);  // no box waits for an answer
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    for (kz::Integer mode : {kz::OpenPageInSheet, kz::OpenQuestionnaire, kz::OpenTabulationResult})
+        ClassifyHeader(bytes, mode);
+
+    QTemporaryFile& file = InputFile();
+    file.resize(0);
+    file.seek(0);
+    file.write(bytes);
+    file.flush();
+    QString fileName = file.fileName();
+    kz::LoadDataFile(fileName, kz::OpenQuestionnaire);
+    return 0;
+}
