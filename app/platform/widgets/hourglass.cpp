@@ -1,0 +1,24 @@
+#include "widgets/hourglass.h"
+
+#include <QApplication>
+
+namespace kz::widgets {
+
+namespace {
+bool shown = false;
+}
+
+void SetHourglass(bool busy)
+{
+    if (busy == shown)
+        return;
+    shown = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool HourglassShown() { return shown; }
+
+} // namespace kz::widgets

@@ -1,0 +1,38 @@
+#include "useful_controls.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace kz {
+
+void CentreForm(QWidget* frm)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!frm || !screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = frm->frameGeometry().size();
+    frm->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+std::optional<bool> CheckToBool(const QCheckBox* ctl)
+{
+    switch (ctl->checkState()) {
+    case Qt::Unchecked:
+        return false;
+    case Qt::Checked:
+        return true;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<int> BoolToCheck(std::optional<bool> b)
+{
+    if (!b)
+        return std::nullopt;
+    return *b ? 1 : 0;
+}
+
+} // namespace kz

@@ -1,0 +1,20 @@
+// Small helpers for windows and their check boxes.
+#pragma once
+
+#include <optional>
+
+class QCheckBox;
+class QWidget;
+
+namespace kz {
+
+// Centres the window on the primary screen.
+void CentreForm(QWidget* frm);
+
+// Checked true, unchecked false, grey (partly checked) no value.
+std::optional<bool> CheckToBool(const QCheckBox* ctl);
+// The check box value of a truth: 1 checked, 0 unchecked; no value stays
+// none (grey).
+std::optional<int> BoolToCheck(std::optional<bool> b);
+
+} // namespace kz
