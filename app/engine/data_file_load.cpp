@@ -35,13 +35,18 @@ void ShowReadError(const QString& error, const QString& fileName)
 }
 
 // Nothing of the previous questionnaire survives: every table is emptied
-// before the defaults go in.
+// before the defaults go in. The file state is reset before the document is
+// made unsavable, not after: the other way round would give the half-read
+// document the lock level 0 and the path "new.kz" until the load completes.
+// The defaults get their answer layout, so a load refused in the question
+// part leaves no question without one.
 void DiscardQuestionnaire()
 {
     InitNewFile();
     SetUnsavable();
     survey = Survey{};
     NewQuestionnaire();
+    ComputeAnswerLayout();
     ClearModified();
 }
 

@@ -109,6 +109,8 @@ bool TakeSamples(SampleBlockReader& reader, Long n, std::vector<TakenSample>& ta
 {
     const QVector<SampleRec>& current = std::as_const(samples.Samples);
     const auto tests = StoredLimitTests();
+    // Paced by the other file's count, which this loop walks, so that its
+    // last sample is always reported.
     const Long step = CLng(n / 50.0 + 1);
     EventYield yield;
     for (Long i = 0; i < n; ++i) {
@@ -173,6 +175,8 @@ Integer Merge(QIODevice& device)
         return 0;
     }
     DataFileReader in(device, DataFile1003);
+    // The whole questionnaire part is read and checked for damage before the
+    // user is asked anything about it; the checks then go in file order.
     if (!SameQuestionnaire(ReadQuestionnairePart(in)))
         return 0;
 

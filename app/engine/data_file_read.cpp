@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <bit>
 #include <utility>
 
@@ -155,13 +156,22 @@ StoredQuestionnaire ReadQuestionnairePart(DataFileReader& in)
     const Integer questionCount = in.integerIn(1, MaxQuestions, QStringLiteral("質問数"));
     part.Questions.reserve(static_cast<size_t>(questionCount));
     int answerBits = 0;
+    int essaySlots = 0;
     for (int q = 0; q < questionCount; ++q) {
         part.Questions.push_back(ReadQuestionBlock(in, questionCount));
         const StoredQuestion& question = part.Questions.back();
         answerBits += question.MaxAnswers * BitsPerSlot(question.ChoiceCount);
+        if (std::any_of(question.Choices.begin(), question.Choices.end(),
+                        [](const StoredChoice& choice) { return (choice.Attr & (1 << AttrEssay)) != 0; }))
+            essaySlots += question.MaxAnswers;
     }
+    // The answer layout's own limits, checked before anything is taken over:
+    // a structure the layout refuses would leave questions without a layout.
     if (answerBits > 32767)
         throw DataFileError(BadValue(QStringLiteral("回答のビット数"), answerBits));
+    const int sampleBytes = essaySlots * 4 + (answerBits + 15) / 16 * 2 + 6;
+    if (sampleBytes > 32767)
+        throw DataFileError(BadValue(QStringLiteral("サンプルの大きさ"), sampleBytes));
 
     in.integer();  // the count of stored limits, always 15
     for (Condition& limit : part.LimitTable)

@@ -94,7 +94,8 @@ void ReadEntryList(DataFileReader& in, Condition& target, int questionCount);
 StoredQuestion ReadQuestionBlock(DataFileReader& in, int questionCount);
 
 // Reads from the title up to and including the correction options; also
-// refuses a structure whose answers need more than 32767 bits.
+// refuses a structure whose answers need more than 32767 bits or whose
+// sample record would pass 32767 bytes (the answer layout's limits).
 StoredQuestionnaire ReadQuestionnairePart(DataFileReader& in);
 
 // Reads the sample count and sample blocks of a file whose questions match

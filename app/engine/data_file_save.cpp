@@ -180,7 +180,10 @@ void SetSaveWriteLimit(qint64 bytes)
 bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
 {
     HourglassScope hourglass;
-    ui().showProcessing(QStringLiteral("保存中"), fileName, QStringLiteral("質問など"), true, true, true);
+    // Not fatal: the new file is written aside and the previous one stays in
+    // place until it is complete, so a stop costs nothing and the window
+    // asks only whether to stop.
+    ui().showProcessing(QStringLiteral("保存中"), fileName, QStringLiteral("質問など"), false, true, true);
 
     SaveEnd end = SaveEnd::Failed;
     if (QFileInfo::exists(fileName) && fileName.endsWith(QStringLiteral("kz~"), Qt::CaseInsensitive)) {

@@ -13,7 +13,8 @@ namespace kz {
 // content goes to a temporary file in the target's folder; only once that is
 // completely written, flushed and closed is an existing file of the name
 // moved to the backup name and the new file renamed into place. A stop or a
-// failure leaves the previous file (and backup) as they were. An existing
+// failure leaves the previous file under its name (a failure while putting
+// the new file in place may have removed the older backup). An existing
 // target whose name ends in "kz~" is refused. True when the file was saved.
 // A full save clears the modified mark and records the saved sample count
 // and time; an export leaves them, as the questionnaire's own file was not

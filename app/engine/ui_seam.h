@@ -77,7 +77,8 @@ public:
 };
 
 // The installed seam; until one is installed, a silent one that answers
-// every box with its first button and never stops a job.
+// every message box with its first button, every small box with Cancel, and
+// never stops a job.
 UiSeam& ui();
 void installUi(UiSeam* seam);
 

@@ -350,6 +350,22 @@ TEST_F(LoadTest, CountsAndIndicesOutsideTheirRangeAreReadErrors)
     }
 }
 
+TEST_F(LoadTest, StructureTooLargeForASampleRecordIsRefusedBeforeItIsTakenOver)
+{
+    // 65 questions of 127 three-bit slots with free text: 24765 answer bits
+    // fit, but 8255 free-text slots make a record of more than 32767 bytes.
+    DataFileFixture f = RichDataFile(1003);
+    f.Questions.assign(65, f.Questions[0]);
+    for (auto& q : f.Questions)
+        q.MaxAnswers = 127;
+    f.Samples.clear();
+    ui_.expectBox(vbOK);
+    ExpectReadError(Load(f));
+    EXPECT_EQ(survey.QuestionCount, 1);
+    EXPECT_EQ(survey.AnoBytes, 2);
+    EXPECT_EQ(survey.AnswerLayout[0].Slots, 1);
+}
+
 TEST_F(LoadTest, ReadErrorKeepsOnlyTheSamplesReadCompletely)
 {
     DataFileFixture f = RichDataFile(1003);

@@ -222,6 +222,7 @@ TEST_F(SaveDataFileTest, FirstSaveUnderANewNameLeavesNoBackupAndMarksTheQuestion
     EXPECT_GT(samples.LastSaveTime, 40000.0);
     EXPECT_EQ(settings.MRUFiles[0], target);
     EXPECT_EQ(ui_.processingShown(), shown + 1);
+    EXPECT_FALSE(ui_.lastProcessingFatal());  // a stop leaves the previous file as it was
     EXPECT_EQ(ui_.processingEnded(), ended + 1);
     EXPECT_FALSE(ui_.hourglass());
 }

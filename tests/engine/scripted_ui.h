@@ -50,6 +50,7 @@ public:
     const QStringList& progressTexts() const { return progressTexts_; }
     int processingShown() const { return processingShown_; }
     int processingEnded() const { return processingEnded_; }
+    bool lastProcessingFatal() const { return lastProcessingFatal_; }
     // The passwords the password boxes expected, in order.
     const QStringList& passwordsAsked() const { return passwordsAsked_; }
     int formsUnloaded() const { return formsUnloaded_; }
@@ -73,9 +74,10 @@ public:
     }
     void beep() override { ++beeps_; }
     void setHourglass(bool busy) override { hourglass_ = busy; }
-    void showProcessing(const QString&, const QString&, const QString&, bool, bool, bool) override
+    void showProcessing(const QString&, const QString&, const QString&, bool fatal, bool, bool) override
     {
         ++processingShown_;
+        lastProcessingFatal_ = fatal;
     }
     bool setProcessingProgress(const QString& text, float) override
     {
@@ -126,6 +128,7 @@ private:
     bool hourglass_ = false;
     int processingShown_ = 0;
     int processingEnded_ = 0;
+    bool lastProcessingFatal_ = false;
 };
 
 } // namespace kz::test

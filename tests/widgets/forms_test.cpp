@@ -129,6 +129,12 @@ TEST_F(FormsTest, NoWindowClosesByItsFrameWhileALongJobRuns)
     form.close();
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.unloads, 0);
+    // A box asked during the job still answers Cancel to its frame, as to Esc.
+    frmCancellable& box = Forms::instance<frmCancellable>();
+    box.show();
+    box.close();
+    EXPECT_EQ(box.cancels, 1);
+    EXPECT_FALSE(box.isVisible());
     Forms::setLongJobRunning(false);
 }
 

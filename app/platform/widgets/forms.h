@@ -53,8 +53,9 @@ public:
     // does when it ends.
     static void discardAll();
 
-    // While a long job runs, no window may be closed by its frame and the
-    // windows refuse new jobs and dropped files.
+    // While a long job runs, no window may be closed by its frame (a box's
+    // frame still answers Cancel) and the windows refuse new jobs and dropped
+    // files.
     static void setLongJobRunning(bool running);
     static bool longJobRunning();
 

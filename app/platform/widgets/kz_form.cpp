@@ -44,13 +44,15 @@ void KzForm::closeEvent(QCloseEvent* event)
 {
     // The window decides for itself; Qt must not hide it behind our back.
     event->ignore();
-    if (Forms::longJobRunning())
-        return;
+    // A box answers Cancel, also while a long job runs: that ends only the
+    // box, never the job.
     if (cancelButton_) {
         if (cancelButton_->isEnabled())
             cancelButton_->click();
         return;
     }
+    if (Forms::longJobRunning())
+        return;
     bool cancel = false;
     formQueryClose(cancel);
     if (!cancel)
