@@ -47,6 +47,7 @@ frmInput::frmInput() : KzForm(QStringLiteral("frmInput"))
         hide();
     });
     setCancelButton(cmdCancel);
+    setDefaultButton(cmdOK);
     txtInput->installEventFilter(this);
 }
 

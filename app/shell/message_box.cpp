@@ -19,6 +19,21 @@ struct ButtonSpec {
     QMessageBox::StandardButton button;
 };
 
+// The captions a Japanese desktop gives these buttons, whatever language
+// Qt itself is running in.
+QString CaptionOf(int result)
+{
+    switch (result) {
+    case vbCancel: return QStringLiteral("キャンセル");
+    case vbAbort: return QStringLiteral("中止(&A)");
+    case vbRetry: return QStringLiteral("再試行(&R)");
+    case vbIgnore: return QStringLiteral("無視(&I)");
+    case vbYes: return QStringLiteral("はい(&Y)");
+    case vbNo: return QStringLiteral("いいえ(&N)");
+    default: return QStringLiteral("OK");
+    }
+}
+
 std::vector<ButtonSpec> ButtonsOf(int set)
 {
     switch (set) {
@@ -45,11 +60,19 @@ QMessageBox::Icon IconOf(int icon)
 
 } // namespace
 
+QWidget* DialogOwner()
+{
+    // A box just answered is hidden but may still count as active; its
+    // deferred deletion would take a dialog it owns with it.
+    QWidget* window = QApplication::activeWindow();
+    return window && window->isVisible() ? window : nullptr;
+}
+
 int ShowMessageBox(const QString& prompt, int style, const QString& title)
 {
     const int set = style & 0x7;
     const std::vector<ButtonSpec> buttons = ButtonsOf(set);
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(DialogOwner());
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kelvorzun") : title);
     box.setText(prompt);
@@ -58,6 +81,7 @@ int ShowMessageBox(const QString& prompt, int style, const QString& title)
     std::vector<std::pair<QAbstractButton*, int>> results;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         QPushButton* button = box.addButton(buttons[i].button);
+        button->setText(CaptionOf(buttons[i].result));
         button->setProperty("vbResult", buttons[i].result);
         results.emplace_back(button, buttons[i].result);
         if (static_cast<int>(i) == defaultIndex)

@@ -5,7 +5,13 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kz {
+
+// The owner of a dialog about to be shown: the active window when it is
+// shown, else none.
+QWidget* DialogOwner();
 
 // An empty title gives the application title "Kelvorzun". Esc answers
 // Cancel where the button set has it.

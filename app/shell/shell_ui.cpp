@@ -6,6 +6,7 @@
 #include "frm_ask.h"
 #include "frm_dir_box.h"
 #include "frm_input.h"
+#include "frm_main.h"
 #include "frm_other.h"
 #include "frm_processing.h"
 #include "frm_q_box.h"
@@ -53,6 +54,12 @@ bool ShellUi::askPassword(const QString& expected) { return RunPasswordBox(expec
 
 void ShellUi::unloadAllForms() { UnloadSecondaryForms(); }
 
+void ShellUi::setMainCaption(const QString& caption)
+{
+    if (auto* main = Forms::loaded<frmMain>())
+        main->setWindowTitle(caption);
+}
+
 Integer ShellUi::askBox(const QString& text1, const QString& text2, const QString& caption1,
                         const QString& caption2)
 {
@@ -73,7 +80,7 @@ bool ShellUi::qBoxSelectMany(const QString& prompt, QList<bool>& chosen) { retur
 
 QString ShellUi::fileDialog(const QString& path, const QString& filter, bool save)
 {
-    return widgets::RunFileDialog(path, filter, save, QApplication::activeWindow());
+    return widgets::RunFileDialog(path, filter, save, DialogOwner());
 }
 
 void ShellUi::showHelp(int command, Long data)

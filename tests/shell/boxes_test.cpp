@@ -95,6 +95,14 @@ TEST_F(BoxesTest, InputBoxOkGivesTheTypedText)
     EXPECT_EQ(text, "45");
 }
 
+TEST_F(BoxesTest, InputBoxEnterPressesOk)
+{
+    script.on("frmInput").typeKeys("txtInput", "7\r");
+    QString text = "3";  // selected on focus, so typing replaces it
+    EXPECT_TRUE(InputBoxEx("t", "n", "r", "", text));
+    EXPECT_EQ(text, "7");
+}
+
 TEST_F(BoxesTest, InputBoxCancelEmptiesTheCallersText)
 {
     script.on("frmInput")

@@ -66,6 +66,12 @@ void KzForm::keyPressEvent(QKeyEvent* event)
             cancelButton_->click();
         return;
     }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && defaultButton_) {
+        if (defaultButton_->isEnabled())
+            defaultButton_->click();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -43,6 +43,9 @@ protected:
     // The box's Cancel: Esc and the frame's close press it instead of
     // unloading the window, so a box closed either way answers Cancel.
     void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+    // The box's default button: Enter presses it unless the control with
+    // the focus takes Enter itself.
+    void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,6 +53,7 @@ protected:
 
 private:
     QPointer<QAbstractButton> cancelButton_;
+    QPointer<QAbstractButton> defaultButton_;
     QEventLoop* modalLoop_ = nullptr;
     bool unloading_ = false;
 };

@@ -1,0 +1,24 @@
+// Kelvorzun: a desktop program for questionnaire surveys.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStringList>
+#include <QTranslator>
+
+#include "main_program.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvorzun"));
+    // The main window's unload ends the program, with its save question;
+    // closing windows never does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own dialogs (files, folders, context menus) speak Japanese too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    // The command line is one path, also when it holds blanks.
+    kz::SetCommandLine(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    kz::Main();
+    return QApplication::exec();
+}

@@ -1,0 +1,199 @@
+#include "rich_text_box.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+#include "rtf_reader.h"
+
+namespace kz::widgets {
+
+namespace {
+
+// Every line break form as the document's "\n".
+QString UnifyLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+QTextCharFormat RunFormat(const RtfRun& run)
+{
+    QTextCharFormat format;
+    if (!run.fontName.isEmpty())
+        format.setFontFamilies({run.fontName});
+    if (run.pointSize > 0)
+        format.setFontPointSize(run.pointSize);
+    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(run.italic);
+    if (run.colour.isValid())
+        format.setForeground(run.colour);
+    return format;
+}
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// Focus moving between controls, not the window or a menu coming and going.
+bool BetweenControls(const QFocusEvent* event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setTabChangesFocus(true);
+    connect(this, &QTextEdit::textChanged, this, &RichTextBox::change);
+}
+
+void RichTextBox::setTextRTF(const QString& rtf)
+{
+    const RtfParagraphs paragraphs = ReadRtf(rtf);
+    document()->clear();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (qsizetype k = 0; k < paragraphs.size(); ++k) {
+        if (k > 0)
+            cursor.insertBlock();
+        for (const RtfRun& run : paragraphs[k])
+            cursor.insertText(run.text, RunFormat(run));
+    }
+    cursor.endEditBlock();
+    document()->clearUndoRedoStacks();
+    setSelStart(0);
+}
+
+QString RichTextBox::text() const
+{
+    QString plain = toPlainText();
+    plain.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return plain;
+}
+
+void RichTextBox::setText(const QString& text) { setPlainText(UnifyLineBreaks(text)); }
+
+int RichTextBox::toPlain(int documentPosition) const
+{
+    return documentPosition + document()->findBlock(documentPosition).blockNumber();
+}
+
+int RichTextBox::toDocument(int plainPosition) const
+{
+    plainPosition = std::max(plainPosition, 0);
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const int lineStart = block.position() + block.blockNumber();
+        const int lineLength = block.length() - 1;
+        // Up to the end of the line, and the place between its CR and LF.
+        if (plainPosition <= lineStart + lineLength + 1)
+            return block.position() + std::min(plainPosition - lineStart, lineLength);
+    }
+    return document()->characterCount() - 1;
+}
+
+int RichTextBox::selStart() const { return toPlain(textCursor().selectionStart()); }
+
+void RichTextBox::setSelStart(int position)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(toDocument(position));
+    setTextCursor(cursor);
+}
+
+int RichTextBox::selLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return toPlain(cursor.selectionEnd()) - toPlain(cursor.selectionStart());
+}
+
+void RichTextBox::setSelLength(int length)
+{
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(toDocument(toPlain(start) + std::max(length, 0)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QColor RichTextBox::selColor() const
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        // The format of the character before the position: the first selected one.
+        cursor.setPosition(cursor.selectionStart() + 1);
+    }
+    const QTextCharFormat format = cursor.charFormat();
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        return format.foreground().color();
+    return palette().color(QPalette::Text);
+}
+
+void RichTextBox::setSelColor(const QColor& colour)
+{
+    QTextCharFormat format;
+    format.setForeground(colour);
+    mergeCurrentCharFormat(format);
+}
+
+QColor RichTextBox::backColor() const { return palette().color(QPalette::Base); }
+
+void RichTextBox::setBackColor(const QColor& colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    setPalette(p);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event)
+{
+    bool cancel = false;
+    emit keyDown(event->key(), event->modifiers(), &cancel);
+    if (!cancel && !event->text().isEmpty())
+        emit keyPress(event->text(), &cancel);
+    if (cancel) {
+        event->accept();
+        return;
+    }
+    if (IsEnter(event->key())) {
+        // Always a new paragraph: a line break inside one (Shift+Enter)
+        // would be a line end the plain text cannot tell apart.
+        textCursor().insertBlock();
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::focusInEvent(QFocusEvent* event)
+{
+    QTextEdit::focusInEvent(event);
+    if (BetweenControls(event))
+        emit gotFocus();
+}
+
+void RichTextBox::focusOutEvent(QFocusEvent* event)
+{
+    QTextEdit::focusOutEvent(event);
+    if (BetweenControls(event))
+        emit lostFocus();
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || !source->hasText())
+        return;
+    textCursor().insertText(UnifyLineBreaks(source->text()));
+    ensureCursorVisible();
+}
+
+} // namespace kz::widgets

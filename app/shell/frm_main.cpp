@@ -1,0 +1,221 @@
+#include "frm_main.h"
+
+#include <QGridLayout>
+#include <QScreen>
+#include <QStyle>
+
+#include "document.h"
+#include "document_routines.h"
+#include "file_header.h"
+#include "later_windows.h"
+#include "localize_form.h"
+#include "main_program.h"
+#include "menu_state.h"
+#include "popup_placement.h"
+#include "settings.h"
+#include "settings_file.h"
+#include "single_instance.h"
+#include "survey.h"
+#include "ui_seam.h"
+#include "widgets/forms.h"
+#include "widgets/help_service.h"
+#include "window_records.h"
+
+namespace kz {
+
+using widgets::Forms;
+
+namespace {
+
+constexpr int PictureSize = 40;
+
+QToolButton* PictureButton(const char* name, QStyle::StandardPixmap picture, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIconSize(QSize(PictureSize, PictureSize));
+    button->setAutoRaise(false);
+    return button;
+}
+
+QLabel* Caption(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain() : KzForm(QStringLiteral("frmMain"))
+{
+    setWindowTitle(QStringLiteral(" Kelvorzun"));
+    setAcceptDrops(true);
+    buildControls();
+    buildMenus();
+}
+
+frmMain::~frmMain()
+{
+    // Tests load and unload the window many times; the menus must not call
+    // into a window that is gone.
+    menus.changed = previousMenuListener_;
+}
+
+void frmMain::buildControls()
+{
+    cmdFile = PictureButton("cmdFile", QStyle::SP_FileIcon, this);
+    cmdQuestion = PictureButton("cmdQuestion", QStyle::SP_FileDialogDetailedView, this);
+    cmdOthers = PictureButton("cmdOthers", QStyle::SP_FileDialogListView, this);
+    // Captions 1000, 1100 and 1400 of the string table, swapped in at load.
+    lblFile = Caption("lblFile", QStringLiteral("1000"), this);
+    Label2 = Caption("Label2", QStringLiteral("1100"), this);
+    Label3 = Caption("Label3", QStringLiteral("1400"), this);
+
+    cmdOpen = PictureButton("cmdOpen", QStyle::SP_DialogOpenButton, this);
+    cmdSave = PictureButton("cmdSave", QStyle::SP_DialogSaveButton, this);
+    cmdInput = PictureButton("cmdInput", QStyle::SP_FileDialogContentsView, this);
+    cmdStatis = PictureButton("cmdStatis", QStyle::SP_FileDialogInfoView, this);
+    cmdListQues = PictureButton("cmdListQues", QStyle::SP_FileDialogStart, this);
+    const std::array<QString, 5> shortcutCaptions = {
+        QStringLiteral("読み込み"), QStringLiteral("保存"), QStringLiteral("回答入力"),
+        QStringLiteral("集計検索"), QStringLiteral("質問一覧"),
+    };
+    for (int i = 0; i < 5; ++i)
+        Label1[static_cast<size_t>(i)] =
+            Caption(QStringLiteral("Label1(%1)").arg(i).toLatin1().constData(), shortcutCaptions[static_cast<size_t>(i)], this);
+
+    lblCommand = new CommandLabel(QStringLiteral("lblCommand"), this);
+    connect(lblCommand, &CommandLabel::captionChanged, this, &frmMain::commandWritten);
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(PictureSize, PictureSize));
+    Image1->setToolTip(QStringLiteral("ここにファイルをドロップすると開きます"));
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(6);
+    const std::array<QToolButton*, 3> menuButtons = {cmdFile, cmdQuestion, cmdOthers};
+    const std::array<QLabel*, 3> menuCaptions = {lblFile, Label2, Label3};
+    for (int i = 0; i < 3; ++i) {
+        // The caption's access key moves to its button.
+        menuCaptions[static_cast<size_t>(i)]->setBuddy(menuButtons[static_cast<size_t>(i)]);
+        grid->addWidget(menuButtons[static_cast<size_t>(i)], 0, i, Qt::AlignHCenter);
+        grid->addWidget(menuCaptions[static_cast<size_t>(i)], 1, i);
+    }
+    grid->setColumnMinimumWidth(3, 16);
+    const std::array<QToolButton*, 5> shortcutButtons = {cmdOpen, cmdSave, cmdInput, cmdStatis, cmdListQues};
+    for (int i = 0; i < 5; ++i) {
+        grid->addWidget(shortcutButtons[static_cast<size_t>(i)], 0, 4 + i, Qt::AlignHCenter);
+        grid->addWidget(Label1[static_cast<size_t>(i)], 1, 4 + i);
+    }
+    grid->setColumnMinimumWidth(9, 16);
+    grid->addWidget(Image1, 0, 10, Qt::AlignCenter);
+
+    connect(cmdFile, &QToolButton::clicked, this, [this] { popUp(mnuFile, cmdFile); });
+    connect(cmdQuestion, &QToolButton::clicked, this, [this] { popUp(mnuQuestion, cmdQuestion); });
+    connect(cmdOthers, &QToolButton::clicked, this, [this] { popUp(mnuOthers, cmdOthers); });
+    connect(cmdOpen, &QToolButton::clicked, this, [this] { runCommand([this] { openButton(); }); });
+    connect(cmdSave, &QToolButton::clicked, this, [this] { runCommand([this] { saveButton(); }); });
+    // These follow their menu items: nothing happens while the item is off.
+    const auto follow = [this](QToolButton* button, const char* item, void (frmMain::*command)()) {
+        connect(button, &QToolButton::clicked, this, [this, item, command] {
+            if (itemEnabled(item))
+                runCommand([this, command] { (this->*command)(); });
+        });
+    };
+    follow(cmdInput, "mnuInput", &frmMain::input);
+    follow(cmdStatis, "mnuStatis", &frmMain::statis);
+    follow(cmdListQues, "mnuQuestions", &frmMain::showQuestions);
+}
+
+void frmMain::formLoad()
+{
+    previousMenuListener_ = menus.changed;
+    menus.changed = [this, previous = previousMenuListener_] {
+        showMenuState();
+        if (previous)
+            previous();
+    };
+    widgets::SetHelpFile(AppDir() + QStringLiteral("zuntab.hlp"));
+    LocalizeForm(*this);
+    CheckPrevInstance();
+    InitBitMasks();
+    LoadSettings();
+    RestoreWindowRec(WindowSlot, this);
+    RunLaterWindow(laterWindows.loadKeyWindow);
+    InitNewFile();
+    NewQuestionnaire();
+    // Nothing may be saved, entered or tabulated until a file is opened or
+    // a questionnaire is made.
+    SetUnsavable();
+    ClearModified();
+    showMenuState();
+    openStartFile();
+}
+
+void frmMain::openStartFile()
+{
+    const QString commandLine = CommandLine();
+    if (!commandLine.isEmpty()) {
+        OpenDataFile(StartFilePath(commandLine), OpenQuestionnaire);
+        return;
+    }
+    const QString recent = settings.MRUFiles[0];
+    if (recent.isEmpty())
+        return;
+    if (MsgBox(recent + QStringLiteral("を読み込みますか"), vbYesNo | vbQuestion,
+               QStringLiteral("Kelvorzunダイレクトスタート")) == vbYes)
+        OpenDataFile(recent, OpenQuestionnaire);
+}
+
+void frmMain::runCommand(const std::function<void()>& command)
+{
+    // A long job keeps the program busy; no second one starts meanwhile.
+    if (Forms::longJobRunning())
+        return;
+    command();
+}
+
+void frmMain::popUp(QMenu* menu, QToolButton* button)
+{
+    const QRect screen = this->screen()->geometry();
+    const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
+    menu->popup(PopupMenuPoint(frameGeometry().left() - screen.left(), screen.width(), place,
+                               menu->sizeHint().width()));
+}
+
+bool frmMain::itemEnabled(const char* name) const
+{
+    const auto* item = findChild<QAction*>(QLatin1String(name));
+    return item && item->isEnabled();
+}
+
+void frmMain::commandWritten(const QString& command)
+{
+    if (command == QLatin1String("Load Page"))
+        runCommand([this] { loadResult(); });
+}
+
+void frmMain::openButton()
+{
+    if (itemEnabled("mnuFileOpen"))
+        fileOpen();
+    else
+        MsgBox(QStringLiteral("読み込みは禁止されています。アンケートを読み込んでいないか、データが壊れています。"),
+               vbExclamation);
+}
+
+void frmMain::saveButton()
+{
+    // Save As, not Save, tells whether saving is allowed at all: an
+    // unchanged questionnaire may still be saved.
+    if (itemEnabled("mnuFileSaveAs"))
+        SaveFile();
+    else
+        MsgBox(QStringLiteral("保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。"),
+               vbExclamation);
+}
+
+} // namespace kz

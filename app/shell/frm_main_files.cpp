@@ -1,0 +1,161 @@
+// Opening, saving, merging and importing from the main window's File menu.
+#include "frm_main.h"
+
+#include "cmd_box.h"
+#include "data_file_load.h"
+#include "data_file_merge.h"
+#include "data_file_save.h"
+#include "document.h"
+#include "file_header.h"
+#include "later_windows.h"
+#include "menu_state.h"
+#include "sample_table.h"
+#include "survey.h"
+#include "ui_seam.h"
+
+namespace kz {
+
+namespace {
+
+const QString AllKelvorzunFiles = QStringLiteral("全てのKelvorzunﾌｧｲﾙ(*.kz*)|*.kz*|全てのファイル(*.*)|*.*|");
+const QString DataFiles = QStringLiteral("Kelvorzunデータ(*.kz)|*.kz|全てのファイル(*.*)|*.*|");
+const QString ResultFiles = QStringLiteral("集計結果(*.kzp)|*.kzp|");
+const QString TextFiles = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|全てのﾌｧｲﾙ(*.*)|*.*|");
+const QString CsvFiles = QStringLiteral("CSV形式(*.csv)|*.csv|全てのﾌｧｲﾙ(*.*)|*.*|");
+
+constexpr Integer OpenDialog = 0;
+constexpr Integer SaveDialog = 1;
+
+bool HasSavablePath()
+{
+    return !document.CurrentFilePath.isEmpty() && document.CurrentFilePath != UnsavablePath;
+}
+
+} // namespace
+
+bool frmMain::SaveChangesFirst()
+{
+    if (!IsModified())
+        return true;
+    const int answer = MsgBox(QStringLiteral("アンケート「") + survey.Title + QStringLiteral("」は変更されています。保存しますか？"),
+                              vbYesNoCancel | vbQuestion);
+    if (answer == vbCancel)
+        return false;
+    return answer == vbNo || SaveFile();
+}
+
+bool frmMain::SaveFile()
+{
+    // The unsavable marker is no file name: ask for one instead.
+    if (!HasSavablePath())
+        return SaveFileAs();
+    return SaveDataFile(document.CurrentFilePath);
+}
+
+bool frmMain::SaveFileAs()
+{
+    const QString start = HasSavablePath() ? document.CurrentFilePath : QString();
+    const QString path = FileDialog(start, DataFiles, SaveDialog);
+    if (path.isEmpty() || !SaveDataFile(path))
+        return false;
+    document.CurrentFilePath = path;
+    return true;
+}
+
+void frmMain::OpenDataFile(QString path, Integer mode)
+{
+    if (!SaveChangesFirst())
+        return;
+    const QString named = path;
+    const Integer result = LoadDataFile(path, mode);
+    if (result == PageFileBaseFirst) {
+        if (LoadDataFile(path, OpenQuestionnaire) >= 1)
+            AfterFileLoad(named);
+    } else if (result / 1000 == 2) {
+        AfterFileLoad(named);
+    }
+}
+
+void frmMain::AfterFileLoad(const QString& pagePath)
+{
+    if (!laterWindows.showTotal || !laterWindows.openResultPage)
+        return;
+    laterWindows.showTotal(0);
+    // A questionnaire locked at level 2 shows its results only to whoever
+    // knows its password.
+    if (itemEnabled("mnuKey") && !itemEnabled("mnuStatis") && !AskPassword(survey.Password)) {
+        RunLaterWindow(laterWindows.unloadTotal);
+        return;
+    }
+    laterWindows.openResultPage(pagePath);
+}
+
+void frmMain::fileOpen()
+{
+    const QString path = FileDialog(QString(), AllKelvorzunFiles, OpenDialog);
+    if (!path.isEmpty())
+        OpenDataFile(path, OpenQuestionnaire);
+}
+
+void frmMain::fileSaveAs() { SaveFileAs(); }
+
+void frmMain::loadResult()
+{
+    const QString path = FileDialog(QString(), ResultFiles, OpenDialog);
+    if (!path.isEmpty())
+        OpenDataFile(path, OpenTabulationResult);
+}
+
+void frmMain::mergeDataFile()
+{
+    const QString path = FileDialog(QString(), DataFiles, OpenDialog);
+    if (!path.isEmpty() && MergeDataFile(path) == 1)
+        ResetIDCursor();
+}
+
+void frmMain::importInputFormat()
+{
+    if (!laterWindows.startImport)
+        return;
+    const QString path = FileDialog(QString(), TextFiles, OpenDialog);
+    if (path.isEmpty())
+        return;
+    if (MsgBox(QStringLiteral("ただいまから「Kelvorzun入力形式」で書かれたファイルを取り込みます。"
+                              "入力間違いが起きて読み込みが止まった時は、訂正して「進む」ボタンを押してください。"),
+               vbOKCancel) == vbOK)
+        laterWindows.startImport(QStringLiteral("TXT"), QStringLiteral("Kelvorzun入力形式"), path);
+}
+
+void frmMain::importDelimited()
+{
+    if (!laterWindows.startImport)
+        return;
+    const QString path = FileDialog(QString(), CsvFiles, OpenDialog);
+    if (path.isEmpty())
+        return;
+    if (MsgBox(QStringLiteral("ただいまから区切り形式で書かれたファイルを取り込みます。"
+                              "入力間違いが起きて読み込みが止まった時は、訂正して「進む」ボタンを押してください。"),
+               vbOKCancel | vbInformation) == vbOK)
+        laterWindows.startImport(QStringLiteral("CSV"), QStringLiteral("区切り形式"), path);
+}
+
+void frmMain::importNetworkAnswers()
+{
+    RunLaterWindow(laterWindows.startImport, QStringLiteral("WWWANS"), QStringLiteral("WWWｱﾝｹｰﾄ"), QString());
+}
+
+void frmMain::saveSelectedSamples()
+{
+    if (!laterWindows.showTotal)
+        return;
+    MsgBox(QStringLiteral("特定の条件を満たしたサンプルのみのKelvorzun／区切り(CSV)形式のファイルを作ります。"
+                          "（もちろん条件無しでも構いません）"));
+    laterWindows.showTotal(2);
+    MsgBox(QStringLiteral("まずこの「検索」ウィンドウで条件を設定して、書き出したいサンプルを検索してください"));
+    MsgBox(QStringLiteral("条件を満たすサンプルのＩＤが「集計結果」ウィンドウに出てきます。"
+                          "メニューの「書き出し」を選べばサンプルが書き出されます。"));
+}
+
+void frmMain::writeNetworkForms() { RunLaterWindow(laterWindows.writeNetworkForms); }
+
+} // namespace kz

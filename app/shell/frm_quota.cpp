@@ -1,0 +1,111 @@
+#include "frm_quota.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+
+#include "cmd_box.h"
+#include "runtime/rounding.h"
+#include "runtime/val.h"
+#include "sample_table.h"
+#include "settings_file.h"
+#include "survey.h"
+#include "ui_seam.h"
+#include "useful_controls.h"
+#include "widgets/forms.h"
+
+namespace kz {
+namespace {
+
+constexpr Long HelpTopic = 42;
+constexpr double HighestID = 2147483647.0;
+
+// The ID a box holds, rounded; none when it lies outside 0 .. the largest
+// Long (a sample ID is a Long, and negative IDs are never issued).
+std::optional<Long> IDOf(const QLineEdit* box)
+{
+    const double id = RoundHalfEven(Val(box->text()));
+    if (!(id >= 0 && id <= HighestID))  // also refuses NaN
+        return std::nullopt;
+    return CLng(id);
+}
+
+} // namespace
+
+frmQuota::frmQuota() : KzForm(QStringLiteral("frmQuota"))
+{
+    setWindowTitle(QStringLiteral("このコンピューターに割り当てられたＩＤ"));
+    lblRange = new QLabel(QStringLiteral("このコンピューターで出すIDの範囲"), this);
+    lblRange->setObjectName(QStringLiteral("lblRange"));
+    txtFrom = new QLineEdit(this);
+    txtFrom->setObjectName(QStringLiteral("txtFrom"));
+    lblFromTo = new QLabel(QStringLiteral("から"), this);
+    lblFromTo->setObjectName(QStringLiteral("lblFromTo"));
+    txtTo = new QLineEdit(this);
+    txtTo->setObjectName(QStringLiteral("txtTo"));
+    lblNote = new QLabel(QStringLiteral("この割り当ては、２台以上のコンピューターで回答を入力するとき、"
+                                        "サンプルのIDが重複しないようにするためのものです。"
+                                        "「回答入力」ウィンドウではここで指定した範囲のIDしか発行されません。"),
+                         this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+    Do = new QPushButton(QStringLiteral("決定"), this);
+    Do->setObjectName(QStringLiteral("Do"));
+    Cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    Cancel->setObjectName(QStringLiteral("Cancel"));
+    cmdHelpContext = new QPushButton(QStringLiteral("ヘルプ"), this);
+    cmdHelpContext->setObjectName(QStringLiteral("cmdHelpContext"));
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(txtFrom, 1);
+    range->addWidget(lblFromTo);
+    range->addWidget(txtTo, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdHelpContext);
+    buttons->addStretch();
+    buttons->addWidget(Do);
+    buttons->addWidget(Cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblRange);
+    layout->addLayout(range);
+    layout->addWidget(lblNote);
+    layout->addLayout(buttons);
+
+    connect(Do, &QPushButton::clicked, this, &frmQuota::confirm);
+    connect(Cancel, &QPushButton::clicked, this, [this] { widgets::Forms::unload(*this); });
+    connect(cmdHelpContext, &QPushButton::clicked, this, [] { ShowHelpContext(HelpTopic); });
+    setCancelButton(Cancel);
+    setDefaultButton(Do);
+}
+
+void frmQuota::formLoad()
+{
+    txtFrom->setText(QString::number(samples.IDRangeLow));
+    txtTo->setText(QString::number(samples.IDRangeHigh));
+    resize(420, sizeHint().height());
+    CentreForm(this);
+}
+
+void frmQuota::confirm()
+{
+    const std::optional<Long> a = IDOf(txtFrom);
+    const std::optional<Long> b = IDOf(txtTo);
+    if (!a || !b) {
+        MsgBox(QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。"), vbExclamation);
+        return;
+    }
+    samples.IDRangeLow = std::min(*a, *b);
+    samples.IDRangeHigh = std::max(*a, *b);
+    ResetIDCursor();
+    // A failed write is reported by SaveSettings itself. The range is in
+    // force for this run all the same and shut-down tries to write it again,
+    // so the window closes as after a successful write: keeping it open
+    // would offer nothing the user could do about the file.
+    SaveSettings();
+    widgets::Forms::unload(*this);
+}
+
+} // namespace kz

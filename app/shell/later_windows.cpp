@@ -1,0 +1,7 @@
+#include "later_windows.h"
+
+namespace kz {
+
+LaterWindows laterWindows;
+
+} // namespace kz

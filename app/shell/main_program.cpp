@@ -1,0 +1,68 @@
+#include "main_program.h"
+
+#include <QCoreApplication>
+
+#include "frm_main.h"
+#include "frm_title.h"
+#include "menu_state.h"
+#include "settings_file.h"
+#include "shell_ui.h"
+#include "survey.h"
+#include "widgets/forms.h"
+
+namespace kz {
+
+using widgets::Forms;
+
+namespace {
+
+QString commandLine;
+bool runsEventLoop = false;
+
+} // namespace
+
+void Main()
+{
+    // Answers the engine's questions through the windows until the program
+    // ends.
+    static ShellUi shellUi;
+    runsEventLoop = true;
+    StartProgram();
+}
+
+void StartProgram()
+{
+    auto& title = Forms::instance<frmTitle>();
+    title.show();
+    InitBitMasks();
+    // The questionnaire is not locked yet: only the password window's look.
+    LockMenus();
+    ClearModified();
+    auto& main = Forms::instance<frmMain>();
+    LoadSettings();
+    main.show();
+    Forms::unload(title);
+}
+
+void EndProgram()
+{
+    Forms::discardAll();
+    if (runsEventLoop)
+        QCoreApplication::quit();
+}
+
+void SetCommandLine(const QString& text) { commandLine = text; }
+
+QString CommandLine() { return commandLine; }
+
+QString StartFilePath(const QString& line)
+{
+    QString path = line;
+    if (path.startsWith(QLatin1Char('"')))
+        path.remove(0, 1);
+    if (path.endsWith(QLatin1Char('"')))
+        path.chop(1);
+    return path;
+}
+
+} // namespace kz

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "answer_check.h"
+#include "answer_store.h"
+#include "data_file_load.h"
+#include "demo_survey.h"
+#include "document.h"
+#include "file_header.h"
+#include "limit_eval.h"
+#include "menu_state.h"
+#include "question_limit_check.h"
+#include "scripted_ui.h"
+#include "settings.h"
+#include "survey.h"
+#include "survey_fixture.h"
+
+namespace kz {
+namespace {
+
+const QString CommittedFile = QStringLiteral(KZ_DEMO_FILE);
+
+QByteArray ReadAll(const QString& file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+struct SampleAnswers {
+    QVector<Integer> counts;
+    QVector<Integer> codes;
+    QVector<QString> texts;
+};
+
+SampleAnswers Read(Long pos)
+{
+    SampleAnswers a;
+    ReadSampleAnswers(pos, a.counts, a.codes, a.texts);
+    return a;
+}
+
+// The answers of question q, codes and texts side by side.
+std::vector<std::pair<Integer, QString>> AnswersTo(const SampleAnswers& a, Integer q)
+{
+    int first = 0;
+    for (Integer p = 0; p < q; ++p)
+        first += a.counts[p];
+    std::vector<std::pair<Integer, QString>> answers;
+    for (int i = first; i < first + a.counts[q]; ++i)
+        answers.emplace_back(a.codes[i], a.texts[i]);
+    return answers;
+}
+
+class DemoSurveyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.isValid());
+        Reset();
+    }
+    void TearDown() override { Reset(); }
+    static void Reset()
+    {
+        test::ResetSurvey();
+        document = DocumentState{};
+        settings = Settings{};
+        ClearModified();
+    }
+
+    // Loads a copy of the committed file as the open questionnaire.
+    void LoadCommitted()
+    {
+        QString copy = folder_.filePath(QStringLiteral("demo.kz"));
+        ASSERT_TRUE(QFile::copy(CommittedFile, copy));
+        ASSERT_EQ(LoadDataFile(copy, OpenQuestionnaire), 1);
+    }
+
+    QTemporaryDir folder_;
+    test::ScriptedUi ui_;
+};
+
+TEST_F(DemoSurveyTest, CommittedFileIsExactlyWhatTheGeneratorWritesNow)
+{
+    const QByteArray committed = ReadAll(CommittedFile);
+    ASSERT_FALSE(committed.isEmpty()) << CommittedFile.toStdString();
+    const QString fresh = folder_.filePath(QStringLiteral("demo.kz"));
+    ASSERT_TRUE(demo::WriteDemoSurvey(fresh));
+    EXPECT_EQ(ReadAll(fresh), committed) << "examples/demo.kz is out of date: run make_demo examples/demo.kz";
+
+    // Writing over an older file leaves no backup beside it either.
+    ASSERT_TRUE(demo::WriteDemoSurvey(fresh));
+    EXPECT_EQ(ReadAll(fresh), committed);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"demo.kz"});
+}
+
+TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
+{
+    LoadCommitted();
+    EXPECT_EQ(survey.Title, "カフェ利用アンケート（デモ）");
+    EXPECT_EQ(survey.QuestionCount, 8);
+    EXPECT_EQ(SampleCount(), 36);
+    // What the generator left in memory is what the file gives back.
+    const Survey loadedSurvey = survey;
+    const QVector<SampleRec> loadedSamples = samples.Samples;
+    demo::BuildDemoSurvey();
+    ASSERT_EQ(samples.Samples.size(), loadedSamples.size());
+    for (int i = 0; i < loadedSamples.size(); ++i) {
+        EXPECT_EQ(samples.Samples[i].SampleID, loadedSamples[i].SampleID);
+        EXPECT_EQ(samples.Samples[i].Flags, loadedSamples[i].Flags);
+        EXPECT_EQ(samples.Samples[i].Ano, loadedSamples[i].Ano);
+        EXPECT_EQ(samples.Samples[i].Essay, loadedSamples[i].Essay);
+    }
+    EXPECT_EQ(survey.CheckOptions, loadedSurvey.CheckOptions);
+}
+
+TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
+{
+    LoadCommitted();
+    for (Long pos = 0; pos < SampleCount(); ++pos) {
+        SampleAnswers checked = Read(pos);
+        const SampleAnswers stored = checked;
+        CheckSampleAnswers(pos, checked.counts, checked.codes, checked.texts, false, nullptr);
+        EXPECT_EQ(checked.counts, stored.counts) << "sample " << samples.Samples[pos].SampleID;
+        EXPECT_EQ(checked.codes, stored.codes) << "sample " << samples.Samples[pos].SampleID;
+        EXPECT_EQ(checked.texts, stored.texts) << "sample " << samples.Samples[pos].SampleID;
+
+        CheckSampleLimits(pos, false, nullptr);
+        const SampleAnswers afterLimits = Read(pos);
+        EXPECT_EQ(afterLimits.codes, stored.codes) << "sample " << samples.Samples[pos].SampleID;
+
+        // The cached stored-limit flags agree with the stored limits.
+        const Integer flags = samples.Samples[pos].Flags;
+        UpdateSampleLimits(pos);
+        EXPECT_EQ(samples.Samples[pos].Flags, flags);
+    }
+}
+
+TEST_F(DemoSurveyTest, SamplesShowEveryKindOfAnswer)
+{
+    LoadCommitted();
+    constexpr Integer Orders = 3, Spend = 4, Complaints = 6, Comments = 7;
+    int regulars = 0, complaints = 0, otherOrders = 0, exclusiveOrders = 0, comments = 0;
+    for (Long pos = 0; pos < SampleCount(); ++pos) {
+        const SampleAnswers a = Read(pos);
+        regulars += GetSampleFlag(pos, 0) ? 1 : 0;
+        for (const auto& [code, text] : AnswersTo(a, Orders)) {
+            otherOrders += code == 5 && !text.isEmpty() ? 1 : 0;
+            exclusiveOrders += code == 6 ? 1 : 0;
+        }
+        for (const auto& [code, text] : AnswersTo(a, Spend)) {
+            if (code == 1) {
+                bool number = false;
+                const double yen = text.toDouble(&number);
+                EXPECT_TRUE(number && yen >= survey.Choices(Spend, 1).Low && yen <= survey.Choices(Spend, 1).High)
+                    << text.toStdString();
+            }
+        }
+        complaints += AnswersTo(a, Complaints).front().first != 0 ? 1 : 0;
+        comments += !AnswersTo(a, Comments).front().second.isEmpty() ? 1 : 0;
+    }
+    // The stored limit and the limited question pick some samples, not all.
+    EXPECT_GT(regulars, 0);
+    EXPECT_LT(regulars, SampleCount());
+    EXPECT_GT(complaints, 0);
+    EXPECT_LT(complaints, SampleCount());
+    EXPECT_GT(otherOrders, 0);
+    EXPECT_GT(exclusiveOrders, 0);
+    EXPECT_GT(comments, 0);
+}
+
+} // namespace
+} // namespace kz

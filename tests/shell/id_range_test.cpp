@@ -1,0 +1,196 @@
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include "frm_quota.h"
+#include "program_folder.h"
+#include "sample_table.h"
+#include "settings.h"
+#include "settings_file.h"
+#include "shell_ui.h"
+#include "survey_fixture.h"
+#include "widgets/forms.h"
+#include "window_script.h"
+
+namespace kz {
+namespace {
+
+using widgets::Forms;
+
+const QString RangeMessage = QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。");
+
+class IdRangeTest : public test::WindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.isValid());
+        SetProgramFolderForTest(folder_.path());
+        test::ResetSurvey();
+        settings = Settings{};
+        samples.IDRangeLow = 0;
+        samples.IDRangeHigh = 100000;
+    }
+    void TearDown() override
+    {
+        test::WindowTest::TearDown();
+        SetProgramFolderForTest({});
+        test::ResetSurvey();
+        settings = Settings{};
+    }
+
+    // Shows the window, types the two texts and presses Do.
+    void Confirm(const QString& from, const QString& to)
+    {
+        script.on("frmQuota").setText("txtFrom", from).setText("txtTo", to).click("Do");
+        Forms::instance<frmQuota>().showModal();
+    }
+
+    bool SettingsWritten() const { return QFile::exists(SettingsFilePath()); }
+
+    QTemporaryDir folder_;
+    ShellUi shellUi;
+    test::WindowScript script;
+};
+
+TEST_F(IdRangeTest, ShowsTheRangeAndStoresTheSmallerValueFirst)
+{
+    samples.IDRangeLow = 20;
+    samples.IDRangeHigh = 3000;
+    script.on("frmQuota")
+        .inspect([](QWidget& w) {
+            auto& box = static_cast<frmQuota&>(w);
+            EXPECT_EQ(box.windowTitle(), "このコンピューターに割り当てられたＩＤ");
+            EXPECT_EQ(box.txtFrom->text(), "20");
+            EXPECT_EQ(box.txtTo->text(), "3000");
+            EXPECT_EQ(box.Do->text(), "決定");
+            EXPECT_EQ(box.Cancel->text(), "ｷｬﾝｾﾙ");
+        })
+        .setText("txtFrom", "500")
+        .setText("txtTo", "100")
+        .click("Do");
+    Forms::instance<frmQuota>().showModal();
+    EXPECT_EQ(samples.IDRangeLow, 100);
+    EXPECT_EQ(samples.IDRangeHigh, 500);
+    EXPECT_EQ(Forms::loaded<frmQuota>(), nullptr);
+
+    // Written at once: the file read back holds the new range.
+    ASSERT_TRUE(SettingsWritten());
+    samples.IDRangeLow = samples.IDRangeHigh = 0;
+    LoadSettings();
+    EXPECT_EQ(samples.IDRangeLow, 100);
+    EXPECT_EQ(samples.IDRangeHigh, 500);
+}
+
+TEST_F(IdRangeTest, EqualValuesGiveARangeOfOneID)
+{
+    Confirm("7", "7");
+    EXPECT_EQ(samples.IDRangeLow, 7);
+    EXPECT_EQ(samples.IDRangeHigh, 7);
+    EXPECT_EQ(NextFreeID(), 7);
+    EXPECT_EQ(NextFreeID(), -1);
+}
+
+TEST_F(IdRangeTest, NewRangeResetsTheIssuingCursor)
+{
+    test::AddQuestion(1, 2);
+    test::BuildLayout();
+    for (Long id : {5, 50, 150})
+        test::AddSample(id);
+    samples.NextIDCursor = 150;
+    Confirm("100", "0");
+    EXPECT_EQ(NextFreeID(), 51);
+}
+
+TEST_F(IdRangeTest, ValuesOutsideZeroToTheLargestLongAreRefused)
+{
+    auto refused = [this](QWidget&) {
+        EXPECT_EQ(samples.IDRangeLow, 0);
+        EXPECT_EQ(samples.IDRangeHigh, 100000);
+        EXPECT_NE(Forms::loaded<frmQuota>(), nullptr);
+        EXPECT_FALSE(SettingsWritten());
+    };
+    script.on("frmQuota")
+        .setText("txtFrom", "-1")
+        .setText("txtTo", "10")
+        .click("Do")
+        .inspect(refused)
+        .setText("txtFrom", "0")
+        .setText("txtTo", "2147483648")
+        .click("Do")
+        .inspect(refused)
+        .setText("txtTo", "4294967295")
+        .click("Do")
+        .inspect(refused)
+        .setText("txtTo", "1e300000")  // beyond a double: Val gives infinity
+        .click("Do")
+        .inspect(refused)
+        .setText("txtTo", "2147483647")
+        .click("Do");
+    for (int i = 0; i < 4; ++i)
+        script.onMessage(vbOK);
+    Forms::instance<frmQuota>().showModal();
+
+    ASSERT_EQ(script.messages().size(), 4);
+    for (const test::ShownMessage& m : script.messages()) {
+        EXPECT_EQ(m.text, RangeMessage);
+        EXPECT_EQ(m.icon, QMessageBox::Warning);
+    }
+    EXPECT_EQ(samples.IDRangeLow, 0);
+    EXPECT_EQ(samples.IDRangeHigh, 2147483647);
+}
+
+TEST_F(IdRangeTest, ValuesAreRoundedHalfToEvenBeforeTheyAreChecked)
+{
+    Confirm("2.5", "3.5");
+    EXPECT_EQ(samples.IDRangeLow, 2);
+    EXPECT_EQ(samples.IDRangeHigh, 4);
+
+    // -0.4 rounds into the range; 2147483647.5 rounds out of it.
+    script.on("frmQuota")
+        .setText("txtFrom", "-0.4")
+        .setText("txtTo", "2147483647.5")
+        .click("Do")
+        .setText("txtTo", "2147483646.5")
+        .click("Do");
+    script.onMessage(vbOK);
+    Forms::instance<frmQuota>().showModal();
+    EXPECT_EQ(samples.IDRangeLow, 0);
+    EXPECT_EQ(samples.IDRangeHigh, 2147483646);
+}
+
+TEST_F(IdRangeTest, TextsAreReadForTheNumberTheyStartWith)
+{
+    Confirm("abc", "12abc");
+    EXPECT_EQ(samples.IDRangeLow, 0);
+    EXPECT_EQ(samples.IDRangeHigh, 12);
+}
+
+TEST_F(IdRangeTest, CancelEscAndTheFrameChangeNothing)
+{
+    script.on("frmQuota").setText("txtFrom", "5").click("Cancel");
+    script.on("frmQuota").setText("txtFrom", "5").pressEscape();
+    script.on("frmQuota").setText("txtFrom", "5").closeFrame();
+    for (int i = 0; i < 3; ++i) {
+        Forms::instance<frmQuota>().showModal();
+        EXPECT_EQ(Forms::loaded<frmQuota>(), nullptr);
+    }
+    EXPECT_EQ(samples.IDRangeLow, 0);
+    EXPECT_EQ(samples.IDRangeHigh, 100000);
+    EXPECT_FALSE(SettingsWritten());
+}
+
+TEST_F(IdRangeTest, FailedSettingsWriteIsReportedAndTheRangeStillHolds)
+{
+    SetProgramFolderForTest(folder_.filePath("missing"));
+    script.on("frmQuota").setText("txtFrom", "10").setText("txtTo", "20").click("Do");
+    script.onMessage(vbOK);
+    Forms::instance<frmQuota>().showModal();
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_TRUE(script.messages()[0].text.contains("zuntab.ini"));
+    EXPECT_EQ(samples.IDRangeLow, 10);
+    EXPECT_EQ(samples.IDRangeHigh, 20);
+    EXPECT_EQ(Forms::loaded<frmQuota>(), nullptr);
+}
+
+} // namespace
+} // namespace kz

@@ -1,0 +1,327 @@
+#include <gmock/gmock.h>
+
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "frm_input.h"
+#include "main_window_fixture.h"
+#include "sample_table.h"
+#include "save_interval.h"
+#include "survey.h"
+
+namespace kz {
+namespace {
+
+using widgets::Forms;
+
+class MainWindowFilesTest : public test::MainWindowTest {
+protected:
+    // Starts with `name` open and changed.
+    frmMain& StartChanged(const QString& name)
+    {
+        SetCommandLine(WriteSurvey(name));
+        frmMain& main = Start();
+        SetModified();
+        return main;
+    }
+
+    void ExpectSaveQuestion(int index)
+    {
+        ASSERT_GT(script.messages().size(), index);
+        const test::ShownMessage& question = script.messages()[index];
+        EXPECT_EQ(question.text, "アンケート「通勤調査」は変更されています。保存しますか？");
+        EXPECT_EQ(question.icon, QMessageBox::Question);
+        EXPECT_THAT(question.answers, testing::UnorderedElementsAre(vbYes, vbNo, vbCancel));
+    }
+};
+
+TEST_F(MainWindowFilesTest, CancelToTheSaveQuestionOpensNothing)
+{
+    frmMain& main = StartChanged("old.kz");
+    const QString other = WriteSurvey("other.kz", "別の調査");
+    script.onMessage(vbCancel);
+    main.OpenDataFile(other, 1);
+    ExpectSaveQuestion(0);
+    EXPECT_EQ(survey.Title, "通勤調査");
+    EXPECT_TRUE(IsModified());
+}
+
+TEST_F(MainWindowFilesTest, NoToTheSaveQuestionDropsTheChanges)
+{
+    frmMain& main = StartChanged("old.kz");
+    const QByteArray before = Bytes(dataPath("old.kz"));
+    const QString other = WriteSurvey("other.kz", "別の調査");
+    script.onMessage(vbNo);
+    main.OpenDataFile(other, 1);
+    EXPECT_EQ(survey.Title, "別の調査");
+    EXPECT_FALSE(IsModified());
+    EXPECT_EQ(Bytes(dataPath("old.kz")), before);
+    EXPECT_FALSE(QFile::exists(dataPath("old.kz~")));
+}
+
+TEST_F(MainWindowFilesTest, YesToTheSaveQuestionSavesThenOpens)
+{
+    frmMain& main = StartChanged("old.kz");
+    const QString other = WriteSurvey("other.kz", "別の調査");
+    script.onMessage(vbYes);
+    main.OpenDataFile(other, 1);
+    EXPECT_TRUE(QFile::exists(dataPath("old.kz~")));  // the previous file became the backup
+    EXPECT_EQ(survey.Title, "別の調査");
+    EXPECT_EQ(settings.MRUFiles[0], other);
+    EXPECT_EQ(settings.MRUFiles[1], dataPath("old.kz"));
+}
+
+TEST_F(MainWindowFilesTest, FailedSaveAfterYesKeepsTheChangedQuestionnaire)
+{
+    frmMain& main = StartChanged("old.kz");
+    const QByteArray before = Bytes(dataPath("old.kz"));
+    const QString other = WriteSurvey("other.kz", "別の調査");
+    SetSaveWriteLimit(0);
+    script.onMessage(vbYes);
+    script.onMessage(vbOK);  // the saver's report
+    main.OpenDataFile(other, 1);
+    ASSERT_EQ(script.messages().size(), 2);
+    EXPECT_TRUE(script.messages()[1].text.contains("正しく保存出来ませんでした。"));
+    EXPECT_EQ(survey.Title, "通勤調査");
+    EXPECT_EQ(document.CurrentFilePath, dataPath("old.kz"));
+    EXPECT_TRUE(IsModified());
+    EXPECT_EQ(Bytes(dataPath("old.kz")), before);
+}
+
+TEST_F(MainWindowFilesTest, SaveWithoutAWritablePathAsksForOne)
+{
+    frmMain& main = StartChanged("old.kz");
+    document.CurrentFilePath = UnsavablePath;
+    ChooseFile({});
+    EXPECT_FALSE(main.SaveFile());
+    EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
+    EXPECT_TRUE(IsModified());
+
+    // A Yes to the save question that ends in a cancelled dialog is a Cancel.
+    script.onMessage(vbYes);
+    ChooseFile({});
+    main.OpenDataFile(WriteSurvey("other.kz", "別の調査"), 1);
+    EXPECT_EQ(survey.Title, "通勤調査");
+
+    const QString chosen = dataPath("named.kz");
+    ChooseFile(chosen);
+    EXPECT_TRUE(main.SaveFile());
+    EXPECT_EQ(document.CurrentFilePath, chosen);
+    EXPECT_TRUE(QFile::exists(chosen));
+    EXPECT_FALSE(QFile::exists(UnsavablePath));
+    EXPECT_FALSE(IsModified());
+}
+
+TEST_F(MainWindowFilesTest, SaveAsTakesTheNewPathOnlyOnceSaved)
+{
+    frmMain& main = StartChanged("old.kz");
+    const QString failing = dataPath("failing.kz");
+    SetSaveWriteLimit(0);
+    ChooseFile(failing);
+    script.onMessage(vbOK);
+    Item(main, "mnuFileSaveAs")->trigger();
+    EXPECT_EQ(document.CurrentFilePath, dataPath("old.kz"));
+    EXPECT_FALSE(QFile::exists(failing));
+    EXPECT_TRUE(IsModified());
+
+    SetSaveWriteLimit(-1);
+    const QString copy = dataPath("copy.kz");
+    script.on("CMDialog").inspect([&](QWidget& w) {
+        auto& dialog = static_cast<QFileDialog&>(w);
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(QFileInfo(dialog.selectedFiles().value(0)).fileName(), "old.kz");  // preset with the path
+        dialog.selectFile("copy.kz");
+        static_cast<QDialog&>(dialog).accept();
+    });
+    Item(main, "mnuFileSaveAs")->trigger();
+    EXPECT_EQ(document.CurrentFilePath, copy);
+    EXPECT_TRUE(QFile::exists(copy));
+    EXPECT_FALSE(IsModified());
+    EXPECT_EQ(settings.MRUFiles[0], copy);
+}
+
+TEST_F(MainWindowFilesTest, MergeTakesTheOtherFilesSamplesAndMovesTheIdCursor)
+{
+    frmMain& main = StartChanged("base.kz");
+    ClearModified();
+    const test::DataFileFixture more = test::SurveyFile({{101, {{1}, {1}}, {}}, {250, {{2}, {0}}, {}}});
+    const QString other = dataPath("more.kz");
+    ASSERT_TRUE(test::WriteDataFile(other, more));
+    samples.IDRangeLow = 200;
+    samples.IDRangeHigh = 300;
+    ChooseFile(other);
+    script.onMessage(vbOK);  // how many samples were taken
+    Item(main, "mnuMergeKZ")->trigger();
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text, "1サンプル、取り込みました");
+    EXPECT_EQ(SampleCount(), 3);
+    EXPECT_EQ(samples.NextIDCursor, 250);
+    EXPECT_TRUE(IsModified());
+}
+
+// --- the save interval
+
+class SaveIntervalTest : public MainWindowFilesTest {
+protected:
+    static constexpr double Minute = 1.0 / 1440;
+
+    // The next interval box: expects `shown`, types `typed`, presses OK.
+    void Type(const QString& shown, const QString& typed)
+    {
+        script.on("frmInput")
+            .inspect([shown](QWidget& w) {
+                auto& box = static_cast<frmInput&>(w);
+                EXPECT_EQ(box.windowTitle(), "保存の間隔");
+                EXPECT_EQ(box.txtInput->text(), shown);
+            })
+            .setText("txtInput", typed)
+            .click("cmdOK");
+    }
+    void CancelAt(const QString& shown)
+    {
+        script.on("frmInput")
+            .inspect([shown](QWidget& w) { EXPECT_EQ(static_cast<frmInput&>(w).txtInput->text(), shown); })
+            .click("cmdCancel");
+    }
+};
+
+TEST_F(SaveIntervalTest, BelowOneMinuteOffersThirtyNext)
+{
+    for (const QString typed : {"0", "abc", "-5", "12abc", "", "0.4"}) {
+        samples.SaveInterval = 45 * Minute;
+        Type("45", typed);
+        script.onMessage(vbOK);
+        CancelAt("30");
+        AskSaveInterval();
+        EXPECT_EQ(script.messages().back().text, "1分以上の時間を指定してください") << typed.toStdString();
+        EXPECT_EQ(script.messages().back().icon, QMessageBox::Critical);
+        EXPECT_DOUBLE_EQ(samples.SaveInterval, 30 * Minute);
+    }
+}
+
+TEST_F(SaveIntervalTest, ADayOrMoreIsRefusedAndLeavesTheInterval)
+{
+    samples.SaveInterval = 45 * Minute;
+    Type("45", "1440");
+    script.onMessage(vbOK);
+    Type("45", "1439.6");  // a day once rounded
+    script.onMessage(vbOK);
+    CancelAt("45");
+    AskSaveInterval();
+    ASSERT_EQ(script.messages().size(), 2);
+    EXPECT_EQ(script.messages()[0].text, "24時間(1440分)以上は設定できません");
+    EXPECT_EQ(script.messages()[1].text, "24時間(1440分)以上は設定できません");
+    EXPECT_DOUBLE_EQ(samples.SaveInterval, 45 * Minute);
+}
+
+TEST_F(SaveIntervalTest, AcceptedMinutesAreRoundedHalfToEven)
+{
+    frmMain& main = Start();
+    samples.SaveInterval = 30 * Minute;
+    const std::vector<std::pair<QString, double>> cases = {
+        {"1439", 1439}, {"2.5", 2}, {"3.5", 4}, {" 0.6 ", 1}, {"1", 1}};
+    QString shown = "30";
+    for (const auto& [typed, minutes] : cases) {
+        Type(shown, typed);
+        Item(main, "mnuSetSaveInterval")->trigger();
+        EXPECT_DOUBLE_EQ(samples.SaveInterval, minutes * Minute) << typed.toStdString();
+        shown = QString::number(minutes);
+    }
+    EXPECT_TRUE(script.messages().isEmpty());
+    EXPECT_FALSE(IsModified());  // a setting of this computer, not of the questionnaire
+}
+
+TEST_F(SaveIntervalTest, CancelLeavesTheInterval)
+{
+    samples.SaveInterval = 10 * Minute;
+    CancelAt("10");
+    AskSaveInterval();
+    EXPECT_DOUBLE_EQ(samples.SaveInterval, 10 * Minute);
+}
+
+// --- shut-down
+
+class ShutDownTest : public MainWindowFilesTest {
+protected:
+    void PlaceTemporaryFiles()
+    {
+        for (const char* name : {"_convert.tmp", "_result.tmp"}) {
+            QFile file(appFile(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+    }
+    bool HelpWasQuit() const
+    {
+        return widgets::HelpCalls().contains(widgets::HelpCall{widgets::HelpCommand::Quit, 0});
+    }
+};
+
+TEST_F(ShutDownTest, CancelKeepsTheProgramRunningWithItsPlacementStored)
+{
+    frmMain& main = StartChanged("old.kz");
+    PlaceTemporaryFiles();
+    main.setGeometry(120, 80, 600, 140);
+    script.onMessage(vbCancel);
+    EXPECT_FALSE(Forms::unload(main));
+    ExpectSaveQuestion(0);
+    EXPECT_EQ(Forms::loaded<frmMain>(), &main);
+    EXPECT_GT(settings.WindowRecs[frmMain::WindowSlot].Width, 0);
+    EXPECT_TRUE(QFile::exists(appFile("_convert.tmp")));
+    EXPECT_TRUE(QFile::exists(appFile("_result.tmp")));
+    EXPECT_FALSE(QFile::exists(appFile("zuntab.ini")));
+    EXPECT_TRUE(HelpWasQuit());
+    EXPECT_TRUE(IsModified());
+}
+
+TEST_F(ShutDownTest, NoEndsTheProgramSavingOnlyTheSettings)
+{
+    frmMain& main = StartChanged("old.kz");
+    const QByteArray before = Bytes(dataPath("old.kz"));
+    PlaceTemporaryFiles();
+    script.onMessage(vbNo);
+    EXPECT_TRUE(Forms::unload(main));
+    test::FlushEvents();
+    EXPECT_TRUE(Forms::openForms().isEmpty());
+    EXPECT_FALSE(QFile::exists(appFile("_convert.tmp")));
+    EXPECT_FALSE(QFile::exists(appFile("_result.tmp")));
+    EXPECT_TRUE(QFile::exists(appFile("zuntab.ini")));
+    EXPECT_EQ(Bytes(dataPath("old.kz")), before);
+    EXPECT_TRUE(HelpWasQuit());
+}
+
+TEST_F(ShutDownTest, FailedSaveAfterYesKeepsTheProgramRunning)
+{
+    frmMain& main = StartChanged("old.kz");
+    PlaceTemporaryFiles();
+    SetSaveWriteLimit(0);
+    script.onMessage(vbYes);
+    script.onMessage(vbOK);
+    EXPECT_FALSE(Forms::unload(main));
+    EXPECT_EQ(Forms::loaded<frmMain>(), &main);
+    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(QFile::exists(appFile("_convert.tmp")));
+}
+
+TEST_F(ShutDownTest, UnchangedQuestionnaireEndsWithoutAQuestionAndClosesEveryWindow)
+{
+    frmMain& main = Start();
+    Item(main, "mnuAboutKZ")->trigger();  // another window stays open until the end
+    Item(main, "mnuQuit")->trigger();
+    test::FlushEvents();
+    EXPECT_TRUE(Forms::openForms().isEmpty());
+    EXPECT_TRUE(script.messages().isEmpty());
+    EXPECT_TRUE(QFile::exists(appFile("zuntab.ini")));
+}
+
+TEST_F(ShutDownTest, ClosingIsRefusedWhileALongJobRuns)
+{
+    frmMain& main = StartChanged("old.kz");
+    Forms::setLongJobRunning(true);
+    main.close();
+    EXPECT_FALSE(Forms::unload(main));
+    EXPECT_EQ(Forms::loaded<frmMain>(), &main);
+    EXPECT_TRUE(script.messages().isEmpty());
+}
+
+} // namespace
+} // namespace kz

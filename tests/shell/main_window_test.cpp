@@ -1,0 +1,214 @@
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
+
+#include "main_window_fixture.h"
+#include "popup_placement.h"
+
+namespace kz {
+namespace {
+
+using widgets::Forms;
+
+// Counts how often each later window was asked for.
+struct LaterWindowCalls {
+    int entry = 0;
+    int questionList = 0;
+    int graph = 0;
+    QList<Integer> totalPages;
+    QList<bool> aboutEditable;
+
+    void plugIn()
+    {
+        laterWindows.showEntryWindow = [this] { ++entry; };
+        laterWindows.showQuestionList = [this] { ++questionList; };
+        laterWindows.showGraph = [this] { ++graph; };
+        laterWindows.showTotal = [this](Integer page) { totalPages.push_back(page); };
+        laterWindows.showAbout = [this](bool editable) { aboutEditable.push_back(editable); };
+    }
+};
+
+class MainWindowMenusTest : public test::MainWindowTest {
+protected:
+    // The open questionnaire locked at `level` as a load leaves it.
+    static void LockAt(Integer level)
+    {
+        UnlockMenus();
+        document.ProtectLevel = level;
+        LockMenus();
+    }
+
+    void Drop(frmMain& main, const QList<QUrl>& urls)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&main, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&main, &drop);
+        test::FlushEvents();
+    }
+};
+
+TEST_F(MainWindowMenusTest, LevelOneLeavesTabulationAndTheQuestionListOn)
+{
+    frmMain& main = Start();
+    LaterWindowCalls calls;
+    calls.plugIn();
+    LockAt(1);
+    for (const char* off : {"mnuFileSave", "mnuFileSaveAs", "mnuInput", "mnuOutput", "mnuSetQuota",
+                            "mnuSetParagraph", "mnuSetCollection", "mnuSetQuestion", "mnuSetLimit", "mnuMerge"})
+        EXPECT_FALSE(Item(main, off)->isEnabled()) << off;
+    for (const char* on : {"mnuStatis", "mnuQuestions", "mnuAbout", "mnuKey", "mnuFileOpen"})
+        EXPECT_TRUE(Item(main, on)->isEnabled()) << on;
+
+    script.onMessage(vbOK);
+    main.cmdSave->click();
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text,
+              "保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。");
+    EXPECT_EQ(script.messages()[0].icon, QMessageBox::Warning);
+
+    main.cmdInput->click();
+    main.cmdStatis->click();
+    main.cmdListQues->click();
+    Item(main, "mnuAbout")->trigger();
+    EXPECT_EQ(calls.entry, 0);
+    EXPECT_EQ(calls.totalPages, QList<Integer>{1});
+    EXPECT_EQ(calls.graph, 1);
+    EXPECT_EQ(calls.questionList, 1);
+    EXPECT_EQ(calls.aboutEditable, QList<bool>{false});
+}
+
+TEST_F(MainWindowMenusTest, LevelTwoTurnsTabulationOffAndUnlockingTurnsEverythingOn)
+{
+    frmMain& main = Start();
+    LaterWindowCalls calls;
+    calls.plugIn();
+    LockAt(2);
+    for (const char* off : {"mnuStatis", "mnuQuestions", "mnuAbout"})
+        EXPECT_FALSE(Item(main, off)->isEnabled()) << off;
+    main.cmdStatis->click();
+    main.cmdListQues->click();
+    EXPECT_TRUE(calls.totalPages.isEmpty());
+    EXPECT_EQ(calls.questionList, 0);
+
+    UnlockMenus();
+    EXPECT_TRUE(Item(main, "mnuFileSave")->isEnabled());  // unlocking sets the modified mark
+    main.cmdInput->click();
+    Item(main, "mnuAbout")->trigger();
+    EXPECT_EQ(calls.entry, 1);
+    EXPECT_EQ(calls.aboutEditable, QList<bool>{true});
+}
+
+TEST_F(MainWindowMenusTest, OpenButtonRefusesWhileOpeningIsOff)
+{
+    frmMain& main = Start();
+    Item(main, "mnuFileOpen")->setEnabled(false);
+    script.onMessage(vbOK);
+    main.cmdOpen->click();
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text,
+              "読み込みは禁止されています。アンケートを読み込んでいないか、データが壊れています。");
+}
+
+TEST_F(MainWindowMenusTest, NoCommandStartsWhileALongJobRuns)
+{
+    frmMain& main = Start();
+    LaterWindowCalls calls;
+    calls.plugIn();
+    LockAt(0);
+    Forms::setLongJobRunning(true);
+    main.cmdListQues->click();
+    main.cmdOpen->click();  // would show the file dialog
+    Item(main, "mnuQuit")->trigger();
+    EXPECT_EQ(calls.questionList, 0);
+    EXPECT_EQ(Forms::loaded<frmMain>(), &main);
+    Forms::setLongJobRunning(false);
+    main.cmdListQues->click();
+    EXPECT_EQ(calls.questionList, 1);
+}
+
+TEST_F(MainWindowMenusTest, ItemsOfWindowsNotYetBuiltDoNothing)
+{
+    frmMain& main = Start();
+    LockAt(0);
+    for (const char* name : {"mnuNewfile", "mnuSetQuestion", "mnuQuestions", "mnuAbout", "mnuInput",
+                             "mnuSetParagraph", "mnuSetLimit", "mnuStatis", "mnuKey", "mnuMergeHTML",
+                             "mnuSaveSelect", "mnuHTMLOut", "mnuDBOut"})
+        Item(main, name)->trigger();
+    EXPECT_TRUE(script.messages().isEmpty());
+    EXPECT_EQ(Forms::openForms(), QList<widgets::KzForm*>{&main});
+}
+
+TEST_F(MainWindowMenusTest, RecentFileIsOpenedFromACopyOfItsPath)
+{
+    const QString a = WriteSurvey("a.kz", "A");
+    const QString b = WriteSurvey("b.kz", "B");
+    const QString c = WriteSurvey("c&d.kz", "C");
+    const QString d = WriteSurvey("d.kz", "D");
+    frmMain& main = Start();
+    settings.MRUFiles = {a, b, c, d};
+    RecentFilesMenu({});
+    EXPECT_EQ(main.mnuFileMRU[2]->text(), "&3 " + dataPath("c&&d.kz"));
+
+    main.mnuFileMRU[2]->trigger();
+    EXPECT_EQ(survey.Title, "C");
+    EXPECT_EQ(document.CurrentFilePath, c);
+    EXPECT_EQ((std::vector<QString>(settings.MRUFiles.begin(), settings.MRUFiles.begin() + 4)),
+              (std::vector<QString>{c, a, b, d}));
+    EXPECT_EQ(main.mnuFileMRU[0]->text(), "&1 " + dataPath("c&&d.kz"));
+    EXPECT_EQ(main.mnuFileMRU[1]->text(), "&2 " + a);
+}
+
+TEST_F(MainWindowMenusTest, OnlyTheFirstDroppedLocalFileIsOpened)
+{
+    const QString first = WriteSurvey("first.kz", "最初");
+    const QString second = WriteSurvey("second.kz", "二番目");
+    frmMain& main = Start();
+    Drop(main, {QUrl("https://example.com/web.kz"), QUrl::fromLocalFile(data_.path()),
+                QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(dataPath("third.kz"))});
+    EXPECT_EQ(survey.Title, "最初");
+    EXPECT_EQ(document.CurrentFilePath, first);
+}
+
+TEST_F(MainWindowMenusTest, DropsOfNoLocalFileOrDuringALongJobAreIgnored)
+{
+    const QString path = WriteSurvey("dropped.kz");
+    frmMain& main = Start();
+    Drop(main, {QUrl("https://example.com/web.kz")});
+    EXPECT_EQ(survey.Title, "新規アンケート");
+    Forms::setLongJobRunning(true);
+    Drop(main, {QUrl::fromLocalFile(path)});
+    Forms::setLongJobRunning(false);
+    EXPECT_EQ(survey.Title, "新規アンケート");
+    EXPECT_TRUE(script.messages().isEmpty());
+}
+
+TEST_F(MainWindowMenusTest, LoadPageCommandOpensTheResultDialog)
+{
+    frmMain& main = Start();
+    script.on("CMDialog").inspect([](QWidget& w) {
+        auto& dialog = static_cast<QFileDialog&>(w);
+        EXPECT_EQ(dialog.nameFilters(), QStringList{"集計結果(*.kzp) (*.kzp)"});
+        dialog.reject();
+    });
+    main.lblCommand->setCaption("other");
+    main.lblCommand->setCaption("Load Page");
+    main.lblCommand->setCaption("Load Page");  // unchanged: no second command
+}
+
+TEST(PopupMenuPointTest, MenuOpensTowardsTheMiddleOfTheScreen)
+{
+    const QRect button(100, 50, 40, 40);
+    EXPECT_EQ(PopupMenuPoint(10, 1280, button, 200), QPoint(140, 50));
+    EXPECT_EQ(PopupMenuPoint(639, 1280, button, 200), QPoint(140, 50));
+    // Exactly in the middle or right of it: to the left of the button.
+    EXPECT_EQ(PopupMenuPoint(640, 1280, button, 200), QPoint(-100, 50));
+    EXPECT_EQ(PopupMenuPoint(900, 1281, QRect(1000, 10, 40, 40), 150), QPoint(850, 10));
+}
+
+} // namespace
+} // namespace kz
