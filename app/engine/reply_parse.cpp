@@ -331,10 +331,7 @@ bool ReplyParser::endLine()
     const int d = g_ < maxAnswers(q_) - 1 ? 1 : SlotOf(q_ + 1, 0) - here;
     const int next = bound(line_ + 1);
     const int span = next - bound(line_);
-    // Only where the paragraph begins with a question: the empty line of a
-    // paragraph that begins inside one stands for its slots left unanswered.
-    const bool questionStart = bound(line_) % SlotsPerQuestion == 0;
-    if (here == bound(line_) && questionStart && span > d && span > 1)
+    if (here == bound(line_) && span > d && span > 1)
         return true;
     if (here < next) {
         const int nextQ = next / SlotsPerQuestion;

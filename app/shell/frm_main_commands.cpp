@@ -9,6 +9,7 @@
 #include "frm_title.h"
 #include "later_windows.h"
 #include "save_interval.h"
+#include "settings.h"
 #include "settings_file.h"
 #include "ui_seam.h"
 #include "widgets/forms.h"
@@ -63,8 +64,12 @@ void frmMain::statis()
 
 void frmMain::resetWindows()
 {
-    if (MsgBox(QStringLiteral("各ウィンドウのサイズとフォントなどを初期化します。"), vbOKCancel) == vbOK)
+    if (MsgBox(QStringLiteral("各ウィンドウのサイズとフォントなどを初期化します。"), vbOKCancel) == vbOK) {
         DefaultSettings();
+        // The defaults empty the recent files: the menu must not keep items
+        // that would open nothing.
+        RecentFilesMenu(QString());
+    }
 }
 
 void frmMain::showKey()

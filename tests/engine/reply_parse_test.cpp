@@ -92,8 +92,10 @@ TEST_F(ReplyParseTest, AnswersStayInTheQuestionsTheirLinesBelongTo)
         {u"12\r\n34", u"1|2|3,4|0|0|0", nullptr, 3, 0},
         {u"12\r\n-\r\n4", u"1|2|0|4|0|0", nullptr, 4, 0},
         {u"12\r\n", u"1|2|0|0|0|0", nullptr, 3, 0},  // q2 left at no answer is closed
-        // An empty line there leaves q2's other slots unanswered.
-        {u"121\r\n\r\n4", u"1|2|1|4|0|0", nullptr, 4, 0},
+        // An empty line opening that line of two slots is passed over: what
+        // follows fills q2's other slots.
+        {u"121\r\n\r\n4", u"1|2|1,4|0|0|0", nullptr, 2, 2},
+        {u"12\r\n\r\n4-\r\n5", u"1|2|4|5|0|0", nullptr, 4, 0},
     });
     EXPECT_TRUE(ui.boxes().empty());
 }

@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "data_file_builder.h"
+#include "data_file_format.h"
+#include "file_header.h"
 #include "frm_input.h"
 #include "main_window_fixture.h"
 #include "sample_table.h"
@@ -157,6 +160,80 @@ TEST_F(MainWindowFilesTest, MergeTakesTheOtherFilesSamplesAndMovesTheIdCursor)
     EXPECT_EQ(SampleCount(), 3);
     EXPECT_EQ(samples.NextIDCursor, 250);
     EXPECT_TRUE(IsModified());
+}
+
+// --- result pages
+
+class ResultPageTest : public MainWindowFilesTest {
+protected:
+    // A page file whose questionnaire is `base`.
+    QString WritePage(const QString& name, const QString& base)
+    {
+        test::FieldWriter out;
+        out.integer(0);
+        out.reversed(PageFileMagic);
+        out.plain(base);
+        QFile file(dataPath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(out.bytes());
+        return file.fileName();
+    }
+    void SetUp() override
+    {
+        MainWindowFilesTest::SetUp();
+        laterWindows.showTotal = [](Integer) {};
+        laterWindows.unloadTotal = [this] { ++totalsUnloaded; };
+        laterWindows.openResultPage = [this](const QString& page) { sheets << page; };
+    }
+    QStringList sheets;
+    int totalsUnloaded = 0;
+};
+
+TEST_F(ResultPageTest, QuestionnaireIsLoadedFirstThenThePageNamedOpensInASheet)
+{
+    frmMain& main = Start();
+    const QString base = WriteSurvey("base.kz");
+    const QString page = WritePage("result.kzp", base);
+    script.onMessage(vbOK);  // the questionnaire comes first
+    main.OpenDataFile(page, OpenTabulationResult);
+    EXPECT_EQ(document.CurrentFilePath, base);
+    EXPECT_EQ(sheets, QStringList{page});  // the page the user named, not its base
+
+    // A page of the loaded questionnaire opens at once.
+    main.OpenDataFile(page, OpenTabulationResult);
+    EXPECT_EQ(sheets, QStringList({page, page}));
+    EXPECT_EQ(script.messages().size(), 1);
+
+    // A questionnaire that fails to load opens no sheet.
+    const QString lost = WritePage("lost.kzp", dataPath("gone.kz"));
+    script.onMessage(vbYes);  // load gone.kz first
+    script.onMessage(vbOK);   // it is not found
+    main.OpenDataFile(lost, OpenTabulationResult);
+    EXPECT_EQ(sheets.size(), 2);
+    EXPECT_TRUE(script.messages().back().text.endsWith("が見つかりません"));
+}
+
+TEST_F(ResultPageTest, QuestionnaireLockedAtLevelTwoShowsItsPageOnlyWithThePassword)
+{
+    test::DataFileFixture locked = test::SurveyFile({{101, {{1}, {1, 2}}, {}}});
+    locked.ProtectLevel = 2;
+    locked.Password = QStringLiteral("secret");
+    const QString base = dataPath("locked.kz");
+    ASSERT_TRUE(test::WriteDataFile(base, locked));
+    SetCommandLine(base);
+    frmMain& main = Start();
+    const QString page = WritePage("result.kzp", base);
+
+    script.on("frmOther").typeKeys("Text", "guess").click("OK");
+    script.onMessage(vbOK);  // the wrong password is reported
+    main.OpenDataFile(page, OpenTabulationResult);
+    EXPECT_TRUE(sheets.isEmpty());
+    EXPECT_EQ(totalsUnloaded, 1);
+    EXPECT_EQ(document.CurrentFilePath, base);  // the questionnaire stays
+
+    script.on("frmOther").typeKeys("Text", "secret").click("OK");
+    main.OpenDataFile(page, OpenTabulationResult);
+    EXPECT_EQ(sheets, QStringList{page});
 }
 
 // --- the save interval

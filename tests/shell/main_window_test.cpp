@@ -163,6 +163,26 @@ TEST_F(MainWindowMenusTest, RecentFileIsOpenedFromACopyOfItsPath)
     EXPECT_EQ(main.mnuFileMRU[1]->text(), "&2 " + a);
 }
 
+TEST_F(MainWindowMenusTest, ResettingWindowsAndFontsAlsoEmptiesTheRecentFileItems)
+{
+    frmMain& main = Start();
+    settings.MRUFiles = {WriteSurvey("a.kz", "A"), WriteSurvey("b.kz", "B")};
+    RecentFilesMenu({});
+    ASSERT_TRUE(main.mnuFileMRU[0]->isVisible());
+
+    script.onMessage(vbCancel);
+    Item(main, "mnuInfoFormReset")->trigger();
+    EXPECT_TRUE(main.mnuFileMRU[1]->isVisible());
+
+    script.onMessage(vbOK);
+    Item(main, "mnuInfoFormReset")->trigger();
+    EXPECT_EQ(script.messages().back().text, "各ウィンドウのサイズとフォントなどを初期化します。");
+    EXPECT_TRUE(settings.MRUFiles[0].isEmpty());
+    for (QAction* item : main.mnuFileMRU)
+        EXPECT_FALSE(item->isVisible());
+    EXPECT_FALSE(main.mnuFileMRUSpace->isVisible());
+}
+
 TEST_F(MainWindowMenusTest, OnlyTheFirstDroppedLocalFileIsOpened)
 {
     const QString first = WriteSurvey("first.kz", "最初");
