@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QVector>
 
+#include <algorithm>
+
 #include <random>
 #include <vector>
 
@@ -259,6 +261,14 @@ void BuildConditions()
     LimitDepths();
 }
 
+// One reply line per question, the layout a structure change sets up;
+// the entry after the last question marks the end of the questionnaire.
+void OneLinePerQuestion()
+{
+    for (int k = 0; k < static_cast<int>(survey.ParagraphStart.size()); ++k)
+        survey.ParagraphStart[static_cast<size_t>(k)] = MakeQC(Integer(std::min<int>(k, survey.QuestionCount)), 0);
+}
+
 } // namespace
 
 void BuildDemoSurvey()
@@ -273,6 +283,7 @@ void BuildDemoSurvey()
     survey.Author = QStringLiteral("Kelvorzun デモ");
     BuildQuestions();
     BuildConditions();
+    OneLinePerQuestion();
     ComputeAnswerLayout();
 
     Draw draw;

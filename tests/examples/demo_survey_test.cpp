@@ -13,6 +13,8 @@
 #include "limit_eval.h"
 #include "menu_state.h"
 #include "question_limit_check.h"
+#include "reply_parse.h"
+#include "sample_table.h"
 #include "scripted_ui.h"
 #include "settings.h"
 #include "survey.h"
@@ -136,6 +138,23 @@ TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
         UpdateSampleLimits(pos);
         EXPECT_EQ(samples.Samples[pos].Flags, flags);
     }
+}
+
+TEST_F(DemoSurveyTest, AnswersTypedOneLinePerQuestionAreStored)
+{
+    LoadCommitted();
+    const Long pos = AppendSampleRec(5000);
+    QString reply = QStringLiteral("1\r\n2\r\n3");
+    Integer cursorQ = 0, cursorN = 0, caretQ = -1;
+    int caret = 0;
+    QString status;
+    ParseReply(pos, reply, cursorQ, cursorN, caret, caretQ, status);
+    EXPECT_EQ(status, QString());
+    EXPECT_EQ(cursorQ, 3);
+    const SampleAnswers a = Read(pos);
+    EXPECT_EQ(AnswersTo(a, 0).front().first, 1);
+    EXPECT_EQ(AnswersTo(a, 1).front().first, 2);
+    EXPECT_EQ(AnswersTo(a, 2).front().first, 3);
 }
 
 TEST_F(DemoSurveyTest, SamplesShowEveryKindOfAnswer)
