@@ -21,6 +21,15 @@ int ValueEnd(const QString& reply, int p, int lineLast)
     const int dash = InStr(p, reply, QStringLiteral("-"));
     if (dash != 0 && dash == last)
         last = dash - 1;
+    // The entry window shows the name of the question to answer next after
+    // the caret, so typing puts the value before it: a name, and the blanks
+    // before it, are never part of the value.
+    const int name = InStr(p, reply, QStringLiteral("["));
+    if (name != 0 && name <= last) {
+        last = name - 1;
+        while (last >= p && reply.at(last - 1) == QLatin1Char(' '))
+            --last;
+    }
     return last;
 }
 

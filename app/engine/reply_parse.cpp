@@ -430,7 +430,12 @@ void ParseReply(Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, in
     // Without a sample to hold them the answers are read but not kept.
     if (Dno >= 0 && Dno < SampleCount()) {
         parser.store(Dno, view);
+        // A caret at the cursor moves on with it past the questions not
+        // asked, so typing goes on in the question to answer next.
+        const bool caretAtCursor = CaretQ == parser.cursorQ;
         parser.skipQuestionsNotAsked(Dno);
+        if (caretAtCursor)
+            CaretQ = parser.cursorQ;
         parser.stepPastExclusiveAnswer(Dno);
     }
     CursorQ = parser.cursorQ;

@@ -27,6 +27,12 @@ struct LaterWindows {
     // The answer-entry window, modeless; and its unloading.
     std::function<void()> showEntryWindow;
     std::function<void()> unloadEntryWindow;
+    // Whether the answer-entry window is shown; and showing a sample there:
+    // txtIDno takes `idText`, its command label `command` ("ID" or a position).
+    std::function<bool()> entryWindowVisible;
+    std::function<void(const QString& idText, const QString& command)> showSampleInEntryWindow;
+    // The window adding answers to listed samples, modeless.
+    std::function<void()> showAddAnswers;
     // The reply-sheet line breaks, modal.
     std::function<void()> showParagraph;
     // The limit editor on the stored limits, modal; returns once it is done.

@@ -10,6 +10,7 @@
 #include "frm_other.h"
 #include "frm_processing.h"
 #include "frm_q_box.h"
+#include "later_windows.h"
 #include "message_box.h"
 #include "unload_all_forms.h"
 #include "widgets/beep.h"
@@ -58,6 +59,13 @@ void ShellUi::setMainCaption(const QString& caption)
 {
     if (auto* main = Forms::loaded<frmMain>())
         main->setWindowTitle(caption);
+}
+
+bool ShellUi::entryWindowVisible() { return laterWindows.entryWindowVisible && laterWindows.entryWindowVisible(); }
+
+void ShellUi::showSampleInEntryWindow(const QString& idText, const QString& command)
+{
+    RunLaterWindow(laterWindows.showSampleInEntryWindow, idText, command);
 }
 
 Integer ShellUi::askBox(const QString& text1, const QString& text2, const QString& caption1,

@@ -1,0 +1,150 @@
+// The answer entry window: the answers of one sample at a time, typed in
+// reply notation into a rich text box, stored on every commit and redrawn in
+// colour, with the choices of the question to answer next beside them.
+// Samples are reached by position (data number) or by ID; other windows
+// drive the window through the command label lblDno.
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <array>
+
+#include "answer_report.h"
+#include "runtime/vbtypes.h"
+#include "widgets/command_label.h"
+#include "widgets/kz_form.h"
+#include "widgets/rich_text_box.h"
+
+namespace kz {
+
+class frmAddData : public widgets::KzForm, private ReplyView {
+    Q_OBJECT
+public:
+    frmAddData();
+
+    // The settings slot of the window's placement and of the reply's font.
+    static constexpr Integer WindowSlot = 0;
+    static constexpr Integer ReplyFontSlot = 0;
+    static constexpr Integer OtherColoursFontSlot = 8;
+
+    widgets::RichTextBox* txtReply;
+    QLineEdit* txtDno;
+    QScrollBar* scrDno;
+    QLabel* lblMax;
+    QLineEdit* txtIDno;
+    QPushButton* cmdChangeID;
+    QListWidget* lstChoices;
+    QPushButton* cmdNextInput;
+    QPushButton* cmdDelete;
+    QPushButton* cmdExecute;
+    QPushButton* cmdClose;
+    QCheckBox* chkInputID;
+    QLabel* stbInput;
+    QLabel* Label7;
+    QLabel* Label1;
+    QLabel* Label2;
+    // State kept in hidden controls, as other windows read and write it.
+    QCheckBox* chkChanged;
+    QCheckBox* chkNew;
+    QLabel* lblNowDno;
+    CommandLabel* lblDno;
+    QFrame* frmControl;
+
+    QMenuBar* menuBar;
+    QMenu* mnuFunction;
+    QAction* mnuAnswer;
+    QAction* mnuSearch;
+    QMenu* mnuFont;
+    QAction* mnuFontChange;
+    QAction* mnuQDisp;
+    QAction* mnuShowReturn;
+    std::array<QAction*, 6> mnuColor;
+    QMenu* mnuHelp;
+    QAction* mnuHelpContent;
+    QAction* mnuHelpContext;
+    QAction* mnuHelpKeyword;
+
+protected:
+    void formLoad() override;
+    void formUnload(bool& cancel) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Layout and menus.
+    void buildControls();
+    void buildMenus();
+    void connectControls();
+
+    // Samples and positions.
+    void ShowSample();
+    void EnableEntryControls();
+    // False when no sample was added.
+    bool AddSample(Long ID);
+    void DeleteSample(Long Dno);
+    void DropEmptySample(Long Dno);
+    void dropShownEmptySample();
+    void commandWritten(const QString& caption);
+    void refuseCommand(const QString& message);
+    void autoNew();
+    void showSampleByID();
+    void stepPosition(int step);
+    void scrollBarMoved(int value);
+    void setScrollBarFor(Long Dno);
+    void nextInput();
+    void changeID();
+    void deleteShownSample();
+    void closeWindow();
+    // The position shown, or -1 when no sample is shown.
+    Long shownDno() const;
+
+    // Commits.
+    bool CommitReply(const QString& Insert);
+    void showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int Caret, Integer CaretQ, const QString& Status);
+    void listChoices(Integer CursorQ);
+    void setChanged(bool changed);
+    void writeReply(const QString& text, bool rich);
+    void replyChanged();
+    void replyKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* cancel);
+    void replyKeyPress(const QString& text, bool* cancel);
+    void replyLostFocus();
+    void inputCommand();
+
+    // Menus; display: flags, colours, fonts.
+    void showSampleView();
+    int displayFlags() const;
+    void toggleDisplayFlag(QAction* item, int flag);
+    void changeColour(int index);
+    void changeFont();
+    QString sampleRTF(Long Dno) const;
+
+    // External process.
+    QString externalTail(Long Dno, Integer CursorQ, Integer CursorN);
+    void executeExternal();
+
+    // The save reminder before a sample is added.
+    void remindToSave();
+
+    // The answer checks point at an answer while they report on it.
+    bool wantsReports() const override;
+    void markAnswer(int start, int length) override;
+    void restoreText() override;
+
+    bool committing_ = false;
+    // The text being parsed, while a commit's parse runs.
+    const QString* parsedReply_ = nullptr;
+    // The answer marked in the error colour and its colour before.
+    int markedStart_ = 0;
+    int markedLength_ = 0;
+    QColor markedColour_;
+};
+
+} // namespace kz

@@ -1,0 +1,199 @@
+// Committing the reply: what triggers it, the parse and store, and showing
+// the result (the redrawn reply, the choices of the question to answer next).
+#include <QSignalBlocker>
+
+#include "choice_texts.h"
+#include "entry_messages.h"
+#include "frm_add_data.h"
+#include "menu_state.h"
+#include "question_texts.h"
+#include "related_windows.h"
+#include "reply_parse.h"
+#include "reply_rtf.h"
+#include "reply_colours.h"
+#include "sample_table.h"
+#include "settings.h"
+#include "survey.h"
+#include "ui_seam.h"
+
+namespace kz {
+
+namespace {
+
+const QString ChangedStatus = QStringLiteral("変更あり");
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// An even number of "/" before the caret: it stands outside any free text,
+// also while a text typed at the end has no closing "/" yet.
+bool OutsideFreeText(const QString& text, int caret)
+{
+    return text.left(caret).count(QLatin1Char('/')) % 2 == 0;
+}
+
+} // namespace
+
+bool frmAddData::CommitReply(const QString& Insert)
+{
+    // A commit's own message boxes and redraw move the focus; that is no
+    // second commit.
+    if (!chkChanged->isChecked() || committing_)
+        return true;
+    const Long Dno = shownDno();
+    if (Dno < 0) {
+        setChanged(false);
+        Beep();
+        MsgBox(NoSampleMessage(), vbExclamation);
+        stbInput->setText(NoSampleMessage());
+        return false;
+    }
+    committing_ = true;
+    SetModified();
+    int Caret = txtReply->selStart();
+    QString text = txtReply->text();
+    if (Caret >= 0) {
+        if (Caret <= text.size())
+            text.insert(Caret, Insert);
+        Caret += Insert.size();
+    }
+    Integer CursorQ = 0;
+    Integer CursorN = 0;
+    Integer CaretQ = -1;
+    QString Status;
+    const QString typed = text;
+    parsedReply_ = &text;
+    ParseReply(Dno, text, CursorQ, CursorN, Caret, CaretQ, Status, this);
+    parsedReply_ = nullptr;
+    setChanged(false);
+    const bool stored = Status.isEmpty() || Status == ExeDllStatus;
+    if (stored) {
+        showCommitted(Dno, CursorQ, CursorN, Caret, CaretQ, Status);
+    } else {
+        // Lines the parser rewrote stay rewritten.
+        if (text != typed)
+            writeReply(text, false);
+        Beep();
+        MsgBox(Status, vbExclamation);
+        txtReply->setSelStart(Caret);
+        txtReply->setSelLength(0);
+        txtReply->setFocus(Qt::OtherFocusReason);
+        stbInput->setText(Status);
+    }
+    committing_ = false;
+    return stored;
+}
+
+void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int Caret, Integer CaretQ,
+                               const QString& Status)
+{
+    const bool exeDll = Status == ExeDllStatus;
+    const QString Tail = exeDll && CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, CursorN) : QString();
+    writeReply(BuildReplyRTF(Dno, CursorQ, CursorN, Caret, CaretQ, Tail, displayFlags()), true);
+    // The process's text is part of the reply now, still to be committed.
+    if (exeDll)
+        setChanged(true);
+    txtReply->setSelStart(Caret);
+    RefreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(Dno));
+    if (CursorQ == survey.QuestionCount && CursorN == 0) {
+        if (!OpenImportWindow())
+            cmdNextInput->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    listChoices(CursorQ);
+}
+
+void frmAddData::listChoices(Integer CursorQ)
+{
+    lstChoices->clear();
+    if (CursorQ < 0 || CursorQ >= survey.QuestionCount)
+        return;
+    lstChoices->addItem(QuestionHeading(CursorQ, HeadingLabel | HeadingMax));
+    for (Integer c = 1; c < survey.Questions[CursorQ].ChoiceCount; ++c)
+        lstChoices->addItem(ChoiceLabel(CursorQ, c, true, true));
+}
+
+void frmAddData::writeReply(const QString& text, bool rich)
+{
+    // The program's own writes are no edits of the user's.
+    const QSignalBlocker quiet(txtReply);
+    if (rich)
+        txtReply->setTextRTF(text);
+    else
+        txtReply->setText(text);
+}
+
+void frmAddData::setChanged(bool changed)
+{
+    chkChanged->setChecked(changed);
+    // Clearing takes back only the window's own mark; a message stays.
+    if (!changed && stbInput->text() == ChangedStatus)
+        stbInput->clear();
+}
+
+void frmAddData::replyChanged()
+{
+    setChanged(true);
+    stbInput->setText(ChangedStatus);
+}
+
+void frmAddData::replyKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* cancel)
+{
+    Q_UNUSED(modifiers);
+    if (IsEnter(key)) {
+        // The line break enters the text only through a successful commit.
+        *cancel = true;
+        setChanged(true);
+        CommitReply(QStringLiteral("\r\n"));
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        if (!CommitReply(QString()))
+            *cancel = true;
+    }
+}
+
+void frmAddData::replyKeyPress(const QString& text, bool* cancel)
+{
+    if (text != QLatin1String(" ") || !OutsideFreeText(txtReply->text(), txtReply->selStart()))
+        return;
+    *cancel = true;
+    CommitReply(QString());
+}
+
+void frmAddData::replyLostFocus()
+{
+    if (chkChanged->isChecked())
+        CommitReply(QString());
+}
+
+void frmAddData::inputCommand()
+{
+    setChanged(true);
+    CommitReply(QString());
+}
+
+bool frmAddData::wantsReports() const { return AnswerReportsWanted(); }
+
+void frmAddData::markAnswer(int start, int length)
+{
+    // The checks count in the text being parsed, which may hold a rewritten
+    // line or the inserted line end the box does not show yet.
+    if (parsedReply_ && txtReply->text() != *parsedReply_)
+        writeReply(*parsedReply_, false);
+    const QSignalBlocker quiet(txtReply);
+    markedStart_ = start - 1;
+    markedLength_ = length;
+    txtReply->setSelStart(markedStart_);
+    txtReply->setSelLength(markedLength_);
+    markedColour_ = txtReply->selColor();
+    txtReply->setSelColor(ColourOf(settings.ColourTable[1]));
+}
+
+void frmAddData::restoreText()
+{
+    const QSignalBlocker quiet(txtReply);
+    txtReply->setSelStart(markedStart_);
+    txtReply->setSelLength(markedLength_);
+    txtReply->setSelColor(markedColour_);
+    txtReply->setSelLength(0);
+}
+
+} // namespace kz

@@ -1,0 +1,55 @@
+// The questionnaire's external process, run on the shown sample, and the
+// reminder to save before another sample is added.
+#include "day_count.h"
+#include "entry_messages.h"
+#include "extern_process.h"
+#include "frm_add_data.h"
+#include "frm_main.h"
+#include "survey.h"
+#include "ui_seam.h"
+#include "widgets/forms.h"
+
+namespace kz {
+
+QString frmAddData::externalTail(Long Dno, Integer CursorQ, Integer CursorN)
+{
+    const ExternProcessResult result = CallExternProcess(Dno, CursorQ, CursorN);
+    // A failure is told, never typed into the answers.
+    if (!result.ok) {
+        MsgBox(result.text, vbExclamation);
+        return {};
+    }
+    return result.text;
+}
+
+void frmAddData::executeExternal()
+{
+    Long Dno = shownDno();
+    if (Dno < 0) {
+        if (SampleCount() > 0)
+            return;
+        Dno = 0;
+    }
+    const ExternProcessResult result = CallExternProcess(Dno, survey.QuestionCount, 0);
+    if (!result.ok)
+        MsgBox(result.text, vbExclamation);
+    else if (!result.text.isEmpty())
+        MsgBox(result.text);
+}
+
+void frmAddData::remindToSave()
+{
+    if (!(NowAsDayCount() - samples.LastSaveTime > samples.SaveInterval))
+        return;
+    if (MsgBox(SaveReminderMessage(samples.SaveInterval), vbYesNo | vbQuestion) == vbYes) {
+        // The main window's Save: a questionnaire without a file to write
+        // to is saved under a name the user gives.
+        if (auto* main = widgets::Forms::loaded<frmMain>())
+            main->SaveFile();
+    } else {
+        samples.LastSaveTime = NowAsDayCount();
+    }
+    samples.SavedSampleCount = SampleCount();
+}
+
+} // namespace kz

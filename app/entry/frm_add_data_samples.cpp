@@ -1,0 +1,317 @@
+// Which sample the entry window shows, and adding, deleting and renumbering
+// samples.
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "answer_store.h"
+#include "cmd_box.h"
+#include "entry_messages.h"
+#include "frm_add_data.h"
+#include "menu_state.h"
+#include "related_windows.h"
+#include "runtime/rounding.h"
+#include "runtime/val.h"
+#include "sample_table.h"
+#include "survey.h"
+#include "ui_seam.h"
+
+namespace kz {
+
+namespace {
+
+// The scroll bar holds at most this many steps; longer tables are scaled.
+constexpr Long ScrollSteps = 32767;
+constexpr qint64 SampleTableLimit = qint64{1} << 31;
+
+bool HasAnswer(Long Dno)
+{
+    QVector<Integer> counts;
+    QVector<Integer> codes;
+    PopSampleAnswers(Dno, counts, codes);
+    qsizetype answers = 0;
+    for (Integer n : counts)
+        answers += n;
+    answers = std::min(answers, codes.size());
+    return std::any_of(codes.cbegin(), codes.cbegin() + answers, [](Integer c) { return c > 0; });
+}
+
+// The position a text names, or -1 when it names none of the table.
+Long PositionIn(const QString& text)
+{
+    const double value = Val(text);
+    if (!FitsLong(value))
+        return -1;
+    const Long Dno = CLng(value);
+    return Dno >= 0 && Dno < SampleCount() ? Dno : -1;
+}
+
+} // namespace
+
+Long frmAddData::shownDno() const
+{
+    return lblNowDno->text().isEmpty() ? -1 : PositionIn(lblNowDno->text());
+}
+
+void frmAddData::ShowSample()
+{
+    if (chkChanged->isChecked())
+        CommitReply(QString());
+    const double wanted = Val(txtDno->text());
+    const Long shown = shownDno();
+    if (!chkNew->isChecked() && shown >= 0 && wanted != shown) {
+        const Long before = SampleCount();
+        DropEmptySample(shown);
+        // The samples after a dropped one move up; the one asked for is shown.
+        if (SampleCount() < before && wanted > shown)
+            txtDno->setText(QString::number(Val(txtDno->text()) - 1));
+    }
+    const Long Dno = PositionIn(txtDno->text());
+    if (Dno < 0) {
+        if (SampleCount() > 0) {
+            MsgBox(PositionRangeMessage(SampleCount() - 1), vbExclamation);
+            txtDno->setText(lblNowDno->text());
+        }
+        return;
+    }
+    lblNowDno->setText(QString::number(Dno));
+    txtDno->setText(lblNowDno->text());
+    SetBold(txtDno, false);
+    txtIDno->setText(SampleIDText(Dno));
+    SetBold(txtIDno, false);
+    setScrollBarFor(Dno);
+    if (chkNew->isChecked()) {
+        chkNew->setChecked(false);
+        writeReply(QString(), false);
+    } else {
+        writeReply(sampleRTF(Dno), true);
+        setChanged(false);
+        RefreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
+    }
+    lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount() - 1));
+}
+
+void frmAddData::EnableEntryControls()
+{
+    const bool any = SampleCount() > 0;
+    for (QWidget* control : {static_cast<QWidget*>(txtDno), static_cast<QWidget*>(txtIDno),
+                             static_cast<QWidget*>(cmdDelete), static_cast<QWidget*>(txtReply),
+                             static_cast<QWidget*>(scrDno)})
+        control->setEnabled(any);
+    const QSignalBlocker quiet(scrDno);
+    scrDno->setRange(0, std::clamp<Long>(SampleCount() - 1, 0, ScrollSteps));
+}
+
+void frmAddData::setScrollBarFor(Long Dno)
+{
+    const Long last = SampleCount() - 1;
+    const QSignalBlocker quiet(scrDno);
+    scrDno->setValue(last > ScrollSteps ? static_cast<int>(qint64{Dno} * ScrollSteps / last) : Dno);
+}
+
+void frmAddData::scrollBarMoved(int value)
+{
+    const Long last = SampleCount() - 1;
+    const qint64 Dno = last > ScrollSteps ? qint64{value} * last / ScrollSteps : value;
+    txtDno->setText(QString::number(Dno));
+    ShowSample();
+}
+
+bool frmAddData::AddSample(Long ID)
+{
+    if ((qint64{SampleCount()} + 1) * survey.SampleBytes >= SampleTableLimit) {
+        MsgBox(QStringLiteral("もうサンプルを入力できません"), vbExclamation);
+        return false;
+    }
+    if (FindSampleByID(ID) >= 0) {
+        refuseCommand(IDInUseMessage(ID));
+        return false;
+    }
+    chkNew->setChecked(true);
+    SetModified();
+    const Long Dno = AppendSampleRec(ID);
+    // The sample shown so far keeps its place in lblNowDno, so pending
+    // answers are committed to it and not to its new neighbour.
+    const Long shown = shownDno();
+    if (shown >= Dno)
+        lblNowDno->setText(QString::number(shown + 1));
+    EnableEntryControls();
+    txtDno->setText(QString::number(Dno));
+    ShowSample();
+    setChanged(true);
+    return true;
+}
+
+void frmAddData::DeleteSample(Long Dno)
+{
+    if (Dno < 0 || Dno >= SampleCount())
+        return;
+    SetModified();
+    // Once its sample is gone the position shows nothing until the next
+    // sample is shown.
+    if (Dno == shownDno())
+        lblNowDno->clear();
+    DeleteSampleRec(Dno);
+    EnableEntryControls();
+}
+
+void frmAddData::DropEmptySample(Long Dno)
+{
+    if (Dno < 0 || Dno >= SampleCount() || HasAnswer(Dno))
+        return;
+    stbInput->setText(QStringLiteral("空のサンプル(ID=") + SampleIDText(Dno) + QStringLiteral(")を削除しました"));
+    DeleteSample(Dno);
+    ResetIDCursor();
+}
+
+void frmAddData::dropShownEmptySample() { DropEmptySample(shownDno()); }
+
+void frmAddData::commandWritten(const QString& caption)
+{
+    if (caption.isEmpty() || caption == txtDno->text())
+        return;
+    if (caption == QLatin1String("ID")) {
+        showSampleByID();
+    } else if (caption == QLatin1String("NEW")) {
+        const double id = Val(txtIDno->text());
+        if (FitsLong(id))
+            AddSample(CLng(id));
+        else
+            refuseCommand(IDRangeMessage());
+    } else if (caption == QLatin1String("AUTONEW")) {
+        autoNew();
+    } else if (caption == QLatin1String("INPUT")) {
+        inputCommand();
+    } else {
+        txtDno->setText(caption);
+        ShowSample();
+    }
+}
+
+void frmAddData::refuseCommand(const QString& message)
+{
+    // Nothing is the target of the reply now, so a reply written next is
+    // refused instead of landing in the sample shown before.
+    lblNowDno->clear();
+    MsgBox(message, vbExclamation);
+    stbInput->setText(message);
+}
+
+void frmAddData::autoNew()
+{
+    const Long ID = NextFreeID();
+    if (ID == -1) {
+        MsgBox(QStringLiteral("ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。"),
+               vbExclamation);
+        stbInput->setText(QStringLiteral("ＩＤが尽きました"));
+        return;
+    }
+    txtIDno->setText(QString::number(ID));
+    AddSample(ID);
+}
+
+void frmAddData::showSampleByID()
+{
+    const double id = Val(txtIDno->text());
+    if (!FitsLong(id)) {
+        MsgBox(IDRangeMessage(), vbExclamation);
+        ShowSample();
+        return;
+    }
+    const Long Dno = FindSampleByID(CLng(id));
+    if (Dno < 0) {
+        MsgBox(QStringLiteral("指定のＩＤが見つかりません。"), vbExclamation);
+        ShowSample();
+        return;
+    }
+    // Emptied first: the same position written again must still show it.
+    lblDno->setCaption(QString());
+    lblDno->setCaption(QString::number(Dno));
+    SetBold(txtIDno, false);
+}
+
+void frmAddData::stepPosition(int step)
+{
+    txtDno->setText(QString::number(Val(txtDno->text()) + step));
+    ShowSample();
+}
+
+void frmAddData::nextInput()
+{
+    remindToSave();
+    dropShownEmptySample();
+    const Long ID = NextFreeID();
+    if (ID == -1) {
+        MsgBox(QStringLiteral("発行できるＩＤが無くなりました。メインウィンドウ「ｱﾝｹｰﾄ」の「ＩＤの範囲」で、出せるＩＤを増やしてください。"),
+               vbExclamation);
+        return;
+    }
+    // Without the new sample the steps below would empty the one shown.
+    if (!AddSample(ID))
+        return;
+    CommitReply(QString());
+    if (chkInputID->isChecked()) {
+        CommitReply(QString());
+        changeID();
+    }
+    writeReply(QString(), false);
+    setChanged(true);
+    CommitReply(QString());
+    txtReply->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAddData::changeID()
+{
+    const Long Dno = shownDno();
+    if (Dno < 0)
+        return;
+    const Long oldID = samples.Samples[Dno].SampleID;
+    QString text = QString::number(oldID);
+    const QString range = QString::number(samples.IDRangeLow) + QStringLiteral("～") +
+                          QString::number(samples.IDRangeHigh);
+    if (!InputBoxEx(QStringLiteral("IDの変更"), QStringLiteral("変更後のID"), range, QString(), text))
+        return;
+    if (text.size() >= 10)
+        return;
+    // Compared as typed, so a value beyond the Long range is refused as
+    // outside the range instead of being converted.
+    const double value = Val(text);
+    if (value == oldID)
+        return;
+    if (!(value >= samples.IDRangeLow && value <= samples.IDRangeHigh)) {
+        MsgBox(QStringLiteral("IDが割り当て外です"), vbExclamation);
+        return;
+    }
+    const Long newID = CLng(value);
+    if (newID == oldID)
+        return;
+    if (FindSampleByID(newID) >= 0) {
+        MsgBox(QStringLiteral("IDが重複しています"), vbExclamation);
+        return;
+    }
+    SetModified();
+    if (samples.NextIDCursor < newID)
+        samples.NextIDCursor = oldID;
+    const Long moved = PutSampleRec(Dno, newID);
+    // The shown sample moved with its ID; nothing was left behind to drop.
+    lblNowDno->setText(QString::number(moved));
+    txtDno->setText(lblNowDno->text());
+    ShowSample();
+}
+
+void frmAddData::deleteShownSample()
+{
+    const Long Dno = shownDno();
+    if (Dno < 0)
+        return;
+    if (MsgBox(QStringLiteral("サンプル") + txtDno->text() + QStringLiteral("を消去します"), vbOKCancel | vbExclamation) !=
+        vbOK)
+        return;
+    DeleteSample(Dno);
+    ResetIDCursor();
+    txtDno->setText(QString::number(std::max<Long>(Dno - 1, 0)));
+    ShowSample();
+    cmdNextInput->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace kz

@@ -1,0 +1,192 @@
+// Typing answers and committing them with each trigger, refused commits, and
+// the external process on the reached line.
+#include <QMessageBox>
+
+#include "entry_window_fixture.h"
+#include "question_texts.h"
+#include "text_setup.h"
+
+namespace kz::test {
+namespace {
+
+const QString UnclosedText = QStringLiteral("記述回答文が//でくくれていません。");
+
+class EntryCommit : public EntryWindowTest {
+protected:
+    // The window on a new, empty sample (ID 1), ready for typing.
+    frmAddData& OpenOnNewSample()
+    {
+        frmAddData& entry = Open();
+        entry.cmdNextInput->click();
+        EXPECT_EQ(SampleCount(), 1);
+        return entry;
+    }
+};
+
+TEST_F(EntryCommit, EnterStoresTheAnswerRedrawsAndListsTheNextQuestion)
+{
+    frmAddData& entry = OpenOnNewSample();
+    Type(entry, "3");
+    EXPECT_TRUE(entry.chkChanged->isChecked());
+    EXPECT_EQ(entry.stbInput->text(), QStringLiteral("変更あり"));
+    Type(entry, "\r");
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{3});
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("3-\r\n"));
+    EXPECT_EQ(entry.txtReply->selStart(), 4);
+    EXPECT_FALSE(entry.chkChanged->isChecked());
+    EXPECT_EQ(entry.stbInput->text(), QString());
+    ASSERT_EQ(entry.lstChoices->count(), 5);
+    EXPECT_EQ(entry.lstChoices->item(0)->text(), QuestionHeading(1, HeadingLabel | HeadingMax));
+    EXPECT_TRUE(entry.lstChoices->item(0)->text().contains(QStringLiteral("［3つまで］")));
+}
+
+TEST_F(EntryCommit, SpaceCommitsOutsideAFreeTextAndIsTypedInsideOne)
+{
+    frmAddData& entry = OpenOnNewSample();
+    Type(entry, "2 1 ");
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
+    EXPECT_EQ(Answers(0, 1), QVector<Integer>{1});
+    EXPECT_FALSE(entry.txtReply->text().contains(QLatin1Char(' ')));
+    // Typed at the end, the text has no closing "/" yet: its blank is typed.
+    Type(entry, "4/x y/ ");
+    EXPECT_EQ(Answers(0, 1), (QVector<Integer>{1, 4}));
+    EXPECT_EQ(Text(0, 1, 1), QStringLiteral("x y"));
+    EXPECT_FALSE(entry.chkChanged->isChecked());
+}
+
+TEST_F(EntryCommit, WithNamesShownTheNextQuestionsNameAfterTheCaretStaysOutOfTheAnswer)
+{
+    settings.ColourTable[15] = 1;
+    frmAddData& entry = OpenOnNewSample();
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("[1質問] "));
+    EXPECT_EQ(entry.txtReply->selStart(), 0);
+    // Q0 has a line of its own and one slot: its value is read bare.
+    Type(entry, "3 ");
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{3});
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("[1質問]3-\r\n[2質問] "));
+    Type(entry, "2 ");
+    EXPECT_EQ(Answers(0, 1), QVector<Integer>{2});
+}
+
+TEST_F(EntryCommit, TypingGoesOnAfterAQuestionThatDoesNotApply)
+{
+    // Q1 is asked only when Q0 is answered 1.
+    survey.QuestionLimit[1] = MakeCondition(0, {Row(3, 0, 1)});
+    frmAddData& entry = OpenOnNewSample();
+    Type(entry, "2\r");
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("2-\r\n0-\r\n"));
+    EXPECT_EQ(entry.txtReply->selStart(), entry.txtReply->text().size());
+    Type(entry, "1\r");
+    EXPECT_EQ(Answers(0, 2), QVector<Integer>{1});
+}
+
+TEST_F(EntryCommit, UpAndDownCommitAndAreCancelledWhenTheCommitFails)
+{
+    frmAddData& entry = OpenOnNewSample();
+    Type(entry, "1");
+    QTest::keyClick(entry.txtReply, Qt::Key_Down);
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{1});
+    EXPECT_EQ(entry.txtReply->selStart(), 4);  // after "1-" CR LF: the Down key moved nothing
+
+    Type(entry, "2/ab");
+    script.onMessage(vbOK);
+    QTest::keyClick(entry.txtReply, Qt::Key_Up);
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text, UnclosedText);
+    EXPECT_EQ(script.messages()[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(entry.stbInput->text(), UnclosedText);
+    EXPECT_EQ(Answers(0, 1), QVector<Integer>{0});
+    // The caret stands at the error (after the "/" that opens the text), not
+    // where Up would have put it.
+    EXPECT_EQ(entry.txtReply->selStart(), 6);
+}
+
+TEST_F(EntryCommit, LeavingTheBoxCommitsOnlyWhatChanged)
+{
+    frmAddData& entry = OpenOnNewSample();
+    Type(entry, "4");
+    entry.cmdClose->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{4});
+    EXPECT_FALSE(entry.chkChanged->isChecked());
+    // Leaving again without an edit parses nothing (a message would fail).
+    entry.txtReply->setFocus(Qt::TabFocusReason);
+    entry.cmdClose->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{4});
+}
+
+TEST_F(EntryCommit, AParseErrorLeavesTheStoredSampleAndTheTypedTextAlone)
+{
+    StoredSample(1, 2);
+    frmAddData& entry = Open();
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("2-\r\n0-\r\n0-\r\n"));
+    entry.txtReply->selectAll();
+    script.onMessage(vbOK);
+    Type(entry, "[q3\r");
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text, QStringLiteral("質問名が[]でくくれていません。"));
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
+    // The refused Enter brought no line break.
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("[q3"));
+    EXPECT_EQ(entry.txtReply->selStart(), 1);
+
+    // Corrected, the same box stores.
+    entry.txtReply->selectAll();
+    Type(entry, "3\r");
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{3});
+    EXPECT_EQ(entry.stbInput->text(), QString());
+}
+
+TEST_F(EntryCommit, AOneSlotLineRewrittenByAFailedParseStaysRewritten)
+{
+    frmAddData& entry = OpenOnNewSample();
+    // Q0's line holds one slot: "12" is no choice of 5, so it becomes a
+    // free text, and the text on line 2 fails.
+    script.onMessage(vbOK);
+    Type(entry, "12");
+    entry.txtReply->setText(entry.txtReply->text() + QStringLiteral("\r\n/x"));
+    entry.txtReply->setSelStart(2);
+    QTest::keyClick(entry.txtReply, Qt::Key_Up);
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text, UnclosedText);
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("/12/\r\n/x"));
+}
+
+TEST_F(EntryCommit, ReachingAnExternalProcessLineAddsTheProcessTextAndKeepsTheReplyChanged)
+{
+    SetProgramFolderForTest(QCoreApplication::applicationDirPath());
+    survey.ExternProcessName = QStringLiteral("kz_extern_echo");
+    survey.ParagraphExeDLL[1] = -1;
+    frmAddData& entry = OpenOnNewSample();
+    Type(entry, "2\r");
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
+    // The echo tells the question reached (action 2) and the answers in it.
+    EXPECT_TRUE(entry.txtReply->text().startsWith(QStringLiteral("2-\r\n0|")));
+    EXPECT_TRUE(entry.txtReply->text().contains(QStringLiteral("|2|3|0|")));
+    EXPECT_TRUE(entry.chkChanged->isChecked());
+}
+
+TEST_F(EntryCommit, AFailedExternalProcessIsToldAndNeverTyped)
+{
+    SetProgramFolderForTest(QCoreApplication::applicationDirPath());
+    survey.ExternProcessName = QStringLiteral("kz_no_such_plugin");
+    survey.ParagraphExeDLL[1] = -1;
+    frmAddData& entry = OpenOnNewSample();
+    script.onMessage(vbOK);
+    Type(entry, "2\r");
+    ASSERT_EQ(script.messages().size(), 1);
+    const ShownMessage failure = script.messages()[0];
+    EXPECT_EQ(failure.icon, QMessageBox::Warning);
+    EXPECT_FALSE(failure.text.isEmpty());
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("2-\r\n"));
+
+    // Execute reports the same failure the same way.
+    script.onMessage(vbOK);
+    entry.cmdExecute->click();
+    ASSERT_EQ(script.messages().size(), 2);
+    EXPECT_EQ(script.messages()[1].text, failure.text);
+    EXPECT_EQ(script.messages()[1].icon, QMessageBox::Warning);
+}
+
+} // namespace
+} // namespace kz::test

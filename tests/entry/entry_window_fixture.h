@@ -1,0 +1,101 @@
+// The entry window on a small questionnaire: Q0 one answer of choices 1-4,
+// Q1 up to three answers of 1-4 (4 the "other" choice with a free text), Q2
+// one answer of 1-2; one reply line per question; IDs 1 to 5. The window is
+// shown and active, so focus moves as a user's would.
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "answer_store.h"
+#include "day_count.h"
+#include "frm_add_data.h"
+#include "program_folder.h"
+#include "question_codes.h"
+#include "settings.h"
+#include "shell_ui.h"
+#include "survey_fixture.h"
+#include "widgets/forms.h"
+#include "window_script.h"
+
+namespace kz::test {
+
+class EntryWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        ResetSurvey();
+        settings = Settings{};
+        AddQuestion(1, 5);
+        AddQuestion(3, 5, {4});
+        survey.Choices(1, 4).Attr |= 1 << AttrOther;
+        AddQuestion(1, 3);
+        BuildLayout();
+        for (size_t k = 0; k < survey.ParagraphStart.size(); ++k)
+            survey.ParagraphStart[k] = MakeQC(static_cast<Integer>(std::min<size_t>(k, 3)), 0);
+        samples.IDRangeLow = 1;
+        samples.IDRangeHigh = 5;
+        // No save reminder unless a test asks for one.
+        samples.SaveInterval = 1;
+        samples.LastSaveTime = NowAsDayCount();
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        SetProgramFolderForTest({});
+        ResetSurvey();
+        settings = Settings{};
+    }
+
+    // A stored sample with ID `id` and Q0 answered `q0`.
+    static Long StoredSample(Long id, Integer q0)
+    {
+        const Long Dno = AddSample(id);
+        WriteQuestionAnswers(Dno, 0, 1, {q0}, {QString()});
+        return Dno;
+    }
+
+    frmAddData& Open()
+    {
+        auto& entry = widgets::Forms::instance<frmAddData>();
+        entry.show();
+        QApplication::setActiveWindow(&entry);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&entry));
+        return entry;
+    }
+
+    // Types into the reply box with real keys; "\r" is Enter.
+    static void Type(frmAddData& entry, const QString& keys)
+    {
+        entry.txtReply->setFocus();
+        for (QChar c : keys) {
+            if (c == QLatin1Char('\r'))
+                QTest::keyClick(entry.txtReply, Qt::Key_Return);
+            else
+                QTest::keyClicks(entry.txtReply, QString(c));
+        }
+    }
+
+    static QVector<Integer> Answers(Long Dno, Integer q)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        PopQuestionAnswers(Dno, q, count, codes);
+        return codes.mid(0, count);
+    }
+
+    static QString Text(Long Dno, Integer q, int answer)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        QVector<QString> texts;
+        ReadQuestionAnswers(Dno, q, count, codes, texts);
+        return texts.value(answer);
+    }
+
+    ShellUi shellUi;
+    WindowScript script;
+};
+
+} // namespace kz::test
