@@ -188,6 +188,7 @@ Integer Merge(QIODevice& device)
         if (!TakeSamples(reader, n, taken) || !Arrange(taken, merged))
             return 0;
         samples.Samples.swap(merged);
+        ++samples.Generation;
     }
     SetModified();
     MsgBox(QString::number(taken.size()) + QStringLiteral("サンプル、取り込みました"));

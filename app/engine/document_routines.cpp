@@ -21,6 +21,7 @@ void SetUnsavable()
 void InitNewFile()
 {
     samples.Samples.clear();
+    ++samples.Generation;
     ResetIDCursor();
     document.CurrentFilePath = AppDir() + QStringLiteral("new.kz");
     survey.Password.clear();

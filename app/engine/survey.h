@@ -58,6 +58,10 @@ struct SampleTable {
     Long IDRangeLow = 0;
     Long IDRangeHigh = 0;
     Long NextIDCursor = 0;
+    // Moves on whenever the table is replaced by another (a new file, a
+    // load, a merge): a window that remembers a position can tell that its
+    // sample is gone.
+    Long Generation = 0;
 };
 
 extern Survey survey;

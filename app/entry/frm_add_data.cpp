@@ -141,6 +141,7 @@ void frmAddData::connectControls()
 
 void frmAddData::formLoad()
 {
+    tableGeneration_ = samples.Generation;
     CentreForm(this);
     RestoreWindowRec(WindowSlot, this);
     EnableEntryControls();
@@ -156,13 +157,24 @@ void frmAddData::formLoad()
     }
 }
 
+void frmAddData::formQueryClose(bool& cancel)
+{
+    // Answers typed but not yet committed are kept, not lost with the
+    // window; a refused reply keeps the window open at the error.
+    cancel = !CommitReply(QString());
+}
+
 void frmAddData::formUnload(bool& cancel)
 {
     Q_UNUSED(cancel);
-    // Answers typed but not yet committed are kept, not lost with the window.
-    CommitReply(QString());
-    dropShownEmptySample();
+    // No commit here: the program also unloads the window after a load or a
+    // merge has replaced the samples, and the typed text belongs to none of them.
     SaveWindowRec(this, WindowSlot);
+    // After such a replacement the shown position names another sample and
+    // the check box another questionnaire's option: neither is touched.
+    if (samples.Generation != tableGeneration_)
+        return;
+    dropShownEmptySample();
     if (chkInputID->isChecked())
         survey.CheckOptions = static_cast<Integer>(survey.CheckOptions | AskIDOnAdd);
     else
@@ -202,7 +214,10 @@ void frmAddData::closeWindow()
         import->activateWindow();
         return;
     }
-    widgets::Forms::unload(*this);
+    bool cancel = false;
+    formQueryClose(cancel);
+    if (!cancel)
+        widgets::Forms::unload(*this);
 }
 
 } // namespace kz

@@ -75,6 +75,7 @@ public:
 
 protected:
     void formLoad() override;
+    void formQueryClose(bool& cancel) override;
     void formUnload(bool& cancel) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -105,6 +106,8 @@ private:
     void closeWindow();
     // The position shown, or -1 when no sample is shown.
     Long shownDno() const;
+    // The sample table the window was opened on.
+    Long tableGeneration_ = 0;
 
     // Commits.
     bool CommitReply(const QString& Insert);

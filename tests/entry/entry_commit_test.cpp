@@ -136,6 +136,38 @@ TEST_F(EntryCommit, AParseErrorLeavesTheStoredSampleAndTheTypedTextAlone)
     EXPECT_EQ(entry.stbInput->text(), QString());
 }
 
+TEST_F(EntryCommit, ClosingByTheFrameCommitsTypingAndStaysOpenOnAnError)
+{
+    StoredSample(1, 2);
+    frmAddData& entry = Open();
+    entry.txtReply->selectAll();
+    Type(entry, "/x");
+    script.onMessage(vbOK);
+    entry.close();
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text, UnclosedText);
+    ASSERT_EQ(widgets::Forms::loaded<frmAddData>(), &entry);
+
+    entry.txtReply->selectAll();
+    Type(entry, "4");
+    entry.close();
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{4});
+    EXPECT_EQ(widgets::Forms::loaded<frmAddData>(), nullptr);
+}
+
+TEST_F(EntryCommit, AnUnloadByTheProgramLeavesTheSamplesAsTheyAre)
+{
+    StoredSample(1, 2);
+    frmAddData& entry = Open();
+    entry.txtReply->selectAll();
+    Type(entry, "4");
+    // A file loaded meanwhile holds another sample at the shown position;
+    // the windows are unloaded after it.
+    WriteQuestionAnswers(0, 0, 1, {3}, {QString()});
+    widgets::Forms::unload(entry);
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{3});
+}
+
 TEST_F(EntryCommit, AOneSlotLineRewrittenByAFailedParseStaysRewritten)
 {
     frmAddData& entry = OpenOnNewSample();

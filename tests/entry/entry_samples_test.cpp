@@ -2,6 +2,7 @@
 #include <QMessageBox>
 
 #include "entry_window_fixture.h"
+#include "document_routines.h"
 #include "sample_table.h"
 
 namespace kz::test {
@@ -130,6 +131,17 @@ TEST_F(EntrySamples, AnEmptySampleIsDroppedWhenTheNextIsAddedAndWhenTheWindowClo
     entry.cmdClose->click();
     EXPECT_EQ(IDs(), QList<Long>{1});
     EXPECT_EQ(widgets::Forms::loaded<frmAddData>(), nullptr);
+}
+
+TEST_F(EntrySamples, AnUnloadAfterTheTableWasReplacedDropsNothing)
+{
+    frmAddData& entry = Open();
+    entry.cmdNextInput->click();  // an empty sample is shown
+    // A file opened meanwhile has its own empty sample at that position.
+    InitNewFile();
+    AppendSampleRec(7);
+    widgets::Forms::unload(entry);
+    EXPECT_EQ(IDs(), QList<Long>{7});
 }
 
 TEST_F(EntrySamples, DroppingASampleBeforeTheOneAskedForStillShowsThatOne)
