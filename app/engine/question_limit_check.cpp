@@ -5,9 +5,9 @@
 #include "answer_check.h"
 #include "answer_store.h"
 #include "condition_arrays.h"
-#include "limit_eval.h"
 #include "question_codes.h"
 #include "question_texts.h"
+#include "reply_conditions.h"
 #include "survey.h"
 
 namespace kz {
@@ -44,15 +44,6 @@ int FirstAnswerIndex(Long sample, Integer q)
     return first;
 }
 
-bool MeetsOwnLimit(Long sample, Integer q)
-{
-    Condition cond;
-    Integer pos = 0;
-    ClearCondition(cond, pos);
-    AppendCondition(cond, pos, survey.QuestionLimit, q);
-    return DoLimit(sample, cond);
-}
-
 // Every slot written with 0 (and so every essay slot emptied): unanswered,
 // with no text left for an answer that no longer exists.
 void MakeUnanswered(Long sample, Integer q)
@@ -79,7 +70,7 @@ bool CompletableParent(Integer q, Integer& parent, Integer& choice)
 void CheckQuestionLimit(Long sample, Integer q, bool report, ReportContext* context)
 {
     // A question without limit rows is asked of everyone.
-    if (survey.QuestionLimit[q][1].KindRank == 0 || !IsAnswered(sample, q) || MeetsOwnLimit(sample, q))
+    if (survey.QuestionLimit[q][1].KindRank == 0 || !IsAnswered(sample, q) || QuestionApplies(sample, q))
         return;
     if (context != nullptr)
         context->first = FirstAnswerIndex(sample, q);
