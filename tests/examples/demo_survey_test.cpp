@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "answer_check.h"
 #include "answer_store.h"
@@ -18,18 +16,13 @@
 #include "scripted_ui.h"
 #include "settings.h"
 #include "survey.h"
+#include "data_file_test_base.h"
 #include "survey_fixture.h"
 
 namespace kz {
 namespace {
 
 const QString CommittedFile = QStringLiteral(KZ_DEMO_FILE);
-
-QByteArray ReadAll(const QString& file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
 
 struct SampleAnswers {
     QVector<Integer> counts;
@@ -56,46 +49,29 @@ std::vector<std::pair<Integer, QString>> AnswersTo(const SampleAnswers& a, Integ
     return answers;
 }
 
-class DemoSurveyTest : public ::testing::Test {
+class DemoSurveyTest : public test::DataFileTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder_.isValid());
-        Reset();
-    }
-    void TearDown() override { Reset(); }
-    static void Reset()
-    {
-        test::ResetSurvey();
-        document = DocumentState{};
-        settings = Settings{};
-        ClearModified();
-    }
-
     // Loads a copy of the committed file as the open questionnaire.
     void LoadCommitted()
     {
-        QString copy = folder_.filePath(QStringLiteral("demo.kz"));
+        QString copy = path(QStringLiteral("demo.kz"));
         ASSERT_TRUE(QFile::copy(CommittedFile, copy));
         ASSERT_EQ(LoadDataFile(copy, OpenQuestionnaire), 1);
     }
-
-    QTemporaryDir folder_;
-    test::ScriptedUi ui_;
 };
 
 TEST_F(DemoSurveyTest, CommittedFileIsExactlyWhatTheGeneratorWritesNow)
 {
     const QByteArray committed = ReadAll(CommittedFile);
     ASSERT_FALSE(committed.isEmpty()) << CommittedFile.toStdString();
-    const QString fresh = folder_.filePath(QStringLiteral("demo.kz"));
+    const QString fresh = path(QStringLiteral("demo.kz"));
     ASSERT_TRUE(demo::WriteDemoSurvey(fresh));
     EXPECT_EQ(ReadAll(fresh), committed) << "examples/demo.kz is out of date: run make_demo examples/demo.kz";
 
     // Writing over an older file leaves no backup beside it either.
     ASSERT_TRUE(demo::WriteDemoSurvey(fresh));
     EXPECT_EQ(ReadAll(fresh), committed);
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"demo.kz"});
+    EXPECT_EQ(FolderEntries(), QStringList{"demo.kz"});
 }
 
 TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
