@@ -11,11 +11,11 @@
 #include "data_file_read.h"
 #include "event_yield.h"
 #include "file_header.h"
+#include "limit_eval.h"
 #include "menu_state.h"
 #include "runtime/rounding.h"
 #include "survey.h"
 #include "ui_seam.h"
-#include "zuntab_binding.h"
 
 namespace kz {
 namespace {
@@ -78,29 +78,6 @@ bool SameQuestionnaire(const StoredQuestionnaire& other)
         }
     }
     return true;
-}
-
-// The stored limits as they are tested: a stored limit cannot require other
-// stored limits, so its head is cleared.
-std::array<Condition, StoredLimitCount> StoredLimitTests()
-{
-    std::array<Condition, StoredLimitCount> tests = survey.LimitTable;
-    for (Condition& cond : tests)
-        cond[0].Code = 0;
-    return tests;
-}
-
-// The stored-limit bits of a sample that is not in the table yet.
-Integer StoredLimitFlags(const SampleRec& rec, const std::array<Condition, StoredLimitCount>& tests)
-{
-    Integer word = 0;
-    for (int i = 0; i < StoredLimitCount; ++i) {
-        if (zuntab::lmDoC(tests[static_cast<size_t>(i)].data(), survey.AnswerLayout.data(), rec.Flags,
-                          rec.Ano.constData())
-            != 0)
-            word = static_cast<Integer>(word | BitMaskI[static_cast<size_t>(i)]);
-    }
-    return word;
 }
 
 // Reads the other file's n samples and keeps those whose ID is not present

@@ -8,23 +8,34 @@
 
 namespace kz {
 
-bool DoLimit(Long sample, const Condition& cond)
+bool DoLimit(const SampleRec& rec, const Condition& cond)
 {
-    const SampleRec& rec = std::as_const(samples.Samples)[sample];
     return zuntab::lmDoC(cond.data(), survey.AnswerLayout.data(), rec.Flags, rec.Ano.constData()) != 0;
+}
+
+bool DoLimit(Long sample, const Condition& cond) { return DoLimit(std::as_const(samples.Samples)[sample], cond); }
+
+StoredLimitSet StoredLimitTests()
+{
+    StoredLimitSet tests = survey.LimitTable;
+    for (Condition& cond : tests)
+        cond[0].Code = 0;
+    return tests;
+}
+
+Integer StoredLimitFlags(const SampleRec& rec, const StoredLimitSet& tests)
+{
+    Integer word = 0;
+    for (int i = 0; i < StoredLimitCount; ++i) {
+        if (DoLimit(rec, tests[static_cast<size_t>(i)]))
+            word = static_cast<Integer>(word | BitMaskI[static_cast<size_t>(i)]);
+    }
+    return word;
 }
 
 void UpdateSampleLimits(Long sample)
 {
-    Integer word = 0;
-    for (int i = 0; i < StoredLimitCount; ++i) {
-        // A stored limit cannot require other stored limits: its head is ignored.
-        Condition cond = survey.LimitTable[i];
-        cond[0].Code = 0;
-        if (DoLimit(sample, cond))
-            word = static_cast<Integer>(word | BitMaskI[i]);
-    }
-    SetSampleFlags(sample, word);
+    SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples)[sample], StoredLimitTests()));
 }
 
 void ApplyLimitFlag(Integer bit, Long sample, const Condition& cond)

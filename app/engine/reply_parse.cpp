@@ -13,6 +13,7 @@
 #include "question_limit_check.h"
 #include "reply_conditions.h"
 #include "reply_final_checks.h"
+#include "reply_lines.h"
 #include "reply_one_slot.h"
 #include "runtime/vbstring.h"
 #include "survey.h"
@@ -29,12 +30,7 @@ enum QuestionState : int { NothingAnswered = 0, QuestionOpen = 1, ClosedItself =
 
 constexpr char16_t Pilcrow = u'\u00B6';
 constexpr char16_t Triangle = u'\u25BC';
-constexpr int SlotsPerQuestion = 128;
 constexpr Integer MaxChoiceNumber = 127;
-
-// Answer slots are numbered as their position codes, q * 128 + s, but as
-// plain ints: a questionnaire of 256 questions ends at 32768.
-int SlotOf(int q, int g) { return q * SlotsPerQuestion + g; }
 
 class ReplyParser {
 public:
@@ -71,14 +67,6 @@ private:
     }
     bool failLine() { return fail(QString::number(line_ + 1) + QStringLiteral("行目の回答数が違います。"), p_ - 1); }
 
-    // The first slot of paragraph k; the end of the questionnaire for lines
-    // past the table and for entries beyond it.
-    int bound(int k) const
-    {
-        if (k >= static_cast<int>(survey.ParagraphStart.size()))
-            return end_;
-        return std::min<int>(static_cast<uint16_t>(survey.ParagraphStart[static_cast<size_t>(k)]), end_);
-    }
     bool isQuestion(int q) const { return q < survey.QuestionCount; }
     int maxAnswers(int q) const { return isQuestion(q) ? survey.Questions[static_cast<size_t>(q)].MaxAnswers : 0; }
     bool isExclusive(int q, Integer c) const
@@ -329,9 +317,9 @@ bool ReplyParser::endLine()
     state_ = Idle;
     const int here = SlotOf(q_, g_);
     const int d = g_ < maxAnswers(q_) - 1 ? 1 : SlotOf(q_ + 1, 0) - here;
-    const int next = bound(line_ + 1);
-    const int span = next - bound(line_);
-    if (here == bound(line_) && span > d && span > 1)
+    const int next = ReplyLineStart(line_ + 1);
+    const int span = next - ReplyLineStart(line_);
+    if (here == ReplyLineStart(line_) && span > d && span > 1)
         return true;
     if (here < next) {
         const int nextQ = next / SlotsPerQuestion;
@@ -355,7 +343,7 @@ bool ReplyParser::endLine()
     ++line_;
     // A line that begins with the current question: a "-" on it closes this
     // question, not the one before it.
-    if (g_ == 0 && bound(line_) == SlotOf(q_, 0))
+    if (g_ == 0 && ReplyLineStart(line_) == SlotOf(q_, 0))
         questionState_ = NothingAnswered;
     return true;
 }
@@ -365,7 +353,7 @@ bool ReplyParser::endLine()
 bool ReplyParser::lineCheck()
 {
     const int here = SlotOf(q_, g_);
-    const int next = bound(line_ + 1);
+    const int next = ReplyLineStart(line_ + 1);
     if ((here > next && next % SlotsPerQuestion == 0) || here > end_)
         return failLine();
     return true;

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 #include "answer_store.h"
 #include "question_codes.h"
 #include "question_texts.h"
 #include "reply_conditions.h"
+#include "reply_lines.h"
 #include "reply_text_form.h"
 #include "rtf_escape.h"
 #include "runtime/cp932.h"
@@ -28,19 +28,6 @@ constexpr int TextColour = 1;
 constexpr int NotAskedColour = 3;
 constexpr int MarkColour = 4;
 
-// Answer slots as plain ints, as their position codes read unsigned: a
-// questionnaire of 256 questions ends at slot 32768.
-int SlotOf(int q, int s) { return q * MaxChoices + s; }
-
-// The first slot of reply line k. Entries past the table, and bounds past
-// the last question, are the end of the questionnaire.
-int LineStart(int k)
-{
-    const int end = SlotOf(survey.QuestionCount, 0);
-    if (k >= static_cast<int>(survey.ParagraphStart.size()))
-        return end;
-    return std::min<int>(static_cast<uint16_t>(survey.ParagraphStart[static_cast<size_t>(k)]), end);
-}
 
 QString ColourEntry(Long rgb)
 {
@@ -151,7 +138,10 @@ QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, In
 
     int line = 0;
     // A bound that does not move on is the end of the table: no more lines.
-    auto breakDue = [&](int slot) { return slot >= LineStart(line + 1) && LineStart(line + 1) > LineStart(line); };
+    auto breakDue = [&](int slot) {
+        const int next = ReplyLineStart(line + 1);
+        return slot >= next && next > ReplyLineStart(line);
+    };
     auto breakLine = [&] {
         ++line;
         w.lineBreak(showReturns);
