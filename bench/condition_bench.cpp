@@ -58,7 +58,8 @@ struct SyntheticSurvey {
             for (int r = 0; r < rows; ++r) {
                 const int q = uniform(0, kQuestions - 1);
                 const int kind = uniform(0, 3) == 0 ? 4 : 3;
-                cond[i++] = {static_cast<int16_t>(kind), static_cast<int16_t>(q * 128 + uniform(0, choiceCounts[q] - 1))};
+                cond[i++] = {static_cast<int16_t>(kind),
+                             static_cast<int16_t>(q * 128 + uniform(0, choiceCounts[q] - 1))};
                 if (uniform(0, 3) == 0)
                     cond[i++] = {1, static_cast<int16_t>(q * 128 + uniform(0, choiceCounts[q] - 1))};
                 else if (uniform(0, 4) == 0)
@@ -110,7 +111,7 @@ void BM_VerstTotalC(benchmark::State& state)
     state.SetLabel("items = samples");
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_lmDoC)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_VerstTotalC)->Unit(benchmark::kMillisecond)->MinTime(2.0);

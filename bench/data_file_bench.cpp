@@ -8,15 +8,14 @@
 #include <QTemporaryDir>
 
 #include <malloc.h>
-
 #include <random>
 
-#include "choice_texts.h"
-#include "data_file_load.h"
-#include "data_file_save.h"
-#include "document.h"
-#include "file_header.h"
-#include "survey.h"
+#include "document/document.h"
+#include "files/data_file_load.h"
+#include "files/data_file_save.h"
+#include "files/file_header.h"
+#include "model/survey.h"
+#include "texts/choice_texts.h"
 
 namespace {
 
@@ -118,7 +117,7 @@ void BM_LoadDataFile(benchmark::State& state)
     state.counters["beside_answers_texts_B"] = perSample - payload / kSamples;
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_SaveDataFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadDataFile)->Unit(benchmark::kMillisecond)->Iterations(3);

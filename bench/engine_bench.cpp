@@ -9,12 +9,12 @@
 #include <numeric>
 #include <random>
 
-#include "answer_check.h"
-#include "answer_store.h"
-#include "question_codes.h"
-#include "question_limit_check.h"
-#include "sample_sort.h"
-#include "survey.h"
+#include "answers/answer_check.h"
+#include "answers/answer_store.h"
+#include "conditions/question_limit_check.h"
+#include "model/question_codes.h"
+#include "model/sample_sort.h"
+#include "model/survey.h"
 
 namespace {
 
@@ -124,6 +124,6 @@ void BM_CheckSampleAnswers(benchmark::State& state)
 }
 BENCHMARK(BM_CheckSampleAnswers)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

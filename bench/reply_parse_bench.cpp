@@ -8,9 +8,9 @@
 
 #include <random>
 
-#include "question_codes.h"
-#include "reply_parse.h"
-#include "survey.h"
+#include "model/question_codes.h"
+#include "model/survey.h"
+#include "reply/reply_parse.h"
 
 namespace {
 
@@ -86,6 +86,6 @@ void BM_ParseAndStoreReplies(benchmark::State& state)
 }
 BENCHMARK(BM_ParseAndStoreReplies)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

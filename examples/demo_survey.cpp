@@ -4,20 +4,19 @@
 #include <QVector>
 
 #include <algorithm>
-
 #include <random>
 #include <vector>
 
-#include "answer_store.h"
-#include "choice_texts.h"
-#include "condition_arrays.h"
-#include "data_file_save.h"
-#include "document.h"
-#include "document_routines.h"
-#include "limit_depths.h"
-#include "question_codes.h"
-#include "sample_table.h"
-#include "survey.h"
+#include "answers/answer_store.h"
+#include "conditions/condition_arrays.h"
+#include "conditions/limit_depths.h"
+#include "document/document.h"
+#include "document/document_routines.h"
+#include "files/data_file_save.h"
+#include "model/question_codes.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
+#include "texts/choice_texts.h"
 
 namespace kz::demo {
 namespace {
@@ -50,42 +49,58 @@ constexpr Integer ComplaintsOther = 5;
 std::vector<DemoQuestion> Questions()
 {
     return {
-        {QStringLiteral("性別"), QStringLiteral("あなたの性別をお答えください。"), 1,
+        {QStringLiteral("性別"),
+         QStringLiteral("あなたの性別をお答えください。"),
+         1,
          {{QStringLiteral("男性")}, {QStringLiteral("女性")}, {QStringLiteral("答えたくない")}}},
-        {QStringLiteral("年代"), QStringLiteral("あなたの年代をお答えください。"), 1,
+        {QStringLiteral("年代"),
+         QStringLiteral("あなたの年代をお答えください。"),
+         1,
          {{QStringLiteral("10代")},
           {QStringLiteral("20代")},
           {QStringLiteral("30代")},
           {QStringLiteral("40代")},
           {QStringLiteral("50代")},
           {QStringLiteral("60代以上")}}},
-        {QStringLiteral("来店頻度"), QStringLiteral("当店にはどのくらいの頻度でいらっしゃいますか。"), 1,
+        {QStringLiteral("来店頻度"),
+         QStringLiteral("当店にはどのくらいの頻度でいらっしゃいますか。"),
+         1,
          {{QStringLiteral("ほぼ毎日")},
           {QStringLiteral("週に数回")},
           {QStringLiteral("月に数回")},
           {QStringLiteral("今日が初めて")}}},
-        {QStringLiteral("注文"), QStringLiteral("よく注文するものを３つまでお選びください。"), 3,
+        {QStringLiteral("注文"),
+         QStringLiteral("よく注文するものを３つまでお選びください。"),
+         3,
          {{QStringLiteral("コーヒー")},
           {QStringLiteral("紅茶")},
           {QStringLiteral("ケーキ")},
           {QStringLiteral("サンドイッチ")},
           {QStringLiteral("その他"), Essay | Other},
           {QStringLiteral("特に決まっていない"), Exclusive}}},
-        {QStringLiteral("利用金額"), QStringLiteral("１回のご利用でおよそいくら使いますか。"), 1,
+        {QStringLiteral("利用金額"),
+         QStringLiteral("１回のご利用でおよそいくら使いますか。"),
+         1,
          {{QStringLiteral("金額（円）\r100\r5000"), Essay | Quantity}}},
-        {QStringLiteral("満足度"), QStringLiteral("当店に満足していますか。"), 1,
+        {QStringLiteral("満足度"),
+         QStringLiteral("当店に満足していますか。"),
+         1,
          {{QStringLiteral("満足")},
           {QStringLiteral("やや満足")},
           {QStringLiteral("どちらともいえない")},
           {QStringLiteral("やや不満")},
           {QStringLiteral("不満")}}},
-        {QStringLiteral("不満な点"), QStringLiteral("不満な点を２つまでお選びください。"), 2,
+        {QStringLiteral("不満な点"),
+         QStringLiteral("不満な点を２つまでお選びください。"),
+         2,
          {{QStringLiteral("待ち時間")},
           {QStringLiteral("価格")},
           {QStringLiteral("味")},
           {QStringLiteral("接客")},
           {QStringLiteral("その他"), Essay | Other}}},
-        {QStringLiteral("ご意見"), QStringLiteral("当店へのご意見・ご要望をご自由にお書きください。"), 1,
+        {QStringLiteral("ご意見"),
+         QStringLiteral("当店へのご意見・ご要望をご自由にお書きください。"),
+         1,
          {{QStringLiteral("記入あり"), Essay}}},
     };
 }
@@ -269,7 +284,7 @@ void OneLinePerQuestion()
         survey.ParagraphStart[static_cast<size_t>(k)] = MakeQC(Integer(std::min<int>(k, survey.QuestionCount)), 0);
 }
 
-} // namespace
+}  // namespace
 
 void BuildDemoSurvey()
 {
@@ -304,4 +319,4 @@ bool WriteDemoSurvey(const QString& fileName)
     return true;
 }
 
-} // namespace kz::demo
+}  // namespace kz::demo

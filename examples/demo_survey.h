@@ -16,4 +16,4 @@ void BuildDemoSurvey();
 // the file was saved.
 bool WriteDemoSurvey(const QString& fileName);
 
-} // namespace kz::demo
+}  // namespace kz::demo

@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data_file_load.h"
-#include "document.h"
-#include "file_header.h"
-#include "ui_seam.h"
+#include "document/document.h"
+#include "files/data_file_load.h"
+#include "files/file_header.h"
+#include "host/ui_seam.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void ClassifyHeader(const QByteArray& bytes, kz::Integer mode)
     kz::FileVersion(in, fileName, mode);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "data_file_builder.h"
+#include "support/data_file_builder.h"
 
 int main(int argc, char** argv)
 {

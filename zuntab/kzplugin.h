@@ -41,16 +41,14 @@ KZ_EXPORT int32_t KZStringArrayGet(const KZStringArray* array, int32_t index, KZ
 /* The entry of an external-process plug-in library. The returned text is
  * zero-terminated CP932 and stays valid until the library is unloaded. */
 typedef const char* (*KZExternProcessMainFn)(
-    int32_t* windowHandle,        /* the main window */
-    KZString title,               /* the questionnaire title */
-    int16_t action,               /* reached question + 1, QuestionCount + 1, or 0 */
-    int16_t questionCount,
-    int16_t answeredInQuestion,   /* answers already given in the reached question */
-    const KZStringArray* labels,  /* one label per question */
-    int32_t sampleId,
-    const int16_t* counts,        /* answers per question, questionCount entries */
-    const int16_t* codes,         /* all answers, flat */
-    const KZStringArray* texts);  /* the answers' texts, aligned with codes */
+    int32_t* windowHandle,                             /* the main window */
+    KZString title,                                    /* the questionnaire title */
+    int16_t action,                                    /* reached question + 1, QuestionCount + 1, or 0 */
+    int16_t questionCount, int16_t answeredInQuestion, /* answers already given in the reached question */
+    const KZStringArray* labels,                       /* one label per question */
+    int32_t sampleId, const int16_t* counts,           /* answers per question, questionCount entries */
+    const int16_t* codes,                              /* all answers, flat */
+    const KZStringArray* texts);                       /* the answers' texts, aligned with codes */
 
 #ifdef __cplusplus
 }

@@ -14,34 +14,33 @@ extern "C" {
 
 /* Where a question's answers lie in a sample's packed words. */
 typedef struct AnswerLayoutRec {
-    int16_t Slots;        /* answers the question can hold */
-    int16_t BitOffset;    /* bit of slot 0 in the packed stream */
+    int16_t Slots;     /* answers the question can hold */
+    int16_t BitOffset; /* bit of slot 0 in the packed stream */
     int16_t BitsPerSlot;
-    int16_t EssayOffset;  /* first free-text slot; not read by zuntab */
+    int16_t EssayOffset; /* first free-text slot; not read by zuntab */
 } AnswerLayoutRec;
 
 /* One entry of a condition; a condition is 16 consecutive entries. */
 typedef struct LimitItem {
-    int16_t KindRank;     /* bits 0-3 kind, bits 4-10 rank */
-    int16_t Code;         /* question * 128 + choice; in entry 0 the stored-limit mask */
+    int16_t KindRank; /* bits 0-3 kind, bits 4-10 rank */
+    int16_t Code;     /* question * 128 + choice; in entry 0 the stored-limit mask */
 } LimitItem;
 
 #define ZUNTAB_CONDITION_ENTRIES 16
 
 KZ_EXPORT void qcDecodeC(int32_t code, int16_t* question, int16_t* choice);
 
-KZ_EXPORT void maAno_popC(const AnswerLayoutRec* layout, int16_t q, const int16_t* packed,
-                          int16_t* count, int16_t* values);
-KZ_EXPORT void maAno_pushC(const AnswerLayoutRec* layout, int16_t q, int16_t* packed,
-                           const int16_t* count, const int16_t* values);
-KZ_EXPORT void maAno_pop_verstC(int16_t n, const AnswerLayoutRec* layout, const int16_t* packed,
-                                int16_t* counts, int16_t* values);
-KZ_EXPORT void maAno_push_verstC(int16_t n, const AnswerLayoutRec* layout, int16_t* packed,
-                                 const int16_t* counts, const int16_t* values);
+KZ_EXPORT void maAno_popC(const AnswerLayoutRec* layout, int16_t q, const int16_t* packed, int16_t* count,
+                          int16_t* values);
+KZ_EXPORT void maAno_pushC(const AnswerLayoutRec* layout, int16_t q, int16_t* packed, const int16_t* count,
+                           const int16_t* values);
+KZ_EXPORT void maAno_pop_verstC(int16_t n, const AnswerLayoutRec* layout, const int16_t* packed, int16_t* counts,
+                                int16_t* values);
+KZ_EXPORT void maAno_push_verstC(int16_t n, const AnswerLayoutRec* layout, int16_t* packed, const int16_t* counts,
+                                 const int16_t* values);
 
 /* -1 when the sample meets the condition, 0 when not. */
-KZ_EXPORT int16_t lmDoC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags,
-                        const int16_t* packed);
+KZ_EXPORT int16_t lmDoC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags, const int16_t* packed);
 /* When the sample meets the condition, adds its answers to question q
  * (pos 0: every answer, n: only the n-th) to counts(0..127) and returns 1;
  * returns 0 otherwise. */
@@ -51,9 +50,8 @@ KZ_EXPORT int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layo
 /* Loads the plug-in library, calls its KZExternProcessMain with the ten
  * arguments and unloads it. The result is a new string the caller frees
  * with KZStringFree. */
-KZ_EXPORT KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString title,
-                                 int16_t action, int16_t questionCount,
-                                 int16_t answeredInQuestion, const KZStringArray* labels,
+KZ_EXPORT KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString title, int16_t action,
+                                 int16_t questionCount, int16_t answeredInQuestion, const KZStringArray* labels,
                                  int32_t sampleId, const int16_t* counts, const int16_t* codes,
                                  const KZStringArray* texts);
 

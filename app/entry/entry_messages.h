@@ -18,4 +18,4 @@ QString NoSampleMessage();
 // The save reminder after `interval` (a day fraction) without a save.
 QString SaveReminderMessage(double interval);
 
-} // namespace kz
+}  // namespace kz

@@ -32,4 +32,4 @@ void InstallEntryWindow()
     };
 }
 
-} // namespace kz
+}  // namespace kz

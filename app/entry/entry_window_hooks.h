@@ -6,4 +6,4 @@ namespace kz {
 
 void InstallEntryWindow();
 
-} // namespace kz
+}  // namespace kz

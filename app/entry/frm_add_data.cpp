@@ -6,11 +6,11 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "reply_rtf.h"
+#include "files/settings.h"
+#include "host/ui_seam.h"
+#include "model/survey.h"
 #include "related_windows.h"
-#include "settings.h"
-#include "survey.h"
-#include "ui_seam.h"
+#include "reply/reply_rtf.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "window_records.h"
@@ -39,7 +39,7 @@ bool LeavesControl(const QEvent* event)
     return focus->reason() != Qt::ActiveWindowFocusReason && focus->reason() != Qt::PopupFocusReason;
 }
 
-} // namespace
+}  // namespace
 
 frmAddData::frmAddData() : KzForm(QStringLiteral("frmAddData"))
 {
@@ -220,4 +220,4 @@ void frmAddData::closeWindow()
         widgets::Forms::unload(*this);
 }
 
-} // namespace kz
+}  // namespace kz

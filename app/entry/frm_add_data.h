@@ -18,7 +18,7 @@
 
 #include <array>
 
-#include "answer_report.h"
+#include "answers/answer_report.h"
 #include "runtime/vbtypes.h"
 #include "widgets/command_label.h"
 #include "widgets/kz_form.h"
@@ -150,4 +150,4 @@ private:
     QColor markedColour_;
 };
 
-} // namespace kz
+}  // namespace kz

@@ -2,19 +2,19 @@
 // the result (the redrawn reply, the choices of the question to answer next).
 #include <QSignalBlocker>
 
-#include "choice_texts.h"
+#include "document/menu_state.h"
 #include "entry_messages.h"
+#include "files/settings.h"
 #include "frm_add_data.h"
-#include "menu_state.h"
-#include "question_texts.h"
+#include "host/ui_seam.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
 #include "related_windows.h"
-#include "reply_parse.h"
-#include "reply_rtf.h"
+#include "reply/reply_parse.h"
+#include "reply/reply_rtf.h"
 #include "reply_colours.h"
-#include "sample_table.h"
-#include "settings.h"
-#include "survey.h"
-#include "ui_seam.h"
+#include "texts/choice_texts.h"
+#include "texts/question_texts.h"
 
 namespace kz {
 
@@ -26,12 +26,9 @@ bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 // An even number of "/" before the caret: it stands outside any free text,
 // also while a text typed at the end has no closing "/" yet.
-bool OutsideFreeText(const QString& text, int caret)
-{
-    return text.left(caret).count(QLatin1Char('/')) % 2 == 0;
-}
+bool OutsideFreeText(const QString& text, int caret) { return text.left(caret).count(QLatin1Char('/')) % 2 == 0; }
 
-} // namespace
+}  // namespace
 
 bool frmAddData::CommitReply(const QString& Insert)
 {
@@ -196,4 +193,4 @@ void frmAddData::restoreText()
     txtReply->setSelLength(0);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -1,12 +1,12 @@
 // The questionnaire's external process, run on the shown sample, and the
 // reminder to save before another sample is added.
-#include "day_count.h"
 #include "entry_messages.h"
-#include "extern_process.h"
+#include "files/day_count.h"
 #include "frm_add_data.h"
 #include "frm_main.h"
-#include "survey.h"
-#include "ui_seam.h"
+#include "host/ui_seam.h"
+#include "model/survey.h"
+#include "plugins/extern_process.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -52,4 +52,4 @@ void frmAddData::remindToSave()
     samples.SavedSampleCount = SampleCount();
 }
 
-} // namespace kz
+}  // namespace kz

@@ -5,14 +5,14 @@
 #include <QFontDialog>
 #include <QLayout>
 
-#include "cmd_box.h"
+#include "document/cmd_box.h"
+#include "files/settings.h"
 #include "frm_add_data.h"
+#include "host/ui_seam.h"
 #include "later_windows.h"
+#include "model/survey.h"
+#include "reply/reply_rtf.h"
 #include "reply_colours.h"
-#include "reply_rtf.h"
-#include "settings.h"
-#include "survey.h"
-#include "ui_seam.h"
 #include "widgets/modal_point.h"
 #include "window_records.h"
 
@@ -37,7 +37,7 @@ Long& ColourSetting(int index)
     return settings.ColourTable[static_cast<size_t>(index - 1)];
 }
 
-} // namespace
+}  // namespace
 
 void frmAddData::buildMenus()
 {
@@ -143,4 +143,4 @@ void frmAddData::changeFont()
     ShowSample();
 }
 
-} // namespace kz
+}  // namespace kz

@@ -4,17 +4,17 @@
 
 #include <algorithm>
 
-#include "answer_store.h"
-#include "cmd_box.h"
+#include "answers/answer_store.h"
+#include "document/cmd_box.h"
+#include "document/menu_state.h"
 #include "entry_messages.h"
 #include "frm_add_data.h"
-#include "menu_state.h"
+#include "host/ui_seam.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
 #include "related_windows.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
-#include "sample_table.h"
-#include "survey.h"
-#include "ui_seam.h"
 
 namespace kz {
 
@@ -46,12 +46,9 @@ Long PositionIn(const QString& text)
     return Dno >= 0 && Dno < SampleCount() ? Dno : -1;
 }
 
-} // namespace
+}  // namespace
 
-Long frmAddData::shownDno() const
-{
-    return lblNowDno->text().isEmpty() ? -1 : PositionIn(lblNowDno->text());
-}
+Long frmAddData::shownDno() const { return lblNowDno->text().isEmpty() ? -1 : PositionIn(lblNowDno->text()); }
 
 void frmAddData::ShowSample()
 {
@@ -94,9 +91,9 @@ void frmAddData::ShowSample()
 void frmAddData::EnableEntryControls()
 {
     const bool any = SampleCount() > 0;
-    for (QWidget* control : {static_cast<QWidget*>(txtDno), static_cast<QWidget*>(txtIDno),
-                             static_cast<QWidget*>(cmdDelete), static_cast<QWidget*>(txtReply),
-                             static_cast<QWidget*>(scrDno)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(txtDno), static_cast<QWidget*>(txtIDno), static_cast<QWidget*>(cmdDelete),
+          static_cast<QWidget*>(txtReply), static_cast<QWidget*>(scrDno)})
         control->setEnabled(any);
     const QSignalBlocker quiet(scrDno);
     scrDno->setRange(0, std::clamp<Long>(SampleCount() - 1, 0, ScrollSteps));
@@ -201,8 +198,10 @@ void frmAddData::autoNew()
 {
     const Long ID = NextFreeID();
     if (ID == -1) {
-        MsgBox(QStringLiteral("ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。"),
-               vbExclamation);
+        MsgBox(
+            QStringLiteral(
+                "ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。"),
+            vbExclamation);
         stbInput->setText(QStringLiteral("ＩＤが尽きました"));
         return;
     }
@@ -242,7 +241,8 @@ void frmAddData::nextInput()
     dropShownEmptySample();
     const Long ID = NextFreeID();
     if (ID == -1) {
-        MsgBox(QStringLiteral("発行できるＩＤが無くなりました。メインウィンドウ「ｱﾝｹｰﾄ」の「ＩＤの範囲」で、出せるＩＤを増やしてください。"),
+        MsgBox(QStringLiteral("発行できるＩＤが無くなりました。メインウィンドウ「ｱﾝｹｰﾄ」の「ＩＤの範囲」で、出せるＩ"
+                              "Ｄを増やしてください。"),
                vbExclamation);
         return;
     }
@@ -267,8 +267,8 @@ void frmAddData::changeID()
         return;
     const Long oldID = samples.Samples[Dno].SampleID;
     QString text = QString::number(oldID);
-    const QString range = QString::number(samples.IDRangeLow) + QStringLiteral("～") +
-                          QString::number(samples.IDRangeHigh);
+    const QString range =
+        QString::number(samples.IDRangeLow) + QStringLiteral("～") + QString::number(samples.IDRangeHigh);
     if (!InputBoxEx(QStringLiteral("IDの変更"), QStringLiteral("変更後のID"), range, QString(), text))
         return;
     if (text.size() >= 10)
@@ -304,8 +304,9 @@ void frmAddData::deleteShownSample()
     const Long Dno = shownDno();
     if (Dno < 0)
         return;
-    if (MsgBox(QStringLiteral("サンプル") + txtDno->text() + QStringLiteral("を消去します"), vbOKCancel | vbExclamation) !=
-        vbOK)
+    if (MsgBox(QStringLiteral("サンプル") + txtDno->text() + QStringLiteral("を消去します"),
+               vbOKCancel | vbExclamation)
+        != vbOK)
         return;
     DeleteSample(Dno);
     ResetIDCursor();
@@ -314,4 +315,4 @@ void frmAddData::deleteShownSample()
     cmdNextInput->setFocus(Qt::OtherFocusReason);
 }
 
-} // namespace kz
+}  // namespace kz

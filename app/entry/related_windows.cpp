@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QWidget>
 
-#include "ui_seam.h"
+#include "host/ui_seam.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -19,7 +19,7 @@ QWidget* OpenForm(const QString& name)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 QWidget* OpenImportWindow() { return OpenForm(QStringLiteral("frmMerge")); }
 
@@ -46,4 +46,4 @@ void SetBold(QWidget* control, bool bold)
     control->setFont(font);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -23,4 +23,4 @@ void RefreshSampleView(const QString& endQno, const QString& dno, const QString&
 // Gives `control` a bold or a normal font.
 void SetBold(QWidget* control, bool bold);
 
-} // namespace kz
+}  // namespace kz

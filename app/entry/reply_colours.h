@@ -11,4 +11,4 @@ inline QColor ColourOf(Long rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, 
 
 inline Long RgbOf(const QColor& colour) { return colour.red() + colour.green() * 256 + colour.blue() * 65536; }
 
-} // namespace kz
+}  // namespace kz

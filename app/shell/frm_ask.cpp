@@ -66,4 +66,4 @@ Integer RunAskBox(const QString& text1, const QString& text2, const QString& cap
     return result;
 }
 
-} // namespace kz
+}  // namespace kz

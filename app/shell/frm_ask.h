@@ -28,4 +28,4 @@ protected:
 // frame's close.
 Integer RunAskBox(const QString& text1, const QString& text2, const QString& caption1, const QString& caption2);
 
-} // namespace kz
+}  // namespace kz

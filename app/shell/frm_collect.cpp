@@ -5,10 +5,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "answer_check.h"
-#include "cmd_box.h"
-#include "menu_state.h"
-#include "survey.h"
+#include "answers/answer_check.h"
+#include "document/cmd_box.h"
+#include "document/menu_state.h"
+#include "model/survey.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -44,7 +44,7 @@ const std::array<OptionRow, 4>& OptionRows()
     return rows;
 }
 
-} // namespace
+}  // namespace
 
 frmCollect::frmCollect() : KzForm(QStringLiteral("frmCollect"))
 {
@@ -131,4 +131,4 @@ bool AskCheckOptions()
     return ok;
 }
 
-} // namespace kz
+}  // namespace kz

@@ -35,4 +35,4 @@ protected:
 // false for Cancel, Esc or the frame's close, and the caller then stops.
 bool AskCheckOptions();
 
-} // namespace kz
+}  // namespace kz

@@ -66,4 +66,4 @@ QString RunDirBox()
     return folder;
 }
 
-} // namespace kz
+}  // namespace kz

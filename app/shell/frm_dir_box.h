@@ -30,4 +30,4 @@ private:
 // close.
 QString RunDirBox();
 
-} // namespace kz
+}  // namespace kz

@@ -80,4 +80,4 @@ bool RunInputBox(const QString& title, const QString& name, const QString& range
     return ok;
 }
 
-} // namespace kz
+}  // namespace kz

@@ -30,4 +30,4 @@ protected:
 bool RunInputBox(const QString& title, const QString& name, const QString& range, const QString& caution,
                  QString& text);
 
-} // namespace kz
+}  // namespace kz

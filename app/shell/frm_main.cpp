@@ -4,19 +4,20 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "document.h"
-#include "document_routines.h"
-#include "file_header.h"
+#include "document/document.h"
+#include "document/document_routines.h"
+#include "document/menu_state.h"
+#include "files/file_header.h"
+#include "files/settings.h"
+#include "files/settings_file.h"
+#include "host/program_folder.h"
+#include "host/single_instance.h"
+#include "host/ui_seam.h"
 #include "later_windows.h"
 #include "localize_form.h"
 #include "main_program.h"
-#include "menu_state.h"
+#include "model/survey.h"
 #include "popup_placement.h"
-#include "settings.h"
-#include "settings_file.h"
-#include "single_instance.h"
-#include "survey.h"
-#include "ui_seam.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
 #include "window_records.h"
@@ -47,7 +48,7 @@ QLabel* Caption(const char* name, const QString& text, QWidget* parent)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 frmMain::frmMain() : KzForm(QStringLiteral("frmMain"))
 {
@@ -80,12 +81,12 @@ void frmMain::buildControls()
     cmdStatis = PictureButton("cmdStatis", QStyle::SP_FileDialogInfoView, this);
     cmdListQues = PictureButton("cmdListQues", QStyle::SP_FileDialogStart, this);
     const std::array<QString, 5> shortcutCaptions = {
-        QStringLiteral("読み込み"), QStringLiteral("保存"), QStringLiteral("回答入力"),
+        QStringLiteral("読み込み"), QStringLiteral("保存"),     QStringLiteral("回答入力"),
         QStringLiteral("集計検索"), QStringLiteral("質問一覧"),
     };
     for (int i = 0; i < 5; ++i)
-        Label1[static_cast<size_t>(i)] =
-            Caption(QStringLiteral("Label1(%1)").arg(i).toLatin1().constData(), shortcutCaptions[static_cast<size_t>(i)], this);
+        Label1[static_cast<size_t>(i)] = Caption(QStringLiteral("Label1(%1)").arg(i).toLatin1().constData(),
+                                                 shortcutCaptions[static_cast<size_t>(i)], this);
 
     lblCommand = new CommandLabel(QStringLiteral("lblCommand"), this);
     connect(lblCommand, &CommandLabel::captionChanged, this, &frmMain::commandWritten);
@@ -166,7 +167,8 @@ void frmMain::openStartFile()
     if (recent.isEmpty())
         return;
     if (MsgBox(recent + QStringLiteral("を読み込みますか"), vbYesNo | vbQuestion,
-               QStringLiteral("Kelvorzunダイレクトスタート")) == vbYes)
+               QStringLiteral("Kelvorzunダイレクトスタート"))
+        == vbYes)
         OpenDataFile(recent, OpenQuestionnaire);
 }
 
@@ -182,8 +184,8 @@ void frmMain::popUp(QMenu* menu, QToolButton* button)
 {
     const QRect screen = this->screen()->geometry();
     const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
-    menu->popup(PopupMenuPoint(frameGeometry().left() - screen.left(), screen.width(), place,
-                               menu->sizeHint().width()));
+    menu->popup(
+        PopupMenuPoint(frameGeometry().left() - screen.left(), screen.width(), place, menu->sizeHint().width()));
 }
 
 bool frmMain::itemEnabled(const char* name) const
@@ -218,4 +220,4 @@ void frmMain::saveButton()
                vbExclamation);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -13,8 +13,8 @@
 #include <array>
 #include <functional>
 
-#include "widgets/command_label.h"
 #include "runtime/vbtypes.h"
+#include "widgets/command_label.h"
 #include "widgets/kz_form.h"
 
 namespace kz {
@@ -126,4 +126,4 @@ private:
     std::function<void()> previousMenuListener_;
 };
 
-} // namespace kz
+}  // namespace kz

@@ -1,17 +1,16 @@
 // The main window's Questionnaire and Others menus and the New command.
-#include "frm_main.h"
-
 #include <QPointer>
 
-#include "cmd_box.h"
+#include "document/cmd_box.h"
+#include "files/settings.h"
+#include "files/settings_file.h"
 #include "frm_collect.h"
+#include "frm_main.h"
 #include "frm_quota.h"
 #include "frm_title.h"
+#include "host/ui_seam.h"
 #include "later_windows.h"
 #include "save_interval.h"
-#include "settings.h"
-#include "settings_file.h"
-#include "ui_seam.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -88,4 +87,4 @@ void frmMain::aboutProgram() { ShowVersionWindow(this); }
 
 void frmMain::quit() { Forms::unload(*this); }
 
-} // namespace kz
+}  // namespace kz

@@ -1,13 +1,12 @@
 // Files dropped on the main window (or its picture) are opened.
-#include "frm_main.h"
-
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 
-#include "file_header.h"
+#include "files/file_header.h"
+#include "frm_main.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -27,7 +26,7 @@ QString FirstLocalFile(const QMimeData* data)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)
 {
@@ -43,7 +42,8 @@ void frmMain::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Opened once the drop is over: the loader's boxes must not run inside
     // the drag and drop of the desktop.
-    QTimer::singleShot(0, this, [this, file] { runCommand([this, file] { OpenDataFile(file, OpenQuestionnaire); }); });
+    QTimer::singleShot(0, this,
+                       [this, file] { runCommand([this, file] { OpenDataFile(file, OpenQuestionnaire); }); });
 }
 
-} // namespace kz
+}  // namespace kz

@@ -1,17 +1,16 @@
 // Opening, saving, merging and importing from the main window's File menu.
+#include "document/cmd_box.h"
+#include "document/document.h"
+#include "document/menu_state.h"
+#include "files/data_file_load.h"
+#include "files/data_file_merge.h"
+#include "files/data_file_save.h"
+#include "files/file_header.h"
 #include "frm_main.h"
-
-#include "cmd_box.h"
-#include "data_file_load.h"
-#include "data_file_merge.h"
-#include "data_file_save.h"
-#include "document.h"
-#include "file_header.h"
+#include "host/ui_seam.h"
 #include "later_windows.h"
-#include "menu_state.h"
-#include "sample_table.h"
-#include "survey.h"
-#include "ui_seam.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
 
 namespace kz {
 
@@ -26,19 +25,17 @@ const QString CsvFiles = QStringLiteral("CSV形式(*.csv)|*.csv|全てのﾌｧ�
 constexpr Integer OpenDialog = 0;
 constexpr Integer SaveDialog = 1;
 
-bool HasSavablePath()
-{
-    return !document.CurrentFilePath.isEmpty() && document.CurrentFilePath != UnsavablePath;
-}
+bool HasSavablePath() { return !document.CurrentFilePath.isEmpty() && document.CurrentFilePath != UnsavablePath; }
 
-} // namespace
+}  // namespace
 
 bool frmMain::SaveChangesFirst()
 {
     if (!IsModified())
         return true;
-    const int answer = MsgBox(QStringLiteral("アンケート「") + survey.Title + QStringLiteral("」は変更されています。保存しますか？"),
-                              vbYesNoCancel | vbQuestion);
+    const int answer =
+        MsgBox(QStringLiteral("アンケート「") + survey.Title + QStringLiteral("」は変更されています。保存しますか？"),
+               vbYesNoCancel | vbQuestion);
     if (answer == vbCancel)
         return false;
     return answer == vbNo || SaveFile();
@@ -122,7 +119,8 @@ void frmMain::importInputFormat()
         return;
     if (MsgBox(QStringLiteral("ただいまから「Kelvorzun入力形式」で書かれたファイルを取り込みます。"
                               "入力間違いが起きて読み込みが止まった時は、訂正して「進む」ボタンを押してください。"),
-               vbOKCancel) == vbOK)
+               vbOKCancel)
+        == vbOK)
         laterWindows.startImport(QStringLiteral("TXT"), QStringLiteral("Kelvorzun入力形式"), path);
 }
 
@@ -135,7 +133,8 @@ void frmMain::importDelimited()
         return;
     if (MsgBox(QStringLiteral("ただいまから区切り形式で書かれたファイルを取り込みます。"
                               "入力間違いが起きて読み込みが止まった時は、訂正して「進む」ボタンを押してください。"),
-               vbOKCancel | vbInformation) == vbOK)
+               vbOKCancel | vbInformation)
+        == vbOK)
         laterWindows.startImport(QStringLiteral("CSV"), QStringLiteral("区切り形式"), path);
 }
 
@@ -158,4 +157,4 @@ void frmMain::saveSelectedSamples()
 
 void frmMain::writeNetworkForms() { RunLaterWindow(laterWindows.writeNetworkForms); }
 
-} // namespace kz
+}  // namespace kz

@@ -1,11 +1,10 @@
 // The main window's menu tree. Captions are string numbers swapped in when
 // the window loads (LocalizeForm); the literal one stays as designed.
+#include "document/menu_state.h"
+#include "files/file_header.h"
+#include "files/settings.h"
 #include "frm_main.h"
-
-#include "file_header.h"
-#include "menu_state.h"
 #include "recent_file_caption.h"
-#include "settings.h"
 
 namespace kz {
 
@@ -13,7 +12,7 @@ namespace {
 
 QString Id(int id) { return QString::number(id); }
 
-} // namespace
+}  // namespace
 
 QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
                           std::function<void()> command)
@@ -88,7 +87,8 @@ void frmMain::buildMenus()
     mnuQuestion->setObjectName(QStringLiteral("mnuQuestion"));
     mnuQuestion->menuAction()->setObjectName(QStringLiteral("mnuQuestion"));
     addItem(mnuQuestion, "mnuSetQuestion", Id(1110), none, run(&frmMain::setQuestion));
-    addItem(mnuQuestion, "mnuQuestions", Id(1111), QKeySequence(QStringLiteral("Ctrl+R")), run(&frmMain::showQuestions));
+    addItem(mnuQuestion, "mnuQuestions", Id(1111), QKeySequence(QStringLiteral("Ctrl+R")),
+            run(&frmMain::showQuestions));
     addItem(mnuQuestion, "mnuAbout", Id(1112), none, run(&frmMain::showAbout));
     mnuQuestion->addSeparator();
     addItem(mnuQuestion, "mnuInput", Id(1120), QKeySequence(QStringLiteral("Ctrl+A")), run(&frmMain::input));
@@ -127,4 +127,4 @@ void frmMain::showMenuState()
     mnuFileMRUSpace->setVisible(menus.recentFiles.separatorVisible);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -1,12 +1,12 @@
 // The main window's unload is the program's end.
-#include "frm_main.h"
-
 #include <QFile>
 
-#include "cmd_box.h"
-#include "document.h"
+#include "document/cmd_box.h"
+#include "document/document.h"
+#include "files/settings_file.h"
+#include "frm_main.h"
+#include "host/program_folder.h"
 #include "main_program.h"
-#include "settings_file.h"
 #include "widgets/forms.h"
 #include "window_records.h"
 
@@ -30,4 +30,4 @@ void frmMain::formUnload(bool& cancel)
         EndProgram();
 }
 
-} // namespace kz
+}  // namespace kz

@@ -2,10 +2,10 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
-#include "ui_seam.h"
+#include "host/ui_seam.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -34,7 +34,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 frmOther::frmOther() : KzForm(QStringLiteral("frmOther"))
 {
@@ -102,4 +102,4 @@ bool RunPasswordBox(const QString& expected)
     return false;
 }
 
-} // namespace kz
+}  // namespace kz

@@ -29,4 +29,4 @@ protected:
 // "パスワードが正しくありません" and false.
 bool RunPasswordBox(const QString& expected);
 
-} // namespace kz
+}  // namespace kz

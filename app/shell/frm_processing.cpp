@@ -8,9 +8,9 @@
 
 #include <cmath>
 
-#include "document_routines.h"
+#include "document/document_routines.h"
+#include "host/ui_seam.h"
 #include "runtime/rounding.h"
-#include "ui_seam.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -28,9 +28,12 @@ void EnableOtherForms(const QWidget& except, bool enabled)
     }
 }
 
-int BarX(int width, Long percent) { return static_cast<int>(std::lround(width * static_cast<double>(percent) / 100.0)); }
+int BarX(int width, Long percent)
+{
+    return static_cast<int>(std::lround(width * static_cast<double>(percent) / 100.0));
+}
 
-} // namespace
+}  // namespace
 
 QColor ProgressColour(Long percent)
 {
@@ -130,7 +133,8 @@ void frmProcessing::stopClicked()
 {
     const int question = vbOKCancel | vbExclamation | vbDefaultButton2;
     if (chkFatal->isChecked() && !chkSave->isChecked()) {
-        if (MsgBox(QStringLiteral("中止するとKelvorzun内部のアンケートデータが壊れて保存出来なくなります。"), question)
+        if (MsgBox(QStringLiteral("中止するとKelvorzun内部のアンケートデータが壊れて保存出来なくなります。"),
+                   question)
             != vbOK)
             return;
         SetUnsavable();
@@ -162,12 +166,12 @@ void frmProcessing::changeEvent(QEvent* event)
     KzForm::changeEvent(event);
     // Another window of the program taking the focus gives it back; a modal
     // box or another program keeps it.
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()
-        && QApplication::activeWindow() && !QApplication::activeModalWidget())
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && QApplication::activeWindow()
+        && !QApplication::activeModalWidget())
         QTimer::singleShot(0, this, [this] {
             if (isVisible())
                 activateWindow();
         });
 }
 
-} // namespace kz
+}  // namespace kz

@@ -40,8 +40,8 @@ public:
 
     // The job starts: texts, an empty bar, Stop enabled, the window shown
     // when `showNow`, every other window disabled.
-    void startJob(const QString& caption, const QString& info, const QString& processing, bool fatal,
-                  bool showNow, bool saveJob);
+    void startJob(const QString& caption, const QString& info, const QString& processing, bool fatal, bool showNow,
+                  bool saveJob);
     // False once the user stopped the job while the window is shown.
     bool reportProgress(const QString& text, float ratio);
     // Every window enabled again and the window hidden; it stays loaded.
@@ -58,4 +58,4 @@ private:
     Long LastPercent = 0;
 };
 
-} // namespace kz
+}  // namespace kz

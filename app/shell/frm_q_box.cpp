@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "question_lists.h"
-#include "survey.h"
+#include "model/survey.h"
+#include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -93,4 +93,4 @@ bool RunQBoxMany(const QString& prompt, QList<bool>& chosen)
     return ok;
 }
 
-} // namespace kz
+}  // namespace kz

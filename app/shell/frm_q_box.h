@@ -35,4 +35,4 @@ Integer RunQBox(const QString& prompt, Integer first);
 // question; false for Cancel, Esc or the frame's close.
 bool RunQBoxMany(const QString& prompt, QList<bool>& chosen);
 
-} // namespace kz
+}  // namespace kz

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <optional>
 
-#include "cmd_box.h"
+#include "document/cmd_box.h"
+#include "files/settings_file.h"
+#include "host/ui_seam.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
-#include "sample_table.h"
-#include "settings_file.h"
-#include "survey.h"
-#include "ui_seam.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -33,7 +33,7 @@ std::optional<Long> IDOf(const QLineEdit* box)
     return CLng(id);
 }
 
-} // namespace
+}  // namespace
 
 frmQuota::frmQuota() : KzForm(QStringLiteral("frmQuota"))
 {
@@ -108,4 +108,4 @@ void frmQuota::confirm()
     widgets::Forms::unload(*this);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -32,4 +32,4 @@ private:
     void confirm();
 };
 
-} // namespace kz
+}  // namespace kz

@@ -52,4 +52,4 @@ void ShowVersionWindow(QWidget* owner)
     title.activateWindow();
 }
 
-} // namespace kz
+}  // namespace kz

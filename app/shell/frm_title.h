@@ -23,4 +23,4 @@ public:
 // its close button.
 void ShowVersionWindow(QWidget* owner);
 
-} // namespace kz
+}  // namespace kz

@@ -4,4 +4,4 @@ namespace kz {
 
 LaterWindows laterWindows;
 
-} // namespace kz
+}  // namespace kz

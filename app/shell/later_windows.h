@@ -66,4 +66,4 @@ void RunLaterWindow(const Hook& hook, Args&&... args)
         hook(std::forward<Args>(args)...);
 }
 
-} // namespace kz
+}  // namespace kz

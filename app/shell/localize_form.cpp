@@ -20,10 +20,7 @@ namespace {
 
 const char* const TagProperty = "Tag";
 
-std::optional<QString> StringByValue(double v)
-{
-    return FitsInteger(v) ? LoadResString(CInt(v)) : std::nullopt;
-}
+std::optional<QString> StringByValue(double v) { return FitsInteger(v) ? LoadResString(CInt(v)) : std::nullopt; }
 
 std::optional<QString> StringByCaption(const QString& caption)
 {
@@ -102,7 +99,7 @@ void LocalizeControl(QWidget& control)
         LocalizeOtherControl(control);
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Integer> CaptionNumber(const QString& caption)
 {
@@ -115,7 +112,8 @@ std::optional<Integer> CaptionNumber(const QString& caption)
 
 void LocalizeForm(widgets::KzForm& form)
 {
-    Replace(StringByCaption(form.property(TagProperty).toString()), [&](const QString& s) { form.setWindowTitle(s); });
+    Replace(StringByCaption(form.property(TagProperty).toString()),
+            [&](const QString& s) { form.setWindowTitle(s); });
     for (QWidget* control : form.findChildren<QWidget*>())
         if (OwningForm(control) == &form)
             LocalizeControl(*control);
@@ -124,4 +122,4 @@ void LocalizeForm(widgets::KzForm& form)
             Replace(StringByCaption(item->text()), [&](const QString& s) { item->setText(s); });
 }
 
-} // namespace kz
+}  // namespace kz

@@ -15,7 +15,7 @@
 
 namespace kz::widgets {
 class KzForm;
-}
+}  // namespace kz::widgets
 
 namespace kz {
 
@@ -38,4 +38,4 @@ std::optional<Integer> CaptionNumber(const QString& caption);
 //    tip when that is 1 or more.
 void LocalizeForm(widgets::KzForm& form);
 
-} // namespace kz
+}  // namespace kz

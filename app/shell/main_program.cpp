@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 
+#include "document/menu_state.h"
+#include "files/settings_file.h"
 #include "frm_main.h"
 #include "frm_title.h"
-#include "menu_state.h"
-#include "settings_file.h"
+#include "model/survey.h"
 #include "shell_ui.h"
-#include "survey.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -19,7 +19,7 @@ namespace {
 QString commandLine;
 bool runsEventLoop = false;
 
-} // namespace
+}  // namespace
 
 void Main()
 {
@@ -65,4 +65,4 @@ QString StartFilePath(const QString& line)
     return path;
 }
 
-} // namespace kz
+}  // namespace kz

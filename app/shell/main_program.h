@@ -28,4 +28,4 @@ QString CommandLine();
 // quote removed, each only when present; nothing else is trimmed or split.
 QString StartFilePath(const QString& commandLine);
 
-} // namespace kz
+}  // namespace kz

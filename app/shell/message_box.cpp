@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui_seam.h"
+#include "host/ui_seam.h"
 #include "widgets/modal_point.h"
 
 namespace kz {
@@ -24,41 +24,58 @@ struct ButtonSpec {
 QString CaptionOf(int result)
 {
     switch (result) {
-    case vbCancel: return QStringLiteral("キャンセル");
-    case vbAbort: return QStringLiteral("中止(&A)");
-    case vbRetry: return QStringLiteral("再試行(&R)");
-    case vbIgnore: return QStringLiteral("無視(&I)");
-    case vbYes: return QStringLiteral("はい(&Y)");
-    case vbNo: return QStringLiteral("いいえ(&N)");
-    default: return QStringLiteral("OK");
+    case vbCancel:
+        return QStringLiteral("キャンセル");
+    case vbAbort:
+        return QStringLiteral("中止(&A)");
+    case vbRetry:
+        return QStringLiteral("再試行(&R)");
+    case vbIgnore:
+        return QStringLiteral("無視(&I)");
+    case vbYes:
+        return QStringLiteral("はい(&Y)");
+    case vbNo:
+        return QStringLiteral("いいえ(&N)");
+    default:
+        return QStringLiteral("OK");
     }
 }
 
 std::vector<ButtonSpec> ButtonsOf(int set)
 {
     switch (set) {
-    case vbOKCancel: return {{vbOK, QMessageBox::Ok}, {vbCancel, QMessageBox::Cancel}};
+    case vbOKCancel:
+        return {{vbOK, QMessageBox::Ok}, {vbCancel, QMessageBox::Cancel}};
     case vbAbortRetryIgnore:
         return {{vbAbort, QMessageBox::Abort}, {vbRetry, QMessageBox::Retry}, {vbIgnore, QMessageBox::Ignore}};
-    case vbYesNoCancel: return {{vbYes, QMessageBox::Yes}, {vbNo, QMessageBox::No}, {vbCancel, QMessageBox::Cancel}};
-    case vbYesNo: return {{vbYes, QMessageBox::Yes}, {vbNo, QMessageBox::No}};
-    case vbRetryCancel: return {{vbRetry, QMessageBox::Retry}, {vbCancel, QMessageBox::Cancel}};
-    default: return {{vbOK, QMessageBox::Ok}};
+    case vbYesNoCancel:
+        return {{vbYes, QMessageBox::Yes}, {vbNo, QMessageBox::No}, {vbCancel, QMessageBox::Cancel}};
+    case vbYesNo:
+        return {{vbYes, QMessageBox::Yes}, {vbNo, QMessageBox::No}};
+    case vbRetryCancel:
+        return {{vbRetry, QMessageBox::Retry}, {vbCancel, QMessageBox::Cancel}};
+    default:
+        return {{vbOK, QMessageBox::Ok}};
     }
 }
 
 QMessageBox::Icon IconOf(int icon)
 {
     switch (icon) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbQuestion:
+        return QMessageBox::Question;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
-} // namespace
+}  // namespace
 
 QWidget* DialogOwner()
 {
@@ -102,4 +119,4 @@ int ShowMessageBox(const QString& prompt, int style, const QString& title)
     return results.back().second;
 }
 
-} // namespace kz
+}  // namespace kz

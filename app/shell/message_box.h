@@ -17,4 +17,4 @@ QWidget* DialogOwner();
 // Cancel where the button set has it.
 int ShowMessageBox(const QString& prompt, int style, const QString& title);
 
-} // namespace kz
+}  // namespace kz

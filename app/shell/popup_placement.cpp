@@ -9,4 +9,4 @@ QPoint PopupMenuPoint(int windowLeft, int screenWidth, const QRect& button, int 
     return {button.x() - menuWidth, button.y()};
 }
 
-} // namespace kz
+}  // namespace kz

@@ -14,4 +14,4 @@ namespace kz {
 // opens it to the left, the menu's right edge at the button's left edge.
 QPoint PopupMenuPoint(int windowLeft, int screenWidth, const QRect& button, int menuWidth);
 
-} // namespace kz
+}  // namespace kz

@@ -12,4 +12,4 @@ QString RecentFileItemText(const QString& caption)
     return caption.left(blank + 1) + path;
 }
 
-} // namespace kz
+}  // namespace kz

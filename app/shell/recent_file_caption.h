@@ -10,4 +10,4 @@ namespace kz {
 // blank is kept, every "&" after it doubled.
 QString RecentFileItemText(const QString& caption);
 
-} // namespace kz
+}  // namespace kz

@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "cmd_box.h"
+#include "document/cmd_box.h"
+#include "host/ui_seam.h"
+#include "model/survey.h"
 #include "runtime/rounding.h"
-#include "survey.h"
-#include "ui_seam.h"
 
 namespace kz {
 
@@ -31,7 +31,7 @@ double TypedMinutes(const QString& text)
     return isNumber && std::isfinite(v) ? RoundHalfEven(v) : 0;
 }
 
-} // namespace
+}  // namespace
 
 void AskSaveInterval()
 {
@@ -53,4 +53,4 @@ void AskSaveInterval()
     }
 }
 
-} // namespace kz
+}  // namespace kz

@@ -11,4 +11,4 @@ namespace kz {
 // sets 30 minutes, offered next.
 void AskSaveInterval();
 
-} // namespace kz
+}  // namespace kz

@@ -68,8 +68,7 @@ void ShellUi::showSampleInEntryWindow(const QString& idText, const QString& comm
     RunLaterWindow(laterWindows.showSampleInEntryWindow, idText, command);
 }
 
-Integer ShellUi::askBox(const QString& text1, const QString& text2, const QString& caption1,
-                        const QString& caption2)
+Integer ShellUi::askBox(const QString& text1, const QString& text2, const QString& caption1, const QString& caption2)
 {
     return RunAskBox(text1, text2, caption1, caption2);
 }
@@ -100,4 +99,4 @@ void ShellUi::showHelp(int command, Long data)
            vbExclamation);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -4,7 +4,7 @@
 // test.
 #pragma once
 
-#include "ui_seam.h"
+#include "host/ui_seam.h"
 
 namespace kz {
 
@@ -41,4 +41,4 @@ public:
     void showHelp(int command, Long data) override;
 };
 
-} // namespace kz
+}  // namespace kz

@@ -33,4 +33,4 @@ void UnloadSecondaryForms()
     }
 }
 
-} // namespace kz
+}  // namespace kz

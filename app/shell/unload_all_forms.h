@@ -16,4 +16,4 @@ bool IsKeptWindow(const QString& name);
 // examined too.
 void UnloadSecondaryForms();
 
-} // namespace kz
+}  // namespace kz

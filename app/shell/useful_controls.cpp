@@ -35,4 +35,4 @@ std::optional<int> BoolToCheck(std::optional<bool> b)
     return *b ? 1 : 0;
 }
 
-} // namespace kz
+}  // namespace kz

@@ -17,4 +17,4 @@ std::optional<bool> CheckToBool(const QCheckBox* ctl);
 // none (grey).
 std::optional<int> BoolToCheck(std::optional<bool> b);
 
-} // namespace kz
+}  // namespace kz

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "settings.h"
+#include "files/settings.h"
 
 namespace kz {
 
@@ -31,9 +31,9 @@ float ToTwips(int pixels, qreal dpi) { return static_cast<float>(pixels * TwipsP
 bool IsSizable(const QWidget* form)
 {
     const QLayout* layout = form->layout();
-    return !(layout && layout->sizeConstraint() == QLayout::SetFixedSize) &&
-           form->minimumSize() != form->maximumSize() &&
-           !form->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
+    return !(layout && layout->sizeConstraint() == QLayout::SetFixedSize)
+           && form->minimumSize() != form->maximumSize()
+           && !form->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
 }
 
 QColor FromRgb(Long rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
@@ -51,7 +51,7 @@ void SetColour(QWidget* control, QPalette::ColorRole role, Long rgb)
     control->setPalette(palette);
 }
 
-} // namespace
+}  // namespace
 
 void RestoreWindowRec(Integer slot, QWidget* form)
 {
@@ -150,4 +150,4 @@ void ReadFontRec(QWidget* control, Integer slot)
     rec.BackColor = ToRgb(control->palette().color(QPalette::Base));
 }
 
-} // namespace kz
+}  // namespace kz

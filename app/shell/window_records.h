@@ -29,4 +29,4 @@ void ApplyFontRec(Integer slot, QWidget* control);
 // ApplyFontRec reads them.
 void ReadFontRec(QWidget* control, Integer slot);
 
-} // namespace kz
+}  // namespace kz

@@ -21,8 +21,7 @@ int32_t SectionIndex(int k, int16_t questionCount, const int16_t* counts)
     return index;
 }
 
-bool appendFirstText(int question, int16_t questionCount, const int16_t* counts,
-                     const KZStringArray* texts)
+bool appendFirstText(int question, int16_t questionCount, const int16_t* counts, const KZStringArray* texts)
 {
     KZString text;
     if (KZStringArrayGet(texts, SectionIndex(question, questionCount, counts), &text) != 0)
@@ -32,19 +31,16 @@ bool appendFirstText(int question, int16_t questionCount, const int16_t* counts,
     return true;
 }
 
-} // namespace
+}  // namespace
 
-extern "C" KZ_EXPORT const char* KZExternProcessMain(int32_t*, KZString, int16_t action,
-                                                     int16_t questionCount, int16_t,
-                                                     const KZStringArray*, int32_t,
-                                                     const int16_t* counts, const int16_t*,
-                                                     const KZStringArray* texts)
+extern "C" KZ_EXPORT const char* KZExternProcessMain(int32_t*, KZString, int16_t action, int16_t questionCount,
+                                                     int16_t, const KZStringArray*, int32_t, const int16_t* counts,
+                                                     const int16_t*, const KZStringArray* texts)
 {
     result.clear();
     bool found = true;
     if (action == 3)
-        found = appendFirstText(2, questionCount, counts, texts)
-                && appendFirstText(1, questionCount, counts, texts);
+        found = appendFirstText(2, questionCount, counts, texts) && appendFirstText(1, questionCount, counts, texts);
     else if (action == 4)
         found = appendFirstText(3, questionCount, counts, texts);
     if (!found)

@@ -3,8 +3,8 @@
 #include <QMessageBox>
 
 #include "entry_window_fixture.h"
-#include "question_texts.h"
-#include "text_setup.h"
+#include "support/text_setup.h"
+#include "texts/question_texts.h"
 
 namespace kz::test {
 namespace {
@@ -220,5 +220,5 @@ TEST_F(EntryCommit, AFailedExternalProcessIsToldAndNeverTyped)
     EXPECT_EQ(script.messages()[1].icon, QMessageBox::Warning);
 }
 
-} // namespace
-} // namespace kz::test
+}  // namespace
+}  // namespace kz::test

@@ -1,15 +1,15 @@
 // The command label, adding and dropping samples, IDs and positions.
 #include <QMessageBox>
 
+#include "document/document_routines.h"
 #include "entry_window_fixture.h"
-#include "document_routines.h"
-#include "sample_table.h"
+#include "model/sample_table.h"
 
 namespace kz::test {
 namespace {
 
-const QString RangeUsedUp =
-    QStringLiteral("ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。");
+const QString RangeUsedUp = QStringLiteral(
+    "ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。");
 
 class EntrySamples : public EntryWindowTest {
 protected:
@@ -244,5 +244,5 @@ TEST_F(EntrySamples, TheSaveReminderOffersToSaveAfterTheInterval)
     EXPECT_EQ(script.messages().size(), 1);
 }
 
-} // namespace
-} // namespace kz::test
+}  // namespace
+}  // namespace kz::test

@@ -8,14 +8,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answer_store.h"
-#include "day_count.h"
+#include "answers/answer_store.h"
+#include "files/day_count.h"
+#include "files/settings.h"
 #include "frm_add_data.h"
-#include "program_folder.h"
-#include "question_codes.h"
-#include "settings.h"
+#include "host/program_folder.h"
+#include "model/question_codes.h"
 #include "shell_ui.h"
-#include "survey_fixture.h"
+#include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 
@@ -98,4 +98,4 @@ protected:
     WindowScript script;
 };
 
-} // namespace kz::test
+}  // namespace kz::test

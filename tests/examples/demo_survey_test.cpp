@@ -2,22 +2,22 @@
 
 #include <QFile>
 
-#include "answer_check.h"
-#include "answer_store.h"
-#include "data_file_load.h"
+#include "answers/answer_check.h"
+#include "answers/answer_store.h"
+#include "answers/limit_eval.h"
+#include "conditions/question_limit_check.h"
 #include "demo_survey.h"
-#include "document.h"
-#include "file_header.h"
-#include "limit_eval.h"
-#include "menu_state.h"
-#include "question_limit_check.h"
-#include "reply_parse.h"
-#include "sample_table.h"
-#include "scripted_ui.h"
-#include "settings.h"
-#include "survey.h"
-#include "data_file_test_base.h"
-#include "survey_fixture.h"
+#include "document/document.h"
+#include "document/menu_state.h"
+#include "files/data_file_load.h"
+#include "files/file_header.h"
+#include "files/settings.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
+#include "reply/reply_parse.h"
+#include "support/data_file_test_base.h"
+#include "support/scripted_ui.h"
+#include "support/survey_fixture.h"
 
 namespace kz {
 namespace {
@@ -166,5 +166,5 @@ TEST_F(DemoSurveyTest, SamplesShowEveryKindOfAnswer)
     EXPECT_GT(comments, 0);
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -1,8 +1,8 @@
-#include "runtime/binary_file.h"
+#include <gtest/gtest.h>
 
 #include <QBuffer>
 
-#include <gtest/gtest.h>
+#include "runtime/binary_file.h"
 
 using namespace kz;
 
@@ -26,7 +26,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(BinaryFile, WritesLittleEndianFields)
 {
@@ -40,8 +40,8 @@ TEST(BinaryFile, WritesLittleEndianFields)
     writer.writeSingle(1.0f);
     writer.writeBytes("ab");
     EXPECT_TRUE(writer.ok());
-    EXPECT_EQ(buffer.data(), Bytes({0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0x00, 0x00,
-                                    0x00, 0x00, 0x80, 0x3F, 'a', 'b'}));
+    EXPECT_EQ(buffer.data(),
+              Bytes({0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x80, 0x3F, 'a', 'b'}));
 }
 
 TEST(BinaryFile, ReadsBackWhatWasWritten)

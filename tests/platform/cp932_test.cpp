@@ -1,6 +1,6 @@
-#include "runtime/cp932.h"
-
 #include <gtest/gtest.h>
+
+#include "runtime/cp932.h"
 
 using kz::Cp932Length;
 using kz::FromCp932;
@@ -15,12 +15,9 @@ void ExpectRoundTrip(const QString& text, const QByteArray& bytes)
     EXPECT_EQ(Cp932Length(text), bytes.size());
 }
 
-} // namespace
+}  // namespace
 
-TEST(Cp932, BackslashAndTildeStayAscii)
-{
-    ExpectRoundTrip(QStringLiteral("C:\\a~b"), QByteArray("C:\\a~b"));
-}
+TEST(Cp932, BackslashAndTildeStayAscii) { ExpectRoundTrip(QStringLiteral("C:\\a~b"), QByteArray("C:\\a~b")); }
 
 TEST(Cp932, HalfWidthKatakanaTakesOneByte)
 {
@@ -31,7 +28,8 @@ TEST(Cp932, HalfWidthKatakanaTakesOneByte)
 TEST(Cp932, KanjiAndFullWidthTakeTwoBytes)
 {
     ExpectRoundTrip(QStringLiteral("亜"), QByteArray("\x88\x9F"));
-    ExpectRoundTrip(QStringLiteral("質問1"), QByteArray("\x8E\xBF\x96\xE2" "1"));
+    ExpectRoundTrip(QStringLiteral("質問1"), QByteArray("\x8E\xBF\x96\xE2"
+                                                        "1"));
     // The Windows mappings, not the JIS ones: wave dash and circled digit.
     ExpectRoundTrip(QStringLiteral("～①"), QByteArray("\x81\x60\x87\x40"));
 }
@@ -63,14 +61,19 @@ TEST(Cp932, LongTextSurvivesBufferGrowth)
 {
     const QString text = QString(QStringLiteral("亜ｱa😀")).repeated(5000);
     const QByteArray bytes = ToCp932(text);
-    EXPECT_EQ(bytes, QByteArray("\x88\x9F\xB1" "a?").repeated(5000));
+    EXPECT_EQ(bytes, QByteArray("\x88\x9F\xB1"
+                                "a?")
+                         .repeated(5000));
     EXPECT_EQ(FromCp932(bytes), QString(QStringLiteral("亜ｱa?")).repeated(5000));
 }
 
 TEST(Cp932, UndecodableByteIsReplacedAndTheRestKept)
 {
     // 0x80 and 0xA0 start no character.
-    EXPECT_EQ(FromCp932(QByteArray("a\x80" "b\xA0" "c")), QStringLiteral("a\uFFFDb\uFFFDc"));
+    EXPECT_EQ(FromCp932(QByteArray("a\x80"
+                                   "b\xA0"
+                                   "c")),
+              QStringLiteral("a\uFFFDb\uFFFDc"));
 }
 
 TEST(Cp932, BadTrailByteKeepsTheTrailCharacter)
@@ -79,7 +82,4 @@ TEST(Cp932, BadTrailByteKeepsTheTrailCharacter)
     EXPECT_EQ(FromCp932(QByteArray("\x81 \x88\x9F")), QStringLiteral("\uFFFD 亜"));
 }
 
-TEST(Cp932, TruncatedCharacterAtTheEnd)
-{
-    EXPECT_EQ(FromCp932(QByteArray("ab\x88")), QStringLiteral("ab\uFFFD"));
-}
+TEST(Cp932, TruncatedCharacterAtTheEnd) { EXPECT_EQ(FromCp932(QByteArray("ab\x88")), QStringLiteral("ab\uFFFD")); }

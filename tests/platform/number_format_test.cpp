@@ -1,8 +1,8 @@
-#include "runtime/number_format.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "runtime/number_format.h"
 
 using kz::Format;
 

@@ -1,9 +1,9 @@
-#include "runtime/rounding.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "runtime/rounding.h"
 
 using namespace kz;
 
@@ -31,9 +31,9 @@ TEST(Rounding, NonHalvesGoToNearest)
 TEST(Rounding, IntegerBoundaries)
 {
     EXPECT_TRUE(FitsInteger(32767.4));
-    EXPECT_TRUE(FitsInteger(32766.5));  // rounds to 32766
-    EXPECT_FALSE(FitsInteger(32767.5)); // rounds to 32768
-    EXPECT_TRUE(FitsInteger(-32768.5)); // rounds to -32768
+    EXPECT_TRUE(FitsInteger(32766.5));   // rounds to 32766
+    EXPECT_FALSE(FitsInteger(32767.5));  // rounds to 32768
+    EXPECT_TRUE(FitsInteger(-32768.5));  // rounds to -32768
     EXPECT_FALSE(FitsInteger(-32769.5));
     EXPECT_EQ(CInt(32766.5), 32766);
     EXPECT_EQ(CInt(-32768.5), -32768);

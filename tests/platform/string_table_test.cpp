@@ -28,5 +28,5 @@ TEST(StringTable, HasNothingForAnUnknownNumber)
     EXPECT_FALSE(LoadResString(-1).has_value());
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -1,10 +1,10 @@
-#include "runtime/val.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <string>
+
+#include "runtime/val.h"
 
 using kz::Val;
 

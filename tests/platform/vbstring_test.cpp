@@ -1,6 +1,6 @@
-#include "runtime/vbstring.h"
-
 #include <gtest/gtest.h>
+
+#include "runtime/vbstring.h"
 
 using namespace kz;
 

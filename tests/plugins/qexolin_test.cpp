@@ -42,10 +42,7 @@ TEST_F(Qexolin, ActionThreeJoinsFirstTextsOfQuestionsTwoAndOne)
     EXPECT_EQ(call(3, {2, 1, 1}, {"日本", "x", "語", "z"}), "語日本");
 }
 
-TEST_F(Qexolin, ActionFourGivesFirstTextOfQuestionThree)
-{
-    EXPECT_EQ(call(4, {1, 2, 1}, {"a", "b", "c", "d"}), "d");
-}
+TEST_F(Qexolin, ActionFourGivesFirstTextOfQuestionThree) { EXPECT_EQ(call(4, {1, 2, 1}, {"a", "b", "c", "d"}), "d"); }
 
 TEST_F(Qexolin, OtherActionsGiveTheEmptyText)
 {
@@ -56,10 +53,10 @@ TEST_F(Qexolin, OtherActionsGiveTheEmptyText)
 
 TEST_F(Qexolin, IndexesOutsideTheArraysGiveTheEmptyText)
 {
-    EXPECT_EQ(call(4, {1, 2}, {"a", "b", "c"}), "");        // no question 3
-    EXPECT_EQ(call(4, {1, 2, 1}, {"a", "b", "c"}), "");     // texts end before its answer
-    EXPECT_EQ(call(3, {1}, {"a"}), "");                     // no question 2
-    EXPECT_EQ(call(3, {5, 1}, {"a", "b"}), "");             // counts point past the texts
+    EXPECT_EQ(call(4, {1, 2}, {"a", "b", "c"}), "");     // no question 3
+    EXPECT_EQ(call(4, {1, 2, 1}, {"a", "b", "c"}), "");  // texts end before its answer
+    EXPECT_EQ(call(3, {1}, {"a"}), "");                  // no question 2
+    EXPECT_EQ(call(3, {5, 1}, {"a", "b"}), "");          // counts point past the texts
 }
 
-} // namespace
+}  // namespace

@@ -6,13 +6,13 @@
 
 #include <array>
 
-#include "cmd_box.h"
+#include "document/cmd_box.h"
 #include "frm_ask.h"
 #include "frm_input.h"
 #include "frm_other.h"
 #include "frm_q_box.h"
 #include "shell_ui.h"
-#include "survey_fixture.h"
+#include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
 #include "window_script.h"
@@ -297,10 +297,10 @@ TEST_F(BoxesTest, HelpWithoutItsFileTellsTheUser)
     ASSERT_EQ(script.messages().size(), 1);
     EXPECT_TRUE(script.messages()[0].text.contains("zuntab.hlp"));
     QuitHelp();  // no message: nothing to close
-    EXPECT_EQ(widgets::HelpCalls(), (QList<widgets::HelpCall>{{widgets::HelpCommand::Context, 44},
-                                                              {widgets::HelpCommand::Quit, 0}}));
+    EXPECT_EQ(widgets::HelpCalls(),
+              (QList<widgets::HelpCall>{{widgets::HelpCommand::Context, 44}, {widgets::HelpCommand::Quit, 0}}));
     widgets::SetHelpFile({});
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

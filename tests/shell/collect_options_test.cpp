@@ -4,11 +4,11 @@
 
 #include <array>
 
+#include "document/menu_state.h"
 #include "frm_collect.h"
 #include "frm_quota.h"
-#include "menu_state.h"
 #include "shell_ui.h"
-#include "survey_fixture.h"
+#include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
 #include "window_script.h"
@@ -140,11 +140,11 @@ TEST_F(CollectOptionsTest, HelpButtonsOpenTheirTopics)
     EXPECT_TRUE(AskCheckOptions());
     script.on("frmQuota").click("cmdHelpContext").click("Cancel");
     Forms::instance<frmQuota>().showModal();
-    EXPECT_EQ(widgets::HelpCalls(), (QList<widgets::HelpCall>{{widgets::HelpCommand::Context, 40},
-                                                              {widgets::HelpCommand::Context, 42}}));
+    EXPECT_EQ(widgets::HelpCalls(),
+              (QList<widgets::HelpCall>{{widgets::HelpCommand::Context, 40}, {widgets::HelpCommand::Context, 42}}));
     widgets::SetHelpOpener({});
     widgets::SetHelpFile({});
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

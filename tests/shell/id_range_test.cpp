@@ -2,13 +2,13 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 
+#include "files/settings.h"
+#include "files/settings_file.h"
 #include "frm_quota.h"
-#include "program_folder.h"
-#include "sample_table.h"
-#include "settings.h"
-#include "settings_file.h"
+#include "host/program_folder.h"
+#include "model/sample_table.h"
 #include "shell_ui.h"
-#include "survey_fixture.h"
+#include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 
@@ -192,5 +192,5 @@ TEST_F(IdRangeTest, FailedSettingsWriteIsReportedAndTheRangeStillHolds)
     EXPECT_EQ(Forms::loaded<frmQuota>(), nullptr);
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -145,5 +145,5 @@ TEST(LocalizeFormTest, ControlsOfAnOwnedWindowAreLeftToThatWindow)
     EXPECT_EQ(label->text(), "ﾌｧｲﾙ&F");
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

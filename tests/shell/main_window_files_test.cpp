@@ -3,14 +3,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "data_file_builder.h"
-#include "data_file_format.h"
-#include "file_header.h"
+#include "files/data_file_format.h"
+#include "files/file_header.h"
 #include "frm_input.h"
 #include "main_window_fixture.h"
-#include "sample_table.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
 #include "save_interval.h"
-#include "survey.h"
+#include "support/data_file_builder.h"
 
 namespace kz {
 namespace {
@@ -400,5 +400,5 @@ TEST_F(ShutDownTest, ClosingIsRefusedWhileALongJobRuns)
     EXPECT_TRUE(script.messages().isEmpty());
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

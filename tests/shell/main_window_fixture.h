@@ -11,16 +11,16 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include "data_file_save.h"
-#include "data_file_test_base.h"
-#include "document.h"
+#include "document/document.h"
+#include "document/menu_state.h"
+#include "files/data_file_save.h"
+#include "files/settings.h"
 #include "frm_main.h"
+#include "host/program_folder.h"
 #include "later_windows.h"
 #include "main_program.h"
-#include "menu_state.h"
-#include "program_folder.h"
-#include "settings.h"
 #include "shell_ui.h"
+#include "support/data_file_test_base.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
 #include "window_script.h"
@@ -124,4 +124,4 @@ protected:
     WindowScript script;
 };
 
-} // namespace kz::test
+}  // namespace kz::test

@@ -58,8 +58,8 @@ TEST_F(MainWindowMenusTest, LevelOneLeavesTabulationAndTheQuestionListOn)
     LaterWindowCalls calls;
     calls.plugIn();
     LockAt(1);
-    for (const char* off : {"mnuFileSave", "mnuFileSaveAs", "mnuInput", "mnuOutput", "mnuSetQuota",
-                            "mnuSetParagraph", "mnuSetCollection", "mnuSetQuestion", "mnuSetLimit", "mnuMerge"})
+    for (const char* off : {"mnuFileSave", "mnuFileSaveAs", "mnuInput", "mnuOutput", "mnuSetQuota", "mnuSetParagraph",
+                            "mnuSetCollection", "mnuSetQuestion", "mnuSetLimit", "mnuMerge"})
         EXPECT_FALSE(Item(main, off)->isEnabled()) << off;
     for (const char* on : {"mnuStatis", "mnuQuestions", "mnuAbout", "mnuKey", "mnuFileOpen"})
         EXPECT_TRUE(Item(main, on)->isEnabled()) << on;
@@ -135,9 +135,9 @@ TEST_F(MainWindowMenusTest, ItemsOfWindowsNotYetBuiltDoNothing)
 {
     frmMain& main = Start();
     LockAt(0);
-    for (const char* name : {"mnuNewfile", "mnuSetQuestion", "mnuQuestions", "mnuAbout", "mnuInput",
-                             "mnuSetParagraph", "mnuSetLimit", "mnuStatis", "mnuKey", "mnuMergeHTML",
-                             "mnuSaveSelect", "mnuHTMLOut", "mnuDBOut"})
+    for (const char* name :
+         {"mnuNewfile", "mnuSetQuestion", "mnuQuestions", "mnuAbout", "mnuInput", "mnuSetParagraph", "mnuSetLimit",
+          "mnuStatis", "mnuKey", "mnuMergeHTML", "mnuSaveSelect", "mnuHTMLOut", "mnuDBOut"})
         Item(main, name)->trigger();
     EXPECT_TRUE(script.messages().isEmpty());
     EXPECT_EQ(Forms::openForms(), QList<widgets::KzForm*>{&main});
@@ -188,8 +188,8 @@ TEST_F(MainWindowMenusTest, OnlyTheFirstDroppedLocalFileIsOpened)
     const QString first = WriteSurvey("first.kz", "最初");
     const QString second = WriteSurvey("second.kz", "二番目");
     frmMain& main = Start();
-    Drop(main, {QUrl("https://example.com/web.kz"), QUrl::fromLocalFile(data_.path()),
-                QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(dataPath("third.kz"))});
+    Drop(main, {QUrl("https://example.com/web.kz"), QUrl::fromLocalFile(data_.path()), QUrl::fromLocalFile(first),
+                QUrl::fromLocalFile(second), QUrl::fromLocalFile(dataPath("third.kz"))});
     EXPECT_EQ(survey.Title, "最初");
     EXPECT_EQ(document.CurrentFilePath, first);
 }
@@ -230,5 +230,5 @@ TEST(PopupMenuPointTest, MenuOpensTowardsTheMiddleOfTheScreen)
     EXPECT_EQ(PopupMenuPoint(900, 1281, QRect(1000, 10, 40, 40), 150), QPoint(850, 10));
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -1,7 +1,7 @@
 #include <QMessageBox>
 
+#include "host/ui_seam.h"
 #include "shell_ui.h"
-#include "ui_seam.h"
 #include "widgets/beep.h"
 #include "window_script.h"
 
@@ -69,5 +69,5 @@ TEST_F(MessageBoxTest, BeepGoesThroughTheSeam)
     EXPECT_EQ(widgets::BeepCount(), before + 1);
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -1,9 +1,9 @@
 #include <QMessageBox>
 
-#include "cmd_box.h"
-#include "document.h"
+#include "document/cmd_box.h"
+#include "document/document.h"
+#include "document/menu_state.h"
 #include "frm_processing.h"
-#include "menu_state.h"
 #include "shell_ui.h"
 #include "widgets/forms.h"
 #include "window_script.h"
@@ -164,5 +164,5 @@ TEST_F(ProcessingTest, HiddenWindowNeverReportsAStop)
     EndProcessing();
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -8,25 +8,31 @@
 
 #include <random>
 
-#include "answer_store.h"
-#include "question_codes.h"
-#include "reply_parse.h"
-#include "reply_rtf.h"
-#include "scripted_ui.h"
-#include "survey_fixture.h"
-#include "text_setup.h"
+#include "answers/answer_store.h"
+#include "model/question_codes.h"
+#include "reply/reply_parse.h"
+#include "reply/reply_rtf.h"
+#include "support/scripted_ui.h"
+#include "support/survey_fixture.h"
+#include "support/text_setup.h"
 #include "widgets/rich_text_box.h"
 
 namespace kz::test {
 namespace {
 
-const QStringList Names = {QStringLiteral("色"), QStringLiteral("[趣味]"), QStringLiteral("a]b"),
-                           QStringLiteral("x[y"), QStringLiteral("1/2"), QStringLiteral("-¶ .3.")};
+const QStringList Names = {QStringLiteral("色"),  QStringLiteral("[趣味]"), QStringLiteral("a]b"),
+                           QStringLiteral("x[y"), QStringLiteral("1/2"),    QStringLiteral("-¶ .3.")};
 // Texts that read back exactly; "*/" and line breaks are changed on purpose
 // and tested with the text forms.
-const QStringList Texts = {QString(),          QStringLiteral("abc"),   QStringLiteral("a/b"),
-                           QStringLiteral("*x"), QStringLiteral("x*"),    QStringLiteral(" 表 "),
-                           QStringLiteral("東京[-]¶"), QStringLiteral("ｶﾀｶﾅ.12."), QStringLiteral("/"),
+const QStringList Texts = {QString(),
+                           QStringLiteral("abc"),
+                           QStringLiteral("a/b"),
+                           QStringLiteral("*x"),
+                           QStringLiteral("x*"),
+                           QStringLiteral(" 表 "),
+                           QStringLiteral("東京[-]¶"),
+                           QStringLiteral("ｶﾀｶﾅ.12."),
+                           QStringLiteral("/"),
                            QStringLiteral("**")};
 
 class ReplyRoundTrip : public SurveyFixture {
@@ -96,7 +102,8 @@ protected:
             counts << Integer(chosen.size());
             for (Integer c : chosen) {
                 codes << c;
-                texts << (ChoiceHasAttr(Integer(q), c, AttrEssay) ? Texts[pick(0, int(Texts.size()) - 1)] : QString());
+                texts << (ChoiceHasAttr(Integer(q), c, AttrEssay) ? Texts[pick(0, int(Texts.size()) - 1)]
+                                                                  : QString());
             }
         }
         WriteSampleAnswers(dno, counts, codes, texts);
@@ -119,7 +126,8 @@ QString Layout()
     for (int q = 0; q < survey.QuestionCount; ++q)
         s += QString::number(survey.Questions[q].MaxAnswers) + QLatin1Char(' ');
     s += QLatin1Char('|');
-    for (size_t k = 0; k + 1 < survey.ParagraphStart.size() && survey.ParagraphStart[k] != survey.ParagraphStart[k + 1]; ++k)
+    for (size_t k = 0;
+         k + 1 < survey.ParagraphStart.size() && survey.ParagraphStart[k] != survey.ParagraphStart[k + 1]; ++k)
         s += QStringLiteral(" %1.%2").arg(survey.ParagraphStart[k] / 128).arg(survey.ParagraphStart[k] % 128);
     return s;
 }
@@ -151,7 +159,8 @@ TEST_F(ReplyRoundTrip, DisplayedSamplesParseToTheSameAnswers)
             QString status;
             ParseReply(1, reply, cursorQ, cursorN, parseCaret, caretQ, status);
             const Stored parsed = Read(1);
-            const QString context = QStringLiteral("round %1, flags %2, layout %3:\n%4").arg(round).arg(flags).arg(Layout(), displayed);
+            const QString context =
+                QStringLiteral("round %1, flags %2, layout %3:\n%4").arg(round).arg(flags).arg(Layout(), displayed);
             ASSERT_EQ(status, QString()) << qPrintable(context);
             ASSERT_EQ(parsed.counts, shown.counts) << qPrintable(context);
             ASSERT_EQ(parsed.codes.mid(0, shown.codes.size()), shown.codes) << qPrintable(context);
@@ -163,5 +172,5 @@ TEST_F(ReplyRoundTrip, DisplayedSamplesParseToTheSameAnswers)
     }
 }
 
-} // namespace
-} // namespace kz::test
+}  // namespace
+}  // namespace kz::test

@@ -2,10 +2,11 @@
 
 #include <QMessageBox>
 
+#include "files/settings_file.h"
 #include "frm_title.h"
+#include "host/program_folder.h"
+#include "host/single_instance.h"
 #include "main_window_fixture.h"
-#include "settings_file.h"
-#include "single_instance.h"
 
 namespace kz {
 namespace {
@@ -203,5 +204,5 @@ TEST_F(StartupTest, TitleWindowComesBackAsTheVersionWindow)
     EXPECT_EQ(Forms::loaded<frmTitle>(), nullptr);
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -73,5 +73,5 @@ TEST(KeptWindowTest, OnlyTheFourNamesAreKept)
     EXPECT_FALSE(IsKeptWindow("frmGridBase"));
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

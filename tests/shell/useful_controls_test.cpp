@@ -22,5 +22,5 @@ TEST(CheckBoxValuesTest, GreyHasNoTruthAndNoTruthStaysGrey)
     EXPECT_EQ(BoolToCheck(std::nullopt), std::nullopt);
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

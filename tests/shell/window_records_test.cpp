@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "settings.h"
+#include "files/settings.h"
 #include "window_records.h"
 
 namespace kz {
@@ -52,9 +52,8 @@ TEST_F(WindowRecordsTest, PlacementStartingBeyondTheScreenOrEmptyIsIgnored)
     const QRect area = screen().geometry();
     QWidget form;
     form.setGeometry(10, 20, 300, 200);
-    for (const QRect& stored : {QRect(area.right() + 1, 0, 300, 200), QRect(0, area.bottom() + 1, 300, 200),
-                                QRect(5, 5, 0, 200)})
-    {
+    for (const QRect& stored :
+         {QRect(area.right() + 1, 0, 300, 200), QRect(0, area.bottom() + 1, 300, 200), QRect(5, 5, 0, 200)}) {
         storePixels(stored);
         EXPECT_EQ(restored(form), QRect(10, 20, 300, 200));
     }
@@ -138,5 +137,5 @@ TEST_F(WindowRecordsTest, ReplyTextSlotCarriesBackgroundAndFontObjectOnly)
     EXPECT_FALSE(reply.font().bold() || reply.font().underline());
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

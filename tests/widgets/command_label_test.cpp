@@ -25,5 +25,5 @@ TEST(CommandLabelTest, ActsOnlyWhenTheCaptionChanges)
     EXPECT_EQ(commands.at(2).at(0).toString(), QStringLiteral("NEW"));
 }
 
-} // namespace
-} // namespace kz
+}  // namespace
+}  // namespace kz

@@ -75,5 +75,5 @@ TEST_F(FileDialogTest, CancelGivesEmptyAndSaveModeSaves)
     EXPECT_EQ(RunFileDialog("", "全て|*.*|", true), "");
 }
 
-} // namespace
-} // namespace kz::widgets
+}  // namespace
+}  // namespace kz::widgets

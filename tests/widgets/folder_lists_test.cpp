@@ -55,5 +55,5 @@ TEST_F(FolderListsTest, FileListAndDriveOfAPath)
     EXPECT_EQ(DriveList::driveOf(dir.path()), "/");
 }
 
-} // namespace
-} // namespace kz::widgets
+}  // namespace
+}  // namespace kz::widgets

@@ -154,10 +154,12 @@ TEST_F(FormsTest, EscAndFrameClosePressTheCancelButton)
 TEST_F(FormsTest, ShowModalWaitsUntilTheWindowHides)
 {
     test::WindowScript script;
-    script.on("frmCancellable").inspect([](QWidget& w) {
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_EQ(QApplication::activeModalWidget(), &w);
-    }).click("cmdCancel");
+    script.on("frmCancellable")
+        .inspect([](QWidget& w) {
+            EXPECT_TRUE(w.isVisible());
+            EXPECT_EQ(QApplication::activeModalWidget(), &w);
+        })
+        .click("cmdCancel");
     frmCancellable& box = Forms::instance<frmCancellable>();
     box.showModal();
     EXPECT_EQ(box.cancels, 1);
@@ -195,5 +197,5 @@ TEST_F(FormsTest, DiscardAllEndsWindowsWithoutTheirHandlers)
     EXPECT_FALSE(guard);
 }
 
-} // namespace
-} // namespace kz::widgets
+}  // namespace
+}  // namespace kz::widgets

@@ -45,9 +45,9 @@ TEST_F(HelpServiceTest, OpensTheHelpFileForEveryRequestAndRecordsIt)
     EXPECT_TRUE(ShowHelp(HelpCommand::Contents));
     EXPECT_TRUE(ShowHelp(HelpCommand::PartialKey));
     EXPECT_EQ(opened, QList<QUrl>(3, QUrl::fromLocalFile(path)));
-    EXPECT_EQ(HelpCalls(), (QList<HelpCall>{{HelpCommand::Context, 42},
-                                            {HelpCommand::Contents, 0},
-                                            {HelpCommand::PartialKey, 0}}));
+    EXPECT_EQ(
+        HelpCalls(),
+        (QList<HelpCall>{{HelpCommand::Context, 42}, {HelpCommand::Contents, 0}, {HelpCommand::PartialKey, 0}}));
 }
 
 TEST_F(HelpServiceTest, MissingFileOrViewerIsReportedAsNotShown)
@@ -70,5 +70,5 @@ TEST_F(HelpServiceTest, QuitIsRecordedAndNeedsNoFile)
     EXPECT_EQ(HelpCalls(), (QList<HelpCall>{{HelpCommand::Quit, 0}}));
 }
 
-} // namespace
-} // namespace kz::widgets
+}  // namespace
+}  // namespace kz::widgets

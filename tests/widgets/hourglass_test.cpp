@@ -20,5 +20,5 @@ TEST(HourglassTest, IsAStateNotACounter)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-} // namespace
-} // namespace kz::widgets
+}  // namespace
+}  // namespace kz::widgets

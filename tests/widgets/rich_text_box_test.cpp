@@ -28,13 +28,13 @@ QTextCharFormat FormatAt(RichTextBox& box, int position)
 // As the reply display writes it: font "ＭＳ 明朝" 10.5 pt, five colours, a
 // name, an answer with a free text, "-" and "¶" marks, two lines, the
 // caret's empty line after them.
-const QString ReplyRtf = QStringLiteral(
-    "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset128 \\'82\\'6C\\'82\\'72 \\'96\\'BE\\'92\\'A9;}"
-    "{\\f2\\fcharset128 \\'82\\'6C\\'82\\'72 \\'96\\'BE\\'92\\'A9;}}\\plain \\f1 \\fs21 "
-    "{\\colortbl\\red17\\green34\\blue51;\\red0\\green0\\blue255;\\red255\\green0\\blue0;"
-    "\\red128\\green128\\blue128;\\red0\\green128\\blue0;}\\cf0 "
-    "\\cf0 \\cf4 [\\'90\\'46]\\cf0 \\cf0 3\\cf1 /\\f2 \\'95\\'5C\\f1 /\\cf0 \\cf4 -\\cf0 "
-    "\\cf4 \\'81\\'F7\\cf0 \\par \\cf3 2\\cf4 -\\cf0 \\cf4 \\'81\\'F7\\cf0 \\par \\par }");
+const QString ReplyRtf =
+    QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset128 \\'82\\'6C\\'82\\'72 \\'96\\'BE\\'92\\'A9;}"
+                   "{\\f2\\fcharset128 \\'82\\'6C\\'82\\'72 \\'96\\'BE\\'92\\'A9;}}\\plain \\f1 \\fs21 "
+                   "{\\colortbl\\red17\\green34\\blue51;\\red0\\green0\\blue255;\\red255\\green0\\blue0;"
+                   "\\red128\\green128\\blue128;\\red0\\green128\\blue0;}\\cf0 "
+                   "\\cf0 \\cf4 [\\'90\\'46]\\cf0 \\cf0 3\\cf1 /\\f2 \\'95\\'5C\\f1 /\\cf0 \\cf4 -\\cf0 "
+                   "\\cf4 \\'81\\'F7\\cf0 \\par \\cf3 2\\cf4 -\\cf0 \\cf4 \\'81\\'F7\\cf0 \\par \\par }");
 
 TEST(RichTextBoxReader, ShowsTheReplyTextColouredWithCrLfLines)
 {
@@ -44,10 +44,10 @@ TEST(RichTextBoxReader, ShowsTheReplyTextColouredWithCrLfLines)
     EXPECT_EQ(box.text(), QStringLiteral("[色]3/表/-¶\r\n2-¶\r\n"));
     EXPECT_EQ(box.document()->blockCount(), 3);  // the final \par opens no line
 
-    EXPECT_EQ(FormatAt(box, 0).foreground().color(), QColor(0, 128, 0));     // "[": colour 4
-    EXPECT_EQ(FormatAt(box, 3).foreground().color(), QColor(17, 34, 51));    // "3": colour 0
-    EXPECT_EQ(FormatAt(box, 5).foreground().color(), QColor(0, 0, 255));     // "表": colour 1
-    EXPECT_EQ(FormatAt(box, 11).foreground().color(), QColor(128, 128, 128)); // "2": colour 3
+    EXPECT_EQ(FormatAt(box, 0).foreground().color(), QColor(0, 128, 0));       // "[": colour 4
+    EXPECT_EQ(FormatAt(box, 3).foreground().color(), QColor(17, 34, 51));      // "3": colour 0
+    EXPECT_EQ(FormatAt(box, 5).foreground().color(), QColor(0, 0, 255));       // "表": colour 1
+    EXPECT_EQ(FormatAt(box, 11).foreground().color(), QColor(128, 128, 128));  // "2": colour 3
     const QTextCharFormat text = FormatAt(box, 5);
     EXPECT_EQ(text.fontFamilies().toStringList(), QStringList{QStringLiteral("ＭＳ 明朝")});
     EXPECT_DOUBLE_EQ(text.fontPointSize(), 10.5);
@@ -229,5 +229,5 @@ TEST(RichTextBoxFocus, ReportsFocusBetweenControlsOnly)
     EXPECT_EQ(lost.count(), 1);
 }
 
-} // namespace
-} // namespace kz::widgets
+}  // namespace
+}  // namespace kz::widgets

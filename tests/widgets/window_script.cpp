@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -89,7 +89,7 @@ private:
     QPointer<QWidget> lastSeen_;
 };
 
-} // namespace
+}  // namespace
 
 ScriptStep& ScriptStep::click(const QString& name)
 {
@@ -122,10 +122,17 @@ ScriptStep& ScriptStep::typeKeys(const QString& name, const QString& keys)
                 return;
             control->setFocus();
             switch (c.unicode()) {
-            case '\r': QTest::keyClick(control, Qt::Key_Return); break;
-            case '\b': QTest::keyClick(control, Qt::Key_Backspace); break;
-            case 0x1b: QTest::keyClick(control, Qt::Key_Escape); break;
-            default: QTest::keyClicks(control, QString(c));
+            case '\r':
+                QTest::keyClick(control, Qt::Key_Return);
+                break;
+            case '\b':
+                QTest::keyClick(control, Qt::Key_Backspace);
+                break;
+            case 0x1b:
+                QTest::keyClick(control, Qt::Key_Escape);
+                break;
+            default:
+                QTest::keyClicks(control, QString(c));
             }
         }
     });
@@ -213,8 +220,8 @@ WindowScript::~WindowScript()
 {
     widgets::setModalDriver(previous_);
     for (const auto& step : steps_)
-        ADD_FAILURE() << "scripted " << (step->window_.isEmpty() ? std::string("message box")
-                                                                  : step->window_.toStdString())
+        ADD_FAILURE() << "scripted "
+                      << (step->window_.isEmpty() ? std::string("message box") : step->window_.toStdString())
                       << " never shown";
 }
 
@@ -235,16 +242,17 @@ ScriptStep& WindowScript::onMessage(int answer)
 void WindowScript::modalShown(QWidget& window)
 {
     auto* box = qobject_cast<QMessageBox*>(&window);
-    const bool matches = !steps_.empty()
-                         && (steps_.front()->window_.isEmpty() ? box != nullptr
-                                                               : window.objectName() == steps_.front()->window_);
+    const bool matches =
+        !steps_.empty()
+        && (steps_.front()->window_.isEmpty() ? box != nullptr : window.objectName() == steps_.front()->window_);
     if (!matches) {
         ADD_FAILURE() << "unexpected modal " << Describe(window)
-                      << (steps_.empty() ? std::string(" (nothing scripted)")
-                                         : " (scripted: " + (steps_.front()->window_.isEmpty()
-                                                                ? std::string("a message box")
-                                                                : steps_.front()->window_.toStdString())
-                                               + ")");
+                      << (steps_.empty()
+                              ? std::string(" (nothing scripted)")
+                              : " (scripted: "
+                                    + (steps_.front()->window_.isEmpty() ? std::string("a message box")
+                                                                         : steps_.front()->window_.toStdString())
+                                    + ")");
         // The order is off: the step is spent as well.
         if (!steps_.empty())
             steps_.pop_front();
@@ -307,4 +315,4 @@ void InstallModalGuard()
     widgets::setModalDriver(&guard);
 }
 
-} // namespace kz::test
+}  // namespace kz::test

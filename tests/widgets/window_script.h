@@ -51,9 +51,9 @@ namespace kz::test {
 struct ShownMessage {
     QString text;
     QString title;
-    int icon = 0;            // QMessageBox::Icon
-    QList<int> answers;      // the vbResult of each button, in order
-    int defaultAnswer = 0;   // the vbResult of the default button
+    int icon = 0;           // QMessageBox::Icon
+    QList<int> answers;     // the vbResult of each button, in order
+    int defaultAnswer = 0;  // the vbResult of the default button
 };
 
 class WindowScript;
@@ -87,8 +87,8 @@ public:
 
 private:
     friend class WindowScript;
-    QString window_;       // empty: a message box
-    int answer_ = 0;       // for a message box
+    QString window_;  // empty: a message box
+    int answer_ = 0;  // for a message box
     std::vector<Action> actions_;
 };
 
@@ -133,4 +133,4 @@ protected:
 // nobody answers.
 void InstallModalGuard();
 
-} // namespace kz::test
+}  // namespace kz::test

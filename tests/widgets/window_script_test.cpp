@@ -98,5 +98,5 @@ TEST_F(WindowScriptTest, WatchdogClosesAModalDialogThatBypassedTheModalPoint)
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(plain.exec(), QDialog::Rejected), "left waiting unanswered");
 }
 
-} // namespace
-} // namespace kz::test
+}  // namespace
+}  // namespace kz::test

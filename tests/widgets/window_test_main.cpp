@@ -23,7 +23,7 @@ void QuietOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, c
         fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -17,8 +17,7 @@ std::vector<int16_t> pop(const std::vector<AnswerLayoutRec>& layout, int q, cons
     return values;
 }
 
-void push(const std::vector<AnswerLayoutRec>& layout, int q, std::vector<int16_t>& words,
-          std::vector<int16_t> values)
+void push(const std::vector<AnswerLayoutRec>& layout, int q, std::vector<int16_t>& words, std::vector<int16_t> values)
 {
     const int16_t count = static_cast<int16_t>(values.size());
     values.push_back(0);  // never read: the routine writes the terminator itself
@@ -230,4 +229,4 @@ TEST_F(RandomCrossCheck, SampleRoutinesMatchTheBitModel)
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,8 @@
 // The program knows only the library's name, the export names and the ABI.
 #include <gtest/gtest.h>
-#include <dlfcn.h>
 
 #include <cstdint>
+#include <dlfcn.h>
 
 namespace {
 
@@ -37,9 +37,9 @@ protected:
 
 TEST_F(LibraryByName, EveryExportResolves)
 {
-    for (const char* name : {"qcDecodeC", "maAno_popC", "maAno_pushC", "maAno_pop_verstC", "maAno_push_verstC",
-                             "lmDoC", "VerstTotalC", "CallExternDLL", "KZStringAlloc", "KZStringFree",
-                             "KZStringLength", "KZStringArrayGet"})
+    for (const char* name :
+         {"qcDecodeC", "maAno_popC", "maAno_pushC", "maAno_pop_verstC", "maAno_push_verstC", "lmDoC", "VerstTotalC",
+          "CallExternDLL", "KZStringAlloc", "KZStringFree", "KZStringLength", "KZStringArrayGet"})
         EXPECT_NE(dlsym(library, name), nullptr) << name;
 }
 
@@ -68,4 +68,4 @@ TEST_F(LibraryByName, PackedAnswersAndConditionsThroughBoundPointers)
     EXPECT_EQ(counts[0], 1);  // Q1 unanswered
 }
 
-} // namespace
+}  // namespace

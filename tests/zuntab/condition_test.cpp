@@ -214,4 +214,4 @@ TEST_F(Counting, CorruptItemsAtOrAbove128AreNotCounted)
     EXPECT_EQ(total, 1);
 }
 
-} // namespace
+}  // namespace

@@ -6,7 +6,7 @@
 
 namespace {
 std::string reply;
-}
+}  // namespace
 
 extern "C" KZ_EXPORT const char* KZExternProcessMain(int32_t* windowHandle, KZString title, int16_t action,
                                                      int16_t questionCount, int16_t answered,
@@ -25,7 +25,7 @@ extern "C" KZ_EXPORT const char* KZExternProcessMain(int32_t* windowHandle, KZSt
     KZStringArrayGet(texts, 0, &text);
     reply = std::to_string(*windowHandle) + "|" + std::string(title, KZStringLength(title)) + "|"
             + std::to_string(questionCount) + "|" + std::to_string(answered) + "|" + label + "|"
-            + std::to_string(sampleId) + "|" + std::to_string(counts[1]) + "|" + std::to_string(codes[2])
-            + "|" + text;
+            + std::to_string(sampleId) + "|" + std::to_string(counts[1]) + "|" + std::to_string(codes[2]) + "|"
+            + text;
     return reply.c_str();
 }

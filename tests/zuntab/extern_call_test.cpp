@@ -15,7 +15,10 @@ struct StringDeleter {
 };
 using OwnedString = std::unique_ptr<char, StringDeleter>;
 
-OwnedString owned(const std::string& s) { return OwnedString(KZStringAlloc(s.data(), static_cast<int32_t>(s.size()))); }
+OwnedString owned(const std::string& s)
+{
+    return OwnedString(KZStringAlloc(s.data(), static_cast<int32_t>(s.size())));
+}
 
 std::string text(const OwnedString& s) { return std::string(s.get(), KZStringLength(s.get())); }
 
@@ -33,8 +36,8 @@ struct PluginCall {
     KZStringArray labels{}, texts{};
     std::vector<int16_t> counts, codes;
 
-    PluginCall(std::vector<std::string> labelTexts, std::vector<int16_t> answerCounts, std::vector<int16_t> answerCodes,
-               std::vector<std::string> answerTexts)
+    PluginCall(std::vector<std::string> labelTexts, std::vector<int16_t> answerCounts,
+               std::vector<int16_t> answerCodes, std::vector<std::string> answerTexts)
         : counts(std::move(answerCounts)), codes(std::move(answerCodes))
     {
         for (const auto& s : labelTexts)
@@ -50,16 +53,14 @@ struct PluginCall {
     std::string run(const char* library, int16_t action, int16_t answered = 0)
     {
         const std::string path = library ? pluginPath(library) : std::string();
-        OwnedString result(CallExternDLL(library ? path.c_str() : nullptr, &window, title.get(), action, static_cast<int16_t>(counts.size()),
-                                         answered, &labels, 1234, counts.data(), codes.data(), &texts));
+        OwnedString result(CallExternDLL(library ? path.c_str() : nullptr, &window, title.get(), action,
+                                         static_cast<int16_t>(counts.size()), answered, &labels, 1234, counts.data(),
+                                         codes.data(), &texts));
         return text(result);
     }
 };
 
-PluginCall sampleWithTexts()
-{
-    return PluginCall({"Q1", "Q2", "Q3"}, {1, 2, 1}, {1, 2, 3, 4}, {"a", "b", "c", "d"});
-}
+PluginCall sampleWithTexts() { return PluginCall({"Q1", "Q2", "Q3"}, {1, 2, 1}, {1, 2, 3, 4}, {"a", "b", "c", "d"}); }
 
 TEST(CallExternDLL, QexolinAnswersActionsThreeAndFour)
 {
@@ -132,4 +133,4 @@ TEST(CountedStrings, ArrayGetterChecksBounds)
     EXPECT_EQ(KZStringArrayGet(nullptr, 0, &element), -1);
 }
 
-} // namespace
+}  // namespace

@@ -24,7 +24,4 @@ inline std::vector<AnswerLayoutRec> makeLayout(const std::vector<QuestionShape>&
 }
 
 // Words for the layout's bits plus the spare word the routines may touch.
-inline int wordsFor(const std::vector<AnswerLayoutRec>& layout)
-{
-    return (layout.back().BitOffset + 15) / 16 + 1;
-}
+inline int wordsFor(const std::vector<AnswerLayoutRec>& layout) { return (layout.back().BitOffset + 15) / 16 + 1; }

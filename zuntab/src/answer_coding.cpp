@@ -34,7 +34,7 @@ int pushQuestion(const AnswerLayoutRec& rec, uint16_t* words, int count, const i
     return taken;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" {
 
@@ -44,8 +44,7 @@ void qcDecodeC(int32_t code, int16_t* question, int16_t* choice)
     *choice = static_cast<int16_t>(code & 0x7F);
 }
 
-void maAno_popC(const AnswerLayoutRec* layout, int16_t q, const int16_t* packed, int16_t* count,
-                int16_t* values)
+void maAno_popC(const AnswerLayoutRec* layout, int16_t q, const int16_t* packed, int16_t* count, int16_t* values)
 {
     *count = popQuestion(layout[q], asWords(packed), values);
 }
@@ -56,8 +55,8 @@ void maAno_pushC(const AnswerLayoutRec* layout, int16_t q, int16_t* packed, cons
     pushQuestion(layout[q], asWords(packed), *count, values);
 }
 
-void maAno_pop_verstC(int16_t n, const AnswerLayoutRec* layout, const int16_t* packed,
-                      int16_t* counts, int16_t* values)
+void maAno_pop_verstC(int16_t n, const AnswerLayoutRec* layout, const int16_t* packed, int16_t* counts,
+                      int16_t* values)
 {
     int k = 0;
     for (int q = 0; q < n; ++q) {
@@ -66,12 +65,12 @@ void maAno_pop_verstC(int16_t n, const AnswerLayoutRec* layout, const int16_t* p
     }
 }
 
-void maAno_push_verstC(int16_t n, const AnswerLayoutRec* layout, int16_t* packed,
-                       const int16_t* counts, const int16_t* values)
+void maAno_push_verstC(int16_t n, const AnswerLayoutRec* layout, int16_t* packed, const int16_t* counts,
+                       const int16_t* values)
 {
     int k = 0;
     for (int q = 0; q < n; ++q)
         k += pushQuestion(layout[q], asWords(packed), counts[q], values + k);
 }
 
-} // extern "C"
+}  // extern "C"

@@ -38,7 +38,8 @@ private:
 class Evaluator {
 public:
     Evaluator(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* packed)
-        : cond_(cond), layout_(layout), words_(asWords(packed)) {}
+        : cond_(cond), layout_(layout), words_(asWords(packed))
+    {}
 
     bool holds(int16_t flags) const
     {
@@ -101,18 +102,17 @@ private:
     const uint16_t* words_;
 };
 
-} // namespace
+}  // namespace
 
 extern "C" {
 
-int16_t lmDoC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags,
-              const int16_t* packed)
+int16_t lmDoC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags, const int16_t* packed)
 {
     return Evaluator(cond, layout, packed).holds(flags) ? -1 : 0;
 }
 
-int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags,
-                    const int16_t* packed, int16_t q, int32_t* counts, int16_t pos)
+int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags, const int16_t* packed,
+                    int16_t q, int32_t* counts, int16_t pos)
 {
     if (!Evaluator(cond, layout, packed).holds(flags))
         return 0;
@@ -132,4 +132,4 @@ int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_
     return 1;
 }
 
-} // extern "C"
+}  // extern "C"

@@ -1,8 +1,7 @@
 // One call of an external-process plug-in library: load, look up, call,
 // copy the returned text, unload.
-#include <dlfcn.h>
-
 #include <cstring>
+#include <dlfcn.h>
 
 #include "zuntab.h"
 
@@ -14,14 +13,13 @@ KZString copyText(const char* text)
     return text ? KZStringAlloc(text, static_cast<int32_t>(std::strlen(text))) : KZStringAlloc("", 0);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" {
 
 KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString title, int16_t action,
-                       int16_t questionCount, int16_t answeredInQuestion,
-                       const KZStringArray* labels, int32_t sampleId, const int16_t* counts,
-                       const int16_t* codes, const KZStringArray* texts)
+                       int16_t questionCount, int16_t answeredInQuestion, const KZStringArray* labels,
+                       int32_t sampleId, const int16_t* counts, const int16_t* codes, const KZStringArray* texts)
 {
     void* library = libFile ? dlopen(libFile, RTLD_NOW | RTLD_LOCAL) : nullptr;
     if (!library)
@@ -33,10 +31,10 @@ KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString titl
     else if (action < 0)
         result = copyText("");
     else
-        result = copyText(entry(windowHandle, title, action, questionCount, answeredInQuestion, labels,
-                                sampleId, counts, codes, texts));
+        result = copyText(entry(windowHandle, title, action, questionCount, answeredInQuestion, labels, sampleId,
+                                counts, codes, texts));
     dlclose(library);
     return result;
 }
 
-} // extern "C"
+}  // extern "C"

@@ -15,7 +15,7 @@ static_assert(sizeof(Header) == 4, "no padding between the count and the bytes")
 
 Header* headerOf(const char* s) { return reinterpret_cast<Header*>(const_cast<char*>(s)) - 1; }
 
-} // namespace
+}  // namespace
 
 extern "C" {
 
@@ -42,10 +42,7 @@ void KZStringFree(KZString s)
         std::free(headerOf(s));
 }
 
-int32_t KZStringLength(const char* s)
-{
-    return s ? headerOf(s)->length : 0;
-}
+int32_t KZStringLength(const char* s) { return s ? headerOf(s)->length : 0; }
 
 int32_t KZStringArrayGet(const KZStringArray* array, int32_t index, KZString* element)
 {
@@ -57,4 +54,4 @@ int32_t KZStringArrayGet(const KZStringArray* array, int32_t index, KZString* el
     return 0;
 }
 
-} // extern "C"
+}  // extern "C"

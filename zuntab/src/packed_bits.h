@@ -15,10 +15,10 @@ inline constexpr uint16_t kMask[16] = {
 };
 
 struct ItemPlace {
-    int word;       // word holding the item's low bit
-    int shift;      // position of that bit in its word
-    int endWord;    // word holding the bit after the item
-    int endShift;   // position of that bit in its word
+    int word;      // word holding the item's low bit
+    int shift;     // position of that bit in its word
+    int endWord;   // word holding the bit after the item
+    int endShift;  // position of that bit in its word
 };
 
 inline ItemPlace placeOf(const AnswerLayoutRec& rec, int slot)
@@ -46,11 +46,10 @@ inline void writeItem(uint16_t* words, const ItemPlace& at, uint16_t value)
         return;
     }
     words[at.word] = static_cast<uint16_t>((words[at.word] & kMask[at.shift]) | (value << at.shift));
-    words[at.endWord] = static_cast<uint16_t>((words[at.endWord] & ~kMask[at.endShift])
-                                              | (value >> (16 - at.shift)));
+    words[at.endWord] = static_cast<uint16_t>((words[at.endWord] & ~kMask[at.endShift]) | (value >> (16 - at.shift)));
 }
 
 inline const uint16_t* asWords(const int16_t* packed) { return reinterpret_cast<const uint16_t*>(packed); }
 inline uint16_t* asWords(int16_t* packed) { return reinterpret_cast<uint16_t*>(packed); }
 
-} // namespace zuntab
+}  // namespace zuntab

@@ -15,12 +15,9 @@ QByteArrayView AsBytes(const T& raw)
     return QByteArrayView(reinterpret_cast<const char*>(&raw), sizeof raw);
 }
 
-} // namespace
+}  // namespace
 
-BinaryReader::BinaryReader(QIODevice* device) : device_(device)
-{
-    Q_ASSERT(device_);
-}
+BinaryReader::BinaryReader(QIODevice* device) : device_(device) { Q_ASSERT(device_); }
 
 bool BinaryReader::canRead(qint64 size)
 {
@@ -62,10 +59,7 @@ double BinaryReader::readDouble()
     return readRaw(&raw, sizeof raw) ? std::bit_cast<double>(qFromLittleEndian(raw)) : 0.0;
 }
 
-bool BinaryReader::readBoolean()
-{
-    return readInteger() != 0;
-}
+bool BinaryReader::readBoolean() { return readInteger() != 0; }
 
 QByteArray BinaryReader::readBytes(qint64 count)
 {
@@ -75,15 +69,9 @@ QByteArray BinaryReader::readBytes(qint64 count)
     return readRaw(bytes.data(), count) ? bytes : QByteArray();
 }
 
-bool BinaryReader::atEnd() const
-{
-    return device_->atEnd();
-}
+bool BinaryReader::atEnd() const { return device_->atEnd(); }
 
-qint64 BinaryReader::pos() const
-{
-    return device_->pos();
-}
+qint64 BinaryReader::pos() const { return device_->pos(); }
 
 void BinaryReader::seek(qint64 offset)
 {
@@ -91,10 +79,7 @@ void BinaryReader::seek(qint64 offset)
         ok_ = false;
 }
 
-BinaryWriter::BinaryWriter(QIODevice* device) : device_(device)
-{
-    Q_ASSERT(device_);
-}
+BinaryWriter::BinaryWriter(QIODevice* device) : device_(device) { Q_ASSERT(device_); }
 
 void BinaryWriter::writeBytes(QByteArrayView bytes)
 {
@@ -126,15 +111,9 @@ void BinaryWriter::writeDouble(double value)
     writeBytes(AsBytes(raw));
 }
 
-void BinaryWriter::writeBoolean(bool value)
-{
-    writeInteger(value ? -1 : 0);
-}
+void BinaryWriter::writeBoolean(bool value) { writeInteger(value ? -1 : 0); }
 
-qint64 BinaryWriter::pos() const
-{
-    return device_->pos();
-}
+qint64 BinaryWriter::pos() const { return device_->pos(); }
 
 void BinaryWriter::seek(qint64 offset)
 {
@@ -142,4 +121,4 @@ void BinaryWriter::seek(qint64 offset)
         ok_ = false;
 }
 
-} // namespace kz
+}  // namespace kz

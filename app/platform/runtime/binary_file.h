@@ -2,10 +2,10 @@
 // Integer 2 bytes, Long 4, Single 4, Double 8, Boolean 2 (-1 true, 0 false).
 #pragma once
 
-#include "runtime/vbtypes.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
+
+#include "runtime/vbtypes.h"
 
 class QIODevice;
 
@@ -64,4 +64,4 @@ private:
     bool ok_ = true;
 };
 
-} // namespace kz
+}  // namespace kz

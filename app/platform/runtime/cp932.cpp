@@ -59,8 +59,8 @@ Cp932Converters& Converters()
 // or malformed) is replaced by `replacement` and skipped, so one bad unit
 // never costs the rest of the text. `unitSize` is the input's smallest
 // step: 4 bytes for UTF-32, 1 byte for CP932.
-QByteArray Convert(iconv_t cd, const char* input, size_t inputSize, size_t unitSize,
-                   QByteArrayView replacement, size_t outputHint)
+QByteArray Convert(iconv_t cd, const char* input, size_t inputSize, size_t unitSize, QByteArrayView replacement,
+                   size_t outputHint)
 {
     QByteArray output;
     output.resize(qMax<qsizetype>(qsizetype(outputHint), 16));
@@ -106,7 +106,7 @@ QByteArray Convert(iconv_t cd, const char* input, size_t inputSize, size_t unitS
     return output;
 }
 
-} // namespace
+}  // namespace
 
 QByteArray ToCp932(const QString& text)
 {
@@ -116,8 +116,7 @@ QByteArray ToCp932(const QString& text)
     // becomes "?" like every other character outside the code page.
     const QList<uint> ucs4 = text.toUcs4();
     return Convert(Converters().encoder, reinterpret_cast<const char*>(ucs4.constData()),
-                   size_t(ucs4.size()) * sizeof(uint), sizeof(uint), "?",
-                   size_t(ucs4.size()) * 2);
+                   size_t(ucs4.size()) * sizeof(uint), sizeof(uint), "?", size_t(ucs4.size()) * 2);
 }
 
 QString FromCp932(const QByteArray& bytes)
@@ -125,16 +124,12 @@ QString FromCp932(const QByteArray& bytes)
     if (bytes.isEmpty())
         return {};
     const char16_t replacement = u'\uFFFD';
-    const QByteArray utf16 =
-        Convert(Converters().decoder, bytes.constData(), size_t(bytes.size()), 1,
-                QByteArrayView(reinterpret_cast<const char*>(&replacement), sizeof replacement),
-                size_t(bytes.size()) * 2);
+    const QByteArray utf16 = Convert(Converters().decoder, bytes.constData(), size_t(bytes.size()), 1,
+                                     QByteArrayView(reinterpret_cast<const char*>(&replacement), sizeof replacement),
+                                     size_t(bytes.size()) * 2);
     return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
-int Cp932Length(const QString& text)
-{
-    return int(ToCp932(text).size());
-}
+int Cp932Length(const QString& text) { return int(ToCp932(text).size()); }
 
-} // namespace kz
+}  // namespace kz

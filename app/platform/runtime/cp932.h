@@ -17,4 +17,4 @@ QString FromCp932(const QByteArray& bytes);
 // The number of bytes ToCp932(text) writes.
 int Cp932Length(const QString& text);
 
-} // namespace kz
+}  // namespace kz

@@ -18,11 +18,10 @@ QString Format(double value)
     // exponent form when the rounded exponent is < -4 or >= 15, trailing
     // zeros dropped; and unlike printf it ignores the locale.
     char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     QString text = QString::fromLatin1(buffer, result.ptr - buffer);
     text.replace(QLatin1Char('e'), QLatin1Char('E'));
     return text;
 }
 
-} // namespace kz
+}  // namespace kz

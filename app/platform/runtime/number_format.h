@@ -12,4 +12,4 @@ namespace kz {
 // Values the legacy language could not hold print as "NaN", "Inf", "-Inf".
 QString Format(double value);
 
-} // namespace kz
+}  // namespace kz

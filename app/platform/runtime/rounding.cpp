@@ -28,7 +28,7 @@ T Convert(double v)
     return T(r);
 }
 
-} // namespace
+}  // namespace
 
 double RoundHalfEven(double v)
 {
@@ -43,15 +43,9 @@ double RoundHalfEven(double v)
     return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
-bool FitsInteger(double v)
-{
-    return Fits<Integer>(v);
-}
+bool FitsInteger(double v) { return Fits<Integer>(v); }
 
-bool FitsLong(double v)
-{
-    return Fits<Long>(v);
-}
+bool FitsLong(double v) { return Fits<Long>(v); }
 
 Integer CInt(double v)
 {
@@ -65,4 +59,4 @@ Long CLng(double v)
     return Convert<Long>(v);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -21,4 +21,4 @@ bool FitsLong(double v);
 Integer CInt(double v);
 Long CLng(double v);
 
-} // namespace kz
+}  // namespace kz

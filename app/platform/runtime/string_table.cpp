@@ -25,7 +25,7 @@ QHash<int, QString> readTable()
     return table;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QString> LoadResString(int id)
 {
@@ -36,4 +36,4 @@ std::optional<QString> LoadResString(int id)
     return *found;
 }
 
-} // namespace kz
+}  // namespace kz

@@ -10,4 +10,4 @@ namespace kz {
 // The text with number `id`; nothing when the table has no such number.
 std::optional<QString> LoadResString(int id);
 
-} // namespace kz
+}  // namespace kz

@@ -61,8 +61,7 @@ int DigitValue(QChar c)
 double RadixLiteral(BlankSkippingCursor& cursor, int radix)
 {
     double magnitude = 0;
-    for (int digit = DigitValue(cursor.peek()); digit >= 0 && digit < radix;
-         digit = DigitValue(cursor.peek())) {
+    for (int digit = DigitValue(cursor.peek()); digit >= 0 && digit < radix; digit = DigitValue(cursor.peek())) {
         magnitude = magnitude * radix + digit;
         cursor.advance();
     }
@@ -73,10 +72,7 @@ double RadixLiteral(BlankSkippingCursor& cursor, int radix)
     return magnitude;
 }
 
-bool IsDecimalDigit(QChar c)
-{
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
-}
+bool IsDecimalDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
 // Appends the decimal digits at the cursor; returns how many there were.
 int TakeDigits(BlankSkippingCursor& cursor, std::string& out)
@@ -126,7 +122,7 @@ double DecimalNumber(BlankSkippingCursor& cursor)
     return ParseCLocale(number);
 }
 
-} // namespace
+}  // namespace
 
 double Val(const QString& text)
 {
@@ -143,4 +139,4 @@ double Val(const QString& text)
     return value == 0 ? 0.0 : value;  // no "-0"
 }
 
-} // namespace kz
+}  // namespace kz

@@ -20,4 +20,4 @@ namespace kz {
 // gives +/-infinity, which the range checks (FitsInteger, FitsLong) reject.
 double Val(const QString& text);
 
-} // namespace kz
+}  // namespace kz

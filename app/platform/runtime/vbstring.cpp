@@ -11,7 +11,7 @@ qsizetype ZeroBasedStart(int start)
     return qMax(start, 1) - 1;
 }
 
-} // namespace
+}  // namespace
 
 QString Mid(const QString& s, int start, int length)
 {
@@ -27,10 +27,7 @@ QString Left(const QString& s, int n)
     return n <= 0 ? QString() : s.left(n);
 }
 
-QString Right(const QString& s, int n)
-{
-    return n <= 0 ? QString() : s.right(n);
-}
+QString Right(const QString& s, int n) { return n <= 0 ? QString() : s.right(n); }
 
 int InStr(int start, const QString& s, const QString& find)
 {
@@ -42,9 +39,6 @@ int InStr(int start, const QString& s, const QString& find)
     return int(s.indexOf(find, from, Qt::CaseSensitive)) + 1;
 }
 
-int InStr(const QString& s, const QString& find)
-{
-    return InStr(1, s, find);
-}
+int InStr(const QString& s, const QString& find) { return InStr(1, s, find); }
 
-} // namespace kz
+}  // namespace kz

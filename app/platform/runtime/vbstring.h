@@ -21,4 +21,4 @@ QString Right(const QString& s, int n);
 int InStr(int start, const QString& s, const QString& find);
 int InStr(const QString& s, const QString& find);
 
-} // namespace kz
+}  // namespace kz

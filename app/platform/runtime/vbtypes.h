@@ -8,4 +8,4 @@ namespace kz {
 using Integer = int16_t;  // 16-bit signed
 using Long = int32_t;     // 32-bit signed
 
-} // namespace kz
+}  // namespace kz

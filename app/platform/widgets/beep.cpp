@@ -6,7 +6,7 @@ namespace kz::widgets {
 
 namespace {
 int beeps = 0;
-}
+}  // namespace
 
 void Beep()
 {
@@ -16,4 +16,4 @@ void Beep()
 
 int BeepCount() { return beeps; }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

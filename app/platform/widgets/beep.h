@@ -7,4 +7,4 @@ void Beep();
 // How often Beep ran since the program started, for tests.
 int BeepCount();
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

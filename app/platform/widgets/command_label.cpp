@@ -16,4 +16,4 @@ void CommandLabel::setCaption(const QString& caption)
     emit captionChanged(caption);
 }
 
-} // namespace kz
+}  // namespace kz

@@ -19,4 +19,4 @@ signals:
     void captionChanged(const QString& caption);
 };
 
-} // namespace kz
+}  // namespace kz

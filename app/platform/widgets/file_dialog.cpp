@@ -20,7 +20,7 @@ QString QtPattern(const QString& legacy)
     return patterns.join(QLatin1Char(' '));
 }
 
-} // namespace
+}  // namespace
 
 QString QtFileFilter(const QString& legacyFilter)
 {
@@ -64,4 +64,4 @@ QString RunFileDialog(const QString& path, const QString& legacyFilter, bool sav
     return chosen.isEmpty() ? QString() : chosen.front();
 }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -16,7 +16,7 @@ namespace kz::widgets {
 QString QtFileFilter(const QString& legacyFilter);
 
 struct DialogStart {
-    QString folder;    // empty: the current folder
+    QString folder;  // empty: the current folder
     QString fileName;
 };
 // The folder before the last "/" of `path` and the name after it; a path
@@ -27,4 +27,4 @@ DialogStart SplitDialogPath(const QString& path);
 // the save dialog asks before overwriting an existing file.
 QString RunFileDialog(const QString& path, const QString& legacyFilter, bool save, QWidget* parent = nullptr);
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

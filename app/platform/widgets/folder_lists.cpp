@@ -8,7 +8,7 @@ namespace kz::widgets {
 
 namespace {
 constexpr int PathRole = Qt::UserRole;
-}
+}  // namespace
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
@@ -51,7 +51,7 @@ bool DirList::setPath(const QString& path)
     path_ = clean;
     clear();
     QStringList chain;
-    for (QDir up(clean);; ) {
+    for (QDir up(clean);;) {
         chain.prepend(up.absolutePath());
         if (!up.cdUp())
             break;
@@ -80,4 +80,4 @@ void FileList::setPath(const QString& path)
     addItems(QDir(path).entryList(QDir::Files, QDir::Name));
 }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

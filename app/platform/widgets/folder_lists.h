@@ -45,4 +45,4 @@ public:
     void setPath(const QString& path);
 };
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -22,7 +22,7 @@ std::vector<Entry>::iterator EntryOf(const KzForm& form)
     return std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.form == &form; });
 }
 
-} // namespace
+}  // namespace
 
 KzForm* Forms::find(std::type_index type)
 {
@@ -80,4 +80,4 @@ void Forms::setLongJobRunning(bool running) { jobRunning = running; }
 
 bool Forms::longJobRunning() { return jobRunning; }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

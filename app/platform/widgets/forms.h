@@ -64,4 +64,4 @@ private:
     static void load(KzForm& form, std::type_index type, bool shared);
 };
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

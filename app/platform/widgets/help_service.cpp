@@ -13,7 +13,7 @@ std::function<bool(const QUrl&)> opener;
 
 bool Open(const QUrl& url) { return opener ? opener(url) : QDesktopServices::openUrl(url); }
 
-} // namespace
+}  // namespace
 
 void SetHelpFile(const QString& path) { helpFile = path; }
 
@@ -35,4 +35,4 @@ void ClearHelpCalls() { calls.clear(); }
 
 void SetHelpOpener(std::function<bool(const QUrl&)> replacement) { opener = std::move(replacement); }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

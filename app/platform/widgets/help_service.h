@@ -37,4 +37,4 @@ void ClearHelpCalls();
 // An empty function restores it.
 void SetHelpOpener(std::function<bool(const QUrl&)> opener);
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

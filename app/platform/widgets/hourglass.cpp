@@ -6,7 +6,7 @@ namespace kz::widgets {
 
 namespace {
 bool shown = false;
-}
+}  // namespace
 
 void SetHourglass(bool busy)
 {
@@ -21,4 +21,4 @@ void SetHourglass(bool busy)
 
 bool HourglassShown() { return shown; }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -7,4 +7,4 @@ namespace kz::widgets {
 void SetHourglass(bool busy);
 bool HourglassShown();
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

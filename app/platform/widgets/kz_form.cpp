@@ -10,10 +10,7 @@
 
 namespace kz::widgets {
 
-KzForm::KzForm(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
-{
-    setObjectName(name);
-}
+KzForm::KzForm(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) { setObjectName(name); }
 
 KzForm::~KzForm()
 {
@@ -83,4 +80,4 @@ void KzForm::hideEvent(QHideEvent* event)
         modalLoop_->quit();
 }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

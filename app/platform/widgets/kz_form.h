@@ -58,4 +58,4 @@ private:
     bool unloading_ = false;
 };
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -7,7 +7,7 @@ namespace kz::widgets {
 
 namespace {
 ModalDriver* installed = nullptr;
-}
+}  // namespace
 
 void setModalDriver(ModalDriver* driver) { installed = driver; }
 
@@ -31,4 +31,4 @@ int execDialog(QDialog& dialog)
     return dialog.exec();
 }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -27,4 +27,4 @@ void announceModal(QWidget& window);
 // exec()'s result.
 int execDialog(QDialog& dialog);
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -30,4 +30,4 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, picture_);
 }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -25,4 +25,4 @@ private:
     QImage picture_;
 };
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -47,7 +47,7 @@ bool BetweenControls(const QFocusEvent* event)
     return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 
-} // namespace
+}  // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
@@ -196,4 +196,4 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
     ensureCursorVisible();
 }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

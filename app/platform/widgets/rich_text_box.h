@@ -67,4 +67,4 @@ private:
     int toDocument(int plainPosition) const;
 };
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

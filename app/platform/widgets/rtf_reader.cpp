@@ -236,8 +236,8 @@ private:
     RtfParagraphs paragraphs_;
 };
 
-} // namespace
+}  // namespace
 
 RtfParagraphs ReadRtf(const QString& rtf) { return RtfReader(rtf).read(); }
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

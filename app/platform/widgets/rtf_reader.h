@@ -13,11 +13,11 @@ namespace kz::widgets {
 
 struct RtfRun {
     QString text;
-    QString fontName;       // empty: the box's own font
-    double pointSize = 0;   // 0: the box's own size
+    QString fontName;      // empty: the box's own font
+    double pointSize = 0;  // 0: the box's own size
     bool bold = false;
     bool italic = false;
-    QColor colour;          // invalid: the box's text colour
+    QColor colour;  // invalid: the box's text colour
 };
 
 // One run list per paragraph. The last \par ends the last paragraph and
@@ -27,4 +27,4 @@ using RtfParagraphs = QList<QList<RtfRun>>;
 
 RtfParagraphs ReadRtf(const QString& rtf);
 
-} // namespace kz::widgets
+}  // namespace kz::widgets

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "plugin_object.h"
+#include "plugins/plugin_object.h"
 
 namespace {
 
@@ -43,20 +43,20 @@ KZString echoObject(int32_t* window, KZString title, int16_t action, int16_t que
                     const KZStringArray* labels, int32_t sampleId, const int16_t* counts, const int16_t* codes,
                     const KZStringArray* texts)
 {
-    const std::string text = echo(window, title, action, questionCount, answered, labels, sampleId, counts,
-                                  codes, texts);
+    const std::string text =
+        echo(window, title, action, questionCount, answered, labels, sampleId, counts, codes, texts);
     return KZStringAlloc(text.data(), static_cast<int32_t>(text.size()));
 }
 
 // "日", zero, "本", zero, "x" in CP932.
-KZString zerosObject(int32_t*, KZString, int16_t, int16_t, int16_t, const KZStringArray*, int32_t,
-                     const int16_t*, const int16_t*, const KZStringArray*)
+KZString zerosObject(int32_t*, KZString, int16_t, int16_t, int16_t, const KZStringArray*, int32_t, const int16_t*,
+                     const int16_t*, const KZStringArray*)
 {
     static const char bytes[] = "\x93\xfa\0\x96\x7b\0x";
     return KZStringAlloc(bytes, sizeof bytes - 1);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" {
 
@@ -77,4 +77,4 @@ KZ_EXPORT KZObjectMethodFn KZExternProcessObject(const char* className)
     return nullptr;
 }
 
-} // extern "C"
+}  // extern "C"

@@ -1,0 +1,240 @@
+#include "answers/answer_check.h"
+
+#include <algorithm>
+
+#include "model/survey.h"
+#include "texts/choice_texts.h"
+#include "texts/question_texts.h"
+
+namespace kz {
+
+namespace {
+
+// One question's answers in the caller's arrays, with the removal that keeps
+// them packable: only the last remaining answer turns into the unanswered 0.
+class QuestionAnswers {
+public:
+    QuestionAnswers(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts, bool report,
+                    ReportContext* context)
+        : q_(q), count_(count), codes_(codes), texts_(texts), report_(report), context_(context)
+    {}
+
+    Integer count() const { return count_; }
+    Integer& code(int i) { return codes_[i]; }
+    QString& text(int i) { return texts_[i]; }
+    bool has(int i, ChoiceAttr bit) const { return ChoiceHasAttr(q_, codes_[i], bit) != 0; }
+    bool isUnanswered() const { return count_ == 1 && codes_[0] == 0; }
+
+    void report(const QString& phrase, const QString& tail, int i) const
+    {
+        if (report_)
+            ReportAnswerProblem(QuestionHeading(q_, HeadingNumber | HeadingLabel) + phrase, tail, i, context_);
+    }
+
+    void remove(int i)
+    {
+        if (count_ == 1) {
+            codes_[0] = 0;
+            texts_[0].clear();
+            return;
+        }
+        for (int k = i + 1; k < count_; ++k) {
+            codes_[k - 1] = codes_[k];
+            texts_[k - 1] = texts_[k];
+        }
+        --count_;
+        RemoveReportedAnswer(context_, i);
+    }
+
+    // Answers beyond MaxAnswers cannot be packed; the lowest ranks go.
+    void keepWithinMaxAnswers()
+    {
+        while (count_ > survey.Questions[q_].MaxAnswers && count_ > 1)
+            remove(count_ - 1);
+    }
+
+private:
+    Integer q_;
+    Integer& count_;
+    QVector<Integer>& codes_;
+    QVector<QString>& texts_;
+    bool report_;
+    ReportContext* context_;
+};
+
+bool OptionSet(CheckOption option) { return (survey.CheckOptions & option) != 0; }
+
+void CheckMissingChoices(QuestionAnswers& a, Integer choiceCount, Integer other)
+{
+    for (int i = 0; i < a.count();) {
+        if (a.code(i) >= 0 && a.code(i) < choiceCount) {
+            ++i;
+            continue;
+        }
+        a.report(QStringLiteral("の回答は存在しない選択肢"), QStringLiteral("を回答してます"), i);
+        if (OptionSet(CheckMissingToOther) && other >= 0)
+            a.code(i) = other;
+        else
+            a.remove(i);  // the answer now at i is checked next
+    }
+}
+
+void CheckMisplacedTexts(QuestionAnswers& a, Integer q, Integer other)
+{
+    const bool moveToOther = OptionSet(CheckEssayToOther) && other >= 0 && ChoiceHasAttr(q, other, AttrEssay) != 0;
+    for (int i = 0; i < a.count(); ++i) {
+        if (a.text(i).isEmpty() || a.has(i, AttrEssay))
+            continue;
+        a.report(QStringLiteral("の回答"), QStringLiteral("は記述選択肢ではないのに記述文があります"), i);
+        // The answer itself becomes the other choice, so no answer is added
+        // and the count stays within MaxAnswers.
+        if (moveToOther)
+            a.code(i) = other;
+        else
+            a.text(i).clear();
+    }
+}
+
+// The other choice and multiple-selection choices may be answered repeatedly
+// without text.
+bool MayRepeat(QuestionAnswers& a, int i)
+{
+    return a.text(i).isEmpty() && (a.has(i, AttrOther) || a.has(i, AttrMultiple));
+}
+
+void CheckDuplicates(QuestionAnswers& a)
+{
+    for (int i = 0; i < a.count(); ++i) {
+        if (MayRepeat(a, i))
+            continue;
+        for (int j = i + 1; j < a.count();) {
+            if (a.code(j) != a.code(i) || a.text(j) != a.text(i)) {
+                ++j;
+                continue;
+            }
+            a.report(QStringLiteral("の複数回答に重複"), QStringLiteral("がありました。取り除いておきます"), j);
+            a.remove(j);
+        }
+    }
+}
+
+void CheckExclusiveAnswers(QuestionAnswers& a)
+{
+    if (a.count() <= 1)
+        return;
+    int exclusive = -1;
+    for (int i = 0; i < a.count() && exclusive < 0; ++i) {
+        if (a.has(i, AttrExclusive))
+            exclusive = i;
+    }
+    if (exclusive < 0)
+        return;
+    const QString phrase = QStringLiteral("の複数回答に排他回答");
+    if (OptionSet(CheckDropExclusive)) {
+        a.report(phrase, QStringLiteral("が混じっていました。排他回答を取り除いておきます。"), exclusive);
+        // Once one answer is left it no longer stands among others.
+        for (int i = 0; i < a.count() && a.count() > 1;) {
+            if (a.has(i, AttrExclusive))
+                a.remove(i);
+            else
+                ++i;
+        }
+    } else {
+        a.report(phrase, QStringLiteral("が混じっていました。排他回答以外の回答を取り除いておきます。"), exclusive);
+        for (int i = a.count() - 1; i > exclusive; --i)
+            a.remove(i);
+        for (int i = exclusive - 1; i >= 0; --i)
+            a.remove(i);
+    }
+}
+
+// A 0 among several answers would end the list when packed and hide the
+// answers after it; where choice 0 is not exclusive it is dropped here.
+void DropInnerZeros(QuestionAnswers& a)
+{
+    for (int i = 0; i < a.count() && a.count() > 1;) {
+        if (a.code(i) == 0)
+            a.remove(i);
+        else
+            ++i;
+    }
+}
+
+}  // namespace
+
+void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<Integer>& codes,
+                          QVector<QString>& texts, bool report, bool checkDuplicates, ReportContext* context)
+{
+    if (count < 1) {
+        count = 1;
+        codes.resize(std::max<qsizetype>(codes.size(), 1));
+        codes[0] = 0;
+    }
+    if (texts.size() < count)
+        texts.resize(count);
+    QuestionAnswers answers(q, count, codes, texts, report, context);
+    answers.keepWithinMaxAnswers();
+    if (answers.isUnanswered()) {
+        // Not a real answer: nothing to check, and no text may stay beside it.
+        if (!answers.has(0, AttrEssay))
+            texts[0].clear();
+        return;
+    }
+    const Integer other = FindOtherChoice(q);
+    CheckMissingChoices(answers, survey.Questions[q].ChoiceCount, other);
+    CheckMisplacedTexts(answers, q, other);
+    if (checkDuplicates)
+        CheckDuplicates(answers);
+    CheckExclusiveAnswers(answers);
+    DropInnerZeros(answers);
+}
+
+void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes, QVector<QString>& texts,
+                        bool report, ReportContext* context)
+{
+    // Results go to fresh arrays: a question whose count was 0 comes out with
+    // one answer and would otherwise overwrite answers not yet read.
+    QVector<Integer> outCodes(std::max(codes.size(), qsizetype(survey.AnswerSlotCount)));
+    QVector<QString> outTexts(outCodes.size());
+    QVector<Integer> workCodes;
+    QVector<QString> workTexts;
+    qsizetype read = 0;
+    qsizetype written = 0;
+    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+        Integer n = counts[q];
+        // One entry more: a question without answers comes out with one.
+        if (workCodes.size() <= n) {
+            workCodes.resize(n + 1);
+            workTexts.resize(n + 1);
+        }
+        for (int i = 0; i < n; ++i) {
+            workCodes[i] = codes[read + i];
+            workTexts[i] = texts.value(read + i);
+        }
+        read += std::max<Integer>(n, 0);
+        if (context != nullptr) {
+            context->first = static_cast<int>(written);
+            // A question without answers comes out with one, typed nowhere:
+            // the context gets an empty entry for it so later answers stay aligned.
+            if (n < 1 && written <= context->answerStart.size() && written <= context->answerLength.size()) {
+                context->answerStart.insert(written, 0);
+                context->answerLength.insert(written, 0);
+            }
+        }
+        CheckQuestionAnswers(sample, q, n, workCodes, workTexts, report, true, context);
+        if (outCodes.size() < written + n) {
+            outCodes.resize(written + n);
+            outTexts.resize(written + n);
+        }
+        for (int i = 0; i < n; ++i) {
+            outCodes[written + i] = workCodes[i];
+            outTexts[written + i] = workTexts[i];
+        }
+        written += n;
+        counts[q] = n;
+    }
+    codes.swap(outCodes);
+    texts.swap(outTexts);
+}
+
+}  // namespace kz

@@ -1,0 +1,88 @@
+#include "answers/free_text_match.h"
+
+#include <algorithm>
+
+#include "answers/answer_store.h"
+#include "answers/limit_eval.h"
+#include "model/survey.h"
+#include "runtime/val.h"
+#include "texts/code_files.h"
+
+namespace kz {
+
+namespace {
+
+bool IsConsidered(const FreeTextRequest& request, Integer code)
+{
+    if (request.XQno >= 0 && request.XQno < survey.Questions[request.Qno].ChoiceCount)
+        return code == request.XQno;
+    return code != 0;
+}
+
+// The text judged by the quantity and code criteria: a coded choice's code part.
+QString JudgedPart(Integer q, Integer code, const QString& text)
+{
+    if (ChoiceHasAttr(q, code, AttrEssay) == 0 || ChoiceHasAttr(q, code, AttrCoded) == 0)
+        return text;
+    QString codePart;
+    QString label;
+    SplitCodeLabel(text, codePart, label);
+    return codePart;
+}
+
+bool IsTaken(const FreeTextRequest& request, Integer code, const QString& text)
+{
+    if (request.CrossMode < 0)
+        return true;
+    if (!IsConsidered(request, code))
+        return false;
+    switch (request.CrossMode) {
+    case 0:
+        return text.isEmpty();
+    case 1:
+        return !text.isEmpty();
+    case 2:
+        return text.contains(request.EssayText);
+    case 3: {
+        const double quantity = Val(JudgedPart(request.Qno, code, text));
+        return quantity >= request.QtyMin && quantity <= request.QtyMax;
+    }
+    case 4: {
+        const QString codePart = JudgedPart(request.Qno, code, text);
+        return codePart >= request.CodeFrom && codePart <= request.CodeTo;
+    }
+    case 5:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+bool MatchSampleQuestion(Long sample, const FreeTextRequest& request, const Condition& cond, Integer& count,
+                         QVector<Integer>& codes, QVector<QString>& texts)
+{
+    count = 0;
+    if (!DoLimit(sample, cond))
+        return false;
+    Integer n = 0;
+    QVector<Integer> answerCodes;
+    QVector<QString> answerTexts;  // stays empty for a question without free text
+    ReadQuestionAnswers(sample, request.Qno, n, answerCodes, answerTexts);
+    answerTexts.resize(std::max<qsizetype>(answerTexts.size(), n));
+    for (int i = 0; i < n; ++i) {
+        if (!IsTaken(request, answerCodes[i], answerTexts[i]))
+            continue;
+        if (codes.size() <= count)
+            codes.resize(count + 1);
+        if (texts.size() <= count)
+            texts.resize(count + 1);
+        codes[count] = answerCodes[i];
+        texts[count] = answerTexts[i];
+        ++count;
+    }
+    return count > 0;
+}
+
+}  // namespace kz

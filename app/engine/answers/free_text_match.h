@@ -1,0 +1,34 @@
+// The matcher of a free-text listing: whether a sample is listed and which of
+// its answers to the listed question are shown.
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include "model/survey_types.h"
+#include "runtime/vbtypes.h"
+
+namespace kz {
+
+// The listing's part of a tabulation request, under the request's field names.
+struct FreeTextRequest {
+    Integer Qno = 0;        // the listed question
+    Integer XQno = 0;       // the choice whose answers are looked at; ChoiceCount (or any value
+                            // outside the choices) = every choice but 0 "無回答"
+    Integer CrossMode = 0;  // the criterion: below 0 every answer is taken; 0 empty text, 1 some
+                            // text, 2 text contains EssayText, 3 quantity in QtyMin..QtyMax,
+                            // 4 code in CodeFrom..CodeTo (text order), 5 always
+    QString EssayText;
+    double QtyMin = 0;
+    double QtyMax = 0;
+    QString CodeFrom;
+    QString CodeTo;
+};
+
+// False when the sample does not meet cond or none of its answers is taken;
+// otherwise the taken answers' codes and texts, in answer order, and their
+// count. A coded choice's text is judged by its code part under criteria 3 and 4.
+bool MatchSampleQuestion(Long sample, const FreeTextRequest& request, const Condition& cond, Integer& count,
+                         QVector<Integer>& codes, QVector<QString>& texts);
+
+}  // namespace kz

@@ -1,0 +1,33 @@
+#include "conditions/limit_depths.h"
+
+#include <bitset>
+
+#include "model/question_codes.h"
+#include "model/survey.h"
+
+namespace kz {
+
+void LimitDepths()
+{
+    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+        std::bitset<MaxQuestions> onChain;
+        onChain.set(static_cast<size_t>(q));
+        Integer p = q;
+        Integer depth = 0;
+        while (p < survey.QuestionCount && survey.QuestionLimit[p][1].KindRank != 0) {
+            Integer next = 0;
+            Integer choice = 0;
+            SplitQC(survey.QuestionLimit[p][1].Code, next, choice);
+            if (next < MaxQuestions && onChain.test(static_cast<size_t>(next)))
+                break;
+            ++depth;
+            if (next >= MaxQuestions)
+                break;
+            onChain.set(static_cast<size_t>(next));
+            p = next;
+        }
+        survey.QuestionLimit[q][0] = LimitItem{depth, 0};
+    }
+}
+
+}  // namespace kz

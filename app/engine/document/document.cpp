@@ -1,0 +1,7 @@
+#include "document/document.h"
+
+namespace kz {
+
+DocumentState document;
+
+}  // namespace kz

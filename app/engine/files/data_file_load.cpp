@@ -1,0 +1,205 @@
+#include "files/data_file_load.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+
+#include "document/document.h"
+#include "document/document_routines.h"
+#include "document/menu_state.h"
+#include "files/data_file_read.h"
+#include "files/day_count.h"
+#include "files/file_header.h"
+#include "files/settings.h"
+#include "host/event_yield.h"
+#include "host/ui_seam.h"
+#include "model/sample_sort.h"
+#include "model/sample_table.h"
+#include "model/survey.h"
+#include "runtime/rounding.h"
+#include "texts/choice_texts.h"
+
+namespace kz {
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+constexpr int QuestionTextLength = 128;
+
+void ShowReadError(const QString& error, const QString& fileName)
+{
+    Beep();
+    MsgBox(error + CrLf + fileName + CrLf
+               + QStringLiteral("** "
+                                "ファイル関係のエラーの場合、ディスク接続不良・破損、データ破損、またはデータがKelvor"
+                                "zun用でない可能性があります。")
+               + CrLf + QStringLiteral("今まで扱っていたデータも破壊されているので保存はしないで下さい。"),
+           vbExclamation);
+}
+
+// Nothing of the previous questionnaire survives: every table is emptied
+// before the defaults go in. The file state is reset before the document is
+// made unsavable, not after: the other way round would give the half-read
+// document the lock level 0 and the path "new.kz" until the load completes.
+// The defaults get their answer layout, so a load refused in the question
+// part leaves no question without one.
+void DiscardQuestionnaire()
+{
+    InitNewFile();
+    SetUnsavable();
+    survey = Survey{};
+    NewQuestionnaire();
+    ComputeAnswerLayout();
+    ClearModified();
+}
+
+void ApplyQuestionnaire(const StoredQuestionnaire& part)
+{
+    survey.Title = part.Title;
+    survey.Password = part.Password;
+    UnlockMenus();
+    document.ProtectLevel = part.ProtectLevel;
+    LockMenus();
+    survey.Author = part.Author;
+
+    survey.QuestionCount = static_cast<Integer>(part.Questions.size());
+    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+        const StoredQuestion& stored = part.Questions[static_cast<size_t>(q)];
+        QuestionRec& question = survey.Questions[static_cast<size_t>(q)];
+        question.Text = stored.Text.leftJustified(QuestionTextLength, u' ', true);
+        survey.QuestionLimit[static_cast<size_t>(q)] = stored.Limit;
+        question.MaxAnswers = stored.MaxAnswers;
+        question.CodeStyle = stored.CodeStyle;
+        question.ChoiceCount = stored.ChoiceCount;
+        SetChoiceText(q, 0, QStringLiteral("無回答"));
+        survey.Choices(q, 0).Attr = 1 << AttrExclusive;
+        for (Integer c = 1; c < stored.ChoiceCount; ++c) {
+            const StoredChoice& choice = stored.Choices[static_cast<size_t>(c - 1)];
+            SetChoiceText(q, c, choice.TextBlock);
+            survey.Choices(q, c).Attr = choice.Attr;
+        }
+    }
+    // Entry 0 of a stored limit keeps what the defaults left.
+    for (size_t L = 0; L < survey.LimitTable.size(); ++L)
+        std::copy(part.LimitTable[L].begin() + 1, part.LimitTable[L].end(), survey.LimitTable[L].begin() + 1);
+    survey.ParagraphStart = part.ParagraphStart;
+    survey.CheckOptions = part.CheckOptions;
+}
+
+// Reads n sample blocks into the table; false when the user stopped. The
+// table always holds exactly the samples read completely.
+bool ReadSamples(SampleBlockReader& reader, Long n)
+{
+    QVector<SampleRec>& table = samples.Samples;
+    table.resize(n);
+    samples.NextIDCursor = samples.IDRangeLow;
+    const auto step = static_cast<Long>(RoundHalfEven(n / 50.0 + 1));
+    EventYield yield;
+    Long i = 0;
+    try {
+        for (; i < n; ++i) {
+            if ((i + 1) % step == 0 || i == n - 1) {
+                const QString text =
+                    QStringLiteral("回答 ") + QString::number(i + 1) + QLatin1Char('/') + QString::number(n);
+                if (!ui().setProcessingProgress(text, static_cast<float>(i + 1) / static_cast<float>(n))) {
+                    table.resize(i);
+                    return false;
+                }
+            }
+            yield();
+            reader.read(table[i]);
+        }
+    } catch (...) {
+        table.resize(i);
+        throw;
+    }
+    return true;
+}
+
+// Steps from the questionnaire part to the tail; false when the user stopped.
+bool ReadDataFile(QIODevice& device, Integer version)
+{
+    DataFileReader in(device, version);
+    ui().setProcessingProgress(QStringLiteral("ｱﾝｹｰﾄの質問・限定条件読み込み"), 0);
+    ApplyQuestionnaire(ReadQuestionnairePart(in));
+    if (!ComputeAnswerLayout())
+        throw DataFileError(QStringLiteral("ファイルの内容が正しくありません（回答の大きさ）"));
+
+    SampleBlockReader reader(in, survey);
+    const Long n = reader.readSampleCount();
+    if (n > 0) {
+        if (!ReadSamples(reader, n))
+            return false;
+        ui().setProcessingProgress(QStringLiteral("サンプルIDの並びをチェック"), 1);
+        if (!SortSamplesByID())
+            return false;
+        ResetIDCursor();
+    }
+    ReadTail(in, survey, document.WWWDistName, document.WWWDistQno, document.WWWEssayFull);
+    return true;
+}
+
+void CompleteLoad(const QString& fileName)
+{
+    ClearModified();
+    LockMenus();
+    document.CurrentFilePath = fileName;
+    samples.SavedSampleCount = SampleCount();
+    samples.LastSaveTime = NowAsDayCount();
+    Beep();
+    RecentFilesMenu(fileName);
+    ui().unloadAllForms();
+}
+
+Integer Load(QString& fileName, Integer mode)
+{
+    if (!QFileInfo(fileName).isFile()) {
+        MsgBox(fileName + QStringLiteral("が見つかりません"), vbCritical);
+        return FileRefused;
+    }
+    // The whole file is read at once: the fields are then taken from memory.
+    QFile file(fileName);
+    QByteArray content;
+    if (file.open(QIODevice::ReadOnly))
+        content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ShowReadError(file.errorString(), fileName);
+        return FileRefused;
+    }
+    file.close();
+    QBuffer device(&content);
+    device.open(QIODevice::ReadOnly);
+
+    BinaryReader header(device);
+    const Integer version = FileVersion(header, fileName, mode);
+    if (version == FileRefused || version / 1000 != 1)
+        return version;
+
+    HourglassScope busy;
+    ui().showProcessing(QStringLiteral("読み込み中"), fileName, QStringLiteral("質問など"), true, true, false);
+    DiscardQuestionnaire();
+    try {
+        if (!ReadDataFile(device, version)) {
+            SetUnsavable();
+            return FileRefused;
+        }
+    } catch (const DataFileError& error) {
+        ShowReadError(error.text(), fileName);
+        SetUnsavable();
+        return FileRefused;
+    }
+    CompleteLoad(fileName);
+    return 1;
+}
+
+}  // namespace
+
+Integer LoadDataFile(QString& fileName, Integer mode)
+{
+    const Integer result = Load(fileName, mode);
+    ui().endProcessing();
+    if (document.ProtectLevel < 2)
+        ui().setMainCaption(survey.Title);
+    return result;
+}
+
+}  // namespace kz

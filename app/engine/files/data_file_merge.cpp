@@ -1,0 +1,215 @@
+#include "files/data_file_merge.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "answers/limit_eval.h"
+#include "document/cmd_box.h"
+#include "document/menu_state.h"
+#include "files/data_file_read.h"
+#include "files/file_header.h"
+#include "host/event_yield.h"
+#include "host/ui_seam.h"
+#include "model/survey.h"
+#include "runtime/rounding.h"
+
+namespace kz {
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// A sample of the other file that is taken, and the position in the current
+// table before which it belongs.
+struct TakenSample {
+    SampleRec rec;
+    Long pos = 0;
+};
+
+bool IdLess(const SampleRec& a, const SampleRec& b) { return a.SampleID < b.SampleID; }
+
+bool Report(const QString& text, double ratio) { return ui().setProcessingProgress(text, static_cast<float>(ratio)); }
+
+bool GoOn(const QString& prompt) { return MsgBox(prompt, vbOKCancel) == vbOK; }
+
+QString Qno(int q) { return QStringLiteral("Q") + QString::number(q + 1); }
+
+// Whether the other file holds this questionnaire, asking where the user
+// decides; every refusal has told the user why.
+bool SameQuestionnaire(const StoredQuestionnaire& other)
+{
+    if (other.Title != survey.Title
+        && !GoOn(QStringLiteral("タイトルが一致しません(") + other.Title + QStringLiteral(") 続行しますか")))
+        return false;
+    if (other.ProtectLevel > 0 && !AskPassword(other.Password))
+        return false;
+    if (other.Author != survey.Author
+        && !GoOn(QStringLiteral("制作者名が一致しません(") + other.Author + QStringLiteral(") 続行しますか")))
+        return false;
+    const auto count = static_cast<int>(other.Questions.size());
+    if (count != survey.QuestionCount) {
+        MsgBox(QStringLiteral("質問数が違う(") + QString::number(count) + QStringLiteral("個)ため、取り込めません"));
+        return false;
+    }
+    for (int q = 0; q < count; ++q) {
+        const StoredQuestion& theirs = other.Questions[static_cast<size_t>(q)];
+        const QuestionRec& ours = survey.Questions[static_cast<size_t>(q)];
+        if (theirs.MaxAnswers != ours.MaxAnswers) {
+            MsgBox(Qno(q) + QStringLiteral("の[複数]回答数が違う(") + QString::number(theirs.MaxAnswers)
+                       + QStringLiteral("個)ため、取り込めません"),
+                   vbExclamation);
+            return false;
+        }
+        if (theirs.ChoiceCount != ours.ChoiceCount) {
+            MsgBox(Qno(q) + QStringLiteral("の選択肢数が違う(") + QString::number(theirs.ChoiceCount)
+                       + QStringLiteral("個)ため、取り込めません"),
+                   vbExclamation);
+            return false;
+        }
+        for (int c = 1; c < theirs.ChoiceCount; ++c) {
+            if (theirs.Choices[static_cast<size_t>(c - 1)].Attr != survey.Choices(q, c).Attr) {
+                MsgBox(Qno(q) + QStringLiteral(" (") + QString::number(c)
+                           + QStringLiteral(")の選択肢の種類が違うので、取り込めません"),
+                       vbExclamation);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Reads the other file's n samples and keeps those whose ID is not present
+// yet; false when the user stopped.
+bool TakeSamples(SampleBlockReader& reader, Long n, std::vector<TakenSample>& taken)
+{
+    const QVector<SampleRec>& current = std::as_const(samples.Samples);
+    const auto tests = StoredLimitTests();
+    // Paced by the other file's count, which this loop walks, so that its
+    // last sample is always reported.
+    const Long step = CLng(n / 50.0 + 1);
+    EventYield yield;
+    for (Long i = 0; i < n; ++i) {
+        if (((i + 1) % step == 0 || i == n - 1)
+            && !Report(QStringLiteral("回答 ") + QString::number(i + 1) + QLatin1Char('/') + QString::number(n)
+                           + QStringLiteral(" 取り込み数:") + QString::number(taken.size()),
+                       double(i + 1) / n))
+            return false;
+        yield();
+        SampleRec rec;  // from empty answers and texts
+        reader.read(rec);
+        const auto at = std::lower_bound(current.begin(), current.end(), rec, IdLess);
+        if (at != current.end() && at->SampleID == rec.SampleID)
+            continue;
+        rec.Flags = StoredLimitFlags(rec, tests);
+        taken.push_back({std::move(rec), static_cast<Long>(at - current.begin())});
+    }
+    return true;
+}
+
+// The current samples with the taken ones slotted in before their positions
+// (in file order within one position), then put in SampleID order; false
+// when the user stopped.
+bool Arrange(std::vector<TakenSample>& taken, QVector<SampleRec>& merged)
+{
+    const auto byPos = [](const TakenSample& a, const TakenSample& b) { return a.pos < b.pos; };
+    if (!std::is_sorted(taken.begin(), taken.end(), byPos))
+        std::stable_sort(taken.begin(), taken.end(), byPos);
+
+    const QVector<SampleRec>& current = std::as_const(samples.Samples);
+    const Long old = SampleCount();
+    merged.reserve(old + static_cast<qsizetype>(taken.size()));
+    const Long step = CLng(old / 100.0 + 1);
+    EventYield yield;
+    size_t k = 0;
+    for (Long i = 0; i <= old; ++i) {
+        if (((i + 1) % step == 0 || i == old - 1)
+            && !Report(QStringLiteral("整理 ") + QString::number(i + 1) + QLatin1Char('/') + QString::number(old),
+                       old == 0 ? 1.0 : double(i + 1) / old))
+            return false;
+        yield();
+        for (; k < taken.size() && taken[k].pos <= i; ++k)
+            merged.push_back(std::move(taken[k].rec));
+        if (i < old)
+            merged.push_back(current[i]);
+    }
+
+    // Taken samples between the same two current ones may have come out of order.
+    Report(QStringLiteral("サンプルIDの並びをチェック"), 1);
+    if (!std::is_sorted(merged.begin(), merged.end(), IdLess))
+        std::stable_sort(merged.begin(), merged.end(), IdLess);
+    return true;
+}
+
+// The merge after the file is open; 1 when it ran to its end.
+Integer Merge(QIODevice& device)
+{
+    BinaryReader header(device);
+    if (MagicVersion(ReadFileMagic(header)) != DataFile1003 || !header.ok()) {
+        MsgBox(QStringLiteral("ファイル形式がKelvorzun95年9月版以降の形式ではありません。一度個別に読み込んで、保存し"
+                              "てから取り込んでください。"),
+               vbExclamation);
+        return 0;
+    }
+    DataFileReader in(device, DataFile1003);
+    // The whole questionnaire part is read and checked for damage before the
+    // user is asked anything about it; the checks then go in file order.
+    if (!SameQuestionnaire(ReadQuestionnairePart(in)))
+        return 0;
+
+    SampleBlockReader reader(in, survey);
+    const Long n = reader.readSampleCount();
+    std::vector<TakenSample> taken;
+    if (n > 0) {
+        QVector<SampleRec> merged;
+        if (!TakeSamples(reader, n, taken) || !Arrange(taken, merged))
+            return 0;
+        samples.Samples.swap(merged);
+        ++samples.Generation;
+    }
+    SetModified();
+    MsgBox(QString::number(taken.size()) + QStringLiteral("サンプル、取り込みました"));
+    return 1;
+}
+
+Integer MergeFile(const QString& fileName)
+{
+    try {
+        QFile file(fileName);
+        QByteArray content;
+        if (file.open(QIODevice::ReadOnly))
+            content = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw DataFileError(fileName + QStringLiteral(" を読み込めません。") + file.errorString());
+        QBuffer device(&content);
+        device.open(QIODevice::ReadOnly);
+        return Merge(device);
+    } catch (const DataFileError& error) {
+        Beep();
+        MsgBox(error.text() + CrLf
+                   + QStringLiteral("** "
+                                    "ファイル関係のエラーの場合、ディスク接続不良・破損、データ破損、またはデータがKe"
+                                    "lvorzun用でない可能性があります。")
+                   + CrLf + QStringLiteral("今まで扱っていたデータも破壊されているので保存はしないで下さい。"),
+               vbExclamation);
+        return 0;
+    }
+}
+
+}  // namespace
+
+Integer MergeDataFile(const QString& fileName)
+{
+    HourglassScope hourglass;
+    // Not fatal: the current samples stay untouched until the merge is complete.
+    ui().showProcessing(QStringLiteral("取り込み中"), fileName, QString(), false, true, false);
+    const Integer result = MergeFile(fileName);
+    ui().endProcessing();
+    ui().unloadAllForms();
+    Beep();
+    return result;
+}
+
+}  // namespace kz

@@ -1,0 +1,134 @@
+#include "files/file_header.h"
+
+#include "document/document.h"
+#include "files/counted_strings.h"
+#include "host/ui_seam.h"
+
+namespace kz {
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+QString ThisFile(const QString& fileName) { return QStringLiteral("このファイル") + CrLf + fileName + CrLf; }
+
+Integer DataFileVersion(Integer version, const QString& fileName, Integer mode)
+{
+    switch (mode) {
+    case OpenQuestionnaire:
+        if (version == DataFile1001)
+            MsgBox(ThisFile(fileName)
+                       + QStringLiteral("はKelvorzun95年4,5月版の形式のファイルです。 "
+                                        "保存すると95年9月版の形式のファイルになります。"),
+                   vbExclamation);
+        else if (version == DataFile1002)
+            MsgBox(ThisFile(fileName)
+                       + QStringLiteral("はKelvorzun95年6,7,8月版の形式のファイルです。 "
+                                        "保存すると95年9月版の形式のファイルになります。"),
+                   vbExclamation);
+        return version;
+    case OpenTabulationResult:
+        MsgBox(ThisFile(fileName) + QStringLiteral("はアンケートファイルデータです。ここでは読み込めません。"),
+               vbExclamation);
+        return FileRefused;
+    default:
+        MsgBox(QStringLiteral("FileVersion個別処理エラー(2)"));
+        return version;
+    }
+}
+
+Integer PageFileVersion(const QString& base, QString& fileName, Integer mode)
+{
+    const QString& current = document.CurrentFilePath;
+    const QString baseLines = CrLf + base + CrLf;
+    switch (mode) {
+    case OpenQuestionnaire:
+        if (base == current) {
+            const int answer = MsgBox(ThisFile(fileName) + QStringLiteral("は集計結果データです。読み込みますか？"),
+                                      vbYesNo | vbExclamation);
+            return answer == vbYes ? PageFile : FileRefused;
+        } else {
+            const int answer =
+                MsgBox(ThisFile(fileName) + QStringLiteral("は集計結果データです。基となるアンケートファイル")
+                           + baseLines + QStringLiteral("を先に読み込みますか。"),
+                       vbYesNoCancel | vbExclamation);
+            if (answer == vbYes)
+                fileName = base;
+            return answer == vbYes ? PageFileBaseFirst : answer == vbNo ? PageFile : FileRefused;
+        }
+    case OpenTabulationResult: {
+        const QString thisResult = QStringLiteral("この集計結果データ") + CrLf + fileName + CrLf;
+        if (current.isEmpty() || current == UnsavablePath) {
+            const int answer = MsgBox(thisResult + QStringLiteral("を読み込む前に、基となるアンケートファイル")
+                                          + baseLines + QStringLiteral("を読み込みます。"),
+                                      vbOKCancel | vbExclamation);
+            if (answer != vbOK)
+                return FileRefused;
+            fileName = base;
+            return PageFileBaseFirst;
+        }
+        if (base == current)
+            return PageFile;
+        const int answer = MsgBox(thisResult + QStringLiteral("は、基となるアンケートファイルが") + baseLines
+                                      + QStringLiteral("です。アンケートファイルを先に読み込みますか。"),
+                                  vbYesNoCancel | vbExclamation);
+        if (answer == vbYes)
+            fileName = base;
+        return answer == vbYes ? PageFileBaseFirst : answer == vbNo ? PageFile : FileRefused;
+    }
+    default:
+        return PageFile;
+    }
+}
+
+}  // namespace
+
+void WriteFileHeader(BinaryWriter& out, Integer version)
+{
+    out.seek(0);
+    out.writeInteger(0);
+    if (version == DataFile1003)
+        PutRevStr(out, DataFileMagic1003);
+    else if (version == PageFile)
+        PutRevStr(out, PageFileMagic);
+    else
+        MsgBox(QStringLiteral("ファイルの形式が正しく書き込めませんでした"), vbExclamation);
+}
+
+QString ReadFileMagic(BinaryReader& in)
+{
+    in.readInteger();
+    return GetRevStr(in);
+}
+
+Integer MagicVersion(const QString& magic)
+{
+    if (magic == DataFileMagic1003)
+        return DataFile1003;
+    if (magic == DataFileMagic1002)
+        return DataFile1002;
+    if (magic == DataFileMagic1001)
+        return DataFile1001;
+    if (magic == PageFileMagic)
+        return PageFile;
+    return FileRefused;
+}
+
+Integer FileVersion(BinaryReader& in, QString& fileName, Integer mode)
+{
+    const Integer version = MagicVersion(ReadFileMagic(in));
+    if (version == FileRefused || !in.ok()) {
+        MsgBox(ThisFile(fileName) + QStringLiteral("はKelvorzunで扱えません。"), vbExclamation);
+        return FileRefused;
+    }
+    if (version / 1000 == 1)
+        return DataFileVersion(version, fileName, mode);
+    const QString base = GetStr(in);
+    if (!in.ok()) {
+        // A page file that ends inside its base path is no file of ours either.
+        MsgBox(ThisFile(fileName) + QStringLiteral("はKelvorzunで扱えません。"), vbExclamation);
+        return FileRefused;
+    }
+    return PageFileVersion(base, fileName, mode);
+}
+
+}  // namespace kz

@@ -1,0 +1,37 @@
+#include "document/menu_state.h"
+#include "files/settings.h"
+
+namespace kz {
+
+Settings settings;
+
+void RecentFilesMenu(const QString& path)
+{
+    auto& files = settings.MRUFiles;
+    if (!path.isEmpty()) {
+        // The highest matching index counts; an absent path moves entry 3
+        // on to entry 4.
+        int found = RecentFilesShown;
+        for (int i = RecentFilesShown - 1; i >= 0; --i) {
+            if (files[static_cast<size_t>(i)] == path) {
+                found = i;
+                break;
+            }
+        }
+        for (int j = found; j >= 1; --j)
+            files[static_cast<size_t>(j)] = files[static_cast<size_t>(j - 1)];
+        files[0] = path;
+    }
+    RecentFileItems& items = menus.recentFiles;
+    items.separatorVisible = false;
+    for (int i = 0; i < RecentFilesShown; ++i) {
+        const QString& file = files[static_cast<size_t>(i)];
+        items.captions[static_cast<size_t>(i)] =
+            file.isEmpty() ? QString() : QStringLiteral("&%1 %2").arg(i + 1).arg(file);
+        items.separatorVisible = items.separatorVisible || !file.isEmpty();
+    }
+    if (menus.changed)
+        menus.changed();
+}
+
+}  // namespace kz

@@ -1,0 +1,273 @@
+#include "files/settings_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "document/document.h"
+#include "files/counted_strings.h"
+#include "files/settings.h"
+#include "host/program_folder.h"
+#include "host/ui_seam.h"
+#include "model/survey.h"
+
+namespace kz {
+
+namespace {
+
+constexpr Integer CurrentVersion = 1;
+const QString CurrentMagic = QStringLiteral("Kelvor Zuntab Initialize File Ver 966a");
+// Files of these generations hold only the ID range after the magic.
+const std::array<QString, 2> RangeOnlyMagics = {
+    QStringLiteral("Kelvor Zuntab Initialize File Ver 95.10b"),
+    QStringLiteral("Kelvor Zuntab Initialize File Ver 965d"),
+};
+
+constexpr double OneMinute = 1.0 / (24 * 60);  // as a day fraction
+constexpr double DefaultSaveInterval = 30 * OneMinute;
+constexpr int DefaultedColumnCount = 10;
+// Column widths and placements are in twips; anything beyond these bounds
+// is damage, not a choice the user made.
+constexpr Long MaxColumnWidth = 28800;
+constexpr float MaxPlacement = 1'000'000;
+constexpr float MaxFontSize = 1000;
+
+constexpr Long Rgb(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
+
+// --- values read from the file, made safe to use ---------------------------
+
+float SaneFontSize(float size) { return std::isfinite(size) && size > 0 && size <= MaxFontSize ? size : 0; }
+
+// A placement the windows could not use counts as nothing stored.
+WindowRec SaneWindowRec(const WindowRec& rec)
+{
+    const auto within = [](float v) { return std::isfinite(v) && std::fabs(v) <= MaxPlacement; };
+    const bool usable = within(rec.Left) && within(rec.Top) && within(rec.Width) && within(rec.Height)
+                        && rec.Width > 0 && rec.Height > 0;
+    return usable ? rec : WindowRec{};
+}
+
+Long SaneColumnWidth(Long width) { return std::clamp<Long>(width, 0, MaxColumnWidth); }
+
+double SaneSaveInterval(double interval)
+{
+    return interval >= OneMinute && interval <= 1.0 ? interval : DefaultSaveInterval;
+}
+
+// --- reading ----------------------------------------------------------------
+
+// Reads one entry per element; an entry is kept only when it was read whole,
+// so a file that breaks off leaves the rest of the table as it was.
+template <typename T, size_t N, typename ReadOne>
+bool ReadTable(BinaryReader& in, std::array<T, N>& table, ReadOne readOne)
+{
+    for (T& entry : table) {
+        T value = readOne(in);
+        if (!in.ok())
+            return false;
+        entry = value;
+    }
+    return true;
+}
+
+bool ReadIdRange(BinaryReader& in)
+{
+    const Long low = in.readLong();
+    const Long high = in.readLong();
+    if (!in.ok())
+        return false;
+    samples.IDRangeLow = low;
+    samples.IDRangeHigh = high;
+    return true;
+}
+
+FontRec ReadFontRec(BinaryReader& in)
+{
+    FontRec rec;
+    rec.Name = GetStr(in);
+    rec.Size = SaneFontSize(in.readSingle());
+    rec.Bold = in.readBoolean();
+    rec.Italic = in.readBoolean();
+    rec.Underline = in.readBoolean();
+    rec.Strikethru = in.readBoolean();
+    rec.ForeColor = in.readLong();
+    rec.BackColor = in.readLong();
+    return rec;
+}
+
+WindowRec ReadWindowRec(BinaryReader& in)
+{
+    WindowRec rec;
+    rec.Left = in.readSingle();
+    rec.Top = in.readSingle();
+    rec.Width = in.readSingle();
+    rec.Height = in.readSingle();
+    return SaneWindowRec(rec);
+}
+
+// The fields after the current magic. False on a read error.
+bool ReadCurrentFields(BinaryReader& in)
+{
+    const bool complete =
+        ReadIdRange(in) && ReadTable(in, settings.FontRecs, ReadFontRec)
+        && ReadTable(in, settings.ColourTable, [](BinaryReader& r) { return r.readLong(); })
+        && ReadTable(in, settings.WindowRecs, ReadWindowRec)
+        && ReadTable(in, settings.ColumnWidths, [](BinaryReader& r) { return SaneColumnWidth(r.readLong()); })
+        && ReadTable(in, settings.MRUFiles, [](BinaryReader& r) { return GetStr(r); });
+    if (!complete)
+        return false;
+    // The folders and the interval came later; older files end before them.
+    if (in.atEnd())
+        return true;
+    const QString answerDir = GetStr(in);
+    if (!in.ok())
+        return false;
+    settings.WWWAnswerDir = answerDir;
+    const QString backupDir = GetStr(in);
+    if (!in.ok())
+        return false;
+    settings.WWWBackupDir = backupDir;
+    if (in.atEnd())
+        return true;
+    const double interval = in.readDouble();
+    if (!in.ok())
+        return false;
+    samples.SaveInterval = SaneSaveInterval(interval);
+    return true;
+}
+
+// False on a read error; an unrecognised file is no error, it is ignored.
+bool ReadSettingsFile(QFile& file)
+{
+    BinaryReader in(file);
+    const Integer version = in.readInteger();
+    if (!in.ok())
+        return false;
+    settings.SettingsVersion = version;
+    if (version == 0)
+        return ReadIdRange(in);
+    if (version != CurrentVersion)
+        return true;
+    const QString magic = GetRevStr(in);
+    if (!in.ok())
+        return false;
+    if (magic == RangeOnlyMagics[0] || magic == RangeOnlyMagics[1])
+        return ReadIdRange(in);
+    if (magic != CurrentMagic)
+        return true;
+    return ReadCurrentFields(in);
+}
+
+// A result sheet without its first or its wide eighth column has lost its
+// widths: give the columns that carry fixed contents their usual widths.
+void RepairColumnWidths()
+{
+    auto& widths = settings.ColumnWidths;
+    if (widths[0] != 0 && widths[8] != 0)
+        return;
+    for (const auto& [column, width] :
+         {std::pair{0, 1400}, {1, 1000}, {2, 800}, {5, 1000}, {6, 1000}, {7, 1400}, {8, 2600}, {9, 1400}})
+        widths[static_cast<size_t>(column)] = width;
+}
+
+// --- writing ----------------------------------------------------------------
+
+// False when the device failed or a text does not fit its counted string.
+bool WriteSettings(QIODevice& device)
+{
+    BinaryWriter out(device);
+    out.writeInteger(settings.SettingsVersion);
+    bool textsFit = PutRevStr(out, CurrentMagic);
+    const auto putStr = [&](const QString& text) { textsFit = PutStr(out, text) && textsFit; };
+    out.writeLong(samples.IDRangeLow);
+    out.writeLong(samples.IDRangeHigh);
+    for (const FontRec& font : settings.FontRecs) {
+        putStr(font.Name);
+        out.writeSingle(font.Size);
+        out.writeBoolean(font.Bold);
+        out.writeBoolean(font.Italic);
+        out.writeBoolean(font.Underline);
+        out.writeBoolean(font.Strikethru);
+        out.writeLong(font.ForeColor);
+        out.writeLong(font.BackColor);
+    }
+    for (Long colour : settings.ColourTable)
+        out.writeLong(colour);
+    for (const WindowRec& rec : settings.WindowRecs) {
+        out.writeSingle(rec.Left);
+        out.writeSingle(rec.Top);
+        out.writeSingle(rec.Width);
+        out.writeSingle(rec.Height);
+    }
+    for (Long width : settings.ColumnWidths)
+        out.writeLong(width);
+    for (const QString& file : settings.MRUFiles)
+        putStr(file);
+    putStr(settings.WWWAnswerDir);
+    putStr(settings.WWWBackupDir);
+    out.writeDouble(samples.SaveInterval);
+    return textsFit && out.ok();
+}
+
+}  // namespace
+
+QString SettingsFilePath() { return AppDir() + QStringLiteral("zuntab.ini"); }
+
+void DefaultSettings()
+{
+    samples.IDRangeLow = 0;
+    samples.IDRangeHigh = 100000;
+    for (WindowRec& rec : settings.WindowRecs)
+        rec.Width = 0;
+    for (int i = 0; i <= 3; ++i)
+        settings.FontRecs[static_cast<size_t>(i)].Name.clear();
+    for (int i = 0; i < DefaultedColumnCount; ++i)
+        settings.ColumnWidths[static_cast<size_t>(i)] = 1000;
+    for (int i = 0; i < RecentFilesShown; ++i)
+        settings.MRUFiles[static_cast<size_t>(i)].clear();
+    settings.FontRecs[0].ForeColor = Rgb(0, 0, 0);
+    settings.FontRecs[0].BackColor = Rgb(255, 255, 255);
+    settings.ColourTable[0] = Rgb(0, 96, 0);
+    settings.ColourTable[1] = Rgb(255, 0, 0);
+    settings.ColourTable[2] = Rgb(191, 0, 191);
+    settings.ColourTable[3] = Rgb(127, 127, 127);
+    settings.ColourTable[15] = 1;
+    settings.WWWAnswerDir.clear();
+    settings.WWWBackupDir.clear();
+    samples.SaveInterval = DefaultSaveInterval;
+}
+
+void LoadSettings()
+{
+    DefaultSettings();
+    QFile file(SettingsFilePath());
+    // After a read error what was read stays, and the recent-file menu keeps
+    // what it showed.
+    const bool readWhole = !file.exists() || (file.open(QIODevice::ReadOnly) && ReadSettingsFile(file));
+    if (readWhole)
+        RecentFilesMenu(QString());
+    RepairColumnWidths();
+}
+
+bool SaveSettings()
+{
+    settings.SettingsVersion = CurrentVersion;
+    // Written beside the old file and renamed over it on success, so a
+    // failure never leaves a half-written file behind.
+    QSaveFile file(SettingsFilePath());
+    if (file.open(QIODevice::WriteOnly) && WriteSettings(file) && file.commit())
+        return true;
+    QString message = QStringLiteral("設定ファイル「%1」を保存できませんでした。\n"
+                                     "ウィンドウの位置や最近使ったファイルの一覧などは保存されていません。")
+                          .arg(file.fileName());
+    if (file.error() != QFileDevice::NoError)
+        message += QStringLiteral("\n(%1)").arg(file.errorString());
+    file.cancelWriting();
+    MsgBox(message, vbExclamation);
+    return false;
+}
+
+}  // namespace kz

@@ -1,0 +1,26 @@
+// Reading and writing this computer's settings, "zuntab.ini" in the program
+// folder (see settings.h for the tables it fills).
+#pragma once
+
+#include <QString>
+
+namespace kz {
+
+// The settings file's full path.
+QString SettingsFilePath();
+
+// Puts the defaults into the settings tables; values without a default keep
+// theirs.
+void DefaultSettings();
+
+// The defaults, then what the settings file holds when it exists and is
+// recognised. Values the program could not work with (a placement that is
+// not a number, a negative column width, an interval outside one minute to
+// one day) are replaced by sane ones.
+void LoadSettings();
+
+// Writes the settings file completely or not at all: a failure leaves the
+// previous file as it was and is reported to the user. False on failure.
+bool SaveSettings();
+
+}  // namespace kz

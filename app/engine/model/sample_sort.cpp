@@ -1,0 +1,122 @@
+#include "model/sample_sort.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "host/ui_seam.h"
+#include "model/survey.h"
+
+namespace kz {
+
+namespace {
+
+// A record's ID and its position before the sort.
+struct SortKey {
+    Long id;
+    Long pos;
+};
+
+bool IdLess(const SortKey& a, const SortKey& b) { return a.id < b.id; }
+
+// Runs this long are sorted in one go before the merge passes.
+constexpr qsizetype RunLength = 4096;
+constexpr qint64 ReportIntervalMs = 50;
+
+// Reports the share of work done and lets the event loop run, at most every
+// ReportIntervalMs; false once the user has stopped the job.
+class SortProgress {
+public:
+    SortProgress(qsizetype count, qint64 totalWork) : count_(count), totalWork_(totalWork) { timer_.start(); }
+
+    bool advance(qint64 work)
+    {
+        done_ += work;
+        if (timer_.elapsed() < ReportIntervalMs)
+            return true;
+        const double ratio = static_cast<double>(done_) / static_cast<double>(totalWork_);
+        const auto positions = static_cast<qint64>(ratio * static_cast<double>(count_));
+        const QString text =
+            QStringLiteral("ID並び替え ") + QString::number(positions) + QLatin1Char('/') + QString::number(count_);
+        if (!ui().setProcessingProgress(text, static_cast<float>(ratio)))
+            return false;
+        ui().yieldToEvents();
+        timer_.restart();
+        return true;
+    }
+
+private:
+    QElapsedTimer timer_;
+    qsizetype count_;
+    qint64 totalWork_;
+    qint64 done_ = 0;
+};
+
+int MergePasses(qsizetype count)
+{
+    int passes = 0;
+    for (qsizetype width = RunLength; width < count; width *= 2)
+        ++passes;
+    return passes;
+}
+
+// Stable merge sort of the keys by ID in steps between which the progress is
+// reported; false when stopped (the keys are then of no use).
+bool SortKeys(std::vector<SortKey>& keys, SortProgress& progress)
+{
+    const auto n = static_cast<qsizetype>(keys.size());
+    for (qsizetype lo = 0; lo < n; lo += RunLength) {
+        const qsizetype hi = std::min(lo + RunLength, n);
+        std::stable_sort(keys.begin() + lo, keys.begin() + hi, IdLess);
+        if (!progress.advance(hi - lo))
+            return false;
+    }
+    std::vector<SortKey> merged(keys.size());
+    for (qsizetype width = RunLength; width < n; width *= 2) {
+        for (qsizetype lo = 0; lo < n; lo += 2 * width) {
+            const qsizetype mid = std::min(lo + width, n);
+            const qsizetype hi = std::min(lo + 2 * width, n);
+            // std::merge takes equal IDs from the first run first: stable.
+            std::merge(keys.begin() + lo, keys.begin() + mid, keys.begin() + mid, keys.begin() + hi,
+                       merged.begin() + lo, IdLess);
+            if (!progress.advance(hi - lo))
+                return false;
+        }
+        keys.swap(merged);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsSampleOrderOK()
+{
+    const QVector<SampleRec>& table = std::as_const(samples.Samples);
+    return std::is_sorted(table.begin(), table.end(),
+                          [](const SampleRec& a, const SampleRec& b) { return a.SampleID < b.SampleID; });
+}
+
+bool SortSamplesByID()
+{
+    if (IsSampleOrderOK())
+        return true;
+    const qsizetype n = samples.Samples.size();
+    std::vector<SortKey> keys(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        keys[static_cast<size_t>(i)] = {std::as_const(samples.Samples)[i].SampleID, static_cast<Long>(i)};
+
+    SortProgress progress(n, static_cast<qint64>(n) * (1 + MergePasses(n)));
+    if (!SortKeys(keys, progress))
+        return false;
+
+    QVector<SampleRec> sorted;
+    sorted.reserve(n);
+    for (const SortKey& key : keys)
+        sorted.append(std::move(samples.Samples[key.pos]));
+    samples.Samples = std::move(sorted);
+    return true;
+}
+
+}  // namespace kz

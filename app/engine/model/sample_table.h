@@ -1,0 +1,58 @@
+// The sample table: samples.Samples in strictly ascending SampleID order,
+// found by ID through a search over positions, and the issuing of new IDs
+// from this computer's range IDRangeLow..IDRangeHigh.
+//
+// A position is a 0-based index into samples.Samples; a position outside the
+// table is the caller's error.
+#pragma once
+
+#include <QString>
+
+#include "runtime/vbtypes.h"
+
+namespace kz {
+
+// False with pos = the ID's position when it is present; true with pos = the
+// first record with a larger ID when the ID lies between two records; false
+// with pos = SampleCount() when it is above every ID, -1 when below every ID;
+// false with pos 0 on an empty table.
+bool SearchSampleID(Long id, Long& pos);
+// The same result and position (callers use either name).
+bool InsertPosForID(Long id, Long& pos);
+
+// The position of the sample with this ID, or -1.
+Long FindSamplePos(Long id);
+Long FindSampleByID(Long id);
+
+// Inserts a blank record for the ID at its place and returns its position;
+// -1 when the ID is already used (nothing is added).
+Long AppendSampleRec(Long id);
+// Removes the record; the later records move down one place.
+void DeleteSampleRec(Long pos);
+// Gives the record at pos the new ID and moves it to the ID's place, keeping
+// its answers, texts and Flags; returns its new position, or -1 when the ID is
+// already used (also when it is the record's own ID).
+Long PutSampleRec(Long pos, Long id);
+// Takes the record at from out and puts it at to; the records between move one
+// place towards from.
+void MoveSampleRec(Long from, Long to);
+// With d the direction from `from` to `to`: Samples[i] = Samples[i + d] for
+// i = from, from + d, ... up to to - d (whole-record copies); nothing when
+// from == to.
+void ShiftSampleRecs(Long from, Long to);
+
+// Samples[dst] = SampleImport[src], the whole record with its arrays.
+void CopyImportSample(Long dst, Long src);
+
+// The sample's SampleID as decimal text.
+QString SampleIDText(Long pos);
+
+// Sets NextIDCursor to the largest used ID of the range (IDs below the range
+// count as IDRangeLow), or -1 when the table is empty.
+void ResetIDCursor();
+// The next unused ID at or above the cursor within the range, advancing the
+// cursor past it; -1 when the range is used up. Gaps below the cursor are not
+// filled until the cursor is reset lower.
+Long NextFreeID();
+
+}  // namespace kz

@@ -1,0 +1,87 @@
+// The one open questionnaire and its samples, held for the whole run.
+#pragma once
+
+#include <vector>
+
+#include "model/survey_types.h"
+
+namespace kz {
+
+// Choices(question, choice), question 0..255, choice 0..127.
+class ChoiceTable {
+public:
+    ChoiceTable() : choices_(MaxQuestions * MaxChoices) {}
+    ChoiceRec& operator()(int q, int c) { return choices_[index(q, c)]; }
+    const ChoiceRec& operator()(int q, int c) const { return choices_[index(q, c)]; }
+
+private:
+    static size_t index(int q, int c) { return static_cast<size_t>(q) * MaxChoices + static_cast<size_t>(c); }
+    std::vector<ChoiceRec> choices_;  // on the heap: a fresh Survey is cheap to build
+};
+
+// The questionnaire: questions, choices, the packed-answer layout and the
+// stored conditions.
+struct Survey {
+    std::array<QuestionRec, MaxQuestions> Questions;
+    Integer QuestionCount = 0;
+    ChoiceTable Choices;
+
+    // One record per question and the totals record after the last question
+    // (index QuestionCount, so 257 records for a full questionnaire).
+    std::array<AnswerLayoutRec, MaxQuestions + 1> AnswerLayout{};
+    Integer AnoBytes = 0;
+    Integer SampleBytes = 0;
+    Integer AnswerSlotCount = 0;
+    Integer EssayCount = 0;
+
+    std::array<Condition, StoredLimitCount> LimitTable{};
+    std::array<Condition, MaxQuestions> QuestionLimit{};
+    Condition LimitBuffer{};
+
+    std::array<Integer, MaxQuestions + 1> ParagraphStart{};
+    std::array<Integer, MaxQuestions + 1> ParagraphExeDLL{};
+    QString ExternProcessName;
+    Integer CheckOptions = 0;
+
+    QString Title;
+    QString Author;
+    QString Password;
+};
+
+// The samples, in ascending SampleID order, and this computer's ID range.
+struct SampleTable {
+    QVector<SampleRec> Samples;
+    QVector<SampleRec> SampleImport;
+    Long SavedSampleCount = 0;
+    double LastSaveTime = 0;  // day count
+    double SaveInterval = 0;  // day fraction
+    Long IDRangeLow = 0;
+    Long IDRangeHigh = 0;
+    Long NextIDCursor = 0;
+    // Moves on whenever the table is replaced by another (a new file, a
+    // load, a merge): a window that remembers a position can tell that its
+    // sample is gone.
+    Long Generation = 0;
+};
+
+extern Survey survey;
+extern SampleTable samples;
+
+inline Long SampleCount() { return static_cast<Long>(samples.Samples.size()); }
+
+// Powers of two; entry 32 (Long) and 16 (Integer) stay 0 so that a test of
+// that bit is always false.
+extern std::array<Long, 33> BitMaskL;
+extern std::array<Integer, 17> BitMaskI;
+
+void InitBitMasks();
+
+// Rebuilds AnswerLayout and the sizes from Questions and Choices. False when
+// a sample would need more than 32767 answer bits or SampleBytes would pass
+// 32767; the tables are then left as they were.
+bool ComputeAnswerLayout();
+
+Integer ChoiceHasAttr(Integer q, Integer c, Integer bit);
+void ToggleChoiceAttr(Integer q, Integer c, Integer bit);
+
+}  // namespace kz

@@ -1,0 +1,32 @@
+// Running the questionnaire's external process (ExternProcessName) on one
+// sample. A name without "." is a plug-in library, called through zuntab's
+// CallExternDLL; a name with "." is a program identifier, created as an
+// object (plugin_activation.h). Either way only the program folder is
+// searched: a name holding "/" or "\" is refused.
+#pragma once
+
+#include <QString>
+
+#include "runtime/vbtypes.h"
+
+namespace kz {
+
+struct ExternProcessResult {
+    QString text;     // the plug-in's text, or the description of the failure
+    bool ok = false;  // false when text describes a failure
+};
+
+// sampleIndex: the sample's position in Samples; with no samples at all the
+//   plug-in gets SampleID 0 and no answers, and the table stays empty.
+// paraIndex: on a reply commit the question the reply has reached;
+//   QuestionCount from the entry window's Execute; -1 for the test call,
+//   which reads no answers. The plug-in's action code is paraIndex + 1.
+// option: on a reply commit the answers already given in the reached
+//   question; otherwise 0.
+ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integer option);
+
+// The main window's handle that plug-ins receive as their first argument;
+// 0 until the program sets it.
+void SetExternProcessWindowHandle(Long handle);
+
+}  // namespace kz

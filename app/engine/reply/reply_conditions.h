@@ -1,0 +1,17 @@
+// Which questions a sample is asked: each question's own condition
+// (QuestionLimit) evaluated on the stored sample.
+#pragma once
+
+#include "runtime/vbtypes.h"
+
+namespace kz {
+
+// Whether the sample meets question q's own condition; a question without
+// one always applies.
+bool QuestionApplies(Long sample, Integer q);
+
+// The first question from `from` on that applies to the sample;
+// QuestionCount when none does.
+Integer FirstApplyingQuestion(Long sample, Integer from);
+
+}  // namespace kz

@@ -1,0 +1,104 @@
+#include "texts/choice_texts.h"
+
+#include "model/question_codes.h"
+#include "model/survey.h"
+#include "runtime/number_format.h"
+#include "runtime/val.h"
+
+namespace kz {
+
+namespace {
+
+constexpr QChar CR = u'\r';
+
+bool IsChoice(Integer q, Integer c) { return q >= 0 && q < MaxQuestions && c >= 0 && c < MaxChoices; }
+
+bool HasAttr(Integer q, Integer c, ChoiceAttr bit) { return ChoiceHasAttr(q, c, bit) != 0; }
+
+QString AttributeTags(Integer q, Integer c)
+{
+    const ChoiceRec& choice = survey.Choices(q, c);
+    QString tags;
+    if (HasAttr(q, c, AttrEssay)) {
+        if (HasAttr(q, c, AttrQuantity))
+            tags += QStringLiteral("［数値:") + Format(choice.Low) + QLatin1Char('-') + Format(choice.High)
+                    + QStringLiteral("］");
+        else if (HasAttr(q, c, AttrCoded))
+            tags += QStringLiteral("[ｺｰﾄﾞ:") + choice.CodeFile + QLatin1Char(']');
+        else
+            tags += QStringLiteral("［記述］");
+    }
+    if (HasAttr(q, c, AttrExclusive))
+        tags += QStringLiteral("［排他］");
+    if (HasAttr(q, c, AttrOther))
+        tags += QStringLiteral("［その他］");
+    if (HasAttr(q, c, AttrMultiple))
+        tags += QStringLiteral("［複数］");
+    return tags;
+}
+
+}  // namespace
+
+QString ChoiceLabel(Integer q, Integer c, bool withCode, bool withTags)
+{
+    QString s;
+    if (withCode)
+        s = QLatin1Char('(') + ChoiceCodeText(q, c) + QLatin1Char(')');
+    if (!IsChoice(q, c))
+        return s;
+    s += survey.Choices(q, c).Text;
+    if (withTags)
+        s += AttributeTags(q, c);
+    return s;
+}
+
+void SetChoiceText(Integer q, Integer c, const QString& block)
+{
+    ChoiceRec& choice = survey.Choices(q, c);
+    const qsizetype first = block.indexOf(CR);
+    if (first < 0) {
+        choice.Text = block;
+        return;
+    }
+    choice.Text = block.left(first);
+    const qsizetype second = block.indexOf(CR, first + 1);
+    if (second < 0) {
+        choice.CodeFile = block.mid(first + 1);
+        return;
+    }
+    choice.Low = Val(block.mid(first + 1, second - first - 1));
+    choice.High = Val(block.mid(second + 1));
+}
+
+QString ChoiceTextBlock(Integer q, Integer c)
+{
+    const ChoiceRec& choice = survey.Choices(q, c);
+    if (!choice.CodeFile.isEmpty())
+        return choice.Text + CR + choice.CodeFile;
+    return choice.Text + CR + Format(choice.Low) + CR + Format(choice.High);
+}
+
+Integer FindOtherChoice(Integer q)
+{
+    for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
+        if (HasAttr(q, c, AttrOther))
+            return c;
+    }
+    return -1;
+}
+
+std::vector<bool> MarkEssayQuestions(bool flag)
+{
+    std::vector<bool> result(static_cast<size_t>(survey.QuestionCount), !flag);
+    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+        for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
+            if (HasAttr(q, c, AttrEssay)) {
+                result[static_cast<size_t>(q)] = true;
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace kz

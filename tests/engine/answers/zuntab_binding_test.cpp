@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "answers/answer_store.h"
+#include "answers/limit_eval.h"
+#include "answers/zuntab_binding.h"
+#include "support/scripted_ui.h"
+#include "support/survey_fixture.h"
+
+namespace kz {
+namespace {
+
+class ZuntabBindingTest : public test::SurveyFixture {
+protected:
+    void SetUp() override
+    {
+        test::SurveyFixture::SetUp();
+        test::AddQuestion(2, 4);
+        test::BuildLayout();
+        sample = test::AddSample(1);
+    }
+    void TearDown() override
+    {
+        zuntab::BindLibraryForTest("libzuntab.so");
+        test::SurveyFixture::TearDown();
+    }
+
+    Long sample = 0;
+};
+
+TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafely)
+{
+    zuntab::BindLibraryForTest("libkz_no_such_library.so");
+    test::ScriptedUi ui;
+    ui.expectBox(vbOK);
+
+    samples.Samples[sample].Ano[0] = 0x1234;
+    Integer count = 0;
+    QVector<Integer> codes{7, 7};
+    PopQuestionAnswers(sample, 0, count, codes);
+    ASSERT_EQ(ui.boxes().size(), 1u);
+    EXPECT_TRUE(ui.boxes()[0].prompt.contains("libkz_no_such_library.so"));
+    EXPECT_EQ(ui.boxes()[0].style, vbExclamation);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(codes[0], 0);
+
+    samples.Samples[sample].Flags = -1;
+    PushQuestionAnswers(sample, 0, 2, {1, 2});
+    EXPECT_EQ(samples.Samples[sample].Ano[0], 0x1234);
+    EXPECT_EQ(samples.Samples[sample].Flags, 0);  // no limit can be met
+    EXPECT_FALSE(DoLimit(sample, test::MakeCondition(0, {})));
+
+    QVector<Integer> counts{5};
+    PopSampleAnswers(sample, counts, codes);
+    EXPECT_EQ(counts[0], 1);
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(zuntab::KZStringAlloc("ab", 2), nullptr);
+    EXPECT_EQ(ui.boxes().size(), 1u);
+}
+
+TEST_F(ZuntabBindingTest, MissingRoutineIsReportedByName)
+{
+    zuntab::BindLibraryForTest("libm.so.6");  // loads, but exports none of zuntab's routines
+    test::ScriptedUi ui;
+    ui.expectBox(vbOK);
+    ui.expectBox(vbOK);
+
+    EXPECT_FALSE(DoLimit(sample, test::MakeCondition(0, {})));
+    Integer count = 0;
+    QVector<Integer> codes;
+    PopQuestionAnswers(sample, 0, count, codes);
+    PopQuestionAnswers(sample, 0, count, codes);
+
+    ASSERT_EQ(ui.boxes().size(), 2u);
+    EXPECT_TRUE(ui.boxes()[0].prompt.contains("lmDoC"));
+    EXPECT_TRUE(ui.boxes()[1].prompt.contains("maAno_popC"));
+    EXPECT_TRUE(ui.boxes()[1].prompt.contains("libm.so.6"));
+    EXPECT_EQ(ui.boxes()[1].style, vbExclamation);
+}
+
+TEST_F(ZuntabBindingTest, LibraryBesideTheProgramIsFoundByName)
+{
+    test::ScriptedUi ui;  // any box fails the test
+    const KZString s = zuntab::KZStringAlloc("abc", 3);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(zuntab::KZStringLength(s), 3);
+    EXPECT_STREQ(s, "abc");
+    zuntab::KZStringFree(s);
+    EXPECT_TRUE(DoLimit(sample, test::MakeCondition(0, {})));
+}
+
+}  // namespace
+}  // namespace kz

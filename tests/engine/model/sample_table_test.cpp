@@ -1,0 +1,377 @@
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "model/sample_sort.h"
+#include "model/sample_table.h"
+#include "support/scripted_ui.h"
+#include "support/survey_fixture.h"
+
+namespace kz {
+namespace {
+
+using test::AddQuestion;
+using test::AddSample;
+using test::BuildLayout;
+
+constexpr Long LongMax = std::numeric_limits<Long>::max();
+
+std::vector<Long> TableIDs()
+{
+    std::vector<Long> ids;
+    for (const SampleRec& rec : std::as_const(samples.Samples))
+        ids.push_back(rec.SampleID);
+    return ids;
+}
+
+class SampleTableTest : public test::SurveyFixture {
+protected:
+    void SetUp() override
+    {
+        SurveyFixture::SetUp();
+        AddQuestion(2, 5, {4});
+        BuildLayout();
+    }
+    void AddSamples(std::initializer_list<Long> ids)
+    {
+        for (Long id : ids)
+            AddSample(id);
+    }
+    test::ScriptedUi ui_;
+};
+
+// --- search ---
+
+struct SearchResult {
+    bool between;
+    Long pos;
+};
+
+SearchResult Search(Long id)
+{
+    Long pos = 99;
+    const bool between = SearchSampleID(id, pos);
+    return {between, pos};
+}
+
+TEST_F(SampleTableTest, SearchOnThreeIDsGivesEveryKindOfResult)
+{
+    AddSamples({10, 20, 30});
+    const std::vector<std::tuple<Long, bool, Long>> cases = {
+        {20, false, 1}, {25, true, 2}, {15, true, 1}, {35, false, 3}, {5, false, -1}, {10, false, 0}, {30, false, 2},
+    };
+    for (const auto& [id, between, pos] : cases) {
+        const SearchResult r = Search(id);
+        EXPECT_EQ(r.between, between) << id;
+        EXPECT_EQ(r.pos, pos) << id;
+        Long insertPos = 0;
+        EXPECT_EQ(InsertPosForID(id, insertPos), between) << id;
+        EXPECT_EQ(insertPos, pos) << id;
+    }
+}
+
+TEST_F(SampleTableTest, SearchOnEmptyAndSingleTables)
+{
+    for (Long id : {0, -7, 100}) {
+        EXPECT_FALSE(Search(id).between);
+        EXPECT_EQ(Search(id).pos, 0);
+        EXPECT_EQ(FindSamplePos(id), -1);
+    }
+    AddSamples({10});
+    EXPECT_EQ(Search(10).pos, 0);
+    EXPECT_FALSE(Search(10).between);
+    EXPECT_EQ(Search(5).pos, -1);
+    EXPECT_EQ(Search(15).pos, 1);
+    EXPECT_FALSE(Search(15).between);
+}
+
+TEST_F(SampleTableTest, SearchAgreesWithALinearScanOnALargerTable)
+{
+    std::vector<Long> ids;
+    for (Long id = -500; id < 1500; id += 3)
+        ids.push_back(id);
+    for (Long id : ids)
+        AddSample(id);
+    const auto n = static_cast<Long>(ids.size());
+    for (Long id = -510; id < 1510; ++id) {
+        const auto it = std::lower_bound(ids.begin(), ids.end(), id);
+        const auto index = static_cast<Long>(it - ids.begin());
+        const bool present = it != ids.end() && *it == id;
+        const SearchResult r = Search(id);
+        if (present) {
+            EXPECT_EQ(r.pos, index);
+            EXPECT_FALSE(r.between);
+        } else if (index == 0) {
+            EXPECT_EQ(r.pos, -1);
+            EXPECT_FALSE(r.between);
+        } else if (index == n) {
+            EXPECT_EQ(r.pos, n);
+            EXPECT_FALSE(r.between);
+        } else {
+            EXPECT_EQ(r.pos, index);
+            EXPECT_TRUE(r.between);
+        }
+        EXPECT_EQ(FindSamplePos(id), present ? index : -1);
+        EXPECT_EQ(FindSampleByID(id), FindSamplePos(id));
+    }
+}
+
+// --- append, delete ---
+
+TEST_F(SampleTableTest, AppendPutsTheNewRecordAtItsPlace)
+{
+    AddSamples({10, 20, 30});
+    EXPECT_EQ(AppendSampleRec(5), 0);
+    EXPECT_EQ(AppendSampleRec(40), 4);
+    EXPECT_EQ(AppendSampleRec(25), 3);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{5, 10, 20, 25, 30, 40}));
+    EXPECT_FALSE(ui_.hourglass());
+
+    const SampleRec& rec = std::as_const(samples.Samples)[3];
+    EXPECT_EQ(rec.Flags, 0);
+    EXPECT_EQ(rec.Ano.size(), survey.AnoBytes / 2 + 1);
+    EXPECT_TRUE(std::all_of(rec.Ano.begin(), rec.Ano.end(), [](Integer w) { return w == 0; }));
+    EXPECT_EQ(rec.Essay.size(), survey.EssayCount + 1);
+}
+
+TEST_F(SampleTableTest, AppendOfAUsedIDAddsNothing)
+{
+    AddSamples({10, 20});
+    EXPECT_EQ(AppendSampleRec(20), -1);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20}));
+}
+
+TEST_F(SampleTableTest, DeleteMovesTheLaterRecordsDown)
+{
+    AddSamples({10, 20, 30, 40});
+    DeleteSampleRec(1);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 30, 40}));
+    DeleteSampleRec(2);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 30}));
+    EXPECT_FALSE(ui_.hourglass());
+}
+
+// --- rename and move ---
+
+TEST_F(SampleTableTest, RenameBelowEveryIDKeepsTheFirstRecordInPlace)
+{
+    AddSamples({10, 20, 30});
+    EXPECT_EQ(PutSampleRec(0, 1), 0);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 20, 30}));
+}
+
+TEST_F(SampleTableTest, RenameToAUsedIDChangesNothing)
+{
+    AddSamples({10, 20, 30});
+    EXPECT_EQ(PutSampleRec(1, 20), -1);  // its own ID
+    EXPECT_EQ(PutSampleRec(1, 30), -1);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30}));
+    EXPECT_FALSE(ui_.hourglass());
+}
+
+TEST_F(SampleTableTest, RenameMovesTheRecordWithItsAnswersBothWays)
+{
+    AddSamples({10, 20, 30, 40});
+    samples.Samples[0].Flags = 5;
+    samples.Samples[0].Ano[0] = 123;
+    samples.Samples[0].Essay[0] = QStringLiteral("memo");
+
+    EXPECT_EQ(PutSampleRec(0, 35), 2);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{20, 30, 35, 40}));
+    const SampleRec& up = std::as_const(samples.Samples)[2];
+    EXPECT_EQ(up.Flags, 5);
+    EXPECT_EQ(up.Ano[0], 123);
+    EXPECT_EQ(up.Essay[0], QStringLiteral("memo"));
+
+    EXPECT_EQ(PutSampleRec(2, 25), 1);
+    EXPECT_EQ(PutSampleRec(1, 5), 0);
+    EXPECT_EQ(PutSampleRec(0, 99), 3);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{20, 30, 40, 99}));
+    EXPECT_EQ(std::as_const(samples.Samples)[3].Essay[0], QStringLiteral("memo"));
+    EXPECT_TRUE(IsSampleOrderOK());
+}
+
+TEST_F(SampleTableTest, MoveAndShiftCopyWholeRecords)
+{
+    AddSamples({1, 2, 3, 4, 5});
+    MoveSampleRec(0, 3);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 3, 4, 1, 5}));
+    MoveSampleRec(4, 1);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 5, 3, 4, 1}));
+    MoveSampleRec(2, 2);
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 5, 3, 4, 1}));
+
+    ShiftSampleRecs(3, 0);  // records 0..2 move up, record 3 stays where it was
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 2, 5, 3, 1}));
+    samples.Samples[1].Ano[0] = 7;
+    EXPECT_EQ(std::as_const(samples.Samples)[0].Ano[0], 0) << "copies own their arrays";
+}
+
+// --- order check and sort ---
+
+TEST_F(SampleTableTest, OrderCheckLetsEqualNeighboursPass)
+{
+    EXPECT_TRUE(IsSampleOrderOK());
+    AddSamples({1, 1, 2});
+    EXPECT_TRUE(IsSampleOrderOK());
+    samples = SampleTable{};
+    AddSamples({2, 1});
+    EXPECT_FALSE(IsSampleOrderOK());
+}
+
+TEST_F(SampleTableTest, SortIsStableForEqualIDs)
+{
+    AddSamples({3, 1, 3, 2, 1, 3});
+    for (Long i = 0; i < SampleCount(); ++i)
+        samples.Samples[i].Flags = static_cast<Integer>(i);  // the original position
+    EXPECT_TRUE(SortSamplesByID());
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 1, 2, 3, 3, 3}));
+    std::vector<Integer> order;
+    for (const SampleRec& rec : std::as_const(samples.Samples))
+        order.push_back(rec.Flags);
+    EXPECT_EQ(order, (std::vector<Integer>{1, 4, 3, 0, 2, 5}));
+}
+
+TEST_F(SampleTableTest, SortOfALargeTableMatchesAStableReference)
+{
+    std::mt19937 random(42);
+    std::uniform_int_distribution<Long> ids(-3000, 3000);  // many equal IDs
+    struct Entry {
+        Long id;
+        Integer mark;
+    };
+    std::vector<Entry> reference;
+    for (int i = 0; i < 30000; ++i) {
+        const Long id = ids(random);
+        AddSample(id);
+        samples.Samples.last().Flags = static_cast<Integer>(i);
+        reference.push_back({id, static_cast<Integer>(i)});
+    }
+    std::stable_sort(reference.begin(), reference.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
+
+    EXPECT_TRUE(SortSamplesByID());
+    ASSERT_EQ(SampleCount(), static_cast<Long>(reference.size()));
+    for (size_t i = 0; i < reference.size(); ++i) {
+        ASSERT_EQ(std::as_const(samples.Samples)[static_cast<qsizetype>(i)].SampleID, reference[i].id) << i;
+        ASSERT_EQ(std::as_const(samples.Samples)[static_cast<qsizetype>(i)].Flags, reference[i].mark) << i;
+    }
+}
+
+// The sort reports only after some tens of milliseconds of work, so the table
+// grows until a report happens; the stop answers that first report.
+TEST_F(SampleTableTest, StoppedSortLeavesTheTableAsItWas)
+{
+    bool stopped = false;
+    for (Long n = 250000; n <= 4000000 && !stopped; n *= 2) {
+        samples.Samples.clear();
+        samples.Samples.reserve(n);
+        for (Long i = 0; i < n; ++i) {
+            SampleRec rec;                                             // no arrays: only the order matters here
+            rec.SampleID = static_cast<Long>((qint64(i) * 7919) % n);  // a permutation: 7919 is prime
+            samples.Samples.push_back(rec);
+        }
+        const std::vector<Long> before = TableIDs();
+        ui_.scriptProgress(false);
+        const bool sorted = SortSamplesByID();
+        if (ui_.progressTexts().isEmpty()) {
+            EXPECT_TRUE(sorted);
+            EXPECT_TRUE(IsSampleOrderOK());
+            continue;
+        }
+        stopped = true;
+        EXPECT_FALSE(sorted);
+        EXPECT_EQ(TableIDs(), before);
+        const QRegularExpression text(QStringLiteral("^ID並び替え \\d+/%1$").arg(n));
+        EXPECT_TRUE(text.match(ui_.progressTexts().first()).hasMatch()) << ui_.progressTexts().first().toStdString();
+    }
+    EXPECT_TRUE(stopped) << "no sort lasted long enough to report progress";
+}
+
+// --- issuing IDs ---
+
+class SampleIDIssueTest : public SampleTableTest {
+protected:
+    void SetRange(Long low, Long high)
+    {
+        samples.IDRangeLow = low;
+        samples.IDRangeHigh = high;
+    }
+};
+
+TEST_F(SampleIDIssueTest, ContinuesAboveTheLargestUsedIDUntilTheRangeEnds)
+{
+    SetRange(100, 102);
+    AddSamples({100, 101});
+    ResetIDCursor();
+    EXPECT_EQ(samples.NextIDCursor, 101);
+    EXPECT_EQ(NextFreeID(), 102);
+    EXPECT_EQ(NextFreeID(), -1);
+    EXPECT_EQ(NextFreeID(), -1);
+}
+
+TEST_F(SampleIDIssueTest, EmptyTableStartsAtTheRangeLow)
+{
+    SetRange(50, 60);
+    ResetIDCursor();
+    EXPECT_EQ(samples.NextIDCursor, -1);
+    EXPECT_EQ(NextFreeID(), 50);
+    EXPECT_EQ(NextFreeID(), 51);
+}
+
+TEST_F(SampleIDIssueTest, IDsOutsideTheRangeDoNotMoveTheCursor)
+{
+    SetRange(100, 150);
+    AddSamples({5, 200});
+    ResetIDCursor();
+    EXPECT_EQ(NextFreeID(), 100);
+}
+
+TEST_F(SampleIDIssueTest, GapsBelowTheCursorAreFilledOnlyWhenItIsSetLower)
+{
+    SetRange(100, 110);
+    AddSamples({100, 102, 103});
+    ResetIDCursor();
+    EXPECT_EQ(NextFreeID(), 104);
+    samples.NextIDCursor = 100;
+    EXPECT_EQ(NextFreeID(), 101);
+    ASSERT_GE(AppendSampleRec(101), 0);
+    EXPECT_EQ(NextFreeID(), 104) << "skips the run of used IDs 102, 103";
+}
+
+TEST_F(SampleIDIssueTest, EqualNeighboursOfALoadedTableAreNotIssued)
+{
+    SetRange(1, 10);
+    AddSamples({5, 5, 6, 7});
+    samples.NextIDCursor = 5;
+    EXPECT_EQ(NextFreeID(), 8);
+}
+
+TEST_F(SampleIDIssueTest, TopOfTheLongRangeDoesNotOverflow)
+{
+    SetRange(LongMax - 2, LongMax);
+    AddSamples({LongMax - 1});
+    ResetIDCursor();
+    EXPECT_EQ(NextFreeID(), LongMax);
+    EXPECT_EQ(samples.NextIDCursor, LongMax);
+    ASSERT_GE(AppendSampleRec(LongMax), 0);
+    EXPECT_EQ(NextFreeID(), -1);
+    EXPECT_EQ(NextFreeID(), -1);
+    EXPECT_EQ(samples.NextIDCursor, LongMax);
+}
+
+TEST_F(SampleIDIssueTest, UnusedTopIDIsIssuedAgain)
+{
+    SetRange(LongMax - 1, LongMax);
+    AddSamples({LongMax - 1});
+    ResetIDCursor();
+    EXPECT_EQ(NextFreeID(), LongMax);
+    EXPECT_EQ(NextFreeID(), LongMax) << "still free: the caller never used it";
+}
+
+}  // namespace
+}  // namespace kz

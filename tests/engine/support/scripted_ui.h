@@ -1,0 +1,134 @@
+// A UI seam for tests: installs itself for its lifetime, records every
+// message box, beep and progress call, answers boxes from a queue and fails
+// the test on a box nobody expected (answering it vbCancel) or on an
+// expected box that never came.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+#include "host/ui_seam.h"
+
+namespace kz::test {
+
+struct RecordedBox {
+    QString prompt;
+    int style = 0;
+    QString title;
+};
+
+class ScriptedUi : public UiSeam {
+public:
+    ScriptedUi() { installUi(this); }
+    ~ScriptedUi() override
+    {
+        installUi(nullptr);
+        if (!answers_.empty())
+            ADD_FAILURE() << answers_.size() << " expected message box(es) never shown";
+        if (!passwordAnswers_.empty())
+            ADD_FAILURE() << passwordAnswers_.size() << " expected password box(es) never shown";
+    }
+    ScriptedUi(const ScriptedUi&) = delete;
+    ScriptedUi& operator=(const ScriptedUi&) = delete;
+
+    // The next box is expected and answered with `answer` (vbOK, vbYes, ...).
+    void expectBox(int answer) { answers_.push_back(answer); }
+    // The next progress report answers `goOn`; unscripted reports answer true.
+    void scriptProgress(bool goOn) { progressAnswers_.push_back(goOn); }
+    // The next password box is expected; `typedRight` is whether the user
+    // types the expected password.
+    void expectPassword(bool typedRight) { passwordAnswers_.push_back(typedRight); }
+
+    const std::vector<RecordedBox>& boxes() const { return boxes_; }
+    int beeps() const { return beeps_; }
+    bool hourglass() const { return hourglass_; }
+    const QStringList& progressTexts() const { return progressTexts_; }
+    int processingShown() const { return processingShown_; }
+    int processingEnded() const { return processingEnded_; }
+    bool lastProcessingFatal() const { return lastProcessingFatal_; }
+    // The passwords the password boxes expected, in order.
+    const QStringList& passwordsAsked() const { return passwordsAsked_; }
+    int formsUnloaded() const { return formsUnloaded_; }
+    const QStringList& mainCaptions() const { return mainCaptions_; }
+    // The entry window counts as visible while this is set.
+    void setEntryWindowVisible(bool visible) { entryWindowVisible_ = visible; }
+    // Each sample shown: "entry:" idText "|" command, or
+    // "view:" questionCount "|" dno "|" idText.
+    const QStringList& samplesShown() const { return samplesShown_; }
+
+    int messageBox(const QString& prompt, int style, const QString& title) override
+    {
+        boxes_.push_back({prompt, style, title});
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
+            return vbCancel;
+        }
+        const int answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    void beep() override { ++beeps_; }
+    void setHourglass(bool busy) override { hourglass_ = busy; }
+    void showProcessing(const QString&, const QString&, const QString&, bool fatal, bool, bool) override
+    {
+        ++processingShown_;
+        lastProcessingFatal_ = fatal;
+    }
+    bool setProcessingProgress(const QString& text, float) override
+    {
+        progressTexts_.push_back(text);
+        if (progressAnswers_.empty())
+            return true;
+        const bool goOn = progressAnswers_.front();
+        progressAnswers_.pop_front();
+        return goOn;
+    }
+    void endProcessing() override { ++processingEnded_; }
+    void yieldToEvents() override {}
+    bool askPassword(const QString& expected) override
+    {
+        passwordsAsked_.push_back(expected);
+        if (passwordAnswers_.empty()) {
+            ADD_FAILURE() << "unexpected password box";
+            return false;
+        }
+        const bool typedRight = passwordAnswers_.front();
+        passwordAnswers_.pop_front();
+        return typedRight;
+    }
+    void unloadAllForms() override { ++formsUnloaded_; }
+    void setMainCaption(const QString& caption) override { mainCaptions_.push_back(caption); }
+    bool entryWindowVisible() override { return entryWindowVisible_; }
+    void showSampleInEntryWindow(const QString& idText, const QString& command) override
+    {
+        samplesShown_.push_back(QStringLiteral("entry:") + idText + u'|' + command);
+    }
+    void showSampleInSampleView(const QString& questionCount, const QString& dno, const QString& idText) override
+    {
+        samplesShown_.push_back(QStringLiteral("view:") + questionCount + u'|' + dno + u'|' + idText);
+    }
+
+private:
+    std::deque<int> answers_;
+    std::deque<bool> progressAnswers_;
+    std::deque<bool> passwordAnswers_;
+    QStringList passwordsAsked_;
+    int formsUnloaded_ = 0;
+    QStringList mainCaptions_;
+    bool entryWindowVisible_ = false;
+    QStringList samplesShown_;
+    std::vector<RecordedBox> boxes_;
+    QStringList progressTexts_;
+    int beeps_ = 0;
+    bool hourglass_ = false;
+    int processingShown_ = 0;
+    int processingEnded_ = 0;
+    bool lastProcessingFatal_ = false;
+};
+
+}  // namespace kz::test

@@ -1,0 +1,68 @@
+// Builds a small questionnaire and its samples in kz::survey / kz::samples.
+//   SurveyFixture resets both before and after each test;
+//   AddQuestion(maxAnswers, choiceCount, {essay choices}) appends a question;
+//   BuildLayout() computes the answer layout (the test fails when it overflows);
+//   AddSample(id) appends a blank sample sized for the layout.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "model/survey.h"
+
+namespace kz::test {
+
+inline void ResetSurvey()
+{
+    survey = Survey{};
+    samples = SampleTable{};
+    InitBitMasks();
+}
+
+// Choice 0 is "無回答" with the exclusive bit, as the loader leaves it; the
+// listed choices carry free text. Returns the question's number.
+inline Integer AddQuestion(Integer maxAnswers, Integer choiceCount, std::initializer_list<int> essayChoices = {})
+{
+    const Integer q = survey.QuestionCount++;
+    survey.Questions[q].MaxAnswers = maxAnswers;
+    survey.Questions[q].ChoiceCount = choiceCount;
+    survey.Choices(q, 0).Text = QStringLiteral("無回答");
+    survey.Choices(q, 0).Attr = 1 << AttrExclusive;
+    for (int c : essayChoices)
+        survey.Choices(q, c).Attr |= 1 << AttrEssay;
+    return q;
+}
+
+inline void BuildLayout() { ASSERT_TRUE(ComputeAnswerLayout()) << "answer layout overflowed"; }
+
+// Appends a blank sample (no answers, empty texts) and returns its position.
+// IDs are the caller's to keep ascending.
+inline Long AddSample(Long id)
+{
+    SampleRec rec;
+    rec.SampleID = id;
+    rec.Ano.resize(survey.AnoBytes / 2 + 1);
+    rec.Essay.resize(survey.EssayCount + 1);
+    samples.Samples.push_back(rec);
+    return SampleCount() - 1;
+}
+
+// A condition with the given head mask and rows, ended by a KindRank of 0.
+inline Condition MakeCondition(Integer headMask, std::initializer_list<LimitItem> rows)
+{
+    Condition cond{};
+    cond[0].Code = headMask;
+    int i = 1;
+    for (const LimitItem& row : rows)
+        cond[i++] = row;
+    return cond;
+}
+
+class SurveyFixture : public ::testing::Test {
+protected:
+    void SetUp() override { ResetSurvey(); }
+    void TearDown() override { ResetSurvey(); }
+};
+
+}  // namespace kz::test
