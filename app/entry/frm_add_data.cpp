@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "files/settings.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "related_windows.h"

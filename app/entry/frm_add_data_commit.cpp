@@ -4,8 +4,8 @@
 
 #include "document/menu_state.h"
 #include "entry_messages.h"
-#include "files/settings.h"
 #include "frm_add_data.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"

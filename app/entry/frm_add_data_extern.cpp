@@ -4,6 +4,7 @@
 #include "files/day_count.h"
 #include "frm_add_data.h"
 #include "frm_main.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "plugins/extern_process.h"
@@ -39,9 +40,9 @@ void frmAddData::executeExternal()
 
 void frmAddData::remindToSave()
 {
-    if (!(NowAsDayCount() - samples.LastSaveTime > samples.SaveInterval))
+    if (!(NowAsDayCount() - samples.LastSaveTime > settings.SaveInterval))
         return;
-    if (MsgBox(SaveReminderMessage(samples.SaveInterval), vbYesNo | vbQuestion) == vbYes) {
+    if (MsgBox(SaveReminderMessage(settings.SaveInterval), vbYesNo | vbQuestion) == vbYes) {
         // The main window's Save: a questionnaire without a file to write
         // to is saved under a name the user gives.
         if (auto* main = widgets::Forms::loaded<frmMain>())

@@ -6,8 +6,8 @@
 #include <QLayout>
 
 #include "document/cmd_box.h"
-#include "files/settings.h"
 #include "frm_add_data.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "later_windows.h"
 #include "model/survey.h"

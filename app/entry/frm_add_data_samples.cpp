@@ -9,6 +9,7 @@
 #include "document/menu_state.h"
 #include "entry_messages.h"
 #include "frm_add_data.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -268,7 +269,7 @@ void frmAddData::changeID()
     const Long oldID = samples.Samples[Dno].SampleID;
     QString text = QString::number(oldID);
     const QString range =
-        QString::number(samples.IDRangeLow) + QStringLiteral("～") + QString::number(samples.IDRangeHigh);
+        QString::number(settings.IDRangeLow) + QStringLiteral("～") + QString::number(settings.IDRangeHigh);
     if (!InputBoxEx(QStringLiteral("IDの変更"), QStringLiteral("変更後のID"), range, QString(), text))
         return;
     if (text.size() >= 10)
@@ -278,7 +279,7 @@ void frmAddData::changeID()
     const double value = Val(text);
     if (value == oldID)
         return;
-    if (!(value >= samples.IDRangeLow && value <= samples.IDRangeHigh)) {
+    if (!(value >= settings.IDRangeLow && value <= settings.IDRangeHigh)) {
         MsgBox(QStringLiteral("IDが割り当て外です"), vbExclamation);
         return;
     }

@@ -2,12 +2,13 @@
 #include <QPointer>
 
 #include "document/cmd_box.h"
-#include "files/settings.h"
+#include "document/recent_files.h"
 #include "files/settings_file.h"
 #include "frm_collect.h"
 #include "frm_main.h"
 #include "frm_quota.h"
 #include "frm_title.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "later_windows.h"
 #include "save_interval.h"

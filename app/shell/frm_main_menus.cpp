@@ -2,8 +2,8 @@
 // the window loads (LocalizeForm); the literal one stays as designed.
 #include "document/menu_state.h"
 #include "files/file_header.h"
-#include "files/settings.h"
 #include "frm_main.h"
+#include "host/settings.h"
 #include "recent_file_caption.h"
 
 namespace kz {

@@ -9,6 +9,7 @@
 
 #include "document/cmd_box.h"
 #include "files/settings_file.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -83,8 +84,8 @@ frmQuota::frmQuota() : KzForm(QStringLiteral("frmQuota"))
 
 void frmQuota::formLoad()
 {
-    txtFrom->setText(QString::number(samples.IDRangeLow));
-    txtTo->setText(QString::number(samples.IDRangeHigh));
+    txtFrom->setText(QString::number(settings.IDRangeLow));
+    txtTo->setText(QString::number(settings.IDRangeHigh));
     resize(420, sizeHint().height());
     CentreForm(this);
 }
@@ -97,8 +98,8 @@ void frmQuota::confirm()
         MsgBox(QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。"), vbExclamation);
         return;
     }
-    samples.IDRangeLow = std::min(*a, *b);
-    samples.IDRangeHigh = std::max(*a, *b);
+    settings.IDRangeLow = std::min(*a, *b);
+    settings.IDRangeHigh = std::max(*a, *b);
     ResetIDCursor();
     // A failed write is reported by SaveSettings itself. The range is in
     // force for this run all the same and shut-down tries to write it again,

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "document/cmd_box.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "runtime/rounding.h"
@@ -36,7 +37,7 @@ double TypedMinutes(const QString& text)
 void AskSaveInterval()
 {
     for (;;) {
-        QString text = WholeMinutes(samples.SaveInterval);
+        QString text = WholeMinutes(settings.SaveInterval);
         if (!InputBoxEx(QStringLiteral("保存の間隔"), QStringLiteral("間隔"), QStringLiteral("単位：分"),
                         QStringLiteral("保存する時間の間隔を入力してください"), text))
             return;
@@ -45,9 +46,9 @@ void AskSaveInterval()
             MsgBox(QStringLiteral("24時間(1440分)以上は設定できません"), vbCritical);
         } else if (minutes < 1) {
             MsgBox(QStringLiteral("1分以上の時間を指定してください"), vbCritical);
-            samples.SaveInterval = 30 / MinutesPerDay;
+            settings.SaveInterval = 30 / MinutesPerDay;
         } else {
-            samples.SaveInterval = minutes / MinutesPerDay;
+            settings.SaveInterval = minutes / MinutesPerDay;
             return;
         }
     }

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "files/settings.h"
+#include "host/settings.h"
 
 namespace kz {
 

@@ -3,6 +3,7 @@
 
 #include "document/document_routines.h"
 #include "entry_window_fixture.h"
+#include "host/settings.h"
 #include "model/sample_table.h"
 
 namespace kz::test {
@@ -36,7 +37,7 @@ TEST_F(EntrySamples, OpensOnTheLastSample)
 
 TEST_F(EntrySamples, AutoNewTakesTheNextFreeIDUntilTheRangeIsUsedUp)
 {
-    samples.IDRangeHigh = 2;
+    settings.IDRangeHigh = 2;
     StoredSample(1, 1);
     ResetIDCursor();
     frmAddData& entry = Open();
@@ -227,7 +228,7 @@ TEST_F(EntrySamples, ChangingAnIDMovesTheSampleAndRefusesBadValues)
 
 TEST_F(EntrySamples, TheSaveReminderOffersToSaveAfterTheInterval)
 {
-    samples.SaveInterval = 30.0 / 1440;
+    settings.SaveInterval = 30.0 / 1440;
     samples.LastSaveTime = NowAsDayCount() - 1;
     frmAddData& entry = Open();
     script.onMessage(vbNo);

@@ -10,9 +10,9 @@
 
 #include "answers/answer_store.h"
 #include "files/day_count.h"
-#include "files/settings.h"
 #include "frm_add_data.h"
 #include "host/program_folder.h"
+#include "host/settings.h"
 #include "model/question_codes.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
@@ -34,10 +34,10 @@ protected:
         BuildLayout();
         for (size_t k = 0; k < survey.ParagraphStart.size(); ++k)
             survey.ParagraphStart[k] = MakeQC(static_cast<Integer>(std::min<size_t>(k, 3)), 0);
-        samples.IDRangeLow = 1;
-        samples.IDRangeHigh = 5;
+        settings.IDRangeLow = 1;
+        settings.IDRangeHigh = 5;
         // No save reminder unless a test asks for one.
-        samples.SaveInterval = 1;
+        settings.SaveInterval = 1;
         samples.LastSaveTime = NowAsDayCount();
     }
     void TearDown() override

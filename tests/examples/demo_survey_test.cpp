@@ -11,7 +11,7 @@
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/file_header.h"
-#include "files/settings.h"
+#include "host/settings.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "reply/reply_parse.h"

@@ -2,10 +2,10 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 
-#include "files/settings.h"
 #include "files/settings_file.h"
 #include "frm_quota.h"
 #include "host/program_folder.h"
+#include "host/settings.h"
 #include "model/sample_table.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
@@ -27,8 +27,8 @@ protected:
         SetProgramFolderForTest(folder_.path());
         test::ResetSurvey();
         settings = Settings{};
-        samples.IDRangeLow = 0;
-        samples.IDRangeHigh = 100000;
+        settings.IDRangeLow = 0;
+        settings.IDRangeHigh = 100000;
     }
     void TearDown() override
     {
@@ -54,8 +54,8 @@ protected:
 
 TEST_F(IdRangeTest, ShowsTheRangeAndStoresTheSmallerValueFirst)
 {
-    samples.IDRangeLow = 20;
-    samples.IDRangeHigh = 3000;
+    settings.IDRangeLow = 20;
+    settings.IDRangeHigh = 3000;
     script.on("frmQuota")
         .inspect([](QWidget& w) {
             auto& box = static_cast<frmQuota&>(w);
@@ -69,23 +69,23 @@ TEST_F(IdRangeTest, ShowsTheRangeAndStoresTheSmallerValueFirst)
         .setText("txtTo", "100")
         .click("Do");
     Forms::instance<frmQuota>().showModal();
-    EXPECT_EQ(samples.IDRangeLow, 100);
-    EXPECT_EQ(samples.IDRangeHigh, 500);
+    EXPECT_EQ(settings.IDRangeLow, 100);
+    EXPECT_EQ(settings.IDRangeHigh, 500);
     EXPECT_EQ(Forms::loaded<frmQuota>(), nullptr);
 
     // Written at once: the file read back holds the new range.
     ASSERT_TRUE(SettingsWritten());
-    samples.IDRangeLow = samples.IDRangeHigh = 0;
+    settings.IDRangeLow = settings.IDRangeHigh = 0;
     LoadSettings();
-    EXPECT_EQ(samples.IDRangeLow, 100);
-    EXPECT_EQ(samples.IDRangeHigh, 500);
+    EXPECT_EQ(settings.IDRangeLow, 100);
+    EXPECT_EQ(settings.IDRangeHigh, 500);
 }
 
 TEST_F(IdRangeTest, EqualValuesGiveARangeOfOneID)
 {
     Confirm("7", "7");
-    EXPECT_EQ(samples.IDRangeLow, 7);
-    EXPECT_EQ(samples.IDRangeHigh, 7);
+    EXPECT_EQ(settings.IDRangeLow, 7);
+    EXPECT_EQ(settings.IDRangeHigh, 7);
     EXPECT_EQ(NextFreeID(), 7);
     EXPECT_EQ(NextFreeID(), -1);
 }
@@ -104,8 +104,8 @@ TEST_F(IdRangeTest, NewRangeResetsTheIssuingCursor)
 TEST_F(IdRangeTest, ValuesOutsideZeroToTheLargestLongAreRefused)
 {
     auto refused = [this](QWidget&) {
-        EXPECT_EQ(samples.IDRangeLow, 0);
-        EXPECT_EQ(samples.IDRangeHigh, 100000);
+        EXPECT_EQ(settings.IDRangeLow, 0);
+        EXPECT_EQ(settings.IDRangeHigh, 100000);
         EXPECT_NE(Forms::loaded<frmQuota>(), nullptr);
         EXPECT_FALSE(SettingsWritten());
     };
@@ -135,15 +135,15 @@ TEST_F(IdRangeTest, ValuesOutsideZeroToTheLargestLongAreRefused)
         EXPECT_EQ(m.text, RangeMessage);
         EXPECT_EQ(m.icon, QMessageBox::Warning);
     }
-    EXPECT_EQ(samples.IDRangeLow, 0);
-    EXPECT_EQ(samples.IDRangeHigh, 2147483647);
+    EXPECT_EQ(settings.IDRangeLow, 0);
+    EXPECT_EQ(settings.IDRangeHigh, 2147483647);
 }
 
 TEST_F(IdRangeTest, ValuesAreRoundedHalfToEvenBeforeTheyAreChecked)
 {
     Confirm("2.5", "3.5");
-    EXPECT_EQ(samples.IDRangeLow, 2);
-    EXPECT_EQ(samples.IDRangeHigh, 4);
+    EXPECT_EQ(settings.IDRangeLow, 2);
+    EXPECT_EQ(settings.IDRangeHigh, 4);
 
     // -0.4 rounds into the range; 2147483647.5 rounds out of it.
     script.on("frmQuota")
@@ -154,15 +154,15 @@ TEST_F(IdRangeTest, ValuesAreRoundedHalfToEvenBeforeTheyAreChecked)
         .click("Do");
     script.onMessage(vbOK);
     Forms::instance<frmQuota>().showModal();
-    EXPECT_EQ(samples.IDRangeLow, 0);
-    EXPECT_EQ(samples.IDRangeHigh, 2147483646);
+    EXPECT_EQ(settings.IDRangeLow, 0);
+    EXPECT_EQ(settings.IDRangeHigh, 2147483646);
 }
 
 TEST_F(IdRangeTest, TextsAreReadForTheNumberTheyStartWith)
 {
     Confirm("abc", "12abc");
-    EXPECT_EQ(samples.IDRangeLow, 0);
-    EXPECT_EQ(samples.IDRangeHigh, 12);
+    EXPECT_EQ(settings.IDRangeLow, 0);
+    EXPECT_EQ(settings.IDRangeHigh, 12);
 }
 
 TEST_F(IdRangeTest, CancelEscAndTheFrameChangeNothing)
@@ -174,8 +174,8 @@ TEST_F(IdRangeTest, CancelEscAndTheFrameChangeNothing)
         Forms::instance<frmQuota>().showModal();
         EXPECT_EQ(Forms::loaded<frmQuota>(), nullptr);
     }
-    EXPECT_EQ(samples.IDRangeLow, 0);
-    EXPECT_EQ(samples.IDRangeHigh, 100000);
+    EXPECT_EQ(settings.IDRangeLow, 0);
+    EXPECT_EQ(settings.IDRangeHigh, 100000);
     EXPECT_FALSE(SettingsWritten());
 }
 
@@ -187,8 +187,8 @@ TEST_F(IdRangeTest, FailedSettingsWriteIsReportedAndTheRangeStillHolds)
     Forms::instance<frmQuota>().showModal();
     ASSERT_EQ(script.messages().size(), 1);
     EXPECT_TRUE(script.messages()[0].text.contains("zuntab.ini"));
-    EXPECT_EQ(samples.IDRangeLow, 10);
-    EXPECT_EQ(samples.IDRangeHigh, 20);
+    EXPECT_EQ(settings.IDRangeLow, 10);
+    EXPECT_EQ(settings.IDRangeHigh, 20);
     EXPECT_EQ(Forms::loaded<frmQuota>(), nullptr);
 }
 

@@ -6,6 +6,7 @@
 #include "files/data_file_format.h"
 #include "files/file_header.h"
 #include "frm_input.h"
+#include "host/settings.h"
 #include "main_window_fixture.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -150,8 +151,8 @@ TEST_F(MainWindowFilesTest, MergeTakesTheOtherFilesSamplesAndMovesTheIdCursor)
     const test::DataFileFixture more = test::SurveyFile({{101, {{1}, {1}}, {}}, {250, {{2}, {0}}, {}}});
     const QString other = dataPath("more.kz");
     ASSERT_TRUE(test::WriteDataFile(other, more));
-    samples.IDRangeLow = 200;
-    samples.IDRangeHigh = 300;
+    settings.IDRangeLow = 200;
+    settings.IDRangeHigh = 300;
     ChooseFile(other);
     script.onMessage(vbOK);  // how many samples were taken
     Item(main, "mnuMergeKZ")->trigger();
@@ -265,20 +266,20 @@ protected:
 TEST_F(SaveIntervalTest, BelowOneMinuteOffersThirtyNext)
 {
     for (const QString typed : {"0", "abc", "-5", "12abc", "", "0.4"}) {
-        samples.SaveInterval = 45 * Minute;
+        settings.SaveInterval = 45 * Minute;
         Type("45", typed);
         script.onMessage(vbOK);
         CancelAt("30");
         AskSaveInterval();
         EXPECT_EQ(script.messages().back().text, "1分以上の時間を指定してください") << typed.toStdString();
         EXPECT_EQ(script.messages().back().icon, QMessageBox::Critical);
-        EXPECT_DOUBLE_EQ(samples.SaveInterval, 30 * Minute);
+        EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
     }
 }
 
 TEST_F(SaveIntervalTest, ADayOrMoreIsRefusedAndLeavesTheInterval)
 {
-    samples.SaveInterval = 45 * Minute;
+    settings.SaveInterval = 45 * Minute;
     Type("45", "1440");
     script.onMessage(vbOK);
     Type("45", "1439.6");  // a day once rounded
@@ -288,20 +289,20 @@ TEST_F(SaveIntervalTest, ADayOrMoreIsRefusedAndLeavesTheInterval)
     ASSERT_EQ(script.messages().size(), 2);
     EXPECT_EQ(script.messages()[0].text, "24時間(1440分)以上は設定できません");
     EXPECT_EQ(script.messages()[1].text, "24時間(1440分)以上は設定できません");
-    EXPECT_DOUBLE_EQ(samples.SaveInterval, 45 * Minute);
+    EXPECT_DOUBLE_EQ(settings.SaveInterval, 45 * Minute);
 }
 
 TEST_F(SaveIntervalTest, AcceptedMinutesAreRoundedHalfToEven)
 {
     frmMain& main = Start();
-    samples.SaveInterval = 30 * Minute;
+    settings.SaveInterval = 30 * Minute;
     const std::vector<std::pair<QString, double>> cases = {
         {"1439", 1439}, {"2.5", 2}, {"3.5", 4}, {" 0.6 ", 1}, {"1", 1}};
     QString shown = "30";
     for (const auto& [typed, minutes] : cases) {
         Type(shown, typed);
         Item(main, "mnuSetSaveInterval")->trigger();
-        EXPECT_DOUBLE_EQ(samples.SaveInterval, minutes * Minute) << typed.toStdString();
+        EXPECT_DOUBLE_EQ(settings.SaveInterval, minutes * Minute) << typed.toStdString();
         shown = QString::number(minutes);
     }
     EXPECT_TRUE(script.messages().isEmpty());
@@ -310,10 +311,10 @@ TEST_F(SaveIntervalTest, AcceptedMinutesAreRoundedHalfToEven)
 
 TEST_F(SaveIntervalTest, CancelLeavesTheInterval)
 {
-    samples.SaveInterval = 10 * Minute;
+    settings.SaveInterval = 10 * Minute;
     CancelAt("10");
     AskSaveInterval();
-    EXPECT_DOUBLE_EQ(samples.SaveInterval, 10 * Minute);
+    EXPECT_DOUBLE_EQ(settings.SaveInterval, 10 * Minute);
 }
 
 // --- shut-down

@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "document/recent_files.h"
 #include "main_window_fixture.h"
 #include "popup_placement.h"
 

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "files/settings.h"
+#include "host/settings.h"
 #include "window_records.h"
 
 namespace kz {

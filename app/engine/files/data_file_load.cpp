@@ -7,11 +7,12 @@
 #include "document/document.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
+#include "document/recent_files.h"
 #include "files/data_file_read.h"
 #include "files/day_count.h"
 #include "files/file_header.h"
-#include "files/settings.h"
 #include "host/event_yield.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
@@ -91,7 +92,7 @@ bool ReadSamples(SampleBlockReader& reader, Long n)
 {
     QVector<SampleRec>& table = samples.Samples;
     table.resize(n);
-    samples.NextIDCursor = samples.IDRangeLow;
+    samples.NextIDCursor = settings.IDRangeLow;
     const auto step = static_cast<Long>(RoundHalfEven(n / 50.0 + 1));
     EventYield yield;
     Long i = 0;

@@ -9,12 +9,13 @@
 #include <utility>
 
 #include "document/menu_state.h"
+#include "document/recent_files.h"
 #include "files/data_file_read.h"
 #include "files/data_file_write.h"
 #include "files/day_count.h"
 #include "files/file_header.h"
-#include "files/settings.h"
 #include "host/event_yield.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "runtime/rounding.h"

@@ -8,9 +8,10 @@
 #include <cmath>
 
 #include "document/document.h"
+#include "document/recent_files.h"
 #include "files/counted_strings.h"
-#include "files/settings.h"
 #include "host/program_folder.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 
@@ -79,8 +80,8 @@ bool ReadIdRange(BinaryReader& in)
     const Long high = in.readLong();
     if (!in.ok())
         return false;
-    samples.IDRangeLow = low;
-    samples.IDRangeHigh = high;
+    settings.IDRangeLow = low;
+    settings.IDRangeHigh = high;
     return true;
 }
 
@@ -135,7 +136,7 @@ bool ReadCurrentFields(BinaryReader& in)
     const double interval = in.readDouble();
     if (!in.ok())
         return false;
-    samples.SaveInterval = SaneSaveInterval(interval);
+    settings.SaveInterval = SaneSaveInterval(interval);
     return true;
 }
 
@@ -182,8 +183,8 @@ bool WriteSettings(QIODevice& device)
     out.writeInteger(settings.SettingsVersion);
     bool textsFit = PutRevStr(out, CurrentMagic);
     const auto putStr = [&](const QString& text) { textsFit = PutStr(out, text) && textsFit; };
-    out.writeLong(samples.IDRangeLow);
-    out.writeLong(samples.IDRangeHigh);
+    out.writeLong(settings.IDRangeLow);
+    out.writeLong(settings.IDRangeHigh);
     for (const FontRec& font : settings.FontRecs) {
         putStr(font.Name);
         out.writeSingle(font.Size);
@@ -208,7 +209,7 @@ bool WriteSettings(QIODevice& device)
         putStr(file);
     putStr(settings.WWWAnswerDir);
     putStr(settings.WWWBackupDir);
-    out.writeDouble(samples.SaveInterval);
+    out.writeDouble(settings.SaveInterval);
     return textsFit && out.ok();
 }
 
@@ -218,8 +219,8 @@ QString SettingsFilePath() { return AppDir() + QStringLiteral("zuntab.ini"); }
 
 void DefaultSettings()
 {
-    samples.IDRangeLow = 0;
-    samples.IDRangeHigh = 100000;
+    settings.IDRangeLow = 0;
+    settings.IDRangeHigh = 100000;
     for (WindowRec& rec : settings.WindowRecs)
         rec.Width = 0;
     for (int i = 0; i <= 3; ++i)
@@ -237,7 +238,7 @@ void DefaultSettings()
     settings.ColourTable[15] = 1;
     settings.WWWAnswerDir.clear();
     settings.WWWBackupDir.clear();
-    samples.SaveInterval = DefaultSaveInterval;
+    settings.SaveInterval = DefaultSaveInterval;
 }
 
 void LoadSettings()

@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 
@@ -109,13 +110,13 @@ QString SampleIDText(Long pos) { return QString::number(samples.Samples[pos].Sam
 
 void ResetIDCursor()
 {
-    samples.NextIDCursor = samples.IDRangeLow;
+    samples.NextIDCursor = settings.IDRangeLow;
     if (SampleCount() < 1) {
         samples.NextIDCursor = -1;
         return;
     }
     for (const SampleRec& rec : std::as_const(samples.Samples)) {
-        if (rec.SampleID > samples.NextIDCursor && rec.SampleID <= samples.IDRangeHigh)
+        if (rec.SampleID > samples.NextIDCursor && rec.SampleID <= settings.IDRangeHigh)
             samples.NextIDCursor = rec.SampleID;
     }
 }
@@ -124,19 +125,19 @@ Long NextFreeID()
 {
     // Counted in 64 bits: the range may end at the top of the Long range.
     constexpr qint64 LongMax = std::numeric_limits<Long>::max();
-    qint64 c = std::max(samples.NextIDCursor, samples.IDRangeLow);
+    qint64 c = std::max(samples.NextIDCursor, settings.IDRangeLow);
     // The table ascends, so a run of used IDs is a run of neighbouring records;
     // a loaded table may hold equal neighbours, which are stepped over.
     const QVector<SampleRec>& table = std::as_const(samples.Samples);
     Long pos = FindSamplePos(static_cast<Long>(c));
-    while (pos >= 0 && c <= samples.IDRangeHigh) {
+    while (pos >= 0 && c <= settings.IDRangeHigh) {
         ++c;
         Long next = pos + 1;
         while (next < SampleCount() && table[next].SampleID < c)
             ++next;
         pos = next < SampleCount() && table[next].SampleID == c ? next : -1;
     }
-    if (c > samples.IDRangeHigh) {
+    if (c > settings.IDRangeHigh) {
         samples.NextIDCursor = static_cast<Long>(std::min(c, LongMax));
         return -1;
     }

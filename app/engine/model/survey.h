@@ -48,15 +48,12 @@ struct Survey {
     QString Password;
 };
 
-// The samples, in ascending SampleID order, and this computer's ID range.
+// The samples, in ascending SampleID order.
 struct SampleTable {
     QVector<SampleRec> Samples;
     QVector<SampleRec> SampleImport;
     Long SavedSampleCount = 0;
     double LastSaveTime = 0;  // day count
-    double SaveInterval = 0;  // day fraction
-    Long IDRangeLow = 0;
-    Long IDRangeHigh = 0;
     Long NextIDCursor = 0;
     // Moves on whenever the table is replaced by another (a new file, a
     // load, a merge): a window that remembers a position can tell that its

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "answers/answer_store.h"
-#include "files/settings.h"
+#include "host/settings.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "reply/reply_conditions.h"

@@ -10,7 +10,7 @@
 #include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
-#include "files/settings.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "support/data_file_builder.h"
 #include "support/survey_fixture.h"

@@ -8,7 +8,7 @@
 #include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
-#include "files/settings.h"
+#include "host/settings.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
@@ -161,8 +161,8 @@ TEST_F(LoadTest, CurrentGenerationFillsEveryTable)
 
 TEST_F(LoadTest, SamplesAreSortedWithTheirAnswersAndTexts)
 {
-    samples.IDRangeLow = 1;
-    samples.IDRangeHigh = 100;
+    settings.IDRangeLow = 1;
+    settings.IDRangeHigh = 100;
     ASSERT_EQ(Load(RichDataFile(1003)), 1);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 5, 9}));
     EXPECT_EQ(samples.NextIDCursor, 9);

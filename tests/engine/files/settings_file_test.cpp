@@ -9,9 +9,9 @@
 
 #include "document/menu_state.h"
 #include "files/counted_strings.h"
-#include "files/settings.h"
 #include "files/settings_file.h"
 #include "host/program_folder.h"
+#include "host/settings.h"
 #include "model/survey.h"
 #include "support/scripted_ui.h"
 
@@ -119,8 +119,8 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
     settings.ColumnWidths[10] = 77;
     settings.MRUFiles = {"/0", "/1", "/2", "/3", "/4"};
     LoadSettings();
-    EXPECT_EQ(samples.IDRangeHigh, 100000);
-    EXPECT_DOUBLE_EQ(samples.SaveInterval, 30 * Minute);
+    EXPECT_EQ(settings.IDRangeHigh, 100000);
+    EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
     EXPECT_EQ(settings.ColourTable[0], 96 * 256);
     // Only the defaulted entries change.
     EXPECT_EQ(settings.WindowRecs[3].Width, 0);
@@ -134,8 +134,8 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
 
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 {
-    samples.IDRangeLow = 100001;
-    samples.SaveInterval = 90 * Minute;
+    settings.IDRangeLow = 100001;
+    settings.SaveInterval = 90 * Minute;
     for (int i = 0; i < 16; ++i) {
         settings.FontRecs[i] = {
             QStringLiteral("ＭＳ ゴシック%1").arg(i), 10.5f + i, i == 1, i == 2, i == 3, i == 4, i, -i};
@@ -152,8 +152,8 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     reset();
     LoadSettings();
 
-    EXPECT_EQ(samples.IDRangeLow, 100001);
-    EXPECT_DOUBLE_EQ(samples.SaveInterval, 90 * Minute);
+    EXPECT_EQ(settings.IDRangeLow, 100001);
+    EXPECT_DOUBLE_EQ(settings.SaveInterval, 90 * Minute);
     for (int i = 0; i < 16; ++i) {
         const FontRec& a = settings.FontRecs[i];
         const FontRec& b = saved.FontRecs[i];
@@ -173,8 +173,8 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 TEST_F(SettingsFileTest, SaveWritesTheFileLayoutWholeOverALongerFile)
 {
     writeIni(QByteArray(5000, 'x'));
-    samples.IDRangeLow = 0x01020304;
-    samples.SaveInterval = 0.5;
+    settings.IDRangeLow = 0x01020304;
+    settings.SaveInterval = 0.5;
     ASSERT_TRUE(SaveSettings());
     const QByteArray bytes = readIni();
     ASSERT_EQ(bytes.size(), DefaultFileSize);
@@ -198,7 +198,7 @@ TEST_F(SettingsFileTest, OlderFilesCarryOnlyTheIdRangeAndUnknownOnesNothing)
     for (const auto& [file, low] : files) {
         writeIni(file);
         LoadSettings();
-        EXPECT_EQ(samples.IDRangeLow, low);
+        EXPECT_EQ(settings.IDRangeLow, low);
         EXPECT_EQ(settings.ColumnWidths[0], 1000);
         EXPECT_EQ(settings.ColumnWidths[8], 1000);
         EXPECT_EQ(readIni(), file);  // the file is left alone
@@ -222,12 +222,12 @@ TEST_F(SettingsFileTest, FileEndingEarlyKeepsDefaultFoldersAndInterval)
     LoadSettings();
     EXPECT_EQ(settings.MRUFiles[7], "/data/調査7.kz");
     EXPECT_EQ(settings.WWWAnswerDir, "");
-    EXPECT_DOUBLE_EQ(samples.SaveInterval, 30 * Minute);
+    EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
 
     writeIni(CurrentFile(555, 555, {}, Minute, 9));
     LoadSettings();
     EXPECT_EQ(settings.WWWBackupDir, "/www/backup");
-    EXPECT_DOUBLE_EQ(samples.SaveInterval, 30 * Minute);
+    EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
 }
 
 TEST_F(SettingsFileTest, IntervalOutsideOneMinuteToOneDayBecomesHalfAnHour)
@@ -239,7 +239,7 @@ TEST_F(SettingsFileTest, IntervalOutsideOneMinuteToOneDayBecomesHalfAnHour)
     for (const auto& [stored, loaded] : cases) {
         writeIni(CurrentFile(stored));
         LoadSettings();
-        EXPECT_DOUBLE_EQ(samples.SaveInterval, loaded) << "stored " << stored;
+        EXPECT_DOUBLE_EQ(settings.SaveInterval, loaded) << "stored " << stored;
     }
 }
 
@@ -269,7 +269,7 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     menus.recentFiles.captions[0] = "stale";
     settings.WindowRecs[2] = {1, 2, 3, 4};
     LoadSettings();
-    EXPECT_EQ(samples.IDRangeLow, 7);
+    EXPECT_EQ(settings.IDRangeLow, 7);
     EXPECT_EQ(settings.FontRecs[15].Name, "フォント15");
     EXPECT_EQ(settings.ColourTable[15], 2015);
     EXPECT_EQ(settings.WindowRecs[1].Width, 3000);

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "host/settings.h"
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
 #include "support/scripted_ui.h"
@@ -298,8 +299,8 @@ class SampleIDIssueTest : public SampleTableTest {
 protected:
     void SetRange(Long low, Long high)
     {
-        samples.IDRangeLow = low;
-        samples.IDRangeHigh = high;
+        settings.IDRangeLow = low;
+        settings.IDRangeHigh = high;
     }
 };
 

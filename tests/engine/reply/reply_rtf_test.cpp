@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "answers/answer_store.h"
-#include "files/settings.h"
+#include "host/settings.h"
 #include "model/question_codes.h"
 #include "reply/reply_rtf.h"
 #include "support/survey_fixture.h"

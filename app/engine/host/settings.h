@@ -1,7 +1,7 @@
 // This computer's settings, kept in "zuntab.ini" in the program folder:
 // fonts, colours and placements of windows, the result sheet's column
-// widths, the recent files and the network-answer folders. The ID range and
-// the save interval live with the samples (SampleTable).
+// widths, the recent files, the network-answer folders, the range of sample
+// IDs this computer issues and the interval of the save reminder.
 #pragma once
 
 #include <QString>
@@ -47,12 +47,11 @@ struct Settings {
     std::array<QString, RecentFileCount> MRUFiles;
     QString WWWAnswerDir;
     QString WWWBackupDir;
+    Long IDRangeLow = 0;
+    Long IDRangeHigh = 0;
+    double SaveInterval = 0;  // day fraction
 };
 
 extern Settings settings;
-
-// Puts `path` at the top of the recent files (when not empty) and refreshes
-// the File menu's recent-file items.
-void RecentFilesMenu(const QString& path);
 
 }  // namespace kz

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "document/menu_state.h"
-#include "files/settings.h"
+#include "document/recent_files.h"
+#include "host/settings.h"
 
 namespace kz {
 namespace {

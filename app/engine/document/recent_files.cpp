@@ -1,9 +1,9 @@
+#include "document/recent_files.h"
+
 #include "document/menu_state.h"
-#include "files/settings.h"
+#include "host/settings.h"
 
 namespace kz {
-
-Settings settings;
 
 void RecentFilesMenu(const QString& path)
 {

@@ -1,0 +1,7 @@
+#include "host/settings.h"
+
+namespace kz {
+
+Settings settings;
+
+}  // namespace kz
