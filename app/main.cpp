@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QTranslator>
 
-#include "entry_window_hooks.h"
 #include "main_program.h"
+#include "program_windows.h"
 
 int main(int argc, char** argv)
 {
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTexts);
     // The command line is one path, also when it holds blanks.
     kz::SetCommandLine(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
-    kz::InstallEntryWindow();
+    kz::ProgramWindows windows;
     kz::Main();
     return QApplication::exec();
 }

@@ -9,11 +9,11 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
-#include "related_windows.h"
 #include "reply/reply_rtf.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "window_records.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -141,7 +141,7 @@ void frmAddData::connectControls()
 
 void frmAddData::formLoad()
 {
-    tableGeneration_ = samples.Generation;
+    tableGeneration_ = samples.generation;
     CentreForm(this);
     RestoreWindowRec(WindowSlot, this);
     EnableEntryControls();
@@ -172,7 +172,7 @@ void frmAddData::formUnload(bool& cancel)
     SaveWindowRec(this, WindowSlot);
     // After such a replacement the shown position names another sample and
     // the check box another questionnaire's option: neither is touched.
-    if (samples.Generation != tableGeneration_)
+    if (samples.generation != tableGeneration_)
         return;
     dropShownEmptySample();
     if (chkInputID->isChecked())
@@ -206,12 +206,12 @@ bool frmAddData::eventFilter(QObject* watched, QEvent* event)
 
 void frmAddData::closeWindow()
 {
-    if (QWidget* import = OpenImportWindow()) {
+    if (windows().importWindowOpen()) {
         Beep();
-        MsgBox(import->windowTitle() + QStringLiteral("ウィンドウが開いているうちはこのウィンドウは閉じられません"),
+        MsgBox(windows().importWindowCaption()
+                   + QStringLiteral("ウィンドウが開いているうちはこのウィンドウは閉じられません"),
                vbExclamation);
-        import->raise();
-        import->activateWindow();
+        windows().raiseImportWindow();
         return;
     }
     bool cancel = false;

@@ -9,12 +9,12 @@
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "related_windows.h"
 #include "reply/reply_parse.h"
 #include "reply/reply_rtf.h"
 #include "reply_colours.h"
 #include "texts/choice_texts.h"
 #include "texts/question_texts.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -90,9 +90,9 @@ void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int C
     if (exeDll)
         setChanged(true);
     txtReply->setSelStart(Caret);
-    RefreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(Dno));
+    windows().refreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(Dno));
     if (CursorQ == survey.QuestionCount && CursorN == 0) {
-        if (!OpenImportWindow())
+        if (!windows().importWindowOpen())
             cmdNextInput->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -167,7 +167,7 @@ void frmAddData::inputCommand()
     CommitReply(QString());
 }
 
-bool frmAddData::wantsReports() const { return AnswerReportsWanted(); }
+bool frmAddData::wantsReports() const { return windows().answerReportsWanted(); }
 
 void frmAddData::markAnswer(int start, int length)
 {

@@ -3,12 +3,11 @@
 #include "entry_messages.h"
 #include "files/day_count.h"
 #include "frm_add_data.h"
-#include "frm_main.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "plugins/extern_process.h"
-#include "widgets/forms.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -45,8 +44,7 @@ void frmAddData::remindToSave()
     if (MsgBox(SaveReminderMessage(settings.SaveInterval), vbYesNo | vbQuestion) == vbYes) {
         // The main window's Save: a questionnaire without a file to write
         // to is saved under a name the user gives.
-        if (auto* main = widgets::Forms::loaded<frmMain>())
-            main->SaveFile();
+        windows().saveFile();
     } else {
         samples.LastSaveTime = NowAsDayCount();
     }

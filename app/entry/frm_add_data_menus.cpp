@@ -9,12 +9,12 @@
 #include "frm_add_data.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
-#include "later_windows.h"
 #include "model/survey.h"
 #include "reply/reply_rtf.h"
 #include "reply_colours.h"
 #include "widgets/modal_point.h"
 #include "window_records.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -82,7 +82,7 @@ void frmAddData::buildMenus()
     mnuHelpKeyword = item(mnuHelp, "mnuHelpKeyword", QStringLiteral("キーワードで検索(&S)..."));
 
     connect(mnuAnswer, &QAction::triggered, this, &frmAddData::showSampleView);
-    connect(mnuSearch, &QAction::triggered, this, [] { RunLaterWindow(laterWindows.showAddAnswers); });
+    connect(mnuSearch, &QAction::triggered, this, [] { windows().showAddAnswers(); });
     connect(mnuFontChange, &QAction::triggered, this, &frmAddData::changeFont);
     connect(mnuQDisp, &QAction::triggered, this, [this] { toggleDisplayFlag(mnuQDisp, ReplyShowNames); });
     connect(mnuShowReturn, &QAction::triggered, this, [this] { toggleDisplayFlag(mnuShowReturn, ReplyShowReturns); });
@@ -94,9 +94,9 @@ void frmAddData::buildMenus()
 void frmAddData::showSampleView()
 {
     if (SampleCount() > 0)
-        ui().showSampleInSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
+        windows().showSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
     else
-        ui().showSampleInSampleView(QString(), QString(), QString());
+        windows().showSampleView(QString(), QString(), QString());
 }
 
 int frmAddData::displayFlags() const

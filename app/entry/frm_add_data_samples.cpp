@@ -13,9 +13,10 @@
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "related_windows.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
+#include "useful_controls.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -84,7 +85,7 @@ void frmAddData::ShowSample()
     } else {
         writeReply(sampleRTF(Dno), true);
         setChanged(false);
-        RefreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
+        windows().refreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
     }
     lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount() - 1));
 }

@@ -5,6 +5,7 @@
 #include <QStyle>
 
 #include "document/document.h"
+#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "files/file_header.h"
@@ -13,14 +14,16 @@
 #include "host/settings.h"
 #include "host/single_instance.h"
 #include "host/ui_seam.h"
-#include "later_windows.h"
 #include "localize_form.h"
 #include "main_program.h"
+#include "menu_look.h"
 #include "model/survey.h"
 #include "popup_placement.h"
+#include "unload_all_forms.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
 #include "window_records.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -58,12 +61,7 @@ frmMain::frmMain() : KzForm(QStringLiteral("frmMain"))
     buildMenus();
 }
 
-frmMain::~frmMain()
-{
-    // Tests load and unload the window many times; the menus must not call
-    // into a window that is gone.
-    menus.changed = previousMenuListener_;
-}
+frmMain::~frmMain() = default;
 
 void frmMain::buildControls()
 {
@@ -120,32 +118,31 @@ void frmMain::buildControls()
     connect(cmdOpen, &QToolButton::clicked, this, [this] { runCommand([this] { openButton(); }); });
     connect(cmdSave, &QToolButton::clicked, this, [this] { runCommand([this] { saveButton(); }); });
     // These follow their menu items: nothing happens while the item is off.
-    const auto follow = [this](QToolButton* button, const char* item, void (frmMain::*command)()) {
+    const auto follow = [this](QToolButton* button, MenuItem item, void (frmMain::*command)()) {
         connect(button, &QToolButton::clicked, this, [this, item, command] {
             if (itemEnabled(item))
                 runCommand([this, command] { (this->*command)(); });
         });
     };
-    follow(cmdInput, "mnuInput", &frmMain::input);
-    follow(cmdStatis, "mnuStatis", &frmMain::statis);
-    follow(cmdListQues, "mnuQuestions", &frmMain::showQuestions);
+    follow(cmdInput, MenuItem::mnuInput, &frmMain::input);
+    follow(cmdStatis, MenuItem::mnuStatis, &frmMain::statis);
+    follow(cmdListQues, MenuItem::mnuQuestions, &frmMain::showQuestions);
 }
 
 void frmMain::formLoad()
 {
-    previousMenuListener_ = menus.changed;
-    menus.changed = [this, previous = previousMenuListener_] {
-        showMenuState();
-        if (previous)
-            previous();
-    };
+    const DocumentEvents& events = documentEvents();
+    connect(&events, &DocumentEvents::changed, this, &frmMain::showMenuState);
+    connect(&events, &DocumentEvents::captionChanged, this, &frmMain::setWindowTitle);
+    // A load or merge replaces what the other windows show.
+    connect(&events, &DocumentEvents::replaced, this, [] { UnloadAllForms(); });
     widgets::SetHelpFile(AppDir() + QStringLiteral("zuntab.hlp"));
     LocalizeForm(*this);
     CheckPrevInstance();
     InitBitMasks();
     LoadSettings();
     RestoreWindowRec(WindowSlot, this);
-    RunLaterWindow(laterWindows.loadKeyWindow);
+    windows().loadKeyWindow();
     InitNewFile();
     NewQuestionnaire();
     // Nothing may be saved, entered or tabulated until a file is opened or
@@ -188,11 +185,7 @@ void frmMain::popUp(QMenu* menu, QToolButton* button)
         PopupMenuPoint(frameGeometry().left() - screen.left(), screen.width(), place, menu->sizeHint().width()));
 }
 
-bool frmMain::itemEnabled(const char* name) const
-{
-    const auto* item = findChild<QAction*>(QLatin1String(name));
-    return item && item->isEnabled();
-}
+bool frmMain::itemEnabled(MenuItem item) const { return MenuItemEnabled(item, document); }
 
 void frmMain::commandWritten(const QString& command)
 {
@@ -202,7 +195,7 @@ void frmMain::commandWritten(const QString& command)
 
 void frmMain::openButton()
 {
-    if (itemEnabled("mnuFileOpen"))
+    if (mnuFileOpen->isEnabled())
         fileOpen();
     else
         MsgBox(QStringLiteral("読み込みは禁止されています。アンケートを読み込んでいないか、データが壊れています。"),
@@ -213,7 +206,7 @@ void frmMain::saveButton()
 {
     // Save As, not Save, tells whether saving is allowed at all: an
     // unchanged questionnaire may still be saved.
-    if (itemEnabled("mnuFileSaveAs"))
+    if (itemEnabled(MenuItem::mnuFileSaveAs))
         SaveFile();
     else
         MsgBox(QStringLiteral("保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。"),

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 
+#include "menu_look.h"
 #include "runtime/vbtypes.h"
 #include "widgets/command_label.h"
 #include "widgets/kz_form.h"
@@ -49,6 +50,7 @@ public:
     QMenu* mnuFile;
     QMenu* mnuQuestion;
     QMenu* mnuOthers;
+    QAction* mnuFileOpen;
     std::array<QAction*, 4> mnuFileMRU;
     QAction* mnuFileMRUSpace;
 
@@ -88,7 +90,7 @@ private:
     void commandWritten(const QString& command);
     void showMenuState();
     void popUp(QMenu* menu, QToolButton* button);
-    bool itemEnabled(const char* name) const;
+    bool itemEnabled(MenuItem item) const;
     void openStartFile();
 
     // File menu
@@ -122,8 +124,6 @@ private:
     // Shortcut buttons
     void openButton();
     void saveButton();
-
-    std::function<void()> previousMenuListener_;
 };
 
 }  // namespace kz

@@ -10,29 +10,30 @@
 #include "frm_title.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
-#include "later_windows.h"
 #include "save_interval.h"
+#include "unload_all_forms.h"
 #include "widgets/forms.h"
+#include "window_services.h"
 
 namespace kz {
 
 using widgets::Forms;
 
-void frmMain::FileNew() { RunLaterWindow(laterWindows.showNewQuestionnaire); }
+void frmMain::FileNew() { windows().showNewQuestionnaire(); }
 
-void frmMain::setQuestion() { RunLaterWindow(laterWindows.showQuestionEditor); }
+void frmMain::setQuestion() { windows().showQuestionEditor(); }
 
-void frmMain::showQuestions() { RunLaterWindow(laterWindows.showQuestionList); }
+void frmMain::showQuestions() { windows().showQuestionList(); }
 
 void frmMain::showAbout()
 {
     // A locked questionnaire's title and author can be read, not changed.
-    RunLaterWindow(laterWindows.showAbout, itemEnabled("mnuSetQuestion"));
+    windows().showAbout(itemEnabled(MenuItem::mnuSetQuestion));
 }
 
-void frmMain::input() { RunLaterWindow(laterWindows.showEntryWindow); }
+void frmMain::input() { windows().showEntryWindow(); }
 
-void frmMain::setParagraph() { RunLaterWindow(laterWindows.showParagraph); }
+void frmMain::setParagraph() { windows().showParagraph(); }
 
 void frmMain::setQuota()
 {
@@ -48,9 +49,9 @@ void frmMain::setSaveInterval() { AskSaveInterval(); }
 
 void frmMain::setLimit()
 {
-    if (!laterWindows.editStoredLimits)
+    if (!windows().has(Window::LimitEditor))
         return;
-    laterWindows.editStoredLimits();
+    windows().editStoredLimits();
     // The stored limits may have changed under every open window; the
     // limit editor closes with them.
     UnloadAllForms();
@@ -58,8 +59,8 @@ void frmMain::setLimit()
 
 void frmMain::statis()
 {
-    RunLaterWindow(laterWindows.showTotal, Integer{1});
-    RunLaterWindow(laterWindows.showGraph);
+    windows().showTotal(1);
+    windows().showGraph();
 }
 
 void frmMain::resetWindows()
@@ -74,10 +75,10 @@ void frmMain::resetWindows()
 
 void frmMain::showKey()
 {
-    if (!laterWindows.showKeyWindow)
+    if (!windows().has(Window::PasswordLock))
         return;
-    RunLaterWindow(laterWindows.unloadEntryWindow);
-    laterWindows.showKeyWindow();
+    windows().unloadEntryWindow();
+    windows().showKeyWindow();
 }
 
 void frmMain::helpContents() { ShowHelpContents(); }

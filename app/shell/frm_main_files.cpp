@@ -8,9 +8,9 @@
 #include "files/file_header.h"
 #include "frm_main.h"
 #include "host/ui_seam.h"
-#include "later_windows.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -75,16 +75,16 @@ void frmMain::OpenDataFile(QString path, Integer mode)
 
 void frmMain::AfterFileLoad(const QString& pagePath)
 {
-    if (!laterWindows.showTotal || !laterWindows.openResultPage)
+    if (!windows().has(Window::ResultSheet))
         return;
-    laterWindows.showTotal(0);
+    windows().showTotal(0);
     // A questionnaire locked at level 2 shows its results only to whoever
     // knows its password.
-    if (itemEnabled("mnuKey") && !itemEnabled("mnuStatis") && !AskPassword(survey.Password)) {
-        RunLaterWindow(laterWindows.unloadTotal);
+    if (itemEnabled(MenuItem::mnuKey) && !itemEnabled(MenuItem::mnuStatis) && !AskPassword(survey.Password)) {
+        windows().unloadTotal();
         return;
     }
-    laterWindows.openResultPage(pagePath);
+    windows().openResultPage(pagePath);
 }
 
 void frmMain::fileOpen()
@@ -112,7 +112,7 @@ void frmMain::mergeDataFile()
 
 void frmMain::importInputFormat()
 {
-    if (!laterWindows.startImport)
+    if (!windows().has(Window::Import))
         return;
     const QString path = FileDialog(QString(), TextFiles, OpenDialog);
     if (path.isEmpty())
@@ -121,12 +121,12 @@ void frmMain::importInputFormat()
                               "入力間違いが起きて読み込みが止まった時は、訂正して「進む」ボタンを押してください。"),
                vbOKCancel)
         == vbOK)
-        laterWindows.startImport(QStringLiteral("TXT"), QStringLiteral("Kelvorzun入力形式"), path);
+        windows().startImport(QStringLiteral("TXT"), QStringLiteral("Kelvorzun入力形式"), path);
 }
 
 void frmMain::importDelimited()
 {
-    if (!laterWindows.startImport)
+    if (!windows().has(Window::Import))
         return;
     const QString path = FileDialog(QString(), CsvFiles, OpenDialog);
     if (path.isEmpty())
@@ -135,26 +135,26 @@ void frmMain::importDelimited()
                               "入力間違いが起きて読み込みが止まった時は、訂正して「進む」ボタンを押してください。"),
                vbOKCancel | vbInformation)
         == vbOK)
-        laterWindows.startImport(QStringLiteral("CSV"), QStringLiteral("区切り形式"), path);
+        windows().startImport(QStringLiteral("CSV"), QStringLiteral("区切り形式"), path);
 }
 
 void frmMain::importNetworkAnswers()
 {
-    RunLaterWindow(laterWindows.startImport, QStringLiteral("WWWANS"), QStringLiteral("WWWｱﾝｹｰﾄ"), QString());
+    windows().startImport(QStringLiteral("WWWANS"), QStringLiteral("WWWｱﾝｹｰﾄ"), QString());
 }
 
 void frmMain::saveSelectedSamples()
 {
-    if (!laterWindows.showTotal)
+    if (!windows().has(Window::Tabulation))
         return;
     MsgBox(QStringLiteral("特定の条件を満たしたサンプルのみのKelvorzun／区切り(CSV)形式のファイルを作ります。"
                           "（もちろん条件無しでも構いません）"));
-    laterWindows.showTotal(2);
+    windows().showTotal(2);
     MsgBox(QStringLiteral("まずこの「検索」ウィンドウで条件を設定して、書き出したいサンプルを検索してください"));
     MsgBox(QStringLiteral("条件を満たすサンプルのＩＤが「集計結果」ウィンドウに出てきます。"
                           "メニューの「書き出し」を選べばサンプルが書き出されます。"));
 }
 
-void frmMain::writeNetworkForms() { RunLaterWindow(laterWindows.writeNetworkForms); }
+void frmMain::writeNetworkForms() { windows().writeNetworkForms(); }
 
 }  // namespace kz

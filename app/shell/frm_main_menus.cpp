@@ -1,9 +1,11 @@
 // The main window's menu tree. Captions are string numbers swapped in when
 // the window loads (LocalizeForm); the literal one stays as designed.
-#include "document/menu_state.h"
+#include "document/recent_files.h"
+#include "document/workspace.h"
 #include "files/file_header.h"
 #include "frm_main.h"
 #include "host/settings.h"
+#include "menu_look.h"
 #include "recent_file_caption.h"
 
 namespace kz {
@@ -54,7 +56,8 @@ void frmMain::buildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     addItem(mnuFile, "mnuNewfile", Id(1010), none, [this] { FileNew(); });
-    addItem(mnuFile, "mnuFileOpen", Id(1011), QKeySequence(QStringLiteral("Ctrl+O")), run(&frmMain::fileOpen));
+    mnuFileOpen =
+        addItem(mnuFile, "mnuFileOpen", Id(1011), QKeySequence(QStringLiteral("Ctrl+O")), run(&frmMain::fileOpen));
     addItem(mnuFile, "mnuFileSave", Id(1012), QKeySequence(QStringLiteral("Ctrl+S")), [this] { SaveFile(); });
     addItem(mnuFile, "mnuFileSaveAs", Id(1013), none, run(&frmMain::fileSaveAs));
     addItem(mnuFile, "mnuLoadResult", QStringLiteral("集計結果ﾌｧｲﾙを開く&R)"), none, run(&frmMain::loadResult));
@@ -117,14 +120,14 @@ void frmMain::showMenuState()
     for (int i = 0; i < MenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
         if (auto* action = findChild<QAction*>(MenuItemName(item)))
-            action->setEnabled(MenuEnabled(item));
+            action->setEnabled(MenuItemEnabled(item, document));
     }
     for (int i = 0; i < RecentFilesShown; ++i) {
-        const QString& caption = menus.recentFiles.captions[static_cast<size_t>(i)];
+        const QString& caption = recentFileItems.captions[static_cast<size_t>(i)];
         mnuFileMRU[static_cast<size_t>(i)]->setText(RecentFileItemText(caption));
         mnuFileMRU[static_cast<size_t>(i)]->setVisible(!caption.isEmpty());
     }
-    mnuFileMRUSpace->setVisible(menus.recentFiles.separatorVisible);
+    mnuFileMRUSpace->setVisible(recentFileItems.separatorVisible);
 }
 
 }  // namespace kz

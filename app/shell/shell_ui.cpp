@@ -6,13 +6,10 @@
 #include "frm_ask.h"
 #include "frm_dir_box.h"
 #include "frm_input.h"
-#include "frm_main.h"
 #include "frm_other.h"
 #include "frm_processing.h"
 #include "frm_q_box.h"
-#include "later_windows.h"
 #include "message_box.h"
-#include "unload_all_forms.h"
 #include "widgets/beep.h"
 #include "widgets/file_dialog.h"
 #include "widgets/forms.h"
@@ -52,21 +49,6 @@ void ShellUi::endProcessing() { Forms::instance<frmProcessing>().endJob(); }
 void ShellUi::yieldToEvents() { QCoreApplication::processEvents(); }
 
 bool ShellUi::askPassword(const QString& expected) { return RunPasswordBox(expected); }
-
-void ShellUi::unloadAllForms() { UnloadSecondaryForms(); }
-
-void ShellUi::setMainCaption(const QString& caption)
-{
-    if (auto* main = Forms::loaded<frmMain>())
-        main->setWindowTitle(caption);
-}
-
-bool ShellUi::entryWindowVisible() { return laterWindows.entryWindowVisible && laterWindows.entryWindowVisible(); }
-
-void ShellUi::showSampleInEntryWindow(const QString& idText, const QString& command)
-{
-    RunLaterWindow(laterWindows.showSampleInEntryWindow, idText, command);
-}
 
 Integer ShellUi::askBox(const QString& text1, const QString& text2, const QString& caption1, const QString& caption2)
 {

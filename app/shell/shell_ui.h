@@ -25,10 +25,6 @@ public:
     void yieldToEvents() override;
 
     bool askPassword(const QString& expected) override;
-    void unloadAllForms() override;
-    void setMainCaption(const QString& caption) override;
-    bool entryWindowVisible() override;
-    void showSampleInEntryWindow(const QString& idText, const QString& command) override;
 
     Integer askBox(const QString& text1, const QString& text2, const QString& caption1,
                    const QString& caption2) override;

@@ -12,7 +12,7 @@ bool IsKeptWindow(const QString& name)
            || name == QLatin1String("frmProcessing") || name == QLatin1String("frmOther");
 }
 
-void UnloadSecondaryForms()
+void UnloadAllForms()
 {
     using widgets::Forms;
     // Each window is examined once, so a refusal cannot hold the walk.

@@ -6,7 +6,7 @@
 
 namespace kz {
 
-// Whether UnloadSecondaryForms leaves the window named `name` loaded: the
+// Whether UnloadAllForms leaves the window named `name` loaded: the
 // main window, the password window, the progress window and the password
 // prompt.
 bool IsKeptWindow(const QString& name);
@@ -14,6 +14,6 @@ bool IsKeptWindow(const QString& name);
 // Unloads every open window but the kept ones. A window that refuses to
 // unload stays, and the walk goes on past it; windows loaded meanwhile are
 // examined too.
-void UnloadSecondaryForms();
+void UnloadAllForms();
 
 }  // namespace kz

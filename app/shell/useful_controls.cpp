@@ -35,4 +35,11 @@ std::optional<int> BoolToCheck(std::optional<bool> b)
     return *b ? 1 : 0;
 }
 
+void SetBold(QWidget* control, bool bold)
+{
+    QFont font = control->font();
+    font.setBold(bold);
+    control->setFont(font);
+}
+
 }  // namespace kz

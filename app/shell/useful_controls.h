@@ -17,4 +17,7 @@ std::optional<bool> CheckToBool(const QCheckBox* ctl);
 // none (grey).
 std::optional<int> BoolToCheck(std::optional<bool> b);
 
+// Gives `control` a bold or a normal font.
+void SetBold(QWidget* control, bool bold);
+
 }  // namespace kz

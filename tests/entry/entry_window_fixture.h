@@ -14,6 +14,7 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/question_codes.h"
+#include "program_windows.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
@@ -25,8 +26,7 @@ class EntryWindowTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        ResetSurvey();
-        settings = Settings{};
+        ResetProgramState();
         AddQuestion(1, 5);
         AddQuestion(3, 5, {4});
         survey.Choices(1, 4).Attr |= 1 << AttrOther;
@@ -44,8 +44,7 @@ protected:
     {
         WindowTest::TearDown();
         SetProgramFolderForTest({});
-        ResetSurvey();
-        settings = Settings{};
+        ResetProgramState();
     }
 
     // A stored sample with ID `id` and Q0 answered `q0`.
@@ -95,6 +94,7 @@ protected:
     }
 
     ShellUi shellUi;
+    ProgramWindows windows;
     WindowScript script;
 };
 

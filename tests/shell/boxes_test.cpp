@@ -26,18 +26,12 @@ class BoxesTest : public test::WindowTest {
 protected:
     void SetUp() override
     {
-        test::ResetSurvey();
         for (int q = 0; q < 5; ++q) {
             test::AddQuestion(1, 3);
             survey.Questions[q].Text = QStringLiteral("質問%1\r文\r\r").arg(q + 1);
         }
     }
-    void TearDown() override
-    {
-        test::WindowTest::TearDown();
-        test::ResetSurvey();
-    }
-
+    test::ProgramStateGuard programState;
     ShellUi shellUi;
     test::WindowScript script;
 };

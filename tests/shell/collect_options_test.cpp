@@ -24,13 +24,7 @@ constexpr Integer OtherBits = 16 | 64;
 
 class CollectOptionsTest : public test::WindowTest {
 protected:
-    void SetUp() override { test::ResetSurvey(); }
-    void TearDown() override
-    {
-        test::WindowTest::TearDown();
-        test::ResetSurvey();
-    }
-
+    test::ProgramStateGuard programState;
     ShellUi shellUi;
     test::WindowScript script;
 };

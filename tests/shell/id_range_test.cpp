@@ -25,8 +25,6 @@ protected:
     {
         ASSERT_TRUE(folder_.isValid());
         SetProgramFolderForTest(folder_.path());
-        test::ResetSurvey();
-        settings = Settings{};
         settings.IDRangeLow = 0;
         settings.IDRangeHigh = 100000;
     }
@@ -34,8 +32,6 @@ protected:
     {
         test::WindowTest::TearDown();
         SetProgramFolderForTest({});
-        test::ResetSurvey();
-        settings = Settings{};
     }
 
     // Shows the window, types the two texts and presses Do.
@@ -48,6 +44,7 @@ protected:
     bool SettingsWritten() const { return QFile::exists(SettingsFilePath()); }
 
     QTemporaryDir folder_;
+    test::ProgramStateGuard programState;
     ShellUi shellUi;
     test::WindowScript script;
 };

@@ -12,6 +12,7 @@
 #include "model/survey.h"
 #include "save_interval.h"
 #include "support/data_file_builder.h"
+#include "window_calls.h"
 
 namespace kz {
 namespace {
@@ -179,15 +180,9 @@ protected:
         file.write(out.bytes());
         return file.fileName();
     }
-    void SetUp() override
-    {
-        MainWindowFilesTest::SetUp();
-        laterWindows.showTotal = [](Integer) {};
-        laterWindows.unloadTotal = [this] { ++totalsUnloaded; };
-        laterWindows.openResultPage = [this](const QString& page) { sheets << page; };
-    }
-    QStringList sheets;
-    int totalsUnloaded = 0;
+    test::WindowCalls windows_{{Window::ResultSheet}};
+    const QStringList& sheets = windows_.sheets;
+    const int& totalsUnloaded = windows_.totalsUnloaded;
 };
 
 TEST_F(ResultPageTest, QuestionnaireIsLoadedFirstThenThePageNamedOpensInASheet)

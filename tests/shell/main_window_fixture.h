@@ -12,12 +12,10 @@
 #include <QTemporaryDir>
 
 #include "document/document.h"
-#include "document/menu_state.h"
 #include "files/data_file_save.h"
 #include "frm_main.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
-#include "later_windows.h"
 #include "main_program.h"
 #include "shell_ui.h"
 #include "support/data_file_test_base.h"
@@ -57,11 +55,7 @@ protected:
 
     static void Reset()
     {
-        ResetSurvey();
-        document = DocumentState{};
-        settings = Settings{};
-        menus = MenuState{};
-        laterWindows = LaterWindows{};
+        ResetProgramState();
         SetCommandLine({});
         SetSaveWriteLimit(-1);
         widgets::Forms::setLongJobRunning(false);

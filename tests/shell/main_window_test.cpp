@@ -7,29 +7,12 @@
 #include "document/recent_files.h"
 #include "main_window_fixture.h"
 #include "popup_placement.h"
+#include "window_calls.h"
 
 namespace kz {
 namespace {
 
 using widgets::Forms;
-
-// Counts how often each later window was asked for.
-struct LaterWindowCalls {
-    int entry = 0;
-    int questionList = 0;
-    int graph = 0;
-    QList<Integer> totalPages;
-    QList<bool> aboutEditable;
-
-    void plugIn()
-    {
-        laterWindows.showEntryWindow = [this] { ++entry; };
-        laterWindows.showQuestionList = [this] { ++questionList; };
-        laterWindows.showGraph = [this] { ++graph; };
-        laterWindows.showTotal = [this](Integer page) { totalPages.push_back(page); };
-        laterWindows.showAbout = [this](bool editable) { aboutEditable.push_back(editable); };
-    }
-};
 
 class MainWindowMenusTest : public test::MainWindowTest {
 protected:
@@ -56,8 +39,7 @@ protected:
 TEST_F(MainWindowMenusTest, LevelOneLeavesTabulationAndTheQuestionListOn)
 {
     frmMain& main = Start();
-    LaterWindowCalls calls;
-    calls.plugIn();
+    test::WindowCalls calls;
     LockAt(1);
     for (const char* off : {"mnuFileSave", "mnuFileSaveAs", "mnuInput", "mnuOutput", "mnuSetQuota", "mnuSetParagraph",
                             "mnuSetCollection", "mnuSetQuestion", "mnuSetLimit", "mnuMerge"})
@@ -86,8 +68,7 @@ TEST_F(MainWindowMenusTest, LevelOneLeavesTabulationAndTheQuestionListOn)
 TEST_F(MainWindowMenusTest, LevelTwoTurnsTabulationOffAndUnlockingTurnsEverythingOn)
 {
     frmMain& main = Start();
-    LaterWindowCalls calls;
-    calls.plugIn();
+    test::WindowCalls calls;
     LockAt(2);
     for (const char* off : {"mnuStatis", "mnuQuestions", "mnuAbout"})
         EXPECT_FALSE(Item(main, off)->isEnabled()) << off;
@@ -118,8 +99,7 @@ TEST_F(MainWindowMenusTest, OpenButtonRefusesWhileOpeningIsOff)
 TEST_F(MainWindowMenusTest, NoCommandStartsWhileALongJobRuns)
 {
     frmMain& main = Start();
-    LaterWindowCalls calls;
-    calls.plugIn();
+    test::WindowCalls calls;
     LockAt(0);
     Forms::setLongJobRunning(true);
     main.cmdListQues->click();

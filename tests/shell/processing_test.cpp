@@ -5,6 +5,7 @@
 #include "document/menu_state.h"
 #include "frm_processing.h"
 #include "shell_ui.h"
+#include "support/program_state.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 
@@ -33,13 +34,7 @@ TEST(ProgressDrawingTest, PercentRoundsHalvesToEvenAndIsCapped)
 
 class ProcessingTest : public test::WindowTest {
 protected:
-    void SetUp() override { document = DocumentState{}; }
-    void TearDown() override
-    {
-        test::WindowTest::TearDown();
-        document = DocumentState{};
-        menus = MenuState{};
-    }
+    test::ProgramStateGuard programState;
     frmProcessing& window() { return Forms::instance<frmProcessing>(); }
     QColor barAt(Long percent)
     {
@@ -109,7 +104,7 @@ TEST_F(ProcessingTest, StopOfAFatalJobMakesTheDocumentUnsavable)
     EXPECT_FALSE(SetProcessingProgress("p", 0.2f));
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-    EXPECT_FALSE(MenuEnabled(MenuItem::mnuFileSave));
+    EXPECT_FALSE(IsModified());
     const auto& shown = script.messages();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0].text, "中止するとKelvorzun内部のアンケートデータが壊れて保存出来なくなります。");

@@ -143,7 +143,7 @@ TEST_F(ReplyRoundTrip, DisplayedSamplesParseToTheSameAnswers)
 {
     widgets::RichTextBox box;
     for (int round = 0; round < 300; ++round) {
-        ResetSurvey();
+        ResetProgramState();
         BuildQuestionnaire();
         AddSample(1);
         AddSample(2);

@@ -1,5 +1,6 @@
 // The file-level state of the open questionnaire: where it is saved, how it
-// is locked, and the network-questionnaire settings stored with it.
+// is locked, whether it has unsaved changes, and the network-questionnaire
+// settings stored with it.
 #pragma once
 
 #include <QString>
@@ -18,8 +19,17 @@ struct DocumentState {
     QString WWWDistName = QStringLiteral("newfile");
     Integer WWWDistQno = 0;
     bool WWWEssayFull = false;
+
+    // Unsaved changes of the questionnaire or its samples.
+    bool modified = false;
+    // The commands show the locked state (LockMenus was last, not
+    // UnlockMenus), and the highest level they were locked at since: locking
+    // only ever switches commands off, unlocking switches them all on.
+    bool menusLocked = false;
+    Integer menuLockLevel = 0;
 };
 
-extern DocumentState document;
+// The program's document state (document/workspace.h).
+extern DocumentState& document;
 
 }  // namespace kz

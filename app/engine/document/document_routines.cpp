@@ -3,11 +3,8 @@
 #include "document/document.h"
 #include "document/menu_state.h"
 #include "host/program_folder.h"
-#include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "runtime/rounding.h"
-#include "runtime/val.h"
 #include "texts/choice_texts.h"
 
 namespace kz {
@@ -22,7 +19,7 @@ void SetUnsavable()
 void InitNewFile()
 {
     samples.Samples.clear();
-    ++samples.Generation;
+    ++samples.generation;
     ResetIDCursor();
     document.CurrentFilePath = AppDir() + QStringLiteral("new.kz");
     survey.Password.clear();
@@ -61,21 +58,6 @@ void NewQuestionnaire()
         for (LimitItem& item : limit)
             item.KindRank = 0;
     survey.CheckOptions = 15;
-}
-
-void ShowSampleID(const QString& dno, QString& idText)
-{
-    if (ui().entryWindowVisible()) {
-        ui().showSampleInEntryWindow(idText, idText.isEmpty() ? dno : QStringLiteral("ID"));
-        return;
-    }
-    if (!dno.isEmpty()) {
-        // A position outside the table names no sample: the ID text stays.
-        const double pos = RoundHalfEven(Val(dno));
-        if (pos >= 0 && pos < SampleCount())
-            idText = SampleIDText(static_cast<Long>(pos));
-    }
-    ui().showSampleInSampleView(QString::number(survey.QuestionCount), dno, idText);
 }
 
 }  // namespace kz

@@ -1,5 +1,5 @@
 // Putting the document into a defined state: unsavable, a new unnamed file,
-// the default questionnaire; and showing one sample picked in a result sheet.
+// the default questionnaire.
 #pragma once
 
 #include <QString>
@@ -14,9 +14,4 @@ void InitNewFile();
 // The default one-question questionnaire "新規アンケート"; samples, file-level
 // state and the answer layout are left.
 void NewQuestionnaire();
-// Shows the sample at position dno (as text) or with ID idText in the entry
-// window when it is visible, else in the sample view; with the sample view
-// and a position, idText becomes that sample's ID.
-void ShowSampleID(const QString& dno, QString& idText);
-
 }  // namespace kz

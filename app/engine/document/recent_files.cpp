@@ -1,9 +1,11 @@
 #include "document/recent_files.h"
 
-#include "document/menu_state.h"
+#include "document/document_events.h"
 #include "host/settings.h"
 
 namespace kz {
+
+RecentFileItems recentFileItems;
 
 void RecentFilesMenu(const QString& path)
 {
@@ -22,7 +24,7 @@ void RecentFilesMenu(const QString& path)
             files[static_cast<size_t>(j)] = files[static_cast<size_t>(j - 1)];
         files[0] = path;
     }
-    RecentFileItems& items = menus.recentFiles;
+    RecentFileItems& items = recentFileItems;
     items.separatorVisible = false;
     for (int i = 0; i < RecentFilesShown; ++i) {
         const QString& file = files[static_cast<size_t>(i)];
@@ -30,8 +32,7 @@ void RecentFilesMenu(const QString& path)
             file.isEmpty() ? QString() : QStringLiteral("&%1 %2").arg(i + 1).arg(file);
         items.separatorVisible = items.separatorVisible || !file.isEmpty();
     }
-    if (menus.changed)
-        menus.changed();
+    emit documentEvents().changed();
 }
 
 }  // namespace kz

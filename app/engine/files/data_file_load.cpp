@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "document/document.h"
+#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "document/recent_files.h"
@@ -148,7 +149,7 @@ void CompleteLoad(const QString& fileName)
     samples.LastSaveTime = NowAsDayCount();
     Beep();
     RecentFilesMenu(fileName);
-    ui().unloadAllForms();
+    emit documentEvents().replaced();
 }
 
 Integer Load(QString& fileName, Integer mode)
@@ -199,7 +200,7 @@ Integer LoadDataFile(QString& fileName, Integer mode)
     const Integer result = Load(fileName, mode);
     ui().endProcessing();
     if (document.ProtectLevel < 2)
-        ui().setMainCaption(survey.Title);
+        emit documentEvents().captionChanged(survey.Title);
     return result;
 }
 

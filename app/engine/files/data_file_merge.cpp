@@ -9,6 +9,7 @@
 
 #include "answers/limit_eval.h"
 #include "document/cmd_box.h"
+#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "files/data_file_read.h"
 #include "files/file_header.h"
@@ -167,7 +168,7 @@ Integer Merge(QIODevice& device)
         if (!TakeSamples(reader, n, taken) || !Arrange(taken, merged))
             return 0;
         samples.Samples.swap(merged);
-        ++samples.Generation;
+        ++samples.generation;
     }
     SetModified();
     MsgBox(QString::number(taken.size()) + QStringLiteral("サンプル、取り込みました"));
@@ -207,7 +208,7 @@ Integer MergeDataFile(const QString& fileName)
     ui().showProcessing(QStringLiteral("取り込み中"), fileName, QString(), false, true, false);
     const Integer result = MergeFile(fileName);
     ui().endProcessing();
-    ui().unloadAllForms();
+    emit documentEvents().replaced();
     Beep();
     return result;
 }

@@ -3,9 +3,6 @@
 namespace kz {
 
 bool UiSeam::askPassword(const QString&) { return false; }
-void UiSeam::setMainCaption(const QString&) {}
-void UiSeam::showSampleInEntryWindow(const QString&, const QString&) {}
-void UiSeam::showSampleInSampleView(const QString&, const QString&, const QString&) {}
 Integer UiSeam::askBox(const QString&, const QString&, const QString&, const QString&) { return 0; }
 bool UiSeam::inputBox(const QString&, const QString&, const QString&, const QString&, QString&) { return false; }
 Integer UiSeam::qBoxSelect(const QString&, Integer) { return -1; }

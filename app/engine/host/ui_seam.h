@@ -1,5 +1,7 @@
-// The engine's only way to the user: message boxes, the beep, the hourglass,
-// the progress window and yielding to the event loop. The program installs
+// The engine's only way to the user: message boxes and the small modal
+// boxes, the beep, the hourglass, the progress window and yielding to the
+// event loop. What happens to the document is told as events instead
+// (document/document_events.h). The program installs
 // its widgets behind it; tests install a scripted one.
 #pragma once
 
@@ -42,23 +44,13 @@ public:
     // Lets the event loop run; callers throttle it to a few tens of milliseconds.
     virtual void yieldToEvents() = 0;
 
-    // The windows below answer through the same seam. Until a window exists
+    // The boxes below answer through the same seam. Until a window exists
     // (and in engine tests) these defaults stand: nothing is shown, and the
     // password box refuses.
 
     // The questionnaire password box; true when the typed password equals
     // `expected`.
     virtual bool askPassword(const QString& expected);
-    // Closes every secondary window except the main, password and progress
-    // windows and the other-choice box.
-    virtual void unloadAllForms() {}
-    virtual void setMainCaption(const QString& caption);
-    // Showing one sample: in the entry window when it is visible, else in
-    // the sample view. `command` is what the entry window's sample command
-    // is set to ("ID" or a position number).
-    virtual bool entryWindowVisible() { return false; }
-    virtual void showSampleInEntryWindow(const QString& idText, const QString& command);
-    virtual void showSampleInSampleView(const QString& questionCount, const QString& dno, const QString& idText);
 
     // The small modal boxes (cmd_box.h has the routines callers use). Without
     // windows every box answers Cancel.
@@ -95,9 +87,6 @@ inline int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& ti
     return ui().messageBox(prompt, style, title);
 }
 inline void Beep() { ui().beep(); }
-// Closes every secondary window except the main, password and progress
-// windows and the password prompt.
-inline void UnloadAllForms() { ui().unloadAllForms(); }
 
 // The hourglass pointer for the life of the guard.
 class HourglassScope {

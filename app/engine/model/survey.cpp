@@ -5,9 +5,6 @@
 
 namespace kz {
 
-Survey survey;
-SampleTable samples;
-
 namespace {
 
 std::array<Long, 33> powersOfTwoL()

@@ -58,11 +58,13 @@ struct SampleTable {
     // Moves on whenever the table is replaced by another (a new file, a
     // load, a merge): a window that remembers a position can tell that its
     // sample is gone.
-    Long Generation = 0;
+    Long generation = 0;
 };
 
-extern Survey survey;
-extern SampleTable samples;
+// The program's questionnaire and samples (document/workspace.h): routines
+// written before the Workspace reach them here.
+extern Survey& survey;
+extern SampleTable& samples;
 
 inline Long SampleCount() { return static_cast<Long>(samples.Samples.size()); }
 

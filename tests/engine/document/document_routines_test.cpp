@@ -12,12 +12,6 @@ namespace {
 
 class DocumentRoutinesTest : public test::SurveyFixture {
 protected:
-    void TearDown() override
-    {
-        document = DocumentState{};
-        menus = MenuState{};
-        SurveyFixture::TearDown();
-    }
     test::ScriptedUi ui_;
 };
 
@@ -27,9 +21,9 @@ TEST_F(DocumentRoutinesTest, UnsavableLocksEverythingButTheKey)
     SetUnsavable();
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-    EXPECT_FALSE(MenuEnabled(MenuItem::mnuFileSave));
-    EXPECT_FALSE(MenuEnabled(MenuItem::mnuStatis));
-    EXPECT_TRUE(MenuEnabled(MenuItem::mnuKey));
+    EXPECT_FALSE(IsModified());
+    EXPECT_TRUE(document.menusLocked);
+    EXPECT_EQ(document.menuLockLevel, 2);
 }
 
 TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
@@ -42,7 +36,7 @@ TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
     survey.Password = QStringLiteral("pw");
     survey.ExternProcessName = QStringLiteral("x.dll");
     document = {2, QStringLiteral("/data/a.kz"), QStringLiteral("net"), 5, true};
-    SetMenuEnabled(MenuItem::mnuStatis, false);
+    document.menuLockLevel = 2;
 
     InitNewFile();
     EXPECT_EQ(SampleCount(), 0);
@@ -58,7 +52,7 @@ TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
     EXPECT_EQ(survey.Title, QStringLiteral("元の調査"));
     EXPECT_EQ(survey.QuestionCount, 1);
     EXPECT_EQ(survey.LimitTable[3][1].KindRank, 3);
-    EXPECT_FALSE(MenuEnabled(MenuItem::mnuStatis));
+    EXPECT_EQ(document.menuLockLevel, 2);
 }
 
 TEST_F(DocumentRoutinesTest, NewQuestionnaireIsOneQuestionWithTwoChoices)
@@ -96,32 +90,6 @@ TEST_F(DocumentRoutinesTest, NewQuestionnaireIsOneQuestionWithTwoChoices)
     // Samples and the layout are not its business.
     EXPECT_EQ(SampleCount(), 1);
     EXPECT_EQ(survey.AnswerLayout[0].Slots, 3);
-}
-
-TEST_F(DocumentRoutinesTest, ShowSampleInTheSampleViewHandsBackItsID)
-{
-    test::AddQuestion(1, 3);
-    test::BuildLayout();
-    for (Long id : {100, 200, 300})
-        test::AddSample(id);
-    QString idText;
-    ShowSampleID(QStringLiteral("2"), idText);
-    EXPECT_EQ(idText, QStringLiteral("300"));
-    // A position outside the table shows what it was given.
-    idText = QStringLiteral("55");
-    ShowSampleID(QStringLiteral("12"), idText);
-    EXPECT_EQ(idText, QStringLiteral("55"));
-    EXPECT_EQ(ui_.samplesShown(), (QStringList{QStringLiteral("view:1|2|300"), QStringLiteral("view:1|12|55")}));
-}
-
-TEST_F(DocumentRoutinesTest, ShowSampleInTheEntryWindowByIDOrPosition)
-{
-    ui_.setEntryWindowVisible(true);
-    QString idText = QStringLiteral("300");
-    ShowSampleID(QStringLiteral("2"), idText);
-    QString none;
-    ShowSampleID(QStringLiteral("4"), none);
-    EXPECT_EQ(ui_.samplesShown(), (QStringList{QStringLiteral("entry:300|ID"), QStringLiteral("entry:|4")}));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "document/menu_state.h"
 #include "document/recent_files.h"
 #include "host/settings.h"
+#include "support/program_state.h"
 
 namespace kz {
 namespace {
@@ -12,18 +12,14 @@ using Files = std::array<QString, RecentFileCount>;
 class RecentFilesTest : public ::testing::Test {
 protected:
     void SetUp() override { settings.MRUFiles = {"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h"}; }
-    void TearDown() override
-    {
-        settings = Settings{};
-        menus = MenuState{};
-    }
+    void TearDown() override { test::ResetProgramState(); }
 };
 
 TEST_F(RecentFilesTest, KnownPathMovesToTheTop)
 {
     RecentFilesMenu("/c");
     EXPECT_EQ(settings.MRUFiles, (Files{"/c", "/a", "/b", "/d", "/e", "/f", "/g", "/h"}));
-    EXPECT_EQ(menus.recentFiles.captions, (std::array<QString, 4>{"&1 /c", "&2 /a", "&3 /b", "&4 /d"}));
+    EXPECT_EQ(recentFileItems.captions, (std::array<QString, 4>{"&1 /c", "&2 /a", "&3 /b", "&4 /d"}));
     // A duplicate counts at its highest place.
     settings.MRUFiles[2] = "/c";
     RecentFilesMenu("/c");
@@ -43,11 +39,11 @@ TEST_F(RecentFilesTest, EmptyPathOnlyRefreshesTheMenu)
     settings.MRUFiles[3] = "";
     RecentFilesMenu("");
     EXPECT_EQ(settings.MRUFiles[0], "/a");
-    EXPECT_EQ(menus.recentFiles.captions, (std::array<QString, 4>{"&1 /a", "", "&3 /c", ""}));
-    EXPECT_TRUE(menus.recentFiles.separatorVisible);
+    EXPECT_EQ(recentFileItems.captions, (std::array<QString, 4>{"&1 /a", "", "&3 /c", ""}));
+    EXPECT_TRUE(recentFileItems.separatorVisible);
     settings.MRUFiles = {};
     RecentFilesMenu("");
-    EXPECT_FALSE(menus.recentFiles.separatorVisible);
+    EXPECT_FALSE(recentFileItems.separatorVisible);
 }
 
 }  // namespace

@@ -27,13 +27,6 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         path_ = dir_.filePath(QStringLiteral("damaged.kz"));
     }
-    void TearDown() override
-    {
-        document = DocumentState{};
-        settings = Settings{};
-        menus = MenuState{};
-        SurveyFixture::TearDown();
-    }
     Integer Load(const QByteArray& bytes)
     {
         EXPECT_TRUE(test::WriteBytes(path_, bytes));

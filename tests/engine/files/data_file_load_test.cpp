@@ -37,20 +37,7 @@ std::vector<Integer> Answers(Long pos, Integer q)
 
 class LoadTest : public test::SurveyFixture {
 protected:
-    void SetUp() override
-    {
-        SurveyFixture::SetUp();
-        document = DocumentState{};
-        settings = Settings{};
-        ASSERT_TRUE(dir_.isValid());
-    }
-    void TearDown() override
-    {
-        document = DocumentState{};
-        settings = Settings{};
-        menus = MenuState{};
-        SurveyFixture::TearDown();
-    }
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString Write(const QByteArray& bytes, const QString& name = QStringLiteral("survey.kz"))
     {
         const QString path = dir_.filePath(name);
@@ -93,7 +80,8 @@ protected:
         EXPECT_EQ(ui_.boxes().back().style, vbExclamation);
         EXPECT_EQ(document.ProtectLevel, 2);
         EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-        EXPECT_FALSE(MenuEnabled(MenuItem::mnuFileSave));
+        EXPECT_FALSE(IsModified());
+        EXPECT_EQ(document.menuLockLevel, 2);
     }
 
     QTemporaryDir dir_;
@@ -155,8 +143,7 @@ TEST_F(LoadTest, CurrentGenerationFillsEveryTable)
     EXPECT_EQ(ui_.processingEnded(), 1);
     // Lock level 1 keeps the caption; the editing menus follow the file's level.
     EXPECT_EQ(ui_.mainCaptions(), QStringList{survey.Title});
-    EXPECT_FALSE(MenuEnabled(MenuItem::mnuSetQuestion));
-    EXPECT_TRUE(MenuEnabled(MenuItem::mnuStatis));
+    EXPECT_EQ(document.menuLockLevel, 1);
 }
 
 TEST_F(LoadTest, SamplesAreSortedWithTheirAnswersAndTexts)

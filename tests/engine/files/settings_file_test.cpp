@@ -7,12 +7,12 @@
 
 #include <limits>
 
-#include "document/menu_state.h"
 #include "files/counted_strings.h"
 #include "files/settings_file.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/survey.h"
+#include "support/program_state.h"
 #include "support/scripted_ui.h"
 
 namespace kz {
@@ -36,12 +36,7 @@ protected:
         SetProgramFolderForTest({});
         reset();
     }
-    static void reset()
-    {
-        settings = Settings{};
-        samples = SampleTable{};
-        menus = MenuState{};
-    }
+    static void reset() { test::ResetProgramState(); }
     void writeIni(const QByteArray& bytes) const
     {
         QFile file(folder_.filePath("zuntab.ini"));
@@ -129,7 +124,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
     EXPECT_EQ(settings.ColumnWidths[10], 77);
     EXPECT_EQ(settings.MRUFiles[3], "");
     EXPECT_EQ(settings.MRUFiles[4], "/4");
-    EXPECT_FALSE(menus.recentFiles.separatorVisible);
+    EXPECT_FALSE(recentFileItems.separatorVisible);
 }
 
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
@@ -167,7 +162,7 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     EXPECT_EQ(settings.ColumnWidths, saved.ColumnWidths);
     EXPECT_EQ(settings.MRUFiles, saved.MRUFiles);
     EXPECT_EQ(settings.WWWAnswerDir, saved.WWWAnswerDir);
-    EXPECT_EQ(menus.recentFiles.captions[1], "&2 /home/u/調査1.kz");
+    EXPECT_EQ(recentFileItems.captions[1], "&2 /home/u/調査1.kz");
 }
 
 TEST_F(SettingsFileTest, SaveWritesTheFileLayoutWholeOverALongerFile)
@@ -266,7 +261,7 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     // Fonts are 24 bytes and their names ("フォント0" 9 bytes, "フォント10" 10).
     const int placementsStart = 50 + 16 * 24 + 10 * 9 + 6 * 10 + 64;
     writeIni(CurrentFile().left(placementsStart + 2 * 16 + 8));
-    menus.recentFiles.captions[0] = "stale";
+    recentFileItems.captions[0] = "stale";
     settings.WindowRecs[2] = {1, 2, 3, 4};
     LoadSettings();
     EXPECT_EQ(settings.IDRangeLow, 7);
@@ -276,7 +271,7 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     // The broken placement keeps what the defaults left.
     EXPECT_EQ(settings.WindowRecs[2].Width, 0);
     EXPECT_EQ(settings.WindowRecs[2].Left, 1);
-    EXPECT_EQ(menus.recentFiles.captions[0], "stale");
+    EXPECT_EQ(recentFileItems.captions[0], "stale");
 }
 
 TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)

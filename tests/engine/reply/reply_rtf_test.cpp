@@ -29,8 +29,6 @@ class ReplyRtfTest : public SurveyFixture {
 protected:
     void SetUp() override
     {
-        SurveyFixture::SetUp();
-        settings = Settings{};
         FontRec& font = settings.FontRecs[0];
         font.Name = QStringLiteral("ＭＳ 明朝");
         font.Size = 10.5F;
@@ -51,11 +49,6 @@ protected:
 
         AddSample(1);
         WriteSampleAnswers(0, {1, 2, 1}, {3, 11, 2, 2}, {QStringLiteral("a/b"), {}, QStringLiteral("*x"), {}});
-    }
-    void TearDown() override
-    {
-        settings = Settings{};
-        SurveyFixture::TearDown();
     }
 
     static QString Build(Integer cursorQ, Integer cursorN, int flags, Integer caretQ = -1, int* caret = nullptr,

@@ -81,13 +81,7 @@ protected:
     }
     void TearDown() override { Reset(); }
 
-    static void Reset()
-    {
-        ResetSurvey();
-        document = DocumentState{};
-        settings = Settings{};
-        ClearModified();
-    }
+    static void Reset() { ResetProgramState(); }
 
     QString path(const QString& name) const { return folder_.filePath(name); }
 

@@ -60,11 +60,6 @@ protected:
         codes.write(ToCp932(QStringLiteral("13,東京\r\n27,大阪\r\n")));
         document.CurrentFilePath = folder.filePath(QStringLiteral("survey.kz"));
     }
-    void TearDown() override
-    {
-        document = DocumentState{};
-        SurveyFixture::TearDown();
-    }
 
     static void SetAttr(Integer q, Integer c, ChoiceAttr bit) { survey.Choices(q, c).Attr |= Integer(1 << bit); }
 

@@ -1,7 +1,8 @@
 // A UI seam for tests: installs itself for its lifetime, records every
-// message box, beep and progress call, answers boxes from a queue and fails
-// the test on a box nobody expected (answering it vbCancel) or on an
-// expected box that never came.
+// message box, beep and progress call and the document events that windows
+// would act on, answers boxes from a queue and fails the test on a box
+// nobody expected (answering it vbCancel) or on an expected box that never
+// came.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <deque>
 #include <vector>
 
+#include "document/document_events.h"
 #include "host/ui_seam.h"
 
 namespace kz::test {
@@ -24,7 +26,13 @@ struct RecordedBox {
 
 class ScriptedUi : public UiSeam {
 public:
-    ScriptedUi() { installUi(this); }
+    ScriptedUi()
+    {
+        installUi(this);
+        QObject::connect(&documentEvents(), &DocumentEvents::replaced, &listener_, [this] { ++formsUnloaded_; });
+        QObject::connect(&documentEvents(), &DocumentEvents::captionChanged, &listener_,
+                         [this](const QString& caption) { mainCaptions_.push_back(caption); });
+    }
     ~ScriptedUi() override
     {
         installUi(nullptr);
@@ -53,13 +61,10 @@ public:
     bool lastProcessingFatal() const { return lastProcessingFatal_; }
     // The passwords the password boxes expected, in order.
     const QStringList& passwordsAsked() const { return passwordsAsked_; }
+    // How often the open windows were told to close (the document was
+    // replaced), and the captions the main window was given.
     int formsUnloaded() const { return formsUnloaded_; }
     const QStringList& mainCaptions() const { return mainCaptions_; }
-    // The entry window counts as visible while this is set.
-    void setEntryWindowVisible(bool visible) { entryWindowVisible_ = visible; }
-    // Each sample shown: "entry:" idText "|" command, or
-    // "view:" questionCount "|" dno "|" idText.
-    const QStringList& samplesShown() const { return samplesShown_; }
 
     int messageBox(const QString& prompt, int style, const QString& title) override
     {
@@ -101,17 +106,6 @@ public:
         passwordAnswers_.pop_front();
         return typedRight;
     }
-    void unloadAllForms() override { ++formsUnloaded_; }
-    void setMainCaption(const QString& caption) override { mainCaptions_.push_back(caption); }
-    bool entryWindowVisible() override { return entryWindowVisible_; }
-    void showSampleInEntryWindow(const QString& idText, const QString& command) override
-    {
-        samplesShown_.push_back(QStringLiteral("entry:") + idText + u'|' + command);
-    }
-    void showSampleInSampleView(const QString& questionCount, const QString& dno, const QString& idText) override
-    {
-        samplesShown_.push_back(QStringLiteral("view:") + questionCount + u'|' + dno + u'|' + idText);
-    }
 
 private:
     std::deque<int> answers_;
@@ -120,8 +114,7 @@ private:
     QStringList passwordsAsked_;
     int formsUnloaded_ = 0;
     QStringList mainCaptions_;
-    bool entryWindowVisible_ = false;
-    QStringList samplesShown_;
+    QObject listener_;
     std::vector<RecordedBox> boxes_;
     QStringList progressTexts_;
     int beeps_ = 0;

@@ -1,5 +1,5 @@
 // Builds a small questionnaire and its samples in kz::survey / kz::samples.
-//   SurveyFixture resets both before and after each test;
+//   SurveyFixture resets all program state before and after each test;
 //   AddQuestion(maxAnswers, choiceCount, {essay choices}) appends a question;
 //   BuildLayout() computes the answer layout (the test fails when it overflows);
 //   AddSample(id) appends a blank sample sized for the layout.
@@ -10,15 +10,9 @@
 #include <initializer_list>
 
 #include "model/survey.h"
+#include "support/program_state.h"
 
 namespace kz::test {
-
-inline void ResetSurvey()
-{
-    survey = Survey{};
-    samples = SampleTable{};
-    InitBitMasks();
-}
 
 // Choice 0 is "無回答" with the exclusive bit, as the loader leaves it; the
 // listed choices carry free text. Returns the question's number.
@@ -61,8 +55,7 @@ inline Condition MakeCondition(Integer headMask, std::initializer_list<LimitItem
 
 class SurveyFixture : public ::testing::Test {
 protected:
-    void SetUp() override { ResetSurvey(); }
-    void TearDown() override { ResetSurvey(); }
+    ProgramStateGuard programState_;
 };
 
 }  // namespace kz::test

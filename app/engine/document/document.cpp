@@ -1,7 +1,0 @@
-#include "document/document.h"
-
-namespace kz {
-
-DocumentState document;
-
-}  // namespace kz

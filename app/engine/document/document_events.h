@@ -1,0 +1,24 @@
+// What happens to the open document, told to whoever listens: the main
+// window's commands and caption, and every window that shows the document.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace kz {
+
+class DocumentEvents : public QObject {
+    Q_OBJECT
+signals:
+    // The modified mark, the lock or the recent files changed.
+    void changed();
+    // The questionnaire and its samples were replaced by a load or a merge:
+    // windows that show them close.
+    void replaced();
+    // A loaded questionnaire asks to be named in the main window's caption.
+    void captionChanged(const QString& caption);
+};
+
+DocumentEvents& documentEvents();
+
+}  // namespace kz

@@ -1,0 +1,27 @@
+// The window services of the whole program: every window folder's windows
+// reached through one interface. The program installs it for its run; window
+// tests that drive several windows install it too.
+#pragma once
+
+#include "window_services.h"
+
+namespace kz {
+
+class ProgramWindows : public WindowServices {
+public:
+    ProgramWindows();
+    ~ProgramWindows() override;
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    bool has(Window window) const override;
+
+    void showEntryWindow() override;
+    void unloadEntryWindow() override;
+    bool entryWindowVisible() const override;
+    void showSampleInEntryWindow(const QString& idText, const QString& command) override;
+
+    bool saveFile() override;
+};
+
+}  // namespace kz

@@ -1,7 +1,0 @@
-#include "later_windows.h"
-
-namespace kz {
-
-LaterWindows laterWindows;
-
-}  // namespace kz

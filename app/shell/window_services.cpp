@@ -1,0 +1,44 @@
+#include "window_services.h"
+
+#include "model/sample_table.h"
+#include "model/survey.h"
+#include "runtime/rounding.h"
+#include "runtime/val.h"
+
+namespace kz {
+
+namespace {
+
+WindowServices*& installed()
+{
+    static WindowServices* services = nullptr;
+    return services;
+}
+
+}  // namespace
+
+WindowServices& windows()
+{
+    static WindowServices silent;
+    WindowServices* services = installed();
+    return services ? *services : silent;
+}
+
+void InstallWindowServices(WindowServices* services) { installed() = services; }
+
+void ShowSampleID(const QString& dno, QString& idText)
+{
+    if (windows().entryWindowVisible()) {
+        windows().showSampleInEntryWindow(idText, idText.isEmpty() ? dno : QStringLiteral("ID"));
+        return;
+    }
+    if (!dno.isEmpty()) {
+        // A position outside the table names no sample: the ID text stays.
+        const double pos = RoundHalfEven(Val(dno));
+        if (pos >= 0 && pos < SampleCount())
+            idText = SampleIDText(static_cast<Long>(pos));
+    }
+    windows().showSampleView(QString::number(survey.QuestionCount), dno, idText);
+}
+
+}  // namespace kz

@@ -1,0 +1,94 @@
+// How the program's windows open and call one another: one typed interface,
+// so that no window looks up another's controls or reaches into it. The
+// program installs the implementation that knows its windows
+// (program/program_windows.h); until one is installed, every window answers
+// as absent. A window that this build does not have yet answers as absent
+// too: its command does nothing.
+#pragma once
+
+#include <QString>
+
+#include "runtime/vbtypes.h"
+
+namespace kz {
+
+// The windows that a command may find missing in this build.
+enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import, PasswordLock };
+
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+
+    // Whether the build has the window.
+    virtual bool has(Window /*window*/) const { return false; }
+
+    // Questionnaire design.
+    virtual void showNewQuestionnaire() {}
+    virtual void showQuestionEditor() {}
+    virtual void showQuestionList() {}
+    // The title-and-author window, modal; read only when `editable` is false.
+    virtual void showAbout(bool /*editable*/) {}
+    // The reply-sheet line breaks, modal.
+    virtual void showParagraph() {}
+    // The limit editor on the stored limits, modal; returns once it is done.
+    virtual void editStoredLimits() {}
+
+    // Answer entry.
+    virtual void showEntryWindow() {}
+    virtual void unloadEntryWindow() {}
+    virtual bool entryWindowVisible() const { return false; }
+    // The entry window shows a sample: txtIDno takes `idText`, its command
+    // label `command` ("ID" or a position).
+    virtual void showSampleInEntryWindow(const QString& /*idText*/, const QString& /*command*/) {}
+    // The sample view shows sample `dno` (a position, as text) with ID
+    // `idText`, counting questions up to `endQno`; all three empty: no
+    // sample. refreshSampleView does so only when the sample view is open.
+    virtual void showSampleView(const QString& /*endQno*/, const QString& /*dno*/, const QString& /*idText*/) {}
+    virtual void refreshSampleView(const QString& /*endQno*/, const QString& /*dno*/, const QString& /*idText*/) {}
+    // The window adding answers to listed samples, modeless.
+    virtual void showAddAnswers() {}
+
+    // Import and export beside the entry window.
+    // Whether the import window is open, and its caption.
+    virtual bool importWindowOpen() const { return false; }
+    virtual QString importWindowCaption() const { return {}; }
+    virtual void raiseImportWindow() {}
+    // Whether the answer checks report their findings now: always, except
+    // while the import window is shown with its report option off.
+    virtual bool answerReportsWanted() const { return true; }
+    // The import window (with the entry window) set to `format` ("TXT",
+    // "CSV", "WWWANS") with its label `formatLabel`, then to `file` (empty
+    // for network answers).
+    virtual void startImport(const QString& /*format*/, const QString& /*formatLabel*/, const QString& /*file*/) {}
+    // The import window writing the network questionnaire forms, modal.
+    virtual void writeNetworkForms() {}
+
+    // Tabulation.
+    // The tabulation window, modeless, on `page` (1 coded answers, 2 free
+    // texts; 0 leaves the page it shows); and its unloading.
+    virtual void showTotal(Integer /*page*/) {}
+    virtual void unloadTotal() {}
+    virtual void showGraph() {}
+    // A new result sheet, shown, loading the page file.
+    virtual void openResultPage(const QString& /*pagePath*/) {}
+
+    // The password window: loaded at start-up, shown modally by its menu.
+    virtual void loadKeyWindow() {}
+    virtual void showKeyWindow() {}
+
+    // The main window's Save: to the document's path, or by Save As when it
+    // has none it may be written to. True when the file was saved.
+    virtual bool saveFile() { return false; }
+};
+
+// The installed window services; a silent set until one is installed.
+WindowServices& windows();
+// Installs `services` (nullptr: the silent set again).
+void InstallWindowServices(WindowServices* services);
+
+// Shows the sample at position dno (as text) or with ID idText in the entry
+// window when it is visible, else in the sample view; with the sample view
+// and a position, idText becomes that sample's ID.
+void ShowSampleID(const QString& dno, QString& idText);
+
+}  // namespace kz

@@ -1,0 +1,29 @@
+// Every piece of program state back to what a fresh program holds: the
+// workspace (questionnaire, samples, document state), this computer's
+// settings, the recent-file items and the bit masks. ProgramStateGuard does
+// so when a test starts and again when it ends.
+#pragma once
+
+#include "document/recent_files.h"
+#include "document/workspace.h"
+#include "host/settings.h"
+
+namespace kz::test {
+
+inline void ResetProgramState()
+{
+    ProgramWorkspace() = Workspace{};
+    settings = Settings{};
+    recentFileItems = RecentFileItems{};
+    InitBitMasks();
+}
+
+class ProgramStateGuard {
+public:
+    ProgramStateGuard() { ResetProgramState(); }
+    ~ProgramStateGuard() { ResetProgramState(); }
+    ProgramStateGuard(const ProgramStateGuard&) = delete;
+    ProgramStateGuard& operator=(const ProgramStateGuard&) = delete;
+};
+
+}  // namespace kz::test
