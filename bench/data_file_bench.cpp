@@ -101,7 +101,7 @@ void BM_LoadDataFile(benchmark::State& state)
         const size_t before = HeapInUse();
         state.ResumeTiming();
         QString file = BenchFile();
-        if (LoadDataFile(file, OpenQuestionnaire) != 1)
+        if (LoadDataFile(file, OpenQuestionnaire) != DataFileLoaded)
             state.SkipWithError("load failed");
         state.PauseTiming();
         perSample = static_cast<double>(HeapInUse() - before) / kSamples;

@@ -64,11 +64,11 @@ void frmMain::OpenDataFile(QString path, Integer mode)
     if (!SaveChangesFirst())
         return;
     const QString named = path;
-    const Integer result = LoadDataFile(path, mode);
-    if (result == PageFileBaseFirst) {
-        if (LoadDataFile(path, OpenQuestionnaire) >= 1)
+    const LoadDataFileResult result = LoadDataFile(path, mode);
+    if (result == PageBaseToLoadFirst) {
+        if (LoadDataFile(path, OpenQuestionnaire) != NothingLoaded)
             AfterFileLoad(named);
-    } else if (result / 1000 == 2) {
+    } else if (result == PageOfLoadedQuestionnaire) {
         AfterFileLoad(named);
     }
 }

@@ -16,8 +16,7 @@ inline const QString DataFileMagic1002 = QStringLiteral("Kelvor Zuntab Datafile 
 inline const QString DataFileMagic1001 = QStringLiteral("Kelvor Zuntab Version 95.x Datafile");
 inline const QString PageFileMagic = QStringLiteral("Kelvor Zuntab PageData Since 95.10");
 
-// Version codes of the header reader and the open routines; code / 1000 is
-// the family (1 data file, 2 page file).
+// Version codes of the header reader and the open routines.
 enum FileVersionCode : Integer {
     FileRefused = 0,
     DataFile1001 = 1001,

@@ -152,11 +152,11 @@ void CompleteLoad(const QString& fileName)
     emit documentEvents().replaced();
 }
 
-Integer Load(QString& fileName, Integer mode)
+LoadDataFileResult Load(QString& fileName, Integer mode)
 {
     if (!QFileInfo(fileName).isFile()) {
         MsgBox(fileName + QStringLiteral("が見つかりません"), vbCritical);
-        return FileRefused;
+        return NothingLoaded;
     }
     // The whole file is read at once: the fields are then taken from memory.
     QFile file(fileName);
@@ -165,16 +165,26 @@ Integer Load(QString& fileName, Integer mode)
         content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         ShowReadError(file.errorString(), fileName);
-        return FileRefused;
+        return NothingLoaded;
     }
     file.close();
     QBuffer device(&content);
     device.open(QIODevice::ReadOnly);
 
     BinaryReader header(device);
-    const Integer version = FileVersion(header, fileName, mode);
-    if (version == FileRefused || version / 1000 != 1)
-        return version;
+    const FileVersionCode version = FileVersion(header, fileName, mode);
+    switch (version) {
+    case FileRefused:
+        return NothingLoaded;
+    case PageFile:
+        return PageOfLoadedQuestionnaire;
+    case PageFileBaseFirst:
+        return PageBaseToLoadFirst;
+    case DataFile1001:
+    case DataFile1002:
+    case DataFile1003:
+        break;
+    }
 
     HourglassScope busy;
     ui().showProcessing(QStringLiteral("読み込み中"), fileName, QStringLiteral("質問など"), true, true, false);
@@ -182,22 +192,22 @@ Integer Load(QString& fileName, Integer mode)
     try {
         if (!ReadDataFile(device, version)) {
             SetUnsavable();
-            return FileRefused;
+            return NothingLoaded;
         }
     } catch (const DataFileError& error) {
         ShowReadError(error.text(), fileName);
         SetUnsavable();
-        return FileRefused;
+        return NothingLoaded;
     }
     CompleteLoad(fileName);
-    return 1;
+    return DataFileLoaded;
 }
 
 }  // namespace
 
-Integer LoadDataFile(QString& fileName, Integer mode)
+LoadDataFileResult LoadDataFile(QString& fileName, Integer mode)
 {
-    const Integer result = Load(fileName, mode);
+    const LoadDataFileResult result = Load(fileName, mode);
     ui().endProcessing();
     if (document.ProtectLevel < 2)
         emit documentEvents().captionChanged(survey.Title);

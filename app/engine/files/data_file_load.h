@@ -8,11 +8,16 @@
 
 namespace kz {
 
-// Loads fileName with `mode` (FileVersionMode) and returns 1 when a data file
-// of any generation was loaded; 0 when nothing was (missing, refused,
-// cancelled, stopped or failed); 2001 when fileName is a page file to be
-// opened against the questionnaire now loaded; 9001 when fileName has been
-// replaced by the path of the page's base data file, to be loaded first.
-Integer LoadDataFile(QString& fileName, Integer mode);
+// What LoadDataFile did. The values are fixed: callers have always had them.
+enum LoadDataFileResult : Integer {
+    NothingLoaded = 0,                 // missing, refused, cancelled, stopped or failed
+    DataFileLoaded = 1,                // a data file of any generation
+    PageOfLoadedQuestionnaire = 2001,  // fileName is a page file to open against the questionnaire now loaded
+    PageBaseToLoadFirst = 9001,        // fileName is now the page's base data file, to be loaded first
+};
+
+// Loads fileName with `mode` (FileVersionMode). On PageBaseToLoadFirst the
+// caller loads fileName (the base) and then opens the page it first named.
+LoadDataFileResult LoadDataFile(QString& fileName, Integer mode);
 
 }  // namespace kz

@@ -148,7 +148,7 @@ bool Arrange(std::vector<TakenSample>& taken, QVector<SampleRec>& merged)
 Integer Merge(QIODevice& device)
 {
     BinaryReader header(device);
-    if (MagicVersion(ReadFileMagic(header)) != DataFile1003 || !header.ok()) {
+    if (ClassifyFile(header).version != DataFile1003) {
         MsgBox(QStringLiteral("ファイル形式がKelvorzun95年9月版以降の形式ではありません。一度個別に読み込んで、保存し"
                               "てから取り込んでください。"),
                vbExclamation);

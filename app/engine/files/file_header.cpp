@@ -11,7 +11,21 @@ const QString CrLf = QStringLiteral("\r\n");
 
 QString ThisFile(const QString& fileName) { return QStringLiteral("このファイル") + CrLf + fileName + CrLf; }
 
-Integer DataFileVersion(Integer version, const QString& fileName, Integer mode)
+// Magics compare exactly: case and blanks count.
+FileVersionCode MagicVersion(const QString& magic)
+{
+    if (magic == DataFileMagic1003)
+        return DataFile1003;
+    if (magic == DataFileMagic1002)
+        return DataFile1002;
+    if (magic == DataFileMagic1001)
+        return DataFile1001;
+    if (magic == PageFileMagic)
+        return PageFile;
+    return FileRefused;
+}
+
+FileVersionCode DataFileVersion(FileVersionCode version, const QString& fileName, Integer mode)
 {
     switch (mode) {
     case OpenQuestionnaire:
@@ -36,7 +50,7 @@ Integer DataFileVersion(Integer version, const QString& fileName, Integer mode)
     }
 }
 
-Integer PageFileVersion(const QString& base, QString& fileName, Integer mode)
+FileVersionCode PageFileVersion(const QString& base, QString& fileName, Integer mode)
 {
     const QString& current = document.CurrentFilePath;
     const QString baseLines = CrLf + base + CrLf;
@@ -94,41 +108,33 @@ void WriteFileHeader(BinaryWriter& out, Integer version)
         MsgBox(QStringLiteral("ファイルの形式が正しく書き込めませんでした"), vbExclamation);
 }
 
-QString ReadFileMagic(BinaryReader& in)
+FileClassification ClassifyFile(BinaryReader& in)
 {
     in.readInteger();
-    return GetRevStr(in);
-}
-
-Integer MagicVersion(const QString& magic)
-{
-    if (magic == DataFileMagic1003)
-        return DataFile1003;
-    if (magic == DataFileMagic1002)
-        return DataFile1002;
-    if (magic == DataFileMagic1001)
-        return DataFile1001;
-    if (magic == PageFileMagic)
-        return PageFile;
-    return FileRefused;
-}
-
-Integer FileVersion(BinaryReader& in, QString& fileName, Integer mode)
-{
-    const Integer version = MagicVersion(ReadFileMagic(in));
-    if (version == FileRefused || !in.ok()) {
-        MsgBox(ThisFile(fileName) + QStringLiteral("はKelvorzunで扱えません。"), vbExclamation);
-        return FileRefused;
-    }
-    if (version / 1000 == 1)
-        return DataFileVersion(version, fileName, mode);
+    const FileVersionCode version = MagicVersion(GetRevStr(in));
+    if (version == FileRefused || !in.ok())
+        return {};
+    if (version != PageFile)
+        return {FileKind::DataFile, version, QString()};
     const QString base = GetStr(in);
-    if (!in.ok()) {
-        // A page file that ends inside its base path is no file of ours either.
-        MsgBox(ThisFile(fileName) + QStringLiteral("はKelvorzunで扱えません。"), vbExclamation);
-        return FileRefused;
+    if (!in.ok())
+        return {};  // cut inside its base path
+    return {FileKind::PageFile, version, base};
+}
+
+FileVersionCode FileVersion(BinaryReader& in, QString& fileName, Integer mode)
+{
+    const FileClassification file = ClassifyFile(in);
+    switch (file.kind) {
+    case FileKind::DataFile:
+        return DataFileVersion(file.version, fileName, mode);
+    case FileKind::PageFile:
+        return PageFileVersion(file.basePath, fileName, mode);
+    case FileKind::NotOurs:
+        break;
     }
-    return PageFileVersion(base, fileName, mode);
+    MsgBox(ThisFile(fileName) + QStringLiteral("はKelvorzunで扱えません。"), vbExclamation);
+    return FileRefused;
 }
 
 }  // namespace kz

@@ -21,15 +21,25 @@ enum FileVersionMode : Integer {
 // Integer and says so in a message box.
 void WriteFileHeader(BinaryWriter& out, Integer version);
 
-// Reads the leading Integer (not checked) and the magic from the position.
-QString ReadFileMagic(BinaryReader& in);
-// The version code of a magic text (exact comparison), 0 for any other.
-Integer MagicVersion(const QString& magic);
+// What a file's header says the file is.
+enum class FileKind { NotOurs, DataFile, PageFile };
 
-// Reads the header from the reader's position, classifies the file, asks the
-// user what `mode` calls for and returns the version code (FileVersionCode).
-// For a page file it also reads the base data file's path and, when the base
-// is to be loaded first (9001), replaces fileName by it.
-Integer FileVersion(BinaryReader& in, QString& fileName, Integer mode);
+struct FileClassification {
+    FileKind kind = FileKind::NotOurs;
+    // The magic's code: a data file's generation (1001, 1002, 1003), PageFile
+    // for a page file, FileRefused for a file that is not ours.
+    FileVersionCode version = FileRefused;
+    QString basePath;  // a page file's base data file
+};
+
+// Reads the header from the reader's position: the leading Integer (not
+// checked), the magic and, for a page file, its base path. Asks nothing; a
+// file that ends inside its header is not ours.
+FileClassification ClassifyFile(BinaryReader& in);
+
+// Classifies the file from the reader's position, asks the user what `mode`
+// calls for and returns the version code. When the page file's base is to be
+// loaded first (PageFileBaseFirst), fileName is replaced by the base path.
+FileVersionCode FileVersion(BinaryReader& in, QString& fileName, Integer mode);
 
 }  // namespace kz

@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 
+#include <utility>
+
 #include "document/document.h"
 #include "files/file_header.h"
 #include "support/data_file_builder.h"
@@ -75,6 +77,72 @@ TEST_F(FileHeaderTest, WriterOfAnUnknownVersionWritesOnlyTheIntegerAndSaysSo)
     EXPECT_EQ(bytes, QByteArray(2, '\0'));
     EXPECT_EQ(LastBox(), QStringLiteral("ファイルの形式が正しく書き込めませんでした"));
     EXPECT_EQ(ui_.boxes().back().style, vbExclamation);
+}
+
+struct ClassifyCase {
+    const char* what;
+    QByteArray bytes;
+    FileKind kind;
+    FileVersionCode version;
+    QString basePath;
+};
+
+FileClassification ClassifyBytes(QByteArray bytes, Integer* nextField = nullptr)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    BinaryReader in(buffer);
+    const FileClassification file = ClassifyFile(in);
+    if (nextField)
+        *nextField = in.readInteger();
+    return file;
+}
+
+TEST_F(FileHeaderTest, ClassifiesOurFilesWithoutAskingAndStopsAfterTheHeader)
+{
+    const QString japaneseBase = QStringLiteral("C:/調査/基本データ.kz");
+    const ClassifyCase cases[] = {
+        {"1003", Header(DataFileMagic1003), FileKind::DataFile, DataFile1003, {}},
+        {"1002", Header(DataFileMagic1002), FileKind::DataFile, DataFile1002, {}},
+        {"1001", Header(DataFileMagic1001), FileKind::DataFile, DataFile1001, {}},
+        {"leading value not checked", Header(DataFileMagic1003, -1), FileKind::DataFile, DataFile1003, {}},
+        {"page", PageHeader(Base), FileKind::PageFile, PageFile, Base},
+        {"page, Japanese base", PageHeader(japaneseBase), FileKind::PageFile, PageFile, japaneseBase},
+        {"page, empty base", PageHeader(QString()), FileKind::PageFile, PageFile, {}},
+    };
+    const Integer firstField = 0x1234;
+    for (const ClassifyCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::FieldWriter next;
+        next.integer(firstField);
+        Integer fieldAfter = 0;
+        const FileClassification file = ClassifyBytes(c.bytes + next.bytes(), &fieldAfter);
+        EXPECT_EQ(file.kind, c.kind);
+        EXPECT_EQ(file.version, c.version);
+        EXPECT_EQ(file.basePath, c.basePath);
+        EXPECT_EQ(fieldAfter, firstField);
+    }
+    EXPECT_TRUE(ui_.boxes().empty());
+}
+
+TEST_F(FileHeaderTest, ShortDamagedAndForeignFilesAreNotOurs)
+{
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"empty", QByteArray()},
+        {"leading value only", QByteArray(2, '\0')},
+        {"cut inside the magic", Header(DataFileMagic1003).left(20)},
+        {"page without its base", Header(PageFileMagic)},
+        {"page cut inside its base", PageHeader(Base).chopped(3)},
+        {"text", QByteArray("not a data file")},
+    };
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        const FileClassification file = ClassifyBytes(bytes);
+        EXPECT_EQ(file.kind, FileKind::NotOurs);
+        EXPECT_EQ(file.version, FileRefused);
+        EXPECT_TRUE(file.basePath.isEmpty());
+    }
+    EXPECT_TRUE(ui_.boxes().empty());
 }
 
 TEST_F(FileHeaderTest, DataFilesWhenOpeningAQuestionnaire)
