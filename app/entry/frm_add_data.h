@@ -31,11 +31,6 @@ class frmAddData : public widgets::KzForm, private ReplyView {
 public:
     frmAddData();
 
-    // The settings slot of the window's placement and of the reply's font.
-    static constexpr Integer WindowSlot = 0;
-    static constexpr Integer ReplyFontSlot = 0;
-    static constexpr Integer OtherColoursFontSlot = 8;
-
     widgets::RichTextBox* txtReply;
     QLineEdit* txtDno;
     QScrollBar* scrDno;

@@ -144,7 +144,7 @@ void frmMain::formLoad()
     CheckPrevInstance();
     InitBitMasks();
     LoadSettings();
-    RestoreWindowRec(WindowSlot, this);
+    RestoreWindowRec(WindowSlot::frmMain, this);
     RunLaterWindow(laterWindows.loadKeyWindow);
     InitNewFile();
     NewQuestionnaire();
