@@ -11,6 +11,7 @@
 #include "frm_add_data.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "related_windows.h"
@@ -272,30 +273,22 @@ void frmAddData::changeID()
         QString::number(settings.IDRangeLow) + QStringLiteral("～") + QString::number(settings.IDRangeHigh);
     if (!InputBoxEx(QStringLiteral("IDの変更"), QStringLiteral("変更後のID"), range, QString(), text))
         return;
-    if (text.size() >= 10)
+    const IDChangeResult result = ChangeSampleID(Dno, text, {settings.IDRangeLow, settings.IDRangeHigh});
+    switch (result.change) {
+    case IDChange::Kept:
         return;
-    // Compared as typed, so a value beyond the Long range is refused as
-    // outside the range instead of being converted.
-    const double value = Val(text);
-    if (value == oldID)
-        return;
-    if (!(value >= settings.IDRangeLow && value <= settings.IDRangeHigh)) {
+    case IDChange::OutsideRange:
         MsgBox(QStringLiteral("IDが割り当て外です"), vbExclamation);
         return;
-    }
-    const Long newID = CLng(value);
-    if (newID == oldID)
-        return;
-    if (FindSampleByID(newID) >= 0) {
+    case IDChange::InUse:
         MsgBox(QStringLiteral("IDが重複しています"), vbExclamation);
         return;
+    case IDChange::Moved:
+        break;
     }
     SetModified();
-    if (samples.NextIDCursor < newID)
-        samples.NextIDCursor = oldID;
-    const Long moved = PutSampleRec(Dno, newID);
     // The shown sample moved with its ID; nothing was left behind to drop.
-    lblNowDno->setText(QString::number(moved));
+    lblNowDno->setText(QString::number(result.Dno));
     txtDno->setText(lblNowDno->text());
     ShowSample();
 }
