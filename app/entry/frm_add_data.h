@@ -47,7 +47,8 @@ public:
     QLabel* Label7;
     QLabel* Label1;
     QLabel* Label2;
-    // State kept in hidden controls, as other windows read and write it.
+    // State kept in hidden controls, as other windows read and write it;
+    // lblNowDno only displays the position shown.
     QCheckBox* chkChanged;
     QCheckBox* chkNew;
     QLabel* lblNowDno;
@@ -101,6 +102,9 @@ private:
     void closeWindow();
     // The position shown, or -1 when no sample is shown.
     Long shownDno() const;
+    // Also displayed in lblNowDno; -1 shows nothing.
+    void setShownDno(Long Dno);
+    Long shownDno_ = -1;
     // The sample table the window was opened on.
     Long tableGeneration_ = 0;
 

@@ -48,9 +48,17 @@ Long PositionIn(const QString& text)
     return Dno >= 0 && Dno < SampleCount() ? Dno : -1;
 }
 
+QString PositionText(Long Dno) { return Dno < 0 ? QString() : QString::number(Dno); }
+
 }  // namespace
 
-Long frmAddData::shownDno() const { return lblNowDno->text().isEmpty() ? -1 : PositionIn(lblNowDno->text()); }
+Long frmAddData::shownDno() const { return shownDno_ < SampleCount() ? shownDno_ : -1; }
+
+void frmAddData::setShownDno(Long Dno)
+{
+    shownDno_ = Dno;
+    lblNowDno->setText(PositionText(Dno));
+}
 
 void frmAddData::ShowSample()
 {
@@ -69,12 +77,12 @@ void frmAddData::ShowSample()
     if (Dno < 0) {
         if (SampleCount() > 0) {
             MsgBox(PositionRangeMessage(SampleCount() - 1), vbExclamation);
-            txtDno->setText(lblNowDno->text());
+            txtDno->setText(PositionText(shownDno_));
         }
         return;
     }
-    lblNowDno->setText(QString::number(Dno));
-    txtDno->setText(lblNowDno->text());
+    setShownDno(Dno);
+    txtDno->setText(QString::number(Dno));
     SetBold(txtDno, false);
     txtIDno->setText(SampleIDText(Dno));
     SetBold(txtIDno, false);
@@ -129,11 +137,11 @@ bool frmAddData::AddSample(Long ID)
     chkNew->setChecked(true);
     SetModified();
     const Long Dno = AppendSampleRec(ID);
-    // The sample shown so far keeps its place in lblNowDno, so pending
+    // The sample shown so far keeps its place, so pending
     // answers are committed to it and not to its new neighbour.
     const Long shown = shownDno();
     if (shown >= Dno)
-        lblNowDno->setText(QString::number(shown + 1));
+        setShownDno(shown + 1);
     EnableEntryControls();
     txtDno->setText(QString::number(Dno));
     ShowSample();
@@ -149,7 +157,7 @@ void frmAddData::DeleteSample(Long Dno)
     // Once its sample is gone the position shows nothing until the next
     // sample is shown.
     if (Dno == shownDno())
-        lblNowDno->clear();
+        setShownDno(-1);
     DeleteSampleRec(Dno);
     EnableEntryControls();
 }
@@ -191,7 +199,7 @@ void frmAddData::refuseCommand(const QString& message)
 {
     // Nothing is the target of the reply now, so a reply written next is
     // refused instead of landing in the sample shown before.
-    lblNowDno->clear();
+    setShownDno(-1);
     MsgBox(message, vbExclamation);
     stbInput->setText(message);
 }
@@ -288,8 +296,8 @@ void frmAddData::changeID()
     }
     SetModified();
     // The shown sample moved with its ID; nothing was left behind to drop.
-    lblNowDno->setText(QString::number(result.Dno));
-    txtDno->setText(lblNowDno->text());
+    setShownDno(result.Dno);
+    txtDno->setText(QString::number(result.Dno));
     ShowSample();
 }
 
