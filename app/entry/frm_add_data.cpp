@@ -143,14 +143,14 @@ void frmAddData::formLoad()
 {
     tableGeneration_ = samples.generation;
     CentreForm(this);
-    RestoreWindowRec(WindowSlot, this);
+    RestoreWindowRec(WindowSlot::frmAddData, this);
     EnableEntryControls();
-    const Long flags = settings.ColourTable[15];
+    const Long flags = settings.ColourTable[ColourSlot::DisplayFlags];
     mnuQDisp->setChecked((flags & ReplyShowNames) != 0);
     mnuShowReturn->setChecked((flags & ReplyShowReturns) != 0);
     setChanged(false);
     chkInputID->setChecked((survey.CheckOptions & AskIDOnAdd) != 0);
-    ApplyFontRec(ReplyFontSlot, txtReply);
+    ApplyFontRec(FontSlot::Reply, txtReply);
     if (SampleCount() > 0) {
         txtDno->setText(QString::number(SampleCount() - 1));
         ShowSample();
@@ -169,7 +169,7 @@ void frmAddData::formUnload(bool& cancel)
     Q_UNUSED(cancel);
     // No commit here: the program also unloads the window after a load or a
     // merge has replaced the samples, and the typed text belongs to none of them.
-    SaveWindowRec(this, WindowSlot);
+    SaveWindowRec(this, WindowSlot::frmAddData);
     // After such a replacement the shown position names another sample and
     // the check box another questionnaire's option: neither is touched.
     if (samples.generation != tableGeneration_)

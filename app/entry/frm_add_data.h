@@ -31,11 +31,6 @@ class frmAddData : public widgets::KzForm, private ReplyView {
 public:
     frmAddData();
 
-    // The settings slot of the window's placement and of the reply's font.
-    static constexpr Integer WindowSlot = 0;
-    static constexpr Integer ReplyFontSlot = 0;
-    static constexpr Integer OtherColoursFontSlot = 8;
-
     widgets::RichTextBox* txtReply;
     QLineEdit* txtDno;
     QScrollBar* scrDno;
@@ -52,7 +47,8 @@ public:
     QLabel* Label7;
     QLabel* Label1;
     QLabel* Label2;
-    // State kept in hidden controls, as other windows read and write it.
+    // State kept in hidden controls, as other windows read and write it;
+    // lblNowDno only displays the position shown.
     QCheckBox* chkChanged;
     QCheckBox* chkNew;
     QLabel* lblNowDno;
@@ -106,6 +102,9 @@ private:
     void closeWindow();
     // The position shown, or -1 when no sample is shown.
     Long shownDno() const;
+    // Also displayed in lblNowDno; -1 shows nothing.
+    void setShownDno(Long Dno);
+    Long shownDno_ = -1;
     // The sample table the window was opened on.
     Long tableGeneration_ = 0;
 

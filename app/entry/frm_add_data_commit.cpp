@@ -181,7 +181,7 @@ void frmAddData::markAnswer(int start, int length)
     txtReply->setSelStart(markedStart_);
     txtReply->setSelLength(markedLength_);
     markedColour_ = txtReply->selColor();
-    txtReply->setSelColor(ColourOf(settings.ColourTable[1]));
+    txtReply->setSelColor(ColourOf(settings.ColourTable[ColourSlot::Error]));
 }
 
 void frmAddData::restoreText()

@@ -21,7 +21,6 @@ namespace kz {
 namespace {
 
 constexpr Long HelpTopic = 44;
-constexpr size_t DisplayFlagsEntry = 15;
 constexpr int TextColourItem = 0;
 constexpr int BackColourItem = 5;
 
@@ -29,12 +28,12 @@ constexpr int BackColourItem = 5;
 // errors, questions that do not apply, question names, its background.
 Long& ColourSetting(int index)
 {
-    FontRec& reply = settings.FontRecs[frmAddData::ReplyFontSlot];
+    FontRec& reply = settings.FontRecs[FontSlot::Reply];
     if (index == TextColourItem)
         return reply.ForeColor;
     if (index == BackColourItem)
         return reply.BackColor;
-    return settings.ColourTable[static_cast<size_t>(index - 1)];
+    return settings.ColourTable[ReplyColourSlots[static_cast<size_t>(index - 1)]];
 }
 
 }  // namespace
@@ -101,7 +100,7 @@ void frmAddData::showSampleView()
 
 int frmAddData::displayFlags() const
 {
-    return static_cast<int>(settings.ColourTable[DisplayFlagsEntry]) & (ReplyShowNames | ReplyShowReturns);
+    return static_cast<int>(settings.ColourTable[ColourSlot::DisplayFlags]) & (ReplyShowNames | ReplyShowReturns);
 }
 
 QString frmAddData::sampleRTF(Long Dno) const
@@ -113,7 +112,7 @@ QString frmAddData::sampleRTF(Long Dno) const
 void frmAddData::toggleDisplayFlag(QAction* item, int flag)
 {
     // The menu has toggled the mark already; the setting follows it.
-    Long& flags = settings.ColourTable[DisplayFlagsEntry];
+    Long& flags = settings.ColourTable[ColourSlot::DisplayFlags];
     flags = item->isChecked() ? (flags | flag) : (flags & ~Long{flag});
     ShowSample();
 }
@@ -128,7 +127,7 @@ void frmAddData::changeColour(int index)
     setting = RgbOf(dialog.selectedColor());
     if (index == BackColourItem)
         txtReply->setBackColor(dialog.selectedColor());
-    ReadFontRec(txtReply, index == TextColourItem ? ReplyFontSlot : OtherColoursFontSlot);
+    ReadFontRec(txtReply, index == TextColourItem ? FontSlot::Reply : FontSlot::ReplyOtherColours);
     ShowSample();
 }
 
@@ -139,7 +138,7 @@ void frmAddData::changeFont()
     if (widgets::execDialog(dialog) != QDialog::Accepted)
         return;
     txtReply->setFont(dialog.selectedFont());
-    ReadFontRec(txtReply, ReplyFontSlot);
+    ReadFontRec(txtReply, FontSlot::Reply);
     ShowSample();
 }
 

@@ -11,6 +11,7 @@
 #include "frm_add_data.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "runtime/rounding.h"
@@ -48,9 +49,17 @@ Long PositionIn(const QString& text)
     return Dno >= 0 && Dno < SampleCount() ? Dno : -1;
 }
 
+QString PositionText(Long Dno) { return Dno < 0 ? QString() : QString::number(Dno); }
+
 }  // namespace
 
-Long frmAddData::shownDno() const { return lblNowDno->text().isEmpty() ? -1 : PositionIn(lblNowDno->text()); }
+Long frmAddData::shownDno() const { return shownDno_ < SampleCount() ? shownDno_ : -1; }
+
+void frmAddData::setShownDno(Long Dno)
+{
+    shownDno_ = Dno;
+    lblNowDno->setText(PositionText(Dno));
+}
 
 void frmAddData::ShowSample()
 {
@@ -69,12 +78,12 @@ void frmAddData::ShowSample()
     if (Dno < 0) {
         if (SampleCount() > 0) {
             MsgBox(PositionRangeMessage(SampleCount() - 1), vbExclamation);
-            txtDno->setText(lblNowDno->text());
+            txtDno->setText(PositionText(shownDno_));
         }
         return;
     }
-    lblNowDno->setText(QString::number(Dno));
-    txtDno->setText(lblNowDno->text());
+    setShownDno(Dno);
+    txtDno->setText(QString::number(Dno));
     SetBold(txtDno, false);
     txtIDno->setText(SampleIDText(Dno));
     SetBold(txtIDno, false);
@@ -129,11 +138,11 @@ bool frmAddData::AddSample(Long ID)
     chkNew->setChecked(true);
     SetModified();
     const Long Dno = AppendSampleRec(ID);
-    // The sample shown so far keeps its place in lblNowDno, so pending
+    // The sample shown so far keeps its place, so pending
     // answers are committed to it and not to its new neighbour.
     const Long shown = shownDno();
     if (shown >= Dno)
-        lblNowDno->setText(QString::number(shown + 1));
+        setShownDno(shown + 1);
     EnableEntryControls();
     txtDno->setText(QString::number(Dno));
     ShowSample();
@@ -149,7 +158,7 @@ void frmAddData::DeleteSample(Long Dno)
     // Once its sample is gone the position shows nothing until the next
     // sample is shown.
     if (Dno == shownDno())
-        lblNowDno->clear();
+        setShownDno(-1);
     DeleteSampleRec(Dno);
     EnableEntryControls();
 }
@@ -191,7 +200,7 @@ void frmAddData::refuseCommand(const QString& message)
 {
     // Nothing is the target of the reply now, so a reply written next is
     // refused instead of landing in the sample shown before.
-    lblNowDno->clear();
+    setShownDno(-1);
     MsgBox(message, vbExclamation);
     stbInput->setText(message);
 }
@@ -273,31 +282,23 @@ void frmAddData::changeID()
         QString::number(settings.IDRangeLow) + QStringLiteral("～") + QString::number(settings.IDRangeHigh);
     if (!InputBoxEx(QStringLiteral("IDの変更"), QStringLiteral("変更後のID"), range, QString(), text))
         return;
-    if (text.size() >= 10)
+    const IDChangeResult result = ChangeSampleID(Dno, text, {settings.IDRangeLow, settings.IDRangeHigh});
+    switch (result.change) {
+    case IDChange::Kept:
         return;
-    // Compared as typed, so a value beyond the Long range is refused as
-    // outside the range instead of being converted.
-    const double value = Val(text);
-    if (value == oldID)
-        return;
-    if (!(value >= settings.IDRangeLow && value <= settings.IDRangeHigh)) {
+    case IDChange::OutsideRange:
         MsgBox(QStringLiteral("IDが割り当て外です"), vbExclamation);
         return;
-    }
-    const Long newID = CLng(value);
-    if (newID == oldID)
-        return;
-    if (FindSampleByID(newID) >= 0) {
+    case IDChange::InUse:
         MsgBox(QStringLiteral("IDが重複しています"), vbExclamation);
         return;
+    case IDChange::Moved:
+        break;
     }
     SetModified();
-    if (samples.NextIDCursor < newID)
-        samples.NextIDCursor = oldID;
-    const Long moved = PutSampleRec(Dno, newID);
     // The shown sample moved with its ID; nothing was left behind to drop.
-    lblNowDno->setText(QString::number(moved));
-    txtDno->setText(lblNowDno->text());
+    setShownDno(result.Dno);
+    txtDno->setText(QString::number(result.Dno));
     ShowSample();
 }
 

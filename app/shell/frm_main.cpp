@@ -141,7 +141,7 @@ void frmMain::formLoad()
     CheckPrevInstance();
     InitBitMasks();
     LoadSettings();
-    RestoreWindowRec(WindowSlot, this);
+    RestoreWindowRec(WindowSlot::frmMain, this);
     windows().loadKeyWindow();
     InitNewFile();
     NewQuestionnaire();

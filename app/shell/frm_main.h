@@ -27,7 +27,6 @@ public:
     ~frmMain() override;
 
     // The settings slot of the window's placement.
-    static constexpr Integer WindowSlot = 7;
 
     // Picture buttons popping up the menus, and their captions.
     QToolButton* cmdFile;

@@ -18,7 +18,7 @@ void frmMain::formUnload(bool& cancel)
         cancel = true;
         return;
     }
-    SaveWindowRec(this, WindowSlot);
+    SaveWindowRec(this, WindowSlot::frmMain);
     cancel = !SaveChangesFirst();
     if (!cancel) {
         SaveSettings();

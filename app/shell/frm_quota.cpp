@@ -4,17 +4,15 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <optional>
 
 #include "document/cmd_box.h"
 #include "files/settings_file.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "runtime/rounding.h"
-#include "runtime/val.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -22,17 +20,6 @@ namespace kz {
 namespace {
 
 constexpr Long HelpTopic = 42;
-constexpr double HighestID = 2147483647.0;
-
-// The ID a box holds, rounded; none when it lies outside 0 .. the largest
-// Long (a sample ID is a Long, and negative IDs are never issued).
-std::optional<Long> IDOf(const QLineEdit* box)
-{
-    const double id = RoundHalfEven(Val(box->text()));
-    if (!(id >= 0 && id <= HighestID))  // also refuses NaN
-        return std::nullopt;
-    return CLng(id);
-}
 
 }  // namespace
 
@@ -92,14 +79,13 @@ void frmQuota::formLoad()
 
 void frmQuota::confirm()
 {
-    const std::optional<Long> a = IDOf(txtFrom);
-    const std::optional<Long> b = IDOf(txtTo);
-    if (!a || !b) {
+    const std::optional<IDRange> range = ParseIDRange(txtFrom->text(), txtTo->text());
+    if (!range) {
         MsgBox(QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。"), vbExclamation);
         return;
     }
-    settings.IDRangeLow = std::min(*a, *b);
-    settings.IDRangeHigh = std::max(*a, *b);
+    settings.IDRangeLow = range->low;
+    settings.IDRangeHigh = range->high;
     ResetIDCursor();
     // A failed write is reported by SaveSettings itself. The range is in
     // force for this run all the same and shut-down tries to write it again,

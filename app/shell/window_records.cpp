@@ -18,9 +18,7 @@ namespace {
 constexpr double TwipsPerInch = 1440;
 constexpr Long MaxRgb = 0xFFFFFF;
 
-bool ValidSlot(Integer slot) { return slot >= 0 && slot < SettingsSlotCount; }
-
-bool CarriesFontObject(Integer slot) { return slot == 0 || slot == 8; }
+bool CarriesFontObject(FontSlot slot) { return slot == FontSlot::Reply || slot == FontSlot::ReplyOtherColours; }
 
 QScreen* PrimaryScreen() { return QGuiApplication::primaryScreen(); }
 
@@ -53,12 +51,12 @@ void SetColour(QWidget* control, QPalette::ColorRole role, Long rgb)
 
 }  // namespace
 
-void RestoreWindowRec(Integer slot, QWidget* form)
+void RestoreWindowRec(WindowSlot slot, QWidget* form)
 {
     QScreen* primary = PrimaryScreen();
-    if (!ValidSlot(slot) || !form || !primary)
+    if (!form || !primary)
         return;
-    const WindowRec& rec = settings.WindowRecs[static_cast<size_t>(slot)];
+    const WindowRec& rec = settings.WindowRecs[slot];
     if (!(rec.Width > 0 && rec.Height > 0))
         return;
     const qreal dpiX = primary->logicalDotsPerInchX();
@@ -85,10 +83,10 @@ void RestoreWindowRec(Integer slot, QWidget* form)
     form->move(left, top);
 }
 
-void SaveWindowRec(QWidget* form, Integer slot)
+void SaveWindowRec(QWidget* form, WindowSlot slot)
 {
     QScreen* primary = PrimaryScreen();
-    if (!ValidSlot(slot) || !form || !primary)
+    if (!form || !primary)
         return;
     if (form->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
@@ -96,18 +94,18 @@ void SaveWindowRec(QWidget* form, Integer slot)
         return;
     const qreal dpiX = primary->logicalDotsPerInchX();
     const qreal dpiY = primary->logicalDotsPerInchY();
-    WindowRec& rec = settings.WindowRecs[static_cast<size_t>(slot)];
+    WindowRec& rec = settings.WindowRecs[slot];
     rec.Left = ToTwips(form->x(), dpiX);
     rec.Top = ToTwips(form->y(), dpiY);
     rec.Width = ToTwips(form->width(), dpiX);
     rec.Height = ToTwips(form->height(), dpiY);
 }
 
-void ApplyFontRec(Integer slot, QWidget* control)
+void ApplyFontRec(FontSlot slot, QWidget* control)
 {
-    if (!ValidSlot(slot) || !control)
+    if (!control)
         return;
-    const FontRec& rec = settings.FontRecs[static_cast<size_t>(slot)];
+    const FontRec& rec = settings.FontRecs[slot];
     const bool fontObject = CarriesFontObject(slot);
     if (fontObject)
         SetColour(control, QPalette::Base, rec.BackColor);
@@ -131,11 +129,11 @@ void ApplyFontRec(Integer slot, QWidget* control)
     }
 }
 
-void ReadFontRec(QWidget* control, Integer slot)
+void ReadFontRec(QWidget* control, FontSlot slot)
 {
-    if (!ValidSlot(slot) || !control)
+    if (!control)
         return;
-    FontRec& rec = settings.FontRecs[static_cast<size_t>(slot)];
+    FontRec& rec = settings.FontRecs[slot];
     const QFont font = control->font();
     rec.Name = font.family();
     // A font sized in pixels has no point size of its own.

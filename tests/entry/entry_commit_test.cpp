@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "entry_window_fixture.h"
+#include "reply/reply_rtf.h"
 #include "support/text_setup.h"
 #include "texts/question_texts.h"
 
@@ -56,7 +57,7 @@ TEST_F(EntryCommit, SpaceCommitsOutsideAFreeTextAndIsTypedInsideOne)
 
 TEST_F(EntryCommit, WithNamesShownTheNextQuestionsNameAfterTheCaretStaysOutOfTheAnswer)
 {
-    settings.ColourTable[15] = 1;
+    settings.ColourTable[ColourSlot::DisplayFlags] = ReplyShowNames;
     frmAddData& entry = OpenOnNewSample();
     EXPECT_EQ(entry.txtReply->text(), QStringLiteral("[1質問] "));
     EXPECT_EQ(entry.txtReply->selStart(), 0);

@@ -98,7 +98,9 @@ TEST_F(IdRangeTest, NewRangeResetsTheIssuingCursor)
     EXPECT_EQ(NextFreeID(), 51);
 }
 
-TEST_F(IdRangeTest, ValuesOutsideZeroToTheLargestLongAreRefused)
+// Which values are refused is the engine's rule (sample_ids_test); here the
+// window's part: the message, the window stays and nothing is stored.
+TEST_F(IdRangeTest, RefusedValuesKeepTheWindowOpenWithTheMessage)
 {
     auto refused = [this](QWidget&) {
         EXPECT_EQ(settings.IDRangeLow, 0);
@@ -115,51 +117,19 @@ TEST_F(IdRangeTest, ValuesOutsideZeroToTheLargestLongAreRefused)
         .setText("txtTo", "2147483648")
         .click("Do")
         .inspect(refused)
-        .setText("txtTo", "4294967295")
-        .click("Do")
-        .inspect(refused)
-        .setText("txtTo", "1e300000")  // beyond a double: Val gives infinity
-        .click("Do")
-        .inspect(refused)
         .setText("txtTo", "2147483647")
         .click("Do");
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 2; ++i)
         script.onMessage(vbOK);
     Forms::instance<frmQuota>().showModal();
 
-    ASSERT_EQ(script.messages().size(), 4);
+    ASSERT_EQ(script.messages().size(), 2);
     for (const test::ShownMessage& m : script.messages()) {
         EXPECT_EQ(m.text, RangeMessage);
         EXPECT_EQ(m.icon, QMessageBox::Warning);
     }
     EXPECT_EQ(settings.IDRangeLow, 0);
     EXPECT_EQ(settings.IDRangeHigh, 2147483647);
-}
-
-TEST_F(IdRangeTest, ValuesAreRoundedHalfToEvenBeforeTheyAreChecked)
-{
-    Confirm("2.5", "3.5");
-    EXPECT_EQ(settings.IDRangeLow, 2);
-    EXPECT_EQ(settings.IDRangeHigh, 4);
-
-    // -0.4 rounds into the range; 2147483647.5 rounds out of it.
-    script.on("frmQuota")
-        .setText("txtFrom", "-0.4")
-        .setText("txtTo", "2147483647.5")
-        .click("Do")
-        .setText("txtTo", "2147483646.5")
-        .click("Do");
-    script.onMessage(vbOK);
-    Forms::instance<frmQuota>().showModal();
-    EXPECT_EQ(settings.IDRangeLow, 0);
-    EXPECT_EQ(settings.IDRangeHigh, 2147483646);
-}
-
-TEST_F(IdRangeTest, TextsAreReadForTheNumberTheyStartWith)
-{
-    Confirm("abc", "12abc");
-    EXPECT_EQ(settings.IDRangeLow, 0);
-    EXPECT_EQ(settings.IDRangeHigh, 12);
 }
 
 TEST_F(IdRangeTest, CancelEscAndTheFrameChangeNothing)

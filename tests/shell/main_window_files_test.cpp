@@ -338,7 +338,7 @@ TEST_F(ShutDownTest, CancelKeepsTheProgramRunningWithItsPlacementStored)
     EXPECT_FALSE(Forms::unload(main));
     ExpectSaveQuestion(0);
     EXPECT_EQ(Forms::loaded<frmMain>(), &main);
-    EXPECT_GT(settings.WindowRecs[frmMain::WindowSlot].Width, 0);
+    EXPECT_GT(settings.WindowRecs[WindowSlot::frmMain].Width, 0);
     EXPECT_TRUE(QFile::exists(appFile("_convert.tmp")));
     EXPECT_TRUE(QFile::exists(appFile("_result.tmp")));
     EXPECT_FALSE(QFile::exists(appFile("zuntab.ini")));

@@ -18,16 +18,16 @@ protected:
     void TearDown() override { settings = Settings{}; }
 
     static QScreen& screen() { return *QGuiApplication::primaryScreen(); }
-    // Stores `rect` (screen pixels) in slot 3 as twips.
+    // Stores `rect` (screen pixels) in the sample view's slot as twips.
     static void storePixels(const QRect& rect)
     {
         const qreal x = 1440 / screen().logicalDotsPerInchX(), y = 1440 / screen().logicalDotsPerInchY();
-        settings.WindowRecs[3] = {float(rect.x() * x), float(rect.y() * y), float(rect.width() * x),
-                                  float(rect.height() * y)};
+        settings.WindowRecs[WindowSlot::frmAnswer] = {float(rect.x() * x), float(rect.y() * y),
+                                                      float(rect.width() * x), float(rect.height() * y)};
     }
     static QRect restored(QWidget& form)
     {
-        RestoreWindowRec(3, &form);
+        RestoreWindowRec(WindowSlot::frmAnswer, &form);
         return form.geometry();
     }
 };
@@ -36,12 +36,13 @@ TEST_F(WindowRecordsTest, PlacementRoundTripsThroughTwips)
 {
     QWidget first;
     first.setGeometry(120, 80, 400, 300);
-    SaveWindowRec(&first, 3);
-    EXPECT_FLOAT_EQ(settings.WindowRecs[3].Width, float(400 * 1440 / screen().logicalDotsPerInchX()));
+    SaveWindowRec(&first, WindowSlot::frmAnswer);
+    EXPECT_FLOAT_EQ(settings.WindowRecs[WindowSlot::frmAnswer].Width,
+                    float(400 * 1440 / screen().logicalDotsPerInchX()));
     QWidget second;
     EXPECT_EQ(restored(second), QRect(120, 80, 400, 300));
 
-    settings.WindowRecs[3] = {1440, 720, 2880, 1440};  // one inch, half an inch, ...
+    settings.WindowRecs[WindowSlot::frmAnswer] = {1440, 720, 2880, 1440};  // one inch, half an inch, ...
     const long dpiX = std::lround(screen().logicalDotsPerInchX());
     const long dpiY = std::lround(screen().logicalDotsPerInchY());
     EXPECT_EQ(restored(second), QRect(dpiX, std::lround(dpiY / 2.0), 2 * dpiX, dpiY));
@@ -81,13 +82,13 @@ TEST_F(WindowRecordsTest, WindowIsKeptOnTheScreen)
 
 TEST_F(WindowRecordsTest, MinimizedOrMaximizedWindowLeavesTheSlot)
 {
-    settings.WindowRecs[6] = {1, 2, 3, 4};
+    settings.WindowRecs[WindowSlot::frmGridBase] = {1, 2, 3, 4};
     QWidget form;
     form.setGeometry(10, 10, 300, 300);
     for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
         form.setWindowState(state);
-        SaveWindowRec(&form, 6);
-        EXPECT_EQ(settings.WindowRecs[6].Width, 3);
+        SaveWindowRec(&form, WindowSlot::frmGridBase);
+        EXPECT_EQ(settings.WindowRecs[WindowSlot::frmGridBase].Width, 3);
     }
 }
 
@@ -100,14 +101,15 @@ TEST_F(WindowRecordsTest, FontSlotAppliesOrTakesTheControlsFont)
     QPalette palette = grid.palette();
     palette.setColor(QPalette::Text, QColor(1, 2, 3));
     grid.setPalette(palette);
-    ApplyFontRec(1, &grid);  // empty slot: filled from the control
-    EXPECT_EQ(settings.FontRecs[1].Name, "Gothic Test");
-    EXPECT_EQ(settings.FontRecs[1].Size, 13);
-    EXPECT_TRUE(settings.FontRecs[1].Underline);
-    EXPECT_EQ(settings.FontRecs[1].ForeColor, 1 + 2 * 256 + 3 * 65536);
+    ApplyFontRec(FontSlot::ResultGrid, &grid);  // empty slot: filled from the control
+    EXPECT_EQ(settings.FontRecs[FontSlot::ResultGrid].Name, "Gothic Test");
+    EXPECT_EQ(settings.FontRecs[FontSlot::ResultGrid].Size, 13);
+    EXPECT_TRUE(settings.FontRecs[FontSlot::ResultGrid].Underline);
+    EXPECT_EQ(settings.FontRecs[FontSlot::ResultGrid].ForeColor, 1 + 2 * 256 + 3 * 65536);
 
-    settings.FontRecs[1] = {QStringLiteral("明朝 Test"), 11.5f, true, true, false, true, 0x0000FF, Long(0x80000005)};
-    ApplyFontRec(1, &grid);
+    settings.FontRecs[FontSlot::ResultGrid] = {
+        QStringLiteral("明朝 Test"), 11.5f, true, true, false, true, 0x0000FF, Long(0x80000005)};
+    ApplyFontRec(FontSlot::ResultGrid, &grid);
     EXPECT_EQ(grid.font().family(), "明朝 Test");
     EXPECT_DOUBLE_EQ(grid.font().pointSizeF(), 11.5);
     EXPECT_TRUE(grid.font().bold() && grid.font().italic() && grid.font().strikeOut());
@@ -119,19 +121,20 @@ TEST_F(WindowRecordsTest, FontSlotAppliesOrTakesTheControlsFont)
 
 TEST_F(WindowRecordsTest, ReplyTextSlotCarriesBackgroundAndFontObjectOnly)
 {
-    settings.FontRecs[0] = {QString(), 0, false, false, true, true, 0x123456, 0xCCBBAA};
+    settings.FontRecs[FontSlot::Reply] = {QString(), 0, false, false, true, true, 0x123456, 0xCCBBAA};
     QTextEdit reply;
     reply.setFont(QFont(QStringLiteral("Reply Test"), 14, QFont::Bold));
-    ApplyFontRec(0, &reply);
+    ApplyFontRec(FontSlot::Reply, &reply);
     EXPECT_EQ(reply.palette().color(QPalette::Base), QColor(0xAA, 0xBB, 0xCC));
-    const FontRec& rec = settings.FontRecs[0];
+    const FontRec& rec = settings.FontRecs[FontSlot::Reply];
     EXPECT_EQ(rec.Name, "Reply Test");
     EXPECT_TRUE(rec.Bold);
     EXPECT_TRUE(rec.Underline && rec.Strikethru);  // untouched for this slot
     EXPECT_EQ(rec.ForeColor, 0x123456);
 
-    settings.FontRecs[8] = {QStringLiteral("Other Test"), 9, false, true, true, false, 0, 0xFFFFFF};
-    ApplyFontRec(8, &reply);
+    settings.FontRecs[FontSlot::ReplyOtherColours] = {
+        QStringLiteral("Other Test"), 9, false, true, true, false, 0, 0xFFFFFF};
+    ApplyFontRec(FontSlot::ReplyOtherColours, &reply);
     EXPECT_EQ(reply.font().family(), "Other Test");
     EXPECT_TRUE(reply.font().italic());
     EXPECT_FALSE(reply.font().bold() || reply.font().underline());

@@ -162,16 +162,23 @@ bool ReadSettingsFile(QFile& file)
     return ReadCurrentFields(in);
 }
 
-// A result sheet without its first or its wide eighth column has lost its
-// widths: give the columns that carry fixed contents their usual widths.
+// A result sheet without its label column or its wide referenced-answer
+// column has lost its widths: give the columns that carry fixed contents
+// their usual widths.
 void RepairColumnWidths()
 {
     auto& widths = settings.ColumnWidths;
-    if (widths[0] != 0 && widths[8] != 0)
+    if (widths[ColumnSlot::CountLabel] != 0 && widths[ColumnSlot::ListReferences] != 0)
         return;
-    for (const auto& [column, width] :
-         {std::pair{0, 1400}, {1, 1000}, {2, 800}, {5, 1000}, {6, 1000}, {7, 1400}, {8, 2600}, {9, 1400}})
-        widths[static_cast<size_t>(column)] = width;
+    for (const auto& [column, width] : {std::pair{ColumnSlot::CountLabel, 1400},
+                                        {ColumnSlot::CountValue, 1000},
+                                        {ColumnSlot::CountPercent, 800},
+                                        {ColumnSlot::ListID, 1000},
+                                        {ColumnSlot::ListChoice, 1000},
+                                        {ColumnSlot::ListFreeText, 1400},
+                                        {ColumnSlot::ListReferences, 2600},
+                                        {ColumnSlot::EachReferenceColumn, 1400}})
+        widths[column] = width;
 }
 
 // --- writing ----------------------------------------------------------------
@@ -229,13 +236,13 @@ void DefaultSettings()
         settings.ColumnWidths[static_cast<size_t>(i)] = 1000;
     for (int i = 0; i < RecentFilesShown; ++i)
         settings.MRUFiles[static_cast<size_t>(i)].clear();
-    settings.FontRecs[0].ForeColor = Rgb(0, 0, 0);
-    settings.FontRecs[0].BackColor = Rgb(255, 255, 255);
-    settings.ColourTable[0] = Rgb(0, 96, 0);
-    settings.ColourTable[1] = Rgb(255, 0, 0);
-    settings.ColourTable[2] = Rgb(191, 0, 191);
-    settings.ColourTable[3] = Rgb(127, 127, 127);
-    settings.ColourTable[15] = 1;
+    settings.FontRecs[FontSlot::Reply].ForeColor = Rgb(0, 0, 0);
+    settings.FontRecs[FontSlot::Reply].BackColor = Rgb(255, 255, 255);
+    settings.ColourTable[ColourSlot::FreeText] = Rgb(0, 96, 0);
+    settings.ColourTable[ColourSlot::Error] = Rgb(255, 0, 0);
+    settings.ColourTable[ColourSlot::NotApplicable] = Rgb(191, 0, 191);
+    settings.ColourTable[ColourSlot::QuestionName] = Rgb(127, 127, 127);
+    settings.ColourTable[ColourSlot::DisplayFlags] = 1;  // question names shown, no line-break marks
     settings.WWWAnswerDir.clear();
     settings.WWWBackupDir.clear();
     settings.SaveInterval = DefaultSaveInterval;

@@ -76,7 +76,7 @@ private:
 
 void WriteHeader(ReplyWriter& w)
 {
-    const FontRec& font = settings.FontRecs[0];
+    const FontRec& font = settings.FontRecs[FontSlot::Reply];
     w.control(QStringLiteral("{\\rtf1\\ansi{\\fonttbl"));
     if (!font.Name.isEmpty()) {
         const bool singleByte = Cp932Length(font.Name) == font.Name.size();
@@ -93,8 +93,8 @@ void WriteHeader(ReplyWriter& w)
         w.control(QStringLiteral("\\i "));
 
     w.control(QStringLiteral("{\\colortbl") + ColourEntry(font.ForeColor));
-    for (int i = 0; i < 4; ++i)
-        w.control(ColourEntry(settings.ColourTable[static_cast<size_t>(i)]));
+    for (ColourSlot slot : ReplyColourSlots)
+        w.control(ColourEntry(settings.ColourTable[slot]));
     w.control(QStringLiteral("}") + ColourWord(AnswerColour));
 }
 

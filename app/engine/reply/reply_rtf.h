@@ -7,8 +7,8 @@
 
 namespace kz {
 
-// What the reply text shows besides the answers; the bits of
-// settings.ColourTable[15], which the entry window's menu toggles.
+// What the reply text shows besides the answers; the bits of the settings'
+// ColourSlot::DisplayFlags, which the entry window's menu toggles.
 enum ReplyDisplayFlag : int {
     ReplyShowNames = 1,    // "[" name "]" before each question's answers
     ReplyShowReturns = 2,  // "¶" before each line break
@@ -18,9 +18,9 @@ enum ReplyDisplayFlag : int {
 // per reply-sheet line: every question before CursorQ in full and closed by
 // "-" (on the line of its last answer), then the first CursorN slots of
 // question CursorQ, then (with names shown) the name of question CursorQ and
-// the escaped Tail. Fonts and colours come from settings.FontRecs[0] and
-// ColourTable[0..3]; a question whose own condition the sample does not
-// meet is in colour 3.
+// the escaped Tail. Fonts and colours come from the settings' reply font
+// and ReplyColourSlots; a question whose own condition the sample does not
+// meet is in the NotApplicable colour.
 // Caret (out) is set, 0-based in the displayed plain text with CR LF as two
 // characters, to the place after question CaretQ; it is left alone when
 // CaretQ is none of the questions written.

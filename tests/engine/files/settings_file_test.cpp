@@ -116,11 +116,11 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
     LoadSettings();
     EXPECT_EQ(settings.IDRangeHigh, 100000);
     EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
-    EXPECT_EQ(settings.ColourTable[0], 96 * 256);
+    EXPECT_EQ(settings.ColourTable[ColourSlot::FreeText], 96 * 256);
     // Only the defaulted entries change.
     EXPECT_EQ(settings.WindowRecs[3].Width, 0);
     EXPECT_EQ(settings.WindowRecs[3].Left, 1);
-    EXPECT_EQ(settings.ColumnWidths[9], 1000);
+    EXPECT_EQ(settings.ColumnWidths[ColumnSlot::EachReferenceColumn], 1000);
     EXPECT_EQ(settings.ColumnWidths[10], 77);
     EXPECT_EQ(settings.MRUFiles[3], "");
     EXPECT_EQ(settings.MRUFiles[4], "/4");
@@ -194,8 +194,8 @@ TEST_F(SettingsFileTest, OlderFilesCarryOnlyTheIdRangeAndUnknownOnesNothing)
         writeIni(file);
         LoadSettings();
         EXPECT_EQ(settings.IDRangeLow, low);
-        EXPECT_EQ(settings.ColumnWidths[0], 1000);
-        EXPECT_EQ(settings.ColumnWidths[8], 1000);
+        EXPECT_EQ(settings.ColumnWidths[ColumnSlot::CountLabel], 1000);
+        EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListReferences], 1000);
         EXPECT_EQ(readIni(), file);  // the file is left alone
     }
 }
@@ -253,7 +253,7 @@ TEST_F(SettingsFileTest, DamagedPlacementsAndWidthsAreMadeSane)
     LoadSettings();
     EXPECT_EQ(settings.WindowRecs[5].Left, -2000);
     EXPECT_EQ(settings.ColumnWidths[12], 28800);
-    EXPECT_EQ(settings.ColumnWidths[8], 2600);  // a negative width counts as lost
+    EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListReferences], 2600);  // a negative width counts as lost
 }
 
 TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
@@ -266,7 +266,7 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     LoadSettings();
     EXPECT_EQ(settings.IDRangeLow, 7);
     EXPECT_EQ(settings.FontRecs[15].Name, "フォント15");
-    EXPECT_EQ(settings.ColourTable[15], 2015);
+    EXPECT_EQ(settings.ColourTable[ColourSlot::DisplayFlags], 2015);
     EXPECT_EQ(settings.WindowRecs[1].Width, 3000);
     // The broken placement keeps what the defaults left.
     EXPECT_EQ(settings.WindowRecs[2].Width, 0);

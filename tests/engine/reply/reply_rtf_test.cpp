@@ -29,7 +29,7 @@ class ReplyRtfTest : public SurveyFixture {
 protected:
     void SetUp() override
     {
-        FontRec& font = settings.FontRecs[0];
+        FontRec& font = settings.FontRecs[FontSlot::Reply];
         font.Name = QStringLiteral("ＭＳ 明朝");
         font.Size = 10.5F;
         font.ForeColor = 0x332211;
@@ -127,7 +127,7 @@ TEST_F(ReplyRtfTest, FinishedQuestionClosesOnTheLineOfItsLastAnswer)
 
 TEST_F(ReplyRtfTest, HeaderFollowsTheReplyFont)
 {
-    FontRec& font = settings.FontRecs[0];
+    FontRec& font = settings.FontRecs[FontSlot::Reply];
     font.Name = QStringLiteral("Arial");
     font.Size = 9.75F;
     font.Bold = true;

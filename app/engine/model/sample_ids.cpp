@@ -1,0 +1,59 @@
+#include "model/sample_ids.h"
+
+#include <algorithm>
+
+#include "model/sample_table.h"
+#include "model/survey.h"
+#include "runtime/rounding.h"
+#include "runtime/val.h"
+
+namespace kz {
+
+namespace {
+
+constexpr double HighestRangeID = 2147483647.0;
+// Longer texts are ignored: no Long needs that many characters.
+constexpr qsizetype LongestIDText = 9;
+
+std::optional<Long> RangeIDOf(const QString& text)
+{
+    const double id = RoundHalfEven(Val(text));
+    if (!(id >= 0 && id <= HighestRangeID))  // also refuses NaN
+        return std::nullopt;
+    return CLng(id);
+}
+
+}  // namespace
+
+std::optional<IDRange> ParseIDRange(const QString& from, const QString& to)
+{
+    const std::optional<Long> a = RangeIDOf(from);
+    const std::optional<Long> b = RangeIDOf(to);
+    if (!a || !b)
+        return std::nullopt;
+    return IDRange{std::min(*a, *b), std::max(*a, *b)};
+}
+
+IDChangeResult ChangeSampleID(Long Dno, const QString& text, const IDRange& range)
+{
+    if (text.size() > LongestIDText)
+        return {};
+    const Long oldID = samples.Samples[Dno].SampleID;
+    // Compared as typed, so a value beyond the Long range is refused as
+    // outside the range instead of being converted.
+    const double value = Val(text);
+    if (value == oldID)
+        return {};
+    if (!(value >= range.low && value <= range.high))
+        return {IDChange::OutsideRange};
+    const Long newID = CLng(value);
+    if (newID == oldID)
+        return {};
+    if (FindSampleByID(newID) >= 0)
+        return {IDChange::InUse};
+    if (samples.NextIDCursor < newID)
+        samples.NextIDCursor = oldID;
+    return {IDChange::Moved, PutSampleRec(Dno, newID)};
+}
+
+}  // namespace kz
