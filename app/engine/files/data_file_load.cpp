@@ -12,13 +12,12 @@
 #include "files/data_file_read.h"
 #include "files/day_count.h"
 #include "files/file_header.h"
-#include "host/event_yield.h"
+#include "host/long_job.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "runtime/rounding.h"
 #include "texts/choice_texts.h"
 
 namespace kz {
@@ -94,20 +93,14 @@ bool ReadSamples(SampleBlockReader& reader, Long n)
     QVector<SampleRec>& table = samples.Samples;
     table.resize(n);
     samples.NextIDCursor = settings.IDRangeLow;
-    const auto step = static_cast<Long>(RoundHalfEven(n / 50.0 + 1));
-    EventYield yield;
+    LongJob job(n, QStringLiteral("回答"));
     Long i = 0;
     try {
         for (; i < n; ++i) {
-            if ((i + 1) % step == 0 || i == n - 1) {
-                const QString text =
-                    QStringLiteral("回答 ") + QString::number(i + 1) + QLatin1Char('/') + QString::number(n);
-                if (!ui().setProcessingProgress(text, static_cast<float>(i + 1) / static_cast<float>(n))) {
-                    table.resize(i);
-                    return false;
-                }
+            if (!job.step(i)) {
+                table.resize(i);
+                return false;
             }
-            yield();
             reader.read(table[i]);
         }
     } catch (...) {

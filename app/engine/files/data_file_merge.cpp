@@ -13,10 +13,9 @@
 #include "document/menu_state.h"
 #include "files/data_file_read.h"
 #include "files/file_header.h"
-#include "host/event_yield.h"
+#include "host/long_job.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
-#include "runtime/rounding.h"
 
 namespace kz {
 namespace {
@@ -31,8 +30,6 @@ struct TakenSample {
 };
 
 bool IdLess(const SampleRec& a, const SampleRec& b) { return a.SampleID < b.SampleID; }
-
-bool Report(const QString& text, double ratio) { return ui().setProcessingProgress(text, static_cast<float>(ratio)); }
 
 bool GoOn(const QString& prompt) { return MsgBox(prompt, vbOKCancel) == vbOK; }
 
@@ -88,17 +85,12 @@ bool TakeSamples(SampleBlockReader& reader, Long n, std::vector<TakenSample>& ta
 {
     const QVector<SampleRec>& current = std::as_const(samples.Samples);
     const auto tests = StoredLimitTests();
-    // Paced by the other file's count, which this loop walks, so that its
-    // last sample is always reported.
-    const Long step = CLng(n / 50.0 + 1);
-    EventYield yield;
+    // Counts the other file's samples, which this loop walks.
+    LongJob job(n, QStringLiteral("回答"));
     for (Long i = 0; i < n; ++i) {
-        if (((i + 1) % step == 0 || i == n - 1)
-            && !Report(QStringLiteral("回答 ") + QString::number(i + 1) + QLatin1Char('/') + QString::number(n)
-                           + QStringLiteral(" 取り込み数:") + QString::number(taken.size()),
-                       double(i + 1) / n))
+        if (!job.step(i,
+                      [&] { return job.text(i) + QStringLiteral(" 取り込み数:") + QString::number(taken.size()); }))
             return false;
-        yield();
         SampleRec rec;  // from empty answers and texts
         reader.read(rec);
         const auto at = std::lower_bound(current.begin(), current.end(), rec, IdLess);
@@ -122,15 +114,13 @@ bool Arrange(std::vector<TakenSample>& taken, QVector<SampleRec>& merged)
     const QVector<SampleRec>& current = std::as_const(samples.Samples);
     const Long old = SampleCount();
     merged.reserve(old + static_cast<qsizetype>(taken.size()));
-    const Long step = CLng(old / 100.0 + 1);
-    EventYield yield;
+    // Counts the current samples; the last position, after all of them, is a
+    // step past the job's end and reported like its last item.
+    LongJob job(old, QStringLiteral("整理"));
     size_t k = 0;
     for (Long i = 0; i <= old; ++i) {
-        if (((i + 1) % step == 0 || i == old - 1)
-            && !Report(QStringLiteral("整理 ") + QString::number(i + 1) + QLatin1Char('/') + QString::number(old),
-                       old == 0 ? 1.0 : double(i + 1) / old))
+        if (!job.step(i))
             return false;
-        yield();
         for (; k < taken.size() && taken[k].pos <= i; ++k)
             merged.push_back(std::move(taken[k].rec));
         if (i < old)
@@ -138,7 +128,7 @@ bool Arrange(std::vector<TakenSample>& taken, QVector<SampleRec>& merged)
     }
 
     // Taken samples between the same two current ones may have come out of order.
-    Report(QStringLiteral("サンプルIDの並びをチェック"), 1);
+    ui().setProcessingProgress(QStringLiteral("サンプルIDの並びをチェック"), 1);
     if (!std::is_sorted(merged.begin(), merged.end(), IdLess))
         std::stable_sort(merged.begin(), merged.end(), IdLess);
     return true;

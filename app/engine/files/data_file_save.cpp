@@ -14,11 +14,10 @@
 #include "files/data_file_write.h"
 #include "files/day_count.h"
 #include "files/file_header.h"
-#include "host/event_yield.h"
+#include "host/long_job.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
-#include "runtime/rounding.h"
 
 namespace kz {
 namespace {
@@ -62,27 +61,20 @@ private:
     qint64 written_ = 0;
 };
 
-bool ReportProgress(const QString& text, double ratio)
-{
-    return ui().setProcessingProgress(text, static_cast<float>(ratio));
-}
-
-// The questionnaire part; false when the user stopped.
-bool WriteQuestions(ChunkedOutput& output, EventYield& yield)
+// The questionnaire part; false when the user stopped. The bar is left to
+// the samples.
+bool WriteQuestions(ChunkedOutput& output)
 {
     BinaryWriter& out = output.writer();
     WriteFileHeader(out, DataFile1003);
     WriteQuestionnaireHead(out);
     const Integer count = survey.QuestionCount;
-    const Long step = CLng(count / 100.0 + 1);
+    LongJob job(count, QStringLiteral("質問など"), LongJob::Bar::StaysEmpty);
     for (Integer q = 0; q < count; ++q) {
         WriteQuestionBlock(out, q);
         output.flushWhenFull();
-        if (((q + 1) % step == 0 || q == count - 1)
-            && !ReportProgress(
-                QStringLiteral("質問など ") + QString::number(q + 1) + QLatin1Char('/') + QString::number(count), 0))
+        if (!job.step(q))
             return false;
-        yield();
     }
     WriteQuestionnaireRest(out);
     return true;
@@ -90,7 +82,7 @@ bool WriteQuestions(ChunkedOutput& output, EventYield& yield)
 
 // The sample count and blocks: every sample, or those the sheet lists. The
 // progress counts against every sample of the table; false when stopped.
-bool WriteSamples(ChunkedOutput& output, EventYield& yield, ListedSamples* sheet)
+bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
 {
     BinaryWriter& out = output.writer();
     const Long total = SampleCount();
@@ -100,18 +92,14 @@ bool WriteSamples(ChunkedOutput& output, EventYield& yield, ListedSamples* sheet
     out.writeLong(n);
     if (sheet)
         sheet->EssayDnoReset();
-    const Long step = CLng(total / 50.0 + 1);
+    LongJob job(total, QStringLiteral("回答"));
     for (Long i = 0; i < n; ++i) {
         const Long s = sheet ? sheet->EssayDno() : i;
         if (s < 0 || s >= total)
             throw DataFileError(QStringLiteral("サンプル番号が範囲外です。(") + QString::number(s)
                                 + QLatin1Char(')'));
-        if (((s + 1) % step == 0 || s == total - 1)
-            && !ReportProgress(QStringLiteral("回答 ") + QString::number(s + 1) + QLatin1Char('/')
-                                   + QString::number(total),
-                               double(s + 1) / total))
+        if (!job.step(s))
             return false;
-        yield();
         WriteSampleBlock(out, samples.Samples.at(s));
         output.flushWhenFull();
     }
@@ -147,8 +135,7 @@ SaveEnd WriteDataFile(const QString& fileName, ListedSamples* sheet)
         if (!file.open(QIODevice::WriteOnly))
             throw DataFileError(QStringLiteral("ファイルを作成できません。") + file.errorString());
         ChunkedOutput output(file);
-        EventYield yield;
-        if (!WriteQuestions(output, yield) || !WriteSamples(output, yield, sheet))
+        if (!WriteQuestions(output) || !WriteSamples(output, sheet))
             return SaveEnd::Stopped;  // the unfinished temporary file goes with `file`
         WriteTail(output.writer());
         output.flush();

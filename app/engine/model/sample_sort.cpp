@@ -1,12 +1,10 @@
 #include "model/sample_sort.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "host/ui_seam.h"
+#include "host/long_job.h"
 #include "model/survey.h"
 
 namespace kz {
@@ -23,32 +21,23 @@ bool IdLess(const SortKey& a, const SortKey& b) { return a.id < b.id; }
 
 // Runs this long are sorted in one go before the merge passes.
 constexpr qsizetype RunLength = 4096;
-constexpr qint64 ReportIntervalMs = 50;
 
-// Reports the share of work done and lets the event loop run, at most every
-// ReportIntervalMs; false once the user has stopped the job.
+// Reports the work done as the share of the positions sorted; false once the
+// user has stopped the job.
 class SortProgress {
 public:
-    SortProgress(qsizetype count, qint64 totalWork) : count_(count), totalWork_(totalWork) { timer_.start(); }
+    SortProgress(qsizetype count, qint64 totalWork)
+        : job_(count, QStringLiteral("ID並び替え")), count_(count), totalWork_(totalWork)
+    {}
 
     bool advance(qint64 work)
     {
         done_ += work;
-        if (timer_.elapsed() < ReportIntervalMs)
-            return true;
-        const double ratio = static_cast<double>(done_) / static_cast<double>(totalWork_);
-        const auto positions = static_cast<qint64>(ratio * static_cast<double>(count_));
-        const QString text =
-            QStringLiteral("ID並び替え ") + QString::number(positions) + QLatin1Char('/') + QString::number(count_);
-        if (!ui().setProcessingProgress(text, static_cast<float>(ratio)))
-            return false;
-        ui().yieldToEvents();
-        timer_.restart();
-        return true;
+        return job_.step(done_ * count_ / totalWork_ - 1);
     }
 
 private:
-    QElapsedTimer timer_;
+    LongJob job_;
     qsizetype count_;
     qint64 totalWork_;
     qint64 done_ = 0;

@@ -8,6 +8,7 @@
 #include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
+#include "host/long_job.h"
 #include "host/settings.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"
@@ -388,9 +389,11 @@ TEST_F(LoadTest, StoppedLoadKeepsTheSamplesReadAndIsUnsavable)
     DataFileFixture f = RichDataFile(1003);
     for (Long id = 10; id < 200; ++id)
         f.Samples.push_back({id, 0, test::PackAnswers(f.Questions, {{2}}), {}, {}});
-    // Progress every 5 samples (round(193 / 50 + 1) = 5): stop at the second report.
+    // A report for every sample: stop at the tenth.
+    const LongJobPacing everyStep(0);
     ui_.scriptProgress(true);  // the questions
-    ui_.scriptProgress(true);
+    for (int i = 0; i < 9; ++i)
+        ui_.scriptProgress(true);
     ui_.scriptProgress(false);
     EXPECT_EQ(Load(f), 0);
     EXPECT_EQ(SampleCount(), 9);

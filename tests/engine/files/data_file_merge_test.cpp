@@ -4,6 +4,7 @@
 
 #include "answers/limit_eval.h"
 #include "files/data_file_merge.h"
+#include "host/long_job.h"
 #include "support/data_file_test_base.h"
 
 namespace kz::test {
@@ -260,7 +261,9 @@ TEST_F(MergeDataFileTest, OnlyTheCurrentGenerationIsMerged)
 TEST_F(MergeDataFileTest, StopWhileReadingOrArrangingLeavesTheTable)
 {
     const DataFileFixture other = SurveyFile({{1, {{1}, {}}, {}, 0}, {2, {{1}, {}}, {}, 0}});
-    // Reading reports after each of the two samples; arranging after each position.
+    // With a report at every step, reading reports at each of the two
+    // samples, arranging at each position.
+    const LongJobPacing everyStep(0);
     for (int reportsBeforeStop : {0, 1, 2, 3}) {
         SCOPED_TRACE(reportsBeforeStop);
         for (int i = 0; i < reportsBeforeStop; ++i)

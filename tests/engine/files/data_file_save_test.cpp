@@ -8,6 +8,7 @@
 
 #include "files/data_file_save.h"
 #include "files/data_file_write.h"
+#include "host/long_job.h"
 #include "support/data_file_test_base.h"
 #include "support/text_setup.h"
 #include "texts/choice_texts.h"
@@ -286,7 +287,9 @@ TEST_F(SaveDataFileTest, StopInEitherPhaseLeavesThePreviousFileAndBackupAndTheMo
     SetModified();
     const double lastSave = samples.LastSaveTime;
 
-    // Two questions report once each, then the samples report.
+    // With a report at every step, the two questions report once each, then
+    // the samples report.
+    const LongJobPacing everyStep(0);
     for (int reportsBeforeStop : {0, 2}) {
         for (int i = 0; i < reportsBeforeStop; ++i)
             ui_.scriptProgress(true);

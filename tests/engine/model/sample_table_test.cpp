@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "host/long_job.h"
 #include "host/settings.h"
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
@@ -263,34 +264,50 @@ TEST_F(SampleTableTest, SortOfALargeTableMatchesAStableReference)
     }
 }
 
-// The sort reports only after some tens of milliseconds of work, so the table
-// grows until a report happens; the stop answers that first report.
+// With a report at every step, a sort reports positions that grow to the
+// table's size; a stop at the first report, one in the middle or the last
+// leaves the table as it was.
 TEST_F(SampleTableTest, StoppedSortLeavesTheTableAsItWas)
 {
-    bool stopped = false;
-    for (Long n = 250000; n <= 4000000 && !stopped; n *= 2) {
+    const LongJobPacing everyStep(0);
+    const Long n = 20000;  // several runs and merge passes
+    const auto fill = [n] {
         samples.Samples.clear();
-        samples.Samples.reserve(n);
         for (Long i = 0; i < n; ++i) {
             SampleRec rec;                                             // no arrays: only the order matters here
             rec.SampleID = static_cast<Long>((qint64(i) * 7919) % n);  // a permutation: 7919 is prime
             samples.Samples.push_back(rec);
         }
-        const std::vector<Long> before = TableIDs();
-        ui_.scriptProgress(false);
-        const bool sorted = SortSamplesByID();
-        if (ui_.progressTexts().isEmpty()) {
-            EXPECT_TRUE(sorted);
-            EXPECT_TRUE(IsSampleOrderOK());
-            continue;
-        }
-        stopped = true;
-        EXPECT_FALSE(sorted);
-        EXPECT_EQ(TableIDs(), before);
-        const QRegularExpression text(QStringLiteral("^ID並び替え \\d+/%1$").arg(n));
-        EXPECT_TRUE(text.match(ui_.progressTexts().first()).hasMatch()) << ui_.progressTexts().first().toStdString();
+    };
+    fill();
+    const std::vector<Long> before = TableIDs();
+    ASSERT_TRUE(SortSamplesByID());
+    const QStringList reports = ui_.progressTexts();
+    ASSERT_GT(reports.size(), 2);
+    const QRegularExpression text(QStringLiteral("^ID並び替え (\\d+)/%1$").arg(n));
+    Long previous = 0;
+    for (const QString& report : reports) {
+        const QRegularExpressionMatch match = text.match(report);
+        ASSERT_TRUE(match.hasMatch()) << report.toStdString();
+        EXPECT_GE(match.captured(1).toLong(), previous);
+        previous = match.captured(1).toLong();
     }
-    EXPECT_TRUE(stopped) << "no sort lasted long enough to report progress";
+    EXPECT_EQ(previous, n);
+
+    for (const qsizetype stopAt : {qsizetype(1), reports.size() / 2, reports.size()}) {
+        SCOPED_TRACE(stopAt);
+        fill();
+        for (qsizetype i = 1; i < stopAt; ++i)
+            ui_.scriptProgress(true);
+        ui_.scriptProgress(false);
+        const qsizetype reportsBefore = ui_.progressTexts().size();
+
+        EXPECT_FALSE(SortSamplesByID());
+
+        EXPECT_EQ(TableIDs(), before);
+        EXPECT_EQ(ui_.progressTexts().size() - reportsBefore, stopAt);
+        EXPECT_EQ(ui_.progressTexts().last(), reports[stopAt - 1]);
+    }
 }
 
 // --- issuing IDs ---

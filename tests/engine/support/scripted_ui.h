@@ -1,8 +1,8 @@
 // A UI seam for tests: installs itself for its lifetime, records every
-// message box, beep and progress call and the document events that windows
-// would act on, answers boxes from a queue and fails the test on a box
-// nobody expected (answering it vbCancel) or on an expected box that never
-// came.
+// message box, beep, progress call and event-loop turn and the document
+// events that windows would act on, answers boxes from a queue and fails the
+// test on a box nobody expected (answering it vbCancel) or on an expected box
+// that never came.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -56,6 +56,8 @@ public:
     int beeps() const { return beeps_; }
     bool hourglass() const { return hourglass_; }
     const QStringList& progressTexts() const { return progressTexts_; }
+    const std::vector<float>& progressRatios() const { return progressRatios_; }
+    int eventTurns() const { return eventTurns_; }
     int processingShown() const { return processingShown_; }
     int processingEnded() const { return processingEnded_; }
     bool lastProcessingFatal() const { return lastProcessingFatal_; }
@@ -84,9 +86,10 @@ public:
         ++processingShown_;
         lastProcessingFatal_ = fatal;
     }
-    bool setProcessingProgress(const QString& text, float) override
+    bool setProcessingProgress(const QString& text, float ratio) override
     {
         progressTexts_.push_back(text);
+        progressRatios_.push_back(ratio);
         if (progressAnswers_.empty())
             return true;
         const bool goOn = progressAnswers_.front();
@@ -94,7 +97,7 @@ public:
         return goOn;
     }
     void endProcessing() override { ++processingEnded_; }
-    void yieldToEvents() override {}
+    void yieldToEvents() override { ++eventTurns_; }
     bool askPassword(const QString& expected) override
     {
         passwordsAsked_.push_back(expected);
@@ -117,6 +120,8 @@ private:
     QObject listener_;
     std::vector<RecordedBox> boxes_;
     QStringList progressTexts_;
+    std::vector<float> progressRatios_;
+    int eventTurns_ = 0;
     int beeps_ = 0;
     bool hourglass_ = false;
     int processingShown_ = 0;
