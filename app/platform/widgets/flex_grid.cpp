@@ -56,6 +56,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QWidget(parent), model_(new GridTextModel(
     view_->verticalHeader()->setMinimumSectionSize(1);
     QHeaderView* header = view_->horizontalHeader();
     header->setMinimumSectionSize(1);
+    // A click on the fixed row selects nothing: every selection then keeps
+    // the current cell at one of its corners.
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
     connect(header, &QHeaderView::sectionResized, this, [this](int col, int, int pixels) {
