@@ -184,7 +184,7 @@ TEST_F(ExternProcessTest, WithoutZuntabTheCallFails)
     zuntab::BindLibraryForTest("libkz_no_such_library.so");
     ui.expectBox(vbOK);
     const ExternProcessResult result = Call("qexolin", 0, -1);
-    zuntab::BindLibraryForTest("libzuntab.so");
+    zuntab::BindLibraryForTest({});
     ExpectResult(result, QStringLiteral("ファイルが見つかりません: zuntab") + CallFailed, false);
 }
 
