@@ -1,8 +1,10 @@
-// The program knows only the library's name, the export names and the ABI.
+// The program knows only the library's file in its folder, the export names
+// and the ABI.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <dlfcn.h>
+#include <filesystem>
 
 namespace {
 
@@ -17,7 +19,8 @@ class LibraryByName : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        library = dlopen("libzuntab.so", RTLD_NOW | RTLD_LOCAL);
+        const auto file = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "libzuntab.so";
+        library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(library, nullptr) << dlerror();
     }
     void TearDown() override

@@ -1,9 +1,11 @@
 #include "answers/zuntab_binding.h"
 
+#include <QFile>
 #include <QString>
 
 #include <dlfcn.h>
 
+#include "host/program_folder.h"
 #include "host/ui_seam.h"
 
 namespace kz::zuntab {
@@ -11,7 +13,7 @@ namespace kz::zuntab {
 namespace {
 
 struct Library {
-    QByteArray fileName = "libzuntab.so";
+    QByteArray fileName;  // empty: libzuntab.so beside the executable
     void* handle = nullptr;
     bool opened = false;  // tried, whether or not it worked
     int generation = 0;   // bumped when a test binds another file
@@ -28,6 +30,10 @@ void* openLibrary()
     Library& lib = library();
     if (!lib.opened) {
         lib.opened = true;
+        // Always the full path: a bare name would go through the system
+        // search, where LD_LIBRARY_PATH can put another library first.
+        if (lib.fileName.isEmpty())
+            lib.fileName = QFile::encodeName(ExecutableFolder() + QStringLiteral("/libzuntab.so"));
         lib.handle = dlopen(lib.fileName.constData(), RTLD_NOW | RTLD_LOCAL);
         if (!lib.handle)
             MsgBox(QStringLiteral("ライブラリ %1 を読み込めません。\n%2")

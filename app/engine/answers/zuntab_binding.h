@@ -1,7 +1,7 @@
 // The program's calls into the library zuntab. The library is opened by its
-// file name through the system library search (the program's run path finds
-// it beside the executable) and each routine is looked up by name at its
-// first call and kept for the rest of the run.
+// full path in the program folder (the executable's, whatever folder a test
+// set), never through the system library search, and each routine is looked
+// up by name at its first call and kept for the rest of the run.
 //
 // A library or routine that cannot be found is reported once in a message
 // box naming it; the call and every later call of that routine then fall
@@ -41,8 +41,9 @@ KZString KZStringAlloc(const char* bytes, int32_t length);
 void KZStringFree(KZString s);
 int32_t KZStringLength(const char* s);
 
-// Tests only: binds a different library file from the next call on, forgetting
-// every routine found so far and every failure already reported.
+// Tests only: binds a different library file (as dlopen takes it) from the
+// next call on, forgetting every routine found so far and every failure
+// already reported; an empty name binds libzuntab.so beside the executable.
 void BindLibraryForTest(const QByteArray& fileName);
 
 }  // namespace kz::zuntab

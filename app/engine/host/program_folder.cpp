@@ -16,6 +16,8 @@ QString& folderOverride()
     return folder;
 }
 
+}  // namespace
+
 QString ExecutableFolder()
 {
     // Read once: the link names the executable even after a change of the
@@ -27,8 +29,6 @@ QString ExecutableFolder()
     }();
     return folder;
 }
-
-}  // namespace
 
 QString ProgramFolder()
 {

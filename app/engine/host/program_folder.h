@@ -14,6 +14,10 @@ QString ProgramFolder();
 // beside itself is named from it.
 QString AppDir();
 
+// The folder of the executable whatever a test set: the libraries the
+// program is built with (zuntab) are bound from here.
+QString ExecutableFolder();
+
 // Tests only: ProgramFolder() answers `folder` from now on; an empty folder
 // restores the executable's own.
 void SetProgramFolderForTest(const QString& folder);

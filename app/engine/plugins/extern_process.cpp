@@ -1,16 +1,12 @@
 #include "plugins/extern_process.h"
 
-#include <QFile>
 #include <QVector>
 
 #include <limits>
-#include <memory>
-#include <vector>
 
 #include "answers/answer_store.h"
-#include "answers/zuntab_binding.h"
 #include "model/survey.h"
-#include "plugins/plugin_activation.h"
+#include "plugins/plugin_host.h"
 #include "runtime/cp932.h"
 #include "texts/question_texts.h"
 
@@ -28,97 +24,58 @@ const QString CannotCreateObject = QStringLiteral("ActiveX コンポーネント
 const QString SubscriptOutOfRange = QStringLiteral("インデックスが有効範囲にありません。");
 const QString Overflow = QStringLiteral("オーバーフローしました。");
 const QString ZuntabMissing = QStringLiteral("ファイルが見つかりません: zuntab");
-
-// The texts zuntab's CallExternDLL gives instead of the plug-in's.
-const QString LibraryNotFound = QStringLiteral("Unable to find Library");
-const QString EntryNotFound = QStringLiteral("Library found, but unable to call KZExternProcessMain function");
+const QString HostMissing = QStringLiteral("ファイルが見つかりません: kzpluginhost");
+const QString HostEnded = QStringLiteral("外部処理が異常終了しました。");
+const QString HostStopped = QStringLiteral("外部処理を中止しました。");
+const QString HostBusy = QStringLiteral("ほかの外部処理が実行中です。");
+const QString ResultTooLong = QStringLiteral("外部処理の結果が長すぎます（%1バイトまで）。").arg(MaxResultBytes);
 
 ExternProcessResult Failure(const QString& description) { return {description + CallFailed, false}; }
 
-// Counted CP932 copies of texts for one call, freed with the holder.
-class CountedStrings {
-public:
-    explicit CountedStrings(const QVector<QString>& texts)
-    {
-        strings_.reserve(texts.size());
-        for (const QString& text : texts) {
-            const QByteArray bytes = ToCp932(text);
-            KZString s = zuntab::KZStringAlloc(bytes.constData(), static_cast<int32_t>(bytes.size()));
-            allocated_ = allocated_ && s;
-            strings_.push_back(s);
-        }
-        array_ = {static_cast<int32_t>(strings_.size()), strings_.data()};
-    }
-    ~CountedStrings()
-    {
-        for (KZString s : strings_)
-            zuntab::KZStringFree(s);
-    }
-    CountedStrings(const CountedStrings&) = delete;
-    CountedStrings& operator=(const CountedStrings&) = delete;
-
-    // False when zuntab could not make every string.
-    bool allocated() const { return allocated_; }
-    const KZStringArray* array() const { return &array_; }
-    KZString first() const { return strings_.front(); }
-
-private:
-    std::vector<KZString> strings_;
-    KZStringArray array_{};
-    bool allocated_ = true;
-};
-
-struct FreeKZString {
-    void operator()(char* s) const { zuntab::KZStringFree(s); }
-};
-using OwnedKZString = std::unique_ptr<char, FreeKZString>;
-
-// The text of a counted CP932 result, without its zero characters.
-QString ResultText(const OwnedKZString& result)
+QList<QByteArray> Cp932Texts(const QVector<QString>& texts)
 {
-    const char* bytes = result.get();
-    QString text = FromCp932(QByteArray(bytes, bytes ? zuntab::KZStringLength(bytes) : 0));
+    QList<QByteArray> bytes;
+    bytes.reserve(texts.size());
+    for (const QString& text : texts)
+        bytes.push_back(ToCp932(text));
+    return bytes;
+}
+
+// The text of a CP932 result, without its zero characters.
+QString ResultText(const QByteArray& bytes)
+{
+    QString text = FromCp932(bytes);
     text.remove(QChar(u'\0'));
     return text;
 }
 
-// The ten arguments of KZExternProcessMain, as the plug-in receives them.
-struct PluginArguments {
-    int32_t window;
-    KZString title;
-    int16_t action;
-    int16_t questionCount;
-    int16_t answered;
-    const KZStringArray* labels;
-    int32_t sampleId;
-    const int16_t* counts;
-    const int16_t* codes;
-    const KZStringArray* texts;
-};
-
-ExternProcessResult CallLibrary(const QString& name, PluginArguments& a)
+ExternProcessResult ResultOf(const HostExchange& exchange)
 {
-    const QString file = PluginLibraryFile(name);
-    const QByteArray fileName = QFile::encodeName(file);
-    OwnedKZString result(zuntab::CallExternDLL(file.isEmpty() ? nullptr : fileName.constData(), &a.window, a.title,
-                                               a.action, a.questionCount, a.answered, a.labels, a.sampleId, a.counts,
-                                               a.codes, a.texts));
-    if (!result)
+    switch (exchange.failure) {
+    case HostFailure::None:
+        break;
+    case HostFailure::Missing:
+        return Failure(HostMissing);
+    case HostFailure::Ended:
+        return Failure(HostEnded);
+    case HostFailure::Stopped:
+        return Failure(HostStopped);
+    case HostFailure::Busy:
+        return Failure(HostBusy);
+    }
+    switch (exchange.reply.outcome) {
+    case PluginOutcome::Returned:
+        return {ResultText(exchange.reply.text), true};
+    case PluginOutcome::LibraryMessage:
+        return {ResultText(exchange.reply.text), false};
+    case PluginOutcome::ZuntabMissing:
         return Failure(ZuntabMissing);
-    QString text = ResultText(result);
-    const bool ok = text != LibraryNotFound && text != EntryNotFound;
-    return {std::move(text), ok};
-}
-
-ExternProcessResult CallObject(const QString& programId, PluginArguments& a)
-{
-    const PluginObject object = CreateObject(programId);
-    if (!object)
+    case PluginOutcome::NoObject:
         return Failure(CannotCreateObject);
-    // The text is zuntab's string, so it may outlive the object's library.
-    const OwnedKZString result(object.method()(&a.window, a.title, a.action, a.questionCount, a.answered, a.labels,
-                                               a.sampleId, a.counts, a.codes, a.texts));
-    return {ResultText(result), true};
+    case PluginOutcome::TooLong:
+        return Failure(ResultTooLong);
+    }
+    return Failure(HostEnded);
 }
 
 }  // namespace
@@ -139,27 +96,24 @@ ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integ
         return Failure(SubscriptOutOfRange);
 
     const Integer questionCount = survey.QuestionCount;
-    QVector<Integer> counts(questionCount + 1), codes(survey.AnswerSlotCount + 1);
+    PluginCall call;
+    call.name = name;
+    call.window = windowHandle;
+    call.title = ToCp932(survey.Title);
+    call.action = static_cast<Integer>(paraIndex + 1);
+    call.questionCount = questionCount;
+    call.answered = option;
+    call.sampleId = haveSample ? samples.Samples[sampleIndex].SampleID : 0;
+    call.counts.resize(questionCount + 1);
+    call.codes.resize(survey.AnswerSlotCount + 1);
     QVector<QString> labels(questionCount + 1), texts(survey.AnswerSlotCount + 1);
     for (Integer q = 0; q < questionCount; ++q)
         labels[q] = QuestionLabel(q);
     if (paraIndex >= 0 && haveSample)
-        ReadSampleAnswers(sampleIndex, counts, codes, texts);
-
-    const CountedStrings title({survey.Title}), labelArray(labels), textArray(texts);
-    if (!title.allocated() || !labelArray.allocated() || !textArray.allocated())
-        return Failure(ZuntabMissing);
-    PluginArguments arguments{windowHandle,
-                              title.first(),
-                              static_cast<int16_t>(paraIndex + 1),
-                              questionCount,
-                              option,
-                              labelArray.array(),
-                              haveSample ? samples.Samples[sampleIndex].SampleID : 0,
-                              counts.constData(),
-                              codes.constData(),
-                              textArray.array()};
-    return name.contains(u'.') ? CallObject(name, arguments) : CallLibrary(name, arguments);
+        ReadSampleAnswers(sampleIndex, call.counts, call.codes, texts);
+    call.labels = Cp932Texts(labels);
+    call.texts = Cp932Texts(texts);
+    return ResultOf(CallPluginHost(call));
 }
 
 }  // namespace kz

@@ -1,8 +1,9 @@
 // Running the questionnaire's external process (ExternProcessName) on one
-// sample. A name without "." is a plug-in library, called through zuntab's
-// CallExternDLL; a name with "." is a program identifier, created as an
-// object (plugin_activation.h). Either way only the program folder is
-// searched: a name holding "/" or "\" is refused.
+// sample, in the plug-in host (plugin_host.h). A name without "." is a
+// plug-in library, called through zuntab's CallExternDLL; a name with "." is
+// a program identifier, created as an object (plugin_activation.h). Either
+// way only the program folder is searched: a name holding "/" or "\" is
+// refused.
 #pragma once
 
 #include <QString>
@@ -23,6 +24,9 @@ struct ExternProcessResult {
 //   which reads no answers. The plug-in's action code is paraIndex + 1.
 // option: on a reply commit the answers already given in the reached
 //   question; otherwise 0.
+// A plug-in that crashes, aborts or exits, one the user stops in the progress
+// window, and one that returns more than MaxResultBytes (plugin_protocol.h)
+// give a failure; the next call starts a new host.
 ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integer option);
 
 // The main window's handle that plug-ins receive as their first argument;

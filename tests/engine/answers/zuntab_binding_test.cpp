@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include <cstdlib>
+
 #include "answers/answer_store.h"
 #include "answers/limit_eval.h"
 #include "answers/zuntab_binding.h"
+#include "host/program_folder.h"
+#include "support/impostor_zuntab.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 
@@ -20,7 +26,7 @@ protected:
     }
     void TearDown() override
     {
-        zuntab::BindLibraryForTest("libzuntab.so");
+        zuntab::BindLibraryForTest({});
         test::SurveyFixture::TearDown();
     }
 
@@ -86,6 +92,16 @@ TEST_F(ZuntabBindingTest, LibraryBesideTheProgramIsFoundByName)
     EXPECT_STREQ(s, "abc");
     zuntab::KZStringFree(s);
     EXPECT_TRUE(DoLimit(sample, test::MakeCondition(0, {})));
+}
+
+TEST_F(ZuntabBindingTest, TheLibraryIsBoundFromTheProgramFolderWhateverLdLibraryPathSays)
+{
+    // The loader reads LD_LIBRARY_PATH when a program starts, so a program
+    // started with it binds zuntab and tells which one it got.
+    const test::ImpostorZuntabFolder impostor;
+    const QByteArray command = "LD_LIBRARY_PATH='" + QFile::encodeName(impostor.path()) + "' '"
+                               + QFile::encodeName(AppDir() + "zuntab_binding_probe") + "'";
+    EXPECT_EQ(std::system(command.constData()), 0);
 }
 
 }  // namespace

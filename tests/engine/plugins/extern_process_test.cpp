@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "answers/answer_store.h"
-#include "answers/zuntab_binding.h"
 #include "host/program_folder.h"
 #include "plugins/extern_process.h"
 #include "plugins/plugin_activation.h"
+#include "plugins/plugin_host.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
@@ -41,6 +41,7 @@ protected:
     void TearDown() override
     {
         SetProgramFolderForTest({});
+        EndPluginHost();
         SetExternProcessWindowHandle(0);
         test::SurveyFixture::TearDown();
     }
@@ -119,13 +120,22 @@ TEST_F(ExternProcessTest, NamesWithAPathSeparatorAreRefused)
         ExpectResult(Call(name, 0, -1), refused, false);
 }
 
+// Copies files of the program folder into `folder`, which becomes the
+// program folder.
+void MoveProgramFolder(const QTemporaryDir& folder, const QStringList& files)
+{
+    ASSERT_TRUE(folder.isValid());
+    for (const QString& file : files)
+        ASSERT_TRUE(QFile::copy(AppDir() + file, folder.filePath(file))) << file.toStdString();
+    SetProgramFolderForTest(folder.path());
+}
+
 TEST_F(ExternProcessTest, PluginsAreLoadedFromTheProgramFolderOnly)
 {
     AddAnsweredSamples();
     const QString original = ProgramFolder();
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    SetProgramFolderForTest(folder.path());
+    MoveProgramFolder(folder, {"kzpluginhost", "libzuntab.so"});
     // Beside the executable and on its run path, but not in the program folder.
     ExpectResult(Call("qexolin", 1, 2), QStringLiteral("Unable to find Library"), false);
     ExpectResult(Call("kz_extern_echo.Echo", 1, 2), NoObject, false);
@@ -179,13 +189,22 @@ TEST_F(ExternProcessTest, ArgumentsOutsideTheirRangeFail)
     ExpectResult(Call("qexolin", 1, 32767), QStringLiteral("オーバーフローしました。") + CallFailed, false);
 }
 
-TEST_F(ExternProcessTest, WithoutZuntabTheCallFails)
+TEST_F(ExternProcessTest, WithoutZuntabOrThePluginHostInTheProgramFolderTheCallFails)
 {
-    zuntab::BindLibraryForTest("libkz_no_such_library.so");
-    ui.expectBox(vbOK);
-    const ExternProcessResult result = Call("qexolin", 0, -1);
-    zuntab::BindLibraryForTest("libzuntab.so");
-    ExpectResult(result, QStringLiteral("ファイルが見つかりません: zuntab") + CallFailed, false);
+    struct Case {
+        QStringList files;
+        QString missing;
+    };
+    for (const Case& c : {Case{{"kzpluginhost", "libqexolin.so"}, "zuntab"},
+                          Case{{"libzuntab.so", "libqexolin.so"}, "kzpluginhost"}}) {
+        SCOPED_TRACE(c.missing.toStdString());
+        QTemporaryDir folder;
+        MoveProgramFolder(folder, c.files);
+        // The failure is the result; the host has no windows to tell more.
+        ExpectResult(Call("qexolin", 0, -1), QStringLiteral("ファイルが見つかりません: ") + c.missing + CallFailed,
+                     false);
+        SetProgramFolderForTest({});
+    }
 }
 
 }  // namespace
