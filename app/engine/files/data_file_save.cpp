@@ -144,10 +144,11 @@ void PutInPlace(QSaveFile& file)
 
 enum class SaveEnd { Saved, Stopped, Failed };
 
-SaveEnd WriteDataFile(const QString& fileName, ListedSamples* sheet)
+// Writes `target`, the file behind the name the user gave.
+SaveEnd WriteDataFile(const QString& target, ListedSamples* sheet)
 {
     try {
-        QSaveFile file(fileName);
+        QSaveFile file(target);
         errno = 0;
         if (!file.open(QIODevice::WriteOnly))
             throw DataFileError(QStringLiteral("ファイルを作成できません。") + FileErrorText(errno));
@@ -187,11 +188,17 @@ bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
     // asks only whether to stop.
     ui().showProcessing(QStringLiteral("保存中"), fileName, QStringLiteral("質問など"), false, true, true);
 
+    // Through a symbolic link the file it names is saved, with its backup
+    // beside it; the link stays.
+    const QString target = LinkTarget(fileName);
+    const auto isBackupName = [](const QString& name) {
+        return name.endsWith(QStringLiteral("kz~"), Qt::CaseInsensitive);
+    };
     SaveEnd end = SaveEnd::Failed;
-    if (QFileInfo::exists(fileName) && fileName.endsWith(QStringLiteral("kz~"), Qt::CaseInsensitive)) {
+    if (QFileInfo::exists(target) && (isBackupName(fileName) || isBackupName(target))) {
         MsgBox(QStringLiteral("ファイル名の拡張子を kz~ 以外にしてください"));
     } else {
-        end = WriteDataFile(fileName, sheet);
+        end = WriteDataFile(target, sheet);
         if (end == SaveEnd::Stopped)
             MsgBox(QStringLiteral("保存がｷｬﾝｾﾙされました。"));
     }

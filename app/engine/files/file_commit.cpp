@@ -13,6 +13,9 @@ namespace {
 
 std::function<int(CommitStep)> commitStepHook;
 
+// As many links as the system follows in one path.
+constexpr int MaxLinkDepth = 40;
+
 // 0, or the error number of the failed step.
 int RunStep(CommitStep step, const std::function<bool()>& action)
 {
@@ -69,6 +72,14 @@ std::optional<CommitFailure> CommitFile(QSaveFile& file, const QString& backup)
             return CommitFailure{step, error};
     }
     return std::nullopt;
+}
+
+QString LinkTarget(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < MaxLinkDepth && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
 }
 
 void SetCommitStepHook(std::function<int(CommitStep)> hook) { commitStepHook = std::move(hook); }

@@ -32,6 +32,10 @@ struct CommitFailure {
 // the name is never touched; an unfinished `file` is discarded with it.
 std::optional<CommitFailure> CommitFile(QSaveFile& file, const QString& backup = {});
 
+// The file that writing to `path` changes: the end of its chain of symbolic
+// links, or `path` itself.
+QString LinkTarget(const QString& path);
+
 // For tests: called before each step; a non-zero result fails that step with
 // that error number, as the system would.
 void SetCommitStepHook(std::function<int(CommitStep)> hook);

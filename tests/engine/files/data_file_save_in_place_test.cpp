@@ -1,6 +1,6 @@
 // How a save puts the new file in place: the file's name holds the previous
 // or the new file, whole, at every step and after a failure at any step;
-// the system's reasons reach the user in words.
+// links are followed; the system's reasons reach the user in words.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -111,6 +111,36 @@ TEST_F(SaveInPlaceTest, NameHoldsTheOldOrTheNewFileAtEveryStepAndAfterAFailureAt
     EXPECT_TRUE(SaveDataFile(target));
     EXPECT_EQ(ReadAll(target), fresh);
     EXPECT_EQ(ReadAll(backup), old);
+}
+
+TEST_F(SaveInPlaceTest, SavingThroughASymbolicLinkWritesItsTargetKeepsTheLinkAndBacksUpBesideTheTarget)
+{
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("real")));
+    const QString real = path(QStringLiteral("real/data.kz"));
+    const QString link = path(QStringLiteral("data.kz"));
+    ASSERT_TRUE(WriteBytes(real, "previous"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/data.kz"), link));
+
+    EXPECT_TRUE(SaveDataFile(link));
+
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadAll(real), ReadAll(path(QStringLiteral("base.kz"))));
+    EXPECT_EQ(ReadAll(path(QStringLiteral("real/data.kz~"))), "previous");
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("data.kz~"))));
+    EXPECT_EQ(settings.MRUFiles[0], link);
+}
+
+TEST_F(SaveInPlaceTest, LinkToABackupNameIsRefusedLikeTheName)
+{
+    ASSERT_TRUE(WriteBytes(path(QStringLiteral("data.kz~")), "backup"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("data.kz~"), path(QStringLiteral("data.kz"))));
+    ui_.expectBox(vbOK);
+
+    EXPECT_FALSE(SaveDataFile(path(QStringLiteral("data.kz"))));
+
+    ASSERT_FALSE(ui_.boxes().empty());
+    EXPECT_EQ(ui_.boxes().back().prompt, QStringLiteral("ファイル名の拡張子を kz~ 以外にしてください"));
+    EXPECT_EQ(ReadAll(path(QStringLiteral("data.kz~"))), "backup");
 }
 
 // A folder holding a small file system of its own, mounted in a mount
