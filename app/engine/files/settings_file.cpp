@@ -27,8 +27,11 @@ const std::array<QString, 2> RangeOnlyMagics = {
     QStringLiteral("Kelvor Zuntab Initialize File Ver 965d"),
 };
 
-constexpr double OneMinute = 1.0 / (24 * 60);  // as a day fraction
-constexpr double DefaultSaveInterval = 30 * OneMinute;
+constexpr double MinutesPerDay = 24 * 60;
+constexpr double OneMinute = 1 / MinutesPerDay;  // as a day fraction
+// The double nearest to 30 / 1440, as other tools write it; 30 * OneMinute
+// lies one unit in the last place above it.
+constexpr double DefaultSaveInterval = 30 / MinutesPerDay;
 constexpr int DefaultedColumnCount = 10;
 // Column widths and placements are in twips; anything beyond these bounds
 // is damage, not a choice the user made.

@@ -274,6 +274,43 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     EXPECT_EQ(recentFileItems.captions[0], "stale");
 }
 
+TEST_F(SettingsFileTest, DefaultFileHasTheBytesOfTheFormat)
+{
+    LoadSettings();
+    ASSERT_TRUE(SaveSettings());
+
+    const auto times = [](const char* hex, int count) { return QByteArray::fromHex(hex).repeated(count); };
+    QByteArray expected =
+        QByteArray::fromHex("0100"
+                            "2600"
+                            "9ec9c9c6df8d9aa9df9a9396b9df9a8596939e968b9691b6df9d9e8b918aa5df8d9089939ab4"
+                            "00000000"
+                            "a0860100");
+    // Font 0 on white, the other fonts empty.
+    expected += times("00000000"
+                      "00000000"
+                      "0000000000000000"
+                      "00000000",
+                      1)
+                + QByteArray::fromHex("ffffff00");
+    expected += times("00000000"
+                      "00000000"
+                      "0000000000000000"
+                      "00000000"
+                      "00000000",
+                      15);
+    expected += QByteArray::fromHex("00600000"
+                                    "ff000000"
+                                    "bf00bf00"
+                                    "7f7f7f00")
+                + times("00000000", 11) + QByteArray::fromHex("01000000");
+    expected += times("00", 16 * 16);
+    expected += times("e8030000", 10) + times("00000000", 6);
+    expected += times("00000000", 8 + 2);
+    expected += QByteArray::fromHex("555555555555953f");  // 30 / 1440
+    EXPECT_EQ(readIni().toHex(), expected.toHex());
+}
+
 TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
 {
     const QByteArray old = CurrentFile();
