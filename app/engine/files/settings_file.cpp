@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "document/document.h"
 #include "document/recent_files.h"
@@ -13,6 +14,7 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/sample_ids.h"
 #include "model/survey.h"
 
 namespace kz {
@@ -77,12 +79,32 @@ bool ReadTable(BinaryReader& in, std::array<T, N>& table, ReadOne readOne)
     return true;
 }
 
+// Start-up reads the file twice; the user hears of a refused range once.
+void TellRefusedIDRange(const IDRange& range)
+{
+    static std::optional<IDRange> told;
+    if (told == range)
+        return;
+    told = range;
+    MsgBox(QStringLiteral("設定ファイルのIDの範囲（%1 から %2）は使えないので、%3 から %4 にしました。")
+               .arg(range.low)
+               .arg(range.high)
+               .arg(settings.IDRangeLow)
+               .arg(settings.IDRangeHigh),
+           vbExclamation);
+}
+
+// A range no ID could be issued from leaves the default.
 bool ReadIdRange(BinaryReader& in)
 {
     const Long low = in.readLong();
     const Long high = in.readLong();
     if (!in.ok())
         return false;
+    if (!IsValidIDRange({low, high})) {
+        TellRefusedIDRange({low, high});
+        return true;
+    }
     settings.IDRangeLow = low;
     settings.IDRangeHigh = high;
     return true;

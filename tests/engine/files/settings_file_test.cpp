@@ -95,7 +95,7 @@ QByteArray CurrentFile(double interval = 45 * Minute)
 }
 
 // Versions 0 and 1 with an older magic: the ID range only.
-QByteArray RangeOnlyFile(Integer version, const QString& magic = {})
+QByteArray RangeOnlyFile(Integer version, const QString& magic = {}, Long low = 11, Long high = 22)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -103,9 +103,17 @@ QByteArray RangeOnlyFile(Integer version, const QString& magic = {})
     out.writeInteger(version);
     if (version != 0)
         PutRevStr(out, magic);
-    out.writeLong(11);
-    out.writeLong(22);
+    out.writeLong(low);
+    out.writeLong(high);
     return buffer.data();
+}
+
+// The current layout with the ID range low .. high.
+QByteArray CurrentFileWithRange(Long low, Long high)
+{
+    QByteArray bytes = CurrentFile();
+    const QByteArray range = RangeOnlyFile(0, {}, low, high).mid(2);
+    return bytes.replace(42, range.size(), range);
 }
 
 TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
@@ -130,6 +138,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 {
     settings.IDRangeLow = 100001;
+    settings.IDRangeHigh = 200000;  // a range IDs can be issued from
     settings.SaveInterval = 90 * Minute;
     for (int i = 0; i < 16; ++i) {
         settings.FontRecs[i] = {
@@ -148,6 +157,7 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     LoadSettings();
 
     EXPECT_EQ(settings.IDRangeLow, 100001);
+    EXPECT_EQ(settings.IDRangeHigh, 200000);
     EXPECT_DOUBLE_EQ(settings.SaveInterval, 90 * Minute);
     for (int i = 0; i < 16; ++i) {
         const FontRec& a = settings.FontRecs[i];
@@ -272,6 +282,42 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     EXPECT_EQ(settings.WindowRecs[2].Width, 0);
     EXPECT_EQ(settings.WindowRecs[2].Left, 1);
     EXPECT_EQ(recentFileItems.captions[0], "stale");
+}
+
+TEST_F(SettingsFileTest, IDRangeNoIDCouldBeIssuedFromLeavesTheDefaultAndSaysSo)
+{
+    struct Case {
+        Long low;
+        Long high;
+        bool kept;
+    };
+    const Case cases[] = {
+        {0, 0, true},      {500, 500, true}, {0, 2147483647, true},        {2147483647, 2147483647, true},
+        {501, 500, false}, {-1, 10, false},  {-2147483647 - 1, -1, false}, {100, -100, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.low << " .. " << c.high);
+        test::ScriptedUi ui;
+        for (const QByteArray& file : {CurrentFileWithRange(c.low, c.high), RangeOnlyFile(0, {}, c.low, c.high)}) {
+            writeIni(file);
+            if (!c.kept && ui.boxes().empty())
+                ui.expectBox(vbOK);
+            LoadSettings();
+            EXPECT_EQ(settings.IDRangeLow, c.kept ? c.low : 0);
+            EXPECT_EQ(settings.IDRangeHigh, c.kept ? c.high : 100000);
+        }
+        // Told once, though read twice (as at start-up).
+        ASSERT_EQ(ui.boxes().size(), c.kept ? 0u : 1u);
+        if (!c.kept) {
+            EXPECT_EQ(ui.boxes()[0].prompt,
+                      QStringLiteral("設定ファイルのIDの範囲（%1 から %2）は使えないので、0 から 100000 にしました。")
+                          .arg(c.low)
+                          .arg(c.high));
+            EXPECT_EQ(ui.boxes()[0].style, vbExclamation);
+        }
+    }
+    // The rest of the file is read all the same.
+    EXPECT_EQ(settings.FontRecs[15].Name, "フォント15");
 }
 
 TEST_F(SettingsFileTest, DefaultFileHasTheBytesOfTheFormat)
