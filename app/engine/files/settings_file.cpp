@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <optional>
 
@@ -16,6 +17,7 @@
 #include "host/ui_seam.h"
 #include "model/sample_ids.h"
 #include "model/survey.h"
+#include "runtime/file_errors.h"
 
 namespace kz {
 
@@ -276,10 +278,12 @@ void DefaultSettings()
 void LoadSettings()
 {
     DefaultSettings();
+    // Opened without asking first whether the file exists: a save in
+    // another copy may replace it in between. After a read error what was
+    // read stays, and the recent-file menu keeps what it showed.
     QFile file(SettingsFilePath());
-    // After a read error what was read stays, and the recent-file menu keeps
-    // what it showed.
-    const bool readWhole = !file.exists() || (file.open(QIODevice::ReadOnly) && ReadSettingsFile(file));
+    const int openError = OpenForReading(file);
+    const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettingsFile(file));
     if (readWhole)
         RecentFilesMenu(QString());
     RepairColumnWidths();

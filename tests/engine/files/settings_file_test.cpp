@@ -2,10 +2,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <limits>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "files/counted_strings.h"
 #include "files/settings_file.h"
@@ -355,6 +359,40 @@ TEST_F(SettingsFileTest, DefaultFileHasTheBytesOfTheFormat)
     expected += times("00000000", 8 + 2);
     expected += QByteArray::fromHex("555555555555953f");  // 30 / 1440
     EXPECT_EQ(readIni().toHex(), expected.toHex());
+}
+
+TEST_F(SettingsFileTest, ReadsWhileTwoOtherCopiesSaveAlwaysFindTheUsersSettings)
+{
+    settings.IDRangeLow = 5000;
+    settings.IDRangeHigh = 5999;
+    settings.MRUFiles[0] = QStringLiteral("/data/調査.kz");
+    ASSERT_TRUE(SaveSettings());
+    const Settings users = settings;
+
+    pid_t writers[2];
+    for (pid_t& writer : writers) {
+        writer = fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (;;)
+                SaveSettings();
+        }
+    }
+    QElapsedTimer timer;
+    timer.start();
+    int reads = 0;
+    while (timer.elapsed() < 1500) {
+        LoadSettings();
+        if (settings.IDRangeLow != users.IDRangeLow || settings.MRUFiles[0] != users.MRUFiles[0])
+            break;
+        ++reads;
+    }
+    for (pid_t writer : writers) {
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+    }
+    EXPECT_GE(timer.elapsed(), 1500) << "defaults read after " << reads << " reads";
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).first(), "zuntab.ini");
 }
 
 TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
