@@ -12,6 +12,7 @@
 #include "document/document.h"
 #include "document/recent_files.h"
 #include "files/counted_strings.h"
+#include "files/file_commit.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
@@ -295,13 +296,24 @@ bool SaveSettings()
     // Written beside the old file and renamed over it on success, so a
     // failure never leaves a half-written file behind.
     QSaveFile file(SettingsFilePath());
-    if (file.open(QIODevice::WriteOnly) && WriteSettings(file) && file.commit())
-        return true;
+    errno = 0;
+    int osError = 0;  // stays 0 for a text the file cannot hold
+    if (!file.open(QIODevice::WriteOnly)) {
+        osError = errno;
+    } else {
+        errno = 0;
+        if (!WriteSettings(file))
+            osError = errno;
+        else if (const std::optional<CommitFailure> failure = CommitFile(file))
+            osError = failure->osError;
+        else
+            return true;
+    }
     QString message = QStringLiteral("設定ファイル「%1」を保存できませんでした。\n"
                                      "ウィンドウの位置や最近使ったファイルの一覧などは保存されていません。")
                           .arg(file.fileName());
-    if (file.error() != QFileDevice::NoError)
-        message += QStringLiteral("\n(%1)").arg(file.errorString());
+    if (osError != 0)
+        message += QStringLiteral("\n(%1)").arg(FileErrorText(osError));
     file.cancelWriting();
     MsgBox(message, vbExclamation);
     return false;

@@ -412,6 +412,8 @@ TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_FALSE(SaveSettings());
     ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_TRUE(ui.boxes()[1].prompt.contains("missing/zuntab.ini"));
+    EXPECT_TRUE(ui.boxes()[1].prompt.endsWith("\n(ファイルまたはフォルダーが見つかりません。)"))
+        << ui.boxes()[1].prompt.toStdString();
     EXPECT_EQ(ui.boxes()[1].style, vbExclamation);
 }
 
