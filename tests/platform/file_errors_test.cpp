@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <cerrno>
 
 #include "runtime/file_errors.h"
@@ -25,30 +22,6 @@ TEST(FileErrorText, CommonErrorsInTheirOwnWordsOthersWithTheirNumber)
     };
     for (const auto& [error, text] : cases)
         EXPECT_EQ(FileErrorText(error), QString::fromUtf8(text)) << error;
-}
-
-TEST(OpenForReading, OpensAFileAndTellsWhyAnythingElseFails)
-{
-    QTemporaryDir folder;
-    QFile written(folder.filePath("a.kz"));
-    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
-    written.write("data");
-    written.close();
-
-    QFile file(folder.filePath("a.kz"));
-    EXPECT_EQ(OpenForReading(file), 0);
-    EXPECT_EQ(file.readAll(), "data");
-
-    const std::pair<QString, int> failures[] = {
-        {folder.filePath("missing.kz"), ENOENT},
-        {folder.filePath("a.kz/b.kz"), ENOTDIR},
-        {folder.path(), EISDIR},
-    };
-    for (const auto& [path, error] : failures) {
-        QFile other(path);
-        EXPECT_EQ(OpenForReading(other), error) << path.toStdString();
-        EXPECT_FALSE(other.isOpen());
-    }
 }
 
 }  // namespace
