@@ -2,7 +2,8 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
 
 #include "document/document.h"
 #include "document/document_events.h"
@@ -18,6 +19,7 @@
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "runtime/file_errors.h"
 #include "texts/choice_texts.h"
 
 namespace kz {
@@ -147,17 +149,23 @@ void CompleteLoad(const QString& fileName)
 
 LoadDataFileResult Load(QString& fileName, Integer mode)
 {
-    if (!QFileInfo(fileName).isFile()) {
+    // Opened without asking first whether the file exists: the answer could
+    // be out of date by the time of the open.
+    QFile file(fileName);
+    const int openError = OpenForReading(file);
+    if (openError == ENOENT || openError == ENOTDIR || openError == EISDIR) {
         MsgBox(fileName + QStringLiteral("が見つかりません"), vbCritical);
         return NothingLoaded;
     }
+    if (openError != 0) {
+        ShowReadError(FileErrorText(openError), fileName);
+        return NothingLoaded;
+    }
     // The whole file is read at once: the fields are then taken from memory.
-    QFile file(fileName);
-    QByteArray content;
-    if (file.open(QIODevice::ReadOnly))
-        content = file.readAll();
+    errno = 0;
+    QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        ShowReadError(file.errorString(), fileName);
+        ShowReadError(FileErrorText(errno), fileName);
         return NothingLoaded;
     }
     file.close();
