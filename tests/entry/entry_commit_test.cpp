@@ -2,6 +2,8 @@
 // the external process on the reached line.
 #include <QMessageBox>
 
+#include <functional>
+
 #include "entry_window_fixture.h"
 #include "reply/reply_rtf.h"
 #include "support/text_setup.h"
@@ -67,6 +69,33 @@ TEST_F(EntryCommit, WithNamesShownTheNextQuestionsNameAfterTheCaretStaysOutOfThe
     EXPECT_EQ(entry.txtReply->text(), QStringLiteral("[1質問]3-\r\n[2質問] "));
     Type(entry, "2 ");
     EXPECT_EQ(Answers(0, 1), QVector<Integer>{2});
+}
+
+TEST_F(EntryCommit, ADashTypedBeforeTheNextQuestionsNameClosesTheAnswerOnEveryTrigger)
+{
+    settings.ColourTable[ColourSlot::DisplayFlags] = ReplyShowNames;
+    const struct {
+        const char* trigger;
+        std::function<void(frmAddData&)> commit;
+    } triggers[] = {
+        {"Space", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Space); }},
+        {"Enter", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Return); }},
+        {"Up", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Up); }},
+        {"Down", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Down); }},
+        {"leaving", [](frmAddData& e) { e.lstChoices->setFocus(Qt::MouseFocusReason); }},
+    };
+    frmAddData& entry = Open();
+    for (const auto& t : triggers) {
+        SCOPED_TRACE(t.trigger);
+        entry.cmdNextInput->click();
+        const Long Dno = SampleCount() - 1;
+        ASSERT_EQ(entry.txtReply->text(), QStringLiteral("[1質問] "));
+        Type(entry, "3-");
+        t.commit(entry);
+        EXPECT_EQ(Answers(Dno, 0), QVector<Integer>{3});
+        EXPECT_TRUE(entry.txtReply->text().startsWith(QStringLiteral("[1質問]3-\r\n[2質問] ")));
+    }
+    EXPECT_TRUE(script.messages().isEmpty());
 }
 
 TEST_F(EntryCommit, TypingGoesOnAfterAQuestionThatDoesNotApply)

@@ -67,6 +67,11 @@ TEST_F(ReplyParseTest, OneSlotLinesTakeBareValues)
         {u"12\r\n5\r\n\r\n12-¶\r\n", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.-¶\r\n", 4, 0},
         {u"12\r\n5\r\n\r\n12-¶", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.-¶", 4, 0},
         {u"12\r\n34\r\n2-", u"1|2|3,4,2|0|0|0", nullptr, 3, 0},
+        // Nor is the name of the question to answer next, shown after the
+        // caret, or the "-" typed before it.
+        {u"12\r\n5\r\n\r\n3-[名前] ", u"1|2|5|3|0|0", nullptr, 4, 0},
+        {u"12\r\n5\r\n\r\n12- [名前] ", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.- [名前] ", 4, 0},
+        {u"12\r\n5\r\n\r\n12[名前]", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.[名前]", 4, 0},
         // An empty one-slot line records no answer; on several slots it is ignored.
         {u"12\r\n5\r\n\r\n\r\n1", u"1|2|5|0|1|0", nullptr, 4, 1},
         {u"\r\n34", u"3|4|0|0|0|0", nullptr, 2, 0},
@@ -122,6 +127,9 @@ TEST_F(ReplyParseTest, ErrorsNameTheirPlaceAndLeaveTheSampleAsStored)
         int caret;
     } cases[] = {
         {"1[abc", u"質問名が[]でくくれていません。", 2},
+        // A stray "[" after a one-slot value is read as a name, not taken into the value.
+        {"12\r\n5\r\n\r\n4-[x", u"質問名が[]でくくれていません。", 12},
+        {"12\r\n5\r\n\r\n4-[x\r\n[名前] ", u"質問名が[]でくくれていません。", 12},
         {"[a[b]", u"質問名が[]でくくれていません。", 1},
         {"1/abc", u"記述回答文が//でくくれていません。", 2},
         {"/a\r\n/", u"記述回答文が//でくくれていません。", 1},
@@ -143,6 +151,7 @@ TEST_F(ReplyParseTest, ErrorsNameTheirPlaceAndLeaveTheSampleAsStored)
         const auto r = Parse(c.text);
         EXPECT_EQ(r.status, QString::fromUtf16(c.status));
         EXPECT_EQ(r.caret, c.caret);
+        EXPECT_EQ(r.reply, c.text);
         EXPECT_EQ(Stored(), "1|2|0|0|0|0");
     }
     // A rewritten one-slot value comes back also when it fails.
