@@ -4,6 +4,7 @@
 
 #include "answers/answer_report.h"
 #include "support/reply_fixture.h"
+#include "texts/question_texts.h"
 
 namespace kz {
 namespace {
@@ -191,9 +192,16 @@ TEST_F(ReplyParseTest, AnswerChecksPointAtTheTypedAnswer)
     EXPECT_TRUE(ui.boxes()[0].prompt.contains(QStringLiteral("(1)")));
     EXPECT_EQ(view.marks, (std::vector<std::pair<int, int>>{{4, 1}}));
     EXPECT_EQ(Stored(), "2|1|0|0|0|0");
+    // A free text typed without a choice has no symbol to quote.
+    ui.expectBox(vbOK);
+    Parse(QStringLiteral("2-/x/"), -1, &view);
+    ASSERT_EQ(ui.boxes().size(), 2u);
+    EXPECT_EQ(ui.boxes()[1].prompt,
+              QuestionHeading(1, HeadingNumber | HeadingLabel)
+                  + QStringLiteral("の回答(選択肢の記号なし)は記述選択肢ではないのに記述文があります"));
     view.wants = false;
     Parse(QStringLiteral("2-.1./x/"), -1, &view);
-    EXPECT_EQ(ui.boxes().size(), 1u);
+    EXPECT_EQ(ui.boxes().size(), 2u);
 }
 
 // Tables whose bounds lie past the questionnaire, or that would let a line
