@@ -250,5 +250,17 @@ TEST_F(EntryCommit, AFailedExternalProcessIsToldAndNeverTyped)
     EXPECT_EQ(script.messages()[1].icon, QMessageBox::Warning);
 }
 
+TEST_F(EntryCommit, ExecuteWithoutAnExternalProcessSaysSoInJapanese)
+{
+    StoredSample(1, 2);
+    frmAddData& entry = Open();
+    script.onMessage(vbOK);
+    entry.cmdExecute->click();
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text,
+              QStringLiteral("外部処理が設定されていません。DLL呼び出しエラーが起きました。"));
+    EXPECT_EQ(script.messages()[0].icon, QMessageBox::Warning);
+}
+
 }  // namespace
 }  // namespace kz::test
