@@ -1,10 +1,14 @@
 // Typing answers and committing them with each trigger, refused commits, and
 // the external process on the reached line.
+#include <QGuiApplication>
+#include <QImage>
 #include <QMessageBox>
+#include <QStyleHints>
 
 #include <functional>
 
 #include "entry_window_fixture.h"
+#include "model/sample_table.h"
 #include "reply/reply_rtf.h"
 #include "support/text_setup.h"
 #include "texts/question_texts.h"
@@ -96,6 +100,39 @@ TEST_F(EntryCommit, ADashTypedBeforeTheNextQuestionsNameClosesTheAnswerOnEveryTr
         EXPECT_TRUE(entry.txtReply->text().startsWith(QStringLiteral("[1質問]3-\r\n[2質問] ")));
     }
     EXPECT_TRUE(script.messages().isEmpty());
+}
+
+// Whether the box draws its caret at some moment of a blink cycle: the
+// box is drawn as it is and again without a caret.
+bool CaretDrawn(widgets::RichTextBox& box)
+{
+    const int width = box.cursorWidth();
+    for (int frame = 0; frame < 3; ++frame) {
+        const QImage shown = box.viewport()->grab().toImage();
+        box.setCursorWidth(0);
+        const QImage withoutCaret = box.viewport()->grab().toImage();
+        box.setCursorWidth(width);
+        if (shown != withoutCaret)
+            return true;
+        QTest::qWait(QGuiApplication::styleHints()->cursorFlashTime() / 4);
+    }
+    return false;
+}
+
+TEST_F(EntryCommit, ACompletedSampleLeavesNoCaretInTheReplyWhateverKeyCommittedIt)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Up, Qt::Key_Down}) {
+        SCOPED_TRACE(key);
+        frmAddData& entry = OpenOnNewSample();
+        Type(entry, "2\r1-\r1");
+        ASSERT_TRUE(CaretDrawn(*entry.txtReply));
+        QTest::keyClick(entry.txtReply, key);
+        EXPECT_EQ(Answers(0, 2), QVector<Integer>{1});
+        EXPECT_TRUE(entry.cmdNextInput->hasFocus());
+        EXPECT_FALSE(CaretDrawn(*entry.txtReply));
+        widgets::Forms::unload(entry);
+        DeleteSampleRec(0);
+    }
 }
 
 TEST_F(EntryCommit, TypingGoesOnAfterAQuestionThatDoesNotApply)

@@ -155,10 +155,15 @@ void RichTextBox::setBackColor(const QColor& colour)
 
 void RichTextBox::keyPressEvent(QKeyEvent* event)
 {
+    const bool focused = hasFocus();
     bool cancel = false;
     emit keyDown(event->key(), event->modifiers(), &cancel);
     if (!cancel && !event->text().isEmpty())
         emit keyPress(event->text(), &cancel);
+    // A handler that moved the focus away took the key with it: the box no
+    // longer acts on keys, and acting on this one would show its caret again.
+    if (focused && !hasFocus())
+        cancel = true;
     if (cancel) {
         event->accept();
         return;

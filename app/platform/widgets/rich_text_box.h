@@ -44,7 +44,8 @@ signals:
     // The contents changed: typed, deleted, pasted or replaced (also by the
     // setters above, and by formatting).
     void change();
-    // A key went down. Setting *cancel drops the key: nothing is typed.
+    // A key went down. Setting *cancel drops the key: nothing is typed. A key
+    // whose handler moves the focus out of the box is dropped too.
     void keyDown(int key, Qt::KeyboardModifiers modifiers, bool* cancel);
     // A key that types `text` went down and keyDown let it through. Setting
     // *cancel drops it.
