@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "files/settings_file.h"
 #include "frm_title.h"
@@ -198,6 +199,11 @@ TEST_F(StartupTest, TitleWindowComesBackAsTheVersionWindow)
     ASSERT_NE(title, nullptr);
     EXPECT_TRUE(title->isVisible());
     EXPECT_TRUE(title->cmdClose->isVisible());
+    EXPECT_TRUE(title->lblVersion->isVisible());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^バージョン \\d+\\.\\d+\\.\\d+$"))
+                    .match(title->lblVersion->text())
+                    .hasMatch())
+        << title->lblVersion->text().toStdString();
     EXPECT_EQ(title->parentWidget(), &main);
     title->cmdClose->click();
     test::FlushEvents();
