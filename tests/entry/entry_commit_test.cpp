@@ -4,12 +4,14 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QStyleHints>
+#include <QTextCursor>
 
 #include <functional>
 
 #include "entry_window_fixture.h"
 #include "model/sample_table.h"
 #include "reply/reply_rtf.h"
+#include "reply_colours.h"
 #include "support/text_setup.h"
 #include "texts/question_texts.h"
 
@@ -248,6 +250,44 @@ TEST_F(EntryCommit, AOneSlotLineRewrittenByAFailedParseStaysRewritten)
     ASSERT_EQ(script.messages().size(), 1);
     EXPECT_EQ(script.messages()[0].text, UnclosedText);
     EXPECT_EQ(entry.txtReply->text(), QStringLiteral("/12/\r\n/x"));
+}
+
+// The colour of the character at `position` of the reply.
+QColor ColourAt(frmAddData& entry, int position)
+{
+    entry.txtReply->setSelStart(position);
+    entry.txtReply->setSelLength(1);
+    const QColor colour = entry.txtReply->selColor();
+    entry.txtReply->setSelLength(0);
+    return colour;
+}
+
+TEST_F(EntryCommit, TypedTextTakesTheAnswerColourAndARefusedRewriteKeepsTheColours)
+{
+    const QColor answer(10, 20, 30);
+    const QColor mark(127, 127, 127);
+    settings.FontRecs[FontSlot::Reply].ForeColor = RgbOf(answer);
+    settings.ColourTable[ColourSlot::QuestionName] = RgbOf(mark);
+    settings.ColourTable[ColourSlot::DisplayFlags] = ReplyShowNames;
+    frmAddData& entry = OpenOnNewSample();
+    // Typed before the name of the question to answer next.
+    Type(entry, "3");
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("3[1質問] "));
+    EXPECT_EQ(ColourAt(entry, 0), answer);
+    EXPECT_EQ(ColourAt(entry, 1), mark);
+
+    // Q0's one-slot value 33 becomes a free text, and the unclosed text on
+    // the next line is refused: the rewrite stays, and so do the colours.
+    entry.txtReply->setSelStart(0);
+    Type(entry, "3");
+    QTextCursor end = entry.txtReply->textCursor();
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("\n/x"));
+    script.onMessage(vbOK);
+    QTest::keyClick(entry.txtReply, Qt::Key_Up);
+    ASSERT_EQ(entry.txtReply->text(), QStringLiteral("/33/[1質問] \r\n/x"));
+    EXPECT_EQ(ColourAt(entry, 1), answer);
+    EXPECT_EQ(ColourAt(entry, 4), mark);
 }
 
 TEST_F(EntryCommit, ReachingAnExternalProcessLineAddsTheProcessTextAndKeepsTheReplyChanged)

@@ -162,6 +162,26 @@ TEST(RichTextBoxColours, SelectionAndBackColour)
     EXPECT_EQ(box.backColor(), QColor(1, 2, 3));
 }
 
+TEST(RichTextBoxColours, AmendedTextKeepsTheFormatsOfWhatStays)
+{
+    const QString amended[] = {
+        QStringLiteral("[色]3/表/-¶\r\n/2/-¶\r\n"),    // a value put in slashes
+        QStringLiteral("[色]3/表/-¶\r\n\r\n2-¶\r\n"),  // a line end added
+        QStringLiteral("[色]3/表/-¶2-¶\r\n"),          // a line end taken out
+        QStringLiteral("[色]3/表/-¶\r\n2-¶\r\n"),      // nothing changed
+    };
+    for (const QString& text : amended) {
+        SCOPED_TRACE(text.toStdString());
+        RichTextBox box;
+        box.setTextRTF(ReplyRtf);
+        box.amendText(text);
+        EXPECT_EQ(box.text(), text);
+        EXPECT_EQ(FormatAt(box, 0).foreground().color(), QColor(0, 128, 0));
+        EXPECT_EQ(FormatAt(box, 5).foreground().color(), QColor(0, 0, 255));
+        EXPECT_EQ(FormatAt(box, static_cast<int>(text.indexOf(u'2'))).foreground().color(), QColor(128, 128, 128));
+    }
+}
+
 class RichTextBoxKeys : public ::testing::Test {
 protected:
     void SetUp() override
@@ -201,6 +221,19 @@ TEST_F(RichTextBoxKeys, CancelledKeysTypeNothing)
     QTest::keyClick(&box, Qt::Key_3);
     EXPECT_EQ(box.text(), QStringLiteral("123"));
     EXPECT_GE(changes.count(), 1);
+}
+
+TEST_F(RichTextBoxKeys, TypedTextTakesTheTypingColourAlsoOverASelection)
+{
+    box.setTypingColor(Qt::red);
+    QTest::keyClicks(&box, QStringLiteral("x"));
+    EXPECT_EQ(box.text(), QStringLiteral("12x"));
+    EXPECT_EQ(FormatAt(box, 2).foreground().color(), QColor(Qt::red));
+    EXPECT_NE(FormatAt(box, 1).foreground().color(), QColor(Qt::red));
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("y"));
+    EXPECT_EQ(box.text(), QStringLiteral("y"));
+    EXPECT_EQ(FormatAt(box, 0).foreground().color(), QColor(Qt::red));
 }
 
 TEST_F(RichTextBoxKeys, EnterAlwaysEndsALine)

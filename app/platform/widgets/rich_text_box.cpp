@@ -82,6 +82,34 @@ QString RichTextBox::text() const
 
 void RichTextBox::setText(const QString& text) { setPlainText(UnifyLineBreaks(text)); }
 
+void RichTextBox::amendText(const QString& text)
+{
+    const QString shown = this->text();
+    const qsizetype shorter = std::min(shown.size(), text.size());
+    qsizetype start = 0;
+    while (start < shorter && shown[start] == text[start])
+        ++start;
+    qsizetype shownEnd = shown.size();
+    qsizetype textEnd = text.size();
+    while (shownEnd > start && textEnd > start && shown[shownEnd - 1] == text[textEnd - 1]) {
+        --shownEnd;
+        --textEnd;
+    }
+    // A line end is replaced whole, never from between its CR and LF.
+    if (start > 0 && shown[start - 1] == QLatin1Char('\r'))
+        --start;
+    if (shownEnd < shown.size() && shown[shownEnd] == QLatin1Char('\n')) {
+        ++shownEnd;
+        ++textEnd;
+    }
+    QTextCursor cursor(document());
+    cursor.setPosition(toDocument(static_cast<int>(start)));
+    cursor.setPosition(toDocument(static_cast<int>(shownEnd)), QTextCursor::KeepAnchor);
+    cursor.insertText(UnifyLineBreaks(text.mid(start, textEnd - start)));
+}
+
+void RichTextBox::setTypingColor(const QColor& colour) { typingColour_ = colour; }
+
 int RichTextBox::toPlain(int documentPosition) const
 {
     return documentPosition + document()->findBlock(documentPosition).blockNumber();
@@ -176,7 +204,25 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+        prepareTyping();
     QTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::prepareTyping()
+{
+    if (!typingColour_.isValid())
+        return;
+    // The typed text replaces a selection; the colour then goes to what is
+    // typed, not to the text it replaces.
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        cursor.removeSelectedText();
+        setTextCursor(cursor);
+    }
+    QTextCharFormat format;
+    format.setForeground(typingColour_);
+    mergeCurrentCharFormat(format);
 }
 
 void RichTextBox::focusInEvent(QFocusEvent* event)

@@ -23,6 +23,12 @@ public:
     // Replaces the contents with plain text in the box's own font and colour;
     // CR LF, CR and LF each end a line.
     void setText(const QString& text);
+    // Makes the contents read `text` by replacing only the part that differs
+    // from the text now shown: the rest keeps its fonts and colours.
+    void amendText(const QString& text);
+    // What the user types takes this colour, whatever it is typed beside; an
+    // invalid colour (the default) leaves it the colour of its neighbour.
+    void setTypingColor(const QColor& colour);
 
     int selStart() const;
     // Puts the caret at `position` and selects nothing. A position between
@@ -66,6 +72,9 @@ private:
     // Positions: the document counts a line end as one character.
     int toPlain(int documentPosition) const;
     int toDocument(int plainPosition) const;
+    void prepareTyping();
+
+    QColor typingColour_;
 };
 
 }  // namespace kz::widgets
