@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -147,6 +149,39 @@ TEST(RichTextBoxPositions, PlainTextKeepsEveryLineEndForm)
     box.paste();
     EXPECT_EQ(box.text(), QStringLiteral("ax\r\ny\r\nz\r\nb\r\nc\r\n"));
     EXPECT_EQ(box.selStart(), 8);
+}
+
+// The distance from each line of the box to the next.
+QList<qreal> LineSteps(RichTextBox& box)
+{
+    const QAbstractTextDocumentLayout* layout = box.document()->documentLayout();
+    QList<qreal> steps;
+    for (QTextBlock block = box.document()->begin(); block.next().isValid(); block = block.next())
+        steps << layout->blockBoundingRect(block.next()).top() - layout->blockBoundingRect(block).top();
+    return steps;
+}
+
+TEST(RichTextBoxLines, EveryLineHasOneHeightWhateverItsScript)
+{
+    RichTextBox box;
+    box.resize(400, 300);
+    box.show();
+    box.setText(QStringLiteral("3-\r\n1/朝早くから開いていて助かります。/-\r\n2-\r\n"));
+    QList<qreal> steps = LineSteps(box);
+    ASSERT_EQ(steps.size(), 3);
+    EXPECT_EQ(steps.count(steps[0]), 3) << steps[0] << " " << steps[1];
+    // Also when the lines come as rich text, are amended, typed or given another font.
+    box.setTextRTF(ReplyRtf);
+    box.amendText(box.text() + QStringLiteral("\r\n9"));
+    box.setSelStart(0);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QFont larger = box.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    box.setFont(larger);
+    steps = LineSteps(box);
+    ASSERT_EQ(steps.size(), 4);
+    EXPECT_EQ(steps.count(steps[0]), 4) << steps[0] << " " << steps[1];
+    EXPECT_GE(steps[0], QFontMetricsF(larger).height());
 }
 
 TEST(RichTextBoxColours, SelectionAndBackColour)

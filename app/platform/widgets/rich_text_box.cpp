@@ -1,11 +1,14 @@
 #include "rich_text_box.h"
 
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -41,6 +44,17 @@ QTextCharFormat RunFormat(const RtfRun& run)
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+// The height of a line in `font` that holds Latin letters and Japanese.
+qreal MixedLineHeight(const QFont& font)
+{
+    QTextLayout layout(QStringLiteral("Ag漢あ"), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(layout.text().size());
+    layout.endLayout();
+    return std::max(line.height(), QFontMetricsF(font).height());
+}
+
 // Focus moving between controls, not the window or a menu coming and going.
 bool BetweenControls(const QFocusEvent* event)
 {
@@ -69,6 +83,7 @@ void RichTextBox::setTextRTF(const QString& rtf)
             cursor.insertText(run.text, RunFormat(run));
     }
     cursor.endEditBlock();
+    applyLineHeight();
     document()->clearUndoRedoStacks();
     setSelStart(0);
 }
@@ -80,7 +95,11 @@ QString RichTextBox::text() const
     return plain;
 }
 
-void RichTextBox::setText(const QString& text) { setPlainText(UnifyLineBreaks(text)); }
+void RichTextBox::setText(const QString& text)
+{
+    setPlainText(UnifyLineBreaks(text));
+    applyLineHeight();
+}
 
 void RichTextBox::amendText(const QString& text)
 {
@@ -106,6 +125,25 @@ void RichTextBox::amendText(const QString& text)
     cursor.setPosition(toDocument(static_cast<int>(start)));
     cursor.setPosition(toDocument(static_cast<int>(shownEnd)), QTextCursor::KeepAnchor);
     cursor.insertText(UnifyLineBreaks(text.mid(start, textEnd - start)));
+    applyLineHeight();
+}
+
+void RichTextBox::applyLineHeight()
+{
+    // Formatting, no edit.
+    const QSignalBlocker quiet(this);
+    QTextBlockFormat format;
+    format.setLineHeight(MixedLineHeight(font()), QTextBlockFormat::MinimumHeight);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(format);
+}
+
+void RichTextBox::changeEvent(QEvent* event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyLineHeight();
 }
 
 void RichTextBox::setTypingColor(const QColor& colour) { typingColour_ = colour; }

@@ -1,8 +1,9 @@
 // The entry window's rich text box: a text box that shows the coloured
-// reply text the program writes as rich text (rtf_reader.h) and speaks in
-// the old control's terms: the plain text has CR LF line ends, and every
-// position (SelStart, SelLength) is 0-based and counts a line end as two
-// characters. Key and focus events come out as signals a window can cancel.
+// reply text the program writes as rich text (rtf_reader.h), every line of
+// one height, and speaks in the old control's terms: the plain text has CR LF
+// line ends, and every position (SelStart, SelLength) is 0-based and counts a
+// line end as two characters. Key and focus events come out as signals a
+// window can cancel.
 #pragma once
 
 #include <QColor>
@@ -62,6 +63,7 @@ signals:
     void lostFocus();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -73,6 +75,9 @@ private:
     int toPlain(int documentPosition) const;
     int toDocument(int plainPosition) const;
     void prepareTyping();
+    // Every line at least as tall as a line holding Japanese, which the
+    // box's font may show in a taller fallback font.
+    void applyLineHeight();
 
     QColor typingColour_;
 };
