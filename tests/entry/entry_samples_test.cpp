@@ -201,6 +201,24 @@ TEST_F(EntrySamples, ARefusedReplyStopsTheScrollBarAtTheShownSample)
     EXPECT_EQ(entry.lblNowDno->text(), QStringLiteral("2"));
 }
 
+TEST_F(EntrySamples, AtItsSmallestTheWindowKeepsEveryControlUsable)
+{
+    StoredSample(1, 1);
+    frmAddData& entry = Open();
+    entry.resize(1, 1);
+    QApplication::processEvents();
+    const QFontMetrics reply = entry.txtReply->fontMetrics();
+    EXPECT_GE(entry.txtReply->viewport()->width(), 30 * reply.averageCharWidth());
+    EXPECT_GE(entry.txtReply->viewport()->height(), 6 * reply.lineSpacing());
+    EXPECT_GE(entry.lstChoices->viewport()->height(), 4 * entry.lstChoices->fontMetrics().lineSpacing());
+    for (QWidget* control : entry.findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->parentWidget() == entry.menuBar)
+            continue;
+        EXPECT_GE(control->width(), control->minimumSizeHint().width()) << control->objectName().toStdString();
+        EXPECT_GE(control->height(), control->minimumSizeHint().height()) << control->objectName().toStdString();
+    }
+}
+
 TEST_F(EntrySamples, AnIDTypedIntoTheIDBoxShowsItsSample)
 {
     StoredSample(1, 1);
