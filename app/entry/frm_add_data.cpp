@@ -20,6 +20,10 @@ namespace kz {
 namespace {
 
 constexpr int ControlWidth = 210;
+// The reply box never gets smaller than this many characters and lines of
+// its font, so a few lines of answers can always be read and typed.
+constexpr int ReplyColumns = 32;
+constexpr int ReplyLines = 7;
 constexpr Integer AskIDOnAdd = 16;
 
 template <class Control>
@@ -151,10 +155,17 @@ void frmAddData::formLoad()
     setChanged(false);
     chkInputID->setChecked((survey.CheckOptions & AskIDOnAdd) != 0);
     ApplyFontRec(FontSlot::Reply, txtReply);
+    keepReplyReadable();
     if (SampleCount() > 0) {
         txtDno->setText(QString::number(SampleCount() - 1));
         ShowSample();
     }
+}
+
+void frmAddData::keepReplyReadable()
+{
+    const QFontMetrics metrics = txtReply->fontMetrics();
+    txtReply->setMinimumSize(ReplyColumns * metrics.averageCharWidth(), ReplyLines * metrics.lineSpacing());
 }
 
 void frmAddData::formQueryClose(bool& cancel)

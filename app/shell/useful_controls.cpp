@@ -3,6 +3,9 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace kz {
 
@@ -14,6 +17,20 @@ void CentreForm(QWidget* frm)
     const QRect area = screen->geometry();
     const QSize size = frm->frameGeometry().size();
     frm->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void CentreOn(QWidget* frm, const QWidget* owner)
+{
+    if (!frm || !owner || !owner->screen()) {
+        CentreForm(frm);
+        return;
+    }
+    const QRect area = owner->screen()->availableGeometry();
+    QRect place(QPoint(), frm->frameGeometry().size());
+    place.moveCenter(owner->frameGeometry().center());
+    place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() - place.width())));
+    place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - place.height())));
+    frm->move(place.topLeft());
 }
 
 std::optional<bool> CheckToBool(const QCheckBox* ctl)

@@ -10,6 +10,9 @@ namespace kz {
 
 // Centres the window on the primary screen.
 void CentreForm(QWidget* frm);
+// Centres the window over `owner`, kept on the owner's screen; on the
+// primary screen without an owner.
+void CentreOn(QWidget* frm, const QWidget* owner);
 
 // Checked true, unchecked false, grey (partly checked) no value.
 std::optional<bool> CheckToBool(const QCheckBox* ctl);

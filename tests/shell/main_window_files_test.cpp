@@ -6,6 +6,7 @@
 #include "files/data_file_format.h"
 #include "files/file_header.h"
 #include "frm_input.h"
+#include "frm_title.h"
 #include "host/settings.h"
 #include "main_window_fixture.h"
 #include "model/sample_table.h"
@@ -91,6 +92,25 @@ TEST_F(MainWindowFilesTest, FailedSaveAfterYesKeepsTheChangedQuestionnaire)
     EXPECT_EQ(document.CurrentFilePath, dataPath("old.kz"));
     EXPECT_TRUE(IsModified());
     EXPECT_EQ(Bytes(dataPath("old.kz")), before);
+}
+
+TEST_F(MainWindowFilesTest, AFailedLoadClosesTheWindowsOfTheQuestionnaireItDiscarded)
+{
+    frmMain& main = StartChanged("old.kz");
+    Item(main, "mnuAboutKZ")->trigger();
+    ASSERT_NE(Forms::loaded<frmTitle>(), nullptr);
+    const QByteArray whole = Bytes(WriteSurvey("cut.kz"));
+    QFile cut(dataPath("cut.kz"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.left(whole.size() / 2));
+    cut.close();
+    script.onMessage(vbNo);  // the save question
+    script.onMessage(vbOK);  // the read error
+    main.OpenDataFile(dataPath("cut.kz"), 1);
+    test::FlushEvents();
+    EXPECT_EQ(Forms::loaded<frmTitle>(), nullptr);
+    // Nothing is entered into what is left until a file is opened.
+    EXPECT_FALSE(Item(main, "mnuInput")->isEnabled());
 }
 
 TEST_F(MainWindowFilesTest, SaveWithoutAWritablePathAsksForOne)

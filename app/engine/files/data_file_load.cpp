@@ -190,14 +190,17 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     HourglassScope busy;
     ui().showProcessing(QStringLiteral("読み込み中"), fileName, QStringLiteral("質問など"), true, true, false);
     DiscardQuestionnaire();
+    bool complete = false;
     try {
-        if (!ReadDataFile(device, version)) {
-            SetUnsavable();
-            return NothingLoaded;
-        }
+        complete = ReadDataFile(device, version);
     } catch (const DataFileError& error) {
         ShowReadError(error.text(), fileName);
+    }
+    if (!complete) {
         SetUnsavable();
+        // The previous questionnaire is gone as after a completed load: no
+        // window may go on showing it.
+        emit documentEvents().replaced();
         return NothingLoaded;
     }
     CompleteLoad(fileName);

@@ -21,6 +21,9 @@ namespace kz {
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
+// The merge builds the new table aside, so a failure leaves the
+// questionnaire as it was, and it may be saved.
+const QString RefusedMergeNote = QStringLiteral("取り込みを中止しました。今まで扱っていたデータは変わっていません。");
 
 // A sample of the other file that is taken, and the position in the current
 // table before which it belongs.
@@ -183,7 +186,7 @@ Integer MergeFile(const QString& fileName)
                    + QStringLiteral("** "
                                     "ファイル関係のエラーの場合、ディスク接続不良・破損、データ破損、またはデータがKe"
                                     "lvorzun用でない可能性があります。")
-                   + CrLf + QStringLiteral("今まで扱っていたデータも破壊されているので保存はしないで下さい。"),
+                   + CrLf + RefusedMergeNote,
                vbExclamation);
         return 0;
     }
