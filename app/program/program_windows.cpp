@@ -1,6 +1,7 @@
 #include "program_windows.h"
 
 #include "frm_add_data.h"
+#include "frm_limit.h"
 #include "frm_main.h"
 #include "widgets/forms.h"
 
@@ -12,11 +13,15 @@ ProgramWindows::ProgramWindows() { InstallWindowServices(this); }
 
 ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
-bool ProgramWindows::has(Window) const
+bool ProgramWindows::has(Window window) const
 {
     // Design, tabulation, import and the password window come later.
-    return false;
+    return window == Window::LimitEditor;
 }
+
+void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
+
+void ProgramWindows::editLimit(Condition& cond, LimitEditMode mode) { EditLimit(cond, mode); }
 
 void ProgramWindows::showEntryWindow()
 {

@@ -16,6 +16,9 @@ public:
 
     bool has(Window window) const override;
 
+    void editStoredLimits() override;
+    void editLimit(Condition& cond, LimitEditMode mode) override;
+
     void showEntryWindow() override;
     void unloadEntryWindow() override;
     bool entryWindowVisible() const override;

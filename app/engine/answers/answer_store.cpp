@@ -112,15 +112,16 @@ void WriteSampleAnswers(Long sample, const QVector<Integer>& counts, const QVect
 
 bool GetSampleFlag(Long pos, Integer bit) { return (sampleAt(pos).Flags & BitMaskI[bit]) != 0; }
 
-void SetSampleFlag(Long pos, Integer bit, Integer value)
+void SetSampleFlag(Long pos, Integer bit, Integer value) { SetFlagBit(samples.Samples[pos].Flags, bit, value == -1); }
+
+void SetSampleFlags(Long pos, Integer word) { samples.Samples[pos].Flags = word; }
+
+void SetFlagBit(Integer& flags, Integer bit, bool on)
 {
-    Integer& flags = samples.Samples[pos].Flags;
-    if (value == -1)
+    if (on)
         flags = static_cast<Integer>(flags | BitMaskI[bit]);
     else
         flags = static_cast<Integer>(flags & ~BitMaskI[bit]);
 }
-
-void SetSampleFlags(Long pos, Integer word) { samples.Samples[pos].Flags = word; }
 
 }  // namespace kz

@@ -8,10 +8,12 @@
 
 namespace kz {
 
-bool DoLimit(const SampleRec& rec, const Condition& cond)
+bool DoLimit(const Survey& questionnaire, const SampleRec& rec, const Condition& cond)
 {
-    return zuntab::lmDoC(cond.data(), survey.AnswerLayout.data(), rec.Flags, rec.Ano.constData()) != 0;
+    return zuntab::lmDoC(cond.data(), questionnaire.AnswerLayout.data(), rec.Flags, rec.Ano.constData()) != 0;
 }
+
+bool DoLimit(const SampleRec& rec, const Condition& cond) { return DoLimit(survey, rec, cond); }
 
 bool DoLimit(Long sample, const Condition& cond) { return DoLimit(std::as_const(samples.Samples)[sample], cond); }
 
@@ -38,9 +40,10 @@ void UpdateSampleLimits(Long sample)
     SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples)[sample], StoredLimitTests()));
 }
 
-void ApplyLimitFlag(Integer bit, Long sample, const Condition& cond)
+void ApplyLimitFlag(Workspace& ws, Integer bit, Long sample, const Condition& cond)
 {
-    SetSampleFlag(sample, bit, DoLimit(sample, cond) ? Integer(-1) : Integer(0));
+    SampleRec& rec = ws.samples.Samples[sample];
+    SetFlagBit(rec.Flags, bit, DoLimit(ws.survey, rec, cond));
 }
 
 }  // namespace kz

@@ -7,16 +7,17 @@ namespace kz {
 
 namespace {
 
-void setModified(bool on)
+void setModified(DocumentState& state, bool on)
 {
-    document.modified = on;
+    state.modified = on;
     emit documentEvents().changed();
 }
 
 }  // namespace
 
-void SetModified() { setModified(true); }
-void ClearModified() { setModified(false); }
+void SetModified() { setModified(document, true); }
+void SetModified(DocumentState& state) { setModified(state, true); }
+void ClearModified() { setModified(document, false); }
 bool IsModified() { return document.modified; }
 
 void LockMenus()

@@ -3,9 +3,12 @@
 // (document.h); every change here is told through documentEvents().changed.
 #pragma once
 
+#include "document/document.h"
+
 namespace kz {
 
 void SetModified();
+void SetModified(DocumentState& state);
 void ClearModified();
 bool IsModified();
 // Shows the locked state for document.ProtectLevel: above 0 the editing
