@@ -24,6 +24,9 @@ public:
     enum class Bar { Fills, StaysEmpty };
 
     LongJob(qint64 total, QString label, Bar bar = Bar::Fills);
+    // A job that reports to `report` instead of the progress window, at the
+    // same pace: it is given the item and answers false to stop the job.
+    LongJob(qint64 total, std::function<bool(qint64 i)> report);
 
     // Called for item i (0-based) of `total`; false once the user has
     // stopped, and for every step after that. A report, "label i+1/total",
@@ -55,6 +58,7 @@ private:
     qint64 total_;
     QString label_;
     Bar bar_;
+    std::function<bool(qint64 i)> reportTo_;
     QElapsedTimer timer_;
     qint64 stride_ = 1;
     qint64 stepsToClock_ = 1;

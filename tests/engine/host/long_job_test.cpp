@@ -138,5 +138,22 @@ TEST_F(LongJobTest, StopAnswersThatStepAndEveryLaterOne)
     }
 }
 
+// A job with its own report function: the same pace, no progress window and
+// no event turns of its own; the function's false stops the job.
+TEST_F(LongJobTest, OwnReportFunctionTakesTheReportsAndStops)
+{
+    test::ScriptedUi ui;
+    const LongJobPacing paced = pacing(10);
+    std::vector<qint64> reported;
+    LongJob job(30, [&](qint64 i) {
+        reported.push_back(i);
+        return i < 19;
+    });
+    EXPECT_FALSE(run(job, 30, 1));
+    EXPECT_EQ(reported, (std::vector<qint64>{9, 19}));
+    EXPECT_TRUE(ui.progressTexts().empty());
+    EXPECT_EQ(ui.eventTurns(), 0);
+}
+
 }  // namespace
 }  // namespace kz
