@@ -15,6 +15,7 @@ using test::CafeSheetTest;
 using test::Gender;
 using test::MakeCondition;
 using test::Orders;
+using test::Request;
 using test::Required;
 using test::Row;
 using test::Satisfaction;

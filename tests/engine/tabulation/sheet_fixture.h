@@ -97,57 +97,58 @@ public:
     std::vector<std::pair<Integer, int>> shown;
 };
 
+inline void AddChoices(Integer q, const char* label, const char* sentence, std::initializer_list<const char*> texts)
+{
+    SetQuestionText(q, QString::fromUtf8(label), QString::fromUtf8(sentence));
+    Integer c = 1;
+    for (const char* text : texts)
+        survey.Choices(q, c++).Text = QString::fromUtf8(text);
+}
+
+// A sample with these answers per question ({} unanswered).
+inline void AddSampleWith(std::initializer_list<QVector<Integer>> answers)
+{
+    const Long pos = AddSample(SampleCount() + 1);
+    Integer q = 0;
+    for (const QVector<Integer>& codes : answers) {
+        if (!codes.isEmpty())
+            PushQuestionAnswers(pos, q, static_cast<Integer>(codes.size()), codes);
+        ++q;
+    }
+}
+
+// The café questionnaire and its six samples as the program's own.
+inline void BuildCafeSurvey()
+{
+    AddChoices(AddQuestion(1, 3), "性別", "男女のどちらですか。", {"男性", "女性"});
+    AddChoices(AddQuestion(3, 5), "注文", "よく注文するものは。", {"コーヒー", "紅茶", "ケーキ", "その他"});
+    AddChoices(AddQuestion(1, 4), "満足", "満足していますか。", {"満足", "普通", "不満"});
+    survey.QuestionLimit[Satisfaction] = MakeCondition(0, {Row(Required, Gender, 1)});
+    BuildLayout();
+    AddSampleWith({{1}, {1, 2}, {3}});
+    AddSampleWith({{2}, {2}, {}});
+    AddSampleWith({{1}, {1, 2, 3}, {1}});
+    AddSampleWith({{}, {}, {}});
+    AddSampleWith({{2}, {4}, {}});
+    AddSampleWith({{1}, {}, {3}});
+}
+
+// A request over questions first..last with one column per condition.
+inline TotalOptionRec Request(Integer first, Integer last, std::initializer_list<Condition> columns = {Condition{}})
+{
+    TotalOptionRec option;
+    option.Qno = first;
+    option.ToQno = last;
+    option.LimitCount = static_cast<Integer>(columns.size());
+    size_t c = 1;
+    for (const Condition& column : columns)
+        option.Limits[c++] = column;
+    return option;
+}
+
 class CafeSheetTest : public SurveyFixture {
 protected:
-    void SetUp() override
-    {
-        AddChoices(AddQuestion(1, 3), "性別", "男女のどちらですか。", {"男性", "女性"});
-        AddChoices(AddQuestion(3, 5), "注文", "よく注文するものは。", {"コーヒー", "紅茶", "ケーキ", "その他"});
-        AddChoices(AddQuestion(1, 4), "満足", "満足していますか。", {"満足", "普通", "不満"});
-        survey.QuestionLimit[Satisfaction] = MakeCondition(0, {Row(Required, Gender, 1)});
-        BuildLayout();
-        AddSampleWith({{1}, {1, 2}, {3}});
-        AddSampleWith({{2}, {2}, {}});
-        AddSampleWith({{1}, {1, 2, 3}, {1}});
-        AddSampleWith({{}, {}, {}});
-        AddSampleWith({{2}, {4}, {}});
-        AddSampleWith({{1}, {}, {3}});
-    }
-
-    static void AddChoices(Integer q, const char* label, const char* sentence,
-                           std::initializer_list<const char*> texts)
-    {
-        SetQuestionText(q, QString::fromUtf8(label), QString::fromUtf8(sentence));
-        Integer c = 1;
-        for (const char* text : texts)
-            survey.Choices(q, c++).Text = QString::fromUtf8(text);
-    }
-
-    // A sample with these answers per question ({} unanswered).
-    static void AddSampleWith(std::initializer_list<QVector<Integer>> answers)
-    {
-        const Long pos = AddSample(SampleCount() + 1);
-        Integer q = 0;
-        for (const QVector<Integer>& codes : answers) {
-            if (!codes.isEmpty())
-                PushQuestionAnswers(pos, q, static_cast<Integer>(codes.size()), codes);
-            ++q;
-        }
-    }
-
-    // A request over questions first..last with one column per condition.
-    static TotalOptionRec Request(Integer first, Integer last,
-                                  std::initializer_list<Condition> columns = {Condition{}})
-    {
-        TotalOptionRec option;
-        option.Qno = first;
-        option.ToQno = last;
-        option.LimitCount = static_cast<Integer>(columns.size());
-        size_t c = 1;
-        for (const Condition& column : columns)
-            option.Limits[c++] = column;
-        return option;
-    }
+    void SetUp() override { BuildCafeSurvey(); }
 
     // A first run of `option` with the display menus.
     CountSheet Run(const TotalOptionRec& option, const DisplayMenus& menus = {})
