@@ -23,13 +23,6 @@ constexpr float DesignFontSize = 9.75f;
 constexpr int FreshColumns = 4;
 constexpr int FreshWidth = 1000;
 
-template <class Control>
-Control* Named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 }  // namespace
 
 frmGridBase::frmGridBase() : KzForm(QStringLiteral("frmGridBase"))
@@ -44,6 +37,7 @@ void frmGridBase::buildControls()
 {
     txtGrid = Named(new QLineEdit(this), "txtGrid");
     txtGrid->setReadOnly(true);
+    // One fixed row, a thin strip above the blocks, and no fixed column.
     Grid = Named(new widgets::FlexGrid(this), "Grid");
     lblInfo2 = Named(new QLabel(this), "lblInfo2");
     lblInfo = Named(new QLabel(this), "lblInfo");

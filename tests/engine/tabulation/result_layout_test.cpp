@@ -76,6 +76,15 @@ TEST(RoundedShare, RoundsToATenthOfAPercentInSinglePrecision)
     EXPECT_EQ(RoundedShare(5, 0), 0.0f);  // no base: 0.0 %
 }
 
+// n answers going round the choices 1 .. choices.
+std::vector<Integer> Cycling(size_t n, int choices)
+{
+    std::vector<Integer> answers(n);
+    for (size_t i = 0; i < n; ++i)
+        answers[i] = static_cast<Integer>(static_cast<int>(i % static_cast<size_t>(choices)) + 1);
+    return answers;
+}
+
 class SmallSheetTest : public test::SurveyFixture {
 protected:
     // One single-answer question of `choices` choices besides no answer; one
@@ -121,10 +130,7 @@ TEST_F(SmallSheetTest, NoSamplesShowZeroEverywhere)
 
 TEST_F(SmallSheetTest, RoughCountOfFewerThan200SamplesTakesEverySample)
 {
-    std::vector<Integer> answers(150);
-    for (size_t i = 0; i < answers.size(); ++i)
-        answers[i] = static_cast<Integer>(i % 2 + 1);
-    Build(2, answers);
+    Build(2, Cycling(150, 2));
     int draws = 0;
     RoughRandomForTest random([&] {
         ++draws;
@@ -139,10 +145,7 @@ TEST_F(SmallSheetTest, RoughCountOfFewerThan200SamplesTakesEverySample)
 TEST_F(SmallSheetTest, RoughCountStepsByTheDrawnNumbersInTheirOrder)
 {
     // 10,000 samples: each step is 1 + Int(Rnd * 100).
-    std::vector<Integer> answers(10000);
-    for (size_t i = 0; i < answers.size(); ++i)
-        answers[i] = static_cast<Integer>(i % 3 + 1);
-    Build(3, answers);
+    Build(3, Cycling(10000, 3));
     const double numbers[] = {0.0, 0.5, 0.999, 0.25};
     int draws = 0;
     RoughRandomForTest random([&] { return numbers[draws++ % 4]; });

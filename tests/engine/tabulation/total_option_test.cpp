@@ -8,14 +8,7 @@
 namespace kz {
 namespace {
 
-using test::CafeSheetTest;
-using test::Gender;
-using test::MakeCondition;
-using test::Orders;
-using test::Request;
-using test::Required;
-using test::Row;
-using test::Satisfaction;
+using namespace test;
 
 const QString Lead = QStringLiteral("集計の指定に誤りがあるため、集計できません。\r\n");
 
