@@ -47,6 +47,7 @@ std::vector<SheetCell> BlockCells(const Survey& questionnaire, const CountSheet&
             cells.push_back({top + 1, columns.label + 1, sheet.OverallText});
         }
         cells.push_back({top + 2, columns.label, QStringLiteral("[個別の限定]")});
+        // Plain choice labels: no typed code, no attribute tags.
         for (int row = firstChoice; row < baseRow; ++row)
             cells.push_back(
                 {row, columns.label, ChoiceLabel(questionnaire, q, QCChoice(table.code(L, row)), false, false)});

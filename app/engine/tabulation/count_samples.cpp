@@ -38,6 +38,7 @@ bool CountSamples(const Workspace& ws, const TotalOptionRec& option, ResultTable
     while (s < sampleCount) {
         if (!poll(s))
             return false;
+        // Every count goes through CountBatch, a stretch of samples at a time.
         const Long stretchEnd = std::min(sampleCount, (s / SamplesPerPoll + 1) * SamplesPerPoll);
         if (!option.Rough) {
             met += CountBatch(ws, q, cond, option.Rank, {s, stretchEnd, {}}, counts);

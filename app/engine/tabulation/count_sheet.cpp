@@ -40,23 +40,30 @@ void TellRefusedBlocks(const QStringList& refused)
     MsgBox(text, vbExclamation);
 }
 
+// The rows (on a first run), the columns and the condition texts; the
+// sheet shows conditions in their short form.
+void PlanSheet(const Survey& questionnaire, CountSheet& sheet, const DisplayMenus& menus)
+{
+    TotalOptionRec& option = sheet.SheetOption;
+    sheet.OverallText = ConditionText(questionnaire, option.Limits[0], false);
+    if (!sheet.totaled)
+        PlanRows(questionnaire, option, sheet.result);
+    sheet.columns = PlanColumns(menus, option.LimitCount);
+    sheet.ColumnText.clear();
+    for (int L = 0; L < option.LimitCount; ++L)
+        sheet.ColumnText.push_back(ConditionText(questionnaire, option.Limits[static_cast<size_t>(L) + 1], false));
+}
+
 }  // namespace
 
 void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view)
 {
     const Survey& questionnaire = ws.survey;
-    TotalOptionRec& option = sheet.SheetOption;
+    const TotalOptionRec& option = sheet.SheetOption;
     ResultTable& table = sheet.result;
     const bool counting = !sheet.totaled;
     const bool reorder = counting || menus.sort != sheet.sorted;
-
-    sheet.OverallText = ConditionText(questionnaire, option.Limits[0], false);
-    if (counting)
-        PlanRows(questionnaire, option, table);
-    sheet.columns = PlanColumns(menus, option.LimitCount);
-    sheet.ColumnText.clear();
-    for (int L = 0; L < option.LimitCount; ++L)
-        sheet.ColumnText.push_back(ConditionText(questionnaire, option.Limits[static_cast<size_t>(L) + 1], false));
+    PlanSheet(questionnaire, sheet, menus);
     view.layOut(sheet);
 
     // One job over every block, each of SampleCount positions and its end.
