@@ -26,13 +26,6 @@ constexpr int ReplyColumns = 32;
 constexpr int ReplyLines = 7;
 constexpr Integer AskIDOnAdd = 16;
 
-template <class Control>
-Control* Named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 // The focus moving on to another control, not the window losing it to a

@@ -1,6 +1,8 @@
 // Small helpers for windows and their check boxes.
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 class QCheckBox;
@@ -22,5 +24,13 @@ std::optional<int> BoolToCheck(std::optional<bool> b);
 
 // Gives `control` a bold or a normal font.
 void SetBold(QWidget* control, bool bold);
+
+// `control` with the object name by which the program and the tests know it.
+template <class Control>
+Control* Named(Control* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
 
 }  // namespace kz
