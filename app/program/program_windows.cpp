@@ -1,6 +1,7 @@
 #include "program_windows.h"
 
 #include "frm_add_data.h"
+#include "frm_key.h"
 #include "frm_main.h"
 #include "widgets/forms.h"
 
@@ -14,7 +15,8 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
 bool ProgramWindows::has(Window) const
 {
-    // Design, tabulation, import and the password window come later.
+    // The wizard, the question and limit editors, tabulation and import come
+    // later.
     return false;
 }
 
@@ -45,6 +47,10 @@ void ProgramWindows::showSampleInEntryWindow(const QString& idText, const QStrin
     entry.lblDno->setCaption(QString());
     entry.lblDno->setCaption(command);
 }
+
+void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }
+
+void ProgramWindows::showKeyWindow() { Forms::instance<frmKey>().showModal(); }
 
 bool ProgramWindows::saveFile()
 {

@@ -16,10 +16,14 @@ public:
 
     bool has(Window window) const override;
 
+
     void showEntryWindow() override;
     void unloadEntryWindow() override;
     bool entryWindowVisible() const override;
     void showSampleInEntryWindow(const QString& idText, const QString& command) override;
+
+    void loadKeyWindow() override;
+    void showKeyWindow() override;
 
     bool saveFile() override;
 };

@@ -13,7 +13,7 @@
 namespace kz {
 
 // The windows that a command may find missing in this build.
-enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import, PasswordLock };
+enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import };
 
 class WindowServices {
 public:
