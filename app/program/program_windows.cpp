@@ -1,5 +1,8 @@
 #include "program_windows.h"
 
+#include <QPointer>
+
+#include "frm_about.h"
 #include "frm_add_data.h"
 #include "frm_key.h"
 #include "frm_main.h"
@@ -8,6 +11,20 @@
 namespace kz {
 
 using widgets::Forms;
+
+namespace {
+
+// Shows a window modally and unloads it once it is done.
+template <class Form>
+void ShowModalOnce()
+{
+    const QPointer<Form> form = &Forms::instance<Form>();
+    form->showModal();
+    if (form)
+        Forms::unload(*form);
+}
+
+}  // namespace
 
 ProgramWindows::ProgramWindows() { InstallWindowServices(this); }
 
@@ -18,6 +35,12 @@ bool ProgramWindows::has(Window) const
     // The wizard, the question and limit editors, tabulation and import come
     // later.
     return false;
+}
+
+void ProgramWindows::showAbout(bool editable)
+{
+    Forms::instance<frmAbout>().setEditable(editable);
+    ShowModalOnce<frmAbout>();
 }
 
 void ProgramWindows::showEntryWindow()

@@ -16,6 +16,7 @@ public:
 
     bool has(Window window) const override;
 
+    void showAbout(bool editable) override;
 
     void showEntryWindow() override;
     void unloadEntryWindow() override;

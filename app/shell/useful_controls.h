@@ -4,6 +4,7 @@
 #include <optional>
 
 class QCheckBox;
+class QLineEdit;
 class QWidget;
 
 namespace kz {
@@ -19,5 +20,8 @@ std::optional<int> BoolToCheck(std::optional<bool> b);
 
 // Gives `control` a bold or a normal font.
 void SetBold(QWidget* control, bool bold);
+
+// The box's whole text is selected whenever it gets the focus.
+void SelectAllOnEntry(QLineEdit* box);
 
 }  // namespace kz
