@@ -6,6 +6,7 @@
 #include "frm_add_data.h"
 #include "frm_key.h"
 #include "frm_main.h"
+#include "frm_table.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -13,6 +14,14 @@ namespace kz {
 using widgets::Forms;
 
 namespace {
+
+// Shows a modeless window in front.
+void ShowInFront(widgets::KzForm& form)
+{
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
 
 // Shows a window modally and unloads it once it is done.
 template <class Form>
@@ -37,19 +46,15 @@ bool ProgramWindows::has(Window) const
     return false;
 }
 
+void ProgramWindows::showQuestionList() { ShowInFront(Forms::instance<frmTable>()); }
+
 void ProgramWindows::showAbout(bool editable)
 {
     Forms::instance<frmAbout>().setEditable(editable);
     ShowModalOnce<frmAbout>();
 }
 
-void ProgramWindows::showEntryWindow()
-{
-    auto& entry = Forms::instance<frmAddData>();
-    entry.show();
-    entry.raise();
-    entry.activateWindow();
-}
+void ProgramWindows::showEntryWindow() { ShowInFront(Forms::instance<frmAddData>()); }
 
 void ProgramWindows::unloadEntryWindow()
 {

@@ -16,6 +16,7 @@ public:
 
     bool has(Window window) const override;
 
+    void showQuestionList() override;
     void showAbout(bool editable) override;
 
     void showEntryWindow() override;
