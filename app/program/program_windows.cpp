@@ -4,6 +4,7 @@
 
 #include "frm_about.h"
 #include "frm_add_data.h"
+#include "frm_answer.h"
 #include "frm_key.h"
 #include "frm_main.h"
 #include "frm_table.h"
@@ -74,6 +75,20 @@ void ProgramWindows::showSampleInEntryWindow(const QString& idText, const QStrin
     entry.txtIDno->setText(idText);
     entry.lblDno->setCaption(QString());
     entry.lblDno->setCaption(command);
+}
+
+void ProgramWindows::showSampleView(const QString& endQno, const QString& dno, const QString& idText)
+{
+    auto& view = Forms::instance<frmAnswer>();
+    ShowInFront(view);
+    view.showSample(endQno, dno, idText);
+}
+
+void ProgramWindows::refreshSampleView(const QString& endQno, const QString& dno, const QString& idText)
+{
+    auto* view = Forms::loaded<frmAnswer>();
+    if (view && view->isVisible())
+        view->showSample(endQno, dno, idText);
 }
 
 void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }

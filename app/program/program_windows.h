@@ -23,6 +23,8 @@ public:
     void unloadEntryWindow() override;
     bool entryWindowVisible() const override;
     void showSampleInEntryWindow(const QString& idText, const QString& command) override;
+    void showSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
+    void refreshSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
 
     void loadKeyWindow() override;
     void showKeyWindow() override;
