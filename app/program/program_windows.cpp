@@ -7,6 +7,7 @@
 #include "frm_answer.h"
 #include "frm_key.h"
 #include "frm_main.h"
+#include "frm_paragraph.h"
 #include "frm_table.h"
 #include "widgets/forms.h"
 
@@ -54,6 +55,8 @@ void ProgramWindows::showAbout(bool editable)
     Forms::instance<frmAbout>().setEditable(editable);
     ShowModalOnce<frmAbout>();
 }
+
+void ProgramWindows::showParagraph() { ShowModalOnce<frmParagraph>(); }
 
 void ProgramWindows::showEntryWindow() { ShowInFront(Forms::instance<frmAddData>()); }
 

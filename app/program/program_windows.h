@@ -18,6 +18,7 @@ public:
 
     void showQuestionList() override;
     void showAbout(bool editable) override;
+    void showParagraph() override;
 
     void showEntryWindow() override;
     void unloadEntryWindow() override;
