@@ -12,10 +12,13 @@
 #include "reply/reply_rtf.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
+#include "widgets/named_control.h"
 #include "window_records.h"
 #include "window_services.h"
 
 namespace kz {
+
+using widgets::Named;
 
 namespace {
 

@@ -222,8 +222,13 @@ void frmMain::saveButton()
     if (itemEnabled(MenuItem::mnuFileSaveAs))
         SaveFile();
     else
-        MsgBox(QStringLiteral("保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。"),
-               vbExclamation);
+        refuseSaving();
+}
+
+void frmMain::refuseSaving()
+{
+    MsgBox(QStringLiteral("保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。"),
+           vbExclamation);
 }
 
 }  // namespace kz

@@ -1,13 +1,34 @@
 #include "useful_controls.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace kz {
+
+namespace {
+
+class SelectAllFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Queued, so that a mouse click's own cursor placement does not undo it.
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, watched, [box = static_cast<QLineEdit*>(watched)] { box->selectAll(); });
+        return false;
+    }
+};
+
+}  // namespace
 
 void CentreForm(QWidget* frm)
 {
@@ -58,5 +79,7 @@ void SetBold(QWidget* control, bool bold)
     font.setBold(bold);
     control->setFont(font);
 }
+
+void SelectAllOnEntry(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }
 
 }  // namespace kz

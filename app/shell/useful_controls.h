@@ -6,6 +6,7 @@
 #include <optional>
 
 class QCheckBox;
+class QLineEdit;
 class QWidget;
 
 namespace kz {
@@ -25,12 +26,7 @@ std::optional<int> BoolToCheck(std::optional<bool> b);
 // Gives `control` a bold or a normal font.
 void SetBold(QWidget* control, bool bold);
 
-// `control` with the object name by which the program and the tests know it.
-template <class Control>
-Control* Named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
+// The box's whole text is selected whenever it gets the focus.
+void SelectAllOnEntry(QLineEdit* box);
 
 }  // namespace kz

@@ -14,7 +14,7 @@
 namespace kz {
 
 // The windows that a command may find missing in this build.
-enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import, PasswordLock };
+enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import };
 
 // How the limit editor shows a given condition: a question's own limit
 // without the stored limits; a tabulation's condition with the stored limits

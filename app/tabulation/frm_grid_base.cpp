@@ -9,9 +9,12 @@
 #include "host/ui_seam.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
+#include "widgets/named_control.h"
 #include "window_records.h"
 
 namespace kz {
+
+using widgets::Named;
 
 using widgets::Forms;
 

@@ -15,19 +15,15 @@
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
+#include "widgets/named_control.h"
 
 namespace kz {
+
+using widgets::Named;
 
 namespace {
 
 constexpr Long HelpTopic = 51;
-
-template <class Control>
-Control* Named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)
 {

@@ -25,9 +25,6 @@ void LockMenus()
     document.menusLocked = true;
     if (document.ProtectLevel > document.menuLockLevel)
         document.menuLockLevel = document.ProtectLevel;
-    // Save is an editing command: a locked questionnaire has nothing to save.
-    if (document.ProtectLevel > 0)
-        document.modified = false;
     emit documentEvents().changed();
 }
 
@@ -35,7 +32,6 @@ void UnlockMenus()
 {
     document.menusLocked = false;
     document.menuLockLevel = 0;
-    document.modified = true;
     emit documentEvents().changed();
 }
 
