@@ -21,6 +21,13 @@ public:
     bool entryWindowVisible() const override;
     void showSampleInEntryWindow(const QString& idText, const QString& command) override;
 
+    bool importWindowOpen() const override;
+    QString importWindowCaption() const override;
+    void raiseImportWindow() override;
+    bool answerReportsWanted() const override;
+    void startImport(const QString& format, const QString& formatLabel, const QString& file) override;
+    void exportListedSamples(QObject* sheet) override;
+
     bool saveFile() override;
 };
 

@@ -33,6 +33,8 @@ LongJob::LongJob(qint64 total, QString label, Bar bar) : total_(total), label_(s
     lastClockRead_ = lastReport_ = now();
 }
 
+LongJob::LongJob(qint64 total, Report report) : LongJob(total, QString()) { report_ = std::move(report); }
+
 QString LongJob::text(qint64 i) const
 {
     return label_ + u' ' + QString::number(i + 1) + u'/' + QString::number(total_);
@@ -58,12 +60,16 @@ bool LongJob::reportDue(qint64 i)
 
 bool LongJob::report(qint64 i, const QString& text)
 {
-    // The events first, so that a Stop clicked in them is answered by this report.
-    ui().yieldToEvents();
-    float ratio = 0;
-    if (bar_ == Bar::Fills)
-        ratio = total_ > 0 ? static_cast<float>(std::min(i + 1, total_)) / static_cast<float>(total_) : 1;
-    stopped_ = !ui().setProcessingProgress(text, ratio);
+    if (report_) {
+        stopped_ = !report_(i);
+    } else {
+        // The events first, so that a Stop clicked in them is answered by this report.
+        ui().yieldToEvents();
+        float ratio = 0;
+        if (bar_ == Bar::Fills)
+            ratio = total_ > 0 ? static_cast<float>(std::min(i + 1, total_)) / static_cast<float>(total_) : 1;
+        stopped_ = !ui().setProcessingProgress(text, ratio);
+    }
     // The time spent with the user (a stop's question box) counts for neither pace.
     lastClockRead_ = lastReport_ = now();
     return !stopped_;

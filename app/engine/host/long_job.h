@@ -24,6 +24,11 @@ public:
     enum class Bar { Fills, StaysEmpty };
 
     LongJob(qint64 total, QString label, Bar bar = Bar::Fills);
+    // A job that shows its progress in its own window instead of the
+    // progress window: when a report is due, `report` is called for item i
+    // and answers whether the job goes on.
+    using Report = std::function<bool(qint64 i)>;
+    LongJob(qint64 total, Report report);
 
     // Called for item i (0-based) of `total`; false once the user has
     // stopped, and for every step after that. A report, "label i+1/total",
@@ -54,7 +59,8 @@ private:
 
     qint64 total_;
     QString label_;
-    Bar bar_;
+    Bar bar_ = Bar::Fills;
+    Report report_;
     QElapsedTimer timer_;
     qint64 stride_ = 1;
     qint64 stepsToClock_ = 1;

@@ -138,5 +138,28 @@ TEST_F(LongJobTest, StopAnswersThatStepAndEveryLaterOne)
     }
 }
 
+// A job with its own report takes the same pace and leaves the progress
+// window and the event loop to it.
+TEST_F(LongJobTest, AJobsOwnReportTakesThePlaceOfTheProgressWindow)
+{
+    test::ScriptedUi ui;
+    const LongJobPacing paced = pacing(10);
+    std::vector<qint64> reported;
+    LongJob job(30, [&](qint64 i) {
+        reported.push_back(i);
+        return i < 20;
+    });
+    std::vector<bool> steps;
+    for (qint64 i = 0; i < 30; ++i) {
+        clock_.now += 1;
+        steps.push_back(job.step(i));
+    }
+    EXPECT_EQ(reported, (std::vector<qint64>{9, 19, 29}));
+    EXPECT_TRUE(steps[28]);
+    EXPECT_FALSE(steps[29]);
+    EXPECT_TRUE(ui.progressTexts().isEmpty());
+    EXPECT_EQ(ui.eventTurns(), 0);
+}
+
 }  // namespace
 }  // namespace kz
