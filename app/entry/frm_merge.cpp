@@ -9,6 +9,7 @@
 #include "document/listed_samples.h"
 #include "document/workspace.h"
 #include "frm_preview.h"
+#include "host/settings.h"
 #include "imports/samples_csv.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
@@ -295,6 +296,8 @@ void frmMerge::formatWritten(const QString& format)
     } else if (format == QLatin1String("WWWANS")) {
         setWindowTitle(QStringLiteral("取り込み"));
         showFrame(1);
+        txtDir[0]->setText(settings.WWWAnswerDir);
+        txtDir[1]->setText(settings.WWWBackupDir);
     } else if (format == QLatin1String("CSV") || format == QLatin1String("OUTPUT")) {
         setWindowTitle(format == QLatin1String("CSV") ? QStringLiteral("取り込み") : QStringLiteral("CSV書き出し"));
         showFrame(2);

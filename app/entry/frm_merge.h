@@ -112,6 +112,14 @@ private:
     void cmdBack_Click();
     void cmdStop_Click();
     void cmdClose_Click();
+    // How a run over the records ended.
+    enum class RunEnd {
+        FileEnded,   // every record was read
+        Halted,      // a record was not stored, or the user stopped
+        Failed,      // the file could not be read
+        WindowGone,  // the window or the questionnaire went meanwhile
+    };
+    RunEnd readRecords(ImportLines& lines);
     ImportRecord readRecord(ImportLines& lines);
     // The entry window the records go to, shown.
     frmAddData& entryWindow();
@@ -119,6 +127,8 @@ private:
     bool handOver(frmAddData& entry, const ImportRecord& record);
     // Ends the run at the end of the file.
     void finishRun();
+    // The preview shows the line read last.
+    void showLineRead();
     // A record the entry window refused, still there for the user to
     // correct: once the run goes on, stops or the window closes, it is
     // dropped when it is still empty and counted when it is not.
@@ -132,6 +142,7 @@ private:
     QString FieldSeparator = QStringLiteral(",");
     QString QuoteChar;
     bool running_ = false;
+    QString lineRead_;
     Long storedCount_ = 0;
     std::optional<Long> refusedID_;
     Long refusedGeneration_ = 0;

@@ -47,30 +47,40 @@ void frmMerge::cmdGo_Click()
         return;
     }
     const QPointer<frmMerge> alive(this);
+    running_ = true;
+    const RunEnd end = readRecords(lines);
+    if (!alive || end == RunEnd::WindowGone)
+        return;
+    running_ = false;
+    lines.close();
+    showProgress();
+    showLineRead();
+    if (end == RunEnd::FileEnded)
+        finishRun();
+    else if (end == RunEnd::Halted)
+        cmdStop->setEnabled(true);
+}
+
+frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
+{
+    const QPointer<frmMerge> alive(this);
     const Long generation = ProgramWorkspace().samples.generation;
-    QString lineRead;
     // Between records the other windows get their turn (Stop, the entry
     // window), paced so that they cost the run little.
-    LongJob job(QFileInfo(lblFileName->text()).size(), [&](qint64) {
+    LongJob job(QFileInfo(lblFileName->text()).size(), [this](qint64) {
         showProgress();
-        if (auto* preview = Forms::loaded<frmPreview>(); preview && !lineRead.isEmpty())
-            preview->showLine(lineRead);
+        showLineRead();
         ui().yieldToEvents();
         return true;
     });
-    running_ = true;
-    for (;;) {
-        if (lines.atEnd())
-            break;
+    while (!lines.atEnd()) {
         frmAddData& entry = entryWindow();
         entry.stbInput->clear();
         const ImportRecord record = readRecord(lines);
-        lineRead = record.line;
+        lineRead_ = record.line;
         if (record.kind == ImportRecord::Kind::Failed) {
             MsgBox(record.message, vbExclamation);
-            running_ = false;
-            showProgress();
-            return;
+            return RunEnd::Failed;
         }
         bool stored = false;
         if (record.kind == ImportRecord::Kind::Refused) {
@@ -87,21 +97,19 @@ void frmMerge::cmdGo_Click()
             break;
         job.step(SeekPos - 1);
         // The window or the questionnaire may have gone meanwhile.
-        if (!alive)
-            return;
-        if (!Forms::isLoaded(*this) || ProgramWorkspace().samples.generation != generation) {
-            running_ = false;
-            return;
-        }
-        if (!stored || !cmdStop->isEnabled()) {
-            running_ = false;
-            cmdStop->setEnabled(true);
-            showProgress();
-            return;
-        }
+        if (!alive || !Forms::isLoaded(*this) || ProgramWorkspace().samples.generation != generation)
+            return RunEnd::WindowGone;
+        if (!stored || !cmdStop->isEnabled())
+            return RunEnd::Halted;
     }
-    lines.close();
-    finishRun();
+    return RunEnd::FileEnded;
+}
+
+void frmMerge::showLineRead()
+{
+    auto* preview = Forms::loaded<frmPreview>();
+    if (preview && !lineRead_.isEmpty())
+        preview->showLine(lineRead_);
 }
 
 void frmMerge::cmdBack_Click()
@@ -126,8 +134,6 @@ void frmMerge::cmdClose_Click()
 
 void frmMerge::finishRun()
 {
-    running_ = false;
-    showProgress();
     MsgBox(QStringLiteral("終了しました"), vbInformation);
     cmdStop->setEnabled(false);
     cmdGo->setEnabled(false);

@@ -6,7 +6,7 @@
 #include "entry_window_fixture.h"
 #include "frm_merge.h"
 #include "frm_preview.h"
-#include "host/long_job.h"
+#include "host/settings.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
 
@@ -43,6 +43,7 @@ protected:
 
 TEST_F(MergeWindowTest, TheFormatChoosesTheCaptionAndWhatTheWindowShows)
 {
+    settings.WWWAnswerDir = QStringLiteral("/answers");
     auto& merge = Forms::instance<frmMerge>();
     merge.show();
     const struct {
@@ -62,6 +63,7 @@ TEST_F(MergeWindowTest, TheFormatChoosesTheCaptionAndWhatTheWindowShows)
         EXPECT_EQ(merge.importPanel->isVisible(), c.frame < 0) << c.format;
     }
     EXPECT_EQ(merge.cmbDistQno->count(), survey.QuestionCount + 1);
+    EXPECT_EQ(merge.txtDir[0]->text(), settings.WWWAnswerDir);
     EXPECT_EQ(merge.cmbDistQno->itemText(0), "(識別しない)");
     // The settings frame covers the panel until its settings are taken.
     merge.lblFormat->setCaption("CSV");
@@ -135,7 +137,6 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
 TEST_F(MergeWindowTest, ADelimitedFileIsPreviewedAndImportedWithTheChosenSettings)
 {
     Open();
-    const LongJobPacing everyRecord(0);
     const QString path = WriteFile("answers.csv", "1\t3\t4\t\"他\"\t0\t\"\"\t0\t\"\"\t2\r\n"
                                                   "2\t1\t1\t\"\"\t2\t\"\"\t0\t\"\"\t1\r\n");
     frmMerge& merge = StartImport("CSV", "区切り形式", path);
@@ -151,6 +152,7 @@ TEST_F(MergeWindowTest, ADelimitedFileIsPreviewedAndImportedWithTheChosenSetting
     script.onMessage(vbOK);  // "取り込みを終了ます"
     merge.cmdGo->click();
     EXPECT_EQ(preview->windowTitle(), "現在読み込んでいる行");
+    EXPECT_EQ(preview->txtPreview->toPlainText(), "2\t1\t1\t\"\"\t2\t\"\"\t0\t\"\"\t1");
     FlushEvents();
     EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
     EXPECT_EQ(Forms::loaded<frmPreview>(), nullptr);

@@ -41,9 +41,12 @@ std::optional<QStringView> CutQuotedField(QStringView& line, const CsvSettings& 
 
 QStringView CutBareField(QStringView& line, const CsvSettings& csv)
 {
-    const qsizetype at = line.indexOf(csv.separator);
-    QStringView field = at < 0 ? line : line.left(at);
-    line = at < 0 ? QStringView() : line.mid(at + 1);
+    // Fields are short: a plain walk beats a search call.
+    qsizetype at = 0;
+    while (at < line.size() && line[at] != csv.separator)
+        ++at;
+    QStringView field = line.left(at);
+    line = at < line.size() ? line.mid(at + 1) : QStringView();
     if (!csv.quote.isNull()) {
         if (field.startsWith(csv.quote))
             field = field.mid(1);

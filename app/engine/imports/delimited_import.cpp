@@ -24,7 +24,7 @@ QString Shown(QStringView field)
 void AppendChoiceField(QString& reply, QStringView field)
 {
     if (field.size() == 1) {
-        reply += field;
+        reply += field.front();
         return;
     }
     reply += u'.';
@@ -43,16 +43,15 @@ bool LineStartsAt(const Survey& survey, int paragraph, Integer q, Integer s)
     return paragraph + 1 < int(survey.ParagraphStart.size()) && survey.ParagraphStart[paragraph + 1] == MakeQC(q, s);
 }
 
-// Whether any of the fields left holds something.
-bool AnyFieldLeft(QStringView fields, const CsvSettings& csv, qsizetype& count)
+// The number of fields left, when any of them holds something; else 0.
+qsizetype FieldsLeft(QStringView fields, const CsvSettings& csv)
 {
     bool any = false;
+    qsizetype count = 0;
     QString unquoted;
-    while (!fields.isEmpty()) {
+    for (; !fields.isEmpty(); ++count)
         any = !NextCSVField(fields, csv, unquoted).isEmpty() || any;
-        ++count;
-    }
-    return any;
+    return any ? count : 0;
 }
 
 }  // namespace
@@ -62,6 +61,8 @@ QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettin
 {
     const Survey& survey = ws.survey;
     QString reply;
+    // Each field gives at most itself and two marks, each question a "-".
+    reply.reserve(fields.size() + 2 * survey.AnswerSlotCount + 3 * survey.QuestionCount);
     QString unquoted;
     int paragraph = 0;
     for (Integer q = 0; q < survey.QuestionCount; ++q) {
@@ -114,7 +115,7 @@ qsizetype DelimitedFieldCount(const Workspace& ws, const std::vector<bool>& text
 ImportRecord ReadDelimitedRecord(const Workspace& ws, ImportLines& lines, const CsvSettings& csv,
                                  const std::vector<bool>& textColumns)
 {
-    QByteArray bytes;
+    QByteArrayView bytes;
     const ImportLines::Read read = lines.next(bytes, char(csv.separator.unicode()), char(csv.quote.unicode()));
     switch (read) {
     case ImportLines::Read::Line:
@@ -133,14 +134,14 @@ ImportRecord ReadDelimitedRecord(const Workspace& ws, ImportLines& lines, const 
     QString reply = DelimitedReply(ws, fields, csv, textColumns);
 
     ImportRecord record;
-    qsizetype count = DelimitedFieldCount(ws, textColumns);
+    const qsizetype extra = FieldsLeft(fields, csv);
     if ((id == 0 && idField != QLatin1String("0")) || !FitsLong(id)) {
         const QString status = QStringLiteral("ID番号の指定が正しくありません");
         record = RefusedRecord(status + u':' + Shown(idField), status);
-    } else if (AnyFieldLeft(fields, csv, count)) {
-        record = RefusedRecord(QStringLiteral("項目が多すぎます(") + QString::number(count)
-                                   + QStringLiteral("個。このアンケートでは")
-                                   + QString::number(DelimitedFieldCount(ws, textColumns))
+    } else if (extra > 0) {
+        const qsizetype full = DelimitedFieldCount(ws, textColumns);
+        record = RefusedRecord(QStringLiteral("項目が多すぎます(") + QString::number(full + extra)
+                                   + QStringLiteral("個。このアンケートでは") + QString::number(full)
                                    + QStringLiteral("個まで)。区切りと「記述文不要」の設定を確かめてください。"),
                                QStringLiteral("項目が多すぎます"));
     } else if (FindSamplePos(CLng(id)) != -1) {

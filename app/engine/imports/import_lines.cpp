@@ -102,9 +102,9 @@ void ImportLines::skipLineEnd(qsizetype end)
         ++next_;
 }
 
-ImportLines::Read ImportLines::next(QByteArray& line, char separator, char quote)
+ImportLines::Read ImportLines::next(QByteArrayView& line, char separator, char quote)
 {
-    line.clear();
+    line = {};
     if (next_ >= BlockSize) {
         buffer_.remove(0, next_);
         bufferStart_ += next_;
@@ -112,22 +112,21 @@ ImportLines::Read ImportLines::next(QByteArray& line, char separator, char quote
     }
     if (!have(next_))
         return failed_ ? Read::Failed : Read::End;
-    const qint64 start = pos();
+    const qint64 lineStart = pos();
     bool unclosed = false;
     const qsizetype end = findLineEnd(separator, quote, unclosed);
     if (failed_)
         return Read::Failed;
-    const bool tooLong = bufferStart_ + end - start > ImportLineLimit;
+    const bool tooLong = bufferStart_ + end - lineStart > ImportLineLimit;
     const bool binary = !tooLong && std::memchr(buffer_.constData() + next_, 0, size_t(end - next_)) != nullptr;
-    if (!tooLong)
-        line = buffer_.mid(next_, end - next_);
+    const qsizetype start = next_;
     skipLineEnd(end);
     if (tooLong)
         return Read::TooLong;
-    if (binary) {
-        line.clear();
+    if (binary)
         return Read::Binary;
-    }
+    // Reading on compacts the buffer only at the next call.
+    line = QByteArrayView(buffer_.constData() + start, end - start);
     return unclosed ? Read::Unclosed : Read::Line;
 }
 

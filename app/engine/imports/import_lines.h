@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 
@@ -35,7 +36,7 @@ public:
     // with it keeps the line ends it holds up to its closing quote (one
     // followed by `separator` or a line end), and a doubled quote stays
     // inside it.
-    Read next(QByteArray& line, char separator = 0, char quote = 0);
+    Read next(QByteArrayView& line, char separator = 0, char quote = 0);
 
     // The position after the last line read: where the next one starts.
     qint64 pos() const { return bufferStart_ + next_; }

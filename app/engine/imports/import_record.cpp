@@ -6,10 +6,10 @@
 
 namespace kz {
 
-QString DecodeImportLine(const QByteArray& bytes)
+QString DecodeImportLine(QByteArrayView bytes)
 {
-    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
-    return ascii ? QString::fromLatin1(bytes) : FromCp932(bytes);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii ? QString::fromLatin1(bytes) : FromCp932(bytes.toByteArray());
 }
 
 ImportRecord RefusedLine(ImportLines::Read read)

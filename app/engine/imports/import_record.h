@@ -31,7 +31,7 @@ struct ImportRecord {
 };
 
 // A line's bytes as text: Shift-JIS (CP932).
-QString DecodeImportLine(const QByteArray& bytes);
+QString DecodeImportLine(QByteArrayView bytes);
 
 // A line the reader could not take (TooLong, Binary, Unclosed) as a refused
 // record; `read` must be one of them.

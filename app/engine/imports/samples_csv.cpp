@@ -4,6 +4,8 @@
 #include <QSet>
 
 #include <array>
+#include <charconv>
+#include <iterator>
 #include <vector>
 
 #include "answers/answer_store.h"
@@ -30,7 +32,7 @@ QByteArray Encoded(const QString& text)
 }
 
 // A choice number in decimal, made once for every choice a question can have.
-const QByteArray& ChoiceNumberText(Integer c)
+QByteArrayView ChoiceNumberText(Integer c)
 {
     static const std::array<QByteArray, MaxChoices> texts = [] {
         std::array<QByteArray, MaxChoices> made;
@@ -45,7 +47,7 @@ const QByteArray& ChoiceNumberText(Integer c)
 class LineWriter {
 public:
     LineWriter(const Workspace& ws, std::span<const Integer> selected, const CsvSettings& csv)
-        : survey_(ws.survey), selected_(selected), csv_(csv), separator_(Encoded(QString(csv.separator))),
+        : survey_(ws.survey), selected_(selected), csv_(csv), separator_(char(csv.separator.unicode())),
           textColumns_(MarkEssayQuestions(csv.noEssay)), emptyText_(Encoded(CsvTextField(QString(), csv).field))
     {}
 
@@ -53,14 +55,16 @@ public:
     void write(Long ID, Long Dno, QByteArray& out)
     {
         ReadSampleAnswers(Dno, counts_, codes_, texts_);
-        out += QByteArray::number(ID);
+        char digits[16];
+        const auto written = std::to_chars(std::begin(digits), std::end(digits), ID);
+        out.append(digits, written.ptr - digits);
         int A = 0;
         for (Integer q = 0; q < survey_.QuestionCount; ++q) {
             if (selected_[size_t(q)] == -1)
                 writeQuestion(q, A, out);
             A += counts_[q];
         }
-        out += "\r\n";
+        out.append("\r\n", 2);
     }
 
     Long changedTexts() const { return changedTexts_; }
@@ -71,17 +75,17 @@ private:
         const bool texts = textColumns_[size_t(q)];
         for (Integer s = 0; s < survey_.Questions[q].MaxAnswers; ++s) {
             const bool answered = s < counts_[q];
-            out += separator_;
-            out += ChoiceNumberText(answered ? codes_[A + s] : 0);
+            out.append(separator_);
+            out.append(ChoiceNumberText(answered ? codes_[A + s] : 0));
             if (!texts)
                 continue;
-            out += separator_;
+            out.append(separator_);
             if (answered && !texts_[A + s].isEmpty()) {
                 const CsvText text = CsvTextField(texts_[A + s], csv_);
                 changedTexts_ += text.changed ? 1 : 0;
-                out += Encoded(text.field);
+                out.append(Encoded(text.field));
             } else {
-                out += emptyText_;
+                out.append(emptyText_);
             }
         }
     }
@@ -89,7 +93,7 @@ private:
     const Survey& survey_;
     std::span<const Integer> selected_;
     const CsvSettings& csv_;
-    const QByteArray separator_;
+    const char separator_;
     const std::vector<bool> textColumns_;
     const QByteArray emptyText_;
     QVector<Integer> counts_;

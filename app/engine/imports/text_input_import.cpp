@@ -21,7 +21,7 @@ public:
 
     Kind next(QString& text)
     {
-        QByteArray bytes;
+        QByteArrayView bytes;
         const ImportLines::Read read = lines_.next(bytes);
         text.clear();
         switch (read) {

@@ -27,9 +27,9 @@ protected:
         ImportLines lines;
         EXPECT_TRUE(lines.open(write(bytes), pos));
         QList<QPair<Read, QByteArray>> read;
-        QByteArray line;
+        QByteArrayView line;
         for (Read r = lines.next(line, separator, quote); r != Read::End; r = lines.next(line, separator, quote))
-            read.append({r, line});
+            read.append({r, line.toByteArray()});
         return read;
     }
     QTemporaryDir folder;
@@ -54,7 +54,7 @@ TEST_F(ImportLinesTest, PositionsFollowTheLinesAcrossBlocks)
         bytes += QByteArray(Length - 2, char('a' + i)) + "\r\n";
     ImportLines lines;
     ASSERT_TRUE(lines.open(write(bytes), 0));
-    QByteArray line;
+    QByteArrayView line;
     for (int i = 0; i < 8; ++i) {
         ASSERT_EQ(lines.next(line), Read::Line);
         EXPECT_EQ(line, QByteArray(Length - 2, char('a' + i)));
