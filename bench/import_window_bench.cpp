@@ -1,0 +1,82 @@
+// The delimited import the way the user runs it: each record of the file
+// (import_bench_data.h) handed by the import window to the entry window,
+// which parses, checks, stores and shows it. KZ_BENCH_RECORDS sets how many
+// records the file holds (default 1,000,000).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "frm_add_data.h"
+#include "frm_merge.h"
+#include "host/ui_seam.h"
+#include "import_bench_data.h"
+#include "program_windows.h"
+#include "widgets/forms.h"
+
+namespace {
+
+using namespace kz;
+
+// Every message box answered OK at once; events run as in the program.
+class QuietUi : public UiSeam {
+public:
+    int messageBox(const QString&, int, const QString&) override { return vbOK; }
+    void beep() override {}
+    void setHourglass(bool) override {}
+    void showProcessing(const QString&, const QString&, const QString&, bool, bool, bool) override {}
+    bool setProcessingProgress(const QString&, float) override { return true; }
+    void endProcessing() override {}
+    void yieldToEvents() override { QCoreApplication::processEvents(); }
+};
+
+Long Records()
+{
+    const Long named = qEnvironmentVariableIntValue("KZ_BENCH_RECORDS");
+    return named > 0 ? named : 1'000'000;
+}
+
+void BM_ImportThroughTheEntryWindow(benchmark::State& state)
+{
+    QuietUi ui;
+    installUi(&ui);
+    ProgramWindows windows;
+    bench::BuildQuestionnaire();
+    if (!QFileInfo::exists(bench::CsvPath())) {
+        bench::AnswerSamples(Records());
+        bench::WriteBenchFile();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        samples.Samples.clear();
+        windows.startImport(QStringLiteral("CSV"), QStringLiteral("区切り形式"), bench::CsvPath());
+        frmMerge& merge = *widgets::Forms::loaded<frmMerge>();
+        merge.optDouble->click();
+        merge.chkNoEssay->setChecked(true);
+        merge.cmdConfig->click();
+        state.ResumeTiming();
+        merge.cmdGo->click();
+        state.PauseTiming();
+        if (SampleCount() != Records())
+            state.SkipWithError("not every record was stored");
+        widgets::Forms::discardAll();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * Records());
+    installUi(nullptr);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ImportThroughTheEntryWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
