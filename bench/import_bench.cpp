@@ -8,7 +8,7 @@
 
 #include "import_bench_data.h"
 #include "imports/delimited_import.h"
-#include "reply/reply_parse.h"
+#include "support/enter_reply.h"
 #include "texts/choice_texts.h"
 
 namespace {
@@ -48,15 +48,7 @@ Long ImportFile(bool store)
     for (ImportRecord r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns);
          r.kind == ImportRecord::Kind::Sample; r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns)) {
         ++read;
-        if (!store)
-            continue;
-        const Long Dno = AppendSampleRec(r.ID);
-        QString reply = r.reply + QStringLiteral("\r\n");
-        Integer cursorQ = 0, cursorN = 0, caretQ = 0;
-        int caret = -1;
-        QString status;
-        ParseReply(Dno, reply, cursorQ, cursorN, caret, caretQ, status);
-        if (!status.isEmpty())
+        if (store && !test::EnterReply(r.ID, r.reply).isEmpty())
             return -1;
     }
     return read;

@@ -9,7 +9,6 @@
 
 #include "frm_add_data.h"
 #include "frm_merge.h"
-#include "host/ui_seam.h"
 #include "import_bench_data.h"
 #include "program_windows.h"
 #include "widgets/forms.h"
@@ -17,18 +16,6 @@
 namespace {
 
 using namespace kz;
-
-// Every message box answered OK at once; events run as in the program.
-class QuietUi : public UiSeam {
-public:
-    int messageBox(const QString&, int, const QString&) override { return vbOK; }
-    void beep() override {}
-    void setHourglass(bool) override {}
-    void showProcessing(const QString&, const QString&, const QString&, bool, bool, bool) override {}
-    bool setProcessingProgress(const QString&, float) override { return true; }
-    void endProcessing() override {}
-    void yieldToEvents() override { QCoreApplication::processEvents(); }
-};
 
 Long Records()
 {
@@ -38,8 +25,8 @@ Long Records()
 
 void BM_ImportThroughTheEntryWindow(benchmark::State& state)
 {
-    QuietUi ui;
-    installUi(&ui);
+    // No seam is installed: every message box is answered with its first
+    // button (OK) at once.
     ProgramWindows windows;
     bench::BuildQuestionnaire();
     if (!QFileInfo::exists(bench::CsvPath())) {
@@ -64,7 +51,6 @@ void BM_ImportThroughTheEntryWindow(benchmark::State& state)
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * Records());
-    installUi(nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
 #include "document/workspace.h"
@@ -42,6 +44,22 @@ QLabel* NewLabel(const QString& caption, const QString& name, QWidget* parent)
 QPushButton* NewButton(const QString& caption, const QString& name, QWidget* parent)
 {
     return Named(new QPushButton(caption, parent), name);
+}
+
+QRadioButton* NewOption(const QString& caption, const QString& name)
+{
+    return Named(new QRadioButton(caption), name);
+}
+
+// The option buttons in a row of their own, which makes them one group.
+QWidget* OptionGroup(QWidget* parent, std::initializer_list<QRadioButton*> options)
+{
+    auto* group = new QWidget(parent);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QRadioButton* option : options)
+        row->addWidget(option);
+    return group;
 }
 
 }  // namespace
@@ -132,23 +150,15 @@ void frmMerge::buildFrames()
 
     QGroupBox* csv = frameMake[2];
     Label1 = NewLabel(QStringLiteral("データの区切り"), QStringLiteral("Label1"), csv);
-    Picture1 = Named(new QWidget(csv), QStringLiteral("Picture1"));
-    optComma = Named(new QRadioButton(QStringLiteral("コンマ(CSV)"), Picture1), QStringLiteral("optComma"));
-    optTab = Named(new QRadioButton(QStringLiteral("タブ"), Picture1), QStringLiteral("optTab"));
-    optSpace = Named(new QRadioButton(QStringLiteral("スペース"), Picture1), QStringLiteral("optSpace"));
-    auto* separators = new QHBoxLayout(Picture1);
-    separators->setContentsMargins(0, 0, 0, 0);
-    for (QRadioButton* option : {optComma, optTab, optSpace})
-        separators->addWidget(option);
+    optComma = NewOption(QStringLiteral("コンマ(CSV)"), QStringLiteral("optComma"));
+    optTab = NewOption(QStringLiteral("タブ"), QStringLiteral("optTab"));
+    optSpace = NewOption(QStringLiteral("スペース"), QStringLiteral("optSpace"));
+    Picture1 = Named(OptionGroup(csv, {optComma, optTab, optSpace}), QStringLiteral("Picture1"));
     Label8 = NewLabel(QStringLiteral("記述のくくり文字"), QStringLiteral("Label8"), csv);
-    auto* quotes = new QWidget(csv);
-    optDouble = Named(new QRadioButton(QStringLiteral("\"xxx\""), quotes), QStringLiteral("optDouble"));
-    optSingle = Named(new QRadioButton(QStringLiteral("'xxx'"), quotes), QStringLiteral("optSingle"));
-    optNo = Named(new QRadioButton(QStringLiteral("無し"), quotes), QStringLiteral("optNo"));
-    auto* quoteLayout = new QHBoxLayout(quotes);
-    quoteLayout->setContentsMargins(0, 0, 0, 0);
-    for (QRadioButton* option : {optDouble, optSingle, optNo})
-        quoteLayout->addWidget(option);
+    optDouble = NewOption(QStringLiteral("\"xxx\""), QStringLiteral("optDouble"));
+    optSingle = NewOption(QStringLiteral("'xxx'"), QStringLiteral("optSingle"));
+    optNo = NewOption(QStringLiteral("無し"), QStringLiteral("optNo"));
+    QWidget* quotes = OptionGroup(csv, {optDouble, optSingle, optNo});
     Label7 = NewLabel(QStringLiteral("質問に記述付き選択肢が無い時"), QStringLiteral("Label7"), csv);
     chkNoEssay = Named(new QCheckBox(QStringLiteral("記述文不要"), csv), QStringLiteral("chkNoEssay"));
     cmdConfig = NewButton(QStringLiteral("これでOK"), QStringLiteral("cmdConfig"), csv);
@@ -208,20 +218,19 @@ void frmMerge::connectControls()
 {
     connect(lblFormat, &CommandLabel::captionChanged, this, &frmMerge::formatWritten);
     connect(lblFileName, &CommandLabel::captionChanged, this, &frmMerge::fileNameWritten);
-    const std::array<std::pair<QRadioButton*, QString>, 3> separators = {
-        {{optComma, QStringLiteral(",")}, {optTab, QStringLiteral("\t")}, {optSpace, QStringLiteral(" ")}}};
-    for (const auto& [option, separator] : separators) {
-        connect(option, &QRadioButton::toggled, this, [this, separator](bool on) {
+    // Each option button sets its setting when it becomes the chosen one.
+    const std::array<std::tuple<QRadioButton*, QString*, QString>, 6> options = {{
+        {optComma, &FieldSeparator, QStringLiteral(",")},
+        {optTab, &FieldSeparator, QStringLiteral("\t")},
+        {optSpace, &FieldSeparator, QStringLiteral(" ")},
+        {optDouble, &QuoteChar, QStringLiteral("\"")},
+        {optSingle, &QuoteChar, QStringLiteral("'")},
+        {optNo, &QuoteChar, QString()},
+    }};
+    for (const auto& [option, setting, value] : options) {
+        connect(option, &QRadioButton::toggled, this, [setting, value](bool on) {
             if (on)
-                FieldSeparator = separator;
-        });
-    }
-    const std::array<std::pair<QRadioButton*, QString>, 3> quotes = {
-        {{optDouble, QStringLiteral("\"")}, {optSingle, QStringLiteral("'")}, {optNo, QString()}}};
-    for (const auto& [option, quote] : quotes) {
-        connect(option, &QRadioButton::toggled, this, [this, quote](bool on) {
-            if (on)
-                QuoteChar = quote;
+                *setting = value;
         });
     }
     connect(cmdConfig, &QPushButton::clicked, this, &frmMerge::configured);

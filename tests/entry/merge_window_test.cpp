@@ -2,13 +2,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "document/listed_samples.h"
 #include "entry_window_fixture.h"
 #include "frm_merge.h"
 #include "frm_preview.h"
 #include "host/settings.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
+#include "support/listed_rows.h"
 
 namespace kz::test {
 namespace {
@@ -174,17 +174,10 @@ TEST_F(MergeWindowTest, AnswerCheckMessagesWaitForTheReportOptionWhileTheWindowI
     EXPECT_TRUE(windows.answerReportsWanted());
 }
 
-// A listing sheet showing the samples at the given positions.
-class Sheet : public QObject, public ListedSamples {
+// A listing sheet's window.
+class Sheet : public QObject, public ListedRows {
 public:
-    explicit Sheet(QVector<Long> rows) : rows_(std::move(rows)) {}
-    Long EssayDnoCount() override { return Long(rows_.size()); }
-    void EssayDnoReset() override { next_ = 0; }
-    Long EssayDno() override { return next_ < rows_.size() ? rows_[next_++] : -1; }
-
-private:
-    QVector<Long> rows_;
-    qsizetype next_ = 0;
+    using ListedRows::ListedRows;
 };
 
 TEST_F(MergeWindowTest, TheExportWritesTheSheetsSamplesAndDoesNothingOnceTheSheetIsGone)

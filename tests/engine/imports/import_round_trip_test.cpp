@@ -11,8 +11,8 @@
 #include "imports/samples_csv.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
-#include "reply/reply_parse.h"
 #include "runtime/cp932.h"
+#include "support/enter_reply.h"
 #include "support/import_fixture.h"
 #include "support/scripted_ui.h"
 
@@ -171,14 +171,9 @@ protected:
         for (ImportRecord r = Read(lines, Format::Delimited); r.kind != ImportRecord::Kind::End;
              r = Read(lines, Format::Delimited)) {
             ASSERT_EQ(r.kind, ImportRecord::Kind::Sample) << r.message.toStdString();
-            const Long Dno = AppendSampleRec(r.ID);
-            QString reply = r.reply + QStringLiteral("\r\n");
-            Integer cursorQ = 0, cursorN = 0, caretQ = 0;
-            int caret = -1;
-            QString status;
-            ParseReply(Dno, reply, cursorQ, cursorN, caret, caretQ, status);
-            ASSERT_TRUE(status.isEmpty()) << status.toStdString() << " in "
-                                          << reply.replace(QStringLiteral("\r\n"), QStringLiteral("|")).toStdString();
+            const QString status = EnterReply(r.ID, r.reply);
+            ASSERT_TRUE(status.isEmpty())
+                << status.toStdString() << " in " << QString(r.reply).replace(u'\r', u'|').toStdString();
         }
     }
 

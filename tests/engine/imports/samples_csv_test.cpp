@@ -6,24 +6,12 @@
 #include "answers/answer_store.h"
 #include "imports/samples_csv.h"
 #include "runtime/cp932.h"
+#include "support/listed_rows.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 
 namespace kz::test {
 namespace {
-
-// A listing sheet's rows: positions in the sample table.
-class ListedRows : public ListedSamples {
-public:
-    explicit ListedRows(QVector<Long> rows) : rows_(std::move(rows)) {}
-    Long EssayDnoCount() override { return Long(rows_.size()); }
-    void EssayDnoReset() override { next_ = 0; }
-    Long EssayDno() override { return next_ < rows_.size() ? rows_[next_++] : -1; }
-
-private:
-    QVector<Long> rows_;
-    qsizetype next_ = 0;
-};
 
 // Answers the export's questions: which part, which questions, which file.
 class ExportUi : public ScriptedUi {
