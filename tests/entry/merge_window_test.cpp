@@ -162,6 +162,15 @@ TEST_F(MergeWindowTest, ADelimitedFileIsPreviewedAndImportedWithTheChosenSetting
     EXPECT_EQ(Answers(FindSamplePos(2), 2), QVector<Integer>{1});
 }
 
+TEST_F(MergeWindowTest, ThePreviewShowsTheFirstTenThousandBytes)
+{
+    StartImport("CSV", "区切り形式", WriteFile("long.csv", QString(12'000, u'7')));
+    auto* preview = Forms::loaded<frmPreview>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), "ファイルの中身");
+    EXPECT_EQ(preview->txtPreview->toPlainText(), QString(10'000, u'7'));
+}
+
 TEST_F(MergeWindowTest, AnswerCheckMessagesWaitForTheReportOptionWhileTheWindowIsShown)
 {
     EXPECT_TRUE(windows.answerReportsWanted());
