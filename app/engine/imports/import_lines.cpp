@@ -66,7 +66,7 @@ qsizetype ImportLines::findLineEnd(char separator, char quote, bool& unclosed)
             next_ = 0;
             i = 0;
         }
-        const char c = buffer_[i];
+        const char c = buffer_.at(i);
         if (inQuote) {
             if (c != quote)
                 continue;
@@ -74,7 +74,7 @@ qsizetype ImportLines::findLineEnd(char separator, char quote, bool& unclosed)
                 inQuote = false;
                 continue;
             }
-            const char after = buffer_[i + 1];
+            const char after = buffer_.at(i + 1);
             if (after == quote)
                 ++i;
             else if (after == separator || after == '\r' || after == '\n')
@@ -96,9 +96,9 @@ void ImportLines::skipLineEnd(qsizetype end)
     next_ = end;
     if (!have(next_))
         return;
-    const bool cr = buffer_[next_] == '\r';
+    const bool cr = buffer_.at(next_) == '\r';
     ++next_;
-    if (cr && have(next_) && buffer_[next_] == '\n')
+    if (cr && have(next_) && buffer_.at(next_) == '\n')
         ++next_;
 }
 
