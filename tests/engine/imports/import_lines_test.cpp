@@ -95,12 +95,5 @@ TEST_F(ImportLinesTest, LinesThatAreNoTextAreSkippedWhole)
               (QList<QPair<Read, QByteArray>>{{Read::TooLong, QByteArray()}}));
 }
 
-TEST_F(ImportLinesTest, AMissingFileCannotBeOpened)
-{
-    ImportLines lines;
-    EXPECT_FALSE(lines.open(folder.filePath(QStringLiteral("none.txt")), 0));
-    EXPECT_FALSE(lines.errorString().isEmpty());
-}
-
 }  // namespace
 }  // namespace kz::test
