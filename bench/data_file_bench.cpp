@@ -54,17 +54,17 @@ void BuildQuestionnaire()
     ComputeAnswerLayout();
 
     std::mt19937 random(11);
-    samples.Samples.resize(kSamples);
+    SampleStore& table = samples.Samples;
+    table.reshape(AnswerWordsPerSample(survey));
+    table.resize(kSamples);
     for (Long i = 0; i < kSamples; ++i) {
-        SampleRec& rec = samples.Samples[i];
-        rec.SampleID = i + 1;
-        rec.Ano.resize(survey.AnoBytes / 2 + 1);
+        table.setId(i, i + 1);
         // Slots are under 8 bits wide, so any bits load back.
         for (int w = 0; w < survey.AnoBytes / 2; ++w)
-            rec.Ano[w] = static_cast<Integer>(random());
-        rec.Essay.resize(survey.EssayCount + 1);
+            table.answers(i)[w] = static_cast<Integer>(random());
         if (i % 5 == 0)
-            rec.Essay[static_cast<int>(i % survey.EssayCount)] = QStringLiteral("自由記述の回答 %1").arg(i);
+            table.texts(i).setText(static_cast<int>(i % survey.EssayCount),
+                                   QStringLiteral("自由記述の回答 %1").arg(i));
     }
 }
 
@@ -107,12 +107,10 @@ void BM_LoadDataFile(benchmark::State& state)
         perSample = static_cast<double>(HeapInUse() - before) / kSamples;
         state.ResumeTiming();
     }
-    double payload = 0;
-    for (const SampleRec& rec : std::as_const(samples.Samples)) {
-        payload += static_cast<double>(rec.Ano.size()) * sizeof(Integer);
-        for (const QString& text : rec.Essay)
-            payload += static_cast<double>(text.size()) * sizeof(QChar);
-    }
+    double payload = static_cast<double>(samples.Samples.allAnswers().size_bytes());
+    for (Long i = 0; i < SampleCount(); ++i)
+        for (const FreeTexts::Entry& entry : samples.Samples.texts(i))
+            payload += static_cast<double>(entry.text.size()) * sizeof(QChar);
     state.counters["heap_B_per_sample"] = perSample;
     state.counters["beside_answers_texts_B"] = perSample - payload / kSamples;
 }

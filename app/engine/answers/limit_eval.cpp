@@ -8,12 +8,11 @@
 
 namespace kz {
 
-bool DoLimit(const SampleRec& rec, const Condition& cond)
+bool DoLimit(Long sample, const Condition& cond)
 {
-    return zuntab::lmDoC(cond.data(), survey.AnswerLayout.data(), rec.Flags, rec.Ano.constData()) != 0;
+    const SampleStore& table = samples.Samples;
+    return zuntab::lmDoC(cond.data(), survey.AnswerLayout.data(), table.flags(sample), table.answers(sample)) != 0;
 }
-
-bool DoLimit(Long sample, const Condition& cond) { return DoLimit(std::as_const(samples.Samples)[sample], cond); }
 
 StoredLimitSet StoredLimitTests()
 {
@@ -23,11 +22,12 @@ StoredLimitSet StoredLimitTests()
     return tests;
 }
 
-Integer StoredLimitFlags(const SampleRec& rec, const StoredLimitSet& tests)
+Integer StoredLimitFlags(const Integer* answers, const StoredLimitSet& tests)
 {
     Integer word = 0;
     for (int i = 0; i < StoredLimitCount; ++i) {
-        if (DoLimit(rec, tests[static_cast<size_t>(i)]))
+        // The tests require no stored limit, so the flags passed are not read.
+        if (zuntab::lmDoC(tests[static_cast<size_t>(i)].data(), survey.AnswerLayout.data(), 0, answers) != 0)
             word = static_cast<Integer>(word | BitMaskI[static_cast<size_t>(i)]);
     }
     return word;
@@ -35,7 +35,7 @@ Integer StoredLimitFlags(const SampleRec& rec, const StoredLimitSet& tests)
 
 void UpdateSampleLimits(Long sample)
 {
-    SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples)[sample], StoredLimitTests()));
+    SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples).answers(sample), StoredLimitTests()));
 }
 
 void ApplyLimitFlag(Integer bit, Long sample, const Condition& cond)

@@ -90,7 +90,7 @@ void ApplyQuestionnaire(const StoredQuestionnaire& part)
 // table always holds exactly the samples read completely.
 bool ReadSamples(SampleBlockReader& reader, Long n)
 {
-    QVector<SampleRec>& table = samples.Samples;
+    SampleStore& table = samples.Samples;
     table.resize(n);
     samples.NextIDCursor = settings.IDRangeLow;
     LongJob job(n, QStringLiteral("回答"));
@@ -101,7 +101,7 @@ bool ReadSamples(SampleBlockReader& reader, Long n)
                 table.resize(i);
                 return false;
             }
-            reader.read(table[i]);
+            reader.read(table, i);
         }
     } catch (...) {
         table.resize(i);
@@ -119,6 +119,8 @@ bool ReadDataFile(QIODevice& device, Integer version)
     if (!ComputeAnswerLayout())
         throw DataFileError(QStringLiteral("ファイルの内容が正しくありません（回答の大きさ）"));
 
+    // The table, emptied with the previous questionnaire, takes this one's width.
+    samples.Samples.reshape(AnswerWordsPerSample(survey));
     SampleBlockReader reader(in, survey);
     const Long n = reader.readSampleCount();
     if (n > 0) {

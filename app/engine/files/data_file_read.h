@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QString>
-#include <QVector>
 
 #include <array>
 #include <stdexcept>
@@ -107,18 +106,18 @@ public:
     // The sample count; refused when negative or when the rest of the file
     // cannot hold that many blocks.
     Long readSampleCount();
-    // Reads the next sample block into rec: its arrays are sized to the
-    // layout (one spare answer word, EssayCount + 1 texts), every free text
-    // not in the block is "".
-    void read(SampleRec& rec);
+    // Reads the next sample block into the sample at pos of a store as wide
+    // as the layout's samples: its answer words in one copy, the spare word
+    // 0, and only the free texts of the block.
+    void read(SampleStore& table, Long pos);
 
 private:
-    void checkAnswers(const SampleRec& rec);
-    void readTexts1003(SampleRec& rec);
-    void readTexts1002(SampleRec& rec);
-    void readTexts1001(SampleRec& rec);
+    void checkAnswers(const Integer* words);
+    void readTexts1003(FreeTexts& texts);
+    void readTexts1002(const Integer* words, FreeTexts& texts);
+    void readTexts1001(const Integer* words, FreeTexts& texts);
     bool takesText(int q, Integer choice) const;
-    Integer popAnswers(const SampleRec& rec, int q);
+    Integer popAnswers(const Integer* words, int q);
 
     DataFileReader& in_;
     const Survey& questionnaire_;
@@ -126,7 +125,6 @@ private:
     int essayCount_;
     std::vector<int> essayQuestions_;          // questions with essay slots
     std::vector<int> fullWidthQuestions_;      // questions whose slots can hold 128 and more
-    QVector<QString> blankEssay_;              // shared by every sample without texts
     std::array<Integer, MaxChoices> codes_{};  // one question's answers
     std::vector<QString> work_;                // generation 1002: texts by their stored index
 };

@@ -100,7 +100,7 @@ bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
                                 + QLatin1Char(')'));
         if (!job.step(s))
             return false;
-        WriteSampleBlock(out, samples.Samples.at(s));
+        WriteSampleBlock(out, samples.Samples, s);
         output.flushWhenFull();
     }
     return true;

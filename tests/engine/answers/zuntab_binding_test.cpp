@@ -39,7 +39,7 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     test::ScriptedUi ui;
     ui.expectBox(vbOK);
 
-    samples.Samples[sample].Ano[0] = 0x1234;
+    samples.Samples.answers(sample)[0] = 0x1234;
     Integer count = 0;
     QVector<Integer> codes{7, 7};
     PopQuestionAnswers(sample, 0, count, codes);
@@ -49,10 +49,10 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     EXPECT_EQ(count, 1);
     EXPECT_EQ(codes[0], 0);
 
-    samples.Samples[sample].Flags = -1;
+    samples.Samples.setFlags(sample, -1);
     PushQuestionAnswers(sample, 0, 2, {1, 2});
-    EXPECT_EQ(samples.Samples[sample].Ano[0], 0x1234);
-    EXPECT_EQ(samples.Samples[sample].Flags, 0);  // no limit can be met
+    EXPECT_EQ(samples.Samples.answers(sample)[0], 0x1234);
+    EXPECT_EQ(samples.Samples.flags(sample), 0);  // no limit can be met
     EXPECT_FALSE(DoLimit(sample, test::MakeCondition(0, {})));
 
     QVector<Integer> counts{5};
