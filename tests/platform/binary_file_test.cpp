@@ -144,3 +144,62 @@ TEST(BinaryFile, WriteToReadOnlyDeviceFails)
     writer.writeInteger(1);
     EXPECT_FALSE(writer.ok());
 }
+
+// --- in memory ---
+
+TEST(BinaryFile, ReaderInMemoryReadsAsOverADevice)
+{
+    const QByteArray bytes = Bytes({0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0x00, 0x00, 0x80, 0x3F, 'a', 'b', 0x07});
+    ReadBuffer buffer(bytes);
+    BinaryReader device(buffer);
+    BinaryReader memory(bytes);
+    for (BinaryReader* reader : {&device, &memory}) {
+        EXPECT_EQ(reader->bytesLeft(), 13);
+        EXPECT_EQ(reader->readInteger(), -2);
+        EXPECT_EQ(reader->readLong(), 0x01020304);
+        EXPECT_EQ(reader->readSingle(), 1.0f);
+        EXPECT_EQ(reader->readBytes(2), QByteArray("ab"));
+        EXPECT_EQ(reader->pos(), 12);
+        EXPECT_FALSE(reader->atEnd());
+        EXPECT_EQ(reader->readInteger(), 0);  // one byte left
+        EXPECT_FALSE(reader->ok());
+        reader->seek(0);
+        EXPECT_EQ(reader->readInteger(), 0) << "failure is sticky";
+    }
+}
+
+TEST(BinaryFile, IntegersInOneGoOrNotAtAll)
+{
+    const QByteArray bytes = Bytes({0x01, 0x00, 0xFF, 0xFF, 0x03});
+    BinaryReader reader(bytes);
+    Integer words[3] = {9, 9, 9};
+    EXPECT_TRUE(reader.readIntegers(words, 2));
+    EXPECT_EQ(words[0], 1);
+    EXPECT_EQ(words[1], -1);
+    EXPECT_EQ(words[2], 9);
+    EXPECT_FALSE(reader.readIntegers(words, 1));  // one byte left
+    EXPECT_EQ(words[0], 1);
+    EXPECT_FALSE(reader.ok());
+
+    BinaryReader negative(bytes);
+    EXPECT_FALSE(negative.readIntegers(words, -1));
+}
+
+TEST(BinaryFile, SeekInMemoryStaysWithinTheBytes)
+{
+    const QByteArray bytes("abcd");
+    BinaryReader reader(bytes);
+    reader.seek(4);
+    EXPECT_TRUE(reader.ok());
+    EXPECT_TRUE(reader.atEnd());
+    reader.seek(5);
+    EXPECT_FALSE(reader.ok());
+}
+
+TEST(BinaryFile, RemainingBytesOfADevice)
+{
+    ReadBuffer buffer(QByteArray("header+body"));
+    buffer.seek(7);
+    const LargeVector<char> rest = ReadRemainingBytes(buffer);
+    EXPECT_EQ(QByteArray(rest.data(), qsizetype(rest.size())), QByteArray("body"));
+}

@@ -1,6 +1,5 @@
 #include "files/data_file_load.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -111,9 +110,9 @@ bool ReadSamples(SampleBlockReader& reader, Long n)
 }
 
 // Steps from the questionnaire part to the tail; false when the user stopped.
-bool ReadDataFile(QIODevice& device, Integer version)
+bool ReadDataFile(BinaryReader& file, Integer version)
 {
-    DataFileReader in(device, version);
+    DataFileReader in(file, version);
     ui().setProcessingProgress(QStringLiteral("ｱﾝｹｰﾄの質問・限定条件読み込み"), 0);
     ApplyQuestionnaire(ReadQuestionnairePart(in));
     if (!ComputeAnswerLayout())
@@ -155,19 +154,16 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     }
     // The whole file is read at once: the fields are then taken from memory.
     QFile file(fileName);
-    QByteArray content;
+    LargeVector<char> content;
     if (file.open(QIODevice::ReadOnly))
-        content = file.readAll();
+        content = ReadRemainingBytes(file);
     if (file.error() != QFileDevice::NoError) {
         ShowReadError(file.errorString(), fileName);
         return NothingLoaded;
     }
     file.close();
-    QBuffer device(&content);
-    device.open(QIODevice::ReadOnly);
-
-    BinaryReader header(device);
-    const FileVersionCode version = FileVersion(header, fileName, mode);
+    BinaryReader in(QByteArrayView(content.data(), qsizetype(content.size())));
+    const FileVersionCode version = FileVersion(in, fileName, mode);
     switch (version) {
     case FileRefused:
         return NothingLoaded;
@@ -185,7 +181,7 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     ui().showProcessing(QStringLiteral("読み込み中"), fileName, QStringLiteral("質問など"), true, true, false);
     DiscardQuestionnaire();
     try {
-        if (!ReadDataFile(device, version)) {
+        if (!ReadDataFile(in, version)) {
             SetUnsavable();
             return NothingLoaded;
         }

@@ -1,6 +1,5 @@
 #include "files/data_file_merge.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <algorithm>
@@ -146,17 +145,17 @@ bool Arrange(const TakenSamples& taken, SampleStore& merged)
     return true;
 }
 
-// The merge after the file is open; 1 when it ran to its end.
-Integer Merge(QIODevice& device)
+// The merge after the file is read; 1 when it ran to its end.
+Integer Merge(const LargeVector<char>& content)
 {
-    BinaryReader header(device);
-    if (ClassifyFile(header).version != DataFile1003) {
+    BinaryReader file(QByteArrayView(content.data(), qsizetype(content.size())));
+    if (ClassifyFile(file).version != DataFile1003) {
         MsgBox(QStringLiteral("ファイル形式がKelvorzun95年9月版以降の形式ではありません。一度個別に読み込んで、保存し"
                               "てから取り込んでください。"),
                vbExclamation);
         return 0;
     }
-    DataFileReader in(device, DataFile1003);
+    DataFileReader in(file, DataFile1003);
     // The whole questionnaire part is read and checked for damage before the
     // user is asked anything about it; the checks then go in file order.
     if (!SameQuestionnaire(ReadQuestionnairePart(in)))
@@ -181,14 +180,12 @@ Integer MergeFile(const QString& fileName)
 {
     try {
         QFile file(fileName);
-        QByteArray content;
+        LargeVector<char> content;
         if (file.open(QIODevice::ReadOnly))
-            content = file.readAll();
+            content = ReadRemainingBytes(file);
         if (file.error() != QFileDevice::NoError)
             throw DataFileError(fileName + QStringLiteral(" を読み込めません。") + file.errorString());
-        QBuffer device(&content);
-        device.open(QIODevice::ReadOnly);
-        return Merge(device);
+        return Merge(content);
     } catch (const DataFileError& error) {
         Beep();
         MsgBox(error.text() + CrLf

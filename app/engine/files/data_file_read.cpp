@@ -1,7 +1,5 @@
 #include "files/data_file_read.h"
 
-#include <QIODevice>
-
 #include <algorithm>
 #include <bit>
 #include <utility>
@@ -34,29 +32,11 @@ int BitsPerSlot(Integer choiceCount) { return std::bit_width(static_cast<unsigne
 
 DataFileError::DataFileError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
 
-DataFileReader::DataFileReader(QIODevice& device, Integer version) : device_(device), in_(device), version_(version)
-{}
+DataFileReader::DataFileReader(BinaryReader& in, Integer version) : in_(in), version_(version) {}
 
-qint64 DataFileReader::bytesLeft() const { return device_.size() - device_.pos(); }
-
-void DataFileReader::check()
+DataFileError DataFileReader::PastTheEnd()
 {
-    if (!in_.ok())
-        throw DataFileError(QStringLiteral("ファイルの終わりを越えて読み込もうとしました"));
-}
-
-Integer DataFileReader::integer()
-{
-    const Integer value = in_.readInteger();
-    check();
-    return value;
-}
-
-Long DataFileReader::longInt()
-{
-    const Long value = in_.readLong();
-    check();
-    return value;
+    return DataFileError(QStringLiteral("ファイルの終わりを越えて読み込もうとしました"));
 }
 
 Integer DataFileReader::integerIn(Integer low, Integer high, const QString& what)
@@ -235,8 +215,7 @@ void SampleBlockReader::read(SampleStore& table, Long pos)
     table.setId(pos, in_.longInt());
     table.setFlags(pos, in_.integer());
     Integer* words = table.answers(pos);
-    for (int w = 0; w < anoWords_; ++w)
-        words[w] = in_.integer();
+    in_.integers(words, anoWords_);
     words[anoWords_] = 0;
     checkAnswers(words);
     FreeTexts& texts = table.texts(pos);

@@ -13,8 +13,6 @@
 #include "model/survey.h"
 #include "runtime/binary_file.h"
 
-class QIODevice;
-
 namespace kz {
 
 class DataFileError : public std::runtime_error {
@@ -27,19 +25,35 @@ private:
 };
 
 // The fields of a data file of one generation (1001, 1002 or 1003), read
-// from the device's position (just after the header).
+// from the reader's position (just after the header).
 class DataFileReader {
 public:
-    DataFileReader(QIODevice& device, Integer version);
+    DataFileReader(BinaryReader& in, Integer version);
 
     Integer version() const { return version_; }
     // The plain reader, for fields that may be missing (the tail).
     BinaryReader& binary() { return in_; }
     // Bytes between the position and the end of the file.
-    qint64 bytesLeft() const;
+    qint64 bytesLeft() const { return in_.bytesLeft(); }
 
-    Integer integer();
-    Long longInt();
+    Integer integer()
+    {
+        const Integer value = in_.readInteger();
+        check();
+        return value;
+    }
+    Long longInt()
+    {
+        const Long value = in_.readLong();
+        check();
+        return value;
+    }
+    // `count` Integers into target.
+    void integers(Integer* target, qsizetype count)
+    {
+        in_.readIntegers(target, count);
+        check();
+    }
     // An Integer within low..high; `what` names the field in the error.
     Integer integerIn(Integer low, Integer high, const QString& what);
     QString plainText();
@@ -49,10 +63,14 @@ public:
     QString password();
 
 private:
-    void check();
+    void check()
+    {
+        if (!in_.ok())
+            throw PastTheEnd();
+    }
+    static DataFileError PastTheEnd();
 
-    QIODevice& device_;
-    BinaryReader in_;
+    BinaryReader& in_;
     Integer version_;
 };
 

@@ -1,10 +1,9 @@
 #include "runtime/binary_file.h"
 
 #include <QIODevice>
-#include <QtEndian>
 
+#include <algorithm>
 #include <bit>
-#include <cstdint>
 
 namespace kz {
 namespace {
@@ -17,34 +16,40 @@ QByteArrayView AsBytes(const T& raw)
 
 }  // namespace
 
+LargeVector<char> ReadRemainingBytes(QIODevice& device)
+{
+    LargeVector<char> bytes(static_cast<size_t>(std::max<qint64>(device.bytesAvailable(), 0)));
+    qint64 got = 0;
+    while (got < qint64(bytes.size())) {
+        const qint64 read = device.read(bytes.data() + got, qint64(bytes.size()) - got);
+        if (read <= 0)
+            break;
+        got += read;
+    }
+    bytes.resize(static_cast<size_t>(got));
+    return bytes;
+}
+
 BinaryReader::BinaryReader(QIODevice* device) : device_(device) { Q_ASSERT(device_); }
+
+BinaryReader::BinaryReader(QByteArrayView bytes)
+    : begin_(bytes.data()), next_(bytes.data()), end_(bytes.data() + bytes.size())
+{}
 
 bool BinaryReader::canRead(qint64 size)
 {
     // A length read from a damaged file can be huge: check it against what
     // is left before anything is allocated or read for it.
-    if (ok_ && (size < 0 || (!device_->isSequential() && size > device_->size() - device_->pos())))
+    if (ok_ && (size < 0 || (!(device_ && device_->isSequential()) && size > bytesLeft())))
         ok_ = false;
     return ok_;
 }
 
-bool BinaryReader::readRaw(void* target, qint64 size)
+bool BinaryReader::readFromDevice(void* target, qint64 size)
 {
     if (canRead(size) && device_->read(static_cast<char*>(target), size) != size)
         ok_ = false;
     return ok_;
-}
-
-Integer BinaryReader::readInteger()
-{
-    uint16_t raw;
-    return readRaw(&raw, sizeof raw) ? Integer(qFromLittleEndian(raw)) : 0;
-}
-
-Long BinaryReader::readLong()
-{
-    uint32_t raw;
-    return readRaw(&raw, sizeof raw) ? Long(qFromLittleEndian(raw)) : 0;
 }
 
 float BinaryReader::readSingle()
@@ -69,14 +74,32 @@ QByteArray BinaryReader::readBytes(qint64 count)
     return readRaw(bytes.data(), count) ? bytes : QByteArray();
 }
 
-bool BinaryReader::atEnd() const { return device_->atEnd(); }
+bool BinaryReader::readIntegers(Integer* target, qsizetype count)
+{
+    const qint64 size = qint64(count) * qint64(sizeof(Integer));
+    if (!canRead(size))
+        return false;
+    if constexpr (std::endian::native == std::endian::little) {
+        return readRaw(target, size);
+    } else {
+        for (qsizetype i = 0; i < count; ++i)
+            target[i] = readInteger();
+        return ok_;
+    }
+}
 
-qint64 BinaryReader::pos() const { return device_->pos(); }
+bool BinaryReader::atEnd() const { return device_ ? device_->atEnd() : next_ == end_; }
+
+qint64 BinaryReader::pos() const { return device_ ? device_->pos() : next_ - begin_; }
+
+qint64 BinaryReader::bytesLeft() const { return device_ ? device_->size() - device_->pos() : end_ - next_; }
 
 void BinaryReader::seek(qint64 offset)
 {
-    if (offset < 0 || !device_->seek(offset))
+    if (offset < 0 || !(device_ ? device_->seek(offset) : offset <= end_ - begin_))
         ok_ = false;
+    else if (!device_)
+        next_ = begin_ + offset;
 }
 
 BinaryWriter::BinaryWriter(QIODevice* device) : device_(device) { Q_ASSERT(device_); }
