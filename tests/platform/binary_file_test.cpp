@@ -196,6 +196,30 @@ TEST(BinaryFile, SeekInMemoryStaysWithinTheBytes)
     EXPECT_FALSE(reader.ok());
 }
 
+TEST(BinaryFile, WriterInMemoryAppendsAndOverwritesAfterASeek)
+{
+    QByteArray bytes("x");
+    BinaryWriter writer(bytes);
+    writer.writeInteger(-2);
+    writer.writeLong(0x01020304);
+    writer.writeBytes("ab");
+    EXPECT_EQ(writer.pos(), 9);
+    writer.seek(1);
+    writer.writeInteger(1);
+    EXPECT_EQ(writer.pos(), 3);
+    EXPECT_TRUE(writer.ok());
+    EXPECT_EQ(bytes, Bytes({'x', 0x01, 0x00, 0x04, 0x03, 0x02, 0x01, 'a', 'b'}));
+    writer.seek(8);
+    writer.writeLong(0x0A0B0C0D);  // over the end: the bytes grow
+    EXPECT_EQ(bytes.size(), 12);
+    EXPECT_EQ(bytes.right(4), Bytes({0x0D, 0x0C, 0x0B, 0x0A}));
+
+    writer.seek(13);
+    EXPECT_FALSE(writer.ok());
+    writer.writeInteger(5);
+    EXPECT_EQ(bytes.size(), 12);
+}
+
 TEST(BinaryFile, RemainingBytesOfADevice)
 {
     ReadBuffer buffer(QByteArray("header+body"));

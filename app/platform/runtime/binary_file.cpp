@@ -6,15 +6,6 @@
 #include <bit>
 
 namespace kz {
-namespace {
-
-template <typename T>
-QByteArrayView AsBytes(const T& raw)
-{
-    return QByteArrayView(reinterpret_cast<const char*>(&raw), sizeof raw);
-}
-
-}  // namespace
 
 LargeVector<char> ReadRemainingBytes(QIODevice& device)
 {
@@ -104,44 +95,47 @@ void BinaryReader::seek(qint64 offset)
 
 BinaryWriter::BinaryWriter(QIODevice* device) : device_(device) { Q_ASSERT(device_); }
 
-void BinaryWriter::writeBytes(QByteArrayView bytes)
-{
-    if (ok_ && device_->write(bytes.data(), bytes.size()) != bytes.size())
-        ok_ = false;
-}
+BinaryWriter::BinaryWriter(QByteArray& bytes) : bytes_(&bytes), at_(bytes.size()) {}
 
-void BinaryWriter::writeInteger(Integer value)
+void BinaryWriter::writeElsewhere(const void* data, qint64 size)
 {
-    const uint16_t raw = qToLittleEndian(uint16_t(value));
-    writeBytes(AsBytes(raw));
-}
-
-void BinaryWriter::writeLong(Long value)
-{
-    const uint32_t raw = qToLittleEndian(uint32_t(value));
-    writeBytes(AsBytes(raw));
+    if (!ok_)
+        return;
+    if (device_) {
+        ok_ = device_->write(static_cast<const char*>(data), size) == size;
+        return;
+    }
+    // Within the bytes after a seek: overwrite, and extend past their end.
+    if (size <= 0)
+        return;
+    if (at_ + size > bytes_->size())
+        bytes_->resize(at_ + size);
+    std::memcpy(bytes_->data() + at_, data, static_cast<size_t>(size));
+    at_ += size;
 }
 
 void BinaryWriter::writeSingle(float value)
 {
     const uint32_t raw = qToLittleEndian(std::bit_cast<uint32_t>(value));
-    writeBytes(AsBytes(raw));
+    writeRaw(&raw, sizeof raw);
 }
 
 void BinaryWriter::writeDouble(double value)
 {
     const uint64_t raw = qToLittleEndian(std::bit_cast<uint64_t>(value));
-    writeBytes(AsBytes(raw));
+    writeRaw(&raw, sizeof raw);
 }
 
 void BinaryWriter::writeBoolean(bool value) { writeInteger(value ? -1 : 0); }
 
-qint64 BinaryWriter::pos() const { return device_->pos(); }
+qint64 BinaryWriter::pos() const { return device_ ? device_->pos() : at_; }
 
 void BinaryWriter::seek(qint64 offset)
 {
-    if (offset < 0 || !device_->seek(offset))
+    if (offset < 0 || !(device_ ? device_->seek(offset) : offset <= bytes_->size()))
         ok_ = false;
+    else if (!device_)
+        at_ = offset;
 }
 
 }  // namespace kz

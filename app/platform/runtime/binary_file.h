@@ -85,27 +85,56 @@ private:
     bool ok_ = true;
 };
 
-// Writes fields to an open device. A short or failed write enters a failed
-// state; later writes are skipped.
+// Writes fields to an open device, or appends them to bytes in memory. A
+// short or failed write enters a failed state; later writes are skipped.
 class BinaryWriter {
 public:
     explicit BinaryWriter(QIODevice* device);
     explicit BinaryWriter(QIODevice& device) : BinaryWriter(&device) {}
+    // Writes into `bytes` from its end; the array must outlive the writer.
+    explicit BinaryWriter(QByteArray& bytes);
 
-    void writeInteger(Integer value);
-    void writeLong(Long value);
+    void writeInteger(Integer value)
+    {
+        const uint16_t raw = qToLittleEndian(uint16_t(value));
+        writeRaw(&raw, sizeof raw);
+    }
+    void writeLong(Long value)
+    {
+        const uint32_t raw = qToLittleEndian(uint32_t(value));
+        writeRaw(&raw, sizeof raw);
+    }
     void writeSingle(float value);
     void writeDouble(double value);
     void writeBoolean(bool value);
-    void writeBytes(QByteArrayView bytes);
+    void writeBytes(QByteArrayView bytes) { writeRaw(bytes.data(), bytes.size()); }
 
     bool ok() const { return ok_; }
     qint64 pos() const;
-    // 0-based byte offset; a negative offset or a failed seek fails the writer.
+    // 0-based byte offset; a negative offset or a failed seek fails the
+    // writer. In memory the offset must lie within the bytes written.
     void seek(qint64 offset);
 
 private:
-    QIODevice* device_;
+    void writeRaw(const void* data, qint64 size)
+    {
+        // At the end of the bytes in memory: resize leaves the new bytes
+        // uninitialized for the copy, and grows the room geometrically.
+        if (ok_ && !device_ && at_ == bytes_->size()) {
+            if (size > 0) {  // an empty view may have no address
+                bytes_->resize(at_ + size);
+                std::memcpy(bytes_->data() + at_, data, static_cast<size_t>(size));
+                at_ += size;
+            }
+        } else {
+            writeElsewhere(data, size);
+        }
+    }
+    void writeElsewhere(const void* data, qint64 size);
+
+    QIODevice* device_ = nullptr;
+    QByteArray* bytes_ = nullptr;
+    qint64 at_ = 0;  // in memory: where the next byte goes
     bool ok_ = true;
 };
 
