@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "answers/answer_counting.h"
 #include "answers/answer_store.h"
 #include "answers/limit_eval.h"
 #include "answers/zuntab_binding.h"
@@ -59,6 +60,11 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     PopSampleAnswers(sample, counts, codes);
     EXPECT_EQ(counts[0], 1);
     EXPECT_EQ(codes[0], 0);
+    ChoiceCounts choices{};
+    const Long positions[] = {0};
+    EXPECT_EQ(CountAnswers(ProgramWorkspace(), test::MakeCondition(0, {}), 0, 0, 0, 1, choices), 0);
+    EXPECT_EQ(CountAnswers(ProgramWorkspace(), test::MakeCondition(0, {}), 0, 0, positions, choices), 0);
+    EXPECT_EQ(choices, ChoiceCounts{});
     EXPECT_EQ(zuntab::KZStringAlloc("ab", 2), nullptr);
     EXPECT_EQ(ui.boxes().size(), 1u);
 }
