@@ -9,11 +9,10 @@ Long CountBatch(const Workspace& ws, Integer q, const Condition& cond, Integer r
                 ChoiceCounts& counts)
 {
     const AnswerLayoutRec* layout = ws.survey.AnswerLayout.data();
-    const QVector<SampleRec>& table = ws.samples.Samples;
+    const SampleStore& table = ws.samples.Samples;
     Long met = 0;
     const auto countOne = [&](Long s) {
-        const SampleRec& sample = table[s];
-        met += zuntab::VerstTotalC(cond.data(), layout, sample.Flags, sample.Ano.constData(), q, counts.data(), rank);
+        met += zuntab::VerstTotalC(cond.data(), layout, table.flags(s), table.answers(s), q, counts.data(), rank);
     };
     if (batch.positions.empty()) {
         for (Long s = batch.first; s < batch.last; ++s)
