@@ -12,13 +12,13 @@
 namespace kz {
 
 enum FreeTextCriterion : Integer {
-    AnyAnswer = -1,        // no condition on the answer at all
-    WithoutText = 0,       // the answer carries no free text, quantity or code
-    WithText = 1,          // it carries one
-    TextContains = 2,      // its free text contains EssayText
-    QuantityBetween = 3,   // its quantity lies from QtyMin to QtyMax
-    CodeBetween = 4,       // its code lies from CodeFrom to CodeTo
-    NoTextCondition = 5,   // no condition on free text, quantity or code
+    AnyAnswer = -1,       // no condition on the answer at all
+    WithoutText = 0,      // the answer carries no free text, quantity or code
+    WithText = 1,         // it carries one
+    TextContains = 2,     // its free text contains EssayText
+    QuantityBetween = 3,  // its quantity lies from QtyMin to QtyMax
+    CodeBetween = 4,      // its code lies from CodeFrom to CodeTo
+    NoTextCondition = 5,  // no condition on free text, quantity or code
 };
 
 struct FreeTextCondition {

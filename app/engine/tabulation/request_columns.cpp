@@ -33,10 +33,6 @@ void ResetColumns(TotalOptionRec& request)
 void CrossByQuestion(TotalOptionRec& request, const Survey& questionnaire, Integer xq)
 {
     const Integer choices = questionnaire.Questions[xq].ChoiceCount;
-    if (choices < 1) {
-        ResetColumns(request);
-        return;
-    }
     for (Integer k = 0; k < choices; ++k) {
         Condition& column = Column(request, k + 1);
         column = Condition{};
@@ -52,10 +48,7 @@ void CrossByStoredLimits(TotalOptionRec& request, const Survey& questionnaire)
     for (const Condition& stored : questionnaire.LimitTable) {
         if (stored[1].KindRank == 0)
             continue;
-        Condition& column = Column(request, ++count);
-        column = stored;
-        // A stored limit requires no other stored limit.
-        column[0] = LimitItem{};
+        Column(request, ++count) = stored;
     }
     if (count == 0)
         ResetColumns(request);
