@@ -10,6 +10,7 @@
 #include "frm_main.h"
 #include "frm_paragraph.h"
 #include "frm_table.h"
+#include "frm_total.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -44,8 +45,8 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
 bool ProgramWindows::has(Window window) const
 {
-    // The wizard, the question editor, tabulation and import come later.
-    return window == Window::LimitEditor;
+    // The wizard, the question editor, result pages and import come later.
+    return window == Window::LimitEditor || window == Window::Tabulation;
 }
 
 void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
@@ -96,6 +97,32 @@ void ProgramWindows::refreshSampleView(const QString& endQno, const QString& dno
     auto* view = Forms::loaded<frmAnswer>();
     if (view && view->isVisible())
         view->showSample(endQno, dno, idText);
+}
+
+void ProgramWindows::showTotal(Integer page)
+{
+    auto& total = Forms::instance<frmTotal>();
+    total.SetWindow(page);
+    ShowInFront(total);
+}
+
+void ProgramWindows::unloadTotal()
+{
+    if (auto* total = Forms::loaded<frmTotal>())
+        Forms::unload(*total);
+}
+
+// The chart window comes later: until then showGraph, the chart's part of
+// the tabulation command, does nothing.
+
+void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
+{
+    auto* total = Forms::loaded<frmTotal>();
+    auto* grid = qobject_cast<frmGridBase*>(&sheet);
+    if (!total || !grid)
+        return;
+    total->setParentGrid(*grid);
+    total->SetTotalOption();
 }
 
 void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }
