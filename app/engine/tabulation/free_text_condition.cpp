@@ -87,42 +87,47 @@ QString FreeTextConditionText(const FreeTextCondition& values, Integer criterion
     }
 }
 
-void StoreFreeTextCondition(TotalOptionRec& request, const FreeTextCondition& values, Integer criterion)
+namespace {
+
+// The fields of `criterion` copied one way or the other.
+void TransferFreeTextCondition(TotalOptionRec& request, FreeTextCondition& values, Integer criterion,
+                               bool intoRequest)
 {
+    const auto transfer = [intoRequest](auto& field, auto& value) {
+        if (intoRequest)
+            field = value;
+        else
+            value = field;
+    };
     switch (criterion) {
     case TextContains:
-        request.EssayText = values.text;
+        transfer(request.EssayText, values.text);
         break;
     case QuantityBetween:
-        request.QtyMin = values.lower;
-        request.QtyMax = values.upper;
+        transfer(request.QtyMin, values.lower);
+        transfer(request.QtyMax, values.upper);
         break;
     case CodeBetween:
-        request.CodeFrom = values.first;
-        request.CodeTo = values.last;
+        transfer(request.CodeFrom, values.first);
+        transfer(request.CodeTo, values.last);
         break;
     default:
         break;
     }
 }
 
+}  // namespace
+
+void StoreFreeTextCondition(TotalOptionRec& request, const FreeTextCondition& values, Integer criterion)
+{
+    FreeTextCondition from = values;
+    TransferFreeTextCondition(request, from, criterion, true);
+}
+
 void LoadFreeTextCondition(FreeTextCondition& values, const TotalOptionRec& request, Integer criterion)
 {
-    switch (criterion) {
-    case TextContains:
-        values.text = request.EssayText;
-        break;
-    case QuantityBetween:
-        values.lower = request.QtyMin;
-        values.upper = request.QtyMax;
-        break;
-    case CodeBetween:
-        values.first = request.CodeFrom;
-        values.last = request.CodeTo;
-        break;
-    default:
-        break;
-    }
+    TotalOptionRec from = request;
+    TransferFreeTextCondition(from, values, criterion, false);
 }
 
 }  // namespace kz
