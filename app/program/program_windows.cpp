@@ -11,6 +11,7 @@
 #include "frm_merge.h"
 #include "frm_paragraph.h"
 #include "frm_table.h"
+#include "frm_total.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -45,8 +46,8 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
 bool ProgramWindows::has(Window window) const
 {
-    // The wizard, the question editor and the request window come later.
-    return window == Window::LimitEditor || window == Window::Import;
+    // The wizard, the question editor and result pages come later.
+    return window == Window::LimitEditor || window == Window::Tabulation || window == Window::Import;
 }
 
 void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
@@ -97,6 +98,32 @@ void ProgramWindows::refreshSampleView(const QString& endQno, const QString& dno
     auto* view = Forms::loaded<frmAnswer>();
     if (view && view->isVisible())
         view->showSample(endQno, dno, idText);
+}
+
+void ProgramWindows::showTotal(Integer page)
+{
+    auto& total = Forms::instance<frmTotal>();
+    total.SetWindow(page);
+    ShowInFront(total);
+}
+
+void ProgramWindows::unloadTotal()
+{
+    if (auto* total = Forms::loaded<frmTotal>())
+        Forms::unload(*total);
+}
+
+// The chart window comes later: until then showGraph, the chart's part of
+// the tabulation command, does nothing.
+
+void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
+{
+    auto* total = Forms::loaded<frmTotal>();
+    auto* grid = qobject_cast<frmGridBase*>(&sheet);
+    if (!total || !grid)
+        return;
+    total->setParentGrid(*grid);
+    total->SetTotalOption();
 }
 
 void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }

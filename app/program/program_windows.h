@@ -29,6 +29,10 @@ public:
     void showSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
     void refreshSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
 
+    void showTotal(Integer page) override;
+    void unloadTotal() override;
+    void resultSheetActivated(widgets::KzForm& sheet) override;
+
     void loadKeyWindow() override;
     void showKeyWindow() override;
 
