@@ -15,17 +15,6 @@
 namespace kz::test {
 namespace {
 
-TEST(AnswerFields, TrimSpacesRemovesBlanksOnly)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"  * ", "*"}, {"   ", ""}, {"a b", "a b"}, {"\t*\t", "\t*\t"}, {"", ""}};
-    for (const auto& [in, out] : cases) {
-        QString s = QString::fromUtf8(in);
-        TrimSpaces(s);
-        EXPECT_EQ(s, QString::fromUtf8(out)) << in;
-    }
-}
-
 struct FieldCase {
     const char* W;
     bool mail;
