@@ -170,9 +170,6 @@ frmMerge& NewImportWindow()
 
 void ProgramWindows::startImport(const QString& format, const QString& formatLabel, const QString& file)
 {
-    // The network answers come with their own job.
-    if (format == QLatin1String("WWWANS"))
-        return;
     frmMerge& merge = NewImportWindow();
     showEntryWindow();
     merge.show();
@@ -181,6 +178,13 @@ void ProgramWindows::startImport(const QString& format, const QString& formatLab
     merge.lblFileName->setCaption(file);
     if (format == QLatin1String("CSV"))
         merge.showPreview();
+}
+
+void ProgramWindows::writeNetworkForms()
+{
+    frmMerge& merge = NewImportWindow();
+    merge.lblFormat->setCaption(QStringLiteral("WWWHTML"));
+    merge.showModal();
 }
 
 void ProgramWindows::exportListedSamples(QObject* sheet)

@@ -41,6 +41,7 @@ public:
     void raiseImportWindow() override;
     bool answerReportsWanted() const override;
     void startImport(const QString& format, const QString& formatLabel, const QString& file) override;
+    void writeNetworkForms() override;
     void exportListedSamples(QObject* sheet) override;
 
     bool saveFile() override;
