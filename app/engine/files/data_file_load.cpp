@@ -139,7 +139,7 @@ void CompleteLoad(const QString& fileName)
 {
     ClearModified();
     LockMenus();
-    document.CurrentFilePath = fileName;
+    SetDocumentPath(document, fileName);
     samples.SavedSampleCount = SampleCount();
     samples.LastSaveTime = NowAsDayCount();
     Beep();

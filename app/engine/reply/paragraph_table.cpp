@@ -1,5 +1,7 @@
 #include "reply/paragraph_table.h"
 
+#include <algorithm>
+
 #include "model/question_codes.h"
 #include "texts/question_texts.h"
 
@@ -77,6 +79,13 @@ void RemoveParagraph(Workspace& ws, Integer k)
     ShiftDown(starts, k);
     ShiftDown(ws.survey.ParagraphExeDLL, k);
     starts[LastParagraph] = starts[LastParagraph - 1];
+}
+
+void OneLinePerQuestion(Workspace& ws)
+{
+    auto& starts = ws.survey.ParagraphStart;
+    for (size_t k = 0; k < starts.size(); ++k)
+        starts[k] = MakeQC(Integer(std::min<size_t>(k, size_t(ws.survey.QuestionCount))), 0);
 }
 
 }  // namespace kz
