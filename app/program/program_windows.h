@@ -16,6 +16,7 @@ public:
 
     bool has(Window window) const override;
 
+    void showNewQuestionnaire() override;
     void editStoredLimits() override;
     void editLimit(Condition& cond, LimitEditMode mode) override;
     void showQuestionList() override;
@@ -39,6 +40,7 @@ public:
     void startImport(const QString& format, const QString& formatLabel, const QString& file) override;
     void exportListedSamples(QObject* sheet) override;
 
+    bool saveChangesFirst() override;
     bool saveFile() override;
 };
 
