@@ -16,6 +16,7 @@
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "reply/paragraph_table.h"
 #include "texts/choice_texts.h"
 
 namespace kz::demo {
@@ -276,14 +277,6 @@ void BuildConditions()
     LimitDepths();
 }
 
-// One reply line per question, the layout a structure change sets up;
-// the entry after the last question marks the end of the questionnaire.
-void OneLinePerQuestion()
-{
-    for (int k = 0; k < static_cast<int>(survey.ParagraphStart.size()); ++k)
-        survey.ParagraphStart[static_cast<size_t>(k)] = MakeQC(Integer(std::min<int>(k, survey.QuestionCount)), 0);
-}
-
 }  // namespace
 
 void BuildDemoSurvey()
@@ -298,7 +291,7 @@ void BuildDemoSurvey()
     survey.Author = QStringLiteral("Kelvorzun デモ");
     BuildQuestions();
     BuildConditions();
-    OneLinePerQuestion();
+    OneLinePerQuestion(ProgramWorkspace());
     ComputeAnswerLayout();
 
     Draw draw;

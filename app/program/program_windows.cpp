@@ -9,6 +9,7 @@
 #include "frm_limit.h"
 #include "frm_main.h"
 #include "frm_merge.h"
+#include "frm_new.h"
 #include "frm_paragraph.h"
 #include "frm_table.h"
 #include "frm_total.h"
@@ -46,9 +47,12 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
 bool ProgramWindows::has(Window window) const
 {
-    // The wizard, the question editor and result pages come later.
-    return window == Window::LimitEditor || window == Window::Tabulation || window == Window::Import;
+    // The question editor and result pages come later.
+    return window == Window::NewQuestionnaire || window == Window::LimitEditor || window == Window::Tabulation
+           || window == Window::Import;
 }
+
+void ProgramWindows::showNewQuestionnaire() { ShowInFront(Forms::instance<frmNew>()); }
 
 void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
 
@@ -193,6 +197,12 @@ void ProgramWindows::exportListedSamples(QObject* sheet)
     merge.ParentGrid = sheet;
     merge.lblFormat->setCaption(QStringLiteral("OUTPUT"));
     merge.show();
+}
+
+bool ProgramWindows::saveChangesFirst()
+{
+    auto* main = Forms::loaded<frmMain>();
+    return !main || main->SaveChangesFirst();
 }
 
 bool ProgramWindows::saveFile()

@@ -16,6 +16,7 @@ public:
 
     bool has(Window window) const override;
 
+    void showNewQuestionnaire() override;
     void editStoredLimits() override;
     void editLimit(Condition& cond, LimitEditMode mode) override;
     void showQuestionList() override;
@@ -44,6 +45,7 @@ public:
     void writeNetworkForms() override;
     void exportListedSamples(QObject* sheet) override;
 
+    bool saveChangesFirst() override;
     bool saveFile() override;
 };
 

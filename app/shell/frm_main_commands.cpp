@@ -1,6 +1,4 @@
 // The main window's Questionnaire and Others menus and the New command.
-#include <QPointer>
-
 #include "document/cmd_box.h"
 #include "document/recent_files.h"
 #include "files/settings_file.h"
@@ -35,13 +33,7 @@ void frmMain::input() { windows().showEntryWindow(); }
 
 void frmMain::setParagraph() { windows().showParagraph(); }
 
-void frmMain::setQuota()
-{
-    const QPointer<frmQuota> quota = &Forms::instance<frmQuota>();
-    quota->showModal();
-    if (quota)
-        Forms::unload(*quota);
-}
+void frmMain::setQuota() { AskIDRange(); }
 
 void frmMain::setCollection() { AskCheckOptions(); }
 

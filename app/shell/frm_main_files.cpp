@@ -25,8 +25,6 @@ const QString CsvFiles = QStringLiteral("CSV形式(*.csv)|*.csv|全てのﾌｧ�
 constexpr Integer OpenDialog = 0;
 constexpr Integer SaveDialog = 1;
 
-bool HasSavablePath() { return !document.CurrentFilePath.isEmpty() && document.CurrentFilePath != UnsavablePath; }
-
 }  // namespace
 
 bool frmMain::SaveChangesFirst()
@@ -44,8 +42,9 @@ bool frmMain::SaveChangesFirst()
 
 bool frmMain::SaveFile()
 {
-    // The unsavable marker is no file name: ask for one instead.
-    if (!HasSavablePath())
+    // The unsavable marker and a new document's placeholder are no names
+    // the user chose: ask for one instead.
+    if (!HasChosenPath(document))
         return SaveFileAs();
     return SaveDataFile(document.CurrentFilePath);
 }
@@ -56,11 +55,10 @@ bool frmMain::SaveFileAs()
         refuseSaving();
         return false;
     }
-    const QString start = HasSavablePath() ? document.CurrentFilePath : QString();
-    const QString path = FileDialog(start, DataFiles, SaveDialog);
+    const QString path = FileDialog(document.CurrentFilePath, DataFiles, SaveDialog);
     if (path.isEmpty() || !SaveDataFile(path))
         return false;
-    document.CurrentFilePath = path;
+    SetDocumentPath(document, path);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -93,6 +94,14 @@ void frmQuota::confirm()
     // would offer nothing the user could do about the file.
     SaveSettings();
     widgets::Forms::unload(*this);
+}
+
+void AskIDRange()
+{
+    const QPointer<frmQuota> quota = &widgets::Forms::instance<frmQuota>();
+    quota->showModal();
+    if (quota)
+        widgets::Forms::unload(*quota);
 }
 
 }  // namespace kz

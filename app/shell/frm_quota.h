@@ -32,4 +32,7 @@ private:
     void confirm();
 };
 
+// Shows the window modally until it is done.
+void AskIDRange();
+
 }  // namespace kz

@@ -34,8 +34,13 @@ public:
     virtual bool has(Window /*window*/) const { return false; }
 
     // Questionnaire design.
+    // The new-questionnaire wizard, modeless.
     virtual void showNewQuestionnaire() {}
     virtual void showQuestionEditor() {}
+    // The question and choice editor, modal, as a step of setting up a new
+    // questionnaire; true when the user finished it, false when cancelled
+    // (or without the editor).
+    virtual bool editQuestionsAndChoices() { return false; }
     virtual void showQuestionList() {}
     // The title-and-author window, modal; read only when `editable` is false.
     virtual void showAbout(bool /*editable*/) {}
@@ -97,6 +102,11 @@ public:
     virtual void loadKeyWindow() {}
     virtual void showKeyWindow() {}
 
+    // The main window's question whether to save unsaved changes before the
+    // document is replaced; false when the caller must stop (Cancel, or a
+    // save that failed or was stopped). Without the main window nothing can
+    // be asked: true.
+    virtual bool saveChangesFirst() { return true; }
     // The main window's Save: to the document's path, or by Save As when it
     // has none it may be written to. True when the file was saved.
     virtual bool saveFile() { return false; }

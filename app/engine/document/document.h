@@ -20,6 +20,9 @@ struct DocumentState {
     Integer WWWDistQno = 0;
     bool WWWEssayFull = false;
 
+    // The path is a new document's placeholder in the program folder, not a
+    // name the user chose: saving asks for a name first.
+    bool untitled = false;
     // Unsaved changes of the questionnaire or its samples.
     bool modified = false;
     // The commands show the locked state (LockMenus was last, not
@@ -32,6 +35,20 @@ struct DocumentState {
 // A document that must not be written anywhere: the start-up questionnaire,
 // a failed load, a stopped job. Only a load or a new questionnaire ends it.
 inline bool IsUnsavable(const DocumentState& state) { return state.CurrentFilePath == UnsavablePath; }
+
+// Whether the document has a file it may be saved to without asking: a
+// name the user chose or opened, and not the unsavable marker.
+inline bool HasChosenPath(const DocumentState& state)
+{
+    return !state.CurrentFilePath.isEmpty() && !state.untitled && !IsUnsavable(state);
+}
+
+// The document is the file `path` from now on.
+inline void SetDocumentPath(DocumentState& state, const QString& path)
+{
+    state.CurrentFilePath = path;
+    state.untitled = false;
+}
 
 // The program's document state (document/workspace.h).
 extern DocumentState& document;

@@ -23,6 +23,7 @@ void InitNewFile()
     ++samples.generation;
     ResetIDCursor();
     document.CurrentFilePath = AppDir() + QStringLiteral("new.kz");
+    document.untitled = true;
     survey.Password.clear();
     document.ProtectLevel = 0;
     document.WWWDistName = QStringLiteral("newfile");

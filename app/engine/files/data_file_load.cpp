@@ -140,7 +140,7 @@ void CompleteLoad(const QString& fileName)
 {
     ClearModified();
     LockMenus();
-    document.CurrentFilePath = fileName;
+    SetDocumentPath(document, fileName);
     samples.SavedSampleCount = SampleCount();
     samples.LastSaveTime = NowAsDayCount();
     Beep();

@@ -1,5 +1,7 @@
 #include "reply/paragraph_table.h"
 
+#include <algorithm>
+
 #include "model/question_codes.h"
 #include "texts/question_texts.h"
 
@@ -82,6 +84,13 @@ void RemoveParagraph(Workspace& ws, Integer k)
 bool LineStartsAt(const Survey& survey, int paragraph, Integer q, Integer s)
 {
     return paragraph + 1 < int(survey.ParagraphStart.size()) && survey.ParagraphStart[paragraph + 1] == MakeQC(q, s);
+}
+
+void OneLinePerQuestion(Workspace& ws)
+{
+    auto& starts = ws.survey.ParagraphStart;
+    for (size_t k = 0; k < starts.size(); ++k)
+        starts[k] = MakeQC(Integer(std::min<size_t>(k, size_t(ws.survey.QuestionCount))), 0);
 }
 
 }  // namespace kz

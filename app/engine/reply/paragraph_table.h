@@ -49,4 +49,8 @@ bool InsertParagraph(Workspace& ws, Integer k, Integer position);
 // repeats entry 254).
 void RemoveParagraph(Workspace& ws, Integer k);
 
+// One line per question, each beginning at its question's first slot;
+// the entries past the last question mark the end of the questionnaire.
+void OneLinePerQuestion(Workspace& ws);
+
 }  // namespace kz
