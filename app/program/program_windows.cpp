@@ -5,6 +5,7 @@
 #include "frm_about.h"
 #include "frm_add_data.h"
 #include "frm_answer.h"
+#include "frm_grid_base.h"
 #include "frm_key.h"
 #include "frm_limit.h"
 #include "frm_main.h"
@@ -46,7 +47,7 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 bool ProgramWindows::has(Window window) const
 {
     // The wizard, the question editor and the request window come later.
-    return window == Window::LimitEditor || window == Window::Import;
+    return window == Window::LimitEditor || window == Window::Import || window == Window::ResultSheet;
 }
 
 void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
@@ -97,6 +98,14 @@ void ProgramWindows::refreshSampleView(const QString& endQno, const QString& dno
     auto* view = Forms::loaded<frmAnswer>();
     if (view && view->isVisible())
         view->showSample(endQno, dno, idText);
+}
+
+void ProgramWindows::openResultPage(const QString& pagePath)
+{
+    // A sheet made for a page that is refused goes again without a word.
+    const QPointer<frmGridBase> sheet = &Forms::createNew<frmGridBase>();
+    if (!sheet->PageLoad(pagePath) && sheet)
+        Forms::unload(*sheet);
 }
 
 void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }

@@ -29,6 +29,8 @@ public:
     void showSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
     void refreshSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
 
+    void openResultPage(const QString& pagePath) override;
+
     void loadKeyWindow() override;
     void showKeyWindow() override;
 
