@@ -10,13 +10,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "frm_grid_base.h"
 #include "program_windows.h"
+#include "result_sheet_fixture.h"
 #include "runtime/cp932.h"
-#include "shell_ui.h"
-#include "tabulation/sheet_fixture.h"
-#include "widgets/forms.h"
-#include "window_script.h"
 
 namespace kz {
 namespace {
@@ -26,26 +22,8 @@ using test::Request;
 using test::Satisfaction;
 using widgets::Forms;
 
-class ResultSheetPageTest : public test::WindowTest {
+class ResultSheetPageTest : public test::ResultSheetWindowTest {
 protected:
-    void SetUp() override { test::BuildCafeSurvey(); }
-
-    frmGridBase& DoTotal(const TotalOptionRec& request)
-    {
-        ProgramWorkspace().TotalOption = request;
-        frmGridBase& sheet = Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
-        return sheet;
-    }
-
-    static QStringList Row(const frmGridBase& sheet, int row)
-    {
-        QStringList texts;
-        for (int col = 0; col < sheet.Grid->cols(); ++col)
-            texts << sheet.Grid->textMatrix(row, col);
-        return texts;
-    }
-
     // The next file dialog answers `path`.
     void ChooseFile(const QString& path)
     {
@@ -77,9 +55,6 @@ protected:
         Forms::unload(sheet);
     }
 
-    test::ProgramStateGuard state;
-    ShellUi shellUi;
-    test::WindowScript script;
     QTemporaryDir dir;
 };
 
