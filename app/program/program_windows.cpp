@@ -5,6 +5,7 @@
 #include "frm_about.h"
 #include "frm_add_data.h"
 #include "frm_answer.h"
+#include "frm_grid_base.h"
 #include "frm_key.h"
 #include "frm_limit.h"
 #include "frm_main.h"
@@ -47,9 +48,8 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
 bool ProgramWindows::has(Window window) const
 {
-    // The question editor and result pages come later.
-    return window == Window::NewQuestionnaire || window == Window::LimitEditor || window == Window::Tabulation
-           || window == Window::Import;
+    // The question editor comes later.
+    return window != Window::QuestionEditor;
 }
 
 void ProgramWindows::showNewQuestionnaire() { ShowInFront(Forms::instance<frmNew>()); }
@@ -130,9 +130,18 @@ void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
     total->SetTotalOption();
 }
 
+void ProgramWindows::openResultPage(const QString& pagePath)
+{
+    // A sheet made for a page that is refused goes again without a word.
+    const QPointer<frmGridBase> sheet = &Forms::createNew<frmGridBase>();
+    if (!sheet->PageLoad(pagePath) && sheet)
+        Forms::unload(*sheet);
+}
+
 void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }
 
 void ProgramWindows::showKeyWindow() { Forms::instance<frmKey>().showModal(); }
+
 bool ProgramWindows::importWindowOpen() const
 {
     const auto* merge = Forms::loaded<frmMerge>();

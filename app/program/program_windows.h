@@ -33,6 +33,7 @@ public:
     void showTotal(Integer page) override;
     void unloadTotal() override;
     void resultSheetActivated(widgets::KzForm& sheet) override;
+    void openResultPage(const QString& pagePath) override;
 
     void loadKeyWindow() override;
     void showKeyWindow() override;

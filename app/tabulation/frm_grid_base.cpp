@@ -146,7 +146,7 @@ void frmGridBase::SheetCommand(const QString& cmd)
     } else if (cmd == QLatin1String("Resend GraphData")) {
         selectionChanged();
     } else if (cmd == QLatin1String("Save Page")) {
-        // The page writer comes with the page files.
+        SavePage();
     } else {
         MsgBox(QStringLiteral("命令ミス : ") + cmd);
     }
@@ -180,6 +180,7 @@ void frmGridBase::DoSheet()
     if (cmdNext->isHidden())
         cmdCancel->hide();
     LockWindows(true);
+    showOutputMenus(true);
     Grid->setRow(1);
     Grid->setCol(0);
 }

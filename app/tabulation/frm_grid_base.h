@@ -38,6 +38,16 @@ public:
     // display change); nothing before the first "Do Total".
     void DoSheet();
 
+    // Opens a page file: its request becomes the program's current one and
+    // is counted on the data now loaded, with the page's display options.
+    // False, with a message and nothing taken over, for a page that is not
+    // whole or does not fit the questionnaire; the sheet keeps its result.
+    bool PageLoad(const QString& FileName);
+    // The selected cells as tab-separated text, every row ended by CR LF.
+    QString SelectionText() const;
+    // Writes the sheet as an HTML page; false after a reported failure.
+    bool WriteHTML(const QString& FileName);
+
     // What the sheet has computed: its request, counts and layout.
     const CountSheet& result() const { return sheet_; }
 
@@ -102,6 +112,13 @@ private:
     void cancelClicked();
     void selectionChanged();
     bool running() const { return !mnuFile->isEnabled(); }
+
+    // Page files and outputs.
+    void buildOutputMenus();
+    void showOutputMenus(bool available);
+    void SavePage();
+    QString cellsText(int firstRow, int firstCol, int lastRow, int lastCol) const;
+    void textSaveClicked();
 
     // Menu sets and display menus.
     void ShowTotalMenus(bool show);

@@ -1,5 +1,5 @@
-// The result sheet over the café questionnaire (tabulation/sheet_fixture.h),
-// opened from code as the tabulation window will open it.
+// The result sheet over the café questionnaire, opened from code as the
+// tabulation window will open it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,13 +8,9 @@
 
 #include <cmath>
 
-#include "frm_grid_base.h"
 #include "host/long_job.h"
-#include "shell_ui.h"
-#include "tabulation/sheet_fixture.h"
+#include "result_sheet_fixture.h"
 #include "widgets/beep.h"
-#include "widgets/forms.h"
-#include "window_script.h"
 
 namespace kz {
 namespace {
@@ -31,31 +27,7 @@ public:
     OtherWindow() : KzForm(QStringLiteral("frmOther")) {}
 };
 
-class ResultSheetTest : public test::WindowTest {
-protected:
-    void SetUp() override { test::BuildCafeSurvey(); }
-
-    // A new sheet counting `request`.
-    frmGridBase& DoTotal(const TotalOptionRec& request)
-    {
-        ProgramWorkspace().TotalOption = request;
-        frmGridBase& sheet = Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
-        return sheet;
-    }
-
-    static QStringList Row(const frmGridBase& sheet, int row)
-    {
-        QStringList texts;
-        for (int col = 0; col < sheet.Grid->cols(); ++col)
-            texts << sheet.Grid->textMatrix(row, col);
-        return texts;
-    }
-
-    test::ProgramStateGuard state;
-    ShellUi shellUi;
-    test::WindowScript script;
-};
+class ResultSheetTest : public test::ResultSheetWindowTest {};
 
 TEST_F(ResultSheetTest, DoTotalCountsTheRequestAndShowsIt)
 {

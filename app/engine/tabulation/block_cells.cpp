@@ -17,17 +17,13 @@ float RoundedShare(Long n, Long base)
     return static_cast<float>(std::floor(share * 1000 + 0.5) / 1000);
 }
 
-namespace {
-
-QString Heading(const Survey& questionnaire, const TotalOptionRec& option, Integer q)
+QString BlockHeading(const Survey& questionnaire, const TotalOptionRec& option, Integer q)
 {
     QString heading = QuestionHeading(questionnaire, q, HeadingText | HeadingMax);
     if (option.Rank > 0)
         heading += QLatin1Char('(') + QString::number(option.Rank) + QStringLiteral("位)");
     return heading;
 }
-
-}  // namespace
 
 std::vector<SheetCell> BlockCells(const Survey& questionnaire, const CountSheet& sheet, Integer q, int L)
 {
@@ -42,7 +38,7 @@ std::vector<SheetCell> BlockCells(const Survey& questionnaire, const CountSheet&
 
     if (columns.label >= 0) {
         if (L == 0) {
-            cells.push_back({top, columns.label, Heading(questionnaire, sheet.SheetOption, q)});
+            cells.push_back({top, columns.label, BlockHeading(questionnaire, sheet.SheetOption, q)});
             cells.push_back({top + 1, columns.label, QStringLiteral("[全体の限定]")});
             cells.push_back({top + 1, columns.label + 1, sheet.OverallText});
         }

@@ -12,10 +12,15 @@ namespace kz {
 
 struct CountSheet;
 struct Survey;
+struct TotalOptionRec;
 
 // n's share of base rounded to 0.1 %: Int(n / base * 1000 + 0.5) / 1000,
 // computed in double and kept in single precision; 0 when base is 0.
 float RoundedShare(Long n, Long base);
+
+// The heading of q's block: the question's sentence and answer-count
+// remark, and "(n位)" for a request of rank n.
+QString BlockHeading(const Survey& questionnaire, const TotalOptionRec& option, Integer q);
 
 struct SheetCell {
     int row = 0;

@@ -1,0 +1,36 @@
+#include "tabulation/sheet_text.h"
+
+namespace kz {
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+QString OneLine(QString text)
+{
+    text.replace(CrLf, QStringLiteral(" "));
+    for (QChar& ch : text)
+        if (ch == u'\t' || ch == u'\r' || ch == u'\n')
+            ch = u' ';
+    return text;
+}
+
+}  // namespace
+
+QString SelectionText(const CellText& cell, int firstRow, int firstCol, int lastRow, int lastCol)
+{
+    QString text;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int col = firstCol; col <= lastCol; ++col) {
+            if (col > firstCol)
+                text += u'\t';
+            text += OneLine(cell(row, col));
+        }
+        text += CrLf;
+    }
+    return text;
+}
+
+QString SheetTextFile(const QString& caption, const QString& selection) { return caption + CrLf + selection + CrLf; }
+
+}  // namespace kz

@@ -1,0 +1,41 @@
+// Result sheets over the café questionnaire (tabulation/sheet_fixture.h),
+// opened from code as the tabulation window will open them.
+#pragma once
+
+#include <QStringList>
+
+#include "frm_grid_base.h"
+#include "shell_ui.h"
+#include "tabulation/sheet_fixture.h"
+#include "widgets/forms.h"
+#include "window_script.h"
+
+namespace kz::test {
+
+class ResultSheetWindowTest : public WindowTest {
+protected:
+    void SetUp() override { BuildCafeSurvey(); }
+
+    // A new sheet counting `request`.
+    static frmGridBase& DoTotal(const TotalOptionRec& request)
+    {
+        ProgramWorkspace().TotalOption = request;
+        frmGridBase& sheet = widgets::Forms::createNew<frmGridBase>();
+        sheet.SheetCommand(QStringLiteral("Do Total"));
+        return sheet;
+    }
+
+    static QStringList Row(const frmGridBase& sheet, int row)
+    {
+        QStringList texts;
+        for (int col = 0; col < sheet.Grid->cols(); ++col)
+            texts << sheet.Grid->textMatrix(row, col);
+        return texts;
+    }
+
+    ProgramStateGuard state;
+    ShellUi shellUi;
+    WindowScript script;
+};
+
+}  // namespace kz::test
