@@ -5,6 +5,7 @@
 #include "frm_about.h"
 #include "frm_add_data.h"
 #include "frm_answer.h"
+#include "frm_graph.h"
 #include "frm_key.h"
 #include "frm_limit.h"
 #include "frm_main.h"
@@ -163,6 +164,8 @@ void ProgramWindows::exportListedSamples(QObject* sheet)
     merge.lblFormat->setCaption(QStringLiteral("OUTPUT"));
     merge.show();
 }
+
+void ProgramWindows::showGraph() { ShowInFront(Forms::instance<frmGraph>()); }
 
 bool ProgramWindows::saveFile()
 {

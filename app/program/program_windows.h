@@ -38,6 +38,7 @@ public:
     bool answerReportsWanted() const override;
     void startImport(const QString& format, const QString& formatLabel, const QString& file) override;
     void exportListedSamples(QObject* sheet) override;
+    void showGraph() override;
 
     bool saveFile() override;
 };

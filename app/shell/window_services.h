@@ -82,6 +82,7 @@ public:
     // texts; 0 leaves the page it shows); and its unloading.
     virtual void showTotal(Integer /*page*/) {}
     virtual void unloadTotal() {}
+    // The chart window, shown in front; it charts the active count sheet.
     virtual void showGraph() {}
     // A new result sheet, shown, loading the page file.
     virtual void openResultPage(const QString& /*pagePath*/) {}

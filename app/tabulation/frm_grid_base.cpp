@@ -33,6 +33,7 @@ frmGridBase::frmGridBase() : KzForm(QStringLiteral("frmGridBase"))
     setWindowTitle(QStringLiteral("集計結果"));
     buildControls();
     buildMenus();
+    connectCommands();
     resize(640, 480);
 }
 
@@ -109,8 +110,10 @@ void frmGridBase::changeEvent(QEvent* event)
     // Activated: the sheet's request becomes the current one, except while
     // the tabulation window is handing it a request, and except before it
     // has one at all.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_)
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_) {
         ProgramWorkspace().TotalOption = sheet_.SheetOption;
+        becomeChartParent();
+    }
 }
 
 void frmGridBase::SheetCommand(const QString& cmd)
@@ -141,6 +144,7 @@ void frmGridBase::SheetCommand(const QString& cmd)
         ready_ = true;
         DoSheet();
     } else if (cmd == QLatin1String("Resend GraphData")) {
+        graphFeed_.LastGraphQ = -1;
         selectionChanged();
     } else if (cmd == QLatin1String("Save Page")) {
         // The page writer comes with the page files.
@@ -172,6 +176,7 @@ void frmGridBase::DoSheet()
     LockWindows(true);
     Grid->setRow(1);
     Grid->setCol(0);
+    graphFeed_.LastGraphQ = -1;
 }
 
 void frmGridBase::LockWindows(bool enable)
@@ -198,6 +203,10 @@ void frmGridBase::selectionChanged()
         return;
     if (!txtGrid->isHidden())
         txtGrid->setText(Grid->textMatrix(Grid->row(), Grid->col()));
+    if (sheet_.SheetOption.Kind == TotalFreeTexts)
+        showListedSample();
+    else
+        feedChart();
 }
 
 }  // namespace kz
