@@ -3,6 +3,7 @@
 
 #include "tabulation/chart_feed.h"
 #include "tabulation/sheet_fixture.h"
+#include "texts/question_texts.h"
 
 namespace kz::test {
 namespace {
@@ -144,7 +145,8 @@ TEST_F(ChartFeedTest, AColumnWithoutSamplesGivesZeroSharesNotNaN)
     const std::optional<ChartFeed> feed = Feed(sheet, ChoiceRow(sheet, Satisfaction, 0));
     ASSERT_TRUE(feed);
     for (qsizetype i = 1; i < feed->data.size(); ++i) {
-        EXPECT_TRUE(feed->data[i][0].toString().endsWith(QStringLiteral("0%"))) << feed->data[i][0].toString();
+        EXPECT_TRUE(feed->data[i][0].toString().endsWith(QStringLiteral("0%")))
+            << feed->data[i][0].toString().toStdString();
         EXPECT_EQ(feed->data[i][1].toDouble(), 0.0);
         EXPECT_FALSE(std::isnan(feed->data[i][2].toDouble()));
     }
