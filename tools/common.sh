@@ -3,7 +3,8 @@
 
 KZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KZ_PACKAGES=(build-essential cmake ninja-build pkg-config
-             qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+             qt6-base-dev qt6-charts-dev qt6-datavisualization-dev qt6-svg-dev libqt6opengl6-dev qt6-declarative-dev
+             qt6-translations-l10n libgl-dev libgl1-mesa-dri
              libgtest-dev libgmock-dev libbenchmark-dev
              clang libclang-rt-14-dev
              fonts-noto-cjk xvfb xauth)

@@ -5,6 +5,7 @@
 #include "frm_about.h"
 #include "frm_add_data.h"
 #include "frm_answer.h"
+#include "frm_graph.h"
 #include "frm_grid_base.h"
 #include "frm_key.h"
 #include "frm_limit.h"
@@ -117,9 +118,6 @@ void ProgramWindows::unloadTotal()
         Forms::unload(*total);
 }
 
-// The chart window comes later: until then showGraph, the chart's part of
-// the tabulation command, does nothing.
-
 void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
 {
     auto* total = Forms::loaded<frmTotal>();
@@ -213,6 +211,8 @@ bool ProgramWindows::saveChangesFirst()
     auto* main = Forms::loaded<frmMain>();
     return !main || main->SaveChangesFirst();
 }
+
+void ProgramWindows::showGraph() { ShowInFront(Forms::instance<frmGraph>()); }
 
 bool ProgramWindows::saveFile()
 {

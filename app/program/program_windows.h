@@ -45,6 +45,7 @@ public:
     void startImport(const QString& format, const QString& formatLabel, const QString& file) override;
     void writeNetworkForms() override;
     void exportListedSamples(QObject* sheet) override;
+    void showGraph() override;
 
     bool saveChangesFirst() override;
     bool saveFile() override;

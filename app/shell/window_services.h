@@ -94,6 +94,7 @@ public:
     // A result sheet was activated: the windows that work on a result sheet
     // take this one, and the tabulation window shows its request.
     virtual void resultSheetActivated(widgets::KzForm& /*sheet*/) {}
+    // The chart window, shown in front; it charts the active count sheet.
     virtual void showGraph() {}
     // A new result sheet, shown, loading the page file.
     virtual void openResultPage(const QString& /*pagePath*/) {}

@@ -10,8 +10,8 @@
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
-#include "window_services.h"
 #include "window_records.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -34,6 +34,7 @@ frmGridBase::frmGridBase() : KzForm(QStringLiteral("frmGridBase"))
     setWindowTitle(QStringLiteral("集計結果"));
     buildControls();
     buildMenus();
+    connectCommands();
     resize(640, 480);
 }
 
@@ -113,6 +114,7 @@ void frmGridBase::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_) {
         ProgramWorkspace().TotalOption = sheet_.SheetOption;
         windows().resultSheetActivated(*this);
+        becomeChartParent();
     }
 }
 
@@ -144,6 +146,7 @@ void frmGridBase::SheetCommand(const QString& cmd)
         ready_ = true;
         DoSheet();
     } else if (cmd == QLatin1String("Resend GraphData")) {
+        graphFeed_.LastGraphQ = -1;
         selectionChanged();
     } else if (cmd == QLatin1String("Save Page")) {
         SavePage();
@@ -183,6 +186,7 @@ void frmGridBase::DoSheet()
     showOutputMenus(true);
     Grid->setRow(1);
     Grid->setCol(0);
+    graphFeed_.LastGraphQ = -1;
 }
 
 void frmGridBase::LockWindows(bool enable)
@@ -209,6 +213,10 @@ void frmGridBase::selectionChanged()
         return;
     if (!txtGrid->isHidden())
         txtGrid->setText(Grid->textMatrix(Grid->row(), Grid->col()));
+    if (sheet_.SheetOption.Kind == TotalFreeTexts)
+        showListedSample();
+    else
+        feedChart();
 }
 
 }  // namespace kz

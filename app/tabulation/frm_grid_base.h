@@ -15,6 +15,7 @@
 
 #include <array>
 
+#include "tabulation/chart_feed.h"
 #include "tabulation/count_sheet.h"
 #include "widgets/flex_grid.h"
 #include "widgets/kz_form.h"
@@ -111,6 +112,25 @@ private:
     void LockWindows(bool enable);
     void cancelClicked();
     void selectionChanged();
+
+    // Edit, file and font commands (frm_grid_base_commands.cpp).
+    void connectCommands();
+    // The selected cells: cells separated by tab, every row ending with CR LF.
+    QString selectionText() const;
+    void copyClicked();
+    void selectAllClicked();
+    void fontChangeClicked();
+    void outputClicked();
+    // A listing's ID cell shows its sample.
+    void showListedSample();
+
+    // The chart window (frm_grid_base_chart_feed.cpp).
+    void graphOrderClicked(size_t index);
+    ChartFeedOptions chartOptions() const;
+    // Sends the current cell's question to the chart window when it is shown.
+    void feedChart();
+    // The chart window works on this sheet from now on.
+    void becomeChartParent();
     bool running() const { return !mnuFile->isEnabled(); }
 
     // Page files and outputs.
@@ -138,6 +158,8 @@ private:
     // A "Do Total" has run: the sheet has a request to run.
     bool ready_ = false;
     Integer LastKind = 0;
+    // LastGraphQ and LastGraphCol.
+    ChartFeedState graphFeed_;
     float FontScale = 1;
     // The grid's widths are a count sheet's, not the placeholders a new
     // kind of sheet starts from, and may be stored as the user's.

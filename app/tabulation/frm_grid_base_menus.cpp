@@ -1,8 +1,7 @@
 // The result sheet's menus: the count-sheet and listing sets, and the
 // display menus that redraw the sheet (percent mode, order by count, spacer
-// columns). The page files, outputs, chart options, listings and the font
-// change come with their own windows and commands; until then their items
-// are shown disabled.
+// columns). The page files, text outputs and listings come with their own
+// commands; until then their items are shown disabled.
 #include <QLayout>
 
 #include "frm_grid_base.h"
@@ -41,17 +40,17 @@ void frmGridBase::buildMenus()
     mnuPageSave = later(mnuFile, "mnuPageSave", QStringLiteral("この集計結果をﾌｧｲﾙに保存(&S)"));
     mnuSpaceSearch = separator(mnuFile, "mnuSpaceSearch");
     mnuSearch = later(mnuFile, "mnuSearch", QStringLiteral("追加・変更(&C)"));
-    mnuOutput = later(mnuFile, "mnuOutput", QStringLiteral("書き出す(&O)"));
+    mnuOutput = item(mnuFile, QStringLiteral("mnuOutput"), QStringLiteral("書き出す(&O)"));
     mnuRefQno = later(mnuFile, "mnuRefQno", QStringLiteral("参照質問(&R)"));
     mnuSpaceQuit = separator(mnuFile, "mnuSpaceQuit");
     mnuQuit = item(mnuFile, QStringLiteral("mnuQuit"), QStringLiteral("閉じる(&C)"));
 
     mnuEdit = submenu("mnuEdit", QStringLiteral("編集(&E)"));
-    mnuCopy = later(mnuEdit, "mnuCopy", QStringLiteral("コピー(&C)"));
-    mnuAll = later(mnuEdit, "mnuAll", QStringLiteral("全てを選択(&A)"));
+    mnuCopy = item(mnuEdit, QStringLiteral("mnuCopy"), QStringLiteral("コピー(&C)"));
+    mnuAll = item(mnuEdit, QStringLiteral("mnuAll"), QStringLiteral("全てを選択(&A)"));
     mnuTextSave = later(mnuEdit, "mnuTextSave", QStringLiteral("集計結果をﾃｷｽﾄﾌｧｲﾙで保存(&T)"));
     mnuHTMLSave = later(mnuEdit, "mnuHTMLSave", QStringLiteral("集計結果をHTMLﾌｧｲﾙで保存(&H)"));
-    mnuSendToExcel = later(mnuEdit, "mnuSendToExcel", QStringLiteral("Excelにデータを送る(&E)"));
+    mnuSendToExcel = item(mnuEdit, QStringLiteral("mnuSendToExcel"), QStringLiteral("Excelにデータを送る(&E)"));
     mnuSpaceResult = separator(mnuEdit, "mnuSpaceResult");
     const std::array<QString, 3> percentCaptions = {QStringLiteral("人数だけ表示"), QStringLiteral("人数と％を表示"),
                                                     QStringLiteral("％だけ表示")};
@@ -70,7 +69,9 @@ void frmGridBase::buildMenus()
     };
     for (size_t i = 0; i < mnuGraphOrder.size(); ++i) {
         mnuGraphOrder[i] = item(mnuEdit, QStringLiteral("mnuGraphOrder(%1)").arg(i), graphCaptions[i]);
-        mnuGraphOrder[i]->setEnabled(false);
+        // The last item only sends again; the others are switches.
+        mnuGraphOrder[i]->setCheckable(i + 1 < mnuGraphOrder.size());
+        connect(mnuGraphOrder[i], &QAction::triggered, this, [this, i] { graphOrderClicked(i); });
     }
     mnuSortSpace = separator(mnuEdit, "mnuSortSpace");
     mnuSort = item(mnuEdit, QStringLiteral("mnuSort"), QStringLiteral("多い順に並び変える(&S)"));
@@ -85,7 +86,7 @@ void frmGridBase::buildMenus()
     mnuSearchNumber = later(mnuEdit, "mnuSearchNumber", QStringLiteral("記述数量を検索(&M)"));
 
     mnuFont = submenu("mnuFont", QStringLiteral("ﾌｫﾝﾄ(&F)"));
-    mnuFontChange = later(mnuFont, "mnuFontChange", QStringLiteral("ﾌｫﾝﾄを変更する(&F)"));
+    mnuFontChange = item(mnuFont, QStringLiteral("mnuFontChange"), QStringLiteral("ﾌｫﾝﾄを変更する(&F)"));
 
     // The check marks have turned already when these run.
     connect(mnuSort, &QAction::triggered, this, &frmGridBase::DoSheet);

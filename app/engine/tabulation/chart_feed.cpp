@@ -1,0 +1,155 @@
+#include "tabulation/chart_feed.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "model/question_codes.h"
+#include "model/survey.h"
+#include "runtime/number_format.h"
+#include "tabulation/count_sheet.h"
+#include "texts/choice_texts.h"
+#include "texts/question_texts.h"
+
+namespace kz {
+
+namespace {
+
+// The chart control takes no longer texts.
+constexpr int ChartTextLength = 80;
+// Conditions of a column that takes everyone.
+const QString NoCondition = QStringLiteral("条件なし");
+
+QString Cut(const QString& text) { return text.left(ChartTextLength); }
+
+// The result column whose block holds grid column `col`; the last one for the
+// spare column after the blocks.
+int ColumnUnder(const std::vector<Integer>& colStart, int col)
+{
+    const int blocks = static_cast<int>(colStart.size()) - 1;
+    for (int L = 0; L < blocks; ++L)
+        if (col < colStart[static_cast<size_t>(L) + 1])
+            return L;
+    return blocks - 1;
+}
+
+double Share(Long n, Long base) { return base > 0 ? static_cast<double>(n) / base : 0.0; }
+
+// One question's block in one result column: each column orders its own rows.
+class Block {
+public:
+    Block(const Survey& questionnaire, const ResultTable& table, Integer q, int L)
+        : table_(table), q_(q), L_(L), first_(table.RowStart[q] + BlockHeadRows),
+          base_(BaseRow(questionnaire, table, q))
+    {}
+
+    Long base() const { return table_.count(L_, base_); }
+    Long count(Integer c) const
+    {
+        const Integer code = MakeQC(q_, c);
+        for (int row = first_; row < base_; ++row)
+            if (table_.code(L_, row) == code)
+                return table_.count(L_, row);
+        return 0;
+    }
+    // The choices in the order the block shows them.
+    std::vector<Integer> order() const
+    {
+        std::vector<Integer> choices;
+        for (int row = first_; row < base_; ++row)
+            choices.push_back(QCChoice(table_.code(L_, row)));
+        return choices;
+    }
+
+private:
+    const ResultTable& table_;
+    Integer q_;
+    int L_;
+    int first_;
+    int base_;
+};
+
+// The choices with a count in any sent column, at least two: when fewer
+// have one, the lowest-numbered others fill up.
+std::vector<Integer> ChartedChoices(const std::vector<Block>& blocks, Integer choiceCount, bool reverse)
+{
+    std::vector<bool> marked(static_cast<size_t>(choiceCount), false);
+    int markedCount = 0;
+    for (Integer c = 0; c < choiceCount; ++c) {
+        marked[c] = std::any_of(blocks.begin(), blocks.end(), [c](const Block& block) { return block.count(c) > 0; });
+        markedCount += marked[c] ? 1 : 0;
+    }
+    for (Integer c = 0; c < choiceCount && markedCount < 2; ++c)
+        if (!marked[c]) {
+            marked[c] = true;
+            ++markedCount;
+        }
+    std::vector<Integer> choices;
+    for (Integer c : blocks.front().order())
+        if (marked[c])
+            choices.push_back(c);
+    if (reverse)
+        std::reverse(choices.begin(), choices.end());
+    return choices;
+}
+
+}  // namespace
+
+std::optional<ChartFeed> FeedChart(const Survey& questionnaire, const CountSheet& sheet,
+                                   const ChartFeedOptions& options, int row, int col, ChartFeedState& state)
+{
+    const TotalOptionRec& option = sheet.SheetOption;
+    const ResultTable& table = sheet.result;
+    if (option.LimitCount < 1 || table.columns < option.LimitCount || row < 0 || row >= table.rows
+        || sheet.columns.ColStart.size() < 2)
+        return std::nullopt;
+    const Integer code = table.code(0, row);
+    if (code < 0)
+        return std::nullopt;
+    Integer q = 0;
+    Integer c = 0;
+    SplitQC(code, q, c);
+    if (c == 0 || q < option.Qno || q > option.ToQno)
+        return std::nullopt;
+    const int L = ColumnUnder(sheet.columns.ColStart, col);
+    if (q == state.LastGraphQ && !(options.oneColumn && L != state.LastGraphCol))
+        return std::nullopt;
+    state.LastGraphQ = q;
+    state.LastGraphCol = L;
+
+    std::vector<int> sent;
+    if (options.oneColumn)
+        sent.push_back(L);
+    else
+        for (int column = 0; column < option.LimitCount; ++column)
+            sent.push_back(column);
+    std::vector<Block> blocks;
+    for (int column : sent)
+        blocks.emplace_back(questionnaire, table, q, column);
+
+    ChartFeed feed;
+    feed.title = QuestionHeading(questionnaire, q, HeadingText | HeadingMax);
+    const QString onlyColumn = sent.size() == 1 ? sheet.ColumnText.value(sent.front()) : QString();
+    if (sent.size() == 1 && onlyColumn != NoCondition)
+        feed.title += QLatin1Char('[') + onlyColumn + QLatin1Char(']');
+    feed.title = Cut(feed.title);
+
+    QVariantList header{QVariant()};
+    for (int column : sent)
+        header << Cut(sheet.ColumnText.value(column));
+    feed.data << header;
+    const Block firstColumn(questionnaire, table, q, 0);
+    for (Integer choice : ChartedChoices(blocks, questionnaire.Questions[q].ChoiceCount, options.reverse)) {
+        QString label = ChoiceLabel(questionnaire, q, choice, false, false);
+        if (options.percentLabels)
+            label += FormatPercent(Share(firstColumn.count(choice), firstColumn.base()), 0);
+        QVariantList values{Cut(label)};
+        for (const Block& block : blocks) {
+            const Long n = block.count(choice);
+            values << (options.percentValues ? Share(n, block.base()) * 100 : static_cast<double>(n));
+        }
+        feed.data << values;
+    }
+    return feed;
+}
+
+}  // namespace kz

@@ -1,0 +1,50 @@
+// The chart window: shows the selected rows of the result sheet in front as
+// a chart of one of nine types, stacked or not. It computes nothing itself:
+// the sheet that feeds it writes the data and the title into Graph, and is
+// asked to send them again whenever the chart's type or stacking changes.
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <array>
+
+#include "frm_grid_base.h"
+#include "guarded_sheet.h"
+#include "widgets/chart_control.h"
+#include "widgets/kz_form.h"
+
+namespace kz {
+
+class frmGraph : public widgets::KzForm {
+    Q_OBJECT
+public:
+    frmGraph();
+
+    // The sheet that feeds the chart; a sheet sets itself when activated.
+    GuardedSheet<frmGridBase> ParentGrid;
+    widgets::ChartControl* Graph;
+
+    QMenuBar* menuBar;
+    QMenu* mnuEdit;
+    QAction* mnuCopy;
+    QAction* mnuPrint;
+    std::array<QAction*, 9> mnuGraphType;
+    QAction* mnuStack;
+    QAction* mnuClose;
+
+protected:
+    void formLoad() override;
+    void formUnload(bool& cancel) override;
+
+private:
+    void buildMenus();
+    void graphTypeClicked(size_t index);
+    void stackClicked();
+    void printClicked();
+    // The feeding sheet sends its selection again.
+    void resend();
+};
+
+}  // namespace kz

@@ -1,0 +1,64 @@
+// The result sheet feeds the chart window: on every selection change of a
+// count sheet while the chart is shown, and when the chart menus change how.
+#include "document/workspace.h"
+#include "frm_graph.h"
+#include "frm_grid_base.h"
+#include "host/ui_seam.h"
+#include "widgets/forms.h"
+
+namespace kz {
+
+using widgets::Forms;
+
+namespace {
+
+enum GraphOrderItem : size_t { PercentValues = 0, Reverse = 1, PercentLabels = 2, OneColumn = 3 };
+
+}  // namespace
+
+ChartFeedOptions frmGridBase::chartOptions() const
+{
+    ChartFeedOptions options;
+    options.percentValues = mnuGraphOrder[PercentValues]->isChecked();
+    options.reverse = mnuGraphOrder[Reverse]->isChecked();
+    options.percentLabels = mnuGraphOrder[PercentLabels]->isChecked();
+    options.oneColumn = mnuGraphOrder[OneColumn]->isChecked();
+    return options;
+}
+
+void frmGridBase::graphOrderClicked(size_t /*index*/)
+{
+    // The switches have turned already; every item sends again. The chart is
+    // shown first, as a hidden chart takes nothing.
+    frmGraph& graph = Forms::instance<frmGraph>();
+    graph.show();
+    graph.raise();
+    graphFeed_.LastGraphQ = -1;
+    selectionChanged();
+}
+
+void frmGridBase::becomeChartParent()
+{
+    if (auto* graph = Forms::loaded<frmGraph>())
+        graph->ParentGrid.set(*this);
+}
+
+void frmGridBase::feedChart()
+{
+    auto* graph = Forms::loaded<frmGraph>();
+    if (!graph || !graph->isVisible())
+        return;
+    if (!chkTotaled->isChecked()) {
+        Beep();
+        return;
+    }
+    graph->ParentGrid.set(*this);
+    const std::optional<ChartFeed> feed =
+        FeedChart(ProgramWorkspace().survey, sheet_, chartOptions(), Grid->row(), Grid->col(), graphFeed_);
+    if (!feed)
+        return;
+    graph->Graph->setTitleText(feed->title);
+    graph->Graph->setChartData(feed->data);
+}
+
+}  // namespace kz
