@@ -1,11 +1,10 @@
 // Kelvorzun: a desktop program for questionnaire surveys.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QStringList>
-#include <QTranslator>
 
 #include "main_program.h"
 #include "program_windows.h"
+#include "widgets/qt_japanese.h"
 
 int main(int argc, char** argv)
 {
@@ -15,9 +14,7 @@ int main(int argc, char** argv)
     // closing windows never does.
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's own dialogs (files, folders, context menus) speak Japanese too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    kz::widgets::UseJapaneseForQt();
     // The command line is one path, also when it holds blanks.
     kz::SetCommandLine(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     kz::ProgramWindows windows;

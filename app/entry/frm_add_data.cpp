@@ -12,22 +12,22 @@
 #include "reply/reply_rtf.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
+#include "widgets/named_control.h"
 #include "window_records.h"
 #include "window_services.h"
 
 namespace kz {
 
+using widgets::Named;
+
 namespace {
 
 constexpr int ControlWidth = 210;
+// The reply box never gets smaller than this many characters and lines of
+// its font, so a few lines of answers can always be read and typed.
+constexpr int ReplyColumns = 32;
+constexpr int ReplyLines = 7;
 constexpr Integer AskIDOnAdd = 16;
-
-template <class Control>
-Control* Named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -151,10 +151,17 @@ void frmAddData::formLoad()
     setChanged(false);
     chkInputID->setChecked((survey.CheckOptions & AskIDOnAdd) != 0);
     ApplyFontRec(FontSlot::Reply, txtReply);
+    keepReplyReadable();
     if (SampleCount() > 0) {
         txtDno->setText(QString::number(SampleCount() - 1));
         ShowSample();
     }
+}
+
+void frmAddData::keepReplyReadable()
+{
+    const QFontMetrics metrics = txtReply->fontMetrics();
+    txtReply->setMinimumSize(ReplyColumns * metrics.averageCharWidth(), ReplyLines * metrics.lineSpacing());
 }
 
 void frmAddData::formQueryClose(bool& cancel)

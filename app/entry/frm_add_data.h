@@ -80,6 +80,8 @@ private:
     void buildControls();
     void buildMenus();
     void connectControls();
+    // The reply box's smallest size, from its font.
+    void keepReplyReadable();
 
     // Samples and positions.
     void ShowSample();

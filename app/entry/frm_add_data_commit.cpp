@@ -113,10 +113,14 @@ void frmAddData::writeReply(const QString& text, bool rich)
 {
     // The program's own writes are no edits of the user's.
     const QSignalBlocker quiet(txtReply);
+    // What is typed shows as answers until the commit colours it.
+    txtReply->setTypingColor(ColourOf(settings.FontRecs[FontSlot::Reply].ForeColor));
+    // A plain text is the shown one as the parser rewrote it: the rest keeps
+    // its colours.
     if (rich)
         txtReply->setTextRTF(text);
     else
-        txtReply->setText(text);
+        txtReply->amendText(text);
 }
 
 void frmAddData::setChanged(bool changed)

@@ -138,6 +138,7 @@ void frmAddData::changeFont()
     if (widgets::execDialog(dialog) != QDialog::Accepted)
         return;
     txtReply->setFont(dialog.selectedFont());
+    keepReplyReadable();
     ReadFontRec(txtReply, FontSlot::Reply);
     ShowSample();
 }

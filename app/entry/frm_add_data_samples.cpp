@@ -1,5 +1,7 @@
 // Which sample the entry window shows, and adding, deleting and renumbering
 // samples.
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -50,6 +52,14 @@ Long PositionIn(const QString& text)
 }
 
 QString PositionText(Long Dno) { return Dno < 0 ? QString() : QString::number(Dno); }
+
+// Ends a press on the bar's arrows, track or slider as its release would.
+void EndPress(QScrollBar* bar)
+{
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), bar->mapToGlobal(QPointF()), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &release);
+}
 
 }  // namespace
 
@@ -119,6 +129,16 @@ void frmAddData::setScrollBarFor(Long Dno)
 
 void frmAddData::scrollBarMoved(int value)
 {
+    if (chkChanged->isChecked()) {
+        // A box the commit shows takes the mouse, so the bar would never see
+        // its arrow released and go on stepping behind the box.
+        EndPress(scrDno);
+        // A refused reply keeps its sample shown, and its text.
+        if (!CommitReply(QString())) {
+            setScrollBarFor(shownDno());
+            return;
+        }
+    }
     const Long last = SampleCount() - 1;
     const qint64 Dno = last > ScrollSteps ? qint64{value} * last / ScrollSteps : value;
     txtDno->setText(QString::number(Dno));

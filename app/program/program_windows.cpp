@@ -1,30 +1,68 @@
 #include "program_windows.h"
 
+#include <QPointer>
+
+#include "frm_about.h"
 #include "frm_add_data.h"
+#include "frm_answer.h"
+#include "frm_key.h"
+#include "frm_limit.h"
 #include "frm_main.h"
+#include "frm_paragraph.h"
+#include "frm_table.h"
 #include "widgets/forms.h"
 
 namespace kz {
 
 using widgets::Forms;
 
+namespace {
+
+// Shows a modeless window in front.
+void ShowInFront(widgets::KzForm& form)
+{
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
+
+// Shows a window modally and unloads it once it is done.
+template <class Form>
+void ShowModalOnce()
+{
+    const QPointer<Form> form = &Forms::instance<Form>();
+    form->showModal();
+    if (form)
+        Forms::unload(*form);
+}
+
+}  // namespace
+
 ProgramWindows::ProgramWindows() { InstallWindowServices(this); }
 
 ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
-bool ProgramWindows::has(Window) const
+bool ProgramWindows::has(Window window) const
 {
-    // Design, tabulation, import and the password window come later.
-    return false;
+    // The wizard, the question editor, tabulation and import come later.
+    return window == Window::LimitEditor;
 }
 
-void ProgramWindows::showEntryWindow()
+void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
+
+void ProgramWindows::editLimit(Condition& cond, LimitEditMode mode) { EditLimit(cond, mode); }
+
+void ProgramWindows::showQuestionList() { ShowInFront(Forms::instance<frmTable>()); }
+
+void ProgramWindows::showAbout(bool editable)
 {
-    auto& entry = Forms::instance<frmAddData>();
-    entry.show();
-    entry.raise();
-    entry.activateWindow();
+    Forms::instance<frmAbout>().setEditable(editable);
+    ShowModalOnce<frmAbout>();
 }
+
+void ProgramWindows::showParagraph() { ShowModalOnce<frmParagraph>(); }
+
+void ProgramWindows::showEntryWindow() { ShowInFront(Forms::instance<frmAddData>()); }
 
 void ProgramWindows::unloadEntryWindow()
 {
@@ -45,6 +83,24 @@ void ProgramWindows::showSampleInEntryWindow(const QString& idText, const QStrin
     entry.lblDno->setCaption(QString());
     entry.lblDno->setCaption(command);
 }
+
+void ProgramWindows::showSampleView(const QString& endQno, const QString& dno, const QString& idText)
+{
+    auto& view = Forms::instance<frmAnswer>();
+    ShowInFront(view);
+    view.showSample(endQno, dno, idText);
+}
+
+void ProgramWindows::refreshSampleView(const QString& endQno, const QString& dno, const QString& idText)
+{
+    auto* view = Forms::loaded<frmAnswer>();
+    if (view && view->isVisible())
+        view->showSample(endQno, dno, idText);
+}
+
+void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }
+
+void ProgramWindows::showKeyWindow() { Forms::instance<frmKey>().showModal(); }
 
 bool ProgramWindows::saveFile()
 {

@@ -16,10 +16,21 @@ public:
 
     bool has(Window window) const override;
 
+    void editStoredLimits() override;
+    void editLimit(Condition& cond, LimitEditMode mode) override;
+    void showQuestionList() override;
+    void showAbout(bool editable) override;
+    void showParagraph() override;
+
     void showEntryWindow() override;
     void unloadEntryWindow() override;
     bool entryWindowVisible() const override;
     void showSampleInEntryWindow(const QString& idText, const QString& command) override;
+    void showSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
+    void refreshSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
+
+    void loadKeyWindow() override;
+    void showKeyWindow() override;
 
     bool saveFile() override;
 };

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "message_box.h"
+#include "useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -19,7 +21,6 @@ frmInput::frmInput() : KzForm(QStringLiteral("frmInput"))
     lblRange->setObjectName(QStringLiteral("lblRange"));
     lblCaution = new QLabel(this);
     lblCaution->setObjectName(QStringLiteral("lblCaution"));
-    lblCaution->setWordWrap(true);
     txtInput = new QLineEdit(this);
     txtInput->setObjectName(QStringLiteral("txtInput"));
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -72,6 +73,10 @@ bool RunInputBox(const QString& title, const QString& name, const QString& range
     box.txtInput->setText(text);
     box.txtInput->selectAll();
     box.txtInput->setFocus();
+    // The box is as wide as its texts and stands over the window it was
+    // asked from.
+    box.adjustSize();
+    CentreOn(&box, DialogOwner());
     box.showModal();
     const bool ok = !box.cmdCancel->text().isEmpty();
     if (ok)

@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include <QGridLayout>
+#include <QIcon>
 #include <QScreen>
 #include <QStyle>
 
@@ -31,13 +32,21 @@ using widgets::Forms;
 
 namespace {
 
-constexpr int PictureSize = 40;
+// The size the icon themes draw their full-colour pictures at.
+constexpr int PictureSize = 48;
 
-QToolButton* PictureButton(const char* name, QStyle::StandardPixmap picture, QWidget* parent)
+// A picture of the desktop's icon theme, one set at one size; the style's
+// own picture only where no theme has it.
+QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback, const QWidget* parent)
+{
+    return QIcon::fromTheme(QLatin1String(themeName), parent->style()->standardIcon(fallback));
+}
+
+QToolButton* PictureButton(const char* name, const QIcon& picture, QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIcon(picture);
     button->setIconSize(QSize(PictureSize, PictureSize));
     button->setAutoRaise(false);
     return button;
@@ -65,19 +74,23 @@ frmMain::~frmMain() = default;
 
 void frmMain::buildControls()
 {
-    cmdFile = PictureButton("cmdFile", QStyle::SP_FileIcon, this);
-    cmdQuestion = PictureButton("cmdQuestion", QStyle::SP_FileDialogDetailedView, this);
-    cmdOthers = PictureButton("cmdOthers", QStyle::SP_FileDialogListView, this);
+    cmdFile = PictureButton("cmdFile", Picture("system-file-manager", QStyle::SP_DirIcon, this), this);
+    cmdQuestion =
+        PictureButton("cmdQuestion", Picture("document-properties", QStyle::SP_FileDialogDetailedView, this), this);
+    cmdOthers = PictureButton("cmdOthers", Picture("preferences-other", QStyle::SP_FileDialogListView, this), this);
     // Captions 1000, 1100 and 1400 of the string table, swapped in at load.
     lblFile = Caption("lblFile", QStringLiteral("1000"), this);
     Label2 = Caption("Label2", QStringLiteral("1100"), this);
     Label3 = Caption("Label3", QStringLiteral("1400"), this);
 
-    cmdOpen = PictureButton("cmdOpen", QStyle::SP_DialogOpenButton, this);
-    cmdSave = PictureButton("cmdSave", QStyle::SP_DialogSaveButton, this);
-    cmdInput = PictureButton("cmdInput", QStyle::SP_FileDialogContentsView, this);
-    cmdStatis = PictureButton("cmdStatis", QStyle::SP_FileDialogInfoView, this);
-    cmdListQues = PictureButton("cmdListQues", QStyle::SP_FileDialogStart, this);
+    cmdOpen = PictureButton("cmdOpen", Picture("document-open", QStyle::SP_DialogOpenButton, this), this);
+    cmdSave = PictureButton("cmdSave", Picture("document-save", QStyle::SP_DialogSaveButton, this), this);
+    cmdInput =
+        PictureButton("cmdInput", Picture("accessories-text-editor", QStyle::SP_FileDialogContentsView, this), this);
+    cmdStatis =
+        PictureButton("cmdStatis", Picture("x-office-spreadsheet", QStyle::SP_FileDialogInfoView, this), this);
+    cmdListQues =
+        PictureButton("cmdListQues", Picture("x-office-document", QStyle::SP_FileDialogListView, this), this);
     const std::array<QString, 5> shortcutCaptions = {
         QStringLiteral("読み込み"), QStringLiteral("保存"),     QStringLiteral("回答入力"),
         QStringLiteral("集計検索"), QStringLiteral("質問一覧"),
@@ -90,7 +103,7 @@ void frmMain::buildControls()
     connect(lblCommand, &CommandLabel::captionChanged, this, &frmMain::commandWritten);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(PictureSize, PictureSize));
+    Image1->setPixmap(Picture("drive-harddisk", QStyle::SP_DriveHDIcon, this).pixmap(PictureSize, PictureSize));
     Image1->setToolTip(QStringLiteral("ここにファイルをドロップすると開きます"));
 
     auto* grid = new QGridLayout(this);
@@ -209,8 +222,13 @@ void frmMain::saveButton()
     if (itemEnabled(MenuItem::mnuFileSaveAs))
         SaveFile();
     else
-        MsgBox(QStringLiteral("保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。"),
-               vbExclamation);
+        refuseSaving();
+}
+
+void frmMain::refuseSaving()
+{
+    MsgBox(QStringLiteral("保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。"),
+           vbExclamation);
 }
 
 }  // namespace kz

@@ -67,9 +67,10 @@ public:
     // failed or was stopped, so unsaved work is never dropped.
     bool SaveChangesFirst();
     // The Save command: to the document's path, or by Save As when it has
-    // none it may be written to. True when the file was saved.
+    // none. True when the file was saved.
     bool SaveFile();
-    // Save As: the path becomes the document's only once saved.
+    // Save As: the path becomes the document's only once saved. An
+    // unsavable document is refused with a message.
     bool SaveFileAs();
 
 protected:
@@ -91,6 +92,7 @@ private:
     void popUp(QMenu* menu, QToolButton* button);
     bool itemEnabled(MenuItem item) const;
     void openStartFile();
+    static void refuseSaving();
 
     // File menu
     void fileOpen();

@@ -75,8 +75,6 @@ void frmMain::resetWindows()
 
 void frmMain::showKey()
 {
-    if (!windows().has(Window::PasswordLock))
-        return;
     windows().unloadEntryWindow();
     windows().showKeyWindow();
 }

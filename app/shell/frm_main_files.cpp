@@ -31,7 +31,8 @@ bool HasSavablePath() { return !document.CurrentFilePath.isEmpty() && document.C
 
 bool frmMain::SaveChangesFirst()
 {
-    if (!IsModified())
+    // An unsavable questionnaire has nothing the user could keep.
+    if (!IsModified() || IsUnsavable(document))
         return true;
     const int answer =
         MsgBox(QStringLiteral("アンケート「") + survey.Title + QStringLiteral("」は変更されています。保存しますか？"),
@@ -51,6 +52,10 @@ bool frmMain::SaveFile()
 
 bool frmMain::SaveFileAs()
 {
+    if (IsUnsavable(document)) {
+        refuseSaving();
+        return false;
+    }
     const QString start = HasSavablePath() ? document.CurrentFilePath : QString();
     const QString path = FileDialog(start, DataFiles, SaveDialog);
     if (path.isEmpty() || !SaveDataFile(path))

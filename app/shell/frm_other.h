@@ -22,9 +22,10 @@ public:
 protected:
     void formLoad() override;
     void formQueryClose(bool& cancel) override { cancel = true; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// Shows the prompt with an empty text and returns what was typed.
+QString AskPasswordText();
 // Shows the prompt; true when the typed password equals `expected`, else
 // "パスワードが正しくありません" and false.
 bool RunPasswordBox(const QString& expected);

@@ -22,6 +22,9 @@ frmTitle::frmTitle() : KzForm(QStringLiteral("frmTitle"))
     lblDescription = new QLabel(QStringLiteral("アンケートの設計・回答入力・集計"), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setAlignment(Qt::AlignCenter);
+    lblVersion = new QLabel(QStringLiteral("バージョン ") + QStringLiteral(KZ_VERSION), this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setAlignment(Qt::AlignCenter);
     cmdClose = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->hide();
@@ -33,6 +36,7 @@ frmTitle::frmTitle() : KzForm(QStringLiteral("frmTitle"))
     layout->setContentsMargins(40, 30, 40, 20);
     layout->addWidget(lblName);
     layout->addWidget(lblDescription);
+    layout->addWidget(lblVersion);
     layout->addSpacing(12);
     layout->addLayout(buttons);
 

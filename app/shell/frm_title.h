@@ -16,6 +16,7 @@ public:
 
     QLabel* lblName;
     QLabel* lblDescription;
+    QLabel* lblVersion;
     QPushButton* cmdClose;
 };
 

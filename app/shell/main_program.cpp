@@ -1,6 +1,7 @@
 #include "main_program.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 
 #include "document/menu_state.h"
 #include "files/settings_file.h"
@@ -32,6 +33,9 @@ void Main()
 
 void StartProgram()
 {
+    // The main window's pictures come from the desktop's icon theme; where
+    // it lacks one, from the theme most Linux desktops install.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     auto& title = Forms::instance<frmTitle>();
     title.show();
     InitBitMasks();

@@ -17,12 +17,17 @@ QString MenuItemName(MenuItem item) { return QString::fromLatin1(itemNames[stati
 
 bool MenuItemEnabled(MenuItem item, const DocumentState& state)
 {
-    if (item == MenuItem::mnuFileSave)
-        return state.modified;
     if (item == MenuItem::mnuKey)
         return true;
     const Integer offFrom = item < MenuItem::mnuStatis ? 1 : 2;
-    return state.menuLockLevel < offFrom;
+    const bool unlocked = state.menuLockLevel < offFrom;
+    // Saving also needs a document that may be written; Save, in addition,
+    // changes to save.
+    if (item == MenuItem::mnuFileSave)
+        return unlocked && !IsUnsavable(state) && state.modified;
+    if (item == MenuItem::mnuFileSaveAs)
+        return unlocked && !IsUnsavable(state);
+    return unlocked;
 }
 
 KeyWindowFrames KeyWindowLook(const DocumentState& state)

@@ -1,6 +1,7 @@
 // The look of the main window's commands and of the password window, taken
-// from the document state: the modified mark is the Save item, the lock
-// switches groups of commands off.
+// from the document state: the lock switches groups of commands off, Save
+// is on while there are changes to save, and an unsavable document keeps
+// both save commands off.
 #pragma once
 
 #include <QString>

@@ -8,12 +8,18 @@
 
 #include <QString>
 
+#include "model/survey_types.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
 
 // The windows that a command may find missing in this build.
-enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import, PasswordLock };
+enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import };
+
+// How the limit editor shows a given condition: a question's own limit
+// without the stored limits; a tabulation's condition with the stored limits
+// it may require; or without them and with the note on cross tabulation.
+enum class LimitEditMode { WithoutStoredLimits, WithStoredLimits, CrossNote };
 
 class WindowServices {
 public:
@@ -30,8 +36,12 @@ public:
     virtual void showAbout(bool /*editable*/) {}
     // The reply-sheet line breaks, modal.
     virtual void showParagraph() {}
-    // The limit editor on the stored limits, modal; returns once it is done.
+    // The limit editor on the stored limits, modal; returns once it is done
+    // and every changed limit's flags are recomputed.
     virtual void editStoredLimits() {}
+    // The limit editor on `cond`, modal; `cond` holds the edited condition
+    // afterwards (without the editor it stays as it was).
+    virtual void editLimit(Condition& /*cond*/, LimitEditMode /*mode*/) {}
 
     // Answer entry.
     virtual void showEntryWindow() {}

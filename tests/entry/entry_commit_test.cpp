@@ -1,9 +1,17 @@
 // Typing answers and committing them with each trigger, refused commits, and
 // the external process on the reached line.
+#include <QGuiApplication>
+#include <QImage>
 #include <QMessageBox>
+#include <QStyleHints>
+#include <QTextCursor>
+
+#include <functional>
 
 #include "entry_window_fixture.h"
+#include "model/sample_table.h"
 #include "reply/reply_rtf.h"
+#include "reply_colours.h"
 #include "support/text_setup.h"
 #include "texts/question_texts.h"
 
@@ -67,6 +75,66 @@ TEST_F(EntryCommit, WithNamesShownTheNextQuestionsNameAfterTheCaretStaysOutOfThe
     EXPECT_EQ(entry.txtReply->text(), QStringLiteral("[1質問]3-\r\n[2質問] "));
     Type(entry, "2 ");
     EXPECT_EQ(Answers(0, 1), QVector<Integer>{2});
+}
+
+TEST_F(EntryCommit, ADashTypedBeforeTheNextQuestionsNameClosesTheAnswerOnEveryTrigger)
+{
+    settings.ColourTable[ColourSlot::DisplayFlags] = ReplyShowNames;
+    const struct {
+        const char* trigger;
+        std::function<void(frmAddData&)> commit;
+    } triggers[] = {
+        {"Space", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Space); }},
+        {"Enter", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Return); }},
+        {"Up", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Up); }},
+        {"Down", [](frmAddData& e) { QTest::keyClick(e.txtReply, Qt::Key_Down); }},
+        {"leaving", [](frmAddData& e) { e.lstChoices->setFocus(Qt::MouseFocusReason); }},
+    };
+    frmAddData& entry = Open();
+    for (const auto& t : triggers) {
+        SCOPED_TRACE(t.trigger);
+        entry.cmdNextInput->click();
+        const Long Dno = SampleCount() - 1;
+        ASSERT_EQ(entry.txtReply->text(), QStringLiteral("[1質問] "));
+        Type(entry, "3-");
+        t.commit(entry);
+        EXPECT_EQ(Answers(Dno, 0), QVector<Integer>{3});
+        EXPECT_TRUE(entry.txtReply->text().startsWith(QStringLiteral("[1質問]3-\r\n[2質問] ")));
+    }
+    EXPECT_TRUE(script.messages().isEmpty());
+}
+
+// Whether the box draws its caret at some moment of a blink cycle: the
+// box is drawn as it is and again without a caret.
+bool CaretDrawn(widgets::RichTextBox& box)
+{
+    const int width = box.cursorWidth();
+    for (int frame = 0; frame < 3; ++frame) {
+        const QImage shown = box.viewport()->grab().toImage();
+        box.setCursorWidth(0);
+        const QImage withoutCaret = box.viewport()->grab().toImage();
+        box.setCursorWidth(width);
+        if (shown != withoutCaret)
+            return true;
+        QTest::qWait(QGuiApplication::styleHints()->cursorFlashTime() / 4);
+    }
+    return false;
+}
+
+TEST_F(EntryCommit, ACompletedSampleLeavesNoCaretInTheReplyWhateverKeyCommittedIt)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Up, Qt::Key_Down}) {
+        SCOPED_TRACE(key);
+        frmAddData& entry = OpenOnNewSample();
+        Type(entry, "2\r1-\r1");
+        ASSERT_TRUE(CaretDrawn(*entry.txtReply));
+        QTest::keyClick(entry.txtReply, key);
+        EXPECT_EQ(Answers(0, 2), QVector<Integer>{1});
+        EXPECT_TRUE(entry.cmdNextInput->hasFocus());
+        EXPECT_FALSE(CaretDrawn(*entry.txtReply));
+        widgets::Forms::unload(entry);
+        DeleteSampleRec(0);
+    }
 }
 
 TEST_F(EntryCommit, TypingGoesOnAfterAQuestionThatDoesNotApply)
@@ -184,6 +252,44 @@ TEST_F(EntryCommit, AOneSlotLineRewrittenByAFailedParseStaysRewritten)
     EXPECT_EQ(entry.txtReply->text(), QStringLiteral("/12/\r\n/x"));
 }
 
+// The colour of the character at `position` of the reply.
+QColor ColourAt(frmAddData& entry, int position)
+{
+    entry.txtReply->setSelStart(position);
+    entry.txtReply->setSelLength(1);
+    const QColor colour = entry.txtReply->selColor();
+    entry.txtReply->setSelLength(0);
+    return colour;
+}
+
+TEST_F(EntryCommit, TypedTextTakesTheAnswerColourAndARefusedRewriteKeepsTheColours)
+{
+    const QColor answer(10, 20, 30);
+    const QColor mark(127, 127, 127);
+    settings.FontRecs[FontSlot::Reply].ForeColor = RgbOf(answer);
+    settings.ColourTable[ColourSlot::QuestionName] = RgbOf(mark);
+    settings.ColourTable[ColourSlot::DisplayFlags] = ReplyShowNames;
+    frmAddData& entry = OpenOnNewSample();
+    // Typed before the name of the question to answer next.
+    Type(entry, "3");
+    EXPECT_EQ(entry.txtReply->text(), QStringLiteral("3[1質問] "));
+    EXPECT_EQ(ColourAt(entry, 0), answer);
+    EXPECT_EQ(ColourAt(entry, 1), mark);
+
+    // Q0's one-slot value 33 becomes a free text, and the unclosed text on
+    // the next line is refused: the rewrite stays, and so do the colours.
+    entry.txtReply->setSelStart(0);
+    Type(entry, "3");
+    QTextCursor end = entry.txtReply->textCursor();
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("\n/x"));
+    script.onMessage(vbOK);
+    QTest::keyClick(entry.txtReply, Qt::Key_Up);
+    ASSERT_EQ(entry.txtReply->text(), QStringLiteral("/33/[1質問] \r\n/x"));
+    EXPECT_EQ(ColourAt(entry, 1), answer);
+    EXPECT_EQ(ColourAt(entry, 4), mark);
+}
+
 TEST_F(EntryCommit, ReachingAnExternalProcessLineAddsTheProcessTextAndKeepsTheReplyChanged)
 {
     SetProgramFolderForTest(QCoreApplication::applicationDirPath());
@@ -219,6 +325,18 @@ TEST_F(EntryCommit, AFailedExternalProcessIsToldAndNeverTyped)
     ASSERT_EQ(script.messages().size(), 2);
     EXPECT_EQ(script.messages()[1].text, failure.text);
     EXPECT_EQ(script.messages()[1].icon, QMessageBox::Warning);
+}
+
+TEST_F(EntryCommit, ExecuteWithoutAnExternalProcessSaysSoInJapanese)
+{
+    StoredSample(1, 2);
+    frmAddData& entry = Open();
+    script.onMessage(vbOK);
+    entry.cmdExecute->click();
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text,
+              QStringLiteral("外部処理が設定されていません。DLL呼び出しエラーが起きました。"));
+    EXPECT_EQ(script.messages()[0].icon, QMessageBox::Warning);
 }
 
 }  // namespace

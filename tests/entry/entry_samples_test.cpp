@@ -1,5 +1,6 @@
 // The command label, adding and dropping samples, IDs and positions.
 #include <QMessageBox>
+#include <QTextCursor>
 
 #include <span>
 
@@ -168,6 +169,54 @@ TEST_F(EntrySamples, APositionOutsideTheTableRestoresThePreviousOne)
     EXPECT_EQ(script.messages()[0].text, QStringLiteral("番号は現在0から1までです。"));
     EXPECT_EQ(entry.txtDno->text(), QStringLiteral("1"));
     EXPECT_EQ(entry.txtIDno->text(), QStringLiteral("2"));
+}
+
+TEST_F(EntrySamples, ARefusedReplyStopsTheScrollBarAtTheShownSample)
+{
+    for (Long id = 1; id <= 4; ++id)
+        StoredSample(id, 1);
+    frmAddData& entry = Open();
+    entry.txtReply->moveCursor(QTextCursor::End);
+    Type(entry, "/abc");
+    const QString typed = entry.txtReply->text();
+    // One press on the left arrow; the box takes the mouse, so the release
+    // never reaches the bar.
+    const QPoint arrow(4, entry.scrDno->height() / 2);
+    script.onMessage(vbOK);
+    QTest::mousePress(entry.scrDno, Qt::LeftButton, {}, arrow);
+    QTest::qWait(900);
+    ASSERT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(script.messages()[0].text, QStringLiteral("記述回答文が//でくくれていません。"));
+    EXPECT_EQ(entry.scrDno->value(), 3);
+    EXPECT_EQ(entry.lblNowDno->text(), QStringLiteral("3"));
+    EXPECT_EQ(entry.txtDno->text(), QStringLiteral("3"));
+    EXPECT_EQ(entry.txtReply->text(), typed);
+    QTest::mouseRelease(entry.scrDno, Qt::LeftButton, {}, arrow);
+
+    // Corrected, the reply is stored and the bar takes its one step.
+    entry.txtReply->selectAll();
+    Type(entry, "2");
+    QTest::mouseClick(entry.scrDno, Qt::LeftButton, {}, arrow);
+    EXPECT_EQ(Answers(3, 0), QVector<Integer>{2});
+    EXPECT_EQ(entry.lblNowDno->text(), QStringLiteral("2"));
+}
+
+TEST_F(EntrySamples, AtItsSmallestTheWindowKeepsEveryControlUsable)
+{
+    StoredSample(1, 1);
+    frmAddData& entry = Open();
+    entry.resize(1, 1);
+    QApplication::processEvents();
+    const QFontMetrics reply = entry.txtReply->fontMetrics();
+    EXPECT_GE(entry.txtReply->viewport()->width(), 30 * reply.averageCharWidth());
+    EXPECT_GE(entry.txtReply->viewport()->height(), 6 * reply.lineSpacing());
+    EXPECT_GE(entry.lstChoices->viewport()->height(), 4 * entry.lstChoices->fontMetrics().lineSpacing());
+    for (QWidget* control : entry.findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->parentWidget() == entry.menuBar)
+            continue;
+        EXPECT_GE(control->width(), control->minimumSizeHint().width()) << control->objectName().toStdString();
+        EXPECT_GE(control->height(), control->minimumSizeHint().height()) << control->objectName().toStdString();
+    }
 }
 
 TEST_F(EntrySamples, AnIDTypedIntoTheIDBoxShowsItsSample)

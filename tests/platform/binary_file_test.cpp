@@ -227,3 +227,22 @@ TEST(BinaryFile, RemainingBytesOfADevice)
     const LargeVector<char> rest = ReadRemainingBytes(buffer);
     EXPECT_EQ(QByteArray(rest.data(), qsizetype(rest.size())), QByteArray("body"));
 }
+
+TEST(BinaryFile, RemainingBytesOfADeviceThatAnnouncesNoSize)
+{
+    // As the system's files under /proc do: size 0, yet content, here more
+    // than one step of reading.
+    class Unannounced : public ReadBuffer {
+    public:
+        using ReadBuffer::ReadBuffer;
+        qint64 bytesAvailable() const override { return 0; }
+    };
+    for (const qsizetype size : {0, 1, 200000}) {
+        QByteArray bytes(size, '\0');
+        for (qsizetype i = 0; i < size; ++i)
+            bytes[i] = char(i * 7);
+        Unannounced device(bytes);
+        const LargeVector<char> content = ReadRemainingBytes(device);
+        EXPECT_EQ(QByteArray(content.data(), qsizetype(content.size())), bytes) << size;
+    }
+}

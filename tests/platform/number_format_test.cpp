@@ -47,3 +47,22 @@ TEST(Format, ValuesOutsideTheLegacyRange)
     EXPECT_EQ(Format(-std::numeric_limits<double>::infinity()), QStringLiteral("-Inf"));
     EXPECT_EQ(Format(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("NaN"));
 }
+
+TEST(FormatPercent, LegacyPercentPatterns)
+{
+    struct Case {
+        double value;
+        int decimals;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, 1, "0.0%"},       {0.333f, 1, "33.3%"},  // a share kept in single precision
+        {0.667f, 1, "66.7%"}, {0.333f + 0.333f + 0.333f, 1, "99.9%"},
+        {1.5, 1, "150.0%"},   // multiple answers pass 100 %
+        {0.0125, 1, "1.3%"},  // a half goes away from zero
+        {0.37, 0, "37%"},     {0.995, 0, "100%"},
+        {0.004, 0, "0%"},     {12.345, 1, "1234.5%"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(kz::FormatPercent(c.value, c.decimals), QString::fromLatin1(c.text)) << c.value;
+}

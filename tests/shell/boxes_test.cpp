@@ -1,10 +1,13 @@
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <array>
+#include <cstdlib>
 
 #include "document/cmd_box.h"
 #include "frm_ask.h"
@@ -87,6 +90,29 @@ TEST_F(BoxesTest, InputBoxOkGivesTheTypedText)
     QString text = "30";
     EXPECT_TRUE(InputBoxEx("保存の間隔", "間隔", "単位：分", "保存する時間の間隔を入力してください", text));
     EXPECT_EQ(text, "45");
+}
+
+TEST_F(BoxesTest, InputBoxOpensCentredOnTheWindowItWasAskedFromWithItsCautionOnOneLine)
+{
+    QWidget owner;
+    owner.setGeometry(300, 200, 420, 320);
+    owner.show();
+    QApplication::setActiveWindow(&owner);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    script.on("frmInput")
+        .inspect([&owner](QWidget& w) {
+            auto& box = static_cast<frmInput&>(w);
+            // Within the frame, which a window gets once it is shown.
+            const QPoint offset = box.frameGeometry().center() - owner.frameGeometry().center();
+            EXPECT_LE(std::abs(offset.x()), 4);
+            EXPECT_LE(std::abs(offset.y()), 4);
+            const QFontMetrics metrics = box.lblCaution->fontMetrics();
+            EXPECT_GE(box.lblCaution->width(), metrics.horizontalAdvance(box.lblCaution->text()));
+            EXPECT_LT(box.lblCaution->height(), 2 * metrics.height());
+        })
+        .click("cmdCancel");
+    QString text = "30";
+    InputBoxEx("保存の間隔", "間隔", "単位：分", "保存する時間の間隔を入力してください", text);
 }
 
 TEST_F(BoxesTest, InputBoxEnterPressesOk)

@@ -3,9 +3,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "document/document_routines.h"
 #include "files/data_file_format.h"
 #include "files/file_header.h"
 #include "frm_input.h"
+#include "frm_title.h"
 #include "host/settings.h"
 #include "main_window_fixture.h"
 #include "model/sample_table.h"
@@ -24,8 +26,7 @@ protected:
     // Starts with `name` open and changed.
     frmMain& StartChanged(const QString& name)
     {
-        SetCommandLine(WriteSurvey(name));
-        frmMain& main = Start();
+        frmMain& main = StartWith(name);
         SetModified();
         return main;
     }
@@ -93,13 +94,32 @@ TEST_F(MainWindowFilesTest, FailedSaveAfterYesKeepsTheChangedQuestionnaire)
     EXPECT_EQ(Bytes(dataPath("old.kz")), before);
 }
 
-TEST_F(MainWindowFilesTest, SaveWithoutAWritablePathAsksForOne)
+TEST_F(MainWindowFilesTest, AFailedLoadClosesTheWindowsOfTheQuestionnaireItDiscarded)
 {
     frmMain& main = StartChanged("old.kz");
-    document.CurrentFilePath = UnsavablePath;
+    Item(main, "mnuAboutKZ")->trigger();
+    ASSERT_NE(Forms::loaded<frmTitle>(), nullptr);
+    const QByteArray whole = Bytes(WriteSurvey("cut.kz"));
+    QFile cut(dataPath("cut.kz"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.left(whole.size() / 2));
+    cut.close();
+    script.onMessage(vbNo);  // the save question
+    script.onMessage(vbOK);  // the read error
+    main.OpenDataFile(dataPath("cut.kz"), 1);
+    test::FlushEvents();
+    EXPECT_EQ(Forms::loaded<frmTitle>(), nullptr);
+    // Nothing is entered into what is left until a file is opened.
+    EXPECT_FALSE(Item(main, "mnuInput")->isEnabled());
+}
+
+TEST_F(MainWindowFilesTest, SaveWithoutAPathAsksForOne)
+{
+    frmMain& main = StartChanged("old.kz");
+    document.CurrentFilePath.clear();
     ChooseFile({});
     EXPECT_FALSE(main.SaveFile());
-    EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
+    EXPECT_TRUE(document.CurrentFilePath.isEmpty());
     EXPECT_TRUE(IsModified());
 
     // A Yes to the save question that ends in a cancelled dialog is a Cancel.
@@ -113,55 +133,25 @@ TEST_F(MainWindowFilesTest, SaveWithoutAWritablePathAsksForOne)
     EXPECT_TRUE(main.SaveFile());
     EXPECT_EQ(document.CurrentFilePath, chosen);
     EXPECT_TRUE(QFile::exists(chosen));
-    EXPECT_FALSE(QFile::exists(UnsavablePath));
     EXPECT_FALSE(IsModified());
 }
 
-TEST_F(MainWindowFilesTest, SaveAsTakesTheNewPathOnlyOnceSaved)
+TEST_F(MainWindowFilesTest, AnUnsavableQuestionnaireIsNeitherSavedNorOfferedForSaving)
 {
     frmMain& main = StartChanged("old.kz");
-    const QString failing = dataPath("failing.kz");
-    SetSaveWriteLimit(0);
-    ChooseFile(failing);
+    SetUnsavable();
+    UnlockMenus();  // lifts the lock only
     script.onMessage(vbOK);
-    Item(main, "mnuFileSaveAs")->trigger();
-    EXPECT_EQ(document.CurrentFilePath, dataPath("old.kz"));
-    EXPECT_FALSE(QFile::exists(failing));
-    EXPECT_TRUE(IsModified());
-
-    SetSaveWriteLimit(-1);
-    const QString copy = dataPath("copy.kz");
-    script.on("CMDialog").inspect([&](QWidget& w) {
-        auto& dialog = static_cast<QFileDialog&>(w);
-        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(QFileInfo(dialog.selectedFiles().value(0)).fileName(), "old.kz");  // preset with the path
-        dialog.selectFile("copy.kz");
-        static_cast<QDialog&>(dialog).accept();
-    });
-    Item(main, "mnuFileSaveAs")->trigger();
-    EXPECT_EQ(document.CurrentFilePath, copy);
-    EXPECT_TRUE(QFile::exists(copy));
-    EXPECT_FALSE(IsModified());
-    EXPECT_EQ(settings.MRUFiles[0], copy);
-}
-
-TEST_F(MainWindowFilesTest, MergeTakesTheOtherFilesSamplesAndMovesTheIdCursor)
-{
-    frmMain& main = StartChanged("base.kz");
-    ClearModified();
-    const test::DataFileFixture more = test::SurveyFile({{101, {{1}, {1}}, {}}, {250, {{2}, {0}}, {}}});
-    const QString other = dataPath("more.kz");
-    ASSERT_TRUE(test::WriteDataFile(other, more));
-    settings.IDRangeLow = 200;
-    settings.IDRangeHigh = 300;
-    ChooseFile(other);
-    script.onMessage(vbOK);  // how many samples were taken
-    Item(main, "mnuMergeKZ")->trigger();
+    EXPECT_FALSE(main.SaveFile());
     ASSERT_EQ(script.messages().size(), 1);
-    EXPECT_EQ(script.messages()[0].text, "1サンプル、取り込みました");
-    EXPECT_EQ(SampleCount(), 3);
-    EXPECT_EQ(samples.NextIDCursor, 250);
-    EXPECT_TRUE(IsModified());
+    EXPECT_EQ(script.messages()[0].text,
+              "保存は禁止されています。アンケートを読み込んでいないか、データが壊れています。");
+    EXPECT_FALSE(QFile::exists(UnsavablePath));
+
+    // No save question before another file replaces it.
+    main.OpenDataFile(WriteSurvey("other.kz", "別の調査"), 1);
+    EXPECT_EQ(script.messages().size(), 1);
+    EXPECT_EQ(survey.Title, "別の調査");
 }
 
 // --- result pages

@@ -1,7 +1,8 @@
 // Ground of the main-window and start-up tests: the program folder in a
 // temporary folder, clean program state around each test, the program's
 // user interface with a script for its boxes, and data files to open.
-//   Start() runs the program's start and gives the main window;
+//   Start() runs the program's start and gives the main window, StartWith(name)
+//   with a data file of the survey as the start file;
 //   WriteSurvey(name, title) writes a data file of the two-question survey.
 #pragma once
 
@@ -69,6 +70,13 @@ protected:
         frmMain* main = widgets::Forms::loaded<frmMain>();
         EXPECT_NE(main, nullptr);
         return *main;
+    }
+
+    // Starts with a data file of the survey, `name`, as the start file.
+    frmMain& StartWith(const QString& name)
+    {
+        SetCommandLine(WriteSurvey(name));
+        return Start();
     }
 
     QString dataPath(const QString& name) const { return data_.filePath(name); }

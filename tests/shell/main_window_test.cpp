@@ -78,7 +78,9 @@ TEST_F(MainWindowMenusTest, LevelTwoTurnsTabulationOffAndUnlockingTurnsEverythin
     EXPECT_EQ(calls.questionList, 0);
 
     UnlockMenus();
-    EXPECT_TRUE(Item(main, "mnuFileSave")->isEnabled());  // unlocking sets the modified mark
+    // Unlocking lifts the lock only: the start-up questionnaire stays unsavable.
+    EXPECT_FALSE(Item(main, "mnuFileSave")->isEnabled());
+    EXPECT_FALSE(Item(main, "mnuFileSaveAs")->isEnabled());
     main.cmdInput->click();
     Item(main, "mnuAbout")->trigger();
     EXPECT_EQ(calls.entry, 1);

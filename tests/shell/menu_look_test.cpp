@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 
 #include "document/document_events.h"
+#include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "menu_look.h"
 #include "support/program_state.h"
@@ -26,7 +27,7 @@ protected:
     test::ProgramStateGuard programState_;
 };
 
-TEST_F(MenuLookTest, LockingFollowsTheLevel)
+TEST_F(MenuLookTest, LockingFollowsTheLevelAndKeepsTheModifiedMark)
 {
     const std::string editingOff(EditingItemCount, '0');
     const std::pair<Integer, std::string> levels[] = {
@@ -37,7 +38,8 @@ TEST_F(MenuLookTest, LockingFollowsTheLevel)
         SetModified();
         LockMenus();
         EXPECT_EQ(levelItems(), expected) << "level " << level;
-        EXPECT_EQ(IsModified(), level == 0);
+        // The lock only decides what may be run: the changes are still unsaved.
+        EXPECT_TRUE(IsModified());
         EXPECT_TRUE(MenuItemEnabled(MenuItem::mnuKey, document));  // never touched by locking
         const KeyWindowFrames frames = KeyWindowLook(document);
         EXPECT_FALSE(frames.LockF);
@@ -50,32 +52,48 @@ TEST_F(MenuLookTest, LockingFollowsTheLevel)
 TEST_F(MenuLookTest, LockingOnlySwitchesCommandsOff)
 {
     // A lock at level 0 after one at level 2 leaves the level-2 items off,
-    // as a lock only ever turns commands off; a save mark set meanwhile
-    // turns Save on alone.
+    // as a lock only ever turns commands off; a change made meanwhile does
+    // not turn Save on under the lock.
     document.ProtectLevel = 2;
     LockMenus();
     document.ProtectLevel = 0;
     LockMenus();
     EXPECT_EQ(levelItems(), std::string(LevelItemCount, '0'));
     SetModified();
-    EXPECT_EQ(levelItems(), "1" + std::string(LevelItemCount - 1, '0'));
+    EXPECT_EQ(levelItems(), std::string(LevelItemCount, '0'));
 }
 
-TEST_F(MenuLookTest, UnlockAtLevelTwoEnablesEveryItemAndSetsTheMark)
+TEST_F(MenuLookTest, UnlockAtLevelTwoEnablesEveryItemAndLeavesTheMark)
 {
-    document.ProtectLevel = 2;
-    LockMenus();
-    QSignalSpy changes(&documentEvents(), &DocumentEvents::changed);
+    for (const bool modified : {false, true}) {
+        document = DocumentState{};
+        document.modified = modified;
+        document.ProtectLevel = 2;
+        LockMenus();
+        QSignalSpy changes(&documentEvents(), &DocumentEvents::changed);
+        UnlockMenus();
+        // Save is on exactly when there is something to save.
+        EXPECT_EQ(levelItems(), (modified ? "1" : "0") + std::string(LevelItemCount - 1, '1'));
+        EXPECT_TRUE(MenuItemEnabled(MenuItem::mnuKey, document));
+        EXPECT_EQ(IsModified(), modified);
+        const KeyWindowFrames frames = KeyWindowLook(document);
+        EXPECT_TRUE(frames.LockF);
+        EXPECT_FALSE(frames.UnlockF);
+        EXPECT_TRUE(frames.ChangeF);
+        EXPECT_EQ(frames.LV, 2);
+        EXPECT_EQ(changes.count(), 1);
+    }
+}
+
+TEST_F(MenuLookTest, AnUnsavableDocumentStaysUnsavableWhenUnlocked)
+{
+    SetModified();
+    SetUnsavable();
     UnlockMenus();
-    EXPECT_EQ(levelItems(), std::string(LevelItemCount, '1'));
-    EXPECT_TRUE(MenuItemEnabled(MenuItem::mnuKey, document));
+    // The lock is lifted; saving stays off.
+    EXPECT_EQ(levelItems(), "00" + std::string(LevelItemCount - 2, '1'));
     EXPECT_TRUE(IsModified());
-    const KeyWindowFrames frames = KeyWindowLook(document);
-    EXPECT_TRUE(frames.LockF);
-    EXPECT_FALSE(frames.UnlockF);
-    EXPECT_TRUE(frames.ChangeF);
-    EXPECT_EQ(frames.LV, 2);
-    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(document.ProtectLevel, 2);
 }
 
 }  // namespace

@@ -1,6 +1,12 @@
 #include <gmock/gmock.h>
 
+#include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
 
 #include "files/settings_file.h"
 #include "frm_title.h"
@@ -190,6 +196,31 @@ TEST_F(StartupTest, SecondCopyOfTheProgramIsRefused)
     EXPECT_EQ(script.messages()[0].icon, QMessageBox::Warning);
 }
 
+TEST_F(StartupTest, MainWindowPicturesAreOneThemeSetAtOneSize)
+{
+    // As a desktop without an icon theme of its own sets up the icons (the
+    // offscreen platform sets up none).
+    QStringList themeFolders = QIcon::themeSearchPaths();
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        themeFolders << folder + QStringLiteral("/icons");
+    QIcon::setThemeSearchPaths(themeFolders);
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    if (std::none_of(themeFolders.cbegin(), themeFolders.cend(), [](const QString& folder) {
+            return QFileInfo::exists(folder + QStringLiteral("/Adwaita/index.theme"));
+        }))
+        GTEST_SKIP() << "no Adwaita icon theme installed";
+    frmMain& main = Start();
+    const QSize size(48, 48);
+    for (QToolButton* button : {main.cmdFile, main.cmdQuestion, main.cmdOthers, main.cmdOpen, main.cmdSave,
+                                main.cmdInput, main.cmdStatis, main.cmdListQues}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        EXPECT_FALSE(button->icon().name().isEmpty());
+        EXPECT_EQ(button->iconSize(), size);
+        EXPECT_EQ(button->icon().actualSize(size), size);
+    }
+    EXPECT_EQ(main.Image1->pixmap().size(), size);
+}
+
 TEST_F(StartupTest, TitleWindowComesBackAsTheVersionWindow)
 {
     frmMain& main = Start();
@@ -198,6 +229,11 @@ TEST_F(StartupTest, TitleWindowComesBackAsTheVersionWindow)
     ASSERT_NE(title, nullptr);
     EXPECT_TRUE(title->isVisible());
     EXPECT_TRUE(title->cmdClose->isVisible());
+    EXPECT_TRUE(title->lblVersion->isVisible());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^バージョン \\d+\\.\\d+\\.\\d+$"))
+                    .match(title->lblVersion->text())
+                    .hasMatch())
+        << title->lblVersion->text().toStdString();
     EXPECT_EQ(title->parentWidget(), &main);
     title->cmdClose->click();
     test::FlushEvents();

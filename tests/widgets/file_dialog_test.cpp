@@ -1,9 +1,14 @@
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "widgets/file_dialog.h"
+#include "widgets/qt_japanese.h"
 #include "window_script.h"
 
 namespace kz::widgets {
@@ -54,7 +59,7 @@ TEST_F(FileDialogTest, OpensInThePathsFolderWithItsNameAndReturnsTheChoice)
         auto& dialog = static_cast<QFileDialog&>(w);
         EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog.selectedNameFilter(), "データ(*.kz) (*.kz)");
+        EXPECT_EQ(dialog.selectedNameFilter(), "データ(*.kz)");
         ASSERT_FALSE(dialog.selectedFiles().isEmpty());
         EXPECT_EQ(QFileInfo(dialog.selectedFiles().front()).fileName(), "data.kz");
         static_cast<QDialog&>(dialog).accept();
@@ -73,6 +78,44 @@ TEST_F(FileDialogTest, CancelGivesEmptyAndSaveModeSaves)
         dialog.reject();
     });
     EXPECT_EQ(RunFileDialog("", "全て|*.*|", true), "");
+}
+
+TEST_F(FileDialogTest, SpeaksJapaneseAndShowsTheFileTypesAsGiven)
+{
+    UseJapaneseForQt();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    QFile other(dir.filePath("other.kz"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("\x01\x02", 2);
+    other.close();
+    QFile text(dir.filePath("notes.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    test::WindowScript script;
+    script.on("CMDialog").inspect([&](QWidget& w) {
+        auto& dialog = static_cast<QFileDialog&>(w);
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        ASSERT_EQ(types->count(), 2);
+        EXPECT_EQ(types->itemText(0), "Kelvorzunデータ(*.kz)");
+        EXPECT_EQ(types->itemText(1), "全て");
+        QStringList buttons;
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+            buttons << button->text();
+        EXPECT_TRUE(buttons.contains("開く(&O)")) << buttons.join(' ').toStdString();
+        EXPECT_TRUE(buttons.contains("キャンセル")) << buttons.join(' ').toStdString();
+
+        auto* model = dialog.findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const QModelIndex folder = model->index(dir.path());
+        // The folder and the two data files; the pattern still applies.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(folder) == 3; }, 5000));
+        const auto typeOf = [&](const char* name) { return model->index(dir.filePath(name), 2).data().toString(); };
+        EXPECT_EQ(typeOf("folder"), "フォルダ");
+        EXPECT_EQ(typeOf("other.kz"), "不明");
+        EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "タイプ");
+        dialog.reject();
+    });
+    RunFileDialog(dir.filePath("data.kz"), "Kelvorzunデータ(*.kz)|*.kz|全て|*.*|", false);
 }
 
 }  // namespace

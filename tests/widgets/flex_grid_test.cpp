@@ -238,8 +238,10 @@ TEST(FlexGridTest, FillsAndScrollsTheLargestSheetQuickly)
     const double frameMs = double(timer.elapsed()) / std::max(frames, 1);
     std::printf("1999 x 500 cells filled in %lld ms; %d screens scrolled, %.2f ms each\n", fillMs, frames, frameMs);
     EXPECT_EQ(grid.textMatrix(1998, 499), QString::number(1998 * 499));
-    EXPECT_LT(fillMs, 10000);
-    EXPECT_LT(frameMs, 200);
+    // Bounds that only a cost growing with the sheet's size breaks, not a
+    // loaded machine or a sanitizer build; the figures are printed above.
+    EXPECT_LT(fillMs, 60000);
+    EXPECT_LT(frameMs, 5000);
 }
 
 }  // namespace

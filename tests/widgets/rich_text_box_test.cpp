@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -149,6 +151,39 @@ TEST(RichTextBoxPositions, PlainTextKeepsEveryLineEndForm)
     EXPECT_EQ(box.selStart(), 8);
 }
 
+// The distance from each line of the box to the next.
+QList<qreal> LineSteps(RichTextBox& box)
+{
+    const QAbstractTextDocumentLayout* layout = box.document()->documentLayout();
+    QList<qreal> steps;
+    for (QTextBlock block = box.document()->begin(); block.next().isValid(); block = block.next())
+        steps << layout->blockBoundingRect(block.next()).top() - layout->blockBoundingRect(block).top();
+    return steps;
+}
+
+TEST(RichTextBoxLines, EveryLineHasOneHeightWhateverItsScript)
+{
+    RichTextBox box;
+    box.resize(400, 300);
+    box.show();
+    box.setText(QStringLiteral("3-\r\n1/朝早くから開いていて助かります。/-\r\n2-\r\n"));
+    QList<qreal> steps = LineSteps(box);
+    ASSERT_EQ(steps.size(), 3);
+    EXPECT_EQ(steps.count(steps[0]), 3) << steps[0] << " " << steps[1];
+    // Also when the lines come as rich text, are amended, typed or given another font.
+    box.setTextRTF(ReplyRtf);
+    box.amendText(box.text() + QStringLiteral("\r\n9"));
+    box.setSelStart(0);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QFont larger = box.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    box.setFont(larger);
+    steps = LineSteps(box);
+    ASSERT_EQ(steps.size(), 4);
+    EXPECT_EQ(steps.count(steps[0]), 4) << steps[0] << " " << steps[1];
+    EXPECT_GE(steps[0], QFontMetricsF(larger).height());
+}
+
 TEST(RichTextBoxColours, SelectionAndBackColour)
 {
     RichTextBox box;
@@ -160,6 +195,26 @@ TEST(RichTextBoxColours, SelectionAndBackColour)
     EXPECT_EQ(FormatAt(box, 2).foreground().color(), box.palette().color(QPalette::Text));
     box.setBackColor(QColor(1, 2, 3));
     EXPECT_EQ(box.backColor(), QColor(1, 2, 3));
+}
+
+TEST(RichTextBoxColours, AmendedTextKeepsTheFormatsOfWhatStays)
+{
+    const QString amended[] = {
+        QStringLiteral("[色]3/表/-¶\r\n/2/-¶\r\n"),    // a value put in slashes
+        QStringLiteral("[色]3/表/-¶\r\n\r\n2-¶\r\n"),  // a line end added
+        QStringLiteral("[色]3/表/-¶2-¶\r\n"),          // a line end taken out
+        QStringLiteral("[色]3/表/-¶\r\n2-¶\r\n"),      // nothing changed
+    };
+    for (const QString& text : amended) {
+        SCOPED_TRACE(text.toStdString());
+        RichTextBox box;
+        box.setTextRTF(ReplyRtf);
+        box.amendText(text);
+        EXPECT_EQ(box.text(), text);
+        EXPECT_EQ(FormatAt(box, 0).foreground().color(), QColor(0, 128, 0));
+        EXPECT_EQ(FormatAt(box, 5).foreground().color(), QColor(0, 0, 255));
+        EXPECT_EQ(FormatAt(box, static_cast<int>(text.indexOf(u'2'))).foreground().color(), QColor(128, 128, 128));
+    }
 }
 
 class RichTextBoxKeys : public ::testing::Test {
@@ -201,6 +256,19 @@ TEST_F(RichTextBoxKeys, CancelledKeysTypeNothing)
     QTest::keyClick(&box, Qt::Key_3);
     EXPECT_EQ(box.text(), QStringLiteral("123"));
     EXPECT_GE(changes.count(), 1);
+}
+
+TEST_F(RichTextBoxKeys, TypedTextTakesTheTypingColourAlsoOverASelection)
+{
+    box.setTypingColor(Qt::red);
+    QTest::keyClicks(&box, QStringLiteral("x"));
+    EXPECT_EQ(box.text(), QStringLiteral("12x"));
+    EXPECT_EQ(FormatAt(box, 2).foreground().color(), QColor(Qt::red));
+    EXPECT_NE(FormatAt(box, 1).foreground().color(), QColor(Qt::red));
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("y"));
+    EXPECT_EQ(box.text(), QStringLiteral("y"));
+    EXPECT_EQ(FormatAt(box, 0).foreground().color(), QColor(Qt::red));
 }
 
 TEST_F(RichTextBoxKeys, EnterAlwaysEndsALine)

@@ -57,6 +57,26 @@ void Answer(QMessageBox& box, int answer)
     Dismiss(box);
 }
 
+// The modal windows that passed the program's modal point: their scripts
+// answer them, however long the work a step sets off takes.
+QList<QPointer<QWidget>>& AnnouncedModals()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+void NoteAnnounced(QWidget& window)
+{
+    QList<QPointer<QWidget>>& windows = AnnouncedModals();
+    windows.removeAll(nullptr);
+    windows.push_back(&window);
+}
+
+bool WasAnnounced(QWidget* window)
+{
+    return window && AnnouncedModals().contains(window);
+}
+
 // Fails every modal window while no script runs, and any modal window left
 // waiting unanswered (one that never passed the modal point).
 class ModalGuard : public widgets::ModalDriver {
@@ -69,6 +89,7 @@ public:
     }
     void modalShown(QWidget& window) override
     {
+        NoteAnnounced(window);
         ADD_FAILURE() << "unexpected modal " << Describe(window) << " (no WindowScript)";
         Dismiss(window);
     }
@@ -77,6 +98,8 @@ private:
     void watch()
     {
         QWidget* modal = QApplication::activeModalWidget();
+        if (WasAnnounced(modal))
+            modal = nullptr;
         if (modal && modal == lastSeen_) {
             ADD_FAILURE() << "modal " << Describe(*modal) << " left waiting unanswered";
             Dismiss(*modal);
@@ -241,6 +264,7 @@ ScriptStep& WindowScript::onMessage(int answer)
 
 void WindowScript::modalShown(QWidget& window)
 {
+    NoteAnnounced(window);
     auto* box = qobject_cast<QMessageBox*>(&window);
     const bool matches =
         !steps_.empty()

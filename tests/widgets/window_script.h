@@ -21,7 +21,8 @@
 // - A modal window no step expects fails the test and is closed the same
 //   way, also when no WindowScript exists, so a test never hangs. A modal
 //   window shown without passing the program's modal point is caught by a
-//   watchdog after about a second.
+//   watchdog after about a second; one that passed it is its script's, for
+//   as long as the work its step sets off takes.
 // - A script whose steps were not all used fails the test when it ends.
 // - Message boxes are answered by the old result value (kz::vbOK, kz::vbYes,
 //   ...): the program's message box carries it on each button as property

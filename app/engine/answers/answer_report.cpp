@@ -5,6 +5,13 @@
 
 namespace kz {
 
+namespace {
+
+// What a finding quotes for a free text typed without a choice symbol.
+const QString NoChoiceTyped = QStringLiteral("選択肢の記号なし");
+
+}  // namespace
+
 void ReportAnswerProblem(const QString& head, const QString& tail, int answer, const ReportContext* context)
 {
     if (context != nullptr && context->view != nullptr && !context->view->wantsReports())
@@ -16,7 +23,11 @@ void ReportAnswerProblem(const QString& head, const QString& tail, int answer, c
         start = context->answerStart.value(k);
         length = context->answerLength.value(k);
     }
-    const QString typed = start >= 1 && length > 0 ? Mid(context->reply, start, length) : QString();
+    QString typed;
+    if (start >= 1 && length > 0)
+        typed = Mid(context->reply, start, length);
+    else if (context != nullptr)
+        typed = NoChoiceTyped;
     if (context != nullptr && context->view != nullptr)
         context->view->markAnswer(start, length);
     MsgBox(head + QLatin1Char('(') + typed + QLatin1Char(')') + tail, vbExclamation);

@@ -33,7 +33,9 @@ struct ReportContext {
 
 // Shows the finding about answer `answer` of the question in hand (index
 // context->first + answer of the arrays), exclamation icon. Without a context
-// the answer's text is empty; with a view that wants no reports nothing is shown.
+// the answer's text is empty; an answer typed without a choice symbol (a bare
+// free text) is quoted as "選択肢の記号なし". With a view that wants no
+// reports nothing is shown.
 void ReportAnswerProblem(const QString& head, const QString& tail, int answer, const ReportContext* context);
 
 // Drops answer `answer` of the question in hand from the context's arrays.

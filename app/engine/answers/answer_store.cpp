@@ -114,13 +114,19 @@ bool GetSampleFlag(Long pos, Integer bit) { return (samples.Samples.flags(pos) &
 
 void SetSampleFlag(Long pos, Integer bit, Integer value)
 {
-    const Integer flags = samples.Samples.flags(pos);
-    if (value == -1)
-        SetSampleFlags(pos, static_cast<Integer>(flags | BitMaskI[bit]));
-    else
-        SetSampleFlags(pos, static_cast<Integer>(flags & ~BitMaskI[bit]));
+    Integer flags = samples.Samples.flags(pos);
+    SetFlagBit(flags, bit, value == -1);
+    SetSampleFlags(pos, flags);
 }
 
 void SetSampleFlags(Long pos, Integer word) { samples.Samples.setFlags(pos, word); }
+
+void SetFlagBit(Integer& flags, Integer bit, bool on)
+{
+    if (on)
+        flags = static_cast<Integer>(flags | BitMaskI[bit]);
+    else
+        flags = static_cast<Integer>(flags & ~BitMaskI[bit]);
+}
 
 }  // namespace kz

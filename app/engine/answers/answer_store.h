@@ -43,5 +43,7 @@ bool GetSampleFlag(Long pos, Integer bit);
 // Value is a legacy Boolean: only True (-1) sets the bit, any other value clears it.
 void SetSampleFlag(Long pos, Integer bit, Integer value);
 void SetSampleFlags(Long pos, Integer word);
+// Sets (on) or clears bit 0 to 16 of a Flags word; bit 16 stays clear.
+void SetFlagBit(Integer& flags, Integer bit, bool on);
 
 }  // namespace kz

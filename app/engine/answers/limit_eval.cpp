@@ -8,10 +8,15 @@
 
 namespace kz {
 
+bool DoLimit(const Survey& questionnaire, const Integer* answers, Integer flags, const Condition& cond)
+{
+    return zuntab::lmDoC(cond.data(), questionnaire.AnswerLayout.data(), flags, answers) != 0;
+}
+
 bool DoLimit(Long sample, const Condition& cond)
 {
     const SampleStore& table = samples.Samples;
-    return zuntab::lmDoC(cond.data(), survey.AnswerLayout.data(), table.flags(sample), table.answers(sample)) != 0;
+    return DoLimit(survey, table.answers(sample), table.flags(sample), cond);
 }
 
 StoredLimitSet StoredLimitTests()
@@ -27,7 +32,7 @@ Integer StoredLimitFlags(const Integer* answers, const StoredLimitSet& tests)
     Integer word = 0;
     for (int i = 0; i < StoredLimitCount; ++i) {
         // The tests require no stored limit, so the flags passed are not read.
-        if (zuntab::lmDoC(tests[static_cast<size_t>(i)].data(), survey.AnswerLayout.data(), 0, answers) != 0)
+        if (DoLimit(survey, answers, 0, tests[static_cast<size_t>(i)]))
             word = static_cast<Integer>(word | BitMaskI[static_cast<size_t>(i)]);
     }
     return word;
@@ -38,9 +43,12 @@ void UpdateSampleLimits(Long sample)
     SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples).answers(sample), StoredLimitTests()));
 }
 
-void ApplyLimitFlag(Integer bit, Long sample, const Condition& cond)
+void ApplyLimitFlag(Workspace& ws, Integer bit, Long sample, const Condition& cond)
 {
-    SetSampleFlag(sample, bit, DoLimit(sample, cond) ? Integer(-1) : Integer(0));
+    SampleStore& table = ws.samples.Samples;
+    Integer flags = table.flags(sample);
+    SetFlagBit(flags, bit, DoLimit(ws.survey, table.answers(sample), flags, cond));
+    table.setFlags(sample, flags);
 }
 
 }  // namespace kz

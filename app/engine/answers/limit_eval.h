@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "document/workspace.h"
 #include "model/survey_types.h"
 #include "runtime/vbtypes.h"
 
@@ -11,6 +12,11 @@ namespace kz {
 
 // Whether samples.Samples[sample] meets the condition.
 bool DoLimit(Long sample, const Condition& cond);
+
+// Whether a sample with these packed answers (its Ano(0), in any sample store
+// or not yet in one) and this Flags word meets the condition, under the answer
+// layout of `questionnaire`.
+bool DoLimit(const Survey& questionnaire, const Integer* answers, Integer flags, const Condition& cond);
 
 // The stored limits as they are tested: a stored limit cannot require other
 // stored limits, so its head is cleared.
@@ -23,7 +29,8 @@ Integer StoredLimitFlags(const Integer* answers, const StoredLimitSet& tests);
 // Recomputes all sixteen stored-limit bits of the sample's Flags.
 void UpdateSampleLimits(Long sample);
 
-// Sets Flags bit `bit` of the sample to whether it meets the condition.
-void ApplyLimitFlag(Integer bit, Long sample, const Condition& cond);
+// Sets Flags bit `bit` of the workspace's sample to whether it meets the
+// condition.
+void ApplyLimitFlag(Workspace& ws, Integer bit, Long sample, const Condition& cond);
 
 }  // namespace kz

@@ -17,10 +17,7 @@ void ClearCondition2(std::span<Condition> table, Integer index, Integer& pos)
     ClearCondition(table[static_cast<size_t>(index)], pos);
 }
 
-namespace {
-
-// Rows of a condition: entries from 1 up to its end entry.
-int RowCount(const Condition& cond)
+int ConditionRowCount(const Condition& cond)
 {
     int rows = 0;
     while (rows + 1 < static_cast<int>(cond.size()) && cond[static_cast<size_t>(rows + 1)].KindRank != 0)
@@ -28,12 +25,10 @@ int RowCount(const Condition& cond)
     return rows;
 }
 
-}  // namespace
-
 bool AppendCondition(Condition& dst, Integer& pos, std::span<const Condition> table, Integer index)
 {
     const Condition& src = table[static_cast<size_t>(index)];
-    const int rows = RowCount(src);
+    const int rows = ConditionRowCount(src);
     if (pos < 1 || pos + rows - 1 > LastRowEntry)
         return false;
     dst[0].Code = static_cast<Integer>(dst[0].Code | src[0].Code);
@@ -51,7 +46,7 @@ bool AppendCondition2(std::span<Condition> dst, Integer dstIndex, Integer& pos, 
 void StoreCondition(const Condition& cond, std::span<Condition> table, Integer index)
 {
     Condition& dst = table[static_cast<size_t>(index)];
-    const int rows = std::min(RowCount(cond), LastRowEntry);
+    const int rows = std::min(ConditionRowCount(cond), LastRowEntry);
     for (int i = 0; i <= rows + 1; ++i)
         dst[static_cast<size_t>(i)] = cond[static_cast<size_t>(i)];
     dst[static_cast<size_t>(rows + 1)].KindRank = 0;  // a source without end entry gets one

@@ -19,6 +19,9 @@ inline Integer LimitKindOf(const LimitItem& item) { return static_cast<Integer>(
 // The rank of the answer a row tests; 0 = any answer.
 inline Integer LimitRankOf(const LimitItem& item) { return static_cast<Integer>((item.KindRank >> 4) & 0x7F); }
 
+// The rows of a condition: entries from 1 up to its end entry.
+int ConditionRowCount(const Condition& cond);
+
 // Head mask 0, every entry from 1 ended (Codes left as they are); pos = 1,
 // the next free entry.
 void ClearCondition(Condition& cond, Integer& pos);

@@ -34,29 +34,36 @@ QString Joiner(Integer kind)
 
 }  // namespace
 
-QString ConditionText(const Condition& cond, bool longForm)
+QString ConditionText(const Condition& cond, bool longForm) { return ConditionText(survey, cond, longForm); }
+
+QString ConditionText(const Survey& questionnaire, const Condition& cond, bool longForm)
 {
     QString s;
     for (int i = 0; i < StoredLimitCount; ++i) {
         if ((cond[0].Code & BitMaskI[static_cast<size_t>(i)]) == 0)
             continue;
-        Condition stored = survey.LimitTable[static_cast<size_t>(i)];
+        Condition stored = questionnaire.LimitTable[static_cast<size_t>(i)];
         stored[0].Code = 0;
         if (longForm)
-            s += QStringLiteral("既成") + QString::number(i) + QLatin1Char('(') + ConditionItemsText(stored, true)
-                 + QStringLiteral("),");
+            s += QStringLiteral("既成") + QString::number(i) + QLatin1Char('(')
+                 + ConditionItemsText(questionnaire, stored, true) + QStringLiteral("),");
         else
-            s += ConditionItemsText(stored, false) + QLatin1Char(',');
+            s += ConditionItemsText(questionnaire, stored, false) + QLatin1Char(',');
     }
     if (!s.isEmpty())
         s.chop(1);
-    s += ConditionItemsText(cond, longForm);
+    s += ConditionItemsText(questionnaire, cond, longForm);
     if (s.isEmpty())
         return longForm ? QStringLiteral("限定条件はありません") : QStringLiteral("条件なし");
     return s;
 }
 
 QString ConditionItemsText(const Condition& cond, bool longForm)
+{
+    return ConditionItemsText(survey, cond, longForm);
+}
+
+QString ConditionItemsText(const Survey& questionnaire, const Condition& cond, bool longForm)
 {
     QString s;
     // The last entry is never a row.
@@ -67,8 +74,9 @@ QString ConditionItemsText(const Condition& cond, bool longForm)
         Integer c = 0;
         SplitQC(cond[i].Code, q, c);
         if (longForm)
-            s += QuestionLabel(q) + QLatin1Char('(') + ChoiceCodeText(q, c) + QLatin1Char(')');
-        s += ChoiceLabel(q, c, false, false);
+            s += QuestionLabel(questionnaire, q) + QLatin1Char('(') + ChoiceCodeText(questionnaire, q, c)
+                 + QLatin1Char(')');
+        s += ChoiceLabel(questionnaire, q, c, false, false);
     }
     if (!s.isEmpty())
         s.remove(0, 1);

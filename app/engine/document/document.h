@@ -29,6 +29,10 @@ struct DocumentState {
     Integer menuLockLevel = 0;
 };
 
+// A document that must not be written anywhere: the start-up questionnaire,
+// a failed load, a stopped job. Only a load or a new questionnaire ends it.
+inline bool IsUnsavable(const DocumentState& state) { return state.CurrentFilePath == UnsavablePath; }
+
 // The program's document state (document/workspace.h).
 extern DocumentState& document;
 

@@ -12,8 +12,9 @@ namespace kz {
 void SetUnsavable()
 {
     document.ProtectLevel = 2;
-    LockMenus();
+    // The marker first: the menus take their look from both.
     document.CurrentFilePath = UnsavablePath;
+    LockMenus();
 }
 
 void InitNewFile()

@@ -7,16 +7,17 @@ namespace kz {
 
 namespace {
 
-void setModified(bool on)
+void setModified(DocumentState& state, bool on)
 {
-    document.modified = on;
+    state.modified = on;
     emit documentEvents().changed();
 }
 
 }  // namespace
 
-void SetModified() { setModified(true); }
-void ClearModified() { setModified(false); }
+void SetModified() { setModified(document, true); }
+void SetModified(DocumentState& state) { setModified(state, true); }
+void ClearModified() { setModified(document, false); }
 bool IsModified() { return document.modified; }
 
 void LockMenus()
@@ -24,9 +25,6 @@ void LockMenus()
     document.menusLocked = true;
     if (document.ProtectLevel > document.menuLockLevel)
         document.menuLockLevel = document.ProtectLevel;
-    // Save is an editing command: a locked questionnaire has nothing to save.
-    if (document.ProtectLevel > 0)
-        document.modified = false;
     emit documentEvents().changed();
 }
 
@@ -34,7 +32,6 @@ void UnlockMenus()
 {
     document.menusLocked = false;
     document.menuLockLevel = 0;
-    document.modified = true;
     emit documentEvents().changed();
 }
 

@@ -3,17 +3,22 @@
 // (document.h); every change here is told through documentEvents().changed.
 #pragma once
 
+#include "document/document.h"
+
 namespace kz {
 
 void SetModified();
+void SetModified(DocumentState& state);
 void ClearModified();
 bool IsModified();
 // Shows the locked state for document.ProtectLevel: above 0 the editing
-// commands go off, and with them the modified mark; above 1 also
-// tabulation, the question list and the title window.
+// commands go off, above 1 also tabulation, the question list and the title
+// window. The lock decides only what the user may run: the modified mark
+// stays, so unsaved changes are still offered for saving.
 void LockMenus();
-// Switches every command the level switches on again, whatever the level
-// reads; this also sets the modified mark.
+// Lifts the lock: every command the level switches on again, whatever the
+// level reads. The modified mark stays as it is, and an unsavable document
+// stays unsavable.
 void UnlockMenus();
 
 }  // namespace kz

@@ -6,6 +6,7 @@
 
 #include "document/document.h"
 #include "model/survey.h"
+#include "tabulation/total_option.h"
 
 namespace kz {
 
@@ -13,6 +14,9 @@ struct Workspace {
     Survey survey;
     SampleTable samples;
     DocumentState document;
+    // The current tabulation request: what the tabulation window last set,
+    // or the request of the result sheet last activated.
+    TotalOptionRec TotalOption;
 };
 
 // The workspace of the running program.

@@ -1,7 +1,8 @@
 #include "files/data_file_load.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
 
 #include "document/document.h"
 #include "document/document_events.h"
@@ -17,6 +18,7 @@
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "runtime/file_errors.h"
 #include "texts/choice_texts.h"
 
 namespace kz {
@@ -148,17 +150,23 @@ void CompleteLoad(const QString& fileName)
 
 LoadDataFileResult Load(QString& fileName, Integer mode)
 {
-    if (!QFileInfo(fileName).isFile()) {
+    // Opened without asking first whether the file exists: the answer could
+    // be out of date by the time of the open.
+    QFile file(fileName);
+    const int openError = OpenForReading(file);
+    if (openError == ENOENT || openError == ENOTDIR || openError == EISDIR) {
         MsgBox(fileName + QStringLiteral("が見つかりません"), vbCritical);
         return NothingLoaded;
     }
+    if (openError != 0) {
+        ShowReadError(FileErrorText(openError), fileName);
+        return NothingLoaded;
+    }
     // The whole file is read at once: the fields are then taken from memory.
-    QFile file(fileName);
-    LargeVector<char> content;
-    if (file.open(QIODevice::ReadOnly))
-        content = ReadRemainingBytes(file);
+    errno = 0;
+    const LargeVector<char> content = ReadRemainingBytes(file);
     if (file.error() != QFileDevice::NoError) {
-        ShowReadError(file.errorString(), fileName);
+        ShowReadError(FileErrorText(errno), fileName);
         return NothingLoaded;
     }
     file.close();
@@ -180,14 +188,17 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     HourglassScope busy;
     ui().showProcessing(QStringLiteral("読み込み中"), fileName, QStringLiteral("質問など"), true, true, false);
     DiscardQuestionnaire();
+    bool complete = false;
     try {
-        if (!ReadDataFile(in, version)) {
-            SetUnsavable();
-            return NothingLoaded;
-        }
+        complete = ReadDataFile(in, version);
     } catch (const DataFileError& error) {
         ShowReadError(error.text(), fileName);
+    }
+    if (!complete) {
         SetUnsavable();
+        // The previous questionnaire is gone as after a completed load: no
+        // window may go on showing it.
+        emit documentEvents().replaced();
         return NothingLoaded;
     }
     CompleteLoad(fileName);

@@ -22,6 +22,9 @@ namespace kz {
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
+// The merge builds the new table aside, so a failure leaves the
+// questionnaire as it was, and it may be saved.
+const QString RefusedMergeNote = QStringLiteral("取り込みを中止しました。今まで扱っていたデータは変わっていません。");
 
 bool GoOn(const QString& prompt) { return MsgBox(prompt, vbOKCancel) == vbOK; }
 
@@ -192,7 +195,7 @@ Integer MergeFile(const QString& fileName)
                    + QStringLiteral("** "
                                     "ファイル関係のエラーの場合、ディスク接続不良・破損、データ破損、またはデータがKe"
                                     "lvorzun用でない可能性があります。")
-                   + CrLf + QStringLiteral("今まで扱っていたデータも破壊されているので保存はしないで下さい。"),
+                   + CrLf + RefusedMergeNote,
                vbExclamation);
         return 0;
     }

@@ -1,10 +1,11 @@
 #include "files/data_file_save.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <optional>
 #include <utility>
 
 #include "document/menu_state.h"
@@ -12,11 +13,13 @@
 #include "files/data_file_read.h"
 #include "files/data_file_write.h"
 #include "files/day_count.h"
+#include "files/file_commit.h"
 #include "files/file_header.h"
 #include "host/long_job.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
+#include "runtime/file_errors.h"
 
 namespace kz {
 namespace {
@@ -45,14 +48,22 @@ public:
         qint64 allowed = bytes_.size();
         if (saveWriteLimit >= 0)
             allowed = std::clamp<qint64>(saveWriteLimit - written_, 0, allowed);
-        if (allowed < bytes_.size() || file_.write(bytes_.constData(), allowed) != allowed)
-            throw DataFileError(QStringLiteral("ファイルに書き込めませんでした。") + file_.errorString());
+        errno = 0;
+        if (file_.write(bytes_.constData(), allowed) != allowed)
+            throw WriteError(errno);
+        if (allowed < bytes_.size())
+            throw WriteError(ENOSPC);  // the test limit stands for a full disk
         written_ += allowed;
         bytes_.resize(0);  // keeps the room for the next chunk
         writer_.seek(0);
     }
 
 private:
+    static DataFileError WriteError(int osError)
+    {
+        return DataFileError(QStringLiteral("ファイルに書き込めませんでした。") + FileErrorText(osError));
+    }
+
     QSaveFile& file_;
     QByteArray bytes_;
     BinaryWriter writer_{bytes_};
@@ -104,40 +115,47 @@ bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
     return true;
 }
 
-// Moves an existing file of the name to its backup and renames the written
-// temporary file into place; on failure the previous file is put back.
-void PutInPlace(QSaveFile& file, const QString& fileName)
+// Puts the written file in place, the previous one kept as the backup.
+void PutInPlace(QSaveFile& file)
 {
-    const bool hadPrevious = QFileInfo::exists(fileName);
-    const QString backup = BackupFileName(fileName);
-    if (hadPrevious) {
-        if (QFileInfo::exists(backup) && !QFile::remove(backup))
-            throw DataFileError(backup + QStringLiteral(" を削除できません。"));
-        if (!QFile::rename(fileName, backup))
-            throw DataFileError(fileName + QStringLiteral(" をバックアップに移せません。"));
+    const QString fileName = file.fileName();
+    const std::optional<CommitFailure> failure = CommitFile(file, BackupFileName(fileName));
+    if (!failure)
+        return;
+    QString what;
+    switch (failure->step) {
+    case CommitStep::SyncFile:
+        what = QStringLiteral("ファイルをディスクに書き込めませんでした。");
+        break;
+    case CommitStep::Backup:
+        what = BackupFileName(fileName) + QStringLiteral(" にバックアップを作れません。");
+        break;
+    case CommitStep::Replace:
+        what = fileName + QStringLiteral(" を新しい内容に置き換えられません。");
+        break;
+    case CommitStep::SyncFolder:
+        what = QStringLiteral("ファイルの置き換えをディスクに書き込めませんでした。");
+        break;
     }
-    if (!file.commit()) {
-        const QString why = file.errorString();
-        if (hadPrevious && !QFileInfo::exists(fileName))
-            QFile::rename(backup, fileName);
-        throw DataFileError(QStringLiteral("ファイルを閉じられませんでした。") + why);
-    }
+    throw DataFileError(what + FileErrorText(failure->osError));
 }
 
 enum class SaveEnd { Saved, Stopped, Failed };
 
-SaveEnd WriteDataFile(const QString& fileName, ListedSamples* sheet)
+// Writes `target`, the file behind the name the user gave.
+SaveEnd WriteDataFile(const QString& target, ListedSamples* sheet)
 {
     try {
-        QSaveFile file(fileName);
+        QSaveFile file(target);
+        errno = 0;
         if (!file.open(QIODevice::WriteOnly))
-            throw DataFileError(QStringLiteral("ファイルを作成できません。") + file.errorString());
+            throw DataFileError(QStringLiteral("ファイルを作成できません。") + FileErrorText(errno));
         ChunkedOutput output(file);
         if (!WriteQuestions(output) || !WriteSamples(output, sheet))
             return SaveEnd::Stopped;  // the unfinished temporary file goes with `file`
         WriteTail(output.writer());
         output.flush();
-        PutInPlace(file, fileName);
+        PutInPlace(file);
         return SaveEnd::Saved;
     } catch (const DataFileError& error) {
         Beep();
@@ -168,11 +186,17 @@ bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
     // asks only whether to stop.
     ui().showProcessing(QStringLiteral("保存中"), fileName, QStringLiteral("質問など"), false, true, true);
 
+    // Through a symbolic link the file it names is saved, with its backup
+    // beside it; the link stays.
+    const QString target = LinkTarget(fileName);
+    const auto isBackupName = [](const QString& name) {
+        return name.endsWith(QStringLiteral("kz~"), Qt::CaseInsensitive);
+    };
     SaveEnd end = SaveEnd::Failed;
-    if (QFileInfo::exists(fileName) && fileName.endsWith(QStringLiteral("kz~"), Qt::CaseInsensitive)) {
+    if (QFileInfo::exists(target) && (isBackupName(fileName) || isBackupName(target))) {
         MsgBox(QStringLiteral("ファイル名の拡張子を kz~ 以外にしてください"));
     } else {
-        end = WriteDataFile(fileName, sheet);
+        end = WriteDataFile(target, sheet);
         if (end == SaveEnd::Stopped)
             MsgBox(QStringLiteral("保存がｷｬﾝｾﾙされました。"));
     }

@@ -5,15 +5,20 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <optional>
 
 #include "document/document.h"
 #include "document/recent_files.h"
 #include "files/counted_strings.h"
+#include "files/file_commit.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/sample_ids.h"
 #include "model/survey.h"
+#include "runtime/file_errors.h"
 
 namespace kz {
 
@@ -27,8 +32,11 @@ const std::array<QString, 2> RangeOnlyMagics = {
     QStringLiteral("Kelvor Zuntab Initialize File Ver 965d"),
 };
 
-constexpr double OneMinute = 1.0 / (24 * 60);  // as a day fraction
-constexpr double DefaultSaveInterval = 30 * OneMinute;
+constexpr double MinutesPerDay = 24 * 60;
+constexpr double OneMinute = 1 / MinutesPerDay;  // as a day fraction
+// The double nearest to 30 / 1440, as other tools write it; 30 * OneMinute
+// lies one unit in the last place above it.
+constexpr double DefaultSaveInterval = 30 / MinutesPerDay;
 constexpr int DefaultedColumnCount = 10;
 // Column widths and placements are in twips; anything beyond these bounds
 // is damage, not a choice the user made.
@@ -74,12 +82,32 @@ bool ReadTable(BinaryReader& in, std::array<T, N>& table, ReadOne readOne)
     return true;
 }
 
+// Start-up reads the file twice; the user hears of a refused range once.
+void TellRefusedIDRange(const IDRange& range)
+{
+    static std::optional<IDRange> told;
+    if (told == range)
+        return;
+    told = range;
+    MsgBox(QStringLiteral("設定ファイルのIDの範囲（%1 から %2）は使えないので、%3 から %4 にしました。")
+               .arg(range.low)
+               .arg(range.high)
+               .arg(settings.IDRangeLow)
+               .arg(settings.IDRangeHigh),
+           vbExclamation);
+}
+
+// A range no ID could be issued from leaves the default.
 bool ReadIdRange(BinaryReader& in)
 {
     const Long low = in.readLong();
     const Long high = in.readLong();
     if (!in.ok())
         return false;
+    if (!IsValidIDRange({low, high})) {
+        TellRefusedIDRange({low, high});
+        return true;
+    }
     settings.IDRangeLow = low;
     settings.IDRangeHigh = high;
     return true;
@@ -251,10 +279,12 @@ void DefaultSettings()
 void LoadSettings()
 {
     DefaultSettings();
+    // Opened without asking first whether the file exists: a save in
+    // another copy may replace it in between. After a read error what was
+    // read stays, and the recent-file menu keeps what it showed.
     QFile file(SettingsFilePath());
-    // After a read error what was read stays, and the recent-file menu keeps
-    // what it showed.
-    const bool readWhole = !file.exists() || (file.open(QIODevice::ReadOnly) && ReadSettingsFile(file));
+    const int openError = OpenForReading(file);
+    const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettingsFile(file));
     if (readWhole)
         RecentFilesMenu(QString());
     RepairColumnWidths();
@@ -266,13 +296,24 @@ bool SaveSettings()
     // Written beside the old file and renamed over it on success, so a
     // failure never leaves a half-written file behind.
     QSaveFile file(SettingsFilePath());
-    if (file.open(QIODevice::WriteOnly) && WriteSettings(file) && file.commit())
-        return true;
+    errno = 0;
+    int osError = 0;  // stays 0 for a text the file cannot hold
+    if (!file.open(QIODevice::WriteOnly)) {
+        osError = errno;
+    } else {
+        errno = 0;
+        if (!WriteSettings(file))
+            osError = errno;
+        else if (const std::optional<CommitFailure> failure = CommitFile(file))
+            osError = failure->osError;
+        else
+            return true;
+    }
     QString message = QStringLiteral("設定ファイル「%1」を保存できませんでした。\n"
                                      "ウィンドウの位置や最近使ったファイルの一覧などは保存されていません。")
                           .arg(file.fileName());
-    if (file.error() != QFileDevice::NoError)
-        message += QStringLiteral("\n(%1)").arg(file.errorString());
+    if (osError != 0)
+        message += QStringLiteral("\n(%1)").arg(FileErrorText(osError));
     file.cancelWriting();
     MsgBox(message, vbExclamation);
     return false;

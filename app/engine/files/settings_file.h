@@ -16,7 +16,8 @@ void DefaultSettings();
 // The defaults, then what the settings file holds when it exists and is
 // recognised. Values the program could not work with (a placement that is
 // not a number, a negative column width, an interval outside one minute to
-// one day) are replaced by sane ones.
+// one day) are replaced by sane ones; an ID range no ID could be issued from
+// leaves the default, with a message.
 void LoadSettings();
 
 // Writes the settings file completely or not at all: a failure leaves the

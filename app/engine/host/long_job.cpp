@@ -27,7 +27,8 @@ std::function<qint64()> pacingClock;
 
 }  // namespace
 
-LongJob::LongJob(qint64 total, QString label, Bar bar) : total_(total), label_(std::move(label)), bar_(bar)
+LongJob::LongJob(qint64 total, QString label, Bar bar, Report report)
+    : total_(total), label_(std::move(label)), bar_(bar), report_(std::move(report))
 {
     timer_.start();
     lastClockRead_ = lastReport_ = now();
@@ -63,7 +64,7 @@ bool LongJob::report(qint64 i, const QString& text)
     float ratio = 0;
     if (bar_ == Bar::Fills)
         ratio = total_ > 0 ? static_cast<float>(std::min(i + 1, total_)) / static_cast<float>(total_) : 1;
-    stopped_ = !ui().setProcessingProgress(text, ratio);
+    stopped_ = !(report_ ? report_(text, ratio) : ui().setProcessingProgress(text, ratio));
     // The time spent with the user (a stop's question box) counts for neither pace.
     lastClockRead_ = lastReport_ = now();
     return !stopped_;

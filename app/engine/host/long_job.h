@@ -23,7 +23,11 @@ public:
     // belongs to the phase after it leaves the bar empty.
     enum class Bar { Fills, StaysEmpty };
 
-    LongJob(qint64 total, QString label, Bar bar = Bar::Fills);
+    // Where reports go: the text, the share done (0 to 1); false stops the
+    // job. A job without one reports to the progress window.
+    using Report = std::function<bool(const QString& text, float ratio)>;
+
+    LongJob(qint64 total, QString label, Bar bar = Bar::Fills, Report report = {});
 
     // Called for item i (0-based) of `total`; false once the user has
     // stopped, and for every step after that. A report, "label i+1/total",
@@ -55,6 +59,7 @@ private:
     qint64 total_;
     QString label_;
     Bar bar_;
+    Report report_;
     QElapsedTimer timer_;
     qint64 stride_ = 1;
     qint64 stepsToClock_ = 1;

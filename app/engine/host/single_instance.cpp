@@ -1,8 +1,13 @@
 #include "host/single_instance.h"
 
 #include <QDir>
+#include <QFile>
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "document/document.h"
 #include "host/program_folder.h"
@@ -10,15 +15,39 @@
 
 namespace kz {
 
-InstanceLock::InstanceLock(const QString& folder) : lock_(QDir(folder).filePath(QStringLiteral("kelvorzun.lock")))
-{
-    // Only a dead owner makes a lock stale: a copy that runs for weeks keeps it.
-    lock_.setStaleLockTime(0);
-}
+InstanceLock::InstanceLock(const QString& folder) : path_(QDir(folder).filePath(QStringLiteral("kelvorzun.lock"))) {}
 
 bool InstanceLock::tryAcquire()
 {
-    return lock_.isLocked() || lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
+    if (fd_ >= 0)
+        return true;
+    // What the name holds does not matter (an empty or garbled file, one
+    // written on another computer, a folder): only whether a running copy
+    // holds its lock. Not inherited by the programs this copy starts, which
+    // would hold it beyond its end.
+    const QByteArray path = QFile::encodeName(path_);
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);  // a folder, or a file this user may only read
+    if (fd < 0)
+        return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(fd);
+        return !held;  // a file system without locks cannot tell
+    }
+    fd_ = fd;
+    return true;
+}
+
+// The file stays: a copy that opened it just before could otherwise lock a
+// file no longer under the name, beside a copy that makes a new one.
+void InstanceLock::release()
+{
+    if (fd_ < 0)
+        return;
+    ::close(fd_);
+    fd_ = -1;
 }
 
 bool ClaimSingleInstance(InstanceLock& lock)

@@ -1,9 +1,9 @@
 // Only one copy of the program runs from a program folder. The running copy
-// holds a lock file in the folder; a lock left behind by a copy that crashed
-// is recognised (its process is gone) and taken over.
+// holds the system's lock on the file "kelvorzun.lock" in the folder; the
+// system lets go of it when the copy ends, however it ends, so whatever a
+// crash or a power cut left under that name never blocks a start.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace kz {
@@ -11,14 +11,19 @@ namespace kz {
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& folder);
+    ~InstanceLock() { release(); }
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
 
     // False when another running copy holds the folder. A folder where no
-    // lock file can be made (read-only) cannot tell; the copy may run.
+    // lock file can be made or opened (read-only) cannot tell; the copy may
+    // run.
     bool tryAcquire();
-    void release() { lock_.unlock(); }
+    void release();
 
 private:
-    QLockFile lock_;
+    QString path_;
+    int fd_ = -1;
 };
 
 // True when this copy may run; it then holds `lock` until it ends or

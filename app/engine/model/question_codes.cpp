@@ -41,11 +41,11 @@ int AnsiCode(QChar ch)
 
 bool InRange(int a, char low, char high) { return a >= low && a <= high; }
 
-Integer StyleOf(Integer q)
+Integer StyleOf(const Survey& questionnaire, Integer q)
 {
     if (q < 0 || q >= MaxQuestions)
         return -1;
-    return survey.Questions[q].CodeStyle;
+    return questionnaire.Questions[q].CodeStyle;
 }
 
 // One typed character under a style; 0 for a character outside its set.
@@ -88,11 +88,13 @@ void SplitQC(Integer code, Integer& q, Integer& c)
     c = static_cast<Integer>(u % 128);
 }
 
-QString ChoiceCodeText(Integer q, Integer c)
+QString ChoiceCodeText(Integer q, Integer c) { return ChoiceCodeText(survey, q, c); }
+
+QString ChoiceCodeText(const Survey& questionnaire, Integer q, Integer c)
 {
     if (c < 0)
         return {};
-    switch (StyleOf(q)) {
+    switch (StyleOf(questionnaire, q)) {
     case CodeStyleNumbers:
         if (c < 10)
             return QString::number(c);
@@ -111,7 +113,7 @@ QString ChoiceCodeText(Integer q, Integer c)
 Integer ChoiceNumberFromCode(Integer q, const QString& s)
 {
     if (s.size() == 1)
-        return ChoiceNumberFromCharacter(StyleOf(q), AnsiCode(s.at(0)));
+        return ChoiceNumberFromCharacter(StyleOf(survey, q), AnsiCode(s.at(0)));
     const double number = Val(s);
     if (FitsInteger(number))
         return CInt(number);

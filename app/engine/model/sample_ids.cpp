@@ -14,10 +14,12 @@ constexpr double HighestRangeID = 2147483647.0;
 // Longer texts are ignored: no Long needs that many characters.
 constexpr qsizetype LongestIDText = 9;
 
+bool WithinIDBounds(double id) { return id >= 0 && id <= HighestRangeID; }  // false for NaN
+
 std::optional<Long> RangeIDOf(const QString& text)
 {
     const double id = RoundHalfEven(Val(text));
-    if (!(id >= 0 && id <= HighestRangeID))  // also refuses NaN
+    if (!WithinIDBounds(id))
         return std::nullopt;
     return CLng(id);
 }
@@ -31,6 +33,11 @@ std::optional<IDRange> ParseIDRange(const QString& from, const QString& to)
     if (!a || !b)
         return std::nullopt;
     return IDRange{std::min(*a, *b), std::max(*a, *b)};
+}
+
+bool IsValidIDRange(const IDRange& range)
+{
+    return WithinIDBounds(range.low) && WithinIDBounds(range.high) && range.low <= range.high;
 }
 
 IDChangeResult ChangeSampleID(SampleTable& table, Long Dno, const QString& text, const IDRange& range)

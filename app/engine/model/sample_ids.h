@@ -25,6 +25,10 @@ struct IDRange {
 // negative IDs are never issued).
 std::optional<IDRange> ParseIDRange(const QString& from, const QString& to);
 
+// Whether this computer can issue IDs from `range`: both ends within the
+// bounds ParseIDRange takes, and the low end not above the high one.
+bool IsValidIDRange(const IDRange& range);
+
 enum class IDChange {
     Kept,          // nothing to do: the sample's own ID, or a text of 10 or more characters
     OutsideRange,  // the value lies outside this computer's range

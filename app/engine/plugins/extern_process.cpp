@@ -29,6 +29,9 @@ const QString HostEnded = QStringLiteral("外部処理が異常終了しまし�
 const QString HostStopped = QStringLiteral("外部処理を中止しました。");
 const QString HostBusy = QStringLiteral("ほかの外部処理が実行中です。");
 const QString ResultTooLong = QStringLiteral("外部処理の結果が長すぎます（%1バイトまで）。").arg(MaxResultBytes);
+const QString NoProcess = QStringLiteral("外部処理が設定されていません。");
+const QString LibraryMissing = QStringLiteral("外部処理「%1」が見つかりません。");
+const QString EntryMissing = QStringLiteral("外部処理「%1」にKZExternProcessMainがありません。");
 
 ExternProcessResult Failure(const QString& description) { return {description + CallFailed, false}; }
 
@@ -49,7 +52,7 @@ QString ResultText(const QByteArray& bytes)
     return text;
 }
 
-ExternProcessResult ResultOf(const HostExchange& exchange)
+ExternProcessResult ResultOf(const HostExchange& exchange, const QString& name)
 {
     switch (exchange.failure) {
     case HostFailure::None:
@@ -66,8 +69,10 @@ ExternProcessResult ResultOf(const HostExchange& exchange)
     switch (exchange.reply.outcome) {
     case PluginOutcome::Returned:
         return {ResultText(exchange.reply.text), true};
-    case PluginOutcome::LibraryMessage:
-        return {ResultText(exchange.reply.text), false};
+    case PluginOutcome::LibraryMissing:
+        return Failure(LibraryMissing.arg(name));
+    case PluginOutcome::EntryMissing:
+        return Failure(EntryMissing.arg(name));
     case PluginOutcome::ZuntabMissing:
         return Failure(ZuntabMissing);
     case PluginOutcome::NoObject:
@@ -85,6 +90,8 @@ void SetExternProcessWindowHandle(Long handle) { windowHandle = handle; }
 ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integer option)
 {
     const QString& name = survey.ExternProcessName;
+    if (name.isEmpty())
+        return Failure(NoProcess);
     if (name.contains(u'/') || name.contains(u'\\'))
         return Failure(BadFileName);
     if (paraIndex == std::numeric_limits<Integer>::max())
@@ -113,7 +120,7 @@ ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integ
         ReadSampleAnswers(sampleIndex, call.counts, call.codes, texts);
     call.labels = Cp932Texts(labels);
     call.texts = Cp932Texts(texts);
-    return ResultOf(CallPluginHost(call));
+    return ResultOf(CallPluginHost(call), name);
 }
 
 }  // namespace kz

@@ -24,9 +24,11 @@ struct ExternProcessResult {
 //   which reads no answers. The plug-in's action code is paraIndex + 1.
 // option: on a reply commit the answers already given in the reached
 //   question; otherwise 0.
-// A plug-in that crashes, aborts or exits, one the user stops in the progress
-// window, and one that returns more than MaxResultBytes (plugin_protocol.h)
-// give a failure; the next call starts a new host.
+// No name, a library that is not in the program folder or has no
+// KZExternProcessMain, a plug-in that crashes, aborts or exits, one the user
+// stops in the progress window, and one that returns more than MaxResultBytes
+// (plugin_protocol.h) give a failure, described in Japanese; the next call
+// after a host that ended starts a new host.
 ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integer option);
 
 // The main window's handle that plug-ins receive as their first argument;

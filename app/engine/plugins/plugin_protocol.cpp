@@ -136,7 +136,7 @@ std::optional<PluginReply> DecodeReply(const QByteArray& payload)
     return Decode<PluginReply>(payload, [](BinaryReader& in) -> std::optional<PluginReply> {
         const Integer outcome = in.readInteger();
         PluginReply reply{static_cast<PluginOutcome>(outcome), ReadBytes(in)};
-        if (outcome < Integer(PluginOutcome::Returned) || outcome > Integer(PluginOutcome::TooLong)
+        if (outcome < Integer(PluginOutcome::Returned) || outcome > Integer(PluginOutcome::EntryMissing)
             || reply.text.size() > MaxResultBytes)
             return std::nullopt;
         return reply;

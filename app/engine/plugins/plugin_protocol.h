@@ -43,15 +43,16 @@ struct PluginCall {
 
 enum class PluginOutcome : Integer {
     Returned = 0,        // text: what the plug-in returned
-    LibraryMessage = 1,  // text: zuntab's message in place of the plug-in's text
+    LibraryMissing = 1,  // zuntab could not load the library
     ZuntabMissing = 2,   // zuntab could not be bound in the host
     NoObject = 3,        // the identifier resolves to no object
     TooLong = 4,         // the plug-in returned more than MaxResultBytes
+    EntryMissing = 5,    // the library has no KZExternProcessMain
 };
 
 struct PluginReply {
     PluginOutcome outcome = PluginOutcome::Returned;
-    QByteArray text;  // CP932; empty unless Returned or LibraryMessage
+    QByteArray text;  // CP932; empty unless Returned
 };
 
 // The longest text a plug-in may return: 32767 bytes of CP932. The text

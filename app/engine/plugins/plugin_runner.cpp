@@ -86,8 +86,10 @@ PluginReply CallLibrary(const PluginCall& call, Arguments& a)
     if (!result)
         return {PluginOutcome::ZuntabMissing, {}};
     PluginReply reply = ReplyWith(result);
-    if (reply.text == LibraryNotFound || reply.text == EntryNotFound)
-        reply.outcome = PluginOutcome::LibraryMessage;
+    if (reply.text == LibraryNotFound)
+        return {PluginOutcome::LibraryMissing, {}};
+    if (reply.text == EntryNotFound)
+        return {PluginOutcome::EntryMissing, {}};
     return reply;
 }
 

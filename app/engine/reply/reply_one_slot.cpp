@@ -18,18 +18,21 @@ int ValueEnd(const QString& reply, int p, int lineLast)
     const int pilcrow = InStr(p, reply, Pilcrow);
     if (pilcrow != 0 && pilcrow == lineLast)
         last = pilcrow - 2;
-    const int dash = InStr(p, reply, QStringLiteral("-"));
-    if (dash != 0 && dash == last)
-        last = dash - 1;
     // The entry window shows the name of the question to answer next after
     // the caret, so typing puts the value before it: a name, and the blanks
-    // before it, are never part of the value.
+    // before it, are never part of the value. A "[" that opens no name is
+    // then read as one and refused.
     const int name = InStr(p, reply, QStringLiteral("["));
     if (name != 0 && name <= last) {
         last = name - 1;
         while (last >= p && reply.at(last - 1) == QLatin1Char(' '))
             --last;
     }
+    // The "-" typed before that name closes the question, as it does at the
+    // end of a line.
+    const int dash = InStr(p, reply, QStringLiteral("-"));
+    if (dash != 0 && dash == last)
+        last = dash - 1;
     return last;
 }
 

@@ -13,8 +13,10 @@ namespace kz {
 // text, not a line end) and runs to the end of its line: a whole number from
 // 1 to choiceCount - 1 becomes "." n ".", any other value of two characters
 // or more a free text "/" value "/" ("/*" value "*/" when it starts with
-// "*"). A "-" and "¶" that close the line are no part of the value; a line
-// that already holds a "/" and a value already dotted are left alone.
+// "*"). The value ends before a "[" (a question name and the blanks before
+// it), and a "-" that then closes it or the line is no part of it, nor is the
+// "¶" after that "-"; a line that already holds a "/" and a value already
+// dotted are left alone.
 // Returns whether the text changed; it then holds "." or "/" at p.
 bool RewriteOneSlotValue(QString& reply, int p, Integer choiceCount);
 

@@ -13,26 +13,25 @@ constexpr QChar CR = u'\r';
 
 bool IsChoice(Integer q, Integer c) { return q >= 0 && q < MaxQuestions && c >= 0 && c < MaxChoices; }
 
-bool HasAttr(Integer q, Integer c, ChoiceAttr bit) { return ChoiceHasAttr(q, c, bit) != 0; }
+bool HasAttr(const ChoiceRec& choice, ChoiceAttr bit) { return (choice.Attr & BitMaskI[bit]) != 0; }
 
-QString AttributeTags(Integer q, Integer c)
+QString AttributeTags(const ChoiceRec& choice)
 {
-    const ChoiceRec& choice = survey.Choices(q, c);
     QString tags;
-    if (HasAttr(q, c, AttrEssay)) {
-        if (HasAttr(q, c, AttrQuantity))
+    if (HasAttr(choice, AttrEssay)) {
+        if (HasAttr(choice, AttrQuantity))
             tags += QStringLiteral("［数値:") + Format(choice.Low) + QLatin1Char('-') + Format(choice.High)
                     + QStringLiteral("］");
-        else if (HasAttr(q, c, AttrCoded))
+        else if (HasAttr(choice, AttrCoded))
             tags += QStringLiteral("[ｺｰﾄﾞ:") + choice.CodeFile + QLatin1Char(']');
         else
             tags += QStringLiteral("［記述］");
     }
-    if (HasAttr(q, c, AttrExclusive))
+    if (HasAttr(choice, AttrExclusive))
         tags += QStringLiteral("［排他］");
-    if (HasAttr(q, c, AttrOther))
+    if (HasAttr(choice, AttrOther))
         tags += QStringLiteral("［その他］");
-    if (HasAttr(q, c, AttrMultiple))
+    if (HasAttr(choice, AttrMultiple))
         tags += QStringLiteral("［複数］");
     return tags;
 }
@@ -41,14 +40,20 @@ QString AttributeTags(Integer q, Integer c)
 
 QString ChoiceLabel(Integer q, Integer c, bool withCode, bool withTags)
 {
+    return ChoiceLabel(survey, q, c, withCode, withTags);
+}
+
+QString ChoiceLabel(const Survey& questionnaire, Integer q, Integer c, bool withCode, bool withTags)
+{
     QString s;
     if (withCode)
-        s = QLatin1Char('(') + ChoiceCodeText(q, c) + QLatin1Char(')');
+        s = QLatin1Char('(') + ChoiceCodeText(questionnaire, q, c) + QLatin1Char(')');
     if (!IsChoice(q, c))
         return s;
-    s += survey.Choices(q, c).Text;
+    const ChoiceRec& choice = questionnaire.Choices(q, c);
+    s += choice.Text;
     if (withTags)
-        s += AttributeTags(q, c);
+        s += AttributeTags(choice);
     return s;
 }
 
@@ -81,7 +86,7 @@ QString ChoiceTextBlock(Integer q, Integer c)
 Integer FindOtherChoice(Integer q)
 {
     for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
-        if (HasAttr(q, c, AttrOther))
+        if (HasAttr(survey.Choices(q, c), AttrOther))
             return c;
     }
     return -1;
@@ -92,7 +97,7 @@ std::vector<bool> MarkEssayQuestions(bool flag)
     std::vector<bool> result(static_cast<size_t>(survey.QuestionCount), !flag);
     for (Integer q = 0; q < survey.QuestionCount; ++q) {
         for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
-            if (HasAttr(q, c, AttrEssay)) {
+            if (HasAttr(survey.Choices(q, c), AttrEssay)) {
                 result[static_cast<size_t>(q)] = true;
                 break;
             }

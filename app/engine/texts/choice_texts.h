@@ -10,10 +10,14 @@
 
 namespace kz {
 
+struct Survey;
+
 // "(" code ")" when withCode, the choice's text, and with withTags its
 // attribute tags: "［記述］", "［数値:Low-High］" or "[ｺｰﾄﾞ:CodeFile]",
-// then "［排他］", "［その他］", "［複数］".
+// then "［排他］", "［その他］", "［複数］"; of the program's questionnaire or
+// the one given.
 QString ChoiceLabel(Integer q, Integer c, bool withCode, bool withTags);
+QString ChoiceLabel(const Survey& questionnaire, Integer q, Integer c, bool withCode, bool withTags);
 
 // Stores a choice from its text block: "label", "label CR CodeFile" or
 // "label CR Low CR High"; fields the block does not name keep their values.

@@ -13,11 +13,11 @@ bool IsQuestion(Integer q) { return q >= 0 && q < MaxQuestions; }
 
 // Part `index` (from 0) of a question's text, each part ended by CR. A part
 // the text cuts off runs to the end, without the blanks that pad the text.
-QString TextPart(Integer q, int index)
+QString TextPart(const Survey& questionnaire, Integer q, int index)
 {
     if (!IsQuestion(q))
         return {};
-    const QString& text = survey.Questions[q].Text;
+    const QString& text = questionnaire.Questions[q].Text;
     qsizetype start = 0;
     for (int i = 0; i < index; ++i) {
         const qsizetype cr = text.indexOf(CR, start);
@@ -36,43 +36,52 @@ QString TextPart(Integer q, int index)
 
 }  // namespace
 
-QString QuestionLabel(Integer q)
+QString QuestionLabel(Integer q) { return QuestionLabel(survey, q); }
+
+QString QuestionLabel(const Survey& questionnaire, Integer q)
 {
-    const qsizetype cr = IsQuestion(q) ? survey.Questions[q].Text.indexOf(CR) : -1;
+    const qsizetype cr = IsQuestion(q) ? questionnaire.Questions[q].Text.indexOf(CR) : -1;
     if (cr <= 0)
         return QString::number(q + 1) + QStringLiteral("質問");
-    return survey.Questions[q].Text.left(cr);
+    return questionnaire.Questions[q].Text.left(cr);
 }
 
-QString QuestionText(Integer q) { return TextPart(q, 1); }
+QString QuestionText(Integer q) { return QuestionText(survey, q); }
 
-QString QuestionLimitText(Integer q, bool stored)
+QString QuestionText(const Survey& questionnaire, Integer q) { return TextPart(questionnaire, q, 1); }
+
+QString QuestionLimitText(Integer q, bool stored) { return QuestionLimitText(survey, q, stored); }
+
+QString QuestionLimitText(const Survey& questionnaire, Integer q, bool stored)
 {
-    const QString description = TextPart(q, 2);
+    const QString description = TextPart(questionnaire, q, 2);
     if (!description.isEmpty() || stored || !IsQuestion(q))
         return description;
-    const Condition& limit = survey.QuestionLimit[q];
+    const Condition& limit = questionnaire.QuestionLimit[q];
     if (limit[1].KindRank == 0)
         return {};
-    return QStringLiteral("（") + ConditionText(limit, true) + QStringLiteral("の人）");
+    return QStringLiteral("（") + ConditionText(questionnaire, limit, true) + QStringLiteral("の人）");
 }
 
-QString QuestionHeading(Integer q, int parts)
+QString QuestionHeading(Integer q, int parts) { return QuestionHeading(survey, q, parts); }
+
+QString QuestionHeading(const Survey& questionnaire, Integer q, int parts)
 {
     QString s;
     if (parts & HeadingNumber)
         s += QLatin1Char('Q') + QString::number(q + 1) + QLatin1Char(' ');
     if (parts & HeadingLabel) {
-        s += QuestionLabel(q);
+        s += QuestionLabel(questionnaire, q);
         if (parts & (HeadingLimit | HeadingText | HeadingMax))
             s += QLatin1Char(' ');
     }
     if (parts & HeadingLimit)
-        s += QuestionLimitText(q, false);
+        s += QuestionLimitText(questionnaire, q, false);
     if (parts & HeadingText)
-        s += QuestionText(q);
-    if ((parts & HeadingMax) && IsQuestion(q) && survey.Questions[q].MaxAnswers > 1)
-        s += QStringLiteral("［") + QString::number(survey.Questions[q].MaxAnswers) + QStringLiteral("つまで］");
+        s += QuestionText(questionnaire, q);
+    const Integer maxAnswers = IsQuestion(q) ? questionnaire.Questions[q].MaxAnswers : Integer(0);
+    if ((parts & HeadingMax) && maxAnswers > 1)
+        s += QStringLiteral("［") + QString::number(maxAnswers) + QStringLiteral("つまで］");
     return s;
 }
 

@@ -9,15 +9,21 @@ namespace kz {
 
 LargeVector<char> ReadRemainingBytes(QIODevice& device)
 {
-    LargeVector<char> bytes(static_cast<size_t>(std::max<qint64>(device.bytesAvailable(), 0)));
-    qint64 got = 0;
-    while (got < qint64(bytes.size())) {
-        const qint64 read = device.read(bytes.data() + got, qint64(bytes.size()) - got);
+    // Room for one byte more than announced, so that the end is seen without
+    // a second allocation; a file that announces no size (as those of the
+    // system under /proc do) is read on in growing steps until its end.
+    constexpr size_t SmallestStep = size_t(64) << 10;
+    LargeVector<char> bytes(static_cast<size_t>(std::max<qint64>(device.bytesAvailable(), 0)) + 1);
+    size_t got = 0;
+    for (;;) {
+        if (got == bytes.size())
+            bytes.resize(bytes.size() + std::max(bytes.size(), SmallestStep));
+        const qint64 read = device.read(bytes.data() + got, static_cast<qint64>(bytes.size() - got));
         if (read <= 0)
             break;
-        got += read;
+        got += static_cast<size_t>(read);
     }
-    bytes.resize(static_cast<size_t>(got));
+    bytes.resize(got);
     return bytes;
 }
 

@@ -24,4 +24,20 @@ QString Format(double value)
     return text;
 }
 
+QString FormatPercent(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    // The digits the legacy formatting rounds: the value's 15 significant ones.
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value * 100 * scale, std::chars_format::scientific, 14);
+    double seen = 0;
+    std::from_chars(buffer, result.ptr, seen);
+    const double rounded = std::round(seen) / scale;
+    char out[48];
+    const auto written =
+        std::to_chars(out, out + sizeof out, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, decimals);
+    return QString::fromLatin1(out, written.ptr - out) + QLatin1Char('%');
+}
+
 }  // namespace kz

@@ -12,4 +12,10 @@ namespace kz {
 // Values the legacy language could not hold print as "NaN", "Inf", "-Inf".
 QString Format(double value);
 
+// The legacy percent patterns "##0%" (decimals 0) and "##0.0%" (decimals 1):
+// value * 100 with at least one whole digit, rounded half away from zero
+// on its 15 significant digits as the legacy formatting sees them: 0.333
+// gives "33.3%", 0.0125 "1.3%", 0 "0.0%".
+QString FormatPercent(double value, int decimals);
+
 }  // namespace kz

@@ -50,6 +50,8 @@ QString RunFileDialog(const QString& path, const QString& legacyFilter, bool sav
     QFileDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("CMDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The description as the caller gives it: it names its patterns itself.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString filter = QtFileFilter(legacyFilter);

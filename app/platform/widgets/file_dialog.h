@@ -24,7 +24,8 @@ struct DialogStart {
 DialogStart SplitDialogPath(const QString& path);
 
 // The chosen full path; "" on Cancel. The dialog's object name is "CMDialog";
-// the save dialog asks before overwriting an existing file.
+// its list of file types shows the descriptions as given; the save dialog
+// asks before overwriting an existing file.
 QString RunFileDialog(const QString& path, const QString& legacyFilter, bool save, QWidget* parent = nullptr);
 
 }  // namespace kz::widgets

@@ -1,11 +1,14 @@
 #include "rich_text_box.h"
 
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -41,6 +44,17 @@ QTextCharFormat RunFormat(const RtfRun& run)
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+// The height of a line in `font` that holds Latin letters and Japanese.
+qreal MixedLineHeight(const QFont& font)
+{
+    QTextLayout layout(QStringLiteral("Ag漢あ"), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(layout.text().size());
+    layout.endLayout();
+    return std::max(line.height(), QFontMetricsF(font).height());
+}
+
 // Focus moving between controls, not the window or a menu coming and going.
 bool BetweenControls(const QFocusEvent* event)
 {
@@ -69,6 +83,7 @@ void RichTextBox::setTextRTF(const QString& rtf)
             cursor.insertText(run.text, RunFormat(run));
     }
     cursor.endEditBlock();
+    applyLineHeight();
     document()->clearUndoRedoStacks();
     setSelStart(0);
 }
@@ -80,7 +95,58 @@ QString RichTextBox::text() const
     return plain;
 }
 
-void RichTextBox::setText(const QString& text) { setPlainText(UnifyLineBreaks(text)); }
+void RichTextBox::setText(const QString& text)
+{
+    setPlainText(UnifyLineBreaks(text));
+    applyLineHeight();
+}
+
+void RichTextBox::amendText(const QString& text)
+{
+    const QString shown = this->text();
+    const qsizetype shorter = std::min(shown.size(), text.size());
+    qsizetype start = 0;
+    while (start < shorter && shown[start] == text[start])
+        ++start;
+    qsizetype shownEnd = shown.size();
+    qsizetype textEnd = text.size();
+    while (shownEnd > start && textEnd > start && shown[shownEnd - 1] == text[textEnd - 1]) {
+        --shownEnd;
+        --textEnd;
+    }
+    // A line end is replaced whole, never from between its CR and LF.
+    if (start > 0 && shown[start - 1] == QLatin1Char('\r'))
+        --start;
+    if (shownEnd < shown.size() && shown[shownEnd] == QLatin1Char('\n')) {
+        ++shownEnd;
+        ++textEnd;
+    }
+    QTextCursor cursor(document());
+    cursor.setPosition(toDocument(static_cast<int>(start)));
+    cursor.setPosition(toDocument(static_cast<int>(shownEnd)), QTextCursor::KeepAnchor);
+    cursor.insertText(UnifyLineBreaks(text.mid(start, textEnd - start)));
+    applyLineHeight();
+}
+
+void RichTextBox::applyLineHeight()
+{
+    // Formatting, no edit.
+    const QSignalBlocker quiet(this);
+    QTextBlockFormat format;
+    format.setLineHeight(MixedLineHeight(font()), QTextBlockFormat::MinimumHeight);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(format);
+}
+
+void RichTextBox::changeEvent(QEvent* event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyLineHeight();
+}
+
+void RichTextBox::setTypingColor(const QColor& colour) { typingColour_ = colour; }
 
 int RichTextBox::toPlain(int documentPosition) const
 {
@@ -155,10 +221,15 @@ void RichTextBox::setBackColor(const QColor& colour)
 
 void RichTextBox::keyPressEvent(QKeyEvent* event)
 {
+    const bool focused = hasFocus();
     bool cancel = false;
     emit keyDown(event->key(), event->modifiers(), &cancel);
     if (!cancel && !event->text().isEmpty())
         emit keyPress(event->text(), &cancel);
+    // A handler that moved the focus away took the key with it: the box no
+    // longer acts on keys, and acting on this one would show its caret again.
+    if (focused && !hasFocus())
+        cancel = true;
     if (cancel) {
         event->accept();
         return;
@@ -171,7 +242,25 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+        prepareTyping();
     QTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::prepareTyping()
+{
+    if (!typingColour_.isValid())
+        return;
+    // The typed text replaces a selection; the colour then goes to what is
+    // typed, not to the text it replaces.
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        cursor.removeSelectedText();
+        setTextCursor(cursor);
+    }
+    QTextCharFormat format;
+    format.setForeground(typingColour_);
+    mergeCurrentCharFormat(format);
 }
 
 void RichTextBox::focusInEvent(QFocusEvent* event)

@@ -1,8 +1,9 @@
 // The entry window's rich text box: a text box that shows the coloured
-// reply text the program writes as rich text (rtf_reader.h) and speaks in
-// the old control's terms: the plain text has CR LF line ends, and every
-// position (SelStart, SelLength) is 0-based and counts a line end as two
-// characters. Key and focus events come out as signals a window can cancel.
+// reply text the program writes as rich text (rtf_reader.h), every line of
+// one height, and speaks in the old control's terms: the plain text has CR LF
+// line ends, and every position (SelStart, SelLength) is 0-based and counts a
+// line end as two characters. Key and focus events come out as signals a
+// window can cancel.
 #pragma once
 
 #include <QColor>
@@ -23,6 +24,12 @@ public:
     // Replaces the contents with plain text in the box's own font and colour;
     // CR LF, CR and LF each end a line.
     void setText(const QString& text);
+    // Makes the contents read `text` by replacing only the part that differs
+    // from the text now shown: the rest keeps its fonts and colours.
+    void amendText(const QString& text);
+    // What the user types takes this colour, whatever it is typed beside; an
+    // invalid colour (the default) leaves it the colour of its neighbour.
+    void setTypingColor(const QColor& colour);
 
     int selStart() const;
     // Puts the caret at `position` and selects nothing. A position between
@@ -44,7 +51,8 @@ signals:
     // The contents changed: typed, deleted, pasted or replaced (also by the
     // setters above, and by formatting).
     void change();
-    // A key went down. Setting *cancel drops the key: nothing is typed.
+    // A key went down. Setting *cancel drops the key: nothing is typed. A key
+    // whose handler moves the focus out of the box is dropped too.
     void keyDown(int key, Qt::KeyboardModifiers modifiers, bool* cancel);
     // A key that types `text` went down and keyDown let it through. Setting
     // *cancel drops it.
@@ -55,6 +63,7 @@ signals:
     void lostFocus();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -65,6 +74,12 @@ private:
     // Positions: the document counts a line end as one character.
     int toPlain(int documentPosition) const;
     int toDocument(int plainPosition) const;
+    void prepareTyping();
+    // Every line at least as tall as a line holding Japanese, which the
+    // box's font may show in a taller fallback font.
+    void applyLineHeight();
+
+    QColor typingColour_;
 };
 
 }  // namespace kz::widgets

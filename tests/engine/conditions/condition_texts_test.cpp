@@ -3,6 +3,7 @@
 #include "conditions/condition_texts.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
+#include "texts/question_texts.h"
 
 namespace kz {
 namespace {
@@ -119,6 +120,29 @@ TEST_F(ConditionTextsTest, RowTextsOfTheLimitEditor)
     EXPECT_EQ(LimitRowText(cond, 4), "　から年代(b)30代");  // a range end shows no rank
     EXPECT_EQ(LimitRowText(cond, 2).at(0), QChar(0x3000));
     EXPECT_EQ(LimitRowText(cond, 4).at(0), QChar(0x3000));
+}
+
+// The texts of a questionnaire other than the program's read that one only:
+// its labels, code styles, stored limits and question limits.
+TEST_F(ConditionTextsTest, TextsOfAGivenQuestionnaire)
+{
+    Survey other;
+    other.QuestionCount = 2;
+    other.Questions[1].Text = QStringLiteral("趣味\r好きなことは。\r\r");
+    other.Questions[1].MaxAnswers = 2;
+    other.Questions[1].CodeStyle = 3;
+    other.Choices(1, 2).Text = QStringLiteral("読書");
+    other.LimitTable[0] = MakeCondition(0, {Row(Exclude, 1, 2)});
+    other.QuestionLimit[0] = MakeCondition(1, {Row(Required, 1, 2)});
+    const Condition cond = MakeCondition(1, {Row(Required, 1, 2)});
+
+    EXPECT_EQ(ConditionText(other, cond, true), "既成0(除く趣味(B)読書)趣味(B)読書");
+    EXPECT_EQ(ConditionText(other, cond, false), "除く読書読書");
+    EXPECT_EQ(QuestionHeading(other, 1, HeadingAll), "Q2 趣味 好きなことは。［2つまで］");
+    EXPECT_EQ(QuestionHeading(other, 0, HeadingLimit), "（既成0(除く趣味(B)読書)趣味(B)読書の人）");
+    // The routines without a questionnaire read the program's.
+    survey.Choices(age, 2).Text = QStringLiteral("10代");
+    EXPECT_EQ(ConditionText(cond, false), "10代");
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ protected:
     {
         path_ = Write(bytes);
         QString name = path_;
+        unloadsBefore_ = ui_.formsUnloaded();
         return LoadDataFile(name, mode);
     }
     Integer Load(const DataFileFixture& fixture) { return Load(test::BuildDataFile(fixture)); }
@@ -56,6 +57,7 @@ protected:
         ASSERT_EQ(Load(RichDataFile(1003)), 1);
         previousPath_ = path_;
         SetModified();
+        unloadsBefore_ = ui_.formsUnloaded();
     }
     void ExpectPreviousUntouched()
     {
@@ -63,6 +65,8 @@ protected:
         EXPECT_EQ(SampleCount(), 3);
         EXPECT_EQ(document.CurrentFilePath, previousPath_);
         EXPECT_TRUE(IsModified());
+        // The windows may go on showing it.
+        EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_);
     }
     // The read error: beep, the message naming the file, an unsavable document.
     void ExpectReadError(Integer result)
@@ -81,11 +85,15 @@ protected:
         EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
         EXPECT_FALSE(IsModified());
         EXPECT_EQ(document.menuLockLevel, 2);
+        ExpectWindowsClosed();
     }
+    // The previous questionnaire is gone: no window may go on showing it.
+    void ExpectWindowsClosed() { EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_ + 1); }
 
     QTemporaryDir dir_;
     QString path_;
     QString previousPath_;
+    int unloadsBefore_ = 0;
     test::ScriptedUi ui_;
 };
 
@@ -440,6 +448,7 @@ TEST_F(LoadTest, StoppedLoadKeepsTheSamplesReadAndIsUnsavable)
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
     EXPECT_TRUE(ui_.mainCaptions().isEmpty());
+    ExpectWindowsClosed();
 }
 
 TEST_F(LoadTest, NothingOfThePreviousQuestionnaireSurvives)

@@ -319,10 +319,12 @@ TEST_F(MergeDataFileTest, DamagedFileIsAReadErrorThatLeavesTheTable)
 
         EXPECT_EQ(MergeDataFile(path(QStringLiteral("other.kz"))), 0);
 
-        EXPECT_TRUE(
-            lastBox().endsWith(QStringLiteral("今まで扱っていたデータも破壊されているので保存はしないで下さい。")));
+        EXPECT_TRUE(lastBox().endsWith(
+            QStringLiteral("\r\n取り込みを中止しました。今まで扱っていたデータは変わっていません。")));
         EXPECT_EQ(ui_.boxes().back().style, vbExclamation);
         ExpectUnchanged();
+        // As the message says, what was loaded may still be saved.
+        EXPECT_LT(document.ProtectLevel, 2);
     }
 }
 

@@ -2,10 +2,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <limits>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "files/counted_strings.h"
 #include "files/settings_file.h"
@@ -95,7 +99,7 @@ QByteArray CurrentFile(double interval = 45 * Minute)
 }
 
 // Versions 0 and 1 with an older magic: the ID range only.
-QByteArray RangeOnlyFile(Integer version, const QString& magic = {})
+QByteArray RangeOnlyFile(Integer version, const QString& magic = {}, Long low = 11, Long high = 22)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -103,9 +107,17 @@ QByteArray RangeOnlyFile(Integer version, const QString& magic = {})
     out.writeInteger(version);
     if (version != 0)
         PutRevStr(out, magic);
-    out.writeLong(11);
-    out.writeLong(22);
+    out.writeLong(low);
+    out.writeLong(high);
     return buffer.data();
+}
+
+// The current layout with the ID range low .. high.
+QByteArray CurrentFileWithRange(Long low, Long high)
+{
+    QByteArray bytes = CurrentFile();
+    const QByteArray range = RangeOnlyFile(0, {}, low, high).mid(2);
+    return bytes.replace(42, range.size(), range);
 }
 
 TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
@@ -130,6 +142,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 {
     settings.IDRangeLow = 100001;
+    settings.IDRangeHigh = 200000;  // a range IDs can be issued from
     settings.SaveInterval = 90 * Minute;
     for (int i = 0; i < 16; ++i) {
         settings.FontRecs[i] = {
@@ -148,6 +161,7 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     LoadSettings();
 
     EXPECT_EQ(settings.IDRangeLow, 100001);
+    EXPECT_EQ(settings.IDRangeHigh, 200000);
     EXPECT_DOUBLE_EQ(settings.SaveInterval, 90 * Minute);
     for (int i = 0; i < 16; ++i) {
         const FontRec& a = settings.FontRecs[i];
@@ -274,6 +288,113 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     EXPECT_EQ(recentFileItems.captions[0], "stale");
 }
 
+TEST_F(SettingsFileTest, IDRangeNoIDCouldBeIssuedFromLeavesTheDefaultAndSaysSo)
+{
+    struct Case {
+        Long low;
+        Long high;
+        bool kept;
+    };
+    const Case cases[] = {
+        {0, 0, true},      {500, 500, true}, {0, 2147483647, true},        {2147483647, 2147483647, true},
+        {501, 500, false}, {-1, 10, false},  {-2147483647 - 1, -1, false}, {100, -100, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.low << " .. " << c.high);
+        test::ScriptedUi ui;
+        for (const QByteArray& file : {CurrentFileWithRange(c.low, c.high), RangeOnlyFile(0, {}, c.low, c.high)}) {
+            writeIni(file);
+            if (!c.kept && ui.boxes().empty())
+                ui.expectBox(vbOK);
+            LoadSettings();
+            EXPECT_EQ(settings.IDRangeLow, c.kept ? c.low : 0);
+            EXPECT_EQ(settings.IDRangeHigh, c.kept ? c.high : 100000);
+        }
+        // Told once, though read twice (as at start-up).
+        ASSERT_EQ(ui.boxes().size(), c.kept ? 0u : 1u);
+        if (!c.kept) {
+            EXPECT_EQ(ui.boxes()[0].prompt,
+                      QStringLiteral("設定ファイルのIDの範囲（%1 から %2）は使えないので、0 から 100000 にしました。")
+                          .arg(c.low)
+                          .arg(c.high));
+            EXPECT_EQ(ui.boxes()[0].style, vbExclamation);
+        }
+    }
+    // The rest of the file is read all the same.
+    EXPECT_EQ(settings.FontRecs[15].Name, "フォント15");
+}
+
+TEST_F(SettingsFileTest, DefaultFileHasTheBytesOfTheFormat)
+{
+    LoadSettings();
+    ASSERT_TRUE(SaveSettings());
+
+    const auto times = [](const char* hex, int count) { return QByteArray::fromHex(hex).repeated(count); };
+    QByteArray expected =
+        QByteArray::fromHex("0100"
+                            "2600"
+                            "9ec9c9c6df8d9aa9df9a9396b9df9a8596939e968b9691b6df9d9e8b918aa5df8d9089939ab4"
+                            "00000000"
+                            "a0860100");
+    // Font 0 on white, the other fonts empty.
+    expected += times("00000000"
+                      "00000000"
+                      "0000000000000000"
+                      "00000000",
+                      1)
+                + QByteArray::fromHex("ffffff00");
+    expected += times("00000000"
+                      "00000000"
+                      "0000000000000000"
+                      "00000000"
+                      "00000000",
+                      15);
+    expected += QByteArray::fromHex("00600000"
+                                    "ff000000"
+                                    "bf00bf00"
+                                    "7f7f7f00")
+                + times("00000000", 11) + QByteArray::fromHex("01000000");
+    expected += times("00", 16 * 16);
+    expected += times("e8030000", 10) + times("00000000", 6);
+    expected += times("00000000", 8 + 2);
+    expected += QByteArray::fromHex("555555555555953f");  // 30 / 1440
+    EXPECT_EQ(readIni().toHex(), expected.toHex());
+}
+
+TEST_F(SettingsFileTest, ReadsWhileTwoOtherCopiesSaveAlwaysFindTheUsersSettings)
+{
+    settings.IDRangeLow = 5000;
+    settings.IDRangeHigh = 5999;
+    settings.MRUFiles[0] = QStringLiteral("/data/調査.kz");
+    ASSERT_TRUE(SaveSettings());
+    const Settings users = settings;
+
+    pid_t writers[2];
+    for (pid_t& writer : writers) {
+        writer = fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (;;)
+                SaveSettings();
+        }
+    }
+    QElapsedTimer timer;
+    timer.start();
+    int reads = 0;
+    while (timer.elapsed() < 1500) {
+        LoadSettings();
+        if (settings.IDRangeLow != users.IDRangeLow || settings.MRUFiles[0] != users.MRUFiles[0])
+            break;
+        ++reads;
+    }
+    for (pid_t writer : writers) {
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+    }
+    EXPECT_GE(timer.elapsed(), 1500) << "defaults read after " << reads << " reads";
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).first(), "zuntab.ini");
+}
+
 TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
 {
     const QByteArray old = CurrentFile();
@@ -291,6 +412,8 @@ TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_FALSE(SaveSettings());
     ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_TRUE(ui.boxes()[1].prompt.contains("missing/zuntab.ini"));
+    EXPECT_TRUE(ui.boxes()[1].prompt.endsWith("\n(ファイルまたはフォルダーが見つかりません。)"))
+        << ui.boxes()[1].prompt.toStdString();
     EXPECT_EQ(ui.boxes()[1].style, vbExclamation);
 }
 

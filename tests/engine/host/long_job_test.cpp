@@ -138,5 +138,24 @@ TEST_F(LongJobTest, StopAnswersThatStepAndEveryLaterOne)
     }
 }
 
+// A job with a place of its own reports there, with the same pacing, and
+// stops when it answers false; the progress window hears nothing.
+TEST_F(LongJobTest, AJobWithItsOwnReportLeavesTheProgressWindowAlone)
+{
+    test::ScriptedUi ui;
+    const LongJobPacing everyStep = pacing(0);
+    QStringList reports;
+    LongJob job(3, QStringLiteral("x"), LongJob::Bar::Fills, [&](const QString& text, float ratio) {
+        reports.push_back(text + u' ' + QString::number(ratio));
+        return reports.size() < 2;
+    });
+    EXPECT_TRUE(job.step(0));
+    EXPECT_FALSE(job.step(1));
+    EXPECT_FALSE(job.step(2));
+    EXPECT_EQ(reports, (QStringList{"x 1/3 0.333333", "x 2/3 0.666667"}));
+    EXPECT_TRUE(ui.progressTexts().isEmpty());
+    EXPECT_EQ(ui.eventTurns(), 2);
+}
+
 }  // namespace
 }  // namespace kz

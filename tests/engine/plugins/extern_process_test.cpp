@@ -105,12 +105,14 @@ TEST_F(ExternProcessTest, WithoutSamplesThePluginGetsSampleIdZeroAndTheTableStay
     EXPECT_EQ(SampleCount(), 0);
 }
 
-TEST_F(ExternProcessTest, ZuntabMessagesAreFailures)
+TEST_F(ExternProcessTest, ZuntabMessagesAndNoNameAreFailuresTold)
 {
-    ExpectResult(Call("kz_no_such_plugin", 0, -1), QStringLiteral("Unable to find Library"), false);
+    ExpectResult(Call("kz_no_such_plugin", 0, -1),
+                 QStringLiteral("外部処理「kz_no_such_plugin」が見つかりません。") + CallFailed, false);
     // zuntab itself is a library without the entry.
     ExpectResult(Call("zuntab", 0, -1),
-                 QStringLiteral("Library found, but unable to call KZExternProcessMain function"), false);
+                 QStringLiteral("外部処理「zuntab」にKZExternProcessMainがありません。") + CallFailed, false);
+    ExpectResult(Call("", 0, -1), QStringLiteral("外部処理が設定されていません。") + CallFailed, false);
 }
 
 TEST_F(ExternProcessTest, NamesWithAPathSeparatorAreRefused)
@@ -137,7 +139,7 @@ TEST_F(ExternProcessTest, PluginsAreLoadedFromTheProgramFolderOnly)
     QTemporaryDir folder;
     MoveProgramFolder(folder, {"kzpluginhost", "libzuntab.so"});
     // Beside the executable and on its run path, but not in the program folder.
-    ExpectResult(Call("qexolin", 1, 2), QStringLiteral("Unable to find Library"), false);
+    ExpectResult(Call("qexolin", 1, 2), QStringLiteral("外部処理「qexolin」が見つかりません。") + CallFailed, false);
     ExpectResult(Call("kz_extern_echo.Echo", 1, 2), NoObject, false);
 
     ASSERT_TRUE(QFile::copy(original + "/libqexolin.so", folder.filePath("libqexolin.so")));

@@ -40,8 +40,9 @@ TEST(PluginProtocol, ADamagedCallIsRefused)
 
 TEST(PluginProtocol, AReplyKeepsOutcomeAndTextAndOnlyKnownOutcomesWithinTheCapPass)
 {
-    for (PluginOutcome outcome : {PluginOutcome::Returned, PluginOutcome::LibraryMessage,
-                                  PluginOutcome::ZuntabMissing, PluginOutcome::NoObject, PluginOutcome::TooLong}) {
+    for (PluginOutcome outcome :
+         {PluginOutcome::Returned, PluginOutcome::LibraryMissing, PluginOutcome::ZuntabMissing,
+          PluginOutcome::NoObject, PluginOutcome::TooLong, PluginOutcome::EntryMissing}) {
         const std::optional<PluginReply> reply = DecodeReply(EncodeReply({outcome, QByteArray("x\0y", 3)}));
         ASSERT_TRUE(reply);
         EXPECT_EQ(reply->outcome, outcome);
@@ -49,7 +50,7 @@ TEST(PluginProtocol, AReplyKeepsOutcomeAndTextAndOnlyKnownOutcomesWithinTheCapPa
     }
     EXPECT_TRUE(DecodeReply(EncodeReply({PluginOutcome::Returned, QByteArray(MaxResultBytes, 'x')})));
     EXPECT_FALSE(DecodeReply(EncodeReply({PluginOutcome::Returned, QByteArray(MaxResultBytes + 1, 'x')})));
-    for (Integer outcome : {Integer(-1), Integer(5)})
+    for (Integer outcome : {Integer(-1), Integer(6)})
         EXPECT_FALSE(DecodeReply(EncodeReply({static_cast<PluginOutcome>(outcome), {}})));
 }
 

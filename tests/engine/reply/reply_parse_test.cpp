@@ -4,6 +4,7 @@
 
 #include "answers/answer_report.h"
 #include "support/reply_fixture.h"
+#include "texts/question_texts.h"
 
 namespace kz {
 namespace {
@@ -67,6 +68,11 @@ TEST_F(ReplyParseTest, OneSlotLinesTakeBareValues)
         {u"12\r\n5\r\n\r\n12-¶\r\n", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.-¶\r\n", 4, 0},
         {u"12\r\n5\r\n\r\n12-¶", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.-¶", 4, 0},
         {u"12\r\n34\r\n2-", u"1|2|3,4,2|0|0|0", nullptr, 3, 0},
+        // Nor is the name of the question to answer next, shown after the
+        // caret, or the "-" typed before it.
+        {u"12\r\n5\r\n\r\n3-[名前] ", u"1|2|5|3|0|0", nullptr, 4, 0},
+        {u"12\r\n5\r\n\r\n12- [名前] ", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.- [名前] ", 4, 0},
+        {u"12\r\n5\r\n\r\n12[名前]", u"1|2|5|12|0|0", u"12\r\n5\r\n\r\n.12.[名前]", 4, 0},
         // An empty one-slot line records no answer; on several slots it is ignored.
         {u"12\r\n5\r\n\r\n\r\n1", u"1|2|5|0|1|0", nullptr, 4, 1},
         {u"\r\n34", u"3|4|0|0|0|0", nullptr, 2, 0},
@@ -122,6 +128,9 @@ TEST_F(ReplyParseTest, ErrorsNameTheirPlaceAndLeaveTheSampleAsStored)
         int caret;
     } cases[] = {
         {"1[abc", u"質問名が[]でくくれていません。", 2},
+        // A stray "[" after a one-slot value is read as a name, not taken into the value.
+        {"12\r\n5\r\n\r\n4-[x", u"質問名が[]でくくれていません。", 12},
+        {"12\r\n5\r\n\r\n4-[x\r\n[名前] ", u"質問名が[]でくくれていません。", 12},
         {"[a[b]", u"質問名が[]でくくれていません。", 1},
         {"1/abc", u"記述回答文が//でくくれていません。", 2},
         {"/a\r\n/", u"記述回答文が//でくくれていません。", 1},
@@ -143,6 +152,7 @@ TEST_F(ReplyParseTest, ErrorsNameTheirPlaceAndLeaveTheSampleAsStored)
         const auto r = Parse(c.text);
         EXPECT_EQ(r.status, QString::fromUtf16(c.status));
         EXPECT_EQ(r.caret, c.caret);
+        EXPECT_EQ(r.reply, c.text);
         EXPECT_EQ(Stored(), "1|2|0|0|0|0");
     }
     // A rewritten one-slot value comes back also when it fails.
@@ -182,9 +192,16 @@ TEST_F(ReplyParseTest, AnswerChecksPointAtTheTypedAnswer)
     EXPECT_TRUE(ui.boxes()[0].prompt.contains(QStringLiteral("(1)")));
     EXPECT_EQ(view.marks, (std::vector<std::pair<int, int>>{{4, 1}}));
     EXPECT_EQ(Stored(), "2|1|0|0|0|0");
+    // A free text typed without a choice has no symbol to quote.
+    ui.expectBox(vbOK);
+    Parse(QStringLiteral("2-/x/"), -1, &view);
+    ASSERT_EQ(ui.boxes().size(), 2u);
+    EXPECT_EQ(ui.boxes()[1].prompt,
+              QuestionHeading(1, HeadingNumber | HeadingLabel)
+                  + QStringLiteral("の回答(選択肢の記号なし)は記述選択肢ではないのに記述文があります"));
     view.wants = false;
     Parse(QStringLiteral("2-.1./x/"), -1, &view);
-    EXPECT_EQ(ui.boxes().size(), 1u);
+    EXPECT_EQ(ui.boxes().size(), 2u);
 }
 
 // Tables whose bounds lie past the questionnaire, or that would let a line

@@ -1,0 +1,59 @@
+// A count sheet's run: plan its rows and columns, count each question block
+// of each result column, order its rows and hand it to the window as it
+// goes, so that the sheet grows block by block. Display changes run it
+// again on the stored counts without counting.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "tabulation/column_plan.h"
+#include "tabulation/result_table.h"
+#include "tabulation/total_option.h"
+
+namespace kz {
+
+struct Workspace;
+
+// What a result sheet computes and keeps for one request.
+struct CountSheet {
+    // The sheet's own copy of the request; the row plan may cut its ToQno.
+    TotalOptionRec SheetOption;
+    ResultTable result;
+    ColumnPlan columns;
+    // The short texts of the overall condition and of each result column's.
+    QString OverallText;
+    QStringList ColumnText;
+    // The counts of the request are computed; a run then only redraws.
+    bool totaled = false;
+    // The rows were last ordered by count.
+    bool sorted = false;
+};
+
+// The window of a run.
+class CountSheetView {
+public:
+    virtual ~CountSheetView() = default;
+    // Which question and result column the run is at.
+    virtual void showStatus(const QString& text) = 0;
+    // How far the block being counted is ("37%"), every few tens of
+    // milliseconds, right after the events were let through; false once the user has
+    // stopped the run.
+    virtual bool showProgress(const QString& percent) = 0;
+    // The rows and columns are planned: the grid takes its size, row heights
+    // and column widths.
+    virtual void layOut(const CountSheet& sheet) = 0;
+    // Block (q, L) is ready to be shown (BlockCells).
+    virtual void showBlock(const CountSheet& sheet, Integer q, int L) = 0;
+};
+
+// Runs a count sheet with the display menus' states. The first run
+// (!sheet.totaled) plans the rows, counts every block under its working
+// condition and orders it; later runs reorder only when the order menu
+// changed. A block whose conditions do not fit together is left uncounted
+// and named in one message at the end. A stop leaves the block where it was
+// seen and every later block uncounted and unshown; a redraw shows only the
+// blocks counted to their end.
+void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view);
+
+}  // namespace kz

@@ -1,0 +1,203 @@
+#include "frm_grid_base.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "document/workspace.h"
+#include "host/settings.h"
+#include "host/ui_seam.h"
+#include "useful_controls.h"
+#include "widgets/forms.h"
+#include "widgets/named_control.h"
+#include "window_records.h"
+
+namespace kz {
+
+using widgets::Named;
+
+using widgets::Forms;
+
+namespace {
+
+// The grid font size the design's sizes were made for.
+constexpr float DesignFontSize = 9.75f;
+// "Do Total" gives a sheet of another kind these placeholder widths.
+constexpr int FreshColumns = 4;
+constexpr int FreshWidth = 1000;
+
+}  // namespace
+
+frmGridBase::frmGridBase() : KzForm(QStringLiteral("frmGridBase"))
+{
+    setWindowTitle(QStringLiteral("集計結果"));
+    buildControls();
+    buildMenus();
+    resize(640, 480);
+}
+
+void frmGridBase::buildControls()
+{
+    txtGrid = Named(new QLineEdit(this), "txtGrid");
+    txtGrid->setReadOnly(true);
+    // One fixed row, a thin strip above the blocks, and no fixed column.
+    Grid = Named(new widgets::FlexGrid(this), "Grid");
+    lblInfo2 = Named(new QLabel(this), "lblInfo2");
+    lblInfo = Named(new QLabel(this), "lblInfo");
+    lblInfo->setMinimumWidth(40);
+    lblInfo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cmdNext = Named(new QPushButton(QStringLiteral("集計の続き(&N)"), this), "cmdNext");
+    cmdCancel = Named(new QPushButton(QStringLiteral("キャンセル"), this), "cmdCancel");
+    cmdNext->hide();
+    cmdCancel->hide();
+
+    lblFromDno = Named(new QLabel(this), "lblFromDno");
+    chkTotaled = Named(new QCheckBox(QStringLiteral("Totaled"), this), "chkTotaled");
+    chkSorted = Named(new QCheckBox(QStringLiteral("Sorted"), this), "chkSorted");
+    for (QWidget* state :
+         {static_cast<QWidget*>(lblFromDno), static_cast<QWidget*>(chkTotaled), static_cast<QWidget*>(chkSorted)})
+        state->hide();
+
+    auto* status = new QHBoxLayout;
+    status->addWidget(lblInfo2, 1);
+    status->addWidget(lblInfo);
+    status->addWidget(cmdNext);
+    status->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtGrid);
+    layout->addWidget(Grid, 1);
+    layout->addLayout(status);
+
+    connect(cmdCancel, &QPushButton::clicked, this, &frmGridBase::cancelClicked);
+    connect(Grid, &widgets::FlexGrid::selectionChanged, this, &frmGridBase::selectionChanged);
+}
+
+void frmGridBase::formLoad()
+{
+    CentreForm(this);
+    RestoreWindowRec(WindowSlot::frmGridBase, this);
+    ApplyFontRec(FontSlot::ResultGrid, Grid);
+    FontScale = static_cast<float>(Grid->font().pointSizeF()) / DesignFontSize;
+}
+
+void frmGridBase::formUnload(bool& cancel)
+{
+    if (running()) {
+        Beep();
+        cancel = true;
+        return;
+    }
+    SaveWindowRec(this, WindowSlot::frmGridBase);
+    SaveColumnWidths();
+}
+
+void frmGridBase::closeEvent(QCloseEvent* event)
+{
+    // While the sheet runs every window refuses its frame's close; this one
+    // says so.
+    if (running()) {
+        event->ignore();
+        Beep();
+        return;
+    }
+    KzForm::closeEvent(event);
+}
+
+void frmGridBase::changeEvent(QEvent* event)
+{
+    KzForm::changeEvent(event);
+    // Activated: the sheet's request becomes the current one, except while
+    // the tabulation window is handing it a request, and except before it
+    // has one at all.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_)
+        ProgramWorkspace().TotalOption = sheet_.SheetOption;
+}
+
+void frmGridBase::SheetCommand(const QString& cmd)
+{
+    if (cmd == QLatin1String("Do Total")) {
+        show();
+        const Workspace& ws = ProgramWorkspace();
+        const QString refusal = TotalOptionRefusal(ws.TotalOption, ws.survey);
+        if (!refusal.isEmpty()) {
+            MsgBox(refusal, vbExclamation);
+            return;
+        }
+        sheet_ = CountSheet{};
+        sheet_.SheetOption = ws.TotalOption;
+        sheet_.SheetOption.ExLimit = sheet_.SheetOption.Limits[0];
+        Grid->setCols(FreshColumns);
+        Grid->setRows(2);
+        if (sheet_.SheetOption.Kind != LastKind) {
+            for (int col = 0; col < FreshColumns; ++col)
+                Grid->setColWidth(col, FreshWidth);
+            LastKind = sheet_.SheetOption.Kind;
+            countWidthsShown_ = false;
+        }
+        chkTotaled->setChecked(false);
+        const bool counts = sheet_.SheetOption.Kind == TotalCodedAnswers;
+        ShowTotalMenus(counts);
+        ShowEssayMenus(!counts);
+        ready_ = true;
+        DoSheet();
+    } else if (cmd == QLatin1String("Resend GraphData")) {
+        selectionChanged();
+    } else if (cmd == QLatin1String("Save Page")) {
+        // The page writer comes with the page files.
+    } else {
+        MsgBox(QStringLiteral("命令ミス : ") + cmd);
+    }
+}
+
+void frmGridBase::DoSheet()
+{
+    if (!ready_)
+        return;
+    lblInfo2->setText(QStringLiteral("集計中"));
+    lblInfo2->repaint();
+    lblInfo->clear();
+    LockWindows(false);
+    cmdCancel->show();
+    SaveColumnWidths();
+    if (sheet_.SheetOption.Kind == TotalCodedAnswers) {
+        RunCountSheet(ProgramWorkspace(), sheet_, displayMenus(), *this);
+        chkTotaled->setChecked(sheet_.totaled);
+        chkSorted->setChecked(sheet_.sorted);
+    } else {
+        // The listing of free texts comes with the listings; it keeps no counts.
+        sheet_.result.reset(1, 1);
+    }
+    if (cmdNext->isHidden())
+        cmdCancel->hide();
+    LockWindows(true);
+    Grid->setRow(1);
+    Grid->setCol(0);
+}
+
+void frmGridBase::LockWindows(bool enable)
+{
+    for (widgets::KzForm* form : Forms::openForms())
+        if (form != this)
+            form->setEnabled(enable);
+    Forms::setLongJobRunning(!enable);
+    txtGrid->setVisible(enable);
+    for (QMenu* menu : {mnuFile, mnuEdit, mnuFont})
+        menu->setEnabled(enable);
+    cmdCancel->setEnabled(!enable);
+}
+
+void frmGridBase::cancelClicked()
+{
+    if (MsgBox(QStringLiteral("中止しますか？"), vbOKCancel | vbDefaultButton2) == vbOK)
+        cmdCancel->setEnabled(false);
+}
+
+void frmGridBase::selectionChanged()
+{
+    if (!ready_)
+        return;
+    if (!txtGrid->isHidden())
+        txtGrid->setText(Grid->textMatrix(Grid->row(), Grid->col()));
+}
+
+}  // namespace kz

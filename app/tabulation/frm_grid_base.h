@@ -1,0 +1,127 @@
+// The result sheet: one window per tabulation request, counting the request
+// over the samples and showing the result in its grid. Several sheets can be
+// open at once (Forms::createNew); each keeps its own copy of the request
+// and its own results until it is closed. Other windows drive it through
+// SheetCommand.
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <array>
+
+#include "tabulation/count_sheet.h"
+#include "widgets/flex_grid.h"
+#include "widgets/kz_form.h"
+
+namespace kz {
+
+class frmGridBase : public widgets::KzForm, private CountSheetView {
+    Q_OBJECT
+public:
+    frmGridBase();
+
+    // "Do Total": take the program's current request and count it;
+    // "Resend GraphData": send the selection to the chart again; "Save Page":
+    // write the page file named in lblInfo2. Anything else is refused with
+    // "命令ミス : " and the command.
+    void SheetCommand(const QString& cmd);
+    // Counts (after "Do Total") or redraws from the stored counts (after a
+    // display change); nothing before the first "Do Total".
+    void DoSheet();
+
+    // What the sheet has computed: its request, counts and layout.
+    const CountSheet& result() const { return sheet_; }
+
+    widgets::FlexGrid* Grid;
+    // The text of the current cell, to select and copy; its Enabled state
+    // tells that the tabulation window is handing the sheet a request.
+    QLineEdit* txtGrid;
+    QLabel* lblInfo;
+    QLabel* lblInfo2;
+    QLabel* lblFromDno;
+    QPushButton* cmdCancel;
+    QPushButton* cmdNext;
+    // State only, never shown.
+    QCheckBox* chkTotaled;
+    QCheckBox* chkSorted;
+
+    QMenuBar* menuBar;
+    QMenu* mnuFile;
+    QAction* mnuPageLoad;
+    QAction* mnuPageSave;
+    QAction* mnuSpaceSearch;
+    QAction* mnuSearch;
+    QAction* mnuOutput;
+    QAction* mnuRefQno;
+    QAction* mnuSpaceQuit;
+    QAction* mnuQuit;
+    QMenu* mnuEdit;
+    QAction* mnuCopy;
+    QAction* mnuAll;
+    QAction* mnuTextSave;
+    QAction* mnuHTMLSave;
+    QAction* mnuSendToExcel;
+    QAction* mnuSpaceResult;
+    std::array<QAction*, 3> mnuPercent;
+    QAction* mnuGraphPerSpace;
+    std::array<QAction*, 5> mnuGraphOrder;
+    QAction* mnuSortSpace;
+    QAction* mnuSort;
+    QAction* mnuSpaceSpace;
+    QAction* mnuSpace;
+    QAction* mnuSpaceEssay;
+    QAction* mnuGoEssay;
+    QAction* mnuEssayTotal;
+    QAction* mnuSearchLetter;
+    QAction* mnuSearchNumber;
+    QMenu* mnuFont;
+    QAction* mnuFontChange;
+
+protected:
+    void formLoad() override;
+    void formUnload(bool& cancel) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+
+    // Every other window enabled or disabled, with the sheet's own menus;
+    // the stop button the other way round.
+    void LockWindows(bool enable);
+    void cancelClicked();
+    void selectionChanged();
+    bool running() const { return !mnuFile->isEnabled(); }
+
+    // Menu sets and display menus.
+    void ShowTotalMenus(bool show);
+    void ShowEssayMenus(bool show);
+    void percentClicked(int index);
+    DisplayMenus displayMenus() const;
+
+    // The grid.
+    void SaveColumnWidths();
+    int scaled(double twips) const;
+    void showStatus(const QString& text) override;
+    bool showProgress(const QString& percent) override;
+    void layOut(const CountSheet& sheet) override;
+    void showBlock(const CountSheet& sheet, Integer q, int L) override;
+
+    CountSheet sheet_;
+    // A "Do Total" has run: the sheet has a request to run.
+    bool ready_ = false;
+    Integer LastKind = 0;
+    float FontScale = 1;
+    // The grid's widths are a count sheet's, not the placeholders a new
+    // kind of sheet starts from, and may be stored as the user's.
+    bool countWidthsShown_ = false;
+};
+
+}  // namespace kz

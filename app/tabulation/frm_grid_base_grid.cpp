@@ -1,0 +1,81 @@
+// The result sheet's grid during a run: its size, row heights and column
+// widths from the plans, the blocks as they are counted, the progress and
+// the column widths kept in the settings.
+#include <cmath>
+
+#include "document/workspace.h"
+#include "frm_grid_base.h"
+#include "host/settings.h"
+#include "tabulation/block_cells.h"
+
+namespace kz {
+
+namespace {
+
+constexpr int HeadingRowHeight = 400;
+constexpr int FixedRowHeight = 100;
+constexpr int SpacerWidth = 50;
+constexpr Qt::Alignment LabelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment ValueAlignment = Qt::AlignRight | Qt::AlignVCenter;
+
+}  // namespace
+
+int frmGridBase::scaled(double twips) const { return static_cast<int>(std::lround(twips * FontScale)); }
+
+void frmGridBase::SaveColumnWidths()
+{
+    Grid->clear();
+    Grid->setRowHeight(0, scaled(FixedRowHeight));
+    if (!countWidthsShown_)
+        return;
+    const auto unscaled = [this](int col) { return static_cast<Long>(std::lround(Grid->colWidth(col) / FontScale)); };
+    settings.ColumnWidths[ColumnSlot::CountLabel] = unscaled(0);
+    settings.ColumnWidths[ColumnSlot::CountValue] = unscaled(1);
+    if ((sheet_.columns.DisplayOptions & (ShowCounts | ShowPercents)) == (ShowCounts | ShowPercents))
+        settings.ColumnWidths[ColumnSlot::CountPercent] = unscaled(2);
+}
+
+void frmGridBase::showStatus(const QString& text) { lblInfo2->setText(text); }
+
+bool frmGridBase::showProgress(const QString& percent)
+{
+    // The job has just let the events run, a click on cmdCancel among them.
+    lblInfo->setText(percent);
+    return cmdCancel->isEnabled();
+}
+
+void frmGridBase::layOut(const CountSheet& sheet)
+{
+    const TotalOptionRec& option = sheet.SheetOption;
+    const ResultTable& table = sheet.result;
+    Grid->setRows(table.RowStart[option.ToQno + 1]);
+    for (Integer q = option.Qno; q <= option.ToQno; ++q)
+        Grid->setRowHeight(table.RowStart[q], scaled(HeadingRowHeight));
+    Grid->setCols(sheet.columns.ColStart.back());
+    for (int L = 0; L < option.LimitCount; ++L) {
+        const BlockColumns block = ColumnsOfBlock(sheet.columns.ColStart, sheet.columns.DisplayOptions, L);
+        if (block.label >= 0) {
+            Grid->setColWidth(block.label, scaled(settings.ColumnWidths[ColumnSlot::CountLabel]));
+            Grid->setColAlignment(block.label, LabelAlignment);
+        }
+        Grid->setColWidth(block.firstValue, scaled(settings.ColumnWidths[ColumnSlot::CountValue]));
+        Grid->setColAlignment(block.firstValue, ValueAlignment);
+        if (block.secondValue >= 0) {
+            Grid->setColWidth(block.secondValue, scaled(settings.ColumnWidths[ColumnSlot::CountPercent]));
+            Grid->setColAlignment(block.secondValue, ValueAlignment);
+        }
+        if (block.spacer >= 0)
+            Grid->setColWidth(block.spacer, scaled(SpacerWidth));
+    }
+    countWidthsShown_ = true;
+}
+
+void frmGridBase::showBlock(const CountSheet& sheet, Integer q, int L)
+{
+    Grid->setRedraw(false);
+    for (const SheetCell& cell : BlockCells(ProgramWorkspace().survey, sheet, q, L))
+        Grid->setTextMatrix(cell.row, cell.col, cell.text);
+    Grid->setRedraw(true);
+}
+
+}  // namespace kz

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "answers/answer_store.h"
+#include "conditions/condition_arrays.h"
+#include "conditions/limit_editing.h"
+#include "host/long_job.h"
+#include "support/scripted_ui.h"
+#include "support/survey_fixture.h"
+#include "support/text_setup.h"
+
+namespace kz {
+namespace {
+
+using test::MakeCondition;
+using test::Row;
+
+constexpr Integer Required = 3;
+
+// Q0: one answer of choices 1 to 4; stored limit 3 is "Q0 answered 1".
+class LimitEditingTest : public test::SurveyFixture {
+protected:
+    void SetUp() override
+    {
+        test::AddQuestion(1, 5);
+        test::BuildLayout();
+        survey.LimitTable[3] = MakeCondition(0, {Row(Required, 0, 1)});
+    }
+
+    // Samples answering Q0 with each of `answers`, their flags then `flags`.
+    static void AddSamples(const std::vector<Integer>& answers, Integer flags)
+    {
+        for (Integer answer : answers) {
+            const Long s = test::AddSample(SampleCount() + 1);
+            PushQuestionAnswers(s, 0, 1, {answer});
+            SetSampleFlags(s, flags);
+        }
+    }
+
+    static QStringList Apply(const LimitEditing& editing)
+    {
+        QStringList shown;
+        ApplyChangedLimits(ProgramWorkspace(), editing, [&](const QString& percent) { shown.push_back(percent); });
+        return shown;
+    }
+
+    test::ScriptedUi ui;
+};
+
+TEST_F(LimitEditingTest, StoredLimitsStartOnLimitZeroAndEachChangeIsStoredAtOnce)
+{
+    survey.LimitTable[3][0].Code = 2;  // a head from an old file: stored limits require no others
+    LimitEditing editing = StoredLimitsEditing(ProgramWorkspace());
+    EXPECT_EQ(editing.storedLimit.value_or(-1), 0);
+    SelectStoredLimit(ProgramWorkspace(), editing, 3);
+    EXPECT_FALSE(document.modified);
+
+    ASSERT_TRUE(WriteLimitRow(ProgramWorkspace(), editing, 2, {Required, 0, 3, 0}).written);
+    EXPECT_EQ(ConditionRowCount(survey.LimitTable[3]), 2);
+    EXPECT_EQ(survey.LimitTable[3][2].Code, MakeQC(0, 3));
+    EXPECT_EQ(survey.LimitTable[3][0].Code, 0);
+    EXPECT_TRUE(document.modified);
+    std::array<bool, StoredLimitCount> changed{};
+    changed[3] = true;
+    EXPECT_EQ(editing.changed, changed);
+
+    // With no stored limit chosen a write only beeps.
+    editing.storedLimit.reset();
+    EXPECT_FALSE(WriteLimitRow(ProgramWorkspace(), editing, 1, {Required, 0, 2, 0}).written);
+    EXPECT_EQ(ui.beeps(), 1);
+    EXPECT_EQ(ConditionRowCount(editing.rows), 2);
+}
+
+TEST_F(LimitEditingTest, ClosingAfterEditingLimitThreeChangesBitThreeOfEverySampleAndNoOther)
+{
+    // The other bits disagree with their limits: recomputing any would show.
+    const auto others = static_cast<Integer>(0x5A5A & ~8);
+    AddSamples({1, 2, 3, 4, 2}, others);
+    LimitEditing editing = StoredLimitsEditing(ProgramWorkspace());
+    SelectStoredLimit(ProgramWorkspace(), editing, 3);
+    ClearLimitRows(ProgramWorkspace(), editing);  // "Q0 answered 2 to 3"
+    ASSERT_TRUE(WriteLimitRow(ProgramWorkspace(), editing, 1, {Required, 0, 3, 0}).written);
+    ASSERT_TRUE(WriteLimitRow(ProgramWorkspace(), editing, 2, {2, 0, 2, 0}).written);
+
+    Apply(editing);
+    const std::array<bool, 5> met = {false, true, true, false, true};
+    for (Long s = 0; s < SampleCount(); ++s) {
+        EXPECT_EQ(GetSampleFlag(s, 3), met[static_cast<size_t>(s)]) << s;
+        EXPECT_EQ(samples.Samples.flags(s) & ~8, others) << s;
+    }
+}
+
+TEST_F(LimitEditingTest, ProgressIsTheLimitsShareOfSixteenAlsoWithoutSamples)
+{
+    const LongJobPacing everyStep(0);
+    struct Case {
+        std::vector<Integer> answers;
+        std::vector<size_t> changed;
+        QStringList shown;
+    };
+    const Case cases[] = {
+        {{1, 2, 3, 4}, {3}, {"6%", "13%", "19%", "25%", "25%"}},
+        {{}, {3}, {"25%"}},
+        {{}, {0, 15}, {"6%", "100%"}},
+    };
+    for (const Case& c : cases) {
+        samples.Samples.clear();
+        AddSamples(c.answers, 0);
+        LimitEditing editing = StoredLimitsEditing(ProgramWorkspace());
+        for (size_t limit : c.changed)
+            editing.changed[limit] = true;
+        EXPECT_EQ(Apply(editing), c.shown);
+    }
+    // The editor's caption is the only progress.
+    EXPECT_TRUE(ui.progressTexts().isEmpty());
+}
+
+}  // namespace
+}  // namespace kz
