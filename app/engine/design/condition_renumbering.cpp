@@ -1,5 +1,6 @@
 #include "design/condition_renumbering.h"
 
+#include "design/position_shift.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 
@@ -13,35 +14,20 @@ constexpr Integer KeepsRemovedRow = -2;
 enum class RowFate { Keep, Renumber, Remove };
 
 // What the edit does to a row naming question p, choice c; a renumbered row
-// gets p and c moved.
+// gets p or c moved.
 RowFate FateOf(Integer q, Integer c, Integer delta, Integer& p, Integer& choice)
 {
-    if (c < 0) {
-        if (delta > 0 && p >= q) {
-            ++p;
-            return RowFate::Renumber;
-        }
-        if (delta < 0 && p == q)
-            return RowFate::Remove;
-        if (delta < 0 && p > q) {
-            --p;
-            return RowFate::Renumber;
-        }
+    const bool questionEdit = c < 0;
+    if (!questionEdit && p != q)
         return RowFate::Keep;
-    }
-    if (p != q)
-        return RowFate::Keep;
-    if (delta > 0 && choice >= c) {
-        ++choice;
-        return RowFate::Renumber;
-    }
-    if (delta < 0 && choice == c)
+    Integer& moved = questionEdit ? p : choice;
+    const Integer now = ShiftedPosition(moved, questionEdit ? q : c, delta);
+    if (now < 0)
         return RowFate::Remove;
-    if (delta < 0 && choice > c) {
-        --choice;
-        return RowFate::Renumber;
-    }
-    return RowFate::Keep;
+    if (now == moved)
+        return RowFate::Keep;
+    moved = now;
+    return RowFate::Renumber;
 }
 
 void RenumberCondition(Condition& cond, Integer ownChoiceCount, Integer q, Integer c, Integer delta)

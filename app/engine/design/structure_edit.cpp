@@ -1,6 +1,7 @@
 #include "design/structure_edit.h"
 
 #include "design/condition_renumbering.h"
+#include "design/position_shift.h"
 #include "host/ui_seam.h"
 
 namespace kz {
@@ -32,14 +33,8 @@ void ShiftQuestionMaps(StructureEdit& edit, Integer q, Integer delta)
 {
     for (int k = 0; k < edit.Backup[0].QuestionCount; ++k) {
         Integer& at = edit.QnoMap[static_cast<size_t>(k)];
-        if (at < 0)
-            continue;
-        if (delta > 0 && at >= q)
-            ++at;
-        else if (delta < 0 && at == q)
-            at = -1;
-        else if (delta < 0 && at > q)
-            --at;
+        if (at >= 0)
+            at = ShiftedPosition(at, q, delta);
     }
 }
 
@@ -50,14 +45,8 @@ void ShiftChoiceMaps(StructureEdit& edit, Integer q, Integer c, Integer delta)
             continue;
         for (int j = 0; j < edit.Backup[0].Questions[static_cast<size_t>(k)].ChoiceCount; ++j) {
             Integer& at = edit.CnoMap(j, k);
-            if (at < 0)
-                continue;
-            if (delta > 0 && at >= c)
-                ++at;
-            else if (delta < 0 && at == c)
-                at = -1;
-            else if (delta < 0 && at > c)
-                --at;
+            if (at >= 0)
+                at = ShiftedPosition(at, c, delta);
         }
     }
 }
