@@ -189,6 +189,14 @@ void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<In
     DropInnerZeros(answers);
 }
 
+void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts)
+{
+    if (texts.size() < count)
+        texts.resize(count);
+    QuestionAnswers answers(q, count, codes, texts, false, nullptr);
+    CheckMissingChoices(answers, survey.Questions[q].ChoiceCount, FindOtherChoice(q));
+}
+
 void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes, QVector<QString>& texts,
                         bool report, ReportContext* context)
 {

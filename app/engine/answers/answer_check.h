@@ -36,6 +36,12 @@ enum CheckOption : Integer {
 void CheckQuestionAnswers(Long sample, Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts,
                           bool report, bool checkDuplicates, ReportContext* context);
 
+// Only the first of those checks, without reports: answers naming a choice
+// that q lacks become q's other choice or are removed, as CheckMissingToOther
+// chooses. Run before a list longer than MaxAnswers is cut, it keeps valid
+// answers from giving way to ones that are gone.
+void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts);
+
 // CheckQuestionAnswers, duplicates included, for every question of a sample's
 // flat answers (answer_store.h): counts change and the flat arrays, and the
 // context's, stay aligned with them.

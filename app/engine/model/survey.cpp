@@ -82,11 +82,6 @@ bool ComputeAnswerLayout()
     return true;
 }
 
-Integer ChoiceHasAttr(Integer q, Integer c, Integer bit)
-{
-    return (survey.Choices(q, c).Attr & BitMaskI[bit]) != 0 ? Integer(-1) : Integer(0);
-}
-
 void ToggleChoiceAttr(Integer q, Integer c, Integer bit)
 {
     Integer& attr = survey.Choices(q, c).Attr;

@@ -85,7 +85,12 @@ void InitBitMasks();
 // 32767; the tables are then left as they were.
 bool ComputeAnswerLayout();
 
-Integer ChoiceHasAttr(Integer q, Integer c, Integer bit);
+// Inline: the checks of a structure change ask it for every answer of
+// every sample.
+inline Integer ChoiceHasAttr(Integer q, Integer c, Integer bit)
+{
+    return (survey.Choices(q, c).Attr & BitMaskI[static_cast<size_t>(bit)]) != 0 ? Integer(-1) : Integer(0);
+}
 void ToggleChoiceAttr(Integer q, Integer c, Integer bit);
 
 }  // namespace kz

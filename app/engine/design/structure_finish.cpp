@@ -1,0 +1,239 @@
+#include "design/structure_finish.h"
+
+#include <QVector>
+
+#include <utility>
+
+#include "answers/answer_check.h"
+#include "answers/answer_store.h"
+#include "answers/limit_eval.h"
+#include "answers/zuntab_binding.h"
+#include "conditions/question_limit_check.h"
+#include "document/cmd_box.h"
+#include "document/menu_state.h"
+#include "host/long_job.h"
+#include "host/ui_seam.h"
+#include "model/question_codes.h"
+
+namespace kz {
+
+namespace {
+
+// Room for one question's answers at any MaxAnswers, and the one answer an
+// unanswered question comes out of the check with.
+constexpr int QuestionRoom = MaxChoices + 1;
+
+// Carries samples of the table at opening, read by its layout, into the same
+// positions of the active table, in the edited structure.
+class SampleCarrier {
+public:
+    explicit SampleCarrier(const StructureEdit& edit) : edit_(edit), old_(edit.Backup[0])
+    {
+        for (int k = 0; k < old_.QuestionCount; ++k) {
+            const Integer q = edit.QnoMap[static_cast<size_t>(k)];
+            if (q >= 0)
+                sourceOf_[static_cast<size_t>(q)] = static_cast<Integer>(k);
+            for (int slot = essayOffset(k); slot < essayOffset(k + 1); ++slot)
+                essayQuestion_.push_back(static_cast<Integer>(k));
+        }
+        oldCounts_.resize(old_.QuestionCount);
+        oldCodes_.resize(std::max<int>(edit.oldAnswerSlotCount, old_.QuestionCount));
+        oldTexts_.resize(oldCodes_.size());
+        oldFirst_.resize(old_.QuestionCount);
+        codes_.resize(QuestionRoom);
+        texts_.resize(QuestionRoom);
+        counts_.resize(survey.QuestionCount);
+    }
+
+    void carry(const SampleStore& from, Long s)
+    {
+        readOld(from, s);
+        written_ = 0;
+        for (Integer q = 0; q < survey.QuestionCount; ++q)
+            carryQuestion(s, q);
+        for (qsizetype i : touchedTexts_)
+            oldTexts_[i].clear();
+        touchedTexts_.clear();
+        // The stored limits are empty by now: every one of them is met.
+        samples.Samples.setFlags(s, -1);
+        WriteSampleAnswers(s, counts_, flatCodes_, flatTexts_);
+        CheckSampleLimits(s, false, nullptr);
+    }
+
+private:
+    int essayOffset(int k) const { return edit_.oldLayout[static_cast<size_t>(k)].EssayOffset; }
+
+    void readOld(const SampleStore& from, Long s)
+    {
+        zuntab::maAno_pop_verstC(old_.QuestionCount, edit_.oldLayout.data(), from.answers(s), oldCounts_.data(),
+                                 oldCodes_.data());
+        int first = 0;
+        for (int k = 0; k < old_.QuestionCount; ++k) {
+            oldFirst_[k] = first;
+            first += oldCounts_[k];
+        }
+        for (const FreeTexts::Entry& entry : from.texts(s)) {
+            if (entry.slot < 0 || entry.slot >= static_cast<int>(essayQuestion_.size()))
+                continue;
+            const Integer k = essayQuestion_[static_cast<size_t>(entry.slot)];
+            const int i = entry.slot - essayOffset(k);
+            if (i >= oldCounts_[k])
+                continue;
+            oldTexts_[oldFirst_[k] + i] = entry.text;
+            touchedTexts_.push_back(oldFirst_[k] + i);
+        }
+    }
+
+    // The answers of q's initial question with their choices renumbered (-1
+    // for a deleted one), repaired and checked in the edited structure.
+    void carryQuestion(Long s, Integer q)
+    {
+        const Integer k = sourceOf_[static_cast<size_t>(q)];
+        Integer n = 1;
+        codes_[0] = 0;
+        texts_[0].clear();
+        if (k >= 0) {
+            n = oldCounts_[k];
+            const Integer oldChoices = old_.Questions[static_cast<size_t>(k)].ChoiceCount;
+            for (int i = 0; i < n; ++i) {
+                const Integer c = oldCodes_[oldFirst_[k] + i];
+                codes_[i] = c >= 0 && c < oldChoices ? edit_.CnoMap(c, k) : Integer(-1);
+                texts_[i] = oldTexts_[oldFirst_[k] + i];
+            }
+        }
+        // Answers that are gone make way before the list is cut, so a
+        // valid one is never lost to them.
+        if (n > survey.Questions[q].MaxAnswers)
+            RepairMissingChoices(q, n, codes_, texts_);
+        CheckQuestionAnswers(s, q, n, codes_, texts_, false, true, nullptr);
+        if (flatCodes_.size() < written_ + n) {
+            flatCodes_.resize(written_ + n);
+            flatTexts_.resize(written_ + n);
+        }
+        for (int i = 0; i < n; ++i) {
+            flatCodes_[written_ + i] = codes_[i];
+            flatTexts_[written_ + i] = texts_[i];
+        }
+        written_ += n;
+        counts_[q] = n;
+    }
+
+    const StructureEdit& edit_;
+    const StructureSlot& old_;
+    std::array<Integer, MaxQuestions> sourceOf_ = MakeFilled(-1);
+    std::vector<Integer> essayQuestion_;  // the old question of each old essay slot
+    QVector<Integer> oldCounts_;
+    QVector<Integer> oldCodes_;
+    QVector<QString> oldTexts_;
+    QVector<int> oldFirst_;
+    std::vector<qsizetype> touchedTexts_;
+    QVector<Integer> codes_;
+    QVector<QString> texts_;
+    QVector<Integer> counts_;
+    QVector<Integer> flatCodes_;
+    QVector<QString> flatTexts_;
+    qsizetype written_ = 0;
+
+    static std::array<Integer, MaxQuestions> MakeFilled(Integer value)
+    {
+        std::array<Integer, MaxQuestions> a;
+        a.fill(value);
+        return a;
+    }
+};
+
+// Builds the converted table beside the old one and swaps it in; false, with
+// the old table back in place, when the user stopped.
+bool ConvertSamples(const StructureEdit& edit)
+{
+    const Long n = SampleCount();
+    SampleStore table;
+    table.reshape(AnswerWordsPerSample(survey));
+    table.resize(n);
+    for (Long s = 0; s < n; ++s)
+        table.setId(s, samples.Samples.id(s));
+    std::swap(samples.Samples, table);  // `table` now holds the samples at opening
+
+    ShowProcessing(QStringLiteral("質問と選択肢の設定"), QStringLiteral("回答を新しい質問構成に移しています"),
+                   QStringLiteral("回答"), false, true, false);
+    SampleCarrier carrier(edit);
+    LongJob job(n, QStringLiteral("回答"));
+    bool done = true;
+    for (Long s = 0; s < n && done; ++s) {
+        done = job.step(s);
+        if (done)
+            carrier.carry(table, s);
+    }
+    EndProcessing();
+    if (!done) {
+        std::swap(samples.Samples, table);
+        return false;
+    }
+    ++samples.generation;
+    return true;
+}
+
+void EmptyStoredLimits()
+{
+    for (Condition& limit : survey.LimitTable)
+        for (LimitItem& item : limit)
+            item.KindRank = 0;
+}
+
+// Every question starts its own line of the reply text and no line runs the
+// external process.
+void ResetEntryLines()
+{
+    survey.ParagraphStart[0] = 0;
+    for (int i = 1; i <= 254; ++i)
+        survey.ParagraphStart[static_cast<size_t>(i)] = MakeQC(static_cast<Integer>(i), 0);
+    survey.ParagraphStart[255] = survey.ParagraphStart[254];
+    for (int i = 0; i < MaxQuestions; ++i)
+        survey.ParagraphExeDLL[static_cast<size_t>(i)] = 0;
+}
+
+// A line that started at a slot its question no longer has starts at the
+// question's last slot.
+void ClampEntryLines()
+{
+    for (Integer& start : survey.ParagraphStart) {
+        Integer q = 0;
+        Integer slot = 0;
+        SplitQC(start, q, slot);
+        if (q < survey.QuestionCount && slot >= survey.Questions[q].MaxAnswers)
+            start = MakeQC(q, static_cast<Integer>(survey.Questions[q].MaxAnswers - 1));
+    }
+}
+
+}  // namespace
+
+FinishResult FinishStructureEdit(StructureEdit& edit)
+{
+    if (!ComputeAnswerLayout()) {
+        MsgBox(QStringLiteral("この構成では１サンプルの回答が32767ビットを超えるため終了できません。"
+                              "質問、選択肢または回答可能数を減らしてください。"),
+               vbExclamation);
+        return FinishResult::TooLarge;
+    }
+    HourglassScope hourglass;
+    const auto storedLimits = survey.LimitTable;
+    EmptyStoredLimits();
+    if (edit.changed && SampleCount() >= 1) {
+        if (!ConvertSamples(edit)) {
+            survey.LimitTable = storedLimits;
+            SaveRestoreStructure(edit, 1, true);
+            return FinishResult::Stopped;
+        }
+    } else {
+        for (Long s = 0; s < SampleCount(); ++s)
+            UpdateSampleLimits(s);
+    }
+    if (edit.numberingChanged || edit.Backup[0].QuestionCount == 1)
+        ResetEntryLines();
+    else
+        ClampEntryLines();
+    SetModified();
+    return FinishResult::Finished;
+}
+
+}  // namespace kz
