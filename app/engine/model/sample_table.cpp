@@ -108,6 +108,8 @@ void CopyImportSample(Long dst, Long src) { samples.Samples[dst] = samples.Sampl
 
 QString SampleIDText(Long pos) { return QString::number(samples.Samples[pos].SampleID); }
 
+Long SampleIDAt(Long pos) { return samples.Samples[pos].SampleID; }
+
 void ResetIDCursor()
 {
     samples.NextIDCursor = settings.IDRangeLow;
