@@ -69,6 +69,10 @@ public:
     QAction* mnuHelpContext;
     QAction* mnuHelpKeyword;
 
+    // Removes the sample at Dno when none of its answers has a choice above
+    // 0; the import window drops a refused record the user left empty.
+    void DropEmptySample(Long Dno);
+
 protected:
     void formLoad() override;
     void formQueryClose(bool& cancel) override;
@@ -89,7 +93,6 @@ private:
     // False when no sample was added.
     bool AddSample(Long ID);
     void DeleteSample(Long Dno);
-    void DropEmptySample(Long Dno);
     void dropShownEmptySample();
     void commandWritten(const QString& caption);
     void refuseCommand(const QString& message);

@@ -8,6 +8,7 @@
 #include "frm_key.h"
 #include "frm_limit.h"
 #include "frm_main.h"
+#include "frm_merge.h"
 #include "frm_paragraph.h"
 #include "frm_table.h"
 #include "widgets/forms.h"
@@ -44,8 +45,8 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
 bool ProgramWindows::has(Window window) const
 {
-    // The wizard, the question editor, tabulation and import come later.
-    return window == Window::LimitEditor;
+    // The wizard, the question editor and the request window come later.
+    return window == Window::LimitEditor || window == Window::Import;
 }
 
 void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
@@ -101,6 +102,67 @@ void ProgramWindows::refreshSampleView(const QString& endQno, const QString& dno
 void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }
 
 void ProgramWindows::showKeyWindow() { Forms::instance<frmKey>().showModal(); }
+bool ProgramWindows::importWindowOpen() const
+{
+    const auto* merge = Forms::loaded<frmMerge>();
+    return merge && merge->isVisible();
+}
+
+QString ProgramWindows::importWindowCaption() const
+{
+    const auto* merge = Forms::loaded<frmMerge>();
+    return merge ? merge->windowTitle() : QString();
+}
+
+void ProgramWindows::raiseImportWindow()
+{
+    if (auto* merge = Forms::loaded<frmMerge>()) {
+        merge->raise();
+        merge->activateWindow();
+    }
+}
+
+bool ProgramWindows::answerReportsWanted() const
+{
+    const auto* merge = Forms::loaded<frmMerge>();
+    return !merge || !merge->isVisible() || merge->chkNoMessage->isChecked();
+}
+
+namespace {
+
+// The import window afresh, so that a job starts from its load (separator
+// ",", no quote).
+frmMerge& NewImportWindow()
+{
+    if (auto* old = Forms::loaded<frmMerge>())
+        Forms::unload(*old);
+    return Forms::instance<frmMerge>();
+}
+
+}  // namespace
+
+void ProgramWindows::startImport(const QString& format, const QString& formatLabel, const QString& file)
+{
+    // The network answers come with their own job.
+    if (format == QLatin1String("WWWANS"))
+        return;
+    frmMerge& merge = NewImportWindow();
+    showEntryWindow();
+    merge.show();
+    merge.lblFormat->setCaption(format);
+    merge.lblFormatL->setText(formatLabel);
+    merge.lblFileName->setCaption(file);
+    if (format == QLatin1String("CSV"))
+        merge.showPreview();
+}
+
+void ProgramWindows::exportListedSamples(QObject* sheet)
+{
+    frmMerge& merge = NewImportWindow();
+    merge.ParentGrid = sheet;
+    merge.lblFormat->setCaption(QStringLiteral("OUTPUT"));
+    merge.show();
+}
 
 bool ProgramWindows::saveFile()
 {

@@ -32,6 +32,13 @@ public:
     void loadKeyWindow() override;
     void showKeyWindow() override;
 
+    bool importWindowOpen() const override;
+    QString importWindowCaption() const override;
+    void raiseImportWindow() override;
+    bool answerReportsWanted() const override;
+    void startImport(const QString& format, const QString& formatLabel, const QString& file) override;
+    void exportListedSamples(QObject* sheet) override;
+
     bool saveFile() override;
 };
 

@@ -117,8 +117,6 @@ void frmMain::mergeDataFile()
 
 void frmMain::importInputFormat()
 {
-    if (!windows().has(Window::Import))
-        return;
     const QString path = FileDialog(QString(), TextFiles, OpenDialog);
     if (path.isEmpty())
         return;
@@ -131,8 +129,6 @@ void frmMain::importInputFormat()
 
 void frmMain::importDelimited()
 {
-    if (!windows().has(Window::Import))
-        return;
     const QString path = FileDialog(QString(), CsvFiles, OpenDialog);
     if (path.isEmpty())
         return;

@@ -6,6 +6,7 @@
 // too: its command does nothing.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include "model/survey_types.h"
@@ -72,6 +73,9 @@ public:
     virtual void startImport(const QString& /*format*/, const QString& /*formatLabel*/, const QString& /*file*/) {}
     // The import window writing the network questionnaire forms, modal.
     virtual void writeNetworkForms() {}
+    // The import window exporting the samples a result sheet lists: `sheet`
+    // is that sheet's window, which implements ListedSamples.
+    virtual void exportListedSamples(QObject* /*sheet*/) {}
 
     // Tabulation.
     // The tabulation window, modeless, on `page` (1 coded answers, 2 free

@@ -203,6 +203,25 @@ TEST_F(MainWindowMenusTest, LoadPageCommandOpensTheResultDialog)
     main.lblCommand->setCaption("Load Page");  // unchanged: no second command
 }
 
+TEST_F(MainWindowMenusTest, ImportCommandsStartTheImportWindowOnTheChosenFileOnceTheNoticeIsAccepted)
+{
+    frmMain& main = Start();
+    test::WindowCalls calls;
+    const QString file = WriteSurvey("answers.txt");
+    ChooseFile(file);
+    script.onMessage(vbOK);
+    Item(main, "mnuMergeTXT")->trigger();
+    ChooseFile(file);
+    script.onMessage(vbOK);
+    Item(main, "mnuMergeCSV")->trigger();
+    ChooseFile(file);
+    script.onMessage(vbCancel);
+    Item(main, "mnuMergeCSV")->trigger();
+    EXPECT_EQ(calls.imports, (QList<QStringList>{{"TXT", "Kelvorzun入力形式", file}, {"CSV", "区切り形式", file}}));
+    ASSERT_EQ(script.messages().size(), 3);
+    EXPECT_EQ(script.messages()[1].icon, QMessageBox::Information);
+}
+
 TEST(PopupMenuPointTest, MenuOpensTowardsTheMiddleOfTheScreen)
 {
     const QRect button(100, 50, 40, 40);

@@ -30,6 +30,10 @@ public:
     void unloadTotal() override { ++totalsUnloaded; }
     void showAbout(bool editable) override { aboutEditable.push_back(editable); }
     void openResultPage(const QString& page) override { sheets << page; }
+    void startImport(const QString& format, const QString& formatLabel, const QString& file) override
+    {
+        imports << QStringList{format, formatLabel, file};
+    }
 
     int entry = 0;
     int questionList = 0;
@@ -38,6 +42,7 @@ public:
     int totalsUnloaded = 0;
     QList<bool> aboutEditable;
     QStringList sheets;
+    QList<QStringList> imports;
 
 private:
     std::set<Window> present_;

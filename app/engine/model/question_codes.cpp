@@ -110,11 +110,13 @@ QString ChoiceCodeText(const Survey& questionnaire, Integer q, Integer c)
     }
 }
 
-Integer ChoiceNumberFromCode(Integer q, const QString& s)
+Integer ChoiceNumberFromCode(Integer q, const QString& s) { return ChoiceNumberFromCode(q, QStringView(s)); }
+
+Integer ChoiceNumberFromCode(Integer q, QStringView s)
 {
     if (s.size() == 1)
         return ChoiceNumberFromCharacter(StyleOf(survey, q), AnsiCode(s.at(0)));
-    const double number = Val(s);
+    const double number = Val(s.toString());
     if (FitsInteger(number))
         return CInt(number);
     // Out of the Integer range: the nearest Integer, which no question has as a choice.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include "runtime/vbtypes.h"
 
@@ -34,5 +35,6 @@ QString ChoiceCodeText(const Survey& questionnaire, Integer q, Integer c);
 // character by the style's symbol set (0 when it is none of them), a longer
 // or empty text by its number, rounded and held within the Integer range.
 Integer ChoiceNumberFromCode(Integer q, const QString& s);
+Integer ChoiceNumberFromCode(Integer q, QStringView s);
 
 }  // namespace kz

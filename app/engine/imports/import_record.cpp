@@ -1,0 +1,52 @@
+#include "imports/import_record.h"
+
+#include <algorithm>
+
+#include "runtime/cp932.h"
+
+namespace kz {
+
+QString DecodeImportLine(QByteArrayView bytes)
+{
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii ? QString::fromLatin1(bytes) : FromCp932(bytes.toByteArray());
+}
+
+ImportRecord RefusedLine(ImportLines::Read read)
+{
+    switch (read) {
+    case ImportLines::Read::TooLong:
+        return RefusedRecord(QStringLiteral("行が長すぎます(") + QString::number(ImportLineLimit)
+                                 + QStringLiteral("バイトを超えています)。この行は取り込みません。"),
+                             QStringLiteral("行が長すぎます"));
+    case ImportLines::Read::Binary:
+        return RefusedRecord(QStringLiteral("文字でないデータ(NUL)を含む行です。テキストファイルではないようです。"
+                                            "この行は取り込みません。"),
+                             QStringLiteral("文字でないデータを含む行です"));
+    default:
+        return RefusedRecord(QStringLiteral("記述のくくり文字が閉じないままファイルが終わっています。"
+                                            "この行は取り込みません。"),
+                             QStringLiteral("くくり文字が閉じていません"));
+    }
+}
+
+ImportRecord RefusedRecord(const QString& message, const QString& status, int icon)
+{
+    ImportRecord record;
+    record.kind = ImportRecord::Kind::Refused;
+    record.message = message;
+    record.status = status;
+    record.icon = icon;
+    return record;
+}
+
+ImportRecord FailedRecord(const QString& why, const QString& builtSoFar)
+{
+    ImportRecord record;
+    record.kind = ImportRecord::Kind::Failed;
+    record.reply = builtSoFar;
+    record.message = why + QStringLiteral("\r\n") + builtSoFar + QStringLiteral("\r\nまで読み込んでいました。");
+    return record;
+}
+
+}  // namespace kz

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "model/question_codes.h"
+#include "model/survey.h"
+#include "support/import_fixture.h"
+
+namespace kz::test {
+namespace {
+
+using Kind = ImportRecord::Kind;
+
+// Q0 one answer, Q1 up to two, both of 15 choices, on one entry line; with
+// `essay`, choice 3 of each takes free text.
+class DelimitedImport : public ImportFixture {
+protected:
+    void Build(bool essay)
+    {
+        for (Integer max : {1, 2})
+            AddQuestion(max, 15, essay ? std::initializer_list<int>{3} : std::initializer_list<int>{});
+        BuildLayout();
+        survey.ParagraphStart.fill(MakeQC(2, 0));
+        survey.ParagraphStart[0] = 0;
+    }
+    // The reply of a one-line file, or the refusal's message.
+    QString Reply(const QByteArray& line)
+    {
+        const std::vector<ImportRecord> records = ReadAll(line, Format::Delimited);
+        EXPECT_EQ(records.size(), 1u) << line.toStdString();
+        if (records.empty())
+            return {};
+        return records[0].kind == Kind::Sample ? records[0].reply : records[0].message;
+    }
+};
+
+struct LineCase {
+    const char* line;
+    const char* reply;
+};
+
+TEST_F(DelimitedImport, LinesBecomeReplyNotationSlotBySlot)
+{
+    Build(false);
+    csv.noEssay = true;
+    const LineCase cases[] = {
+        {"7,1,2,3", "1-23-"},
+        {"7,1", "1-"},
+        {"7,12,,4", ".12.-..-"},
+        {"7,,3", "..-3-"},
+        {"7", "..-"},
+        {"7,1,3,0", "1-3-"},
+        // Trailing empty fields are only a trailing separator.
+        {"7,1,2,3,,", "1-23-"},
+    };
+    for (const LineCase& c : cases)
+        EXPECT_EQ(Reply(c.line), QString::fromUtf8(c.reply)) << c.line;
+}
+
+TEST_F(DelimitedImport, TextColumnsFollowEverySlot)
+{
+    Build(false);
+    EXPECT_EQ(Reply("8,1,,2,x,3,"), "1-2/x/3-");
+    csv.separator = u'\t';
+    csv.quote = u'"';
+    EXPECT_EQ(Reply("8\t1\t\"\"\t3\t\"a/b\"\t4\t\"*/\""), "1-3/*a/b*/4/** /*/-");
+    // A line break within a quoted text is a blank in the reply.
+    EXPECT_EQ(Reply("8\t1\t\"a\r\nb\"\r\n"), "1/a b/-..-");
+}
+
+TEST_F(DelimitedImport, LaterSlotsAfterAnExclusiveChoiceAreReadNotWritten)
+{
+    AddQuestion(3, 15);
+    survey.Choices(0, 5).Attr |= 1 << AttrExclusive;
+    // Choice 10 under the lower-case letters: "a", which is not choice 0.
+    survey.Questions[0].CodeStyle = CodeStyleLowercase;
+    BuildLayout();
+    survey.ParagraphStart.fill(MakeQC(1, 0));
+    survey.ParagraphStart[0] = 0;
+    csv.noEssay = true;
+    EXPECT_EQ(Reply("1,5,2,3"), "5-");
+    EXPECT_EQ(Reply("1,a,2,3"), "a23-");
+    EXPECT_EQ(Reply("1,0,2,3"), "0-");
+    // An empty or 0 slot after the first answer ends the question's answers.
+    EXPECT_EQ(Reply("1,3,,4"), "3-");
+    EXPECT_EQ(Reply("1,3,0,0"), "3-");
+}
+
+TEST_F(DelimitedImport, RecordsThatCannotBeEnteredAreRefused)
+{
+    Build(false);
+    csv.noEssay = true;
+    AddSample(7);
+    const std::vector<ImportRecord> records =
+        ReadAll("0,1\r\nabc,1\r\n3000000000,1\r\n7,1\r\n8,1,2,3,4,,\r\n\r\n", Format::Delimited);
+    ASSERT_EQ(records.size(), 6u);
+    EXPECT_EQ(records[0].kind, Kind::Sample);
+    EXPECT_EQ(records[0].ID, 0);
+    EXPECT_EQ(records[1].message, "ID番号の指定が正しくありません:abc");
+    EXPECT_EQ(records[1].status, "ID番号の指定が正しくありません");
+    EXPECT_EQ(records[2].message, "ID番号の指定が正しくありません:3000000000");
+    EXPECT_EQ(records[3].message, "IDが重複しています(7)");
+    EXPECT_EQ(records[3].icon, vbOKOnly);
+    EXPECT_EQ(records[4].message,
+              "項目が多すぎます(6個。このアンケートでは4個まで)。区切りと「記述文不要」の設定を確かめてください。");
+    // The empty last line has an empty ID.
+    EXPECT_EQ(records[5].message, "ID番号の指定が正しくありません:");
+    for (size_t i = 1; i < records.size(); ++i)
+        EXPECT_EQ(records[i].kind, Kind::Refused);
+}
+
+TEST_F(DelimitedImport, BrokenFilesAreRefusedLineByLine)
+{
+    Build(false);
+    csv.quote = u'"';
+    QByteArray binary(300, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char(i * 7);
+    EXPECT_EQ(ReadAll(binary, Format::Delimited).front().status, "文字でないデータを含む行です");
+    const std::vector<ImportRecord> tooLong =
+        ReadAll("1,1\r\n" + QByteArray(10 << 20, '1') + "\r\n2,1\r\n", Format::Delimited);
+    ASSERT_EQ(tooLong.size(), 3u);
+    EXPECT_EQ(tooLong[1].status, "行が長すぎます");
+    EXPECT_EQ(tooLong[2].ID, 2);
+    const std::vector<ImportRecord> cut = ReadAll("1,1,\"\",2,\"abc", Format::Delimited);
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].status, "くくり文字が閉じていません");
+    // A long ID field is shown only in part.
+    EXPECT_EQ(Reply(QByteArray(50, 'x') + ",1"), "ID番号の指定が正しくありません:" + QString(40, u'x') + u'…');
+}
+
+}  // namespace
+}  // namespace kz::test

@@ -1,0 +1,227 @@
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "entry_window_fixture.h"
+#include "frm_merge.h"
+#include "frm_preview.h"
+#include "host/settings.h"
+#include "model/sample_table.h"
+#include "runtime/cp932.h"
+#include "support/listed_rows.h"
+
+namespace kz::test {
+namespace {
+
+using widgets::Forms;
+
+class MergeWindowTest : public EntryWindowTest {
+protected:
+    QString WriteFile(const QString& name, const QString& text)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(ToCp932(text));
+        return path;
+    }
+    frmMerge& StartImport(const QString& format, const QString& label, const QString& path)
+    {
+        windows.startImport(format, label, path);
+        auto* merge = Forms::loaded<frmMerge>();
+        EXPECT_NE(merge, nullptr);
+        return *merge;
+    }
+    static QList<bool> Enabled(const frmMerge& merge)
+    {
+        return {merge.cmdGo->isEnabled(), merge.cmdBack->isEnabled(), merge.cmdStop->isEnabled(),
+                merge.cmdClose->isEnabled()};
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(MergeWindowTest, TheFormatChoosesTheCaptionAndWhatTheWindowShows)
+{
+    settings.WWWAnswerDir = QStringLiteral("/answers");
+    auto& merge = Forms::instance<frmMerge>();
+    merge.show();
+    const struct {
+        const char* format;
+        const char* caption;
+        int frame;
+    } cases[] = {{"OUTPUT", "CSV書き出し", 2},
+                 {"CSV", "取り込み", 2},
+                 {"WWWHTML", "ﾈｯﾄﾜｰｸｱﾝｹｰﾄ作成", 0},
+                 {"WWWANS", "取り込み", 1},
+                 {"TXT", "取り込み", -1}};
+    for (const auto& c : cases) {
+        merge.lblFormat->setCaption(QString::fromUtf8(c.format));
+        EXPECT_EQ(merge.windowTitle(), QString::fromUtf8(c.caption));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(merge.frameMake[size_t(i)]->isVisible(), i == c.frame) << c.format << " frame " << i;
+        EXPECT_EQ(merge.importPanel->isVisible(), c.frame < 0) << c.format;
+    }
+    EXPECT_EQ(merge.cmbDistQno->count(), survey.QuestionCount + 1);
+    EXPECT_EQ(merge.txtDir[0]->text(), settings.WWWAnswerDir);
+    EXPECT_EQ(merge.cmbDistQno->itemText(0), "(識別しない)");
+    // The settings frame covers the panel until its settings are taken.
+    merge.lblFormat->setCaption("CSV");
+    merge.optTab->click();
+    merge.optSingle->click();
+    merge.chkNoEssay->click();
+    merge.cmdConfig->click();
+    EXPECT_FALSE(merge.frameMake[2]->isVisible());
+    EXPECT_TRUE(merge.importPanel->isVisible());
+    const CsvSettings csv = merge.csvSettings();
+    EXPECT_EQ(csv.separator, u'\t');
+    EXPECT_EQ(csv.quote, u'\'');
+    EXPECT_TRUE(csv.noEssay);
+}
+
+TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithoutTrippingOverItself)
+{
+    Open();
+    const QString path = WriteFile("input.txt", "ID=1\r\n1\r\n23\r\n1\r\n\r\nID=2\r\n9/\r\n\r\n3\r\n/x/\r\n2\r\n");
+    frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+    EXPECT_EQ(merge.lblFileLen->text(), QString::number(QFileInfo(path).size()));
+    auto& entry = *Forms::loaded<frmAddData>();
+    const QString unclosed = QStringLiteral("記述回答文が//でくくれていません。");
+
+    script.onMessage(vbOK);  // the entry window refuses record 2
+    merge.cmdGo->click();
+    EXPECT_EQ(entry.stbInput->text(), unclosed);
+    EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, true, false}));
+    EXPECT_EQ(merge.lblInportNum->text(), "1");
+    EXPECT_GE(FindSamplePos(2), 0);
+
+    // Stopped with the record left empty: it goes.
+    merge.cmdStop->click();
+    EXPECT_EQ(FindSamplePos(2), -1);
+    EXPECT_EQ(Enabled(merge), (QList<bool>{true, true, false, true}));
+
+    // Read again: refused for what it says, not for its ID.
+    script.onMessage(vbOK);
+    merge.cmdBack->click();
+    EXPECT_EQ(entry.stbInput->text(), unclosed);
+    entry.txtReply->setText("2\r\n1\r\n1\r\n");
+    entry.lblDno->setCaption(QString());
+    entry.lblDno->setCaption("INPUT");
+    EXPECT_TRUE(entry.stbInput->text().isEmpty());
+    // Corrected, it stays and counts.
+    merge.cmdStop->click();
+    EXPECT_EQ(Answers(FindSamplePos(2), 0), QVector<Integer>{2});
+    EXPECT_EQ(merge.lblInportNum->text(), "2");
+
+    script.onMessage(vbOK);      // "終了しました"
+    script.onMessage(vbCancel);  // "取り込みを終了ます": stay
+    merge.cmdGo->click();
+    ASSERT_EQ(script.messages().size(), 4);
+    EXPECT_EQ(script.messages()[2].text, "終了しました");
+    EXPECT_EQ(script.messages()[2].icon, QMessageBox::Information);
+    EXPECT_EQ(script.messages()[3].text, "取り込みを終了ます");
+    EXPECT_EQ(script.messages()[3].icon, QMessageBox::Warning);
+    EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, false, false}));
+    EXPECT_EQ(merge.lblInportNum->text(), "3");
+    EXPECT_EQ(merge.lblSeek->text(), QString::number(QFileInfo(path).size() + 1));
+    const Long first = FindSamplePos(1);
+    EXPECT_EQ(Answers(first, 1), (QVector<Integer>{2, 3}));
+    EXPECT_EQ(Answers(first, 2), QVector<Integer>{1});
+    // The record without an ID line took the next free one.
+    const Long third = FindSamplePos(3);
+    ASSERT_GE(third, 0);
+    EXPECT_EQ(Answers(third, 1), QVector<Integer>{4});
+    EXPECT_EQ(Text(third, 1, 0), "x");
+}
+
+TEST_F(MergeWindowTest, ADelimitedFileIsPreviewedAndImportedWithTheChosenSettings)
+{
+    Open();
+    const QString path = WriteFile("answers.csv", "1\t3\t4\t\"他\"\t0\t\"\"\t0\t\"\"\t2\r\n"
+                                                  "2\t1\t1\t\"\"\t2\t\"\"\t0\t\"\"\t1\r\n");
+    frmMerge& merge = StartImport("CSV", "区切り形式", path);
+    auto* preview = Forms::loaded<frmPreview>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->txtPreview->toPlainText().startsWith("1\t3\t4\t\"他\""));
+    EXPECT_TRUE(merge.frameMake[2]->isVisible());
+    merge.optTab->click();
+    merge.optDouble->click();
+    merge.chkNoEssay->click();
+    merge.cmdConfig->click();
+    script.onMessage(vbOK);  // "終了しました"
+    script.onMessage(vbOK);  // "取り込みを終了ます"
+    merge.cmdGo->click();
+    EXPECT_EQ(preview->windowTitle(), "現在読み込んでいる行");
+    EXPECT_EQ(preview->txtPreview->toPlainText(), "2\t1\t1\t\"\"\t2\t\"\"\t0\t\"\"\t1");
+    FlushEvents();
+    EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
+    EXPECT_EQ(Forms::loaded<frmPreview>(), nullptr);
+    EXPECT_EQ(Answers(FindSamplePos(1), 1), QVector<Integer>{4});
+    EXPECT_EQ(Text(FindSamplePos(1), 1, 0), "他");
+    EXPECT_EQ(Answers(FindSamplePos(2), 1), (QVector<Integer>{1, 2}));
+    EXPECT_EQ(Answers(FindSamplePos(2), 2), QVector<Integer>{1});
+}
+
+TEST_F(MergeWindowTest, ThePreviewShowsTheFirstTenThousandBytes)
+{
+    StartImport("CSV", "区切り形式", WriteFile("long.csv", QString(12'000, u'7')));
+    auto* preview = Forms::loaded<frmPreview>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), "ファイルの中身");
+    EXPECT_EQ(preview->txtPreview->toPlainText(), QString(10'000, u'7'));
+}
+
+TEST_F(MergeWindowTest, AnswerCheckMessagesWaitForTheReportOptionWhileTheWindowIsShown)
+{
+    EXPECT_TRUE(windows.answerReportsWanted());
+    auto& merge = Forms::instance<frmMerge>();
+    EXPECT_TRUE(windows.answerReportsWanted());
+    merge.show();
+    EXPECT_FALSE(windows.answerReportsWanted());
+    EXPECT_TRUE(windows.importWindowOpen());
+    merge.chkNoMessage->setChecked(true);
+    EXPECT_TRUE(windows.answerReportsWanted());
+}
+
+// A listing sheet's window.
+class Sheet : public QObject, public ListedRows {
+public:
+    using ListedRows::ListedRows;
+};
+
+TEST_F(MergeWindowTest, TheExportWritesTheSheetsSamplesAndDoesNothingOnceTheSheetIsGone)
+{
+    StoredSample(1, 2);
+    StoredSample(3, 4);
+    Sheet sheet({1, 0});
+    windows.exportListedSamples(&sheet);
+    frmMerge* merge = Forms::loaded<frmMerge>();
+    ASSERT_NE(merge, nullptr);
+    EXPECT_EQ(merge->windowTitle(), "CSV書き出し");
+    const QString path = folder.filePath("out.csv");
+    script.on("frmAsk").click("cmdFunc1");
+    script.on("CMDialog").inspect([path](QWidget& w) {
+        auto& dialog = static_cast<QFileDialog&>(w);
+        dialog.setDirectory(QFileInfo(path).absolutePath());
+        dialog.selectFile(QFileInfo(path).fileName());
+        static_cast<QDialog&>(dialog).accept();
+    });
+    script.onMessage(vbOK);
+    merge->chkNoEssay->click();
+    merge->cmdConfig->click();
+    EXPECT_EQ(script.messages().back().text, "書き出しが終わりました");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "3,4,0,,0,,0,,0\r\n1,2,0,,0,,0,,0\r\n");
+    FlushEvents();
+    EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
+
+    auto gone = std::make_unique<Sheet>(QVector<Long>{0});
+    windows.exportListedSamples(gone.get());
+    gone.reset();
+    Forms::loaded<frmMerge>()->cmdConfig->click();
+    EXPECT_EQ(script.messages().size(), 1);
+}
+
+}  // namespace
+}  // namespace kz::test
