@@ -10,6 +10,7 @@
 #include "frm_main.h"
 #include "frm_merge.h"
 #include "frm_paragraph.h"
+#include "frm_search.h"
 #include "frm_table.h"
 #include "widgets/forms.h"
 
@@ -47,6 +48,14 @@ bool ProgramWindows::has(Window window) const
 {
     // The wizard, the question editor and the request window come later.
     return window == Window::LimitEditor || window == Window::Import;
+}
+
+void ProgramWindows::showAddAnswers() { ShowInFront(Forms::instance<frmSearch>()); }
+
+void ProgramWindows::showAddAnswersOn(frmGridBase& sheet)
+{
+    Forms::instance<frmSearch>().setParentGrid(&sheet);
+    showAddAnswers();
 }
 
 void ProgramWindows::editStoredLimits() { EditStoredLimits(); }

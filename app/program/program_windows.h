@@ -29,6 +29,9 @@ public:
     void showSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
     void refreshSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
 
+    void showAddAnswers() override;
+    void showAddAnswersOn(frmGridBase& sheet) override;
+
     void loadKeyWindow() override;
     void showKeyWindow() override;
 

@@ -14,6 +14,8 @@
 
 namespace kz {
 
+class frmGridBase;
+
 // The windows that a command may find missing in this build.
 enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import };
 
@@ -58,6 +60,8 @@ public:
     virtual void refreshSampleView(const QString& /*endQno*/, const QString& /*dno*/, const QString& /*idText*/) {}
     // The window adding answers to listed samples, modeless.
     virtual void showAddAnswers() {}
+    // The same over a result sheet: its listed samples receive the answer.
+    virtual void showAddAnswersOn(frmGridBase& /*sheet*/) {}
 
     // Import and export beside the entry window.
     // Whether the import window is open, and its caption.

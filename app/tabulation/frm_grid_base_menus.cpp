@@ -91,6 +91,7 @@ void frmGridBase::buildMenus()
     connect(mnuSort, &QAction::triggered, this, &frmGridBase::DoSheet);
     connect(mnuSpace, &QAction::triggered, this, &frmGridBase::DoSheet);
     connect(mnuQuit, &QAction::triggered, this, [this] { widgets::Forms::unload(*this); });
+    connectListingMenus();
     ShowEssayMenus(false);
 }
 
