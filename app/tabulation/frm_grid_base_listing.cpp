@@ -73,6 +73,7 @@ void frmGridBase::RunListing()
     Grid->setRedraw(true);
     lblFromDno->setText(QString::number(listing_.nextStart));
     cmdNext->setEnabled(listing_.nextStart > 0);
+    lblInfo2->clear();
 }
 
 void frmGridBase::SetupSheetHeader(const ListingHead& head)
@@ -86,6 +87,8 @@ void frmGridBase::SetupSheetHeader(const ListingHead& head)
         Grid->setColWidth(col, scaled(settings.ColumnWidths[fixedSlots[col]]));
     for (int i = 0; i < refColumns; ++i)
         Grid->setColWidth(ListingFixedColumns + i, scaled(settings.ColumnWidths[ColumnSlot::EachReferenceColumn]));
+    // The fixed row holds the column titles: a full row, not a count sheet's strip.
+    Grid->setRowHeight(0, -1);
     for (int col = 0; col < head.titles.size(); ++col)
         Grid->setTextMatrix(0, col, head.titles[col]);
     Grid->setRowHeight(HeadingRow, scaled(HeadingRowHeight));
