@@ -1,72 +1,26 @@
-// Saving and loading a data file of a million samples of a 60-question
-// questionnaire, a fifth of them with a free text; the load also reports
-// the heap the loaded table takes per sample, in all and beside its answer
-// words and texts.
+// Saving and loading data files of the benchmark questionnaire: a million
+// samples for the save, and loads from 10,000 to 5,000,000 samples, whose
+// time and heap per sample show whether they grow linearly. The heap counts
+// the ordinary heap and the huge-page blocks of the sample store; "beside"
+// is what a sample takes beyond its answer words and text characters.
 #include <benchmark/benchmark.h>
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <malloc.h>
-#include <random>
 
-#include "document/document.h"
+#include "bench_questionnaire.h"
 #include "files/data_file_load.h"
 #include "files/data_file_save.h"
+#include "files/data_file_write.h"
 #include "files/file_header.h"
-#include "model/survey.h"
-#include "texts/choice_texts.h"
+#include "runtime/large_blocks.h"
 
 namespace {
 
 using namespace kz;
-
-constexpr Long kSamples = 1'000'000;
-
-void AddBenchQuestion(Integer maxAnswers, Integer choiceCount, bool essay)
-{
-    const Integer q = survey.QuestionCount++;
-    survey.Questions[q] = {QStringLiteral("Q%1\r質問%1\r\r").arg(q + 1).leftJustified(128, u' '), maxAnswers,
-                           choiceCount, 0};
-    SetChoiceText(q, 0, QStringLiteral("無回答"));
-    survey.Choices(q, 0).Attr = 1 << AttrExclusive;
-    for (Integer c = 1; c < choiceCount; ++c)
-        SetChoiceText(q, c, QStringLiteral("選択肢%1").arg(c));
-    if (essay)
-        survey.Choices(q, choiceCount - 1).Attr = 1 << AttrEssay;
-}
-
-// 40 single answers of 5 choices, 15 triple answers of 10 choices, 5 single
-// answers whose last choice takes free text.
-void BuildQuestionnaire()
-{
-    survey = Survey{};
-    samples = SampleTable{};
-    InitBitMasks();
-    document = DocumentState{};
-    survey.Title = QStringLiteral("性能測定");
-    for (int q = 0; q < 40; ++q)
-        AddBenchQuestion(1, 5, false);
-    for (int q = 0; q < 15; ++q)
-        AddBenchQuestion(3, 10, false);
-    for (int q = 0; q < 5; ++q)
-        AddBenchQuestion(1, 4, true);
-    ComputeAnswerLayout();
-
-    std::mt19937 random(11);
-    samples.Samples.resize(kSamples);
-    for (Long i = 0; i < kSamples; ++i) {
-        SampleRec& rec = samples.Samples[i];
-        rec.SampleID = i + 1;
-        rec.Ano.resize(survey.AnoBytes / 2 + 1);
-        // Slots are under 8 bits wide, so any bits load back.
-        for (int w = 0; w < survey.AnoBytes / 2; ++w)
-            rec.Ano[w] = static_cast<Integer>(random());
-        rec.Essay.resize(survey.EssayCount + 1);
-        if (i % 5 == 0)
-            rec.Essay[static_cast<int>(i % survey.EssayCount)] = QStringLiteral("自由記述の回答 %1").arg(i);
-    }
-}
 
 QTemporaryDir& Folder()
 {
@@ -74,52 +28,95 @@ QTemporaryDir& Folder()
     return folder;
 }
 
-QString BenchFile() { return Folder().filePath(QStringLiteral("bench.kz")); }
+QString BenchFile(Long n) { return Folder().filePath(QStringLiteral("bench%1.kz").arg(n)); }
+
+// The file of n samples, built and saved at its first use.
+QString SavedFile(Long n)
+{
+    const QString file = BenchFile(n);
+    if (!QFileInfo::exists(file)) {
+        bench::BuildBenchQuestionnaire(n);
+        SaveDataFile(file);
+    }
+    return file;
+}
+
+size_t HeapInUse()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return heap.uordblks + heap.hblkhd + MappedLargeBlockBytes();
+}
 
 void BM_SaveDataFile(benchmark::State& state)
 {
-    BuildQuestionnaire();
+    const auto n = static_cast<Long>(state.range(0));
+    bench::BuildBenchQuestionnaire(n);
     for (auto _ : state) {
-        if (!SaveDataFile(BenchFile()))
+        if (!SaveDataFile(BenchFile(n)))
             state.SkipWithError("save failed");
     }
-    state.counters["MB"] = static_cast<double>(QFileInfo(BenchFile()).size()) / 1e6;
+    state.counters["MB"] = static_cast<double>(QFileInfo(BenchFile(n)).size()) / 1e6;
 }
 
-size_t HeapInUse() { return mallinfo2().uordblks; }
+// The saver's own part: the sample blocks built in memory, without the
+// system's write of them.
+void BM_BuildSampleBlocks(benchmark::State& state)
+{
+    const auto n = static_cast<Long>(state.range(0));
+    bench::BuildBenchQuestionnaire(n);
+    // Memory touched once before: fresh pages would be timed, not the blocks.
+    QByteArray bytes(64 << 20, '\0');
+    for (auto _ : state) {
+        bytes.resize(0);
+        BinaryWriter out(bytes);
+        for (Long s = 0; s < n; ++s)
+            WriteSampleBlock(out, samples.Samples, s);
+    }
+    state.counters["MB"] = static_cast<double>(bytes.size()) / 1e6;
+}
 
 void BM_LoadDataFile(benchmark::State& state)
 {
-    if (!QFileInfo::exists(BenchFile())) {
-        BuildQuestionnaire();
-        SaveDataFile(BenchFile());
-    }
-    double perSample = 0;
+    const auto n = static_cast<Long>(state.range(0));
+    const QString file = SavedFile(n);
+    double heap = 0;
+    qint64 loadNs = 0;
     for (auto _ : state) {
         state.PauseTiming();
         samples.Samples = {};
         const size_t before = HeapInUse();
         state.ResumeTiming();
-        QString file = BenchFile();
-        if (LoadDataFile(file, OpenQuestionnaire) != DataFileLoaded)
+        QElapsedTimer timer;
+        timer.start();
+        QString name = file;
+        if (LoadDataFile(name, OpenQuestionnaire) != DataFileLoaded)
             state.SkipWithError("load failed");
+        loadNs += timer.nsecsElapsed();
         state.PauseTiming();
-        perSample = static_cast<double>(HeapInUse() - before) / kSamples;
+        heap = static_cast<double>(HeapInUse() - before);
         state.ResumeTiming();
     }
-    double payload = 0;
-    for (const SampleRec& rec : std::as_const(samples.Samples)) {
-        payload += static_cast<double>(rec.Ano.size()) * sizeof(Integer);
-        for (const QString& text : rec.Essay)
-            payload += static_cast<double>(text.size()) * sizeof(QChar);
-    }
-    state.counters["heap_B_per_sample"] = perSample;
-    state.counters["beside_answers_texts_B"] = perSample - payload / kSamples;
+    double payload = static_cast<double>(samples.Samples.allAnswers().size_bytes());
+    for (Long i = 0; i < SampleCount(); ++i)
+        for (const FreeTexts::Entry& entry : samples.Samples.texts(i))
+            payload += static_cast<double>(entry.text.size()) * sizeof(QChar);
+    const double seconds = static_cast<double>(loadNs) * 1e-9 / static_cast<double>(state.iterations());
+    state.counters["heap_B_per_sample"] = heap / n;
+    state.counters["beside_answers_texts_B"] = (heap - payload) / n;
+    state.counters["ns_per_sample"] = seconds * 1e9 / n;
+    state.counters["MB_per_s"] = static_cast<double>(QFileInfo(file).size()) / 1e6 / seconds;
 }
 
 }  // namespace
 
-BENCHMARK(BM_SaveDataFile)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_LoadDataFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveDataFile)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_BuildSampleBlocks)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LoadDataFile)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(5'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 BENCHMARK_MAIN();

@@ -22,15 +22,6 @@ using namespace kz;
 
 constexpr Long kSamples = 1'000'000;
 
-kz::SampleRec BlankSample(Long id)
-{
-    kz::SampleRec rec;
-    rec.SampleID = id;
-    rec.Ano.fill(0, survey.AnoBytes / 2 + 1);
-    rec.Essay.resize(survey.EssayCount + 1);
-    return rec;
-}
-
 void BM_SortSamplesByID(benchmark::State& state)
 {
     survey = Survey{};
@@ -39,15 +30,15 @@ void BM_SortSamplesByID(benchmark::State& state)
     std::vector<Long> ids(static_cast<size_t>(kSamples));
     std::iota(ids.begin(), ids.end(), 1);
     std::shuffle(ids.begin(), ids.end(), std::mt19937(7));
-    QVector<kz::SampleRec> shuffled;
-    shuffled.reserve(kSamples);
-    for (Long id : ids)
-        shuffled.append(BlankSample(id));
+    SampleStore shuffled;
+    shuffled.reshape(AnswerWordsPerSample(survey));
+    shuffled.resize(kSamples);
+    for (Long pos = 0; pos < kSamples; ++pos)
+        shuffled.setId(pos, ids[static_cast<size_t>(pos)]);
 
     for (auto _ : state) {
         state.PauseTiming();
         samples.Samples = shuffled;
-        samples.Samples.detach();
         state.ResumeTiming();
         benchmark::DoNotOptimize(SortSamplesByID());
     }
@@ -83,9 +74,10 @@ void BuildCheckSurvey()
     QVector<Integer> counts(survey.QuestionCount);
     QVector<Integer> codes(survey.AnswerSlotCount);
     QVector<QString> texts(survey.AnswerSlotCount);
-    samples.Samples.reserve(kSamples);
+    samples.Samples.reshape(AnswerWordsPerSample(survey));
+    samples.Samples.resize(kSamples);
     for (Long s = 0; s < kSamples; ++s) {
-        samples.Samples.append(BlankSample(s + 1));
+        samples.Samples.setId(s, s + 1);
         int k = 0;
         for (Integer q = 0; q < survey.QuestionCount; ++q) {
             const Integer max = survey.Questions[q].MaxAnswers;
@@ -103,14 +95,13 @@ void BuildCheckSurvey()
 void BM_CheckSampleAnswers(benchmark::State& state)
 {
     BuildCheckSurvey();
-    const QVector<kz::SampleRec> pristine = samples.Samples;
+    const SampleStore pristine = samples.Samples;
     QVector<Integer> counts;
     QVector<Integer> codes;
     QVector<QString> texts;
     for (auto _ : state) {
         state.PauseTiming();
         samples.Samples = pristine;
-        samples.Samples.detach();
         state.ResumeTiming();
         for (Long s = 0; s < kSamples; ++s) {
             ReadSampleAnswers(s, counts, codes, texts);

@@ -56,11 +56,10 @@ inline void BuildQuestionnaire()
 inline void AnswerSamples(Long count)
 {
     std::mt19937 random(22);
+    samples.Samples.reshape(AnswerWordsPerSample(survey));
     samples.Samples.resize(count);
     for (Long i = 0; i < count; ++i) {
-        samples.Samples[i].SampleID = i + 1;
-        samples.Samples[i].Ano.fill(0, survey.AnoBytes / 2 + 1);
-        samples.Samples[i].Essay.resize(survey.EssayCount + 1);
+        samples.Samples.setId(i, i + 1);
         QVector<Integer> counts(survey.QuestionCount);
         QVector<Integer> codes;
         QVector<QString> texts;
@@ -96,9 +95,8 @@ inline QString CsvPath()
 // Writes the delimited file of every sample; true when it was written.
 inline bool WriteBenchFile()
 {
-    QVector<Long> ids;
-    for (const SampleRec& rec : std::as_const(samples.Samples))
-        ids << rec.SampleID;
+    const std::span<const Long> stored = samples.Samples.ids();
+    const QVector<Long> ids(stored.begin(), stored.end());
     const std::vector<Integer> all(size_t(survey.QuestionCount) + 1, -1);
     return WriteSamplesCSV(ProgramWorkspace(), CsvPath(), ids, all, BenchCsv()).end == CsvExport::End::Written;
 }

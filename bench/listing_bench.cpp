@@ -32,15 +32,13 @@ void BuildSurvey()
     ws.survey.Choices(0, 1).Attr = 1 << AttrEssay;
     ws.survey.QuestionCount = 1;
     ComputeAnswerLayout();
+    ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
     ws.samples.Samples.resize(kSamples);
     std::mt19937 engine(20240601);
     QVector<Integer> codes(1);
     QVector<QString> texts(1);
     for (Long s = 0; s < kSamples; ++s) {
-        SampleRec& rec = ws.samples.Samples[s];
-        rec.SampleID = s + 1;
-        rec.Ano.fill(0, ws.survey.AnoBytes / 2 + 1);
-        rec.Essay.resize(ws.survey.EssayCount + 1);
+        ws.samples.Samples.setId(s, s + 1);
         const bool wrote = engine() % 5 == 0;
         codes[0] = wrote ? Integer(1) : static_cast<Integer>(2 + engine() % (kChoices - 2));
         texts[0] = wrote ? QStringLiteral("ご意見その%1").arg(engine() % kDistinctTexts) : QString();

@@ -37,12 +37,10 @@ void BuildQuestionnaire()
     for (size_t k = kQuestions; k < survey.ParagraphStart.size(); ++k)
         survey.ParagraphStart[k] = MakeQC(kQuestions, 0);
     ComputeAnswerLayout();
+    samples.Samples.reshape(AnswerWordsPerSample(survey));
     samples.Samples.resize(kReplies);
-    for (Long i = 0; i < kReplies; ++i) {
-        samples.Samples[i].SampleID = i + 1;
-        samples.Samples[i].Ano.fill(0, survey.AnoBytes / 2 + 1);
-        samples.Samples[i].Essay.resize(survey.EssayCount + 1);
-    }
+    for (Long i = 0; i < kReplies; ++i)
+        samples.Samples.setId(i, i + 1);
 }
 
 QString TypicalReply(std::mt19937& random)

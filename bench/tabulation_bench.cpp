@@ -72,6 +72,7 @@ void BuildSurvey()
     }
     ws.survey.QuestionCount = kQuestions;
     ComputeAnswerLayout();
+    ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
     ws.samples.Samples.resize(kSamples);
     AnswerSource source;
     SampleAnswers a;
@@ -85,10 +86,7 @@ void BuildSurvey()
             for (Integer i = 0; i < a.counts[q]; ++i)
                 codes.push_back(a.codes[q][i]);
         }
-        SampleRec& rec = ws.samples.Samples[s];
-        rec.SampleID = s + 1;
-        rec.Ano.fill(0, ws.survey.AnoBytes / 2 + 1);
-        rec.Essay.resize(ws.survey.EssayCount + 1);
+        ws.samples.Samples.setId(s, s + 1);
         PushSampleAnswers(s, counts, codes);
     }
 }

@@ -8,9 +8,13 @@ KZ_PACKAGES=(build-essential cmake ninja-build pkg-config
              clang libclang-rt-14-dev
              fonts-noto-cjk xvfb xauth)
 
+# kz_install_missing [PACKAGE...]: the packages named, by default every one
+# the build needs.
 kz_install_missing() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${KZ_PACKAGES[@]}")
     local missing=()
-    for p in "${KZ_PACKAGES[@]}"; do
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

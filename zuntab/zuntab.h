@@ -47,6 +47,20 @@ KZ_EXPORT int16_t lmDoC(const LimitItem* cond, const AnswerLayoutRec* layout, in
 KZ_EXPORT int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags,
                               const int16_t* packed, int16_t q, int32_t* counts, int16_t pos);
 
+/* VerstTotalC over many samples in one call, with the same counts and result
+ * as calling it for each sample in turn: the samples' flags are flags[s] and
+ * their packed words start at packed + s * stride (stride in 16-bit words,
+ * each sample's words with the spare word after its answer bits). Counts the
+ * samples first .. last - 1 (none when last <= first) and returns how many of
+ * them met the condition. */
+KZ_EXPORT int32_t VerstTotalRangeC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
+                                   const int16_t* packed, int32_t stride, int32_t first, int32_t last, int16_t q,
+                                   int32_t* counts, int16_t pos);
+/* The same over the n samples whose indexes `samples` lists, in list order. */
+KZ_EXPORT int32_t VerstTotalListC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
+                                  const int16_t* packed, int32_t stride, const int32_t* samples, int32_t n, int16_t q,
+                                  int32_t* counts, int16_t pos);
+
 /* Loads the plug-in library, calls its KZExternProcessMain with the ten
  * arguments and unloads it. The result is a new string the caller frees
  * with KZStringFree. */

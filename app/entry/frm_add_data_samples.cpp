@@ -296,13 +296,13 @@ void frmAddData::changeID()
     const Long Dno = shownDno();
     if (Dno < 0)
         return;
-    const Long oldID = samples.Samples[Dno].SampleID;
+    const Long oldID = samples.Samples.id(Dno);
     QString text = QString::number(oldID);
     const QString range =
         QString::number(settings.IDRangeLow) + QStringLiteral("～") + QString::number(settings.IDRangeHigh);
     if (!InputBoxEx(QStringLiteral("IDの変更"), QStringLiteral("変更後のID"), range, QString(), text))
         return;
-    const IDChangeResult result = ChangeSampleID(Dno, text, {settings.IDRangeLow, settings.IDRangeHigh});
+    const IDChangeResult result = ChangeSampleID(samples, Dno, text, {settings.IDRangeLow, settings.IDRangeHigh});
     switch (result.change) {
     case IDChange::Kept:
         return;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <tuple>
 
 #include "document/cmd_box.h"
@@ -234,6 +235,8 @@ void frmMerge::connectControls()
         });
     }
     connect(cmdConfig, &QPushButton::clicked, this, &frmMerge::configured);
+    connect(cmdDo, &QPushButton::clicked, this, &frmMerge::cmdDo_Click);
+    connect(cmdGetWWW, &QPushButton::clicked, this, &frmMerge::cmdGetWWW_Click);
     connect(cmdCancel, &QPushButton::clicked, this, [this] { widgets::Forms::unload(*this); });
     connect(cmdGetCancel, &QPushButton::clicked, this, [this] { widgets::Forms::unload(*this); });
     for (int i = 0; i < 2; ++i) {
@@ -301,12 +304,16 @@ void frmMerge::formatWritten(const QString& format)
         cmbDistQno->clear();
         cmbDistQno->addItem(QStringLiteral("(識別しない)"));
         cmbDistQno->addItems(tree);
-        cmbDistQno->setCurrentIndex(0);
+        const int distQno = document.WWWDistQno + 1;
+        cmbDistQno->setCurrentIndex(distQno < cmbDistQno->count() ? std::max(distQno, 0) : 0);
+        txtDistName->setText(document.WWWDistName);
+        chkEssayFull->setChecked(document.WWWEssayFull);
     } else if (format == QLatin1String("WWWANS")) {
         setWindowTitle(QStringLiteral("取り込み"));
         showFrame(1);
         txtDir[0]->setText(settings.WWWAnswerDir);
         txtDir[1]->setText(settings.WWWBackupDir);
+        lblDistName->setText(document.WWWDistName);
     } else if (format == QLatin1String("CSV") || format == QLatin1String("OUTPUT")) {
         setWindowTitle(format == QLatin1String("CSV") ? QStringLiteral("取り込み") : QStringLiteral("CSV書き出し"));
         showFrame(2);

@@ -2,8 +2,8 @@
 // command label lblFormat: importing a text-input file ("TXT") or a
 // delimited file ("CSV") record by record through the entry window,
 // exporting a listing sheet's samples as a delimited file ("OUTPUT"), and
-// the network questionnaire's jobs ("WWWHTML", "WWWANS"), whose frames are
-// here and whose work is not yet.
+// the network questionnaire's jobs: writing its forms ("WWWHTML") and
+// reading the answers returned from it ("WWWANS").
 #pragma once
 
 #include <QCheckBox>
@@ -21,6 +21,7 @@
 #include "imports/csv_fields.h"
 #include "imports/import_lines.h"
 #include "imports/import_record.h"
+#include "imports/network_answers.h"
 #include "runtime/vbtypes.h"
 #include "widgets/command_label.h"
 #include "widgets/kz_form.h"
@@ -91,6 +92,9 @@ public:
     CsvSettings csvSettings() const;
     // Shows the preview of the file named in lblFileName.
     void showPreview();
+    // Hands one network answer to the entry window as a new sample; false
+    // when no ID is left for it.
+    bool SendWWWSample(const QVector<Integer>& Counts, const QVector<Integer>& Codes, const QVector<QString>& Texts);
 
 protected:
     void formLoad() override;
@@ -106,6 +110,13 @@ private:
     // Shows frameMake(index) over the panel; -1 shows the panel.
     void showFrame(int index);
     void configured();
+
+    // The network questionnaire (frm_merge_network.cpp).
+    void cmdDo_Click();
+    void cmdGetWWW_Click();
+    // The network answer import proper; false when the folders were refused.
+    bool importNetworkAnswers();
+    HandOver sendAnswer(const WWWAnswer& answer);
 
     // The import run (frm_merge_import.cpp).
     void cmdGo_Click();
@@ -125,6 +136,13 @@ private:
     frmAddData& entryWindow();
     // Hands the record to the entry window; true when it stored it.
     bool handOver(frmAddData& entry, const ImportRecord& record);
+    // A new sample in the entry window by `command` ("NEW" for the ID in
+    // txtIDno, "AUTONEW" for the next free one): its ID, or none when the
+    // window could not add it (stbInput tells why).
+    std::optional<Long> newSample(frmAddData& entry, const QString& command);
+    // The reply entered into the sample shown; false when the entry window
+    // refused it.
+    bool enterReply(frmAddData& entry, const QString& reply);
     // Ends the run at the end of the file.
     void finishRun();
     // The preview shows the line read last.

@@ -14,6 +14,8 @@
 #include "imports/delimited_import.h"
 #include "imports/text_input_import.h"
 #include "model/sample_table.h"
+#include "runtime/rounding.h"
+#include "runtime/val.h"
 #include "texts/choice_texts.h"
 #include "widgets/forms.h"
 
@@ -151,24 +153,37 @@ bool frmMerge::handOver(frmAddData& entry, const ImportRecord& record)
 {
     if (!entry.stbInput->text().isEmpty())
         return false;
-    entry.lblDno->setCaption(QString());
     entry.txtIDno->setText(QString::number(record.ID));
-    entry.lblDno->setCaption(QStringLiteral("NEW"));
-    // A sample the entry window could not add takes no reply: it would land
-    // in the sample shown before.
-    if (!entry.stbInput->text().isEmpty() || FindSamplePos(record.ID) < 0) {
-        if (entry.stbInput->text().isEmpty())
-            entry.stbInput->setText(QStringLiteral("もうサンプルを入力できません"));
+    if (!newSample(entry, QStringLiteral("NEW")))
         return false;
-    }
     refusedID_ = record.ID;
     refusedGeneration_ = ProgramWorkspace().samples.generation;
-    entry.txtReply->setText(record.reply + CrLf);
-    entry.lblDno->setCaption(QStringLiteral("INPUT"));
-    if (!entry.stbInput->text().isEmpty())
+    if (!enterReply(entry, record.reply))
         return false;
     refusedID_.reset();
     return true;
+}
+
+std::optional<Long> frmMerge::newSample(frmAddData& entry, const QString& command)
+{
+    entry.lblDno->setCaption(QString());
+    entry.lblDno->setCaption(command);
+    const double ID = Val(entry.txtIDno->text());
+    // A sample the entry window could not add takes no reply: it would land
+    // in the sample shown before.
+    if (!entry.stbInput->text().isEmpty() || !FitsLong(ID) || FindSamplePos(CLng(ID)) < 0) {
+        if (entry.stbInput->text().isEmpty())
+            entry.stbInput->setText(QStringLiteral("もうサンプルを入力できません"));
+        return std::nullopt;
+    }
+    return CLng(ID);
+}
+
+bool frmMerge::enterReply(frmAddData& entry, const QString& reply)
+{
+    entry.txtReply->setText(reply + CrLf);
+    entry.lblDno->setCaption(QStringLiteral("INPUT"));
+    return entry.stbInput->text().isEmpty();
 }
 
 void frmMerge::settleRefusedRecord()

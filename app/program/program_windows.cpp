@@ -12,6 +12,7 @@
 #include "frm_paragraph.h"
 #include "frm_search.h"
 #include "frm_table.h"
+#include "frm_total.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -46,8 +47,8 @@ ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
 bool ProgramWindows::has(Window window) const
 {
-    // The wizard, the question editor and the request window come later.
-    return window == Window::LimitEditor || window == Window::Import;
+    // The wizard, the question editor and result pages come later.
+    return window == Window::LimitEditor || window == Window::Tabulation || window == Window::Import;
 }
 
 void ProgramWindows::showAddAnswers() { ShowInFront(Forms::instance<frmSearch>()); }
@@ -108,6 +109,35 @@ void ProgramWindows::refreshSampleView(const QString& endQno, const QString& dno
         view->showSample(endQno, dno, idText);
 }
 
+void ProgramWindows::showTotal(Integer page)
+{
+    auto& total = Forms::instance<frmTotal>();
+    total.SetWindow(page);
+    ShowInFront(total);
+}
+
+void ProgramWindows::unloadTotal()
+{
+    if (auto* total = Forms::loaded<frmTotal>())
+        Forms::unload(*total);
+}
+
+// The chart window comes later: until then showGraph, the chart's part of
+// the tabulation command, does nothing.
+
+void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
+{
+    auto* grid = qobject_cast<frmGridBase*>(&sheet);
+    if (!grid)
+        return;
+    if (auto* search = Forms::loaded<frmSearch>())
+        search->setParentGrid(grid);
+    if (auto* total = Forms::loaded<frmTotal>()) {
+        total->setParentGrid(*grid);
+        total->SetTotalOption();
+    }
+}
+
 void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }
 
 void ProgramWindows::showKeyWindow() { Forms::instance<frmKey>().showModal(); }
@@ -152,9 +182,6 @@ frmMerge& NewImportWindow()
 
 void ProgramWindows::startImport(const QString& format, const QString& formatLabel, const QString& file)
 {
-    // The network answers come with their own job.
-    if (format == QLatin1String("WWWANS"))
-        return;
     frmMerge& merge = NewImportWindow();
     showEntryWindow();
     merge.show();
@@ -163,6 +190,13 @@ void ProgramWindows::startImport(const QString& format, const QString& formatLab
     merge.lblFileName->setCaption(file);
     if (format == QLatin1String("CSV"))
         merge.showPreview();
+}
+
+void ProgramWindows::writeNetworkForms()
+{
+    frmMerge& merge = NewImportWindow();
+    merge.lblFormat->setCaption(QStringLiteral("WWWHTML"));
+    merge.showModal();
 }
 
 void ProgramWindows::exportListedSamples(QObject* sheet)

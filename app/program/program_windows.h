@@ -31,6 +31,9 @@ public:
 
     void showAddAnswers() override;
     void showAddAnswersOn(frmGridBase& sheet) override;
+    void showTotal(Integer page) override;
+    void unloadTotal() override;
+    void resultSheetActivated(widgets::KzForm& sheet) override;
 
     void loadKeyWindow() override;
     void showKeyWindow() override;
@@ -40,6 +43,7 @@ public:
     void raiseImportWindow() override;
     bool answerReportsWanted() const override;
     void startImport(const QString& format, const QString& formatLabel, const QString& file) override;
+    void writeNetworkForms() override;
     void exportListedSamples(QObject* sheet) override;
 
     bool saveFile() override;

@@ -1,8 +1,8 @@
 // The result sheet a window works on (its ParentGrid). A sheet may be closed
 // at any time, also while windows keep it; from then on the reference reads
 // empty, so no window ever drives a closed sheet. Every use asks get() and
-// checks what it gets. The request window, the chart, the answer addition
-// and the export window each keep one.
+// checks what it gets. Every window that works on a result sheet keeps it
+// in one of these.
 #pragma once
 
 #include <QPointer>

@@ -12,6 +12,10 @@
 #include "model/survey_types.h"
 #include "runtime/vbtypes.h"
 
+namespace kz::widgets {
+class KzForm;
+}
+
 namespace kz {
 
 class frmGridBase;
@@ -86,6 +90,9 @@ public:
     // texts; 0 leaves the page it shows); and its unloading.
     virtual void showTotal(Integer /*page*/) {}
     virtual void unloadTotal() {}
+    // A result sheet was activated: the windows that work on a result sheet
+    // take this one, and the tabulation window shows its request.
+    virtual void resultSheetActivated(widgets::KzForm& /*sheet*/) {}
     virtual void showGraph() {}
     // A new result sheet, shown, loading the page file.
     virtual void openResultPage(const QString& /*pagePath*/) {}

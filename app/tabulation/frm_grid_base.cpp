@@ -10,6 +10,7 @@
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
+#include "window_services.h"
 #include "window_records.h"
 
 namespace kz {
@@ -106,11 +107,13 @@ void frmGridBase::closeEvent(QCloseEvent* event)
 void frmGridBase::changeEvent(QEvent* event)
 {
     KzForm::changeEvent(event);
-    // Activated: the sheet's request becomes the current one, except while
-    // the tabulation window is handing it a request, and except before it
-    // has one at all.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_)
+    // Activated: the sheet's request becomes the current one and the windows
+    // that work on a sheet take this one, except while the tabulation window
+    // is handing it a request, and except before it has one at all.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_) {
         ProgramWorkspace().TotalOption = sheet_.SheetOption;
+        windows().resultSheetActivated(*this);
+    }
 }
 
 void frmGridBase::SheetCommand(const QString& cmd)
@@ -149,6 +152,13 @@ void frmGridBase::SheetCommand(const QString& cmd)
     } else {
         MsgBox(QStringLiteral("命令ミス : ") + cmd);
     }
+}
+
+void frmGridBase::DoHandedTotal()
+{
+    txtGrid->setEnabled(false);
+    SheetCommand(QStringLiteral("Do Total"));
+    txtGrid->setEnabled(true);
 }
 
 void frmGridBase::DoSheet()

@@ -35,6 +35,9 @@ public:
     // write the page file named in lblInfo2. Anything else is refused with
     // "命令ミス : " and the command.
     void SheetCommand(const QString& cmd);
+    // "Do Total" on the request the tabulation window hands over; until it
+    // is done the sheet's activation hands nothing back.
+    void DoHandedTotal();
     // Counts (after "Do Total") or redraws from the stored counts (after a
     // display change); nothing before the first "Do Total".
     void DoSheet();

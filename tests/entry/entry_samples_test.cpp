@@ -2,6 +2,8 @@
 #include <QMessageBox>
 #include <QTextCursor>
 
+#include <span>
+
 #include "document/document_routines.h"
 #include "entry_window_fixture.h"
 #include "host/settings.h"
@@ -17,10 +19,8 @@ class EntrySamples : public EntryWindowTest {
 protected:
     static QList<Long> IDs()
     {
-        QList<Long> ids;
-        for (const SampleRec& rec : samples.Samples)
-            ids.push_back(rec.SampleID);
-        return ids;
+        const std::span<const Long> ids = samples.Samples.ids();
+        return {ids.begin(), ids.end()};
     }
 };
 

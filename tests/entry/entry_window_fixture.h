@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,6 +93,17 @@ protected:
         QVector<QString> texts;
         ReadQuestionAnswers(Dno, q, count, codes, texts);
         return texts.value(answer);
+    }
+
+    // The next modal window is the file dialog, which chooses `path`.
+    void ChooseFileNext(const QString& path)
+    {
+        script.on("CMDialog").inspect([path](QWidget& w) {
+            auto& dialog = static_cast<QFileDialog&>(w);
+            dialog.setDirectory(QFileInfo(path).absolutePath());
+            dialog.selectFile(QFileInfo(path).fileName());
+            static_cast<QDialog&>(dialog).accept();
+        });
     }
 
     ShellUi shellUi;

@@ -1,5 +1,4 @@
 #include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 
 #include "entry_window_fixture.h"
@@ -200,12 +199,7 @@ TEST_F(MergeWindowTest, TheExportWritesTheSheetsSamplesAndDoesNothingOnceTheShee
     EXPECT_EQ(merge->windowTitle(), "CSV書き出し");
     const QString path = folder.filePath("out.csv");
     script.on("frmAsk").click("cmdFunc1");
-    script.on("CMDialog").inspect([path](QWidget& w) {
-        auto& dialog = static_cast<QFileDialog&>(w);
-        dialog.setDirectory(QFileInfo(path).absolutePath());
-        dialog.selectFile(QFileInfo(path).fileName());
-        static_cast<QDialog&>(dialog).accept();
-    });
+    ChooseFileNext(path);
     script.onMessage(vbOK);
     merge->chkNoEssay->click();
     merge->cmdConfig->click();

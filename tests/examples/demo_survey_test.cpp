@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include "answers/answer_check.h"
 #include "answers/answer_store.h"
 #include "answers/limit_eval.h"
@@ -82,14 +84,16 @@ TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
     EXPECT_EQ(SampleCount(), 36);
     // What the generator left in memory is what the file gives back.
     const Survey loadedSurvey = survey;
-    const QVector<SampleRec> loadedSamples = samples.Samples;
+    const SampleStore loadedSamples = samples.Samples;
     demo::BuildDemoSurvey();
-    ASSERT_EQ(samples.Samples.size(), loadedSamples.size());
-    for (int i = 0; i < loadedSamples.size(); ++i) {
-        EXPECT_EQ(samples.Samples[i].SampleID, loadedSamples[i].SampleID);
-        EXPECT_EQ(samples.Samples[i].Flags, loadedSamples[i].Flags);
-        EXPECT_EQ(samples.Samples[i].Ano, loadedSamples[i].Ano);
-        EXPECT_EQ(samples.Samples[i].Essay, loadedSamples[i].Essay);
+    const SampleStore& built = samples.Samples;
+    ASSERT_EQ(built.size(), loadedSamples.size());
+    ASSERT_EQ(built.answerWords(), loadedSamples.answerWords());
+    for (Long i = 0; i < loadedSamples.size(); ++i) {
+        EXPECT_EQ(built.id(i), loadedSamples.id(i));
+        EXPECT_EQ(built.flags(i), loadedSamples.flags(i));
+        EXPECT_TRUE(std::equal(built.answers(i), built.answers(i) + built.answerWords(), loadedSamples.answers(i)));
+        EXPECT_EQ(built.texts(i), loadedSamples.texts(i));
     }
     EXPECT_EQ(survey.CheckOptions, loadedSurvey.CheckOptions);
 }
@@ -101,18 +105,18 @@ TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
         SampleAnswers checked = Read(pos);
         const SampleAnswers stored = checked;
         CheckSampleAnswers(pos, checked.counts, checked.codes, checked.texts, false, nullptr);
-        EXPECT_EQ(checked.counts, stored.counts) << "sample " << samples.Samples[pos].SampleID;
-        EXPECT_EQ(checked.codes, stored.codes) << "sample " << samples.Samples[pos].SampleID;
-        EXPECT_EQ(checked.texts, stored.texts) << "sample " << samples.Samples[pos].SampleID;
+        EXPECT_EQ(checked.counts, stored.counts) << "sample " << samples.Samples.id(pos);
+        EXPECT_EQ(checked.codes, stored.codes) << "sample " << samples.Samples.id(pos);
+        EXPECT_EQ(checked.texts, stored.texts) << "sample " << samples.Samples.id(pos);
 
         CheckSampleLimits(pos, false, nullptr);
         const SampleAnswers afterLimits = Read(pos);
-        EXPECT_EQ(afterLimits.codes, stored.codes) << "sample " << samples.Samples[pos].SampleID;
+        EXPECT_EQ(afterLimits.codes, stored.codes) << "sample " << samples.Samples.id(pos);
 
         // The cached stored-limit flags agree with the stored limits.
-        const Integer flags = samples.Samples[pos].Flags;
+        const Integer flags = samples.Samples.flags(pos);
         UpdateSampleLimits(pos);
-        EXPECT_EQ(samples.Samples[pos].Flags, flags);
+        EXPECT_EQ(samples.Samples.flags(pos), flags);
     }
 }
 

@@ -144,3 +144,105 @@ TEST(BinaryFile, WriteToReadOnlyDeviceFails)
     writer.writeInteger(1);
     EXPECT_FALSE(writer.ok());
 }
+
+// --- in memory ---
+
+TEST(BinaryFile, ReaderInMemoryReadsAsOverADevice)
+{
+    const QByteArray bytes = Bytes({0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0x00, 0x00, 0x80, 0x3F, 'a', 'b', 0x07});
+    ReadBuffer buffer(bytes);
+    BinaryReader device(buffer);
+    BinaryReader memory(bytes);
+    for (BinaryReader* reader : {&device, &memory}) {
+        EXPECT_EQ(reader->bytesLeft(), 13);
+        EXPECT_EQ(reader->readInteger(), -2);
+        EXPECT_EQ(reader->readLong(), 0x01020304);
+        EXPECT_EQ(reader->readSingle(), 1.0f);
+        EXPECT_EQ(reader->readBytes(2), QByteArray("ab"));
+        EXPECT_EQ(reader->pos(), 12);
+        EXPECT_FALSE(reader->atEnd());
+        EXPECT_EQ(reader->readInteger(), 0);  // one byte left
+        EXPECT_FALSE(reader->ok());
+        reader->seek(0);
+        EXPECT_EQ(reader->readInteger(), 0) << "failure is sticky";
+    }
+}
+
+TEST(BinaryFile, IntegersInOneGoOrNotAtAll)
+{
+    const QByteArray bytes = Bytes({0x01, 0x00, 0xFF, 0xFF, 0x03});
+    BinaryReader reader(bytes);
+    Integer words[3] = {9, 9, 9};
+    EXPECT_TRUE(reader.readIntegers(words, 2));
+    EXPECT_EQ(words[0], 1);
+    EXPECT_EQ(words[1], -1);
+    EXPECT_EQ(words[2], 9);
+    EXPECT_FALSE(reader.readIntegers(words, 1));  // one byte left
+    EXPECT_EQ(words[0], 1);
+    EXPECT_FALSE(reader.ok());
+
+    BinaryReader negative(bytes);
+    EXPECT_FALSE(negative.readIntegers(words, -1));
+}
+
+TEST(BinaryFile, SeekInMemoryStaysWithinTheBytes)
+{
+    const QByteArray bytes("abcd");
+    BinaryReader reader(bytes);
+    reader.seek(4);
+    EXPECT_TRUE(reader.ok());
+    EXPECT_TRUE(reader.atEnd());
+    reader.seek(5);
+    EXPECT_FALSE(reader.ok());
+}
+
+TEST(BinaryFile, WriterInMemoryAppendsAndOverwritesAfterASeek)
+{
+    QByteArray bytes("x");
+    BinaryWriter writer(bytes);
+    writer.writeInteger(-2);
+    writer.writeLong(0x01020304);
+    writer.writeBytes("ab");
+    EXPECT_EQ(writer.pos(), 9);
+    writer.seek(1);
+    writer.writeInteger(1);
+    EXPECT_EQ(writer.pos(), 3);
+    EXPECT_TRUE(writer.ok());
+    EXPECT_EQ(bytes, Bytes({'x', 0x01, 0x00, 0x04, 0x03, 0x02, 0x01, 'a', 'b'}));
+    writer.seek(8);
+    writer.writeLong(0x0A0B0C0D);  // over the end: the bytes grow
+    EXPECT_EQ(bytes.size(), 12);
+    EXPECT_EQ(bytes.right(4), Bytes({0x0D, 0x0C, 0x0B, 0x0A}));
+
+    writer.seek(13);
+    EXPECT_FALSE(writer.ok());
+    writer.writeInteger(5);
+    EXPECT_EQ(bytes.size(), 12);
+}
+
+TEST(BinaryFile, RemainingBytesOfADevice)
+{
+    ReadBuffer buffer(QByteArray("header+body"));
+    buffer.seek(7);
+    const LargeVector<char> rest = ReadRemainingBytes(buffer);
+    EXPECT_EQ(QByteArray(rest.data(), qsizetype(rest.size())), QByteArray("body"));
+}
+
+TEST(BinaryFile, RemainingBytesOfADeviceThatAnnouncesNoSize)
+{
+    // As the system's files under /proc do: size 0, yet content, here more
+    // than one step of reading.
+    class Unannounced : public ReadBuffer {
+    public:
+        using ReadBuffer::ReadBuffer;
+        qint64 bytesAvailable() const override { return 0; }
+    };
+    for (const qsizetype size : {0, 1, 200000}) {
+        QByteArray bytes(size, '\0');
+        for (qsizetype i = 0; i < size; ++i)
+            bytes[i] = char(i * 7);
+        Unannounced device(bytes);
+        const LargeVector<char> content = ReadRemainingBytes(device);
+        EXPECT_EQ(QByteArray(content.data(), qsizetype(content.size())), bytes) << size;
+    }
+}

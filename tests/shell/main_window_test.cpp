@@ -126,6 +126,26 @@ TEST_F(MainWindowMenusTest, ItemsOfWindowsNotYetBuiltDoNothing)
     EXPECT_EQ(Forms::openForms(), QList<widgets::KzForm*>{&main});
 }
 
+TEST_F(MainWindowMenusTest, SavingSelectedSamplesExplainsTheRoadAroundTheRequestWindowsSecondPage)
+{
+    frmMain& main = Start();
+    test::WindowCalls calls{{Window::Tabulation}};
+    LockAt(0);
+    script.onMessage(vbOK).inspect([&](QWidget&) { EXPECT_TRUE(calls.totalPages.isEmpty()); });
+    script.onMessage(vbOK).inspect([&](QWidget&) { EXPECT_EQ(calls.totalPages, QList<Integer>{2}); });
+    script.onMessage(vbOK);
+    Item(main, "mnuSaveSelect")->trigger();
+    ASSERT_EQ(script.messages().size(), 3);
+    EXPECT_EQ(script.messages()[0].text,
+              "特定の条件を満たしたサンプルのみのKelvorzun／区切り(CSV)形式のファイルを作ります。"
+              "（もちろん条件無しでも構いません）");
+    EXPECT_EQ(script.messages()[1].text,
+              "まずこの「検索」ウィンドウで条件を設定して、書き出したいサンプルを検索してください");
+    EXPECT_EQ(script.messages()[2].text, "条件を満たすサンプルのＩＤが「集計結果」ウィンドウに出てきます。"
+                                         "メニューの「書き出し」を選べばサンプルが書き出されます。");
+    EXPECT_EQ(script.messages()[2].icon, QMessageBox::NoIcon);
+}
+
 TEST_F(MainWindowMenusTest, RecentFileIsOpenedFromACopyOfItsPath)
 {
     const QString a = WriteSurvey("a.kz", "A");

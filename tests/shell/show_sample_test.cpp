@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "support/program_state.h"
 #include "support/survey_fixture.h"
 #include "window_services.h"

@@ -36,7 +36,8 @@ TEST_F(MainWindowLimitsTest, EveryWayOfClosingTheStoredLimitEditorRecomputesTheC
     for (const auto& [how, close] : closings) {
         SCOPED_TRACE(how);
         survey.LimitTable[3] = {};
-        samples.Samples[0].Flags = samples.Samples[1].Flags = Flags;
+        samples.Samples.setFlags(0, Flags);
+        samples.Samples.setFlags(1, Flags);
         ClearModified();
         programWindows.showEntryWindow();
         QPointer<frmLimit> shown;
@@ -61,8 +62,8 @@ TEST_F(MainWindowLimitsTest, EveryWayOfClosingTheStoredLimitEditorRecomputesTheC
         Item(main, "mnuSetLimit")->trigger();
 
         EXPECT_EQ(survey.LimitTable[3][1].Code, MakeQC(0, 2));
-        EXPECT_EQ(samples.Samples[0].Flags, Flags & ~8);
-        EXPECT_EQ(samples.Samples[1].Flags, Flags);
+        EXPECT_EQ(samples.Samples.flags(0), Flags & ~8);
+        EXPECT_EQ(samples.Samples.flags(1), Flags);
         // The close button showed the progress; the window goes once the events run.
         ASSERT_TRUE(shown);
         EXPECT_EQ(shown->cmdClose->text(), "25%");

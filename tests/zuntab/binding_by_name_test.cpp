@@ -40,9 +40,9 @@ protected:
 
 TEST_F(LibraryByName, EveryExportResolves)
 {
-    for (const char* name :
-         {"qcDecodeC", "maAno_popC", "maAno_pushC", "maAno_pop_verstC", "maAno_push_verstC", "lmDoC", "VerstTotalC",
-          "CallExternDLL", "KZStringAlloc", "KZStringFree", "KZStringLength", "KZStringArrayGet"})
+    for (const char* name : {"qcDecodeC", "maAno_popC", "maAno_pushC", "maAno_pop_verstC", "maAno_push_verstC",
+                             "lmDoC", "VerstTotalC", "VerstTotalRangeC", "VerstTotalListC", "CallExternDLL",
+                             "KZStringAlloc", "KZStringFree", "KZStringLength", "KZStringArrayGet"})
         EXPECT_NE(dlsym(library, name), nullptr) << name;
 }
 

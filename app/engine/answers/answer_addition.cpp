@@ -137,7 +137,7 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
     listed.EssayDnoReset();
     for (Long s = listed.EssayDno(); s >= 0; s = listed.EssayDno()) {
         // A sample listed on several rows takes the answer once.
-        const Long id = samples.Samples[s].SampleID;
+        const Long id = SampleIDAt(s);
         if (done.contains(id))
             continue;
         done.insert(id);

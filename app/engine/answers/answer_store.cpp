@@ -11,7 +11,7 @@ namespace kz {
 
 namespace {
 
-const SampleRec& sampleAt(Long sample) { return std::as_const(samples.Samples)[sample]; }
+const Integer* answersOf(Long sample) { return std::as_const(samples.Samples).answers(sample); }
 
 int essayOffset(int q) { return survey.AnswerLayout[q].EssayOffset; }
 
@@ -36,7 +36,7 @@ QString essayText(int q, Integer code, const QVector<QString>& texts, qsizetype 
 void PopQuestionAnswers(Long sample, Integer q, Integer& count, QVector<Integer>& codes)
 {
     growTo(codes, std::max<qsizetype>(survey.AnswerLayout[q].Slots, 1));
-    zuntab::maAno_popC(survey.AnswerLayout.data(), q, sampleAt(sample).Ano.constData(), &count, codes.data());
+    zuntab::maAno_popC(survey.AnswerLayout.data(), q, answersOf(sample), &count, codes.data());
 }
 
 void ReadQuestionAnswers(Long sample, Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts)
@@ -45,35 +45,35 @@ void ReadQuestionAnswers(Long sample, Integer q, Integer& count, QVector<Integer
     if (essaySlots(q) <= 0)
         return;
     growTo(texts, count);
-    const QVector<QString>& essay = sampleAt(sample).Essay;
+    const FreeTexts& essay = std::as_const(samples.Samples).texts(sample);
     for (int i = 0; i < count; ++i)
-        texts[i] = essay[essayOffset(q) + i];
+        texts[i] = essay.text(essayOffset(q) + i);
 }
 
 void PopSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes)
 {
     growTo(counts, survey.QuestionCount);
     growTo(codes, std::max(survey.AnswerSlotCount, survey.QuestionCount));
-    zuntab::maAno_pop_verstC(survey.QuestionCount, survey.AnswerLayout.data(), sampleAt(sample).Ano.constData(),
-                             counts.data(), codes.data());
+    zuntab::maAno_pop_verstC(survey.QuestionCount, survey.AnswerLayout.data(), answersOf(sample), counts.data(),
+                             codes.data());
 }
 
 void ReadSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes, QVector<QString>& texts)
 {
     PopSampleAnswers(sample, counts, codes);
     growTo(texts, survey.AnswerSlotCount);
-    const QVector<QString>& essay = sampleAt(sample).Essay;
+    const FreeTexts& essay = std::as_const(samples.Samples).texts(sample);
     qsizetype k = 0;
     for (int q = 0; q < survey.QuestionCount; ++q) {
         const bool hasEssay = essaySlots(q) > 0;
         for (int i = 0; i < counts[q]; ++i, ++k)
-            texts[k] = hasEssay ? essay[essayOffset(q) + i] : QString();
+            texts[k] = hasEssay ? essay.text(essayOffset(q) + i) : QString();
     }
 }
 
 void PushQuestionAnswers(Long sample, Integer q, Integer count, const QVector<Integer>& codes)
 {
-    zuntab::maAno_pushC(survey.AnswerLayout.data(), q, samples.Samples[sample].Ano.data(), &count, codes.constData());
+    zuntab::maAno_pushC(survey.AnswerLayout.data(), q, samples.Samples.answers(sample), &count, codes.constData());
     UpdateSampleLimits(sample);
 }
 
@@ -84,14 +84,14 @@ void WriteQuestionAnswers(Long sample, Integer q, Integer count, const QVector<I
     // The library packs at most the question's slots; texts beyond them
     // would land in the next question's essay slots.
     const int written = std::min<int>(count, essaySlots(q));
-    QVector<QString>& essay = samples.Samples[sample].Essay;
+    FreeTexts& essay = samples.Samples.texts(sample);
     for (int i = 0; i < written; ++i)
-        essay[essayOffset(q) + i] = essayText(q, codes[i], texts, i);
+        essay.setText(essayOffset(q) + i, essayText(q, codes[i], texts, i));
 }
 
 void PushSampleAnswers(Long sample, const QVector<Integer>& counts, const QVector<Integer>& codes)
 {
-    zuntab::maAno_push_verstC(survey.QuestionCount, survey.AnswerLayout.data(), samples.Samples[sample].Ano.data(),
+    zuntab::maAno_push_verstC(survey.QuestionCount, survey.AnswerLayout.data(), samples.Samples.answers(sample),
                               counts.constData(), codes.constData());
     UpdateSampleLimits(sample);
 }
@@ -99,22 +99,27 @@ void PushSampleAnswers(Long sample, const QVector<Integer>& counts, const QVecto
 void WriteSampleAnswers(Long sample, const QVector<Integer>& counts, const QVector<Integer>& codes,
                         const QVector<QString>& texts)
 {
-    QVector<QString>& essay = samples.Samples[sample].Essay;
+    FreeTexts& essay = samples.Samples.texts(sample);
     qsizetype k = 0;
     for (int q = 0; q < survey.QuestionCount; ++q) {
         const int written = std::min<int>(counts[q], essaySlots(q));
         for (int i = 0; i < written; ++i)
-            essay[essayOffset(q) + i] = essayText(q, codes[k + i], texts, k + i);
+            essay.setText(essayOffset(q) + i, essayText(q, codes[k + i], texts, k + i));
         k += counts[q];
     }
     PushSampleAnswers(sample, counts, codes);
 }
 
-bool GetSampleFlag(Long pos, Integer bit) { return (sampleAt(pos).Flags & BitMaskI[bit]) != 0; }
+bool GetSampleFlag(Long pos, Integer bit) { return (samples.Samples.flags(pos) & BitMaskI[bit]) != 0; }
 
-void SetSampleFlag(Long pos, Integer bit, Integer value) { SetFlagBit(samples.Samples[pos].Flags, bit, value == -1); }
+void SetSampleFlag(Long pos, Integer bit, Integer value)
+{
+    Integer flags = samples.Samples.flags(pos);
+    SetFlagBit(flags, bit, value == -1);
+    SetSampleFlags(pos, flags);
+}
 
-void SetSampleFlags(Long pos, Integer word) { samples.Samples[pos].Flags = word; }
+void SetSampleFlags(Long pos, Integer word) { samples.Samples.setFlags(pos, word); }
 
 void SetFlagBit(Integer& flags, Integer bit, bool on)
 {

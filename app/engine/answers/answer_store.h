@@ -3,6 +3,7 @@
 // slots beside them. Every write recomputes the sample's stored-limit flags.
 //
 // Sample is a position in samples.Samples, Q a question below QuestionCount.
+// The essay slots are the sample's free texts (FreeTexts), by slot number.
 // Codes and Texts hold the answers in order, slot 0 first; an unanswered
 // question reads as Count 1 with code 0. The per-sample forms use Counts per
 // question and flat Codes/Texts, question 0's answers first, with no gaps.

@@ -8,14 +8,16 @@
 
 namespace kz {
 
-bool DoLimit(const Survey& questionnaire, const SampleRec& rec, const Condition& cond)
+bool DoLimit(const Survey& questionnaire, const Integer* answers, Integer flags, const Condition& cond)
 {
-    return zuntab::lmDoC(cond.data(), questionnaire.AnswerLayout.data(), rec.Flags, rec.Ano.constData()) != 0;
+    return zuntab::lmDoC(cond.data(), questionnaire.AnswerLayout.data(), flags, answers) != 0;
 }
 
-bool DoLimit(const SampleRec& rec, const Condition& cond) { return DoLimit(survey, rec, cond); }
-
-bool DoLimit(Long sample, const Condition& cond) { return DoLimit(std::as_const(samples.Samples)[sample], cond); }
+bool DoLimit(Long sample, const Condition& cond)
+{
+    const SampleStore& table = samples.Samples;
+    return DoLimit(survey, table.answers(sample), table.flags(sample), cond);
+}
 
 StoredLimitSet StoredLimitTests()
 {
@@ -25,11 +27,12 @@ StoredLimitSet StoredLimitTests()
     return tests;
 }
 
-Integer StoredLimitFlags(const SampleRec& rec, const StoredLimitSet& tests)
+Integer StoredLimitFlags(const Integer* answers, const StoredLimitSet& tests)
 {
     Integer word = 0;
     for (int i = 0; i < StoredLimitCount; ++i) {
-        if (DoLimit(rec, tests[static_cast<size_t>(i)]))
+        // The tests require no stored limit, so the flags passed are not read.
+        if (DoLimit(survey, answers, 0, tests[static_cast<size_t>(i)]))
             word = static_cast<Integer>(word | BitMaskI[static_cast<size_t>(i)]);
     }
     return word;
@@ -37,13 +40,15 @@ Integer StoredLimitFlags(const SampleRec& rec, const StoredLimitSet& tests)
 
 void UpdateSampleLimits(Long sample)
 {
-    SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples)[sample], StoredLimitTests()));
+    SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples).answers(sample), StoredLimitTests()));
 }
 
 void ApplyLimitFlag(Workspace& ws, Integer bit, Long sample, const Condition& cond)
 {
-    SampleRec& rec = ws.samples.Samples[sample];
-    SetFlagBit(rec.Flags, bit, DoLimit(ws.survey, rec, cond));
+    SampleStore& table = ws.samples.Samples;
+    Integer flags = table.flags(sample);
+    SetFlagBit(flags, bit, DoLimit(ws.survey, table.answers(sample), flags, cond));
+    table.setFlags(sample, flags);
 }
 
 }  // namespace kz

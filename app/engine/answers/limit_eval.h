@@ -13,18 +13,18 @@ namespace kz {
 // Whether samples.Samples[sample] meets the condition.
 bool DoLimit(Long sample, const Condition& cond);
 
-// Whether the record meets the condition; the record need not be in the
-// sample table yet.
-bool DoLimit(const SampleRec& rec, const Condition& cond);
-// The same under the answer layout of `questionnaire`.
-bool DoLimit(const Survey& questionnaire, const SampleRec& rec, const Condition& cond);
+// Whether a sample with these packed answers (its Ano(0), in any sample store
+// or not yet in one) and this Flags word meets the condition, under the answer
+// layout of `questionnaire`.
+bool DoLimit(const Survey& questionnaire, const Integer* answers, Integer flags, const Condition& cond);
 
 // The stored limits as they are tested: a stored limit cannot require other
 // stored limits, so its head is cleared.
 using StoredLimitSet = std::array<Condition, StoredLimitCount>;
 StoredLimitSet StoredLimitTests();
-// The sixteen stored-limit bits of a record, for tests from StoredLimitTests.
-Integer StoredLimitFlags(const SampleRec& rec, const StoredLimitSet& tests);
+// The sixteen stored-limit bits of a sample's packed answers (its Ano(0),
+// in any sample store), for tests from StoredLimitTests.
+Integer StoredLimitFlags(const Integer* answers, const StoredLimitSet& tests);
 
 // Recomputes all sixteen stored-limit bits of the sample's Flags.
 void UpdateSampleLimits(Long sample);

@@ -85,6 +85,8 @@ KZ_ROUTINE(maAno_pop_verstC);
 KZ_ROUTINE(maAno_push_verstC);
 KZ_ROUTINE(lmDoC);
 KZ_ROUTINE(VerstTotalC);
+KZ_ROUTINE(VerstTotalRangeC);
+KZ_ROUTINE(VerstTotalListC);
 KZ_ROUTINE(CallExternDLL);
 KZ_ROUTINE(KZStringAlloc);
 KZ_ROUTINE(KZStringFree);
@@ -141,6 +143,22 @@ int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_
 {
     auto fn = VerstTotalCRoutine.get();
     return fn ? fn(cond, layout, flags, packed, q, counts, pos) : 0;
+}
+
+int32_t VerstTotalRangeC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
+                         const int16_t* packed, int32_t stride, int32_t first, int32_t last, int16_t q,
+                         int32_t* counts, int16_t pos)
+{
+    auto fn = VerstTotalRangeCRoutine.get();
+    return fn ? fn(cond, layout, flags, packed, stride, first, last, q, counts, pos) : 0;
+}
+
+int32_t VerstTotalListC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
+                        const int16_t* packed, int32_t stride, const int32_t* samples, int32_t n, int16_t q,
+                        int32_t* counts, int16_t pos)
+{
+    auto fn = VerstTotalListCRoutine.get();
+    return fn ? fn(cond, layout, flags, packed, stride, samples, n, q, counts, pos) : 0;
 }
 
 KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString title, int16_t action,

@@ -10,7 +10,7 @@
 //   maAno_pop_verstC  counts[q] = 1 and values[q] = 0 for each of the n questions
 //   maAno_pushC, maAno_push_verstC  write nothing
 //   lmDoC             0 (the condition is not met)
-//   VerstTotalC       0, nothing counted
+//   VerstTotalC, VerstTotalRangeC, VerstTotalListC  0, nothing counted
 //   CallExternDLL, KZStringAlloc  null
 //   KZStringFree      nothing;  KZStringLength  0
 #pragma once
@@ -32,6 +32,12 @@ void maAno_push_verstC(int16_t n, const AnswerLayoutRec* layout, int16_t* packed
 int16_t lmDoC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags, const int16_t* packed);
 int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_t flags, const int16_t* packed,
                     int16_t q, int32_t* counts, int16_t pos);
+int32_t VerstTotalRangeC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
+                         const int16_t* packed, int32_t stride, int32_t first, int32_t last, int16_t q,
+                         int32_t* counts, int16_t pos);
+int32_t VerstTotalListC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
+                        const int16_t* packed, int32_t stride, const int32_t* samples, int32_t n, int16_t q,
+                        int32_t* counts, int16_t pos);
 
 KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString title, int16_t action,
                        int16_t questionCount, int16_t answeredInQuestion, const KZStringArray* labels,

@@ -1,6 +1,5 @@
 #include "files/data_file_load.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <cerrno>
@@ -92,7 +91,7 @@ void ApplyQuestionnaire(const StoredQuestionnaire& part)
 // table always holds exactly the samples read completely.
 bool ReadSamples(SampleBlockReader& reader, Long n)
 {
-    QVector<SampleRec>& table = samples.Samples;
+    SampleStore& table = samples.Samples;
     table.resize(n);
     samples.NextIDCursor = settings.IDRangeLow;
     LongJob job(n, QStringLiteral("回答"));
@@ -103,7 +102,7 @@ bool ReadSamples(SampleBlockReader& reader, Long n)
                 table.resize(i);
                 return false;
             }
-            reader.read(table[i]);
+            reader.read(table, i);
         }
     } catch (...) {
         table.resize(i);
@@ -113,14 +112,16 @@ bool ReadSamples(SampleBlockReader& reader, Long n)
 }
 
 // Steps from the questionnaire part to the tail; false when the user stopped.
-bool ReadDataFile(QIODevice& device, Integer version)
+bool ReadDataFile(BinaryReader& file, Integer version)
 {
-    DataFileReader in(device, version);
+    DataFileReader in(file, version);
     ui().setProcessingProgress(QStringLiteral("ｱﾝｹｰﾄの質問・限定条件読み込み"), 0);
     ApplyQuestionnaire(ReadQuestionnairePart(in));
     if (!ComputeAnswerLayout())
         throw DataFileError(QStringLiteral("ファイルの内容が正しくありません（回答の大きさ）"));
 
+    // The table, emptied with the previous questionnaire, takes this one's width.
+    samples.Samples.reshape(AnswerWordsPerSample(survey));
     SampleBlockReader reader(in, survey);
     const Long n = reader.readSampleCount();
     if (n > 0) {
@@ -163,17 +164,14 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     }
     // The whole file is read at once: the fields are then taken from memory.
     errno = 0;
-    QByteArray content = file.readAll();
+    const LargeVector<char> content = ReadRemainingBytes(file);
     if (file.error() != QFileDevice::NoError) {
         ShowReadError(FileErrorText(errno), fileName);
         return NothingLoaded;
     }
     file.close();
-    QBuffer device(&content);
-    device.open(QIODevice::ReadOnly);
-
-    BinaryReader header(device);
-    const FileVersionCode version = FileVersion(header, fileName, mode);
+    BinaryReader in(QByteArrayView(content.data(), qsizetype(content.size())));
+    const FileVersionCode version = FileVersion(in, fileName, mode);
     switch (version) {
     case FileRefused:
         return NothingLoaded;
@@ -192,7 +190,7 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     DiscardQuestionnaire();
     bool complete = false;
     try {
-        complete = ReadDataFile(device, version);
+        complete = ReadDataFile(in, version);
     } catch (const DataFileError& error) {
         ShowReadError(error.text(), fileName);
     }

@@ -1,9 +1,10 @@
 #include "files/data_file_merge.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <algorithm>
+#include <numeric>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -24,15 +25,6 @@ const QString CrLf = QStringLiteral("\r\n");
 // The merge builds the new table aside, so a failure leaves the
 // questionnaire as it was, and it may be saved.
 const QString RefusedMergeNote = QStringLiteral("取り込みを中止しました。今まで扱っていたデータは変わっていません。");
-
-// A sample of the other file that is taken, and the position in the current
-// table before which it belongs.
-struct TakenSample {
-    SampleRec rec;
-    Long pos = 0;
-};
-
-bool IdLess(const SampleRec& a, const SampleRec& b) { return a.SampleID < b.SampleID; }
 
 bool GoOn(const QString& prompt) { return MsgBox(prompt, vbOKCancel) == vbOK; }
 
@@ -82,25 +74,37 @@ bool SameQuestionnaire(const StoredQuestionnaire& other)
     return true;
 }
 
+// The samples of the other file that are taken, and for each the position
+// in the current table before which it belongs.
+struct TakenSamples {
+    SampleStore samples;
+    std::vector<Long> positions;
+};
+
 // Reads the other file's n samples and keeps those whose ID is not present
 // yet; false when the user stopped.
-bool TakeSamples(SampleBlockReader& reader, Long n, std::vector<TakenSample>& taken)
+bool TakeSamples(SampleBlockReader& reader, Long n, TakenSamples& taken)
 {
-    const QVector<SampleRec>& current = std::as_const(samples.Samples);
+    const std::span<const Long> current = samples.Samples.ids();
     const auto tests = StoredLimitTests();
+    SampleStore& table = taken.samples;
+    table.reshape(AnswerWordsPerSample(survey));
     // Counts the other file's samples, which this loop walks.
     LongJob job(n, QStringLiteral("回答"));
     for (Long i = 0; i < n; ++i) {
         if (!job.step(i,
-                      [&] { return job.text(i) + QStringLiteral(" 取り込み数:") + QString::number(taken.size()); }))
+                      [&] { return job.text(i) + QStringLiteral(" 取り込み数:") + QString::number(table.size()); }))
             return false;
-        SampleRec rec;  // from empty answers and texts
-        reader.read(rec);
-        const auto at = std::lower_bound(current.begin(), current.end(), rec, IdLess);
-        if (at != current.end() && at->SampleID == rec.SampleID)
+        const Long k = table.size();
+        table.resize(k + 1);  // a fresh sample, from empty answers and texts
+        reader.read(table, k);
+        const auto at = std::lower_bound(current.begin(), current.end(), table.id(k));
+        if (at != current.end() && *at == table.id(k)) {
+            table.resize(k);
             continue;
-        rec.Flags = StoredLimitFlags(rec, tests);
-        taken.push_back({std::move(rec), static_cast<Long>(at - current.begin())});
+        }
+        table.setFlags(k, StoredLimitFlags(table.answers(k), tests));
+        taken.positions.push_back(static_cast<Long>(at - current.begin()));
     }
     return true;
 }
@@ -108,15 +112,17 @@ bool TakeSamples(SampleBlockReader& reader, Long n, std::vector<TakenSample>& ta
 // The current samples with the taken ones slotted in before their positions
 // (in file order within one position), then put in SampleID order; false
 // when the user stopped.
-bool Arrange(std::vector<TakenSample>& taken, QVector<SampleRec>& merged)
+bool Arrange(const TakenSamples& taken, SampleStore& merged)
 {
-    const auto byPos = [](const TakenSample& a, const TakenSample& b) { return a.pos < b.pos; };
-    if (!std::is_sorted(taken.begin(), taken.end(), byPos))
-        std::stable_sort(taken.begin(), taken.end(), byPos);
+    // Taken samples in the order of their positions, file order within one.
+    std::vector<Long> byPosition(taken.positions.size());
+    std::iota(byPosition.begin(), byPosition.end(), 0);
+    std::stable_sort(byPosition.begin(), byPosition.end(),
+                     [&](Long a, Long b) { return taken.positions[size_t(a)] < taken.positions[size_t(b)]; });
 
-    const QVector<SampleRec>& current = std::as_const(samples.Samples);
-    const Long old = SampleCount();
-    merged.reserve(old + static_cast<qsizetype>(taken.size()));
+    const SampleStore& current = samples.Samples;
+    const Long old = current.size();
+    merged.reshape(taken.samples.answerWords());
     // Counts the current samples; the last position, after all of them, is a
     // step past the job's end and reported like its last item.
     LongJob job(old, QStringLiteral("整理"));
@@ -124,30 +130,35 @@ bool Arrange(std::vector<TakenSample>& taken, QVector<SampleRec>& merged)
     for (Long i = 0; i <= old; ++i) {
         if (!job.step(i))
             return false;
-        for (; k < taken.size() && taken[k].pos <= i; ++k)
-            merged.push_back(std::move(taken[k].rec));
+        for (; k < byPosition.size() && taken.positions[size_t(byPosition[k])] <= i; ++k)
+            merged.append(taken.samples, byPosition[k]);
         if (i < old)
-            merged.push_back(current[i]);
+            merged.append(current, i);
     }
 
     // Taken samples between the same two current ones may have come out of order.
     ui().setProcessingProgress(QStringLiteral("サンプルIDの並びをチェック"), 1);
-    if (!std::is_sorted(merged.begin(), merged.end(), IdLess))
-        std::stable_sort(merged.begin(), merged.end(), IdLess);
+    const std::span<const Long> ids = merged.ids();
+    if (!std::is_sorted(ids.begin(), ids.end())) {
+        std::vector<Long> order(ids.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](Long a, Long b) { return ids[size_t(a)] < ids[size_t(b)]; });
+        merged.permute(order);
+    }
     return true;
 }
 
-// The merge after the file is open; 1 when it ran to its end.
-Integer Merge(QIODevice& device)
+// The merge after the file is read; 1 when it ran to its end.
+Integer Merge(const LargeVector<char>& content)
 {
-    BinaryReader header(device);
-    if (ClassifyFile(header).version != DataFile1003) {
+    BinaryReader file(QByteArrayView(content.data(), qsizetype(content.size())));
+    if (ClassifyFile(file).version != DataFile1003) {
         MsgBox(QStringLiteral("ファイル形式がKelvorzun95年9月版以降の形式ではありません。一度個別に読み込んで、保存し"
                               "てから取り込んでください。"),
                vbExclamation);
         return 0;
     }
-    DataFileReader in(device, DataFile1003);
+    DataFileReader in(file, DataFile1003);
     // The whole questionnaire part is read and checked for damage before the
     // user is asked anything about it; the checks then go in file order.
     if (!SameQuestionnaire(ReadQuestionnairePart(in)))
@@ -155,16 +166,16 @@ Integer Merge(QIODevice& device)
 
     SampleBlockReader reader(in, survey);
     const Long n = reader.readSampleCount();
-    std::vector<TakenSample> taken;
+    TakenSamples taken;
     if (n > 0) {
-        QVector<SampleRec> merged;
+        SampleStore merged;
         if (!TakeSamples(reader, n, taken) || !Arrange(taken, merged))
             return 0;
-        samples.Samples.swap(merged);
+        samples.Samples = std::move(merged);
         ++samples.generation;
     }
     SetModified();
-    MsgBox(QString::number(taken.size()) + QStringLiteral("サンプル、取り込みました"));
+    MsgBox(QString::number(taken.samples.size()) + QStringLiteral("サンプル、取り込みました"));
     return 1;
 }
 
@@ -172,14 +183,12 @@ Integer MergeFile(const QString& fileName)
 {
     try {
         QFile file(fileName);
-        QByteArray content;
+        LargeVector<char> content;
         if (file.open(QIODevice::ReadOnly))
-            content = file.readAll();
+            content = ReadRemainingBytes(file);
         if (file.error() != QFileDevice::NoError)
             throw DataFileError(fileName + QStringLiteral(" を読み込めません。") + file.errorString());
-        QBuffer device(&content);
-        device.open(QIODevice::ReadOnly);
-        return Merge(device);
+        return Merge(content);
     } catch (const DataFileError& error) {
         Beep();
         MsgBox(error.text() + CrLf

@@ -1,7 +1,5 @@
 #include "files/data_file_read.h"
 
-#include <QIODevice>
-
 #include <algorithm>
 #include <bit>
 #include <utility>
@@ -34,29 +32,11 @@ int BitsPerSlot(Integer choiceCount) { return std::bit_width(static_cast<unsigne
 
 DataFileError::DataFileError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
 
-DataFileReader::DataFileReader(QIODevice& device, Integer version) : device_(device), in_(device), version_(version)
-{}
+DataFileReader::DataFileReader(BinaryReader& in, Integer version) : in_(in), version_(version) {}
 
-qint64 DataFileReader::bytesLeft() const { return device_.size() - device_.pos(); }
-
-void DataFileReader::check()
+DataFileError DataFileReader::PastTheEnd()
 {
-    if (!in_.ok())
-        throw DataFileError(QStringLiteral("ファイルの終わりを越えて読み込もうとしました"));
-}
-
-Integer DataFileReader::integer()
-{
-    const Integer value = in_.readInteger();
-    check();
-    return value;
-}
-
-Long DataFileReader::longInt()
-{
-    const Long value = in_.readLong();
-    check();
-    return value;
+    return DataFileError(QStringLiteral("ファイルの終わりを越えて読み込もうとしました"));
 }
 
 Integer DataFileReader::integerIn(Integer low, Integer high, const QString& what)
@@ -182,7 +162,7 @@ StoredQuestionnaire ReadQuestionnairePart(DataFileReader& in)
 
 SampleBlockReader::SampleBlockReader(DataFileReader& in, const Survey& questionnaire)
     : in_(in), questionnaire_(questionnaire), anoWords_(questionnaire.AnoBytes / 2),
-      essayCount_(questionnaire.EssayCount), blankEssay_(questionnaire.EssayCount + 1)
+      essayCount_(questionnaire.EssayCount)
 {
     for (int q = 0; q < questionnaire.QuestionCount; ++q) {
         const AnswerLayoutRec& layout = questionnaire.AnswerLayout[static_cast<size_t>(q)];
@@ -205,11 +185,10 @@ Long SampleBlockReader::readSampleCount()
     return count;
 }
 
-Integer SampleBlockReader::popAnswers(const SampleRec& rec, int q)
+Integer SampleBlockReader::popAnswers(const Integer* words, int q)
 {
     Integer count = 0;
-    zuntab::maAno_popC(questionnaire_.AnswerLayout.data(), static_cast<Integer>(q), rec.Ano.constData(), &count,
-                       codes_.data());
+    zuntab::maAno_popC(questionnaire_.AnswerLayout.data(), static_cast<Integer>(q), words, &count, codes_.data());
     return count;
 }
 
@@ -218,52 +197,52 @@ bool SampleBlockReader::takesText(int q, Integer choice) const
     return (questionnaire_.Choices(q, choice).Attr & (1 << AttrEssay)) != 0;
 }
 
-void SampleBlockReader::checkAnswers(const SampleRec& rec)
+void SampleBlockReader::checkAnswers(const Integer* words)
 {
     // Only slots of 8 bits can hold a value past the last possible choice;
     // items after a question's terminating 0 are not answers and pass.
     for (int q : fullWidthQuestions_) {
-        const Integer count = popAnswers(rec, q);
+        const Integer count = popAnswers(words, q);
         for (int i = 0; i < count; ++i)
             if (codes_[static_cast<size_t>(i)] >= MaxChoices)
                 throw DataFileError(BadValue(QStringLiteral("回答"), codes_[static_cast<size_t>(i)]));
     }
 }
 
-void SampleBlockReader::read(SampleRec& rec)
+void SampleBlockReader::read(SampleStore& table, Long pos)
 {
-    rec.SampleID = in_.longInt();
-    rec.Flags = in_.integer();
-    rec.Ano.resize(anoWords_ + 1);
-    Integer* words = rec.Ano.data();
-    for (int w = 0; w < anoWords_; ++w)
-        words[w] = in_.integer();
+    Q_ASSERT(table.answerWords() == anoWords_ + 1);
+    table.setId(pos, in_.longInt());
+    table.setFlags(pos, in_.integer());
+    Integer* words = table.answers(pos);
+    in_.integers(words, anoWords_);
     words[anoWords_] = 0;
-    checkAnswers(rec);
-    rec.Essay = blankEssay_;
+    checkAnswers(words);
+    FreeTexts& texts = table.texts(pos);
+    texts.clear();
     switch (in_.version()) {
     case DataFile1001:
-        readTexts1001(rec);
+        readTexts1001(words, texts);
         break;
     case DataFile1002:
-        readTexts1002(rec);
+        readTexts1002(words, texts);
         break;
     default:
-        readTexts1003(rec);
+        readTexts1003(texts);
         break;
     }
 }
 
-void SampleBlockReader::readTexts1003(SampleRec& rec)
+void SampleBlockReader::readTexts1003(FreeTexts& texts)
 {
     const Integer m = in_.integerIn(0, static_cast<Integer>(essayCount_), QStringLiteral("記述数"));
     for (int j = 0; j < m; ++j) {
         const Integer slot = in_.integerIn(0, static_cast<Integer>(essayCount_ - 1), QStringLiteral("記述の位置"));
-        rec.Essay[slot] = in_.plainText();
+        texts.setText(slot, in_.plainText());
     }
 }
 
-void SampleBlockReader::readTexts1002(SampleRec& rec)
+void SampleBlockReader::readTexts1002(const Integer* words, FreeTexts& texts)
 {
     // Stored by the number of the free-text answer within its question;
     // placed by the answer's slot.
@@ -276,11 +255,11 @@ void SampleBlockReader::readTexts1002(SampleRec& rec)
     }
     for (int q : essayQuestions_) {
         const int offset = questionnaire_.AnswerLayout[static_cast<size_t>(q)].EssayOffset;
-        const Integer count = popAnswers(rec, q);
+        const Integer count = popAnswers(words, q);
         int c = 0;
         for (int i = 0; i < count; ++i) {
             if (takesText(q, codes_[static_cast<size_t>(i)]))
-                rec.Essay[offset + i] = std::exchange(work_[static_cast<size_t>(offset + c++)], QString());
+                texts.setText(offset + i, std::exchange(work_[static_cast<size_t>(offset + c++)], QString()));
         }
     }
     // A text stored under an index no answer reaches is not kept for the next sample.
@@ -288,14 +267,14 @@ void SampleBlockReader::readTexts1002(SampleRec& rec)
         text.clear();
 }
 
-void SampleBlockReader::readTexts1001(SampleRec& rec)
+void SampleBlockReader::readTexts1001(const Integer* words, FreeTexts& texts)
 {
     for (int q : essayQuestions_) {
         const int offset = questionnaire_.AnswerLayout[static_cast<size_t>(q)].EssayOffset;
-        const Integer count = popAnswers(rec, q);
+        const Integer count = popAnswers(words, q);
         for (int i = 0; i < count; ++i)
             if (takesText(q, codes_[static_cast<size_t>(i)]))
-                rec.Essay[offset + i] = in_.reversedText();
+                texts.setText(offset + i, in_.reversedText());
     }
 }
 

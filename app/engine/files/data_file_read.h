@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QString>
-#include <QVector>
 
 #include <array>
 #include <stdexcept>
@@ -13,8 +12,6 @@
 
 #include "model/survey.h"
 #include "runtime/binary_file.h"
-
-class QIODevice;
 
 namespace kz {
 
@@ -28,19 +25,35 @@ private:
 };
 
 // The fields of a data file of one generation (1001, 1002 or 1003), read
-// from the device's position (just after the header).
+// from the reader's position (just after the header).
 class DataFileReader {
 public:
-    DataFileReader(QIODevice& device, Integer version);
+    DataFileReader(BinaryReader& in, Integer version);
 
     Integer version() const { return version_; }
     // The plain reader, for fields that may be missing (the tail).
     BinaryReader& binary() { return in_; }
     // Bytes between the position and the end of the file.
-    qint64 bytesLeft() const;
+    qint64 bytesLeft() const { return in_.bytesLeft(); }
 
-    Integer integer();
-    Long longInt();
+    Integer integer()
+    {
+        const Integer value = in_.readInteger();
+        check();
+        return value;
+    }
+    Long longInt()
+    {
+        const Long value = in_.readLong();
+        check();
+        return value;
+    }
+    // `count` Integers into target.
+    void integers(Integer* target, qsizetype count)
+    {
+        in_.readIntegers(target, count);
+        check();
+    }
     // An Integer within low..high; `what` names the field in the error.
     Integer integerIn(Integer low, Integer high, const QString& what);
     QString plainText();
@@ -50,10 +63,14 @@ public:
     QString password();
 
 private:
-    void check();
+    void check()
+    {
+        if (!in_.ok())
+            throw PastTheEnd();
+    }
+    static DataFileError PastTheEnd();
 
-    QIODevice& device_;
-    BinaryReader in_;
+    BinaryReader& in_;
     Integer version_;
 };
 
@@ -107,18 +124,18 @@ public:
     // The sample count; refused when negative or when the rest of the file
     // cannot hold that many blocks.
     Long readSampleCount();
-    // Reads the next sample block into rec: its arrays are sized to the
-    // layout (one spare answer word, EssayCount + 1 texts), every free text
-    // not in the block is "".
-    void read(SampleRec& rec);
+    // Reads the next sample block into the sample at pos of a store as wide
+    // as the layout's samples: its answer words in one copy, the spare word
+    // 0, and only the free texts of the block.
+    void read(SampleStore& table, Long pos);
 
 private:
-    void checkAnswers(const SampleRec& rec);
-    void readTexts1003(SampleRec& rec);
-    void readTexts1002(SampleRec& rec);
-    void readTexts1001(SampleRec& rec);
+    void checkAnswers(const Integer* words);
+    void readTexts1003(FreeTexts& texts);
+    void readTexts1002(const Integer* words, FreeTexts& texts);
+    void readTexts1001(const Integer* words, FreeTexts& texts);
     bool takesText(int q, Integer choice) const;
-    Integer popAnswers(const SampleRec& rec, int q);
+    Integer popAnswers(const Integer* words, int q);
 
     DataFileReader& in_;
     const Survey& questionnaire_;
@@ -126,7 +143,6 @@ private:
     int essayCount_;
     std::vector<int> essayQuestions_;          // questions with essay slots
     std::vector<int> fullWidthQuestions_;      // questions whose slots can hold 128 and more
-    QVector<QString> blankEssay_;              // shared by every sample without texts
     std::array<Integer, MaxChoices> codes_{};  // one question's answers
     std::vector<QString> work_;                // generation 1002: texts by their stored index
 };

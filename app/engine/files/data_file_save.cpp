@@ -1,6 +1,5 @@
 #include "files/data_file_save.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -34,30 +33,29 @@ constexpr qsizetype ChunkBytes = qsizetype(4) << 20;
 
 class ChunkedOutput {
 public:
-    explicit ChunkedOutput(QSaveFile& file) : file_(file) { buffer_.open(QIODevice::WriteOnly); }
+    explicit ChunkedOutput(QSaveFile& file) : file_(file) { bytes_.reserve(ChunkBytes + ChunkBytes / 8); }
 
     BinaryWriter& writer() { return writer_; }
 
     void flushWhenFull()
     {
-        if (buffer_.size() >= ChunkBytes)
+        if (bytes_.size() >= ChunkBytes)
             flush();
     }
 
     void flush()
     {
-        const QByteArray& bytes = buffer_.data();
-        qint64 allowed = bytes.size();
+        qint64 allowed = bytes_.size();
         if (saveWriteLimit >= 0)
             allowed = std::clamp<qint64>(saveWriteLimit - written_, 0, allowed);
         errno = 0;
-        if (file_.write(bytes.constData(), allowed) != allowed)
+        if (file_.write(bytes_.constData(), allowed) != allowed)
             throw WriteError(errno);
-        if (allowed < bytes.size())
+        if (allowed < bytes_.size())
             throw WriteError(ENOSPC);  // the test limit stands for a full disk
         written_ += allowed;
-        buffer_.buffer().resize(0);
-        buffer_.seek(0);
+        bytes_.resize(0);  // keeps the room for the next chunk
+        writer_.seek(0);
     }
 
 private:
@@ -67,8 +65,8 @@ private:
     }
 
     QSaveFile& file_;
-    QBuffer buffer_;
-    BinaryWriter writer_{buffer_};
+    QByteArray bytes_;
+    BinaryWriter writer_{bytes_};
     qint64 written_ = 0;
 };
 
@@ -111,7 +109,7 @@ bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
                                 + QLatin1Char(')'));
         if (!job.step(s))
             return false;
-        WriteSampleBlock(out, samples.Samples.at(s));
+        WriteSampleBlock(out, samples.Samples, s);
         output.flushWhenFull();
     }
     return true;

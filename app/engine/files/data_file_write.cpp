@@ -25,13 +25,13 @@ void PutText(BinaryWriter& out, const QString& text)
                             + QStringLiteral("…)"));
 }
 
-void PutAnswerWords(BinaryWriter& out, const QVector<Integer>& ano, int words)
+void PutAnswerWords(BinaryWriter& out, const Integer* words, int count)
 {
     if constexpr (std::endian::native == std::endian::little) {
-        out.writeBytes(QByteArrayView(reinterpret_cast<const char*>(ano.constData()), qsizetype(words) * 2));
+        out.writeBytes(QByteArrayView(reinterpret_cast<const char*>(words), qsizetype(count) * 2));
     } else {
-        for (int w = 0; w < words; ++w)
-            out.writeInteger(ano[w]);
+        for (int w = 0; w < count; ++w)
+            out.writeInteger(words[w]);
     }
 }
 
@@ -90,26 +90,25 @@ void WriteQuestionnaireRest(BinaryWriter& out)
     out.writeInteger(survey.CheckOptions);
 }
 
-void WriteSampleBlock(BinaryWriter& out, const SampleRec& rec)
+void WriteSampleBlock(BinaryWriter& out, const SampleStore& table, Long pos)
 {
     const int words = survey.AnoBytes / 2;
-    if (rec.Ano.size() < words)
-        throw DataFileError(QStringLiteral("サンプルID ") + QString::number(rec.SampleID)
+    if (table.answerWords() < words)
+        throw DataFileError(QStringLiteral("サンプルID ") + QString::number(table.id(pos))
                             + QStringLiteral(" の回答データが欠けているため保存できません。"));
-    out.writeLong(rec.SampleID);
-    out.writeInteger(rec.Flags);
-    PutAnswerWords(out, rec.Ano, words);
+    out.writeLong(table.id(pos));
+    out.writeInteger(table.flags(pos));
+    PutAnswerWords(out, table.answers(pos), words);
 
-    const int slotCount = std::min<int>(survey.EssayCount, static_cast<int>(rec.Essay.size()));
-    const auto texts = std::count_if(rec.Essay.cbegin(), rec.Essay.cbegin() + slotCount,
-                                     [](const QString& text) { return !text.isEmpty(); });
-    out.writeInteger(static_cast<Integer>(texts));
-    for (int slot = 0; slot < slotCount; ++slot) {
-        const QString& text = rec.Essay[slot];
-        if (text.isEmpty())
-            continue;
-        out.writeInteger(static_cast<Integer>(slot));
-        PutText(out, text);
+    // Texts are stored in ascending slot order; a slot past the layout's is
+    // not the questionnaire's.
+    const FreeTexts& texts = table.texts(pos);
+    const auto pastSlots = std::find_if(
+        texts.begin(), texts.end(), [](const FreeTexts::Entry& entry) { return entry.slot >= survey.EssayCount; });
+    out.writeInteger(static_cast<Integer>(pastSlots - texts.begin()));
+    for (auto entry = texts.begin(); entry != pastSlots; ++entry) {
+        out.writeInteger(entry->slot);
+        PutText(out, entry->text);
     }
 }
 

@@ -5,6 +5,7 @@
 // throws DataFileError, so that no file is written that cannot be read back.
 #pragma once
 
+#include "model/sample_store.h"
 #include "model/survey_types.h"
 #include "runtime/binary_file.h"
 
@@ -23,9 +24,9 @@ void WriteQuestionBlock(BinaryWriter& out, Integer q);
 // fields between the questions and the sample count.
 void WriteQuestionnaireRest(BinaryWriter& out);
 
-// SampleID, Flags, the AnoBytes / 2 answer words, then the non-empty free
-// texts among slots 0 to EssayCount - 1 as slot and text, ascending.
-void WriteSampleBlock(BinaryWriter& out, const SampleRec& rec);
+// The sample at pos: SampleID, Flags, the AnoBytes / 2 answer words, then
+// its free texts in slots 0 to EssayCount - 1 as slot and text, ascending.
+void WriteSampleBlock(BinaryWriter& out, const SampleStore& table, Long pos);
 
 // The network settings, the paragraphs' external-process flags and the
 // external process's name.

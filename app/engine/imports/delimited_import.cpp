@@ -2,6 +2,7 @@
 
 #include "model/question_codes.h"
 #include "model/sample_table.h"
+#include "reply/paragraph_table.h"
 #include "reply/reply_text_form.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
@@ -35,12 +36,6 @@ void AppendChoiceField(QString& reply, QStringView field)
 bool IsExclusive(const Survey& survey, Integer q, Integer c)
 {
     return c >= 0 && c < survey.Questions[q].ChoiceCount && (survey.Choices(q, c).Attr & (1 << AttrExclusive)) != 0;
-}
-
-// The paragraph after `paragraph` starts at slot (q, s).
-bool LineStartsAt(const Survey& survey, int paragraph, Integer q, Integer s)
-{
-    return paragraph + 1 < int(survey.ParagraphStart.size()) && survey.ParagraphStart[paragraph + 1] == MakeQC(q, s);
 }
 
 // The number of fields left, when any of them holds something; else 0.

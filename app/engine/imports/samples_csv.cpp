@@ -133,7 +133,7 @@ QVector<Long> ListedSampleIDs(const Workspace& ws, ListedSamples& sheet, QString
             failure = QStringLiteral("サンプル番号が範囲外です。(") + QString::number(Dno) + u')';
             return {};
         }
-        const Long ID = ws.samples.Samples[Dno].SampleID;
+        const Long ID = ws.samples.Samples.id(Dno);
         if (!seen.contains(ID)) {
             seen.insert(ID);
             ids.push_back(ID);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/sample_table.h"
-#include "model/survey.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 
@@ -41,11 +40,11 @@ bool IsValidIDRange(const IDRange& range)
     return WithinIDBounds(range.low) && WithinIDBounds(range.high) && range.low <= range.high;
 }
 
-IDChangeResult ChangeSampleID(Long Dno, const QString& text, const IDRange& range)
+IDChangeResult ChangeSampleID(SampleTable& table, Long Dno, const QString& text, const IDRange& range)
 {
     if (text.size() > LongestIDText)
         return {};
-    const Long oldID = samples.Samples[Dno].SampleID;
+    const Long oldID = table.Samples.id(Dno);
     // Compared as typed, so a value beyond the Long range is refused as
     // outside the range instead of being converted.
     const double value = Val(text);
@@ -56,11 +55,11 @@ IDChangeResult ChangeSampleID(Long Dno, const QString& text, const IDRange& rang
     const Long newID = CLng(value);
     if (newID == oldID)
         return {};
-    if (FindSampleByID(newID) >= 0)
+    if (FindSamplePos(table.Samples, newID) >= 0)
         return {IDChange::InUse};
-    if (samples.NextIDCursor < newID)
-        samples.NextIDCursor = oldID;
-    return {IDChange::Moved, PutSampleRec(Dno, newID)};
+    if (table.NextIDCursor < newID)
+        table.NextIDCursor = oldID;
+    return {IDChange::Moved, PutSampleRec(table.Samples, Dno, newID)};
 }
 
 }  // namespace kz

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "model/survey.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -40,10 +41,10 @@ struct IDChangeResult {
     Long Dno = -1;  // the sample's position after a move
 };
 
-// Gives the sample at Dno the ID typed as `text`, read for the number it
-// starts with, when that ID lies within `range` and no other sample has it.
-// When the issuing cursor stands below the new ID it is put back to the old
-// ID, so the old ID is issued again.
-IDChangeResult ChangeSampleID(Long Dno, const QString& text, const IDRange& range);
+// Gives the sample of `table` at Dno the ID typed as `text`, read for the
+// number it starts with, when that ID lies within `range` and no other sample
+// has it. When the table's issuing cursor stands below the new ID it is put
+// back to the old ID, so the old ID is issued again.
+IDChangeResult ChangeSampleID(SampleTable& table, Long Dno, const QString& text, const IDRange& range);
 
 }  // namespace kz

@@ -1,7 +1,7 @@
 #include "model/sample_sort.h"
 
 #include <algorithm>
-#include <utility>
+#include <span>
 #include <vector>
 
 #include "host/long_job.h"
@@ -82,29 +82,27 @@ bool SortKeys(std::vector<SortKey>& keys, SortProgress& progress)
 
 bool IsSampleOrderOK()
 {
-    const QVector<SampleRec>& table = std::as_const(samples.Samples);
-    return std::is_sorted(table.begin(), table.end(),
-                          [](const SampleRec& a, const SampleRec& b) { return a.SampleID < b.SampleID; });
+    const std::span<const Long> ids = samples.Samples.ids();
+    return std::is_sorted(ids.begin(), ids.end());
 }
 
 bool SortSamplesByID()
 {
     if (IsSampleOrderOK())
         return true;
-    const qsizetype n = samples.Samples.size();
-    std::vector<SortKey> keys(static_cast<size_t>(n));
-    for (qsizetype i = 0; i < n; ++i)
-        keys[static_cast<size_t>(i)] = {std::as_const(samples.Samples)[i].SampleID, static_cast<Long>(i)};
+    const std::span<const Long> ids = samples.Samples.ids();
+    const auto n = static_cast<qsizetype>(ids.size());
+    std::vector<SortKey> keys(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i)
+        keys[i] = {ids[i], static_cast<Long>(i)};
 
     SortProgress progress(n, static_cast<qint64>(n) * (1 + MergePasses(n)));
     if (!SortKeys(keys, progress))
         return false;
 
-    QVector<SampleRec> sorted;
-    sorted.reserve(n);
-    for (const SortKey& key : keys)
-        sorted.append(std::move(samples.Samples[key.pos]));
-    samples.Samples = std::move(sorted);
+    std::vector<Long> order(keys.size());
+    std::transform(keys.begin(), keys.end(), order.begin(), [](const SortKey& key) { return key.pos; });
+    samples.Samples.permute(order);
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <limits>
-#include <utility>
+#include <span>
 
 #include "host/settings.h"
 #include "host/ui_seam.h"
@@ -12,59 +12,57 @@ namespace kz {
 
 namespace {
 
-SampleRec BlankSample(Long id)
-{
-    SampleRec rec;
-    rec.SampleID = id;
-    rec.Ano.fill(0, survey.AnoBytes / 2 + 1);
-    rec.Essay.resize(survey.EssayCount + 1);
-    return rec;
-}
-
 // Whether the ID names a record; pos is where SearchSampleID puts it.
-bool IsUsed(Long id, Long& pos)
+bool IsUsed(const SampleStore& table, Long id, Long& pos)
 {
-    const bool between = InsertPosForID(id, pos);
-    return !between && pos >= 0 && pos < SampleCount();
+    const bool between = SearchSampleID(table, id, pos);
+    return !between && pos >= 0 && pos < table.size();
 }
 
 }  // namespace
 
-bool SearchSampleID(Long id, Long& pos)
+bool SearchSampleID(const SampleStore& table, Long id, Long& pos)
 {
-    const QVector<SampleRec>& table = std::as_const(samples.Samples);
-    const auto first = std::lower_bound(table.begin(), table.end(), id,
-                                        [](const SampleRec& rec, Long wanted) { return rec.SampleID < wanted; });
-    pos = static_cast<Long>(first - table.begin());
-    if (table.isEmpty())
+    const std::span<const Long> ids = table.ids();
+    const auto first = std::lower_bound(ids.begin(), ids.end(), id);
+    pos = static_cast<Long>(first - ids.begin());
+    if (ids.empty())
         return false;
-    if (first != table.end() && first->SampleID == id)
+    if (first != ids.end() && *first == id)
         return false;
     if (pos == 0) {
         pos = -1;
         return false;
     }
-    return pos < SampleCount();
+    return pos < table.size();
 }
+
+bool SearchSampleID(Long id, Long& pos) { return SearchSampleID(samples.Samples, id, pos); }
 
 bool InsertPosForID(Long id, Long& pos) { return SearchSampleID(id, pos); }
 
-Long FindSamplePos(Long id)
+Long FindSamplePos(const SampleStore& table, Long id)
 {
     Long pos = 0;
-    return IsUsed(id, pos) ? pos : -1;
+    return IsUsed(table, id, pos) ? pos : -1;
 }
+
+Long FindSamplePos(Long id) { return FindSamplePos(samples.Samples, id); }
 
 Long FindSampleByID(Long id) { return FindSamplePos(id); }
 
 Long AppendSampleRec(Long id)
 {
+    SampleStore& table = samples.Samples;
     Long pos = 0;
-    if (IsUsed(id, pos))
+    if (IsUsed(table, id, pos))
         return -1;
     pos = std::max<Long>(pos, 0);
     HourglassScope busy;
-    samples.Samples.insert(pos, BlankSample(id));
+    // The first record sets the width of the table's answers.
+    if (table.isEmpty())
+        table.reshape(AnswerWordsPerSample(survey));
+    table.insert(pos, id);
     return pos;
 }
 
@@ -74,41 +72,40 @@ void DeleteSampleRec(Long pos)
     samples.Samples.remove(pos);
 }
 
-Long PutSampleRec(Long pos, Long id)
+Long PutSampleRec(SampleStore& table, Long pos, Long id)
 {
     HourglassScope busy;
     Long insertAt = 0;
-    if (IsUsed(id, insertAt))
+    if (IsUsed(table, id, insertAt))
         return -1;
     // insertAt counts the record itself when it lies below the new place.
     insertAt = std::max<Long>(insertAt, 0);
     const Long place = insertAt > pos ? insertAt - 1 : insertAt;
-    samples.Samples[pos].SampleID = id;
-    if (place != pos)
-        MoveSampleRec(pos, place);
+    table.setId(pos, id);
+    table.move(pos, place);
     return place;
 }
+
+Long PutSampleRec(Long pos, Long id) { return PutSampleRec(samples.Samples, pos, id); }
 
 void MoveSampleRec(Long from, Long to)
 {
     HourglassScope busy;
-    const SampleRec moved = samples.Samples[from];
-    ShiftSampleRecs(from, to);
-    samples.Samples[to] = moved;
+    samples.Samples.move(from, to);
 }
 
 void ShiftSampleRecs(Long from, Long to)
 {
     const Long d = to > from ? 1 : -1;
     for (Long i = from; i != to; i += d)
-        samples.Samples[i] = samples.Samples[i + d];
+        samples.Samples.copy(i, samples.Samples, i + d);
 }
 
-void CopyImportSample(Long dst, Long src) { samples.Samples[dst] = samples.SampleImport[src]; }
+void CopyImportSample(Long dst, Long src) { samples.Samples.copy(dst, samples.SampleImport, src); }
 
-QString SampleIDText(Long pos) { return QString::number(samples.Samples[pos].SampleID); }
+QString SampleIDText(Long pos) { return QString::number(samples.Samples.id(pos)); }
 
-Long SampleIDAt(Long pos) { return samples.Samples[pos].SampleID; }
+Long SampleIDAt(Long pos) { return samples.Samples.id(pos); }
 
 void ResetIDCursor()
 {
@@ -117,9 +114,9 @@ void ResetIDCursor()
         samples.NextIDCursor = -1;
         return;
     }
-    for (const SampleRec& rec : std::as_const(samples.Samples)) {
-        if (rec.SampleID > samples.NextIDCursor && rec.SampleID <= settings.IDRangeHigh)
-            samples.NextIDCursor = rec.SampleID;
+    for (const Long id : samples.Samples.ids()) {
+        if (id > samples.NextIDCursor && id <= settings.IDRangeHigh)
+            samples.NextIDCursor = id;
     }
 }
 
@@ -130,14 +127,14 @@ Long NextFreeID()
     qint64 c = std::max(samples.NextIDCursor, settings.IDRangeLow);
     // The table ascends, so a run of used IDs is a run of neighbouring records;
     // a loaded table may hold equal neighbours, which are stepped over.
-    const QVector<SampleRec>& table = std::as_const(samples.Samples);
+    const std::span<const Long> ids = samples.Samples.ids();
     Long pos = FindSamplePos(static_cast<Long>(c));
     while (pos >= 0 && c <= settings.IDRangeHigh) {
         ++c;
         Long next = pos + 1;
-        while (next < SampleCount() && table[next].SampleID < c)
+        while (next < SampleCount() && ids[static_cast<size_t>(next)] < c)
             ++next;
-        pos = next < SampleCount() && table[next].SampleID == c ? next : -1;
+        pos = next < SampleCount() && ids[static_cast<size_t>(next)] == c ? next : -1;
     }
     if (c > settings.IDRangeHigh) {
         samples.NextIDCursor = static_cast<Long>(std::min(c, LongMax));

@@ -3,11 +3,13 @@
 // from this computer's range IDRangeLow..IDRangeHigh.
 //
 // A position is a 0-based index into samples.Samples; a position outside the
-// table is the caller's error.
+// table is the caller's error. The routines without a table work on the
+// program's samples.
 #pragma once
 
 #include <QString>
 
+#include "model/sample_store.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -16,32 +18,36 @@ namespace kz {
 // first record with a larger ID when the ID lies between two records; false
 // with pos = SampleCount() when it is above every ID, -1 when below every ID;
 // false with pos 0 on an empty table.
+bool SearchSampleID(const SampleStore& table, Long id, Long& pos);
 bool SearchSampleID(Long id, Long& pos);
 // The same result and position (callers use either name).
 bool InsertPosForID(Long id, Long& pos);
 
 // The position of the sample with this ID, or -1.
+Long FindSamplePos(const SampleStore& table, Long id);
 Long FindSamplePos(Long id);
 Long FindSampleByID(Long id);
 
-// Inserts a blank record for the ID at its place and returns its position;
-// -1 when the ID is already used (nothing is added).
+// Inserts a blank record for the ID at its place, sized for the current
+// answer layout, and returns its position; -1 when the ID is already used
+// (nothing is added).
 Long AppendSampleRec(Long id);
 // Removes the record; the later records move down one place.
 void DeleteSampleRec(Long pos);
 // Gives the record at pos the new ID and moves it to the ID's place, keeping
 // its answers, texts and Flags; returns its new position, or -1 when the ID is
 // already used (also when it is the record's own ID).
+Long PutSampleRec(SampleStore& table, Long pos, Long id);
 Long PutSampleRec(Long pos, Long id);
 // Takes the record at from out and puts it at to; the records between move one
 // place towards from.
 void MoveSampleRec(Long from, Long to);
 // With d the direction from `from` to `to`: Samples[i] = Samples[i + d] for
-// i = from, from + d, ... up to to - d (whole-record copies); nothing when
-// from == to.
+// i = from, from + d, ... up to to - d (whole-record copies, each with its own
+// answers and texts); nothing when from == to.
 void ShiftSampleRecs(Long from, Long to);
 
-// Samples[dst] = SampleImport[src], the whole record with its arrays.
+// Samples[dst] = SampleImport[src], the whole record with its answers and texts.
 void CopyImportSample(Long dst, Long src);
 
 // The sample's SampleID as decimal text.

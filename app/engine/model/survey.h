@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "model/sample_store.h"
 #include "model/survey_types.h"
 
 namespace kz {
@@ -48,10 +49,14 @@ struct Survey {
     QString Password;
 };
 
+// Words one sample's packed answers take in a sample store: AnoBytes / 2
+// words of answer bits and the spare word the library may read past them.
+inline int AnswerWordsPerSample(const Survey& questionnaire) { return questionnaire.AnoBytes / 2 + 1; }
+
 // The samples, in ascending SampleID order.
 struct SampleTable {
-    QVector<SampleRec> Samples;
-    QVector<SampleRec> SampleImport;
+    SampleStore Samples;
+    SampleStore SampleImport;
     Long SavedSampleCount = 0;
     double LastSaveTime = 0;  // day count
     Long NextIDCursor = 0;
@@ -66,7 +71,7 @@ struct SampleTable {
 extern Survey& survey;
 extern SampleTable& samples;
 
-inline Long SampleCount() { return static_cast<Long>(samples.Samples.size()); }
+inline Long SampleCount() { return samples.Samples.size(); }
 
 // Powers of two; entry 32 (Long) and 16 (Integer) stay 0 so that a test of
 // that bit is always false.

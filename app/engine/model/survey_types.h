@@ -1,8 +1,7 @@
-// The records of one questionnaire and its samples.
+// The records of one questionnaire.
 #pragma once
 
 #include <QString>
-#include <QVector>
 
 #include <array>
 #include <cstdint>
@@ -37,15 +36,6 @@ struct ChoiceRec {
     double High = 0;
     QString CodeFile;
     Integer Attr = 0;
-};
-
-// One respondent. Ano holds AnoBytes / 2 words of answer bits and one spare
-// word; Essay one free text per essay slot (EssayCount + 1 entries).
-struct SampleRec {
-    Long SampleID = 0;
-    Integer Flags = 0;
-    QVector<Integer> Ano;
-    QVector<QString> Essay;
 };
 
 // A condition: entry 0 is the head, rows follow until a KindRank of 0.

@@ -110,7 +110,7 @@ ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integ
     call.action = static_cast<Integer>(paraIndex + 1);
     call.questionCount = questionCount;
     call.answered = option;
-    call.sampleId = haveSample ? samples.Samples[sampleIndex].SampleID : 0;
+    call.sampleId = haveSample ? samples.Samples.id(sampleIndex) : 0;
     call.counts.resize(questionCount + 1);
     call.codes.resize(survey.AnswerSlotCount + 1);
     QVector<QString> labels(questionCount + 1), texts(survey.AnswerSlotCount + 1);

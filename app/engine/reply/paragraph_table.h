@@ -35,6 +35,10 @@ std::vector<ParagraphRow> ParagraphRows(const Workspace& ws);
 // external process when the line runs it.
 QString ParagraphLineText(const Workspace& ws, Integer k);
 
+// Whether the line after line `paragraph` of the reply sheet starts at
+// slot (q, s): writers of reply notation break the line there.
+bool LineStartsAt(const Survey& survey, int paragraph, Integer q, Integer s);
+
 // Starts line k at the slot `position`, moving the lines from k on up by
 // one (entry 255 then repeats entry 254); the new line keeps line k's
 // external-process flag. False, with nothing changed, when k + 2 is not

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <vector>
 
+#include "answers/answer_counting.h"
 #include "conditions/condition_arrays.h"
 #include "document/workspace.h"
 #include "model/question_codes.h"
-#include "tabulation/batch_count.h"
 #include "tabulation/result_table.h"
 #include "tabulation/rough_random.h"
 #include "tabulation/total_option.h"
@@ -38,10 +37,10 @@ bool CountSamples(const Workspace& ws, const TotalOptionRec& option, ResultTable
     while (s < sampleCount) {
         if (!poll(s))
             return false;
-        // Every count goes through CountBatch, a stretch of samples at a time.
+        // One library call counts a whole stretch of samples.
         const Long stretchEnd = std::min(sampleCount, (s / SamplesPerPoll + 1) * SamplesPerPoll);
         if (!option.Rough) {
-            met += CountBatch(ws, q, cond, option.Rank, {s, stretchEnd, {}}, counts);
+            met += CountAnswers(ws, cond, q, option.Rank, s, stretchEnd, counts);
             s = stretchEnd;
             continue;
         }
@@ -50,7 +49,7 @@ bool CountSamples(const Workspace& ws, const TotalOptionRec& option, ResultTable
             picked.push_back(s);
             s += static_cast<Long>(std::floor(NextRoughRandom() * roughSpan)) + 1;
         }
-        met += CountBatch(ws, q, cond, option.Rank, {0, 0, picked}, counts);
+        met += CountAnswers(ws, cond, q, option.Rank, picked, counts);
     }
     const int first = table.RowStart[q] + BlockHeadRows;
     const Integer choiceCount = ws.survey.Questions[q].ChoiceCount;

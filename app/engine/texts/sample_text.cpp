@@ -70,12 +70,12 @@ Long SampleViewPosition(const Workspace& ws, const QString& dno, const QString& 
     if (!FitsLong(id))
         return -1;
     const Long ID = CLng(id);
-    const QVector<SampleRec>& table = ws.samples.Samples;
+    const SampleStore& table = ws.samples.Samples;
     if (!dno.isEmpty()) {
         const double pos = Val(dno);
         if (FitsLong(pos)) {
             const Long Dno = CLng(pos);
-            if (Dno >= 0 && Dno < table.size() && table[Dno].SampleID == ID)
+            if (Dno >= 0 && Dno < table.size() && table.id(Dno) == ID)
                 return Dno;
         }
     }

@@ -261,9 +261,10 @@ TEST_F(AnswerAdditionTest, SamplesInsertedOrDeletedAfterTheListingDoNotShiftIt)
 {
     List({2, 3, 4});
     // The entry window inserts ID 0 before them all and deletes ID 3.
-    samples.Samples.insert(samples.Samples.begin(), samples.Samples.front());
-    samples.Samples.front().SampleID = 0;
-    samples.Samples.erase(samples.Samples.begin() + FindSamplePos(3));
+    samples.Samples.insert(0, 0);
+    samples.Samples.copy(0, samples.Samples, 1);
+    samples.Samples.setId(0, 0);
+    samples.Samples.remove(FindSamplePos(3));
     window.state.Cno = 3;
     EXPECT_EQ(Add(), 2);
     EXPECT_EQ(Stored(0), A({0}));

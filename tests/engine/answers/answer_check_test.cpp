@@ -378,11 +378,11 @@ TEST_F(QuestionLimitTest, UnansweredParentIsCompletedWithOption8Clear)
 {
     survey.LimitTable[0] = test::MakeCondition(0, {Row(3, 0, 1)});
     Store(0, 1, {2}, {"memo"});
-    EXPECT_EQ(samples.Samples[0].Flags & 1, 0);
+    EXPECT_EQ(samples.Samples.flags(0) & 1, 0);
     CheckSampleLimits(0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), A({1}));
     EXPECT_EQ(Stored(0, 1), A({2}, {"memo"}));
-    EXPECT_EQ(samples.Samples[0].Flags & 1, 1) << "stored limits see the completed parent";
+    EXPECT_EQ(samples.Samples.flags(0) & 1, 1) << "stored limits see the completed parent";
 }
 
 TEST_F(QuestionLimitTest, QuestionBecomesUnansweredWithOption8AndLosesItsTexts)
@@ -392,8 +392,7 @@ TEST_F(QuestionLimitTest, QuestionBecomesUnansweredWithOption8AndLosesItsTexts)
     CheckSampleLimits(0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), Unanswered);
     EXPECT_EQ(Stored(0, 1), Unanswered);
-    for (const QString& essay : std::as_const(samples.Samples)[0].Essay)
-        EXPECT_TRUE(essay.isEmpty());
+    EXPECT_TRUE(samples.Samples.texts(0).isEmpty());
 }
 
 TEST_F(QuestionLimitTest, AnsweredParentLeavesTheFindingAsItIs)

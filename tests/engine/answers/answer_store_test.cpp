@@ -26,7 +26,15 @@ protected:
         sample = test::AddSample(100);
     }
 
-    QVector<QString>& essay() { return samples.Samples[sample].Essay; }
+    FreeTexts& essay() { return samples.Samples.texts(sample); }
+    // The texts of essay slots 0 to n - 1.
+    Texts essaySlots(int n) const
+    {
+        Texts texts;
+        for (int slot = 0; slot < n; ++slot)
+            texts.append(samples.Samples.texts(sample).text(slot));
+        return texts;
+    }
 
     test::ScriptedUi ui;  // no box is expected from any of these
     Long sample = 0;
@@ -34,7 +42,7 @@ protected:
 
 TEST_F(AnswerStoreTest, UnansweredQuestionReadsAsOneAnswerZeroWithItsFirstEssayText)
 {
-    essay()[0] = "left over";
+    essay().setText(0, "left over");
     Integer count = -5;
     Codes codes;
     Texts texts;
@@ -61,8 +69,8 @@ TEST_F(AnswerStoreTest, ReadOfAQuestionWithoutEssaySlotsLeavesTextsAlone)
 TEST_F(AnswerStoreTest, WriteKeepsTextsOnlyBesideFreeTextChoices)
 {
     WriteQuestionAnswers(sample, 1, 2, {3, 5}, {"x", "y"});
-    EXPECT_EQ(essay()[0], "x");
-    EXPECT_EQ(essay()[1], "");
+    EXPECT_EQ(essay().text(0), "x");
+    EXPECT_EQ(essay().text(1), "");
 
     Integer count = 0;
     Codes codes;
@@ -78,31 +86,31 @@ TEST_F(AnswerStoreTest, PackedBitsFollowTheLayout)
     // Q1 starts at bit 2 with 4 bits a slot: 3 at bit 2, 5 at bit 6, the
     // terminator at bit 10.
     PushQuestionAnswers(sample, 1, 2, {3, 5});
-    EXPECT_EQ(samples.Samples[sample].Ano[0], (3 << 2) | (5 << 6));
+    EXPECT_EQ(samples.Samples.answers(sample)[0], (3 << 2) | (5 << 6));
     // Q3 starts at bit 18: bit 2 of word 1.
     PushQuestionAnswers(sample, 3, 1, {3});
-    EXPECT_EQ(samples.Samples[sample].Ano[1], 3 << 2);
+    EXPECT_EQ(samples.Samples.answers(sample)[1], 3 << 2);
 }
 
 TEST_F(AnswerStoreTest, ShorterWriteKeepsTheEssaySlotsBeyondIt)
 {
     WriteQuestionAnswers(sample, 1, 3, {3, 3, 3}, {"a", "b", "c"});
     WriteQuestionAnswers(sample, 1, 1, {3}, {"z"});
-    EXPECT_EQ(essay().mid(0, 3), Texts({"z", "b", "c"}));
+    EXPECT_EQ(essaySlots(3), Texts({"z", "b", "c"}));
 }
 
 TEST_F(AnswerStoreTest, MissingTextsAreStoredEmpty)
 {
-    essay()[1] = "old";
+    essay().setText(1, "old");
     WriteQuestionAnswers(sample, 1, 2, {3, 3}, {"only one"});
-    EXPECT_EQ(essay().mid(0, 2), Texts({"only one", ""}));
+    EXPECT_EQ(essaySlots(2), Texts({"only one", ""}));
 }
 
 TEST_F(AnswerStoreTest, TooLongAWriteNeverReachesTheNextQuestionsTexts)
 {
-    essay()[3] = "Q3 text";
+    essay().setText(3, "Q3 text");
     WriteQuestionAnswers(sample, 1, 4, {3, 3, 3, 3}, {"a", "b", "c", "d"});
-    EXPECT_EQ(essay()[3], "Q3 text");
+    EXPECT_EQ(essay().text(3), "Q3 text");
 }
 
 TEST_F(AnswerStoreTest, WholeSampleRoundTrip)
@@ -110,7 +118,7 @@ TEST_F(AnswerStoreTest, WholeSampleRoundTrip)
     const Codes counts{1, 2, 1, 2};
     const Codes codes{2, 3, 4, 1, 1, 3};
     WriteSampleAnswers(sample, counts, codes, {"q0", "three", "four", "q2", "one", "x"});
-    EXPECT_EQ(essay().mid(0, 5), Texts({"three", "", "", "one", ""}));
+    EXPECT_EQ(essaySlots(5), Texts({"three", "", "", "one", ""}));
 
     Codes readCounts, readCodes;
     Texts readTexts;
@@ -153,13 +161,13 @@ TEST_F(AnswerStoreTest, SampleFlags)
 
     SetSampleFlag(sample, 3, 1);  // 1 is not True
     EXPECT_FALSE(GetSampleFlag(sample, 3));
-    EXPECT_EQ(samples.Samples[sample].Flags, static_cast<Integer>(~8));
+    EXPECT_EQ(samples.Samples.flags(sample), static_cast<Integer>(~8));
 
     SetSampleFlags(sample, 0);
     SetSampleFlag(sample, 15, -1);
-    EXPECT_EQ(samples.Samples[sample].Flags, -32768);
+    EXPECT_EQ(samples.Samples.flags(sample), -32768);
     SetSampleFlag(sample, 16, -1);
-    EXPECT_EQ(samples.Samples[sample].Flags, -32768);
+    EXPECT_EQ(samples.Samples.flags(sample), -32768);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ protected:
         sample = test::AddSample(1);
     }
 
-    Integer flags() const { return samples.Samples[sample].Flags; }
+    Integer flags() const { return samples.Samples.flags(sample); }
 
     // Bits 3 to 15: the empty limits.
     static constexpr Integer EmptyLimits = static_cast<Integer>(0xFFF8);

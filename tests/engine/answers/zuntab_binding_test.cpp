@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "answers/answer_counting.h"
 #include "answers/answer_store.h"
 #include "answers/limit_eval.h"
 #include "answers/zuntab_binding.h"
@@ -39,7 +40,7 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     test::ScriptedUi ui;
     ui.expectBox(vbOK);
 
-    samples.Samples[sample].Ano[0] = 0x1234;
+    samples.Samples.answers(sample)[0] = 0x1234;
     Integer count = 0;
     QVector<Integer> codes{7, 7};
     PopQuestionAnswers(sample, 0, count, codes);
@@ -49,16 +50,21 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     EXPECT_EQ(count, 1);
     EXPECT_EQ(codes[0], 0);
 
-    samples.Samples[sample].Flags = -1;
+    samples.Samples.setFlags(sample, -1);
     PushQuestionAnswers(sample, 0, 2, {1, 2});
-    EXPECT_EQ(samples.Samples[sample].Ano[0], 0x1234);
-    EXPECT_EQ(samples.Samples[sample].Flags, 0);  // no limit can be met
+    EXPECT_EQ(samples.Samples.answers(sample)[0], 0x1234);
+    EXPECT_EQ(samples.Samples.flags(sample), 0);  // no limit can be met
     EXPECT_FALSE(DoLimit(sample, test::MakeCondition(0, {})));
 
     QVector<Integer> counts{5};
     PopSampleAnswers(sample, counts, codes);
     EXPECT_EQ(counts[0], 1);
     EXPECT_EQ(codes[0], 0);
+    ChoiceCounts choices{};
+    const Long positions[] = {0};
+    EXPECT_EQ(CountAnswers(ProgramWorkspace(), test::MakeCondition(0, {}), 0, 0, 0, 1, choices), 0);
+    EXPECT_EQ(CountAnswers(ProgramWorkspace(), test::MakeCondition(0, {}), 0, 0, positions, choices), 0);
+    EXPECT_EQ(choices, ChoiceCounts{});
     EXPECT_EQ(zuntab::KZStringAlloc("ab", 2), nullptr);
     EXPECT_EQ(ui.boxes().size(), 1u);
 }

@@ -85,7 +85,7 @@ TEST_F(LimitEditingTest, ClosingAfterEditingLimitThreeChangesBitThreeOfEverySamp
     const std::array<bool, 5> met = {false, true, true, false, true};
     for (Long s = 0; s < SampleCount(); ++s) {
         EXPECT_EQ(GetSampleFlag(s, 3), met[static_cast<size_t>(s)]) << s;
-        EXPECT_EQ(samples.Samples[s].Flags & ~8, others) << s;
+        EXPECT_EQ(samples.Samples.flags(s) & ~8, others) << s;
     }
 }
 

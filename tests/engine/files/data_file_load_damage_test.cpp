@@ -33,15 +33,18 @@ protected:
         QString name = path_;
         return LoadDataFile(name, OpenQuestionnaireMode);
     }
-    // A loaded questionnaire must be usable: every sample sized to its layout.
+    // A loaded questionnaire must be usable: every sample sized to its
+    // layout, its texts within its slots.
     void ExpectConsistent()
     {
         ASSERT_GE(survey.QuestionCount, 0);
         ASSERT_LE(survey.QuestionCount, MaxQuestions);
-        for (const SampleRec& rec : std::as_const(samples.Samples)) {
-            ASSERT_EQ(rec.Ano.size(), survey.AnoBytes / 2 + 1);
-            ASSERT_EQ(rec.Essay.size(), survey.EssayCount + 1);
+        if (SampleCount() > 0) {
+            ASSERT_EQ(samples.Samples.answerWords(), survey.AnoBytes / 2 + 1);
         }
+        for (Long pos = 0; pos < SampleCount(); ++pos)
+            for (const FreeTexts::Entry& entry : samples.Samples.texts(pos))
+                ASSERT_LT(entry.slot, survey.EssayCount);
     }
 
     static constexpr Integer OpenQuestionnaireMode = 1;

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <malloc.h>
 
 #include "answers/answer_store.h"
 #include "document/document.h"
@@ -10,6 +11,7 @@
 #include "files/data_file_load.h"
 #include "host/long_job.h"
 #include "host/settings.h"
+#include "runtime/large_blocks.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
@@ -19,14 +21,10 @@ namespace {
 
 using test::DataFileFixture;
 using test::RichDataFile;
+using test::SlotTexts;
+using test::TextsOf;
 
-std::vector<Long> TableIDs()
-{
-    std::vector<Long> ids;
-    for (const SampleRec& rec : std::as_const(samples.Samples))
-        ids.push_back(rec.SampleID);
-    return ids;
-}
+using test::TableIDs;
 
 std::vector<Integer> Answers(Long pos, Integer q)
 {
@@ -162,14 +160,14 @@ TEST_F(LoadTest, SamplesAreSortedWithTheirAnswersAndTexts)
     ASSERT_EQ(Load(RichDataFile(1003)), 1);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 5, 9}));
     EXPECT_EQ(samples.NextIDCursor, 9);
-    EXPECT_EQ(samples.Samples[1].Flags, 0x21);
+    EXPECT_EQ(samples.Samples.flags(1), 0x21);
     EXPECT_EQ(Answers(1, 0), std::vector<Integer>{3});
     EXPECT_EQ(Answers(1, 1), (std::vector<Integer>{2, 4, 5}));
     EXPECT_EQ(Answers(1, 2), std::vector<Integer>{127});
-    EXPECT_EQ(samples.Samples[1].Essay,
-              (QVector<QString>{QStringLiteral("自由記述"), {}, QStringLiteral("12"), QStringLiteral("C01"), {}}));
-    EXPECT_EQ(samples.Samples[0].Essay, QVector<QString>(5));
-    EXPECT_EQ(samples.Samples[0].Ano.size(), 3);  // two words and the spare
+    EXPECT_EQ(TextsOf(1),
+              (SlotTexts{{0, QStringLiteral("自由記述")}, {2, QStringLiteral("12")}, {3, QStringLiteral("C01")}}));
+    EXPECT_EQ(TextsOf(0), SlotTexts{});
+    EXPECT_EQ(samples.Samples.answerWords(), 3);  // two words and the spare
     EXPECT_TRUE(ui_.progressTexts().contains(QStringLiteral("回答 3/3")));
     EXPECT_TRUE(ui_.progressTexts().contains(QStringLiteral("サンプルIDの並びをチェック")));
 }
@@ -189,8 +187,8 @@ TEST_F(LoadTest, OlderGenerationsArriveAsTheCurrentOne)
         EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 5, 9}));
         // A text lands in the slot of its answer, whatever the generation stored.
         EXPECT_EQ(
-            samples.Samples[1].Essay,
-            (QVector<QString>{QStringLiteral("自由記述"), {}, QStringLiteral("12"), QStringLiteral("C01"), {}}));
+            TextsOf(1),
+            (SlotTexts{{0, QStringLiteral("自由記述")}, {2, QStringLiteral("12")}, {3, QStringLiteral("C01")}}));
         EXPECT_EQ(document.CurrentFilePath, path_);
         EXPECT_EQ(survey.ExternProcessName, QStringLiteral("plugin.dll"));
     }
@@ -205,8 +203,8 @@ TEST_F(LoadTest, OlderGenerationTextsWithoutTheirAnswerAreNotKept)
     f.Samples[2].Ano = test::PackAnswers(f.Questions, {{}, {4}, {}});
     ui_.expectBox(vbOK);
     ASSERT_EQ(Load(f), 1);
-    EXPECT_EQ(samples.Samples[0].Essay, QVector<QString>(5));
-    EXPECT_EQ(samples.Samples[2].Essay, QVector<QString>(5));
+    EXPECT_EQ(TextsOf(0), SlotTexts{});
+    EXPECT_EQ(TextsOf(2), SlotTexts{});
 }
 
 TEST_F(LoadTest, FileWithoutSamplesSkipsTheSampleSectionAndReadsTheTail)
@@ -378,6 +376,50 @@ TEST_F(LoadTest, StructureTooLargeForASampleRecordIsRefusedBeforeItIsTakenOver)
     EXPECT_EQ(survey.AnswerLayout[0].Slots, 1);
 }
 
+// The heap in use: the ordinary heap and the sample store's huge-page blocks.
+size_t HeapInUse()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return heap.uordblks + heap.hblkhd + MappedLargeBlockBytes();
+}
+
+TEST_F(LoadTest, EmptyFreeTextSlotsTakeNoMemory)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer keeps its own heap, which mallinfo2 does not see";
+#endif
+    // 60 questions of 127 answers, each answer with a free-text slot: 7620
+    // slots a sample, of which each sample fills one.
+    DataFileFixture f = RichDataFile(1003);
+    test::FixtureQuestion question = f.Questions[0];
+    question.MaxAnswers = 127;
+    question.Choices = {{QStringLiteral("はい\r0\r0"), 1}};
+    question.Condition.clear();
+    f.Questions.assign(60, question);
+    f.Limits = std::vector<std::vector<test::FixtureRow>>(16);
+    f.ParagraphStarts = {0, 0};
+    const std::vector<Integer> unanswered((60 * 127 * 2 + 15) / 16, 0);
+    const int samplesInFile = 2000;
+    f.Samples.clear();
+    for (Long id = 1; id <= samplesInFile; ++id)
+        f.Samples.push_back(
+            {id, 0, unanswered, {{static_cast<Integer>(id * 3 % 7620), QStringLiteral("記述%1").arg(id)}}, {}});
+
+    const size_t before = HeapInUse();
+    ASSERT_EQ(Load(f), 1);
+    const auto grown = static_cast<double>(HeapInUse() - before);
+
+    ASSERT_EQ(survey.EssayCount, 7620);
+    ASSERT_EQ(SampleCount(), samplesInFile);
+    EXPECT_EQ(samples.Samples.texts(9).text(30), QStringLiteral("記述10"));
+    // The answer words and texts, 60 bytes more a sample, and room for the
+    // questionnaire and whole huge pages, about 8 MB. A slot kept for every sample
+    // would take 7620 strings each, 366 MB.
+    const double answersAndTexts = samplesInFile * (samples.Samples.answerWords() * 2.0 + 2 * 6);
+    EXPECT_LT(grown, answersAndTexts + samplesInFile * 60.0 + (4 << 20))
+        << grown / samplesInFile << " bytes a sample";
+}
+
 TEST_F(LoadTest, ReadErrorKeepsOnlyTheSamplesReadCompletely)
 {
     DataFileFixture f = RichDataFile(1003);
@@ -386,10 +428,7 @@ TEST_F(LoadTest, ReadErrorKeepsOnlyTheSamplesReadCompletely)
     ui_.expectBox(vbOK);
     ExpectReadError(Load(f));
     EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 2}));
-    for (const SampleRec& rec : std::as_const(samples.Samples)) {
-        EXPECT_EQ(rec.Ano.size(), 3);
-        EXPECT_EQ(rec.Essay.size(), 5);
-    }
+    EXPECT_EQ(samples.Samples.answerWords(), 3);
 }
 
 TEST_F(LoadTest, StoppedLoadKeepsTheSamplesReadAndIsUnsavable)

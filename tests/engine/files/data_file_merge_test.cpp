@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
+#include "answers/answer_store.h"
 #include "answers/limit_eval.h"
 #include "files/data_file_merge.h"
 #include "host/long_job.h"
@@ -18,14 +20,6 @@ const QString WrongFormat = QStringLiteral("ファイル形式がKelvorzun95年9
 std::vector<SampleSpec> BaseSamples()
 {
     return {{10, {{1}, {1}}, {}, 0}, {20, {{3}, {2}}, {{0, QStringLiteral("元の記述")}}, 0}, {30, {{2}, {}}, {}, 1}};
-}
-
-std::vector<Long> TableIDs()
-{
-    std::vector<Long> ids;
-    for (const SampleRec& rec : std::as_const(samples.Samples))
-        ids.push_back(rec.SampleID);
-    return ids;
 }
 
 class MergeDataFileTest : public DataFileTest {
@@ -50,7 +44,7 @@ protected:
     void ExpectUnchanged()
     {
         EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30}));
-        EXPECT_EQ(samples.Samples[1].Essay[0], QStringLiteral("元の記述"));
+        EXPECT_EQ(samples.Samples.texts(1).text(0), QStringLiteral("元の記述"));
         EXPECT_FALSE(IsModified());
         EXPECT_EQ(document.CurrentFilePath, basePath_);
     }
@@ -72,11 +66,42 @@ TEST_F(MergeDataFileTest, TakesNewIDsInOrderDropsPresentOnesAndKeepsThePath)
     EXPECT_EQ(result, 1);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{5, 10, 20, 25, 30, 40}));
     EXPECT_EQ(lastBox(), QStringLiteral("3サンプル、取り込みました"));
-    EXPECT_EQ(samples.Samples[2].Essay[0], QStringLiteral("元の記述"));
+    EXPECT_EQ(samples.Samples.texts(2).text(0), QStringLiteral("元の記述"));
     EXPECT_TRUE(IsModified());
     EXPECT_EQ(document.CurrentFilePath, basePath_);
     EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_ + 1);
     EXPECT_TRUE(ui_.progressTexts().contains(QStringLiteral("回答 4/4 取り込み数:2")));
+}
+
+TEST_F(MergeDataFileTest, EverySampleKeepsItsAnswersAndTexts)
+{
+    const std::vector<SampleSpec> others = {
+        {25, {{1}, {1, 2}}, {{1, QStringLiteral("二十五")}}, 0},
+        {5, {{3}, {3}}, {{0, QStringLiteral("五")}, {1, QStringLiteral("五の二")}}, 0},
+        {40, {{2}, {}}, {}, 0},
+        {15, {{3}, {2, 3}}, {{0, QStringLiteral("十五")}, {2, QStringLiteral("十五の三")}}, 0}};
+    ui_.expectBox(vbOK);
+    ASSERT_EQ(Merge(SurveyFile(others)), 1);
+
+    std::vector<SampleSpec> expected = BaseSamples();
+    expected.insert(expected.end(), others.begin(), others.end());
+    std::sort(expected.begin(), expected.end(), [](const SampleSpec& a, const SampleSpec& b) { return a.id < b.id; });
+    ASSERT_EQ(SampleCount(), static_cast<Long>(expected.size()));
+    for (Long pos = 0; pos < SampleCount(); ++pos) {
+        const SampleSpec& spec = expected[static_cast<size_t>(pos)];
+        SCOPED_TRACE(spec.id);
+        EXPECT_EQ(samples.Samples.id(pos), spec.id);
+        for (Integer q = 0; q < 2; ++q) {
+            Integer count = 0;
+            QVector<Integer> codes;
+            PopQuestionAnswers(pos, q, count, codes);
+            const std::vector<Integer> want = spec.answers[static_cast<size_t>(q)].empty()
+                                                  ? std::vector<Integer>{0}
+                                                  : spec.answers[static_cast<size_t>(q)];
+            EXPECT_EQ(std::vector<Integer>(codes.begin(), codes.begin() + count), want);
+        }
+        EXPECT_EQ(TextsOf(pos), SlotTexts(spec.texts.begin(), spec.texts.end()));
+    }
 }
 
 TEST_F(MergeDataFileTest, DroppedSampleLeavesNoFreeTextOnTheNextOne)
@@ -89,7 +114,7 @@ TEST_F(MergeDataFileTest, DroppedSampleLeavesNoFreeTextOnTheNextOne)
 
     ASSERT_EQ(TableIDs(), (std::vector<Long>{10, 20, 21, 30}));
     for (int slot = 0; slot < survey.EssayCount; ++slot)
-        EXPECT_TRUE(samples.Samples[2].Essay[slot].isEmpty()) << slot;
+        EXPECT_TRUE(samples.Samples.texts(2).text(slot).isEmpty()) << slot;
 }
 
 TEST_F(MergeDataFileTest, StoredLimitFlagsOfTakenSamplesAreComputedHere)
@@ -99,12 +124,12 @@ TEST_F(MergeDataFileTest, StoredLimitFlagsOfTakenSamplesAreComputedHere)
     // and every sample meets the empty ones.
     ASSERT_EQ(Merge(SurveyFile({{41, {{2}, {}}, {}, 0x1234}, {42, {{1}, {1}}, {}, 0x1235}})), 1);
 
-    EXPECT_EQ(samples.Samples[3].Flags, Integer(-1));
-    EXPECT_EQ(samples.Samples[4].Flags, Integer(-2));
+    EXPECT_EQ(samples.Samples.flags(3), Integer(-1));
+    EXPECT_EQ(samples.Samples.flags(4), Integer(-2));
     for (Long s : {3, 4}) {
-        const Integer merged = samples.Samples[s].Flags;
+        const Integer merged = samples.Samples.flags(s);
         UpdateSampleLimits(s);
-        EXPECT_EQ(samples.Samples[s].Flags, merged);
+        EXPECT_EQ(samples.Samples.flags(s), merged);
     }
 }
 
@@ -115,7 +140,7 @@ TEST_F(MergeDataFileTest, AllPresentTakesNothingButCompletes)
 
     EXPECT_EQ(lastBox(), QStringLiteral("0サンプル、取り込みました"));
     EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30}));
-    EXPECT_EQ(samples.Samples[0].Ano[0], PackAnswers(TwoQuestions(), {{1}, {1}})[0]);
+    EXPECT_EQ(samples.Samples.answers(0)[0], PackAnswers(TwoQuestions(), {{1}, {1}})[0]);
 }
 
 TEST_F(MergeDataFileTest, TwoNewSamplesWithOneIDAreBothTakenInFileOrder)
@@ -126,18 +151,24 @@ TEST_F(MergeDataFileTest, TwoNewSamplesWithOneIDAreBothTakenInFileOrder)
         1);
 
     EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 12, 15, 15, 20, 30, 35}));
-    EXPECT_EQ(samples.Samples[2].Ano[0], PackAnswers(TwoQuestions(), {{1}, {}})[0]);
-    EXPECT_EQ(samples.Samples[3].Ano[0], PackAnswers(TwoQuestions(), {{2}, {}})[0]);
+    EXPECT_EQ(samples.Samples.answers(2)[0], PackAnswers(TwoQuestions(), {{1}, {}})[0]);
+    EXPECT_EQ(samples.Samples.answers(3)[0], PackAnswers(TwoQuestions(), {{2}, {}})[0]);
 }
 
 TEST_F(MergeDataFileTest, IntoAQuestionnaireWithoutSamplesTakesEverySample)
 {
     Open(SurveyFile({}));
+    // The empty table is as wide as this questionnaire's samples, whatever
+    // it held before.
+    EXPECT_EQ(samples.Samples.answerWords(), AnswerWordsPerSample(survey));
+    samples.Samples.reshape(5);
     ui_.expectBox(vbOK);
 
     EXPECT_EQ(Merge(SurveyFile({{7, {{1}, {}}, {}, 0}, {3, {{2}, {}}, {}, 0}})), 1);
 
     EXPECT_EQ(TableIDs(), (std::vector<Long>{3, 7}));
+    EXPECT_EQ(samples.Samples.answerWords(), AnswerWordsPerSample(survey));
+    EXPECT_EQ(samples.Samples.answers(0)[0], PackAnswers(TwoQuestions(), {{2}, {}})[0]);
     EXPECT_TRUE(ui_.progressTexts().contains(QStringLiteral("整理 1/0")));
 }
 

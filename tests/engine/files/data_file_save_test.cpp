@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -51,9 +52,10 @@ protected:
     // and returns its bytes.
     QByteArray SaveFirstVersion(const QString& file)
     {
-        const SampleRec last = samples.Samples.takeLast();
+        const SampleStore all = samples.Samples;
+        samples.Samples.resize(SampleCount() - 1);
         EXPECT_TRUE(SaveDataFile(file));
-        samples.Samples.append(last);
+        samples.Samples = all;
         SetModified();
         return ReadAll(file);
     }
@@ -137,17 +139,16 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
     BuildLayout();
     for (Long id = 1; id <= 300; ++id) {
         const Long s = AddSample(id * 3);
-        SampleRec& rec = samples.Samples[s];
-        rec.Flags = static_cast<Integer>(pick(0, 0xFFFF));
+        samples.Samples.setFlags(s, static_cast<Integer>(pick(0, 0xFFFF)));
         // Narrow slots cannot hold a value the loader refuses.
         for (int w = 0; w < survey.AnoBytes / 2; ++w)
-            rec.Ano[w] = static_cast<Integer>(pick(0, 0xFFFF) & 0x3F3F);
+            samples.Samples.answers(s)[w] = static_cast<Integer>(pick(0, 0xFFFF) & 0x3F3F);
         for (int e = 0; e < survey.EssayCount; ++e)
             if (pick(0, 3) == 0)
-                rec.Essay[e] = QStringLiteral("記述%1-%2").arg(id).arg(e);
+                samples.Samples.texts(s).setText(e, QStringLiteral("記述%1-%2").arg(id).arg(e));
     }
     const Survey saved = survey;
-    const QVector<SampleRec> savedSamples = samples.Samples;
+    const SampleStore savedSamples = samples.Samples;
     const DocumentState savedDocument = document;
     const QString target = path(QStringLiteral("round.kz"));
     ASSERT_TRUE(SaveDataFile(target));
@@ -197,13 +198,12 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
     EXPECT_EQ(document.WWWEssayFull, savedDocument.WWWEssayFull);
 
     ASSERT_EQ(SampleCount(), savedSamples.size());
+    const SampleStore& got = samples.Samples;
     for (Long s = 0; s < SampleCount(); ++s) {
-        const SampleRec& got = samples.Samples[s];
-        const SampleRec& want = savedSamples[s];
-        ASSERT_EQ(got.SampleID, want.SampleID);
-        EXPECT_EQ(got.Flags, want.Flags);
-        EXPECT_EQ(got.Ano.mid(0, survey.AnoBytes / 2), want.Ano.mid(0, survey.AnoBytes / 2)) << s;
-        EXPECT_EQ(got.Essay.mid(0, survey.EssayCount), want.Essay.mid(0, survey.EssayCount)) << s;
+        ASSERT_EQ(got.id(s), savedSamples.id(s));
+        EXPECT_EQ(got.flags(s), savedSamples.flags(s));
+        EXPECT_TRUE(std::equal(got.answers(s), got.answers(s) + survey.AnoBytes / 2, savedSamples.answers(s))) << s;
+        EXPECT_EQ(got.texts(s), savedSamples.texts(s)) << s;
     }
 }
 
@@ -358,12 +358,12 @@ TEST_F(SaveDataFileTest, ContentTheFileCannotHoldFailsTheSaveInsteadOfWritingAnU
             for (size_t k = 0; k < survey.ParagraphStart.size(); ++k)
                 survey.ParagraphStart[k] = static_cast<Integer>(k);
         },
-        [] { samples.Samples[1].Essay[0] = QString(20000, QChar(0x3042)); },
+        [] { samples.Samples.texts(1).setText(0, QString(20000, QChar(0x3042))); },
     };
     for (size_t i = 0; i < faults.size(); ++i) {
         SCOPED_TRACE(i);
         survey = good;
-        const QString essay = samples.Samples[1].Essay[0];
+        const QString essay = samples.Samples.texts(1).text(0);
         faults[i]();
         ui_.expectBox(vbOK);
 
@@ -371,7 +371,7 @@ TEST_F(SaveDataFileTest, ContentTheFileCannotHoldFailsTheSaveInsteadOfWritingAnU
 
         EXPECT_TRUE(ui_.boxes().back().prompt.endsWith(Failed));
         EXPECT_EQ(ReadAll(target), previous);
-        samples.Samples[1].Essay[0] = essay;
+        samples.Samples.texts(1).setText(0, essay);
     }
 }
 
@@ -381,8 +381,8 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     BuildLayout();
     for (Long id = 1; id <= 100; ++id) {
         const Long s = AddSample(id);
-        samples.Samples[s].Ano[0] = static_cast<Integer>(id % 4);
-        samples.Samples[s].Essay[0] = id == 8 ? QStringLiteral("八") : QString();
+        samples.Samples.answers(s)[0] = static_cast<Integer>(id % 4);
+        samples.Samples.texts(s).setText(0, id == 8 ? QStringLiteral("八") : QString());
     }
     SetModified();
     samples.SavedSampleCount = 60;
@@ -399,7 +399,7 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     BinaryWriter out(buffer);
     out.writeLong(3);
     for (Long s : {42, 7, 99})
-        WriteSampleBlock(out, samples.Samples[s]);
+        WriteSampleBlock(out, samples.Samples, s);
     EXPECT_TRUE(ReadAll(target).contains(blocks));
     EXPECT_TRUE(IsModified());
     EXPECT_EQ(samples.SavedSampleCount, 60);

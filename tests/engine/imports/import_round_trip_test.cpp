@@ -32,8 +32,8 @@ std::vector<StoredSample> Stored()
     std::vector<StoredSample> stored;
     for (Long Dno = 0; Dno < SampleCount(); ++Dno) {
         StoredSample s;
-        s.id = samples.Samples[Dno].SampleID;
-        s.flags = samples.Samples[Dno].Flags;
+        s.id = samples.Samples.id(Dno);
+        s.flags = samples.Samples.flags(Dno);
         ReadSampleAnswers(Dno, s.counts, s.codes, s.texts);
         stored.push_back(s);
     }
@@ -160,9 +160,8 @@ protected:
     void ExportAndImport()
     {
         const QString path = folder.filePath(QStringLiteral("round.csv"));
-        QVector<Long> ids;
-        for (const SampleRec& rec : std::as_const(samples.Samples))
-            ids << rec.SampleID;
+        const std::span<const Long> stored = samples.Samples.ids();
+        const QVector<Long> ids(stored.begin(), stored.end());
         const std::vector<Integer> all(size_t(survey.QuestionCount) + 1, -1);
         ASSERT_EQ(WriteSamplesCSV(ProgramWorkspace(), path, ids, all, csv).end, CsvExport::End::Written);
         samples.Samples.clear();

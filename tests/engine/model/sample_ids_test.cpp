@@ -56,13 +56,7 @@ protected:
     test::ScriptedUi ui_;
 };
 
-std::vector<Long> TableIDs()
-{
-    std::vector<Long> ids;
-    for (const SampleRec& rec : std::as_const(samples.Samples))
-        ids.push_back(rec.SampleID);
-    return ids;
-}
+using test::TableIDs;
 
 TEST_F(IDChangeTest, TypedIDsAreCheckedAndTheSampleMovesToItsPlace)
 {
@@ -100,7 +94,7 @@ TEST_F(IDChangeTest, TypedIDsAreCheckedAndTheSampleMovesToItsPlace)
         for (Long id : unchanged)
             test::AddSample(id);
         samples.NextIDCursor = 5;
-        const IDChangeResult result = ChangeSampleID(c.Dno, QString::fromUtf8(c.text), {1, 8});
+        const IDChangeResult result = ChangeSampleID(samples, c.Dno, QString::fromUtf8(c.text), {1, 8});
         EXPECT_EQ(result.change, c.change) << c.text;
         EXPECT_EQ(result.Dno, c.movedTo) << c.text;
         EXPECT_EQ(TableIDs(), c.ids) << c.text;
@@ -127,7 +121,7 @@ TEST_F(IDChangeTest, ACursorBelowTheNewIDGoesBackToTheOldOne)
         for (Long id : {2, 4})
             test::AddSample(id);
         samples.NextIDCursor = c.cursor;
-        EXPECT_EQ(ChangeSampleID(1, QString::fromUtf8(c.text), {1, 8}).change, IDChange::Moved);
+        EXPECT_EQ(ChangeSampleID(samples, 1, QString::fromUtf8(c.text), {1, 8}).change, IDChange::Moved);
         EXPECT_EQ(samples.NextIDCursor, c.cursorAfter) << c.cursor << " -> " << c.text;
     }
 }

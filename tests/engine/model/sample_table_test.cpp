@@ -20,16 +20,10 @@ namespace {
 using test::AddQuestion;
 using test::AddSample;
 using test::BuildLayout;
+using test::TableIDs;
+using test::TextsOf;
 
 constexpr Long LongMax = std::numeric_limits<Long>::max();
-
-std::vector<Long> TableIDs()
-{
-    std::vector<Long> ids;
-    for (const SampleRec& rec : std::as_const(samples.Samples))
-        ids.push_back(rec.SampleID);
-    return ids;
-}
 
 class SampleTableTest : public test::SurveyFixture {
 protected:
@@ -134,11 +128,12 @@ TEST_F(SampleTableTest, AppendPutsTheNewRecordAtItsPlace)
     EXPECT_EQ(TableIDs(), (std::vector<Long>{5, 10, 20, 25, 30, 40}));
     EXPECT_FALSE(ui_.hourglass());
 
-    const SampleRec& rec = std::as_const(samples.Samples)[3];
-    EXPECT_EQ(rec.Flags, 0);
-    EXPECT_EQ(rec.Ano.size(), survey.AnoBytes / 2 + 1);
-    EXPECT_TRUE(std::all_of(rec.Ano.begin(), rec.Ano.end(), [](Integer w) { return w == 0; }));
-    EXPECT_EQ(rec.Essay.size(), survey.EssayCount + 1);
+    const SampleStore& table = samples.Samples;
+    EXPECT_EQ(table.flags(3), 0);
+    EXPECT_EQ(table.answerWords(), survey.AnoBytes / 2 + 1);
+    EXPECT_TRUE(
+        std::all_of(table.answers(3), table.answers(3) + table.answerWords(), [](Integer w) { return w == 0; }));
+    EXPECT_TRUE(table.texts(3).isEmpty());
 }
 
 TEST_F(SampleTableTest, AppendOfAUsedIDAddsNothing)
@@ -179,22 +174,21 @@ TEST_F(SampleTableTest, RenameToAUsedIDChangesNothing)
 TEST_F(SampleTableTest, RenameMovesTheRecordWithItsAnswersBothWays)
 {
     AddSamples({10, 20, 30, 40});
-    samples.Samples[0].Flags = 5;
-    samples.Samples[0].Ano[0] = 123;
-    samples.Samples[0].Essay[0] = QStringLiteral("memo");
+    samples.Samples.setFlags(0, 5);
+    samples.Samples.answers(0)[0] = 123;
+    samples.Samples.texts(0).setText(0, QStringLiteral("memo"));
 
     EXPECT_EQ(PutSampleRec(0, 35), 2);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{20, 30, 35, 40}));
-    const SampleRec& up = std::as_const(samples.Samples)[2];
-    EXPECT_EQ(up.Flags, 5);
-    EXPECT_EQ(up.Ano[0], 123);
-    EXPECT_EQ(up.Essay[0], QStringLiteral("memo"));
+    EXPECT_EQ(samples.Samples.flags(2), 5);
+    EXPECT_EQ(samples.Samples.answers(2)[0], 123);
+    EXPECT_EQ(samples.Samples.texts(2).text(0), QStringLiteral("memo"));
 
     EXPECT_EQ(PutSampleRec(2, 25), 1);
     EXPECT_EQ(PutSampleRec(1, 5), 0);
     EXPECT_EQ(PutSampleRec(0, 99), 3);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{20, 30, 40, 99}));
-    EXPECT_EQ(std::as_const(samples.Samples)[3].Essay[0], QStringLiteral("memo"));
+    EXPECT_EQ(samples.Samples.texts(3).text(0), QStringLiteral("memo"));
     EXPECT_TRUE(IsSampleOrderOK());
 }
 
@@ -210,8 +204,8 @@ TEST_F(SampleTableTest, MoveAndShiftCopyWholeRecords)
 
     ShiftSampleRecs(3, 0);  // records 0..2 move up, record 3 stays where it was
     EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 2, 5, 3, 1}));
-    samples.Samples[1].Ano[0] = 7;
-    EXPECT_EQ(std::as_const(samples.Samples)[0].Ano[0], 0) << "copies own their arrays";
+    samples.Samples.answers(1)[0] = 7;
+    EXPECT_EQ(samples.Samples.answers(0)[0], 0) << "copies own their arrays";
 }
 
 // --- order check and sort ---
@@ -230,13 +224,31 @@ TEST_F(SampleTableTest, SortIsStableForEqualIDs)
 {
     AddSamples({3, 1, 3, 2, 1, 3});
     for (Long i = 0; i < SampleCount(); ++i)
-        samples.Samples[i].Flags = static_cast<Integer>(i);  // the original position
+        samples.Samples.setFlags(i, static_cast<Integer>(i));  // the original position
     EXPECT_TRUE(SortSamplesByID());
     EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 1, 2, 3, 3, 3}));
-    std::vector<Integer> order;
-    for (const SampleRec& rec : std::as_const(samples.Samples))
-        order.push_back(rec.Flags);
+    const std::span<const Integer> flags = samples.Samples.allFlags();
+    const std::vector<Integer> order(flags.begin(), flags.end());
     EXPECT_EQ(order, (std::vector<Integer>{1, 4, 3, 0, 2, 5}));
+}
+
+TEST_F(SampleTableTest, SortMovesEachRecordWithItsAnswersAndTexts)
+{
+    AddSamples({40, 10, 30, 20});
+    for (Long pos = 0; pos < SampleCount(); ++pos) {
+        const Long id = samples.Samples.id(pos);
+        samples.Samples.answers(pos)[0] = static_cast<Integer>(id);
+        samples.Samples.answers(pos)[1] = static_cast<Integer>(-id);
+        samples.Samples.texts(pos).setText(static_cast<int>(id % 3), QString::number(id));
+    }
+    EXPECT_TRUE(SortSamplesByID());
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30, 40}));
+    for (Long pos = 0; pos < SampleCount(); ++pos) {
+        const Long id = samples.Samples.id(pos);
+        EXPECT_EQ(samples.Samples.answers(pos)[0], id);
+        EXPECT_EQ(samples.Samples.answers(pos)[1], -id);
+        EXPECT_EQ(TextsOf(pos), (test::SlotTexts{{static_cast<int>(id % 3), QString::number(id)}}));
+    }
 }
 
 TEST_F(SampleTableTest, SortOfALargeTableMatchesAStableReference)
@@ -251,7 +263,7 @@ TEST_F(SampleTableTest, SortOfALargeTableMatchesAStableReference)
     for (int i = 0; i < 30000; ++i) {
         const Long id = ids(random);
         AddSample(id);
-        samples.Samples.last().Flags = static_cast<Integer>(i);
+        samples.Samples.setFlags(SampleCount() - 1, static_cast<Integer>(i));
         reference.push_back({id, static_cast<Integer>(i)});
     }
     std::stable_sort(reference.begin(), reference.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
@@ -259,8 +271,8 @@ TEST_F(SampleTableTest, SortOfALargeTableMatchesAStableReference)
     EXPECT_TRUE(SortSamplesByID());
     ASSERT_EQ(SampleCount(), static_cast<Long>(reference.size()));
     for (size_t i = 0; i < reference.size(); ++i) {
-        ASSERT_EQ(std::as_const(samples.Samples)[static_cast<qsizetype>(i)].SampleID, reference[i].id) << i;
-        ASSERT_EQ(std::as_const(samples.Samples)[static_cast<qsizetype>(i)].Flags, reference[i].mark) << i;
+        ASSERT_EQ(samples.Samples.id(static_cast<qsizetype>(i)), reference[i].id) << i;
+        ASSERT_EQ(samples.Samples.flags(static_cast<qsizetype>(i)), reference[i].mark) << i;
     }
 }
 
@@ -273,11 +285,8 @@ TEST_F(SampleTableTest, StoppedSortLeavesTheTableAsItWas)
     const Long n = 20000;  // several runs and merge passes
     const auto fill = [n] {
         samples.Samples.clear();
-        for (Long i = 0; i < n; ++i) {
-            SampleRec rec;                                             // no arrays: only the order matters here
-            rec.SampleID = static_cast<Long>((qint64(i) * 7919) % n);  // a permutation: 7919 is prime
-            samples.Samples.push_back(rec);
-        }
+        for (Long i = 0; i < n; ++i)
+            AddSample(static_cast<Long>((qint64(i) * 7919) % n));  // a permutation: 7919 is prime
     };
     fill();
     const std::vector<Long> before = TableIDs();

@@ -52,9 +52,10 @@ TEST_F(SurveyLayoutTest, WorkedExampleOfThreeQuestions)
     EXPECT_EQ(survey.EssayCount, 3);
     EXPECT_EQ(survey.SampleBytes, 22);
 
-    const SampleRec& rec = samples.Samples[AddSample(1)];
-    EXPECT_EQ(rec.Ano.size(), 3);
-    EXPECT_EQ(rec.Essay.size(), 4);
+    // Two answer words and the spare; three free-text slots, none holding a text.
+    const Long pos = AddSample(1);
+    EXPECT_EQ(samples.Samples.answerWords(), 3);
+    EXPECT_TRUE(samples.Samples.texts(pos).isEmpty());
 }
 
 TEST_F(SurveyLayoutTest, BitsPerSlotIsTheBitLengthOfTheChoiceCount)
@@ -76,7 +77,8 @@ TEST_F(SurveyLayoutTest, OneSingleAnswerQuestionOfTwoChoices)
     EXPECT_EQ(survey.AnswerLayout[1].BitOffset, 2);
     EXPECT_EQ(survey.AnoBytes, 2);
     EXPECT_EQ(survey.EssayCount, 0);
-    EXPECT_EQ(samples.Samples[AddSample(1)].Ano.size(), 2);
+    AddSample(1);
+    EXPECT_EQ(samples.Samples.answerWords(), 2);
 }
 
 TEST_F(SurveyLayoutTest, OneFreeTextChoiceGivesAnEssaySlotPerAnswerSlot)

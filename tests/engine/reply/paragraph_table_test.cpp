@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "model/question_codes.h"
 #include "reply/paragraph_table.h"
 #include "support/survey_fixture.h"

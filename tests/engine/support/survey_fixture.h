@@ -2,12 +2,16 @@
 //   SurveyFixture resets all program state before and after each test;
 //   AddQuestion(maxAnswers, choiceCount, {essay choices}) appends a question;
 //   BuildLayout() computes the answer layout (the test fails when it overflows);
-//   AddSample(id) appends a blank sample sized for the layout.
+//   AddSample(id) appends a blank sample sized for the layout;
+//   TableIDs() and TextsOf(pos) read the samples' IDs and free texts.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "model/survey.h"
 #include "support/program_state.h"
@@ -30,16 +34,32 @@ inline Integer AddQuestion(Integer maxAnswers, Integer choiceCount, std::initial
 
 inline void BuildLayout() { ASSERT_TRUE(ComputeAnswerLayout()) << "answer layout overflowed"; }
 
-// Appends a blank sample (no answers, empty texts) and returns its position.
+// Appends a blank sample (no answers, no texts) and returns its position.
 // IDs are the caller's to keep ascending.
 inline Long AddSample(Long id)
 {
-    SampleRec rec;
-    rec.SampleID = id;
-    rec.Ano.resize(survey.AnoBytes / 2 + 1);
-    rec.Essay.resize(survey.EssayCount + 1);
-    samples.Samples.push_back(rec);
-    return SampleCount() - 1;
+    SampleStore& table = samples.Samples;
+    if (table.isEmpty())
+        table.reshape(AnswerWordsPerSample(survey));
+    table.insert(table.size(), id);
+    return table.size() - 1;
+}
+
+// Every sample's ID, in table order.
+inline std::vector<Long> TableIDs()
+{
+    const std::span<const Long> ids = samples.Samples.ids();
+    return {ids.begin(), ids.end()};
+}
+
+// The free texts of the sample at pos as (slot, text), ascending.
+using SlotTexts = std::vector<std::pair<int, QString>>;
+inline SlotTexts TextsOf(Long pos)
+{
+    SlotTexts texts;
+    for (const FreeTexts::Entry& entry : samples.Samples.texts(pos))
+        texts.emplace_back(entry.slot, entry.text);
+    return texts;
 }
 
 // A condition with the given head mask and rows, ended by a KindRank of 0.

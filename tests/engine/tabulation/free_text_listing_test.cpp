@@ -131,7 +131,7 @@ TEST_F(OpinionListingTest, NoSamplesShowsNothingAndAStopKeepsTheRowsWithTheirFoo
     EXPECT_EQ(listing.listed.EssayDno(), -1);
 
     test::BuildOpinionSurvey();
-    samples.Samples.erase(samples.Samples.begin() + 5, samples.Samples.end());
+    samples.Samples.resize(5);
     LongJobPacing everyStep(0);
     view.stopAtReport = 2;
     listing = List(ListingOption(AnyChoice, 5));
@@ -169,9 +169,10 @@ TEST_F(OpinionListingTest, ListedSamplesFollowTheirIdsThroughInsertsAndDeletes)
     FreeTextListing listing = List(ListingOption(Good, 5));
     ASSERT_EQ(Walk(listing.listed), (std::vector<Long>{0, 3, 4}));
     // A sample with a smaller ID goes in before them all; ID 40 is deleted.
-    samples.Samples.insert(samples.Samples.begin(), samples.Samples.back());
-    samples.Samples.front().SampleID = 5;
-    samples.Samples.erase(samples.Samples.begin() + 4);
+    samples.Samples.insert(0, 5);
+    samples.Samples.copy(0, samples.Samples, samples.Samples.size() - 1);
+    samples.Samples.setId(0, 5);
+    samples.Samples.remove(4);
     ASSERT_EQ(FindSamplePos(50), 4);
     EXPECT_EQ(Walk(listing.listed), (std::vector<Long>{1, 4}));
     EXPECT_EQ(listing.listed.EssayDnoCount(), 3) << "the count stays the listing's";

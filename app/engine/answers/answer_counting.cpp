@@ -1,0 +1,28 @@
+#include "answers/answer_counting.h"
+
+#include <QtGlobal>
+
+#include "answers/zuntab_binding.h"
+
+namespace kz {
+
+Long CountAnswers(const Workspace& ws, const Condition& cond, Integer q, Integer rank, Long first, Long last,
+                  ChoiceCounts& counts)
+{
+    const SampleStore& table = ws.samples.Samples;
+    Q_ASSERT(first >= 0 && first <= last && last <= table.size());
+    return zuntab::VerstTotalRangeC(cond.data(), ws.survey.AnswerLayout.data(), table.allFlags().data(),
+                                    table.allAnswers().data(), table.answerWords(), first, last, q, counts.data(),
+                                    rank);
+}
+
+Long CountAnswers(const Workspace& ws, const Condition& cond, Integer q, Integer rank,
+                  std::span<const Long> positions, ChoiceCounts& counts)
+{
+    const SampleStore& table = ws.samples.Samples;
+    return zuntab::VerstTotalListC(cond.data(), ws.survey.AnswerLayout.data(), table.allFlags().data(),
+                                   table.allAnswers().data(), table.answerWords(), positions.data(),
+                                   static_cast<Long>(positions.size()), q, counts.data(), rank);
+}
+
+}  // namespace kz

@@ -1,0 +1,118 @@
+#include "imports/answer_fields.h"
+
+#include "imports/import_lines.h"
+#include "imports/import_record.h"
+
+namespace kz {
+
+namespace {
+
+const QString DistField = QStringLiteral("KZDSTNCTNNAME");
+constexpr qsizetype NameLimit = 16;
+
+QString NextPostedField(const QString& W, QString& Name, qsizetype& P)
+{
+    const qsizetype start = P;
+    qsizetype amp = W.indexOf(u'&', start);
+    if (amp < 0)
+        amp = W.size();
+    P = std::min(amp + 1, W.size());
+    const qsizetype eq = W.indexOf(u'=', start);
+    if (eq < 0 || eq > amp || eq - start >= NameLimit)
+        return {};
+    const QString value = W.mid(eq + 1, amp - eq - 1);
+    if (value.isEmpty())
+        return {};
+    Name = W.mid(start, eq - start);
+    return value;
+}
+
+QString NextMailItem(const QString& W, QString& Name, qsizetype& P)
+{
+    const qsizetype hash = W.indexOf(u'#', P);
+    const qsizetype open = hash < 0 ? -1 : W.indexOf(u'(', hash);
+    const qsizetype close = open < 0 ? -1 : W.indexOf(u')', open);
+    if (close < 0) {
+        P = W.size();
+        return {};
+    }
+    const QString item = W.mid(hash + 1, open - hash - 1);
+    QString mark = W.mid(open + 1, close - open - 1);
+    TrimSpaces(mark);
+    P = close + 1;
+    if (mark.isEmpty())
+        return {};
+    if (item == DistField) {
+        Name = DistField;
+        return mark;
+    }
+    if (!item.startsWith(u'E')) {
+        Name = QStringLiteral("KZANSQ");
+        return QStringLiteral("KZCH") + item;
+    }
+    if (mark == QLatin1String("*")) {
+        // The text follows the item, up to the next item or line break.
+        qsizetype end = P;
+        while (end < W.size() && W[end] != u'&' && W[end] != u'#')
+            ++end;
+        mark = W.mid(P, end - P);
+        TrimSpaces(mark);
+        if (mark.isEmpty())
+            return {};
+    }
+    Name = QStringLiteral("KZES") + item.mid(1);
+    return mark;
+}
+
+}  // namespace
+
+std::optional<QString> ReadAnswerFile(const QString& path, QString& why)
+{
+    ImportLines lines;
+    if (!lines.open(path, 0)) {
+        why = lines.errorString();
+        return std::nullopt;
+    }
+    QString W;
+    for (;;) {
+        QByteArrayView line;
+        const ImportLines::Read read = lines.next(line);
+        if (read == ImportLines::Read::End)
+            break;
+        if (read == ImportLines::Read::Failed) {
+            why = lines.errorString();
+            return std::nullopt;
+        }
+        if (read != ImportLines::Read::Line) {
+            why = RefusedLine(read).message;
+            return std::nullopt;
+        }
+        W += line.isEmpty() ? QStringLiteral("&") : DecodeImportLine(line);
+    }
+    return W + u'&';
+}
+
+bool IsMailAnswer(const QString& W) { return W.contains(QLatin1String("EMAIL")); }
+
+void TrimSpaces(QString& S)
+{
+    qsizetype first = 0;
+    while (first < S.size() && S[first] == u' ')
+        ++first;
+    qsizetype last = S.size();
+    while (last > first && S[last - 1] == u' ')
+        --last;
+    S = S.mid(first, last - first);
+}
+
+QString NextAnswerField(const QString& W, QString& Name, qsizetype& P, bool MailMode)
+{
+    Name.clear();
+    if (P >= W.size()) {
+        P = W.size();
+        return {};
+    }
+    return MailMode ? NextMailItem(W, Name, P) : NextPostedField(W, Name, P);
+}
+
+}  // namespace kz

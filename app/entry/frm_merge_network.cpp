@@ -1,0 +1,132 @@
+// The network questionnaire's two jobs: writing its forms ("WWWHTML") and
+// reading the answers returned from them ("WWWANS"), each answer entered
+// through the entry window as a new sample.
+#include <QPointer>
+
+#include "document/cmd_box.h"
+#include "document/menu_state.h"
+#include "document/workspace.h"
+#include "frm_add_data.h"
+#include "frm_merge.h"
+#include "host/settings.h"
+#include "host/ui_seam.h"
+#include "imports/network_answer_import.h"
+#include "imports/network_forms.h"
+#include "model/sample_table.h"
+#include "runtime/rounding.h"
+#include "runtime/val.h"
+#include "widgets/forms.h"
+
+namespace kz {
+
+using widgets::Forms;
+
+namespace {
+
+constexpr Integer SaveDialog = 1;
+const QString HtmlFiles = QStringLiteral("HTMLﾌｧｲﾙ|*.html;*.htm|すべてのﾌｧｲﾙ (*.*)|*.*");
+const QString TextFiles = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*");
+const QString CrLf = QStringLiteral("\r\n");
+
+}  // namespace
+
+void frmMerge::cmdDo_Click()
+{
+    const QString distName = txtDistName->text();
+    // The name goes into the form and back through the answer files as it
+    // stands: letters and digits only, as the hint says.
+    if (!IsValidDistName(distName)) {
+        MsgBox(QStringLiteral("アンケート識別名は半角英字・数字のみで入力してください"), vbExclamation);
+        txtDistName->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const bool html = optKind[0]->isChecked();
+    const QString path = FileDialog(QString(), html ? HtmlFiles : TextFiles, SaveDialog);
+    if (path.isEmpty())
+        return;
+    const NetworkFormOptions options{distName, chkEssayFull->isChecked()};
+    if (!(html ? WriteQuestionnaireHTML(path, options) : WriteQuestionnaireMailText(path, options)))
+        return;
+    MsgBox(QStringLiteral("作成しました"));
+    document.WWWDistName = distName;
+    document.WWWDistQno = Integer(cmbDistQno->currentIndex() - 1);
+    document.WWWEssayFull = options.essayFull;
+    SetModified();
+    Forms::unload(*this);
+}
+
+void frmMerge::cmdGetWWW_Click()
+{
+    entryWindow();
+    ui().yieldToEvents();
+    const QPointer<frmMerge> alive(this);
+    cmdGetWWW->setEnabled(false);
+    running_ = true;
+    const bool ran = importNetworkAnswers();
+    if (!alive)
+        return;
+    running_ = false;
+    cmdGetWWW->setEnabled(true);
+    if (!ran)
+        return;
+    settings.WWWAnswerDir = txtDir[0]->text();
+    settings.WWWBackupDir = txtDir[1]->text();
+    Beep();
+    MsgBox(QStringLiteral("作業が終了しました"));
+    Forms::unload(*this);
+}
+
+bool frmMerge::importNetworkAnswers()
+{
+    const WWWFolders folders{txtDir[0]->text(), txtDir[1]->text()};
+    const QString problem = WWWFolderProblem(folders);
+    if (!problem.isEmpty()) {
+        MsgBox(problem, vbExclamation);
+        return false;
+    }
+    const QPointer<frmMerge> alive(this);
+    const Long generation = ProgramWorkspace().samples.generation;
+    WWWImportView view;
+    view.showFile = [this](const QString& path, qint64 length) {
+        lblFileName->setCaption(path);
+        lblFileLen->setText(QString::number(length));
+    };
+    // The window or the questionnaire may go while events are processed.
+    view.report = [this, alive, generation](const QString&, float) {
+        return alive && Forms::isLoaded(*this) && ProgramWorkspace().samples.generation == generation;
+    };
+    const WWWDistinction distinction{document.WWWDistName, document.WWWDistQno};
+    const WWWImportEnd end = ImportWWWAnswers(
+        folders, distinction, [this](const WWWAnswer& answer) { return sendAnswer(answer); }, view);
+    if (alive && !end.refusedFiles.isEmpty())
+        MsgBox(QStringLiteral("入力画面で受け付けられなかった回答があります。次のファイルを確かめてください:") + CrLf
+                   + end.refusedFiles.join(CrLf),
+               vbExclamation);
+    return true;
+}
+
+bool frmMerge::SendWWWSample(const QVector<Integer>& Counts, const QVector<Integer>& Codes,
+                             const QVector<QString>& Texts)
+{
+    frmAddData& entry = entryWindow();
+    entry.stbInput->clear();
+    const QString R = WWWReplyText({Counts, Codes, Texts});
+    if (!newSample(entry, QStringLiteral("AUTONEW")))
+        return false;
+    enterReply(entry, R);
+    return true;
+}
+
+HandOver frmMerge::sendAnswer(const WWWAnswer& answer)
+{
+    if (!SendWWWSample(answer.Counts, answer.Codes, answer.Texts))
+        return HandOver::NoIDLeft;
+    frmAddData& entry = Forms::instance<frmAddData>();
+    if (entry.stbInput->text().isEmpty())
+        return HandOver::Stored;
+    // The refused answer stays in its file; the sample made for it goes.
+    entry.DropEmptySample(FindSamplePos(CLng(Val(entry.txtIDno->text()))));
+    return HandOver::Refused;
+}
+
+}  // namespace kz

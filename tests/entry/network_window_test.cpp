@@ -1,0 +1,103 @@
+#include <QDir>
+#include <QFile>
+
+#include "document/workspace.h"
+#include "entry_window_fixture.h"
+#include "frm_merge.h"
+#include "model/sample_table.h"
+
+namespace kz::test {
+namespace {
+
+using widgets::Forms;
+
+class NetworkWindowTest : public EntryWindowTest {
+protected:
+    void SetUp() override
+    {
+        EntryWindowTest::SetUp();
+        document.WWWDistName = QStringLiteral("cafe");
+        ASSERT_TRUE(QDir(folder.path()).mkpath("in") && QDir(folder.path()).mkpath("out"));
+    }
+    void put(const char* name, const QByteArray& bytes)
+    {
+        QFile file(QDir(folder.filePath("in")).filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList files(const char* dir) const { return QDir(folder.filePath(dir)).entryList(QDir::Files); }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(NetworkWindowTest, TheFormsTakeOnlyAPlainNameAndStoreTheSettings)
+{
+    document.WWWDistQno = 1;
+    document.WWWEssayFull = true;
+    auto& merge = Forms::instance<frmMerge>();
+    merge.show();
+    merge.lblFormat->setCaption("WWWHTML");
+    EXPECT_EQ(merge.txtDistName->text(), "cafe");
+    EXPECT_EQ(merge.cmbDistQno->currentIndex(), 2);
+    EXPECT_TRUE(merge.chkEssayFull->isChecked());
+
+    merge.txtDistName->setText("ca fe");
+    script.onMessage(vbOK);
+    merge.cmdDo->click();
+    EXPECT_EQ(script.messages().back().text, "アンケート識別名は半角英字・数字のみで入力してください");
+
+    const QString path = folder.filePath("mail.txt");
+    merge.txtDistName->setText("cafe2");
+    merge.optKind[1]->click();
+    merge.cmbDistQno->setCurrentIndex(0);
+    ChooseFileNext(path);
+    script.onMessage(vbOK);
+    merge.cmdDo->click();
+    EXPECT_EQ(script.messages().back().text, "作成しました");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("KZEMAIL#KZDSTNCTNNAME(cafe2)\r\n"));
+    EXPECT_EQ(document.WWWDistName, "cafe2");
+    EXPECT_EQ(document.WWWDistQno, -1);
+    EXPECT_TRUE(document.modified);
+    FlushEvents();
+    EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
+}
+
+TEST_F(NetworkWindowTest, ReturnedAnswersBecomeSamplesAndTheirFilesMove)
+{
+    Open();
+    put("a.txt", "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C2&KZANSQ1=KZCHQ1C4&KZESQ1C4=tea&\r\n"
+                 "KZDSTNCTNNAME=cafe&KZANSQ2=KZCHQ2C1&\r\n");
+    put("b.txt", "KZEMAIL#KZDSTNCTNNAME(cafe)\r\n#Q0C3(*)\r\n");
+    put("c.txt", "KZDSTNCTNNAME=other&KZANSQ0=KZCHQ0C1&");
+    windows.startImport("WWWANS", "WWWｱﾝｹｰﾄ", QString());
+    frmMerge& merge = *Forms::loaded<frmMerge>();
+    EXPECT_EQ(merge.lblDistName->text(), "cafe");
+
+    // The backup folder must be another folder.
+    merge.txtDir[0]->setText(folder.filePath("in"));
+    merge.txtDir[1]->setText(folder.filePath("in"));
+    script.onMessage(vbOK);
+    merge.cmdGetWWW->click();
+    EXPECT_EQ(SampleCount(), 0);
+
+    merge.txtDir[1]->setText(folder.filePath("out"));
+    script.onMessage(vbOK);
+    merge.cmdGetWWW->click();
+    EXPECT_EQ(script.messages().back().text, "作業が終了しました");
+    ASSERT_EQ(SampleCount(), 3);
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
+    EXPECT_EQ(Answers(0, 1), QVector<Integer>{4});
+    EXPECT_EQ(Text(0, 1, 0), "tea");
+    EXPECT_EQ(Answers(1, 2), QVector<Integer>{1});
+    EXPECT_EQ(Answers(2, 0), QVector<Integer>{3});
+    EXPECT_EQ(files("in"), QStringList{"c.txt"});
+    EXPECT_EQ(files("out").size(), 2);
+    EXPECT_EQ(settings.WWWBackupDir, folder.filePath("out"));
+    FlushEvents();
+    EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
+}
+
+}  // namespace
+}  // namespace kz::test
