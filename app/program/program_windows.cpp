@@ -13,6 +13,7 @@
 #include "frm_merge.h"
 #include "frm_new.h"
 #include "frm_paragraph.h"
+#include "frm_search.h"
 #include "frm_table.h"
 #include "frm_total.h"
 #include "widgets/forms.h"
@@ -54,6 +55,14 @@ bool ProgramWindows::has(Window window) const
 }
 
 void ProgramWindows::showNewQuestionnaire() { ShowInFront(Forms::instance<frmNew>()); }
+
+void ProgramWindows::showAddAnswers() { ShowInFront(Forms::instance<frmSearch>()); }
+
+void ProgramWindows::showAddAnswersOn(frmGridBase& sheet)
+{
+    Forms::instance<frmSearch>().setParentGrid(&sheet);
+    showAddAnswers();
+}
 
 void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
 
@@ -120,12 +129,15 @@ void ProgramWindows::unloadTotal()
 
 void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
 {
-    auto* total = Forms::loaded<frmTotal>();
     auto* grid = qobject_cast<frmGridBase*>(&sheet);
-    if (!total || !grid)
+    if (!grid)
         return;
-    total->setParentGrid(*grid);
-    total->SetTotalOption();
+    if (auto* search = Forms::loaded<frmSearch>())
+        search->setParentGrid(grid);
+    if (auto* total = Forms::loaded<frmTotal>()) {
+        total->setParentGrid(*grid);
+        total->SetTotalOption();
+    }
 }
 
 void ProgramWindows::openResultPage(const QString& pagePath)

@@ -30,6 +30,8 @@ public:
     void showSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
     void refreshSampleView(const QString& endQno, const QString& dno, const QString& idText) override;
 
+    void showAddAnswers() override;
+    void showAddAnswersOn(frmGridBase& sheet) override;
     void showTotal(Integer page) override;
     void unloadTotal() override;
     void resultSheetActivated(widgets::KzForm& sheet) override;

@@ -18,6 +18,8 @@ class KzForm;
 
 namespace kz {
 
+class frmGridBase;
+
 // The windows that a command may find missing in this build.
 enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import };
 
@@ -67,6 +69,8 @@ public:
     virtual void refreshSampleView(const QString& /*endQno*/, const QString& /*dno*/, const QString& /*idText*/) {}
     // The window adding answers to listed samples, modeless.
     virtual void showAddAnswers() {}
+    // The same over a result sheet: its listed samples receive the answer.
+    virtual void showAddAnswersOn(frmGridBase& /*sheet*/) {}
 
     // Import and export beside the entry window.
     // Whether the import window is open, and its caption.

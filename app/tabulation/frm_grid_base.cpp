@@ -140,6 +140,8 @@ void frmGridBase::SheetCommand(const QString& cmd)
             countWidthsShown_ = false;
         }
         chkTotaled->setChecked(false);
+        // Only cmdNext continues a cut listing.
+        lblFromDno->setText(QStringLiteral("0"));
         const bool counts = sheet_.SheetOption.Kind == TotalCodedAnswers;
         ShowTotalMenus(counts);
         ShowEssayMenus(!counts);
@@ -177,8 +179,7 @@ void frmGridBase::DoSheet()
         chkTotaled->setChecked(sheet_.totaled);
         chkSorted->setChecked(sheet_.sorted);
     } else {
-        // The listing of free texts comes with the listings; it keeps no counts.
-        sheet_.result.reset(1, 1);
+        RunListing();
     }
     if (cmdNext->isHidden())
         cmdCancel->hide();

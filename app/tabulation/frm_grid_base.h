@@ -14,15 +14,19 @@
 #include <QPushButton>
 
 #include <array>
+#include <vector>
 
+#include "document/listed_samples.h"
+#include "tabulation/block_cells.h"
 #include "tabulation/chart_feed.h"
 #include "tabulation/count_sheet.h"
+#include "tabulation/free_text_listing.h"
 #include "widgets/flex_grid.h"
 #include "widgets/kz_form.h"
 
 namespace kz {
 
-class frmGridBase : public widgets::KzForm, private CountSheetView {
+class frmGridBase : public widgets::KzForm, public ListedSamples, private CountSheetView, private ListingView {
     Q_OBJECT
 public:
     frmGridBase();
@@ -51,6 +55,13 @@ public:
 
     // What the sheet has computed: its request, counts and layout.
     const CountSheet& result() const { return sheet_; }
+    bool isListing() const { return ready_ && sheet_.SheetOption.Kind == TotalFreeTexts; }
+
+    // The samples of the last listing run, a sample once per listed row;
+    // none on a count sheet.
+    Long EssayDno() override;
+    void EssayDnoReset() override;
+    Long EssayDnoCount() override;
 
     widgets::FlexGrid* Grid;
     // The text of the current cell, to select and copy; its Enabled state
@@ -115,8 +126,6 @@ private:
 
     // Edit, file and font commands (frm_grid_base_commands.cpp).
     void connectCommands();
-    // The selected cells: cells separated by tab, every row ending with CR LF.
-    QString selectionText() const;
     void copyClicked();
     void selectAllClicked();
     void fontChangeClicked();
@@ -154,7 +163,25 @@ private:
     void layOut(const CountSheet& sheet) override;
     void showBlock(const CountSheet& sheet, Integer q, int L) override;
 
+    // Listings, their tally and searches (frm_grid_base_listing.cpp).
+    void connectListingMenus();
+    void RunListing();
+    void SetupSheetHeader(const ListingHead& head);
+    void addRow(const QString& line) override;
+    QStringList listedTexts() const;
+    void appendCells(const std::vector<SheetCell>& cells, int newCols);
+    void cmdNextClicked();
+    void mnuEssayTotalClicked();
+    void mnuGoEssayClicked();
+    void mnuSearchLetterClicked();
+    void mnuSearchNumberClicked();
+    void mnuRefQnoClicked();
+
     CountSheet sheet_;
+    FreeTextListing listing_;
+    std::vector<Integer> RefQuestions;
+    // The last text search's words; the first search offers one empty line.
+    QStringList SearchWords{QString()};
     // A "Do Total" has run: the sheet has a request to run.
     bool ready_ = false;
     Integer LastKind = 0;

@@ -35,19 +35,11 @@ void frmGridBase::connectCommands()
     connect(Grid, &widgets::FlexGrid::rightClicked, this, [this](const QPoint& at) { mnuEdit->popup(at); });
 }
 
-QString frmGridBase::selectionText() const
-{
-    // The grid's clip text separates rows by CR; here every row ends with CR LF.
-    QString text = Grid->clip();
-    text.replace(u'\r', CrLf);
-    return text + CrLf;
-}
-
 void frmGridBase::copyClicked()
 {
     const HourglassScope busy;
     QGuiApplication::clipboard()->clear();
-    QGuiApplication::clipboard()->setText(selectionText());
+    QGuiApplication::clipboard()->setText(SelectionText());
 }
 
 void frmGridBase::selectAllClicked()

@@ -93,6 +93,7 @@ void frmGridBase::buildMenus()
     connect(mnuSpace, &QAction::triggered, this, &frmGridBase::DoSheet);
     connect(mnuQuit, &QAction::triggered, this, [this] { widgets::Forms::unload(*this); });
     buildOutputMenus();
+    connectListingMenus();
     ShowEssayMenus(false);
 }
 

@@ -71,7 +71,9 @@ bool MatchSampleQuestion(Long sample, const FreeTextRequest& request, const Cond
     QVector<QString> answerTexts;  // stays empty for a question without free text
     ReadQuestionAnswers(sample, request.Qno, n, answerCodes, answerTexts);
     answerTexts.resize(std::max<qsizetype>(answerTexts.size(), n));
-    for (int i = 0; i < n; ++i) {
+    const int first = request.Rank > 0 ? request.Rank - 1 : 0;
+    const int end = request.Rank > 0 ? std::min<int>(request.Rank, n) : n;
+    for (int i = first; i < end; ++i) {
         if (!IsTaken(request, answerCodes[i], answerTexts[i]))
             continue;
         if (codes.size() <= count)

@@ -23,11 +23,14 @@ struct FreeTextRequest {
     double QtyMax = 0;
     QString CodeFrom;
     QString CodeTo;
+    Integer Rank = 0;  // 0: every answer is looked at; n: only the answer given at rank n
 };
 
 // False when the sample does not meet cond or none of its answers is taken;
 // otherwise the taken answers' codes and texts, in answer order, and their
 // count. A coded choice's text is judged by its code part under criteria 3 and 4.
+// With a rank n, only the n-th answer can be taken, and none when the sample
+// gave fewer.
 bool MatchSampleQuestion(Long sample, const FreeTextRequest& request, const Condition& cond, Integer& count,
                          QVector<Integer>& codes, QVector<QString>& texts);
 

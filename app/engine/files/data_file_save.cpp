@@ -89,22 +89,22 @@ bool WriteQuestions(ChunkedOutput& output)
     return true;
 }
 
-// The sample count and blocks: every sample, or those the sheet lists. The
-// progress counts against every sample of the table; false when stopped.
+// The sample count and blocks: every sample, or each sample the sheet lists
+// once. The progress counts against every sample of the table; false when
+// stopped.
 bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
 {
     BinaryWriter& out = output.writer();
     const Long total = SampleCount();
-    const Long n = sheet ? sheet->EssayDnoCount() : total;
-    if (n < 0)
-        throw DataFileError(QStringLiteral("サンプル数が正しくありません。"));
-    out.writeLong(n);
+    std::vector<Long> listed;
     if (sheet)
-        sheet->EssayDnoReset();
+        listed = DistinctListedPositions(*sheet);
+    const Long n = sheet ? static_cast<Long>(listed.size()) : total;
+    out.writeLong(n);
     LongJob job(total, QStringLiteral("回答"));
     for (Long i = 0; i < n; ++i) {
-        const Long s = sheet ? sheet->EssayDno() : i;
-        if (s < 0 || s >= total)
+        const Long s = sheet ? listed[static_cast<size_t>(i)] : i;
+        if (s >= total)
             throw DataFileError(QStringLiteral("サンプル番号が範囲外です。(") + QString::number(s)
                                 + QLatin1Char(')'));
         if (!job.step(s))

@@ -105,6 +105,8 @@ void CopyImportSample(Long dst, Long src) { samples.Samples.copy(dst, samples.Sa
 
 QString SampleIDText(Long pos) { return QString::number(samples.Samples.id(pos)); }
 
+Long SampleIDAt(Long pos) { return samples.Samples.id(pos); }
+
 void ResetIDCursor()
 {
     samples.NextIDCursor = settings.IDRangeLow;

@@ -52,6 +52,8 @@ void CopyImportSample(Long dst, Long src);
 
 // The sample's SampleID as decimal text.
 QString SampleIDText(Long pos);
+// The sample's SampleID.
+Long SampleIDAt(Long pos);
 
 // Sets NextIDCursor to the largest used ID of the range (IDs below the range
 // count as IDRangeLow), or -1 when the table is empty.

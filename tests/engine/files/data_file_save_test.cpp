@@ -33,7 +33,7 @@ public:
     explicit FakeSheet(std::vector<Long> positions) : positions_(std::move(positions)) {}
     Long EssayDnoCount() override { return static_cast<Long>(positions_.size()); }
     void EssayDnoReset() override { next_ = 0; }
-    Long EssayDno() override { return positions_.at(next_++); }
+    Long EssayDno() override { return next_ < positions_.size() ? positions_[next_++] : -1; }
 
 private:
     std::vector<Long> positions_;
@@ -387,7 +387,8 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     SetModified();
     samples.SavedSampleCount = 60;
     samples.LastSaveTime = 45000.5;
-    FakeSheet sheet({42, 7, 99});
+    // 7 is listed on two rows and written once.
+    FakeSheet sheet({42, 7, 99, 7});
     const QString target = path(QStringLiteral("export.kz"));
 
     EXPECT_TRUE(SaveDataFile(target, &sheet));

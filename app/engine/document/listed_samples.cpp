@@ -1,0 +1,40 @@
+#include "document/listed_samples.h"
+
+#include <unordered_set>
+
+#include "model/sample_table.h"
+#include "model/survey.h"
+
+namespace kz {
+
+void ListedSampleIds::clear()
+{
+    ids_.clear();
+    cursor_ = 0;
+    generation_ = samples.generation;
+}
+
+Long ListedSampleIds::EssayDno()
+{
+    if (generation_ != samples.generation)
+        return -1;
+    while (cursor_ < ids_.size()) {
+        const Long pos = FindSamplePos(ids_[cursor_++]);
+        if (pos >= 0)
+            return pos;
+    }
+    return -1;
+}
+
+std::vector<Long> DistinctListedPositions(ListedSamples& listed)
+{
+    std::vector<Long> positions;
+    std::unordered_set<Long> seen;
+    listed.EssayDnoReset();
+    for (Long pos = listed.EssayDno(); pos >= 0; pos = listed.EssayDno())
+        if (seen.insert(pos).second)
+            positions.push_back(pos);
+    return positions;
+}
+
+}  // namespace kz

@@ -1,0 +1,78 @@
+#include "tabulation/free_texts_behind.h"
+
+#include "conditions/condition_arrays.h"
+#include "model/question_codes.h"
+#include "model/survey.h"
+#include "tabulation/count_sheet.h"
+
+namespace kz {
+
+namespace {
+
+constexpr Integer AnyAnswerWithText = 1;
+constexpr Integer AnyText = 5;
+
+// The question whose block holds the row, or -1.
+Integer BlockOfRow(const CountSheet& sheet, int row)
+{
+    const TotalOptionRec& option = sheet.SheetOption;
+    for (Integer q = option.Qno; q <= option.ToQno; ++q)
+        if (row >= sheet.result.RowStart[q] && row < sheet.result.RowStart[q + 1])
+            return q;
+    return -1;
+}
+
+// The result column whose block holds the grid column, or -1; the column that
+// closes a sheet without spacers belongs to none.
+int BlockOfColumn(const CountSheet& sheet, int col)
+{
+    const std::vector<Integer>& colStart = sheet.columns.ColStart;
+    const int last = sheet.SheetOption.LimitCount - 1;
+    for (int L = 0; L <= last; ++L) {
+        int end = colStart[static_cast<size_t>(L) + 1];
+        if (L == last && !(sheet.columns.DisplayOptions & SpacerColumns))
+            --end;
+        if (col >= colStart[static_cast<size_t>(L)] && col < end)
+            return L;
+    }
+    return -1;
+}
+
+}  // namespace
+
+FreeTextsBehind FreeTextsBehindCell(const Survey& questionnaire, const CountSheet& sheet, int row, int col)
+{
+    FreeTextsBehind behind;
+    if (!sheet.totaled)
+        return behind;
+    const Integer q = BlockOfRow(sheet, row);
+    const int L = q < 0 ? -1 : BlockOfColumn(sheet, col);
+    if (L < 0 || !sheet.result.counted(q, L) || row == BaseRow(questionnaire, sheet.result, q))
+        return behind;
+
+    TotalOptionRec request = sheet.SheetOption;
+    Integer pos = 0;
+    ClearCondition2(request.Limits, 0, pos);
+    if (!AppendCondition2(request.Limits, 0, pos, sheet.SheetOption.Limits, 0)
+        || !AppendCondition2(request.Limits, 0, pos, sheet.SheetOption.Limits, static_cast<Integer>(L + 1))) {
+        behind.refusal =
+            QStringLiteral("全体の限定と個別の限定を合わせると%1行を超えるため、記述の一覧を作れません。")
+                .arg(LastRowEntry);
+        return behind;
+    }
+    const Integer code = sheet.result.code(L, row);
+    request.Kind = TotalFreeTexts;
+    request.Qno = q;
+    request.LimitCount = 1;
+    if (code < 0) {
+        request.XQno = questionnaire.Questions[q].ChoiceCount;
+        request.CrossMode = AnyAnswerWithText;
+    } else {
+        request.XQno = QCChoice(code);
+        request.CrossMode = AnyText;
+    }
+    behind.request = request;
+    return behind;
+}
+
+}  // namespace kz

@@ -1,0 +1,66 @@
+// Adding one answer to one question of every sample a listing sheet lists:
+// a given choice with its text, quantity or code, or a copy of the sample's
+// answers to another question, shifted or turned into bands.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <array>
+
+#include "answers/answer_addition.h"
+#include "frm_grid_base.h"
+#include "guarded_sheet.h"
+#include "widgets/kz_form.h"
+
+namespace kz {
+
+class frmSearch : public widgets::KzForm, private AnswerAdditionWindow {
+    Q_OBJECT
+public:
+    frmSearch();
+
+    // The sheet whose listed samples receive the answer; the add buttons
+    // work only while it is loaded and lists samples.
+    void setParentGrid(frmGridBase* sheet);
+
+    QComboBox* cmbQno;
+    QComboBox* cmbRank;
+    QRadioButton* optSetCno;
+    QComboBox* cmbCno;
+    QLineEdit* txtAddEssay;
+    QRadioButton* optCopyCno;
+    QComboBox* cmbAddQno;
+    QLineEdit* txtAlpha;
+    QSpinBox* UpDown1;
+    QCheckBox* chkCopyNum;
+    QLineEdit* txtSetNumFrom;
+    QLineEdit* txtSetNumCno;
+    QLabel* lblSetNumCno;
+    std::array<QPushButton*, 2> cmdAdd;
+    QPushButton* cmdClose;
+    QPushButton* cmdHelpContext;
+
+protected:
+    void formLoad() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void targetChosen();
+    void sourceChosen();
+    void bandTyped();
+    void updateAddButtons();
+    void addClicked(bool askEach);
+    AnswerAdditionForm form() override;
+    void dropBands() override;
+
+    GuardedSheet<frmGridBase> ParentGrid;
+};
+
+}  // namespace kz

@@ -1,0 +1,156 @@
+// A listing sheet over the opinion questionnaire (tabulation/listing_fixture.h)
+// driven as a user drives it: the listing, the tally and the searches beside
+// it, the jump from a count, and the answer addition window on its samples.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "answers/answer_store.h"
+#include "frm_grid_base.h"
+#include "frm_search.h"
+#include "model/sample_table.h"
+#include "program_windows.h"
+#include "shell_ui.h"
+#include "tabulation/listing_fixture.h"
+#include "widgets/beep.h"
+#include "widgets/forms.h"
+#include "window_script.h"
+
+namespace kz {
+namespace {
+
+using test::AnyChoice;
+using test::ListingOption;
+using test::Sex;
+using widgets::Forms;
+
+class ListingSheetTest : public test::WindowTest {
+protected:
+    void SetUp() override { test::BuildOpinionSurvey(); }
+
+    frmGridBase& DoTotal(const TotalOptionRec& request)
+    {
+        ProgramWorkspace().TotalOption = request;
+        frmGridBase& sheet = Forms::createNew<frmGridBase>();
+        sheet.SheetCommand(QStringLiteral("Do Total"));
+        return sheet;
+    }
+
+    static QString Row(const frmGridBase& sheet, int row)
+    {
+        QStringList texts;
+        for (int col = 0; col < sheet.Grid->cols(); ++col)
+            texts << sheet.Grid->textMatrix(row, col);
+        return texts.join(u'|');
+    }
+
+    test::ProgramStateGuard state;
+    ShellUi shellUi;
+    ProgramWindows programWindows;
+    test::WindowScript script;
+};
+
+TEST_F(ListingSheetTest, ListingTallyAndSearchesStandSideBySide)
+{
+    frmGridBase& sheet = DoTotal(ListingOption(AnyChoice, 1));
+    EXPECT_EQ(Row(sheet, 0), "ＩＤ|選択肢|記述文");
+    EXPECT_TRUE(Row(sheet, 1).startsWith("意見 ご意見をどうぞ。"));
+    EXPECT_TRUE(Row(sheet, 2).startsWith("[全体の限定]|"));
+    EXPECT_EQ(Row(sheet, 4), "10|良い|速い");
+    EXPECT_EQ(Row(sheet, 6), "20|悪い|遅い とても") << "the tab is a blank, the cells stay";
+    EXPECT_EQ(Row(sheet, sheet.Grid->rows() - 1), "のべ5人|平均 |100");
+    EXPECT_EQ(sheet.EssayDnoCount(), 5);
+    EXPECT_FALSE(sheet.cmdNext->isEnabled());
+
+    sheet.mnuEssayTotal->trigger();
+    EXPECT_EQ(sheet.Grid->cols(), 6);
+    EXPECT_EQ(sheet.Grid->textMatrix(3, 3), "1位");
+    EXPECT_EQ(sheet.Grid->textMatrix(3, 4), "2");
+    EXPECT_EQ(sheet.Grid->textMatrix(3, 5), "速い");
+
+    // Cancelled by the close box: nothing is added.
+    script.on("frmWord").closeFrame();
+    sheet.mnuSearchLetter->trigger();
+    EXPECT_EQ(sheet.Grid->cols(), 6);
+
+    script.on("frmWord").paste("txtWord", "本店").click("cmdAdd").paste("txtWord", "遅").click("cmdDo");
+    sheet.mnuSearchLetter->trigger();
+    ASSERT_EQ(sheet.Grid->cols(), 8);
+    EXPECT_EQ(sheet.Grid->textMatrix(1, 6), "文字の検索");
+    EXPECT_EQ(sheet.Grid->textMatrix(6, 6), "■■");
+    EXPECT_EQ(sheet.Grid->textMatrix(8, 6), "■■");
+    EXPECT_EQ(sheet.Grid->textMatrix(5, 7), "--- 計2人 ---");
+
+    script.on("frmInput").setText("txtInput", "1000").click("cmdOK");
+    script.on("frmInput").setText("txtInput", "100").click("cmdOK");
+    sheet.mnuSearchNumber->trigger();
+    EXPECT_EQ(sheet.Grid->textMatrix(3, 9), "500");
+    EXPECT_TRUE(script.finished());
+}
+
+TEST_F(ListingSheetTest, GoingFromACountListsItsRespondentsAndOtherCellsBeep)
+{
+    TotalOptionRec count;
+    count.Qno = test::Opinion;
+    count.ToQno = test::Opinion;
+    frmGridBase& sheet = DoTotal(count);
+    const int beeps = widgets::BeepCount();
+    sheet.Grid->setRow(0);
+    sheet.mnuGoEssay->trigger();
+    EXPECT_EQ(widgets::BeepCount(), beeps + 1);
+    EXPECT_EQ(Forms::openForms().size(), 1);
+
+    sheet.Grid->setRow(4);  // 良い
+    sheet.Grid->setCol(1);
+    sheet.mnuGoEssay->trigger();
+    auto* listing = dynamic_cast<frmGridBase*>(Forms::openForms().back());
+    ASSERT_TRUE(listing && listing != &sheet);
+    EXPECT_TRUE(listing->isListing());
+    EXPECT_EQ(Row(*listing, 4), "10|良い|速い");
+    EXPECT_EQ(Row(*listing, 5), "40|良い|");
+    EXPECT_EQ(Row(*listing, 7), "のべ3人|平均 |0");
+}
+
+TEST_F(ListingSheetTest, AddingAnswersReachesTheListedSamplesOnlyWhileTheirSheetIsOpen)
+{
+    // From the entry window before any listing: nothing to add to.
+    windows().showAddAnswers();
+    auto* search = Forms::loaded<frmSearch>();
+    ASSERT_TRUE(search);
+    EXPECT_FALSE(search->cmdAdd[0]->isEnabled());
+    EXPECT_FALSE(search->cmdAdd[1]->isEnabled());
+    Forms::unload(*search);
+
+    frmGridBase& sheet = DoTotal(ListingOption(test::Good, 5));
+    sheet.mnuSearch->trigger();
+    search = Forms::loaded<frmSearch>();
+    ASSERT_TRUE(search);
+    ASSERT_TRUE(search->cmdAdd[1]->isEnabled());
+    search->cmbQno->setCurrentIndex(Sex);
+    search->cmbCno->setCurrentIndex(2);
+    script.onMessage(vbOK);
+    script.on("frmCollect").click("cmdOK");
+    search->cmdAdd[1]->click();
+    EXPECT_TRUE(script.finished());
+    for (Long id : {10, 20, 30, 40, 50}) {
+        Integer n = 0;
+        QVector<Integer> codes;
+        PopQuestionAnswers(FindSamplePos(id), Sex, n, codes);
+        const bool listed = id == 10 || id == 40 || id == 50;
+        EXPECT_EQ(codes.value(0), listed ? 2 : (id / 10) % 2 == 1 ? 1 : 2) << id;
+    }
+
+    // The sheet closes under the open window: its add buttons reach no sheet.
+    sheet.mnuSearch->trigger();
+    search = Forms::loaded<frmSearch>();
+    ASSERT_TRUE(search);
+    Forms::unload(sheet);
+    test::FlushEvents();
+    search->cmdAdd[1]->click();
+    EXPECT_FALSE(search->cmdAdd[0]->isEnabled());
+    EXPECT_FALSE(search->cmdAdd[1]->isEnabled());
+    EXPECT_TRUE(script.finished()) << "no warning, no options box";
+}
+
+}  // namespace
+}  // namespace kz
