@@ -96,7 +96,8 @@ std::vector<SheetCell> WordSearchCells(const QStringList& texts, const QStringLi
 
 std::vector<SheetCell> RangeSearchCells(const QStringList& texts, double a, double b, int col)
 {
-    const auto [lo, hi] = std::minmax(a, b);
+    const double lo = std::min(a, b);
+    const double hi = std::max(a, b);
     return SearchCells(texts, QStringLiteral("数値の検索"), QStringLiteral("該当の数値一覧"), col,
                        [lo, hi](const QString& text) {
                            const double v = Val(text);
