@@ -13,9 +13,11 @@
 #include "frm_merge.h"
 #include "frm_new.h"
 #include "frm_paragraph.h"
+#include "frm_question.h"
 #include "frm_search.h"
 #include "frm_table.h"
 #include "frm_total.h"
+#include "unload_all_forms.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -48,11 +50,7 @@ ProgramWindows::ProgramWindows() { InstallWindowServices(this); }
 
 ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
 
-bool ProgramWindows::has(Window window) const
-{
-    // The question editor comes later.
-    return window != Window::QuestionEditor;
-}
+bool ProgramWindows::has(Window /*window*/) const { return true; }
 
 void ProgramWindows::showNewQuestionnaire() { ShowInFront(Forms::instance<frmNew>()); }
 
@@ -69,6 +67,29 @@ void ProgramWindows::editStoredLimits() { EditStoredLimits(); }
 void ProgramWindows::editLimit(Condition& cond, LimitEditMode mode) { EditLimit(cond, mode); }
 
 void ProgramWindows::showQuestionList() { ShowInFront(Forms::instance<frmTable>()); }
+
+void ProgramWindows::unloadQuestionList()
+{
+    if (auto* list = Forms::loaded<frmTable>())
+        Forms::unload(*list);
+}
+
+bool ProgramWindows::editQuestionsAndChoices()
+{
+    const QPointer<frmQuestion> editor = &Forms::instance<frmQuestion>();
+    editor->showModal();
+    const bool finished = editor && editor->finished();
+    if (editor)
+        Forms::unload(*editor);
+    return finished;
+}
+
+// A finished structure change leaves only the windows that do not show it.
+void ProgramWindows::showQuestionEditor()
+{
+    if (editQuestionsAndChoices())
+        UnloadAllForms();
+}
 
 void ProgramWindows::showAbout(bool editable)
 {

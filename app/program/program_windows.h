@@ -19,7 +19,10 @@ public:
     void showNewQuestionnaire() override;
     void editStoredLimits() override;
     void editLimit(Condition& cond, LimitEditMode mode) override;
+    void showQuestionEditor() override;
+    bool editQuestionsAndChoices() override;
     void showQuestionList() override;
+    void unloadQuestionList() override;
     void showAbout(bool editable) override;
     void showParagraph() override;
 

@@ -14,7 +14,7 @@
 
 namespace kz::widgets {
 class KzForm;
-}
+}  // namespace kz::widgets
 
 namespace kz {
 
@@ -44,6 +44,7 @@ public:
     // (or without the editor).
     virtual bool editQuestionsAndChoices() { return false; }
     virtual void showQuestionList() {}
+    virtual void unloadQuestionList() {}
     // The title-and-author window, modal; read only when `editable` is false.
     virtual void showAbout(bool /*editable*/) {}
     // The reply-sheet line breaks, modal.

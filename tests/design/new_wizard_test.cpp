@@ -64,6 +64,8 @@ protected:
     {
         if (page == 2)
             script.on("frmAbout").setText("txtTitle", "新しい調査").setText("txtEditer", "企画課").click("cmdClose");
+        else if (page == 3)
+            script.on("frmQuestion").click("cmdDo");
         else if (page == 4)
             script.on("frmParagraph").click("cmdClose");
         else if (page == 5)
@@ -104,9 +106,9 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         EXPECT_EQ(wizard.lblBaseName->text(), "通勤調査");
         Advance(wizard, 3, useLoaded);
         EXPECT_EQ(SampleCount(), 0);
-        // No editor in this build: the page promises nothing.
-        EXPECT_TRUE(wizard.lblTaskTitle[3]->isHidden());
-        EXPECT_FALSE(wizard.lblNoEditor->isHidden());
+        // The page announces the question editor, which it opens next.
+        EXPECT_FALSE(wizard.lblTaskTitle[3]->isHidden());
+        EXPECT_TRUE(wizard.lblNoEditor->isHidden());
         Advance(wizard, 6);
         const QString path = dataPath(useLoaded ? "based.kz" : "blank.kz");
         Save(wizard, path);

@@ -1,0 +1,42 @@
+#include "design/essay_coding.h"
+
+#include <QVector>
+
+#include "answers/answer_store.h"
+#include "document/document.h"
+#include "model/survey.h"
+#include "texts/code_files.h"
+
+namespace kz {
+
+bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report report)
+{
+    const Long n = SampleCount();
+    LongJob job(n, QStringLiteral("記述"), LongJob::Bar::Fills, std::move(report));
+    QVector<Integer> codes;
+    QVector<QString> texts;
+    for (Long s = 0; s < n; ++s) {
+        if (!job.step(s))
+            return false;
+        Integer count = 0;
+        ReadQuestionAnswers(s, q, count, codes, texts);
+        for (int i = 0; i < count && i < texts.size(); ++i) {
+            if (codes[i] != c)
+                continue;
+            QString code;
+            QString label;
+            SplitCodeLabel(texts[i], code, label);
+            if (mode == EssayCoding::RemoveCodes) {
+                texts[i] = label;
+                continue;
+            }
+            (mode == EssayCoding::ByCode ? label : code) = QStringLiteral("?");
+            LookupChoiceCode(q, c, code, label, document.CurrentFilePath);
+            texts[i] = code + u':' + label;
+        }
+        WriteQuestionAnswers(s, q, count, codes, texts);
+    }
+    return true;
+}
+
+}  // namespace kz
