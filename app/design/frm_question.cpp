@@ -222,6 +222,7 @@ QFrame* frmQuestion::buildChoicePart()
         attrGrid->addWidget(chkStatus[i], i / 3, i % 3);
         connect(chkStatus[i], &QCheckBox::toggled, this, [this, i] { chkStatus_Click(i); });
     }
+    Label7->setBuddy(chkStatus[0]);
     cmdAllMulti = Button(QStringLiteral("cmdAllMulti"), QStringLiteral("全てに適用(&A)"), frameChoice);
     attrGrid->addWidget(cmdAllMulti, 2, 2);
 
