@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "answers/answer_store.h"
 #include "frm_question.h"
 #include "model/survey.h"
 #include "shell_ui.h"
@@ -175,6 +176,29 @@ TEST_F(QuestionEditorTest, CancelBringsBackTheStructureAtOpening)
             EXPECT_EQ(survey.Choices(q, c).Attr, 0);
         }
     }
+}
+
+TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
+{
+    test::AddSample(1);
+    WriteQuestionAnswers(0, 1, 1, {2}, {});
+    frmQuestion& editor = open();
+    editor.lstQno->setCurrentRow(0);
+    script.onMessage(vbOK);
+    script.on("frmInput").setText("txtInput", "3").click("cmdOK");
+    script.onMessage(vbOK);
+    editor.InsertQuestion->click();
+    editor.cmdDo->click();
+    EXPECT_TRUE(editor.finished());
+    EXPECT_TRUE(editor.isHidden());
+    Integer count = 0;
+    QVector<Integer> codes;
+    QVector<QString> texts;
+    ReadQuestionAnswers(0, 2, count, codes, texts);
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(codes[0], 2);
+    ReadQuestionAnswers(0, 0, count, codes, texts);
+    EXPECT_EQ(codes.value(0), 0) << "the new question reads unanswered";
 }
 
 TEST_F(QuestionEditorTest, EscIsCancel)
