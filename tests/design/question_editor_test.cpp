@@ -2,6 +2,7 @@
 
 #include "answers/answer_store.h"
 #include "frm_question.h"
+#include "model/question_codes.h"
 #include "model/survey.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
@@ -199,6 +200,23 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
     EXPECT_EQ(codes[0], 2);
     ReadQuestionAnswers(0, 0, count, codes, texts);
     EXPECT_EQ(codes.value(0), 0) << "the new question reads unanswered";
+}
+
+TEST_F(QuestionEditorTest, LoweringBesideADeeperQuestionJoinsItsBranchAndRaisingLeavesIt)
+{
+    survey.QuestionLimit[1][1] = LimitItem{3, MakeQC(0, 1)};
+    frmQuestion& editor = open();
+    editor.lstQno->setCurrentRow(2);
+    editor.cmdDirDown->click();
+    EXPECT_EQ(survey.QuestionLimit[2][1].Code, MakeQC(0, 1));
+    EXPECT_EQ(survey.QuestionLimit[2][0].KindRank, 1);
+    EXPECT_TRUE(editor.lstQno->item(2)->text().startsWith("+--") || editor.lstQno->item(2)->text().startsWith("|"));
+
+    editor.lstQno->setCurrentRow(1);
+    editor.cmdDirUp->click();
+    EXPECT_EQ(survey.QuestionLimit[1][1].KindRank, 0);
+    EXPECT_EQ(survey.QuestionLimit[1][0].KindRank, 0);
+    EXPECT_EQ(editor.lblQLimit->text(), QStringLiteral("限定条件はありません"));
 }
 
 TEST_F(QuestionEditorTest, EscIsCancel)
