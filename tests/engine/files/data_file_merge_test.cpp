@@ -17,7 +17,7 @@ const QString WrongFormat = QStringLiteral("ファイル形式がKelvorzun95年9
 
 // The base questionnaire's samples: Q1 of 10 is 男, of 20 その他 with a text,
 // of 30 女 (meeting stored limit 1).
-std::vector<SampleSpec> BaseSamples()
+std::vector<SampleContents> BaseSamples()
 {
     return {{10, {{1}, {1}}, {}, 0}, {20, {{3}, {2}}, {{0, QStringLiteral("元の記述")}}, 0}, {30, {{2}, {}}, {}, 1}};
 }
@@ -75,7 +75,7 @@ TEST_F(MergeDataFileTest, TakesNewIDsInOrderDropsPresentOnesAndKeepsThePath)
 
 TEST_F(MergeDataFileTest, EverySampleKeepsItsAnswersAndTexts)
 {
-    const std::vector<SampleSpec> others = {
+    const std::vector<SampleContents> others = {
         {25, {{1}, {1, 2}}, {{1, QStringLiteral("二十五")}}, 0},
         {5, {{3}, {3}}, {{0, QStringLiteral("五")}, {1, QStringLiteral("五の二")}}, 0},
         {40, {{2}, {}}, {}, 0},
@@ -83,24 +83,25 @@ TEST_F(MergeDataFileTest, EverySampleKeepsItsAnswersAndTexts)
     ui_.expectBox(vbOK);
     ASSERT_EQ(Merge(SurveyFile(others)), 1);
 
-    std::vector<SampleSpec> expected = BaseSamples();
+    std::vector<SampleContents> expected = BaseSamples();
     expected.insert(expected.end(), others.begin(), others.end());
-    std::sort(expected.begin(), expected.end(), [](const SampleSpec& a, const SampleSpec& b) { return a.id < b.id; });
+    std::sort(expected.begin(), expected.end(),
+              [](const SampleContents& a, const SampleContents& b) { return a.id < b.id; });
     ASSERT_EQ(SampleCount(), static_cast<Long>(expected.size()));
     for (Long pos = 0; pos < SampleCount(); ++pos) {
-        const SampleSpec& spec = expected[static_cast<size_t>(pos)];
-        SCOPED_TRACE(spec.id);
-        EXPECT_EQ(samples.Samples.id(pos), spec.id);
+        const SampleContents& wantSample = expected[static_cast<size_t>(pos)];
+        SCOPED_TRACE(wantSample.id);
+        EXPECT_EQ(samples.Samples.id(pos), wantSample.id);
         for (Integer q = 0; q < 2; ++q) {
             Integer count = 0;
             QVector<Integer> codes;
             PopQuestionAnswers(pos, q, count, codes);
-            const std::vector<Integer> want = spec.answers[static_cast<size_t>(q)].empty()
+            const std::vector<Integer> want = wantSample.answers[static_cast<size_t>(q)].empty()
                                                   ? std::vector<Integer>{0}
-                                                  : spec.answers[static_cast<size_t>(q)];
+                                                  : wantSample.answers[static_cast<size_t>(q)];
             EXPECT_EQ(std::vector<Integer>(codes.begin(), codes.begin() + count), want);
         }
-        EXPECT_EQ(TextsOf(pos), SlotTexts(spec.texts.begin(), spec.texts.end()));
+        EXPECT_EQ(TextsOf(pos), SlotTexts(wantSample.texts.begin(), wantSample.texts.end()));
     }
 }
 

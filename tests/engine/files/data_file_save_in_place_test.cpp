@@ -25,7 +25,7 @@ namespace {
 
 const QString Failed = QStringLiteral("正しく保存出来ませんでした。");
 
-std::vector<SampleSpec> ThreeSamples()
+std::vector<SampleContents> ThreeSamples()
 {
     return {{10, {{1}, {1, 2}}, {}, 0}, {20, {{3}, {3}}, {{0, QStringLiteral("自転車")}}, 0}, {30, {{2}, {}}, {}, 1}};
 }

@@ -20,7 +20,7 @@ namespace {
 const QString Cancelled = QStringLiteral("保存がｷｬﾝｾﾙされました。");
 const QString Failed = QStringLiteral("正しく保存出来ませんでした。");
 
-std::vector<SampleSpec> ThreeSamples()
+std::vector<SampleContents> ThreeSamples()
 {
     return {{10, {{1}, {1, 2}}, {}, 0},
             {20, {{3}, {3}}, {{0, QStringLiteral("自転車")}, {1, QStringLiteral("釣り")}}, 0},

@@ -50,14 +50,14 @@ inline std::vector<FixtureQuestion> TwoQuestions()
     return {q1, q2};
 }
 
-struct SampleSpec {
+struct SampleContents {
     Long id = 0;
     std::vector<std::vector<Integer>> answers;
     std::vector<std::pair<Integer, QString>> texts;  // (slot, text)
     Integer flags = 0;
 };
 
-inline DataFileFixture SurveyFile(const std::vector<SampleSpec>& list)
+inline DataFileFixture SurveyFile(const std::vector<SampleContents>& list)
 {
     DataFileFixture f;
     f.Title = QStringLiteral("通勤調査");
@@ -66,7 +66,7 @@ inline DataFileFixture SurveyFile(const std::vector<SampleSpec>& list)
     f.Limits[0] = {{3, MakeQC(0, 2)}};
     f.ParagraphStarts = {0, MakeQC(1, 0), MakeQC(1, 0)};
     f.CheckOptions = 7;
-    for (const SampleSpec& s : list)
+    for (const SampleContents& s : list)
         f.Samples.push_back({s.id, s.flags, PackAnswers(f.Questions, s.answers), s.texts, std::nullopt});
     f.Tail = FixtureTail{3, QStringLiteral("commute"), 1, true, std::vector<Integer>{1}, QStringLiteral("qexolin")};
     return f;
