@@ -26,7 +26,6 @@ namespace {
 
 constexpr Long OverviewTopic = 83;
 constexpr Long HelpTopic = 30;
-constexpr Integer SaveDialog = 1;
 const QString DataFiles = QStringLiteral("Kelvorzunデータ(*.kz*)|*.kz*|全てのファイル(*.*)|*.*|");
 const QString Later = QStringLiteral("後でも変更できます。");
 

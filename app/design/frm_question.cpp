@@ -625,7 +625,7 @@ void frmQuestion::askQuantityBounds(Integer q, Integer c)
 
 void frmQuestion::chooseCodeTable(Integer q, Integer c)
 {
-    const QString path = FileDialog({}, QStringLiteral("全てのﾌｧｲﾙ|*.*|"), 0);
+    const QString path = FileDialog({}, QStringLiteral("全てのﾌｧｲﾙ|*.*|"), OpenDialog);
     if (path.isEmpty())
         return;
     QString name = path;

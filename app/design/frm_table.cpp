@@ -25,7 +25,6 @@ using widgets::Named;
 namespace {
 
 constexpr Long HelpTopic = 32;
-constexpr Integer SaveDialog = 1;
 const QString AllFiles = QStringLiteral("全てのファイル(*.*)|*.*|");
 
 QString DisplayLines(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }

@@ -23,7 +23,6 @@ using widgets::Forms;
 
 namespace {
 
-constexpr Integer SaveDialog = 1;
 const QString HtmlFiles = QStringLiteral("HTMLﾌｧｲﾙ|*.html;*.htm|すべてのﾌｧｲﾙ (*.*)|*.*");
 const QString TextFiles = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*");
 const QString CrLf = QStringLiteral("\r\n");

@@ -22,9 +22,6 @@ const QString ResultFiles = QStringLiteral("集計結果(*.kzp)|*.kzp|");
 const QString TextFiles = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|全てのﾌｧｲﾙ(*.*)|*.*|");
 const QString CsvFiles = QStringLiteral("CSV形式(*.csv)|*.csv|全てのﾌｧｲﾙ(*.*)|*.*|");
 
-constexpr Integer OpenDialog = 0;
-constexpr Integer SaveDialog = 1;
-
 }  // namespace
 
 bool frmMain::SaveChangesFirst()

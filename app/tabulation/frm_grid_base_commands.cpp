@@ -71,7 +71,7 @@ void frmGridBase::outputClicked()
         auto* listed = dynamic_cast<ListedSamples*>(this);
         if (!listed)
             return;
-        const QString fileName = FileDialog(QString(), QStringLiteral("Kelvorzun形式(*.kz)|*.kz|"), 1);
+        const QString fileName = FileDialog(QString(), QStringLiteral("Kelvorzun形式(*.kz)|*.kz|"), SaveDialog);
         if (!fileName.isEmpty())
             SaveDataFile(fileName, listed);
     } else if (format == 2) {

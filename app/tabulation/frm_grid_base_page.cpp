@@ -20,9 +20,6 @@ const QString PageFiles = QStringLiteral("集計ページ(*.kzp)|*.kzp|");
 const QString AllFiles = QStringLiteral("全てのファイル(*.*)|*.*|");
 const QString HtmlFiles = QStringLiteral("HTMLファイル(*.htm)|*.htm|HTMLファイル(*.html)|*.html|");
 
-constexpr Integer OpenDialog = 0;
-constexpr Integer SaveDialog = 1;
-
 }  // namespace
 
 void frmGridBase::buildOutputMenus()

@@ -82,7 +82,7 @@ private:
         qcDecodeC(cond_[i].Code, &question, &choice);
         AnswerCursor answers(layout_[question], words_);
         bool found = false;
-        uint16_t v;
+        uint16_t v = 0;
         if (i + 1 < ZUNTAB_CONDITION_ENTRIES && (cond_[i + 1].KindRank & 0xAF) == RangeEnd) {
             int16_t ignored, high;
             qcDecodeC(cond_[i + 1].Code, &ignored, &high);
@@ -295,7 +295,7 @@ int32_t VerstTotalC(const LimitItem* cond, const AnswerLayoutRec* layout, int16_
     if (!Evaluator(cond, layout, packed).holds(flags))
         return 0;
     AnswerCursor answers(layout[q], asWords(packed));
-    uint16_t v;
+    uint16_t v = 0;
     if (pos == 0) {
         while (answers.next(v))
             if (v < kCountedChoices)  // only corrupt data holds larger items

@@ -10,7 +10,7 @@
 
 namespace kz {
 
-// Whether samples.Samples[sample] meets the condition.
+// Whether the open questionnaire's sample at this position meets the condition.
 bool DoLimit(Long sample, const Condition& cond);
 
 // Whether a sample with these packed answers (its Ano(0), in any sample store

@@ -34,10 +34,12 @@ Integer QBoxSelect(const QString& prompt, Integer first);
 // Marks each question chosen -1 and each other 0 (as far as `selected`
 // reaches); when cancelled, only selected[0] = QBoxCancelled.
 void QBoxSelectMany(const QString& prompt, std::span<Integer> selected);
-// The open (saveMode 0) or save dialog starting at `path` (a full path or a
+// The open (saveMode OpenDialog) or save dialog starting at `path` (a full path or a
 // file name) with a filter "desc|pattern|desc|pattern|"; the chosen path, or
 // "" when cancelled.
 QString FileDialog(const QString& path, const QString& filter, Integer saveMode);
+constexpr Integer OpenDialog = 0;
+constexpr Integer SaveDialog = 1;
 
 // The progress window of a long job (the seam's calls under their routine
 // names): shown at the start, told each step (false once the user stopped

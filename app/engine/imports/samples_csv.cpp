@@ -183,7 +183,8 @@ void ExportSamplesCSV(const Workspace& ws, ListedSamples& sheet, const CsvSettin
         if (Selected[0] == QBoxCancelled)
             return;
     }
-    const QString FileName = FileDialog(QString(), QStringLiteral("CSVﾌｧｲﾙ(*.csv)|*.csv|全てのﾌｧｲﾙ(*.*)|*.*|"), 1);
+    const QString FileName =
+        FileDialog(QString(), QStringLiteral("CSVﾌｧｲﾙ(*.csv)|*.csv|全てのﾌｧｲﾙ(*.*)|*.*|"), SaveDialog);
     if (FileName.isEmpty())
         return;
 
