@@ -22,6 +22,7 @@
 #include "document/document.h"
 #include "document/useful.h"
 #include "frm_auto_q.h"
+#include "frm_collect.h"
 #include "frm_q_anum.h"
 #include "host/ui_seam.h"
 #include "model/question_codes.h"
@@ -503,14 +504,14 @@ void frmQuestion::DeleteQuestion_Click()
     selectQuestion(q);
 }
 
-void frmQuestion::InsertChoice_Click()
+bool frmQuestion::InsertChoice_Click()
 {
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     if (!realQuestion(q) || c < 1 || c > ChoiceCountOf(q) || ChoiceCountOf(q) >= MaxChoices)
-        return;
+        return false;
     if (!ConfirmSampleChange())
-        return;
+        return false;
     markChanged(true);
     ++survey.Questions[q].ChoiceCount;
     ShiftStructure(*edit_, q, c, +1);
@@ -521,6 +522,7 @@ void frmQuestion::InsertChoice_Click()
     applyCodeStyle(style);
     selectQuestion(q);
     lstCno->setCurrentRow(c);
+    return true;
 }
 
 void frmQuestion::DeleteChoice_Click()
@@ -765,6 +767,7 @@ void frmQuestion::cmdAuto_Click()
         return;
     const QPointer<frmAutoQ> dialog = &Forms::instance<frmAutoQ>();
     dialog->setTarget(lblAuto, lstCno);
+    autoInsertRefused_ = false;
     dialog->showModal();
     if (dialog)
         Forms::unload(*dialog);
@@ -772,9 +775,14 @@ void frmQuestion::cmdAuto_Click()
 
 void frmQuestion::lblAuto_Change(const QString& caption)
 {
-    if (caption.isEmpty())
+    // Once an insert is refused, the rest of the pasted lines would only
+    // overwrite existing choices.
+    if (caption.isEmpty() || autoInsertRefused_)
         return;
-    InsertChoice_Click();
+    if (!InsertChoice_Click()) {
+        autoInsertRefused_ = true;
+        return;
+    }
     ChoiceText->setText(caption);
     ChoiceText_LostFocus();
     if (lstCno->count() < MaxChoices + 1)
@@ -785,6 +793,10 @@ void frmQuestion::cmdDo_Click()
 {
     QuesText_LostFocus();
     ChoiceText_LostFocus();
+    if (MsgBox(FinishConfirmation(!lblChanged->isHidden()), vbOKCancel | vbInformation) != vbOK)
+        return;
+    if (edit_->changed && !AskCheckOptions())
+        return;
     Frame1->hide();
     const FinishResult result = FinishStructureEdit(*edit_);
     Frame1->show();

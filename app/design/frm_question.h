@@ -99,7 +99,7 @@ private:
     void ChoiceText_LostFocus();
     void InsertQuestion_Click();
     void DeleteQuestion_Click();
-    void InsertChoice_Click();
+    bool InsertChoice_Click();  // whether a choice was inserted
     void DeleteChoice_Click();
     void chkStatus_Click(int index);
     void askQuantityBounds(Integer q, Integer c);
@@ -120,6 +120,7 @@ private:
 
     std::unique_ptr<StructureEdit> edit_;
     bool finished_ = false;
+    bool autoInsertRefused_ = false;  // during one bulk entry
 };
 
 }  // namespace kz

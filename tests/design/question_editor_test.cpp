@@ -189,6 +189,8 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
     script.on("frmInput").setText("txtInput", "3").click("cmdOK");
     script.onMessage(vbOK);
     editor.InsertQuestion->click();
+    script.onMessage(vbOK);
+    script.on("frmCollect").click("cmdOK");
     editor.cmdDo->click();
     EXPECT_TRUE(editor.finished());
     EXPECT_TRUE(editor.isHidden());
@@ -200,6 +202,48 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
     EXPECT_EQ(codes[0], 2);
     ReadQuestionAnswers(0, 0, count, codes, texts);
     EXPECT_EQ(codes.value(0), 0) << "the new question reads unanswered";
+}
+
+TEST_F(QuestionEditorTest, TheFinishIsAskedAndEitherCancelKeepsEditing)
+{
+    test::AddSample(1);
+    survey.LimitTable[2][1].KindRank = 3;
+    frmQuestion& editor = open();
+    choose(editor, 0, 1);
+    script.onMessage(vbOK);  // delete
+    script.onMessage(vbOK);  // the samples will be changed
+    editor.DeleteChoice->click();
+
+    script.onMessage(vbCancel);
+    editor.cmdDo->click();
+    EXPECT_EQ(messages().constLast(), QStringLiteral("終了します。要回答チェックの時は時間がかかります。"
+                                                     "既成限定条件はすべて空になります。"));
+    script.onMessage(vbOK);
+    script.on("frmCollect").click("cmdCancel");
+    editor.cmdDo->click();
+    EXPECT_FALSE(editor.finished());
+    EXPECT_EQ(survey.LimitTable[2][1].KindRank, 3);
+
+    script.onMessage(vbOK);
+    script.on("frmCollect").click("cmdOK");
+    editor.cmdDo->click();
+    EXPECT_TRUE(editor.finished());
+    EXPECT_EQ(survey.LimitTable[2][1].KindRank, 0);
+    EXPECT_TRUE(script.finished());
+}
+
+TEST_F(QuestionEditorTest, ARefusedBulkInsertLeavesEveryChoiceAsItWas)
+{
+    test::AddSample(1);
+    frmQuestion& editor = open();
+    choose(editor, 1, 2);
+    script.onMessage(vbCancel);
+    editor.lblAuto->setCaption(QStringLiteral("new"));
+    editor.lblAuto->setCaption(QStringLiteral("next"));  // not asked again
+    EXPECT_TRUE(script.finished());
+    ASSERT_EQ(survey.Questions[1].ChoiceCount, 4);
+    for (int c = 1; c < 4; ++c)
+        EXPECT_EQ(survey.Choices(1, c).Text, QStringLiteral("Q1C%1").arg(c));
 }
 
 TEST_F(QuestionEditorTest, LoweringBesideADeeperQuestionJoinsItsBranchAndRaisingLeavesIt)

@@ -114,7 +114,7 @@ TEST_F(MainWindowMenusTest, NoCommandStartsWhileALongJobRuns)
     EXPECT_EQ(calls.questionList, 1);
 }
 
-TEST_F(MainWindowMenusTest, ItemsOfWindowsNotYetBuiltDoNothing)
+TEST_F(MainWindowMenusTest, ItemsThatOpenOtherWindowsDoNothingWithoutTheirServices)
 {
     frmMain& main = Start();
     LockAt(0);

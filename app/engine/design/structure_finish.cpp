@@ -173,6 +173,14 @@ bool ConvertSamples(const StructureEdit& edit)
     return true;
 }
 
+bool AnyStoredLimitDefined()
+{
+    for (const Condition& limit : survey.LimitTable)
+        if (limit[1].KindRank != 0)
+            return true;
+    return false;
+}
+
 void EmptyStoredLimits()
 {
     for (Condition& limit : survey.LimitTable)
@@ -234,6 +242,16 @@ FinishResult FinishStructureEdit(StructureEdit& edit)
         ClampEntryLines();
     SetModified();
     return FinishResult::Finished;
+}
+
+QString FinishConfirmation(bool checksSamples)
+{
+    QString text = QStringLiteral("終了します。");
+    if (checksSamples)
+        text += QStringLiteral("要回答チェックの時は時間がかかります。");
+    if (AnyStoredLimitDefined())
+        text += QStringLiteral("既成限定条件はすべて空になります。");
+    return text;
 }
 
 }  // namespace kz

@@ -7,6 +7,8 @@
 // stored limits as they were, and the questionnaire savable.
 #pragma once
 
+#include <QString>
+
 #include "design/structure_edit.h"
 
 namespace kz {
@@ -27,5 +29,9 @@ enum class FinishResult {
 // the old questionnaire had one question), and are otherwise held within
 // their questions' slots.
 FinishResult FinishStructureEdit(StructureEdit& edit);
+
+// The question before a finish: that it may take long when the samples are
+// checked, and that the stored limits in use will be emptied.
+QString FinishConfirmation(bool checksSamples);
 
 }  // namespace kz
