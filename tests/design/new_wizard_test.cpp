@@ -1,10 +1,14 @@
 #include <QFile>
+#include <QTest>
 
+#include "conditions/condition_arrays.h"
 #include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/settings_file.h"
+#include "frm_limit.h"
 #include "frm_new.h"
+#include "frm_question.h"
 #include "host/settings.h"
 #include "main_window_fixture.h"
 #include "model/question_codes.h"
@@ -140,6 +144,61 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
             EXPECT_EQ(survey.ParagraphStart[1], MakeQC(1, 0));
         }
     }
+}
+
+// The questions built in the editor of page 3 (a free-text choice, a
+// condition on the first question) are saved, each starting its own entry
+// line.
+TEST_F(NewWizardTest, TheEditorsQuestionsAreSavedWithALineEach)
+{
+    frmMain& main = Start();
+    frmNew& wizard = Open(main);
+    Advance(wizard, 3);
+    const auto editor = [](QWidget& w) -> frmQuestion& { return static_cast<frmQuestion&>(w); };
+    const auto insertAtEnd = [&](QWidget& w) {
+        editor(w).lstQno->setCurrentRow(editor(w).lstQno->count() - 1);
+        editor(w).InsertQuestion->click();
+    };
+    script.on("frmQuestion")
+        .inspect([&](QWidget& w) {
+            editor(w).lstQno->setCurrentRow(0);
+            editor(w).lstCno->setCurrentRow(1);
+            editor(w).chkStatus[AttrEssay]->click();
+        })
+        .inspect(insertAtEnd)
+        .inspect(insertAtEnd)
+        .inspect([&](QWidget& w) {
+            editor(w).lstQno->setCurrentRow(1);
+            QTest::mouseClick(editor(w).lblQLimit, Qt::LeftButton);
+        })
+        .click("cmdDo");
+    script.on("frmInput").setText("txtInput", "2").click("cmdOK");
+    script.on("frmInput").setText("txtInput", "3").click("cmdOK");
+    script.on("frmLimit")
+        .inspect([](QWidget& w) {
+            static_cast<frmLimit&>(w).lstQno->setCurrentRow(0);
+            static_cast<frmLimit&>(w).lstCno->setCurrentRow(1);
+        })
+        .click(QStringLiteral("cmdWrite(%1)").arg(KindRequired))
+        .click("cmdClose");
+    Next(wizard);
+    EXPECT_TRUE(script.finished());
+    Advance(wizard, 6);
+    const QString path = dataPath("built.kz");
+    Save(wizard, path);
+    ASSERT_FALSE(WizardOpen());
+
+    QString back = path;
+    ASSERT_NE(LoadDataFile(back, OpenQuestionnaire), NothingLoaded);
+    ASSERT_EQ(survey.QuestionCount, 3);
+    EXPECT_EQ(survey.Questions[1].ChoiceCount, 3);
+    EXPECT_EQ(survey.Questions[2].ChoiceCount, 4);
+    EXPECT_TRUE(survey.Choices(0, 1).Attr & 1 << AttrEssay);
+    EXPECT_EQ(survey.QuestionLimit[1][1].KindRank, KindRequired);
+    EXPECT_EQ(survey.QuestionLimit[1][1].Code, MakeQC(0, 1));
+    EXPECT_EQ(survey.QuestionLimit[2][1].KindRank, KindEnd);
+    for (Integer line = 0; line <= 3; ++line)
+        EXPECT_EQ(survey.ParagraphStart[size_t(line)], MakeQC(line, 0)) << line;
 }
 
 // Cancel, confirmed, ends the wizard on every page and undoes nothing; not
