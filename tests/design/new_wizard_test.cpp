@@ -181,6 +181,8 @@ TEST_F(NewWizardTest, TheEditorsQuestionsAreSavedWithALineEach)
         })
         .click(QStringLiteral("cmdWrite(%1)").arg(KindRequired))
         .click("cmdClose");
+    script.onMessage(vbOK);  // "終了します。"
+    script.on("frmCollect").click("cmdOK");
     Next(wizard);
     EXPECT_TRUE(script.finished());
     Advance(wizard, 6);
