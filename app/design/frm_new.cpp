@@ -149,9 +149,6 @@ void frmNew::buildWindowPages()
         if (p.change >= 0)
             lblChangeOK[size_t(p.change)] = addLabel(page, Indexed("lblChangeOK", size_t(p.change)), p.changeText);
     }
-    lblNoEditor = addLabel(pctWizard[3], QStringLiteral("lblNoEditor"),
-                           QStringLiteral("質問と選択肢の設定ウィンドウはまだ使えません。"
-                                          "「次へ」で次の設定に進みます。"));
     for (QLabel* title : lblTitle)
         SetBold(title, true);
 }
@@ -167,11 +164,6 @@ void frmNew::formLoad()
     } else {
         lblBaseName->setText(survey.Title);
     }
-    // Without the editor the page must not promise it.
-    const bool editor = windows().has(Window::QuestionEditor);
-    lblTaskTitle[3]->setVisible(editor);
-    lblChangeOK[1]->setVisible(editor);
-    lblNoEditor->setVisible(!editor);
     showPage(0);
     resize(520, 340);
     CentreForm(this);
@@ -220,8 +212,7 @@ bool frmNew::performStep(Integer page)
         return true;
     case 3:
         // Its answer does not matter here: a cancelled editor leads on too.
-        if (windows().has(Window::QuestionEditor))
-            windows().editQuestionsAndChoices();
+        windows().editQuestionsAndChoices();
         return true;
     case 4:
         windows().showParagraph();

@@ -42,7 +42,6 @@ public:
     QLabel* Label9;
     QLabel* lblBaseName;
     // Page 3 without the question editor in this build.
-    QLabel* lblNoEditor;
     QRadioButton* optNotUse;
     QRadioButton* optUse;
     // 0 "next", 1 "back".

@@ -21,7 +21,7 @@ namespace kz {
 class frmGridBase;
 
 // The windows that a command may find missing in this build.
-enum class Window { NewQuestionnaire, QuestionEditor, LimitEditor, Tabulation, ResultSheet, Import };
+enum class Window { LimitEditor, Tabulation, ResultSheet };
 
 // How the limit editor shows a given condition: a question's own limit
 // without the stored limits; a tabulation's condition with the stored limits
