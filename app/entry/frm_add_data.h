@@ -17,6 +17,7 @@
 #include <QScrollBar>
 
 #include <array>
+#include <optional>
 
 #include "answers/answer_report.h"
 #include "runtime/vbtypes.h"
@@ -72,6 +73,11 @@ public:
     // Removes the sample at Dno when none of its answers has a choice above
     // 0; the import window drops a refused record the user left empty.
     void DropEmptySample(Long Dno);
+    // While a run of imported records goes on, a stored reply is shown
+    // coloured only once the run ends (the next record replaces it anyway),
+    // and the reply box is laid out only for what is painted.
+    void holdReplyDisplay();
+    void releaseReplyDisplay();
 
 protected:
     void formLoad() override;
@@ -116,6 +122,16 @@ private:
     // Commits.
     bool CommitReply(const QString& Insert);
     void showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int Caret, Integer CaretQ, const QString& Status);
+    // A stored reply as the commit shows it: coloured, the caret placed, an
+    // external process's Tail after it.
+    struct StoredReply {
+        Long Dno;
+        Integer CursorQ;
+        Integer CursorN;
+        int Caret;
+        Integer CaretQ;
+    };
+    void showStoredReply(const StoredReply& reply, const QString& Tail);
     void listChoices(Integer CursorQ);
     void setChanged(bool changed);
     void writeReply(const QString& text, bool rich);
@@ -144,6 +160,10 @@ private:
     bool wantsReports() const override;
     void markAnswer(int start, int length) override;
     void restoreText() override;
+
+    bool replyDisplayHeld_ = false;
+    // A stored reply whose display waits for the hold to end.
+    std::optional<StoredReply> heldReply_;
 
     bool committing_ = false;
     // The text being parsed, while a commit's parse runs.

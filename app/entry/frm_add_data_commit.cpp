@@ -83,13 +83,16 @@ bool frmAddData::CommitReply(const QString& Insert)
 void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int Caret, Integer CaretQ,
                                const QString& Status)
 {
-    const bool exeDll = Status == ExeDllStatus;
-    const QString Tail = exeDll && CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, CursorN) : QString();
-    writeReply(BuildReplyRTF(Dno, CursorQ, CursorN, Caret, CaretQ, Tail, displayFlags()), true);
-    // The process's text is part of the reply now, still to be committed.
-    if (exeDll)
+    const StoredReply reply{Dno, CursorQ, CursorN, Caret, CaretQ};
+    if (Status == ExeDllStatus) {
+        showStoredReply(reply, CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, CursorN) : QString());
+        // The process's text is part of the reply now, still to be committed.
         setChanged(true);
-    txtReply->setSelStart(Caret);
+    } else if (replyDisplayHeld_) {
+        heldReply_ = reply;
+    } else {
+        showStoredReply(reply, QString());
+    }
     windows().refreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(Dno));
     if (CursorQ == survey.QuestionCount && CursorN == 0) {
         if (!windows().importWindowOpen())
@@ -97,6 +100,29 @@ void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int C
         return;
     }
     listChoices(CursorQ);
+}
+
+void frmAddData::showStoredReply(const StoredReply& reply, const QString& Tail)
+{
+    int Caret = reply.Caret;
+    writeReply(BuildReplyRTF(reply.Dno, reply.CursorQ, reply.CursorN, Caret, reply.CaretQ, Tail, displayFlags()),
+               true);
+    txtReply->setSelStart(Caret);
+}
+
+void frmAddData::holdReplyDisplay()
+{
+    replyDisplayHeld_ = true;
+    txtReply->holdLayout();
+}
+
+void frmAddData::releaseReplyDisplay()
+{
+    replyDisplayHeld_ = false;
+    const std::optional<StoredReply> reply = std::exchange(heldReply_, std::nullopt);
+    if (reply && reply->Dno == shownDno())
+        showStoredReply(*reply, QString());
+    txtReply->releaseLayout();
 }
 
 void frmAddData::listChoices(Integer CursorQ)
@@ -111,6 +137,8 @@ void frmAddData::listChoices(Integer CursorQ)
 
 void frmAddData::writeReply(const QString& text, bool rich)
 {
+    // What is written replaces a stored reply still waiting to be shown.
+    heldReply_.reset();
     // The program's own writes are no edits of the user's.
     const QSignalBlocker quiet(txtReply);
     // What is typed shows as answers until the commit colours it.
@@ -133,6 +161,7 @@ void frmAddData::setChanged(bool changed)
 
 void frmAddData::replyChanged()
 {
+    heldReply_.reset();
     setChanged(true);
     stbInput->setText(ChangedStatus);
 }

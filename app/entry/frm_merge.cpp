@@ -110,6 +110,9 @@ void frmMerge::buildFrames()
     cmdCancel = NewButton(QStringLiteral("キャンセル"), QStringLiteral("cmdCancel"), forms);
     cmdHelpContext = NewButton(QStringLiteral("?"), QStringLiteral("cmdHelpContext"), forms);
     auto* formsLayout = new QGridLayout(forms);
+    // The labels' access keys go to the boxes they name.
+    Label3[1]->setBuddy(txtDistName);
+    Label3[6]->setBuddy(cmbDistQno);
     formsLayout->addWidget(optKind[0], 0, 0);
     formsLayout->addWidget(optKind[1], 0, 1);
     formsLayout->addWidget(Label3[1], 1, 0);
@@ -132,6 +135,7 @@ void frmMerge::buildFrames()
     for (int i = 0; i < 2; ++i) {
         txtDir[size_t(i)] = Named(new QLineEdit(answers), Indexed("txtDir", i));
         cmdFileRef[size_t(i)] = NewButton(refCaptions[i], Indexed("cmdFileRef", i), answers);
+        dirLabels[size_t(i)]->setBuddy(txtDir[size_t(i)]);
         answersLayout->addWidget(dirLabels[size_t(i)], i, 0);
         answersLayout->addWidget(txtDir[size_t(i)], i, 1);
         answersLayout->addWidget(cmdFileRef[size_t(i)], i, 2);

@@ -4,6 +4,7 @@
 // stays there for the user to correct.
 #include <QFileInfo>
 #include <QPointer>
+#include <QScopeGuard>
 
 #include "document/workspace.h"
 #include "frm_add_data.h"
@@ -74,8 +75,19 @@ frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
         showLineRead();
         return true;
     });
+    // The entry window shows the records as they come at the pace the user
+    // can see them, not one by one.
+    QPointer<frmAddData> held;
+    const auto release = qScopeGuard([&held] {
+        if (held)
+            held->releaseReplyDisplay();
+    });
     while (!lines.atEnd()) {
         frmAddData& entry = entryWindow();
+        if (held != &entry) {
+            held = &entry;
+            entry.holdReplyDisplay();
+        }
         entry.stbInput->clear();
         const ImportRecord record = readRecord(lines);
         lineRead_ = record.line;

@@ -1,3 +1,4 @@
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QMessageBox>
 
@@ -76,6 +77,12 @@ TEST_F(MergeWindowTest, TheFormatChoosesTheCaptionAndWhatTheWindowShows)
     EXPECT_EQ(csv.separator, u'\t');
     EXPECT_EQ(csv.quote, u'\'');
     EXPECT_TRUE(csv.noEssay);
+    // A label's access key needs the box it names, or the "&" shows as it stands.
+    for (const QLabel* label : merge.findChildren<QLabel*>()) {
+        if (label->text().contains(u'&')) {
+            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+        }
+    }
 }
 
 TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithoutTrippingOverItself)
@@ -131,6 +138,75 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     ASSERT_GE(third, 0);
     EXPECT_EQ(Answers(third, 1), QVector<Integer>{4});
     EXPECT_EQ(Text(third, 1, 0), "x");
+}
+
+TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACorrectedOne)
+{
+    auto& entry = Open();
+    const QString path = WriteFile("input.txt", "ID=1\r\n9/\r\n\r\nID=2\r\n1\r\n");
+    for (const bool corrected : {false, true}) {
+        SCOPED_TRACE(corrected ? "corrected" : "left empty");
+        frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+        script.onMessage(vbOK);  // the entry window refuses the record
+        merge.cmdGo->click();
+        ASSERT_GE(FindSamplePos(1), 0);
+        // The refused reply is there to be corrected, laid out.
+        EXPECT_TRUE(entry.txtReply->text().startsWith("9/"));
+        EXPECT_FALSE(entry.txtReply->document()->documentLayout()->documentSize().isEmpty());
+        if (corrected) {
+            entry.txtReply->setText("2\r\n");
+            entry.lblDno->setCaption(QString());
+            entry.lblDno->setCaption("INPUT");
+        }
+        merge.close();
+        FlushEvents();
+        EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
+        EXPECT_EQ(FindSamplePos(1) >= 0, corrected);
+        EXPECT_EQ(FindSamplePos(2), -1);
+    }
+    EXPECT_EQ(Answers(FindSamplePos(1), 0), QVector<Integer>{2});
+}
+
+TEST_F(MergeWindowTest, EveryKindOfLineEndImportsLikeCrLf)
+{
+    auto& entry = Open();
+    // Records of samples %1 and %2, lines ended by "|".
+    const struct {
+        const char* format;
+        const char* label;
+        const char* records;
+    } files[] = {{"TXT", "Kelvorzun入力形式", "ID=%1|1|23|1||ID=%2|3|/x/|2|"},
+                 {"CSV", "区切り形式", "%1,1,2,,3,,0,,1|%2,3,4,x,0,,0,,2|"}};
+    Long ID = 0;
+    for (const auto& file : files) {
+        for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
+            SCOPED_TRACE(std::string(file.format) + (lineEnd[0] == '\n' ? " LF" : lineEnd[1] ? " CR LF" : " CR"));
+            const Long first = ++ID;
+            const Long second = ++ID;
+            const QString records =
+                QString::fromUtf8(file.records).arg(first).arg(second).replace(u'|', QString::fromLatin1(lineEnd));
+            frmMerge& merge = StartImport(file.format, file.label, WriteFile("records", records));
+            if (merge.frameMake[2]->isVisible()) {
+                merge.chkNoEssay->click();
+                merge.cmdConfig->click();
+            }
+            script.onMessage(vbOK);  // "終了しました"
+            script.onMessage(vbOK);  // "取り込みを終了ます"
+            merge.cmdGo->click();
+            FlushEvents();
+            EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
+            const Long Dno = FindSamplePos(first);
+            ASSERT_GE(Dno, 0);
+            EXPECT_EQ(Answers(Dno, 1), (QVector<Integer>{2, 3}));
+            EXPECT_EQ(Answers(Dno, 2), QVector<Integer>{1});
+            const Long next = FindSamplePos(second);
+            ASSERT_GE(next, 0);
+            EXPECT_EQ(Answers(next, 0), QVector<Integer>{3});
+            EXPECT_EQ(Text(next, 1, 0), "x");
+            // The last record stays shown, laid out.
+            EXPECT_FALSE(entry.txtReply->document()->documentLayout()->documentSize().isEmpty());
+        }
+    }
 }
 
 TEST_F(MergeWindowTest, ADelimitedFileIsPreviewedAndImportedWithTheChosenSettings)

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <functional>
 #include <utility>
 
 #include "widgets/rich_text_box.h"
@@ -182,6 +183,45 @@ TEST(RichTextBoxLines, EveryLineHasOneHeightWhateverItsScript)
     ASSERT_EQ(steps.size(), 4);
     EXPECT_EQ(steps.count(steps[0]), 4) << steps[0] << " " << steps[1];
     EXPECT_GE(steps[0], QFontMetricsF(larger).height());
+}
+
+TEST(RichTextBoxLines, AHeldLayoutLaysOutOnlyWhatIsPaintedOrReleased)
+{
+    // Each way of rewriting the box, held and not: the same text in the same
+    // colours; held, nothing laid out until the box is painted or released.
+    const std::function<void(RichTextBox&)> rewrites[] = {
+        [](RichTextBox& box) { box.setText(QStringLiteral("3-\r\n1/朝早く/-\r\n2-\r\n")); },
+        [](RichTextBox& box) { box.setTextRTF(ReplyRtf); },
+        [](RichTextBox& box) {
+            box.setTextRTF(ReplyRtf);
+            box.amendText(box.text() + QStringLiteral("\r\n9"));
+        },
+    };
+    for (const auto& rewrite : rewrites) {
+        RichTextBox shown;
+        RichTextBox held;
+        for (RichTextBox* box : {&shown, &held}) {
+            box->resize(400, 300);
+            box->show();
+        }
+        held.holdLayout();
+        rewrite(shown);
+        rewrite(held);
+        EXPECT_EQ(held.text(), shown.text());
+        EXPECT_EQ(FormatAt(held, 5).foreground().color(), FormatAt(shown, 5).foreground().color());
+        EXPECT_TRUE(held.document()->documentLayout()->documentSize().isEmpty());
+        EXPECT_FALSE(shown.document()->documentLayout()->documentSize().isEmpty());
+
+        held.grab();  // painted
+        EXPECT_EQ(LineSteps(held), LineSteps(shown));
+        rewrite(held);
+        EXPECT_TRUE(held.document()->documentLayout()->documentSize().isEmpty()) << "still held";
+        held.releaseLayout();
+        EXPECT_EQ(LineSteps(held), LineSteps(shown));
+        rewrite(held);
+        EXPECT_EQ(held.document()->documentLayout()->documentSize(),
+                  shown.document()->documentLayout()->documentSize());
+    }
 }
 
 TEST(RichTextBoxColours, SelectionAndBackColour)

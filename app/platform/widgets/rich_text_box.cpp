@@ -1,5 +1,6 @@
 #include "rich_text_box.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -61,9 +62,26 @@ bool BetweenControls(const QFocusEvent* event)
     return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 
+// A layout that lays out nothing. It asks for the box to be repainted,
+// and the box lays its contents out for what is painted.
+class StillLayout : public QAbstractTextDocumentLayout {
+public:
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
+
+    void draw(QPainter*, const PaintContext&) override {}
+    int hitTest(const QPointF&, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override { return {}; }
+    QRectF frameBoundingRect(QTextFrame*) const override { return {}; }
+    QRectF blockBoundingRect(const QTextBlock&) const override { return {}; }
+
+protected:
+    void documentChanged(int, int, int) override { emit update(); }
+};
+
 }  // namespace
 
-RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), lineHeight_(MixedLineHeight(font()))
 {
     setAcceptRichText(false);
     setTabChangesFocus(true);
@@ -73,9 +91,14 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 void RichTextBox::setTextRTF(const QString& rtf)
 {
     const RtfParagraphs paragraphs = ReadRtf(rtf);
+    if (layoutHeld_)
+        useStillLayout();
     document()->clear();
     QTextCursor cursor(document());
     cursor.beginEditBlock();
+    // Each paragraph takes the line height as it is made, so the text is
+    // laid out once.
+    cursor.mergeBlockFormat(lineHeightFormat());
     for (qsizetype k = 0; k < paragraphs.size(); ++k) {
         if (k > 0)
             cursor.insertBlock();
@@ -83,7 +106,6 @@ void RichTextBox::setTextRTF(const QString& rtf)
             cursor.insertText(run.text, RunFormat(run));
     }
     cursor.endEditBlock();
-    applyLineHeight();
     document()->clearUndoRedoStacks();
     setSelStart(0);
 }
@@ -97,8 +119,13 @@ QString RichTextBox::text() const
 
 void RichTextBox::setText(const QString& text)
 {
+    // Laid out once, with the line height.
+    const bool held = layoutHeld_;
+    holdLayout();
     setPlainText(UnifyLineBreaks(text));
     applyLineHeight();
+    if (!held)
+        releaseLayout();
 }
 
 void RichTextBox::amendText(const QString& text)
@@ -121,6 +148,8 @@ void RichTextBox::amendText(const QString& text)
         ++shownEnd;
         ++textEnd;
     }
+    if (layoutHeld_)
+        useStillLayout();
     QTextCursor cursor(document());
     cursor.setPosition(toDocument(static_cast<int>(start)));
     cursor.setPosition(toDocument(static_cast<int>(shownEnd)), QTextCursor::KeepAnchor);
@@ -128,22 +157,78 @@ void RichTextBox::amendText(const QString& text)
     applyLineHeight();
 }
 
+QTextBlockFormat RichTextBox::lineHeightFormat() const
+{
+    QTextBlockFormat format;
+    format.setLineHeight(lineHeight_, QTextBlockFormat::MinimumHeight);
+    return format;
+}
+
 void RichTextBox::applyLineHeight()
 {
-    // Formatting, no edit.
+    // Formatting, no edit. Only the lines from the first to the last one
+    // without the height take it: a format set anew lays its lines out again.
+    const auto lacks = [this](const QTextBlock& block) {
+        const QTextBlockFormat format = block.blockFormat();
+        return format.lineHeightType() != QTextBlockFormat::MinimumHeight || format.lineHeight() != lineHeight_;
+    };
+    QTextBlock first = document()->begin();
+    while (first.isValid() && !lacks(first))
+        first = first.next();
+    if (!first.isValid())
+        return;
+    QTextBlock last = document()->lastBlock();
+    while (!lacks(last))
+        last = last.previous();
     const QSignalBlocker quiet(this);
-    QTextBlockFormat format;
-    format.setLineHeight(MixedLineHeight(font()), QTextBlockFormat::MinimumHeight);
     QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
-    cursor.mergeBlockFormat(format);
+    cursor.setPosition(first.position());
+    cursor.setPosition(last.position(), QTextCursor::KeepAnchor);
+    cursor.mergeBlockFormat(lineHeightFormat());
 }
 
 void RichTextBox::changeEvent(QEvent* event)
 {
     QTextEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        lineHeight_ = MixedLineHeight(font());
         applyLineHeight();
+    }
+}
+
+void RichTextBox::holdLayout()
+{
+    layoutHeld_ = true;
+    useStillLayout();
+}
+
+void RichTextBox::releaseLayout()
+{
+    layoutHeld_ = false;
+    useTextLayout();
+}
+
+void RichTextBox::useStillLayout()
+{
+    if (!dynamic_cast<StillLayout*>(document()->documentLayout()))
+        document()->setDocumentLayout(new StillLayout(document()));
+}
+
+void RichTextBox::useTextLayout()
+{
+    if (!dynamic_cast<StillLayout*>(document()->documentLayout()))
+        return;
+    // A document without a layout makes its text layout anew, which lays
+    // out the whole contents once.
+    document()->setDocumentLayout(nullptr);
+    document()->documentLayout();
+}
+
+void RichTextBox::paintEvent(QPaintEvent* event)
+{
+    // What is seen is laid out, also while the layout is held.
+    useTextLayout();
+    QTextEdit::paintEvent(event);
 }
 
 void RichTextBox::setTypingColor(const QColor& colour) { typingColour_ = colour; }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QColor>
+#include <QTextBlockFormat>
 #include <QTextEdit>
 
 namespace kz::widgets {
@@ -47,6 +48,13 @@ public:
     QColor backColor() const;
     void setBackColor(const QColor& colour);
 
+    // Until releaseLayout(), what the contents become is laid out only when
+    // the box is painted: a program that rewrites the box many times in a
+    // row pays for the layout of what is seen, not of every rewrite.
+    void holdLayout();
+    // Lays the contents out for good.
+    void releaseLayout();
+
 signals:
     // The contents changed: typed, deleted, pasted or replaced (also by the
     // setters above, and by formatting).
@@ -64,6 +72,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -78,8 +87,15 @@ private:
     // Every line at least as tall as a line holding Japanese, which the
     // box's font may show in a taller fallback font.
     void applyLineHeight();
+    QTextBlockFormat lineHeightFormat() const;
+    // The document's layout: one that lays out nothing while held, or the
+    // text layout.
+    void useStillLayout();
+    void useTextLayout();
 
     QColor typingColour_;
+    qreal lineHeight_ = 0;
+    bool layoutHeld_ = false;
 };
 
 }  // namespace kz::widgets
