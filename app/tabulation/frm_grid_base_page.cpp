@@ -64,6 +64,8 @@ bool frmGridBase::PageLoad(const QString& FileName)
     if (!page)
         return false;
     ws.TotalOption = page->option;
+    if (page->option.Kind == TotalFreeTexts)
+        RefQuestions = page->RefQuestions;
     const Integer options = page->DisplayOptions;
     for (QAction* action : mnuPercent)
         action->setChecked(false);
@@ -104,6 +106,7 @@ void frmGridBase::SavePage()
     if (option.Kind == TotalCodedAnswers) {
         page.result = sheet_.result;
     } else {
+        page.RefQuestions = RefQuestions;
         ListingGridText& grid = page.grid;
         grid.rows = Grid->rows();
         for (int col = 0; col < Grid->cols(); ++col) {

@@ -138,6 +138,9 @@ TEST_F(ChartWindowTest, ThreeDimensionalTypesUseBarsOrSurfaces)
             auto* surface = qobject_cast<Q3DSurface*>(graph->Graph->graph());
             ASSERT_TRUE(surface);
             EXPECT_EQ(surface->seriesList().size(), 2);  // one ribbon per column
+            // Each choice and each column names its own position.
+            EXPECT_EQ(surface->axisX()->labels(), graph->Graph->table().categories);
+            EXPECT_EQ(surface->axisZ()->labels(), graph->Graph->table().series);
         }
     }
 }

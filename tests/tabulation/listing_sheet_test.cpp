@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "answers/answer_store.h"
 #include "frm_grid_base.h"
@@ -85,6 +86,49 @@ TEST_F(ListingSheetTest, ListingTallyAndSearchesStandSideBySide)
     script.on("frmInput").setText("txtInput", "100").click("cmdOK");
     sheet.mnuSearchNumber->trigger();
     EXPECT_EQ(sheet.Grid->textMatrix(3, 9), "500");
+    EXPECT_TRUE(script.finished());
+}
+
+TEST_F(ListingSheetTest, AListingPageReopensWithItsReferencedQuestions)
+{
+    struct Case {
+        std::vector<int> refs;  // the questions marked in the choice of referenced questions
+        bool tally;             // a tally beside the referenced columns
+    };
+    const Case cases[] = {
+        {{}, false},
+        {{}, true},
+        {{test::Opinion}, false},
+        {{Sex}, true},
+        {{test::Opinion, Sex}, false},
+        {{test::Opinion, Sex}, true},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("listing.kzp"));
+    for (const Case& c : cases) {
+        const auto what = [&c] { return testing::Message() << c.refs.size() << " referenced, tally " << c.tally; };
+        frmGridBase& listing = DoTotal(ListingOption(AnyChoice, 1));
+        if (!c.refs.empty()) {
+            script.on("frmQBox").selectRows("lstQno(1)", c.refs).click("cmdOK");
+            listing.mnuRefQno->trigger();
+        }
+        const int columns = ListingFixedColumns + static_cast<int>(c.refs.size());
+        ASSERT_EQ(listing.Grid->cols(), columns) << what();
+        if (c.tally)
+            listing.mnuEssayTotal->trigger();
+        listing.lblInfo2->setText(path);
+        listing.SheetCommand(QStringLiteral("Save Page"));
+        const QString titles = Row(listing, 0).section(u'|', 0, columns - 1);
+        const QString headings = Row(listing, 1).section(u'|', 0, columns - 1);
+        Forms::unload(listing);
+
+        frmGridBase& reopened = Forms::createNew<frmGridBase>();
+        ASSERT_TRUE(reopened.PageLoad(path)) << what();
+        EXPECT_EQ(reopened.Grid->cols(), columns) << what();
+        EXPECT_EQ(Row(reopened, 0), titles) << what();
+        EXPECT_EQ(Row(reopened, 1), headings) << what();
+        Forms::unload(reopened);
+    }
     EXPECT_TRUE(script.finished());
 }
 

@@ -72,10 +72,7 @@ void NoteAnnounced(QWidget& window)
     windows.push_back(&window);
 }
 
-bool WasAnnounced(QWidget* window)
-{
-    return window && AnnouncedModals().contains(window);
-}
+bool WasAnnounced(QWidget* window) { return window && AnnouncedModals().contains(window); }
 
 // Fails every modal window while no script runs, and any modal window left
 // waiting unanswered (one that never passed the modal point).
@@ -180,10 +177,9 @@ ScriptStep& ScriptStep::select(const QString& name, int row)
     return *this;
 }
 
-ScriptStep& ScriptStep::selectRows(const QString& name, std::initializer_list<int> rows)
+ScriptStep& ScriptStep::selectRows(const QString& name, std::vector<int> rows)
 {
-    std::vector<int> wanted(rows);
-    actions_.push_back([name, wanted](QWidget& window) {
+    actions_.push_back([name, wanted = std::move(rows)](QWidget& window) {
         if (auto* list = Control<QListWidget>(window, name)) {
             list->clearSelection();
             for (int row : wanted) {

@@ -38,8 +38,8 @@
 
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "widgets/modal_point.h"
 
@@ -76,7 +76,7 @@ public:
     // Makes `row` the current (selected) row of a list.
     ScriptStep& select(const QString& name, int row);
     // Selects exactly `rows` of a multiple-selection list.
-    ScriptStep& selectRows(const QString& name, std::initializer_list<int> rows);
+    ScriptStep& selectRows(const QString& name, std::vector<int> rows);
     // Double-clicks `row` of a list with the mouse.
     ScriptStep& doubleClick(const QString& name, int row);
     // Closes the window by its frame.

@@ -82,13 +82,18 @@ ListingHead MakeListingHead(const Survey& questionnaire, const TotalOptionRec& o
     head.titles = {QStringLiteral("ＩＤ"), QStringLiteral("選択肢"), QStringLiteral("記述文")};
     if (!refQuestions.empty())
         head.titles.push_back(QStringLiteral("参照回答"));
-    head.headings.push_back(QuestionHeading(questionnaire, option.Qno, ListedHeading));
+    head.headings.push_back(ListedQuestionHeading(questionnaire, option.Qno));
     for (Integer q : refQuestions)
-        head.headings.push_back(QuestionHeading(questionnaire, q, ListedHeading));
+        head.headings.push_back(ListedQuestionHeading(questionnaire, q));
     head.conditionText = ConditionText(questionnaire, cond, false);
     if (option.Rank > 0)
         head.rankText = QString::number(option.Rank) + QStringLiteral("位");
     return head;
+}
+
+QString ListedQuestionHeading(const Survey& questionnaire, Integer q)
+{
+    return QuestionHeading(questionnaire, q, ListedHeading);
 }
 
 FreeTextRequest ListingRequest(const TotalOptionRec& option)

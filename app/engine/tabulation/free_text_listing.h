@@ -56,6 +56,8 @@ QString ListingConditionTooLong();
 
 ListingHead MakeListingHead(const Survey& questionnaire, const TotalOptionRec& option, const Condition& cond,
                             std::span<const Integer> refQuestions);
+// The heading row's text over question q's column.
+QString ListedQuestionHeading(const Survey& questionnaire, Integer q);
 
 // The matcher's part of a free-text request.
 FreeTextRequest ListingRequest(const TotalOptionRec& option);

@@ -13,6 +13,7 @@
 #include "model/survey.h"
 #include "runtime/cp932.h"
 #include "runtime/file_errors.h"
+#include "tabulation/free_text_listing.h"
 
 namespace kz {
 
@@ -94,19 +95,50 @@ bool ReadCountResult(BinaryReader& in, const Survey& questionnaire, const TotalO
     return in.ok();
 }
 
-bool ReadListingGrid(BinaryReader& in)
+// Walks a listing page's stored grid and gives the heading-row texts of the
+// columns after the fixed ones; nullopt when the grid is damaged.
+std::optional<QStringList> ReadListingGrid(BinaryReader& in)
 {
     const Integer cols = in.readInteger();
     const Integer rows = in.readInteger();
     if (cols < 0 || rows < 1)
-        return false;
+        return std::nullopt;
     for (int c = 0; c < cols && in.ok(); ++c)
         in.readLong();
     for (int r = 1; r < rows && in.ok(); ++r)
         in.readLong();
-    for (int cell = 0; cell < cols * (rows - 1) && in.ok(); ++cell)
-        GetStr(in);
-    return in.ok();
+    QStringList headings;
+    for (int c = 0; c < cols && in.ok(); ++c) {
+        for (int r = 1; r < rows && in.ok(); ++r) {
+            const QString text = GetStr(in);
+            if (r == 1 && c >= ListingFixedColumns)
+                headings << text;
+        }
+    }
+    if (!in.ok())
+        return std::nullopt;
+    return headings;
+}
+
+// The referenced questions of a listing page: the stored first one, and
+// after it the questions whose headings stand over the following columns,
+// in question order. The columns the stored one does not head are another
+// result's (a tally, a search): no question is taken from them. A stored 0
+// that heads no column stands for no referenced question at all.
+std::vector<Integer> ReferencedQuestions(const Survey& questionnaire, Integer first, const QStringList& headings)
+{
+    if (headings.isEmpty() || headings.first() != ListedQuestionHeading(questionnaire, first))
+        return first > 0 ? std::vector<Integer>{first} : std::vector<Integer>{};
+    std::vector<Integer> refs{first};
+    Integer q = first + 1;
+    for (qsizetype column = 1; column < headings.size(); ++column) {
+        while (q < questionnaire.QuestionCount && ListedQuestionHeading(questionnaire, q) != headings.at(column))
+            ++q;
+        if (q >= questionnaire.QuestionCount)
+            break;
+        refs.push_back(q++);
+    }
+    return refs;
 }
 
 QString PageLines(const QString& fileName) { return QStringLiteral("この集計結果ファイル") + CrLf + fileName + CrLf; }
@@ -200,9 +232,11 @@ std::optional<PageRequest> ReadPage(BinaryReader& in, const Survey& questionnair
         refusal = damaged;
         return std::nullopt;
     }
+    // A listing has one individual condition, so one referenced question.
+    Integer firstRef = 0;
     for (int k = 0; k < option.LimitCount; ++k) {
         if (listing)
-            in.readInteger();  // a referenced question; how many there were is not stored
+            firstRef = in.readInteger();
         else
             ReadCondition(in, option.Limits[static_cast<size_t>(k) + 1]);
     }
@@ -211,16 +245,27 @@ std::optional<PageRequest> ReadPage(BinaryReader& in, const Survey& questionnair
         refusal = damaged;
         return std::nullopt;
     }
-    const QString unfit = TotalOptionRefusal(option, questionnaire);
+    QString unfit = TotalOptionRefusal(option, questionnaire);
+    if (unfit.isEmpty() && listing && (firstRef < 0 || firstRef >= questionnaire.QuestionCount))
+        unfit = QStringLiteral("参照質問(%1)がありません。").arg(firstRef + 1);
     if (!unfit.isEmpty()) {
         refusal = QStringLiteral("現在のアンケートに合いません。") + CrLf + unfit;
         return std::nullopt;
     }
-    const bool whole = listing ? ReadListingGrid(in) : ReadCountResult(in, questionnaire, option);
+    std::optional<QStringList> headings;
+    bool whole = false;
+    if (listing) {
+        headings = ReadListingGrid(in);
+        whole = headings.has_value();
+    } else {
+        whole = ReadCountResult(in, questionnaire, option);
+    }
     if (!whole || !in.atEnd()) {
         refusal = in.ok() && !whole ? QStringLiteral("集計結果が現在のアンケートに合いません。") : damaged;
         return std::nullopt;
     }
+    if (listing)
+        page.RefQuestions = ReferencedQuestions(questionnaire, firstRef, *headings);
     return page;
 }
 

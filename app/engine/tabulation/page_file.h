@@ -53,17 +53,21 @@ void WritePage(BinaryWriter& out, const PageContents& page);
 // false then, and a previous file is left as it was.
 bool SavePageFile(const QString& fileName, const PageContents& page);
 
-// What opening a page takes over: the request and the display options.
+// What opening a page takes over: the request, the display options and, for
+// a listing, its referenced questions.
 struct PageRequest {
     TotalOptionRec option;
     Integer DisplayOptions = 0;
+    std::vector<Integer> RefQuestions;
 };
 
 // Reads a page from the reader's position after its header and base path
 // (ClassifyFile). Fields the page does not hold are taken from `current`; a
 // count request gets CrossMode 2, its columns being the stored ones; a
 // listing lists every answer with a free text, quantity or code (CrossMode
-// 1), its own criteria not being stored. `refusal` tells why a page is not
+// 1), its own criteria not being stored. A listing page holds only its first
+// referenced question; the others are recognised by their headings in the
+// stored grid. `refusal` tells why a page is not
 // taken: a file that is cut, damaged or runs on past its end, or a request
 // or stored result naming questions or choices `questionnaire` lacks.
 std::optional<PageRequest> ReadPage(BinaryReader& in, const Survey& questionnaire, const TotalOptionRec& current,

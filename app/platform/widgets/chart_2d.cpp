@@ -16,8 +16,9 @@ namespace kz::widgets {
 
 namespace {
 
-// Of the whole radius, what the rings of a pie take.
-constexpr double PieRadius = 0.9;
+// Of the whole radius, what the rings of a pie take: the rest is room for
+// the outer ring's labels, which are cut off where they leave the chart.
+constexpr double PieRadius = 0.7;
 
 // Category and value axes shared by every series.
 void AddAxes(QChart& chart, const ChartTable& table, bool stacked)

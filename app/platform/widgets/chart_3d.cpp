@@ -1,9 +1,13 @@
 #include "chart_3d.h"
 
 #include <Q3DBars>
+#include <Q3DCamera>
+#include <Q3DScene>
 #include <Q3DSurface>
+#include <Q3DTheme>
 #include <QBar3DSeries>
 #include <QCategory3DAxis>
+#include <QGuiApplication>
 #include <QSurface3DSeries>
 #include <QValue3DAxis>
 #include <QValue3DAxisFormatter>
@@ -18,10 +22,14 @@ namespace {
 // areas.
 constexpr float LineHalfDepth = 0.12f;
 constexpr float AreaHalfDepth = 0.45f;
+// The theme's font size at which labels read like the window's own text.
+constexpr int LabelPointSize = 50;
 
 bool DrawsBars(int chartType) { return chartType == Bar3d || chartType == Step3d; }
 
-// Names whole-number positions of a surface axis, as a category axis would.
+// Names the whole-number positions of a surface axis, one label and one
+// grid line between neighbours, as a category axis would. The axis's own
+// segments would put labels between the positions.
 class NamesFormatter : public QValue3DAxisFormatter {
 public:
     explicit NamesFormatter(QStringList names = {}) : names_(std::move(names)) {}
@@ -33,9 +41,20 @@ protected:
         QValue3DAxisFormatter::populateCopy(copy);
         static_cast<NamesFormatter&>(copy).names_ = names_;
     }
-    QString stringForValue(qreal value, const QString& /*format*/) const override
+    void recalculate() override
     {
-        return names_.value(qRound(value));
+        const float low = axis()->min();
+        const float span = std::max(axis()->max() - low, 1.0f);
+        const auto at = [low, span](float value) { return (value - low) / span; };
+        gridPositions().clear();
+        subGridPositions().clear();
+        labelPositions().clear();
+        labelStrings() = names_;
+        gridPositions() << 0.0f;
+        for (qsizetype i = 0; i < names_.size(); ++i) {
+            labelPositions() << at(static_cast<float>(i));
+            gridPositions() << at(static_cast<float>(i) + 0.5f);
+        }
     }
 
 private:
@@ -47,7 +66,6 @@ void NameAxis(QValue3DAxis& axis, const QStringList& names)
 {
     const auto last = static_cast<float>(std::max<qsizetype>(names.size() - 1, 1));
     axis.setRange(-0.5f, last + 0.5f);
-    axis.setSegmentCount(static_cast<int>(last));
     axis.setFormatter(new NamesFormatter(names));
 }
 
@@ -102,9 +120,18 @@ void DrawRibbons(Q3DSurface& surface, const ChartTable& table, bool stacked, flo
     surface.axisY()->setRange(0, static_cast<float>(table.highest(stacked)));
 }
 
-}  // namespace
+// Labels readable at a window's size: the graph draws its labels at a size
+// that follows the theme's font, and a slightly raised front view turns them
+// to the reader.
+void SetReadable(QAbstract3DGraph& graph)
+{
+    QFont font = QGuiApplication::font();
+    font.setPointSize(LabelPointSize);
+    graph.activeTheme()->setFont(font);
+    graph.scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetFrontHigh);
+}
 
-QAbstract3DGraph* NewGraph3d(int chartType)
+QAbstract3DGraph* NewGraph(int chartType)
 {
     if (DrawsBars(chartType))
         return new Q3DBars;
@@ -112,6 +139,15 @@ QAbstract3DGraph* NewGraph3d(int chartType)
     surface->setAxisX(new QValue3DAxis);
     surface->setAxisZ(new QValue3DAxis);
     return surface;
+}
+
+}  // namespace
+
+QAbstract3DGraph* NewGraph3d(int chartType)
+{
+    QAbstract3DGraph* graph = NewGraph(chartType);
+    SetReadable(*graph);
+    return graph;
 }
 
 void DrawGraph3d(QAbstract3DGraph& graph, const ChartTable& table, int chartType, bool stacked)

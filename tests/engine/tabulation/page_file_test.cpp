@@ -211,6 +211,8 @@ TEST_F(PageFileTest, ReadingTakesOverTheStoredRequestAndKeepsTheRest)
     EXPECT_EQ(listed->option.Rank, 1);
     EXPECT_EQ(listed->option.Limits[0][1].Code, MakeQC(Gender, 2));
     EXPECT_EQ(listed->option.Limits[1][0].KindRank, 0);  // the referenced question is no condition
+    // The stored grid has no column headed by it: the stored one alone.
+    EXPECT_EQ(listed->RefQuestions, std::vector<Integer>{Satisfaction});
 }
 
 TEST_F(PageFileTest, EveryCutAndEveryRunOnIsRefused)
@@ -248,6 +250,13 @@ TEST_F(PageFileTest, APageTheQuestionnaireDoesNotFitIsRefused)
         EXPECT_TRUE(why.startsWith(QString::fromUtf8(c.why))) << c.what << ": " << why.toStdString();
         survey = kept;
     }
+    // A listing whose referenced question is gone.
+    const Survey kept = survey;
+    survey.QuestionCount = Satisfaction;
+    QString why;
+    EXPECT_FALSE(Read(Written(ListingPage()), &why));
+    EXPECT_TRUE(why.startsWith("現在のアンケートに合いません。")) << why.toStdString();
+    survey = kept;
     // Fields past the table: a count page whose condition count runs over.
     QByteArray tooMany = bytes;
     const qsizetype countAt = bytes.indexOf(QByteArray("\x07\x00\x00\x00\x00\x00\x01\x00", 8)) + 6;
