@@ -8,13 +8,16 @@ namespace kz::widgets {
 
 namespace {
 
+// Small enough to stand beside one line of text, large enough to hit.
+constexpr int ArrowWidth = 16;
+constexpr int LeastArrowHeight = 10;
+
 QToolButton* Arrow(Qt::ArrowType direction, QWidget* parent)
 {
     auto* arrow = new QToolButton(parent);
     arrow->setArrowType(direction);
     arrow->setAutoRepeat(true);
     arrow->setFocusPolicy(Qt::NoFocus);
-    arrow->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     return arrow;
 }
 
@@ -32,9 +35,10 @@ SpinButton::SpinButton(QWidget* field, QWidget* parent)
     layout->addWidget(down_);
     connect(up_, &QToolButton::clicked, this, [this] { triggerAction(SliderSingleStepAdd); });
     connect(down_, &QToolButton::clicked, this, [this] { triggerAction(SliderSingleStepSub); });
-    const int arrowHeight = up_->minimumSizeHint().height();
-    setFixedHeight(std::max(field->sizeHint().height(), 2 * arrowHeight));
-    setFixedWidth(up_->minimumSizeHint().width());
+    const int height = std::max(field->sizeHint().height(), 2 * LeastArrowHeight);
+    up_->setFixedSize(ArrowWidth, height / 2);
+    down_->setFixedSize(ArrowWidth, height - height / 2);
+    setFixedSize(ArrowWidth, height);
 }
 
 }  // namespace kz::widgets
