@@ -29,15 +29,9 @@ frmQAnum::frmQAnum() : KzForm(QStringLiteral("frmQAnum"))
     lblQAnum->setFrameShadow(QFrame::Sunken);
     Label1 = new QLabel(QStringLiteral("個"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    // A spin button: its up arrow counts up.
-    UpDown1 = new QScrollBar(Qt::Vertical, this);
+    UpDown1 = new widgets::SpinButton(lblQAnum, this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setRange(1, MostAnswers);
-    UpDown1->setSingleStep(1);
-    UpDown1->setPageStep(1);
-    UpDown1->setInvertedAppearance(true);
-    UpDown1->setInvertedControls(true);
-    UpDown1->setFixedHeight(lblQAnum->sizeHint().height() + 12);
     cmdAll = new QPushButton(QStringLiteral("選択肢の数だけ回答可(&F)"), this);
     cmdAll->setObjectName(QStringLiteral("cmdAll"));
     cmdClose = new QPushButton(QStringLiteral("決定"), this);
@@ -50,7 +44,7 @@ frmQAnum::frmQAnum() : KzForm(QStringLiteral("frmQAnum"))
     layout->addWidget(cmdAll, 1, 0, 1, 3);
     layout->addWidget(cmdClose, 2, 0, 1, 3);
 
-    connect(UpDown1, &QScrollBar::valueChanged, this,
+    connect(UpDown1, &QAbstractSlider::valueChanged, this,
             [this](int value) { lblQAnum->setText(QString::number(value)); });
     connect(cmdAll, &QPushButton::clicked, this,
             [this] { showCount(static_cast<Integer>(survey.Questions[GetQno()].ChoiceCount - 1)); });

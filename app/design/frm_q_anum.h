@@ -5,10 +5,10 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "runtime/vbtypes.h"
 #include "widgets/kz_form.h"
+#include "widgets/spin_button.h"
 
 namespace kz {
 
@@ -26,7 +26,7 @@ public:
     QLabel* lblQno;
     QLabel* lblQAnum;
     QLabel* Label1;
-    QScrollBar* UpDown1;
+    widgets::SpinButton* UpDown1;
     QPushButton* cmdAll;
     QPushButton* cmdClose;
 

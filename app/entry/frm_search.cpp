@@ -50,9 +50,7 @@ void frmSearch::buildControls()
     optCopyCno = Named(new QRadioButton(QStringLiteral("別の質問の回答をコピーして追加"), answer), "optCopyCno");
     cmbAddQno = Named(new QComboBox(answer), "cmbAddQno");
     txtAlpha = Named(new QLineEdit(QStringLiteral("0"), answer), "txtAlpha");
-    UpDown1 = Named(new QSpinBox(answer), "UpDown1");
-    UpDown1->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    UpDown1->setMaximumWidth(UpDown1->sizeHint().height());
+    UpDown1 = Named(new widgets::SpinButton(txtAlpha, answer), "UpDown1");
     chkCopyNum = Named(new QCheckBox(QStringLiteral("数量回答を"), answer), "chkCopyNum");
     txtSetNumFrom = Named(new QLineEdit(QStringLiteral("0"), answer), "txtSetNumFrom");
     txtSetNumCno = Named(new QLineEdit(QStringLiteral("5"), answer), "txtSetNumCno");
@@ -104,7 +102,7 @@ void frmSearch::buildControls()
     connect(cmbCno, &QComboBox::activated, optSetCno, [this] { optSetCno->setChecked(true); });
     connect(txtAddEssay, &QLineEdit::textEdited, this, [this] { optSetCno->setChecked(true); });
     connect(txtAlpha, &QLineEdit::textEdited, this, [this] { optCopyCno->setChecked(true); });
-    connect(UpDown1, &QSpinBox::valueChanged, this, [this](int value) {
+    connect(UpDown1, &QAbstractSlider::valueChanged, this, [this](int value) {
         txtAlpha->setText(QString::number(value));
         optCopyCno->setChecked(true);
     });

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 
 #include <array>
 
@@ -17,6 +16,7 @@
 #include "frm_grid_base.h"
 #include "guarded_sheet.h"
 #include "widgets/kz_form.h"
+#include "widgets/spin_button.h"
 
 namespace kz {
 
@@ -37,7 +37,7 @@ public:
     QRadioButton* optCopyCno;
     QComboBox* cmbAddQno;
     QLineEdit* txtAlpha;
-    QSpinBox* UpDown1;
+    widgets::SpinButton* UpDown1;
     QCheckBox* chkCopyNum;
     QLineEdit* txtSetNumFrom;
     QLineEdit* txtSetNumCno;

@@ -54,7 +54,16 @@ bool ProgramWindows::has(Window /*window*/) const { return true; }
 
 void ProgramWindows::showNewQuestionnaire() { ShowInFront(Forms::instance<frmNew>()); }
 
-void ProgramWindows::showAddAnswers() { ShowInFront(Forms::instance<frmSearch>()); }
+void ProgramWindows::showAddAnswers()
+{
+    const bool opening = !Forms::loaded<frmSearch>();
+    auto& search = Forms::instance<frmSearch>();
+    // Opened now, it works on the sheet activated last, as it would had it
+    // been open then.
+    if (opening && lastSheet_)
+        search.setParentGrid(lastSheet_);
+    ShowInFront(search);
+}
 
 void ProgramWindows::showAddAnswersOn(frmGridBase& sheet)
 {
@@ -148,11 +157,20 @@ void ProgramWindows::unloadTotal()
         Forms::unload(*total);
 }
 
+void ProgramWindows::runFreeTextRequest()
+{
+    auto& total = Forms::instance<frmTotal>();
+    ShowInFront(total);
+    total.SetTotalOption();
+    total.DoTotal(2);
+}
+
 void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
 {
     auto* grid = qobject_cast<frmGridBase*>(&sheet);
     if (!grid)
         return;
+    lastSheet_ = grid;
     if (auto* search = Forms::loaded<frmSearch>())
         search->setParentGrid(grid);
     if (auto* total = Forms::loaded<frmTotal>()) {

@@ -3,6 +3,8 @@
 // tests that drive several windows install it too.
 #pragma once
 
+#include <QPointer>
+
 #include "window_services.h"
 
 namespace kz {
@@ -37,6 +39,7 @@ public:
     void showAddAnswersOn(frmGridBase& sheet) override;
     void showTotal(Integer page) override;
     void unloadTotal() override;
+    void runFreeTextRequest() override;
     void resultSheetActivated(widgets::KzForm& sheet) override;
     void openResultPage(const QString& pagePath) override;
 
@@ -54,6 +57,11 @@ public:
 
     bool saveChangesFirst() override;
     bool saveFile() override;
+
+private:
+    // The result sheet activated last, for the answer addition window when
+    // it opens later.
+    QPointer<frmGridBase> lastSheet_;
 };
 
 }  // namespace kz

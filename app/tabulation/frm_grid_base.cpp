@@ -137,7 +137,7 @@ void frmGridBase::SheetCommand(const QString& cmd)
             for (int col = 0; col < FreshColumns; ++col)
                 Grid->setColWidth(col, FreshWidth);
             LastKind = sheet_.SheetOption.Kind;
-            countWidthsShown_ = false;
+            widthsShown_ = 0;
         }
         chkTotaled->setChecked(false);
         // Only cmdNext continues a cut listing.

@@ -188,9 +188,10 @@ private:
     // LastGraphQ and LastGraphCol.
     ChartFeedState graphFeed_;
     float FontScale = 1;
-    // The grid's widths are a count sheet's, not the placeholders a new
-    // kind of sheet starts from, and may be stored as the user's.
-    bool countWidthsShown_ = false;
+    // The Kind of sheet whose widths the grid shows, or 0 for the
+    // placeholders a new kind of sheet starts from: only a kind's own widths
+    // are stored as the user's.
+    Integer widthsShown_ = 0;
 };
 
 }  // namespace kz

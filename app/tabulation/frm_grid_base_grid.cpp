@@ -1,6 +1,7 @@
 // The result sheet's grid during a run: its size, row heights and column
 // widths from the plans, the blocks as they are counted, the progress and
 // the column widths kept in the settings.
+#include <algorithm>
 #include <cmath>
 
 #include "document/workspace.h"
@@ -26,13 +27,20 @@ void frmGridBase::SaveColumnWidths()
 {
     Grid->clear();
     Grid->setRowHeight(0, scaled(FixedRowHeight));
-    if (!countWidthsShown_)
-        return;
     const auto unscaled = [this](int col) { return static_cast<Long>(std::lround(Grid->colWidth(col) / FontScale)); };
-    settings.ColumnWidths[ColumnSlot::CountLabel] = unscaled(0);
-    settings.ColumnWidths[ColumnSlot::CountValue] = unscaled(1);
-    if ((sheet_.columns.DisplayOptions & (ShowCounts | ShowPercents)) == (ShowCounts | ShowPercents))
-        settings.ColumnWidths[ColumnSlot::CountPercent] = unscaled(2);
+    if (widthsShown_ == TotalCodedAnswers) {
+        settings.ColumnWidths[ColumnSlot::CountLabel] = unscaled(0);
+        settings.ColumnWidths[ColumnSlot::CountValue] = unscaled(1);
+        if ((sheet_.columns.DisplayOptions & (ShowCounts | ShowPercents)) == (ShowCounts | ShowPercents))
+            settings.ColumnWidths[ColumnSlot::CountPercent] = unscaled(2);
+    } else if (widthsShown_ == TotalFreeTexts) {
+        const ColumnSlot listingSlots[] = {ColumnSlot::ListID, ColumnSlot::ListChoice, ColumnSlot::ListFreeText,
+                                           ColumnSlot::ListReferences};
+        // A listing without a fourth column leaves that slot as it was: a
+        // zero there would reset every stored width when the settings are read.
+        for (int col = 0; col < std::min(Grid->cols(), 4); ++col)
+            settings.ColumnWidths[listingSlots[col]] = unscaled(col);
+    }
 }
 
 void frmGridBase::showStatus(const QString& text) { lblInfo2->setText(text); }
@@ -67,7 +75,7 @@ void frmGridBase::layOut(const CountSheet& sheet)
         if (block.spacer >= 0)
             Grid->setColWidth(block.spacer, scaled(SpacerWidth));
     }
-    countWidthsShown_ = true;
+    widthsShown_ = TotalCodedAnswers;
 }
 
 void frmGridBase::showBlock(const CountSheet& sheet, Integer q, int L)

@@ -16,7 +16,6 @@
 #include "runtime/val.h"
 #include "tabulation/free_texts_behind.h"
 #include "tabulation/listing_search.h"
-#include "widgets/forms.h"
 #include "window_services.h"
 
 namespace kz {
@@ -86,6 +85,7 @@ void frmGridBase::SetupSheetHeader(const ListingHead& head)
         Grid->setColWidth(col, scaled(settings.ColumnWidths[fixedSlots[col]]));
     for (int i = 0; i < refColumns; ++i)
         Grid->setColWidth(ListingFixedColumns + i, scaled(settings.ColumnWidths[ColumnSlot::EachReferenceColumn]));
+    widthsShown_ = TotalFreeTexts;
     // The fixed row holds the column titles: a full row, not a count sheet's strip.
     Grid->setRowHeight(0, -1);
     for (int col = 0; col < head.titles.size(); ++col)
@@ -203,8 +203,10 @@ void frmGridBase::mnuGoEssayClicked()
         Beep();
         return;
     }
+    // The tabulation window states the request, so the user can change and
+    // run it again from there.
     ProgramWorkspace().TotalOption = *behind.request;
-    widgets::Forms::createNew<frmGridBase>().SheetCommand(QStringLiteral("Do Total"));
+    windows().runFreeTextRequest();
 }
 
 }  // namespace kz

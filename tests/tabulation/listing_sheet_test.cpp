@@ -5,14 +5,19 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "answers/answer_store.h"
+#include "conditions/condition_texts.h"
 #include "frm_grid_base.h"
 #include "frm_search.h"
+#include "frm_total.h"
+#include "host/settings.h"
 #include "model/sample_table.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/listing_fixture.h"
+#include "tabulation/request_columns.h"
 #include "widgets/beep.h"
 #include "widgets/forms.h"
 #include "window_script.h"
@@ -153,6 +158,123 @@ TEST_F(ListingSheetTest, GoingFromACountListsItsRespondentsAndOtherCellsBeep)
     EXPECT_EQ(Row(*listing, 4), "10|良い|速い");
     EXPECT_EQ(Row(*listing, 5), "40|良い|");
     EXPECT_EQ(Row(*listing, 7), "のべ3人|平均 |0");
+}
+
+TEST_F(ListingSheetTest, GoingFromACountStatesTheListingInTheTabulationWindow)
+{
+    // Q1 counted in the columns 男性, 女性, 無回答 of Q2, each with counts and
+    // percentages: grid column 1 counts 男性, column 3 女性; row 1 is the
+    // block's heading.
+    struct Case {
+        const char* name;
+        int row;
+        int col;
+        Integer choice;
+        Integer criterion;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"a choice's count lists who gave it", 4, 3, test::Good, NoTextCondition, {"40|良い|", "のべ1人|平均 |0"}},
+        {"the heading lists every answer with a text",
+         1,
+         1,
+         AnyChoice,
+         WithText,
+         {"10|良い|速い", "10|金額|500", "50|良い|速い", "50|店|B2:本店", "のべ4人|平均 |125"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TotalOptionRec count;
+        count.Qno = test::Opinion;
+        count.ToQno = test::Opinion;
+        CrossByQuestion(count, survey, Sex);
+        frmGridBase& sheet = DoTotal(count);
+        sheet.Grid->setRow(c.row);
+        sheet.Grid->setCol(c.col);
+        sheet.mnuGoEssay->trigger();
+
+        auto* total = Forms::loaded<frmTotal>();
+        ASSERT_TRUE(total && total->isVisible());
+        frmGridBase* listing = total->ParentGrid();
+        ASSERT_TRUE(listing && listing != &sheet && listing->isListing());
+        EXPECT_EQ(total->tabTotal->currentIndex(), 1) << "the free-text page";
+        EXPECT_EQ(total->cmbEQno->currentIndex(), test::Opinion);
+        EXPECT_EQ(total->cmbECno->currentIndex(), c.choice);
+        EXPECT_TRUE(total->optCon[c.criterion]->isChecked());
+        const TotalOptionRec& listed = listing->result().SheetOption;
+        EXPECT_EQ(listed.XQno, c.choice);
+        EXPECT_EQ(listed.CrossMode, c.criterion);
+        EXPECT_EQ(total->lblExLimit[1]->text(), ConditionText(survey, listed.Limits[0], false));
+        QStringList rows;
+        for (int row = ListingFirstRow; row < listing->Grid->rows(); ++row)
+            rows << Row(*listing, row);
+        EXPECT_EQ(rows, c.rows);
+        Forms::unload(*listing);
+        Forms::unload(sheet);
+    }
+}
+
+TEST_F(ListingSheetTest, ListingColumnWidthsComeFromAndGoBackToTheSettings)
+{
+    struct Case {
+        const char* name;
+        bool tallied;  // the tally's columns give the listing a fourth column
+    };
+    const Case cases[] = {
+        {"three columns leave the fourth slot alone", false},
+        {"a fourth column is stored", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.FontRecs[FontSlot::ResultGrid].Name = QApplication::font().family();
+        settings.FontRecs[FontSlot::ResultGrid].Size = 9.75f;
+        settings.ColumnWidths[ColumnSlot::ListID] = 900;
+        settings.ColumnWidths[ColumnSlot::ListChoice] = 700;
+        settings.ColumnWidths[ColumnSlot::ListFreeText] = 2000;
+        settings.ColumnWidths[ColumnSlot::ListReferences] = 1111;
+        frmGridBase& sheet = DoTotal(ListingOption(AnyChoice, 1));
+        EXPECT_EQ(sheet.Grid->colWidth(0), 900);
+        EXPECT_EQ(sheet.Grid->colWidth(1), 700);
+        EXPECT_EQ(sheet.Grid->colWidth(2), 2000);
+        EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListID], 900) << "the placeholders are not stored";
+
+        // A new run keeps what the user made of the columns.
+        sheet.Grid->setColWidth(2, 3000);
+        sheet.SheetCommand(QStringLiteral("Do Total"));
+        EXPECT_EQ(sheet.Grid->colWidth(2), 3000);
+        EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListFreeText], 3000);
+
+        if (c.tallied) {
+            sheet.mnuEssayTotal->trigger();
+            sheet.Grid->setColWidth(3, 1500);
+        }
+        sheet.Grid->setColWidth(0, 1200);
+        const Long fourthSlot = c.tallied ? 1500 : settings.ColumnWidths[ColumnSlot::ListReferences];
+        ASSERT_TRUE(Forms::unload(sheet));
+        EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListID], 1200);
+        EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListChoice], 700);
+        EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListReferences], fourthSlot);
+    }
+}
+
+TEST_F(ListingSheetTest, TheAnswerWindowOpenedLaterWorksOnTheSheetActivatedLast)
+{
+    frmGridBase& sheet = DoTotal(ListingOption(test::Good, 5));
+    QApplication::setActiveWindow(&sheet);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    ASSERT_FALSE(Forms::loaded<frmSearch>());
+    windows().showAddAnswers();
+    auto* search = Forms::loaded<frmSearch>();
+    ASSERT_TRUE(search);
+    EXPECT_TRUE(search->cmdAdd[1]->isEnabled());
+
+    Forms::unload(*search);
+    Forms::unload(sheet);
+    test::FlushEvents();
+    windows().showAddAnswers();
+    search = Forms::loaded<frmSearch>();
+    ASSERT_TRUE(search);
+    EXPECT_FALSE(search->cmdAdd[1]->isEnabled()) << "the sheet has closed";
 }
 
 TEST_F(ListingSheetTest, AddingAnswersReachesTheListedSamplesOnlyWhileTheirSheetIsOpen)

@@ -139,7 +139,8 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
     QVector<Integer> codes;
     QVector<QString> texts;
     QVector<Integer> refCodes;
-    for (Long s = from; s < sampleCount; ++s) {
+    Long s = from;
+    for (; s < sampleCount; ++s) {
         if (!job.step(s - from, [&] { return FormatPercent(double(s) / sampleCount, 0); }))
             break;
         if (!MatchSampleQuestion(s, request, cond, count, codes, texts))
@@ -163,6 +164,10 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
             break;
         }
     }
+    // Through the last sample the progress ends at 100%, as a count's does;
+    // a stop or a cut keeps the share it reached.
+    if (s == sampleCount)
+        view.showProgress(FormatPercent(1.0, 0));
     view.addRow(Footer(listing));
     return listing;
 }

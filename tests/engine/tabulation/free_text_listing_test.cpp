@@ -139,6 +139,28 @@ TEST_F(OpinionListingTest, NoSamplesShowsNothingAndAStopKeepsTheRowsWithTheirFoo
     EXPECT_EQ(listing.nextStart, 0);
 }
 
+TEST_F(OpinionListingTest, ProgressEndsAtAllOnlyWhenTheRunWentThroughEverySample)
+{
+    struct Case {
+        const char* name;
+        qsizetype stopAtReport;
+        QString last;
+    };
+    const Case cases[] = {
+        {"through every sample", 0, "100%"},
+        {"stopped at the second sample", 2, "20%"},
+    };
+    LongJobPacing everyStep(0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        view.progress.clear();
+        view.stopAtReport = c.stopAtReport;
+        List(ListingOption(AnyChoice, 5));
+        ASSERT_FALSE(view.progress.isEmpty());
+        EXPECT_EQ(view.progress.back(), c.last);
+    }
+}
+
 // 5000 samples of two listed answers each: rows + 5 reaches 9999 at the
 // sample at position 4996, which holds rows 9993 and 9994.
 TEST_F(OpinionListingTest, LongListingIsCutAndContinuedFromTheNextSample)
@@ -156,11 +178,13 @@ TEST_F(OpinionListingTest, LongListingIsCutAndContinuedFromTheNextSample)
     EXPECT_EQ(listing.rows, 9994);
     EXPECT_EQ(listing.nextStart, 4997);
     EXPECT_EQ(view.rows.back(), QStringLiteral("のべ9994人\t平均 \t0"));
+    EXPECT_FALSE(view.progress.contains(QStringLiteral("100%"))) << "a cut listing is not through";
 
     listing = List(ListingOption(AnyChoice, 5), {}, listing.nextStart);
     EXPECT_EQ(view.rows.first(), QStringLiteral("4998\t良い\ta"));
     EXPECT_EQ(listing.rows, 6);
     EXPECT_EQ(listing.nextStart, 0);
+    EXPECT_EQ(view.progress.back(), QStringLiteral("100%"));
     EXPECT_EQ(ui.boxes().size(), 1u) << "the rest fits";
 }
 

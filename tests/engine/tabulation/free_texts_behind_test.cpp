@@ -6,16 +6,9 @@
 #include "sheet_fixture.h"
 #include "tabulation/free_texts_behind.h"
 
-namespace kz {
+// Beside the café fixture, which names the questions, rows and requests.
+namespace kz::test {
 namespace {
-
-using test::CafeSheetTest;
-using test::Gender;
-using test::MakeCondition;
-using test::Orders;
-using test::Request;
-using test::Required;
-using test::Row;
 
 Condition Head(Integer mask, std::initializer_list<LimitItem> rows) { return MakeCondition(mask, rows); }
 
@@ -86,4 +79,4 @@ TEST_F(CafeSheetTest, ConditionsThatDoNotFitTogetherAreRefusedWithAMessage)
 }
 
 }  // namespace
-}  // namespace kz
+}  // namespace kz::test
