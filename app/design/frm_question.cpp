@@ -22,6 +22,7 @@
 #include "document/document.h"
 #include "document/useful.h"
 #include "frm_auto_q.h"
+#include "frm_collect.h"
 #include "frm_q_anum.h"
 #include "host/ui_seam.h"
 #include "model/question_codes.h"
@@ -781,10 +782,26 @@ void frmQuestion::lblAuto_Change(const QString& caption)
         lstCno->setCurrentRow(lstCno->currentRow() + 1);
 }
 
+// The finish's question, and the correction options when answers are to be
+// checked; false when the user stays in the editor.
+bool frmQuestion::confirmFinish()
+{
+    QString text = QStringLiteral("終了します。");
+    if (!lblChanged->isHidden())
+        text += QStringLiteral("要回答チェックの時は時間がかかります。");
+    if (StoredLimitsDefined())
+        text += QStringLiteral("既成限定条件はすべて空になります。");
+    if (MsgBox(text, vbOKCancel | vbInformation) != vbOK)
+        return false;
+    return !edit_->changed || AskCheckOptions();
+}
+
 void frmQuestion::cmdDo_Click()
 {
     QuesText_LostFocus();
     ChoiceText_LostFocus();
+    if (!confirmFinish())
+        return;
     Frame1->hide();
     const FinishResult result = FinishStructureEdit(*edit_);
     Frame1->show();

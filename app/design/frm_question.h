@@ -115,6 +115,7 @@ private:
     void cmdDirDown_Click();
     void cmdAuto_Click();
     void lblAuto_Change(const QString& caption);
+    bool confirmFinish();
     void cmdDo_Click();
     void cmdCancel_Click();
 

@@ -64,9 +64,10 @@ protected:
     {
         if (page == 2)
             script.on("frmAbout").setText("txtTitle", "新しい調査").setText("txtEditer", "企画課").click("cmdClose");
-        else if (page == 3)
+        else if (page == 3) {
             script.on("frmQuestion").click("cmdDo");
-        else if (page == 4)
+            script.onMessage(vbOK);  // the finish's question
+        } else if (page == 4)
             script.on("frmParagraph").click("cmdClose");
         else if (page == 5)
             script.on("frmQuota").setText("txtFrom", "500").setText("txtTo", "900").click("Do");
@@ -113,7 +114,10 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         const QString path = dataPath(useLoaded ? "based.kz" : "blank.kz");
         Save(wizard, path);
         EXPECT_FALSE(WizardOpen());
-        EXPECT_EQ(MessagesFrom(first), (QStringList{Done, NoPassword}));
+        const QStringList messages = MessagesFrom(first);
+        ASSERT_EQ(messages.size(), 3);
+        EXPECT_TRUE(messages[0].startsWith(QStringLiteral("終了します。"))) << "the question editor's finish";
+        EXPECT_EQ(messages.mid(1), (QStringList{Done, NoPassword}));
         EXPECT_EQ(document.CurrentFilePath, path);
         EXPECT_TRUE(HasChosenPath(document));
         EXPECT_FALSE(IsModified());
@@ -183,15 +187,15 @@ TEST_F(NewWizardTest, AFailedOrCancelledSaveKeepsTheLastPage)
     Next(wizard);
     ASSERT_TRUE(WizardOpen());
     EXPECT_EQ(wizard.WizardStep, 6);
-    ASSERT_EQ(script.messages().size(), 1);
-    EXPECT_NE(script.messages()[0].text, Done);
+    ASSERT_EQ(script.messages().size(), 2);  // the question editor's finish, the saver's report
+    EXPECT_NE(script.messages()[1].text, Done);
     EXPECT_FALSE(HasChosenPath(document));
     EXPECT_FALSE(QFile::exists(path));
 
     SetSaveWriteLimit(-1);
     Save(wizard, path);
     EXPECT_FALSE(WizardOpen());
-    EXPECT_EQ(script.messages().at(1).text, Done);
+    EXPECT_EQ(script.messages().at(2).text, Done);
     EXPECT_TRUE(QFile::exists(path));
 }
 

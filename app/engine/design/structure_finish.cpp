@@ -2,6 +2,7 @@
 
 #include <QVector>
 
+#include <algorithm>
 #include <utility>
 
 #include "answers/answer_check.h"
@@ -234,6 +235,12 @@ FinishResult FinishStructureEdit(StructureEdit& edit)
         ClampEntryLines();
     SetModified();
     return FinishResult::Finished;
+}
+
+bool StoredLimitsDefined()
+{
+    return std::any_of(survey.LimitTable.begin(), survey.LimitTable.end(),
+                       [](const Condition& limit) { return limit[1].KindRank != 0; });
 }
 
 }  // namespace kz

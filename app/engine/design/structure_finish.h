@@ -28,4 +28,7 @@ enum class FinishResult {
 // their questions' slots.
 FinishResult FinishStructureEdit(StructureEdit& edit);
 
+// Whether any stored limit has an item, i.e. whether a finish empties one.
+bool StoredLimitsDefined();
+
 }  // namespace kz
