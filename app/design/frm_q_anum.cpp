@@ -29,14 +29,13 @@ frmQAnum::frmQAnum() : KzForm(QStringLiteral("frmQAnum"))
     lblQAnum->setFrameShadow(QFrame::Sunken);
     Label1 = new QLabel(QStringLiteral("個"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    // A spin button: its up arrow counts up.
+    // A spin button. A vertical scroll bar's upper arrow lowers its value,
+    // so the value is the negated count: the upper arrow counts up.
     UpDown1 = new QScrollBar(Qt::Vertical, this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->setRange(1, MostAnswers);
+    UpDown1->setRange(-MostAnswers, -1);
     UpDown1->setSingleStep(1);
     UpDown1->setPageStep(1);
-    UpDown1->setInvertedAppearance(true);
-    UpDown1->setInvertedControls(true);
     UpDown1->setFixedHeight(lblQAnum->sizeHint().height() + 12);
     cmdAll = new QPushButton(QStringLiteral("選択肢の数だけ回答可(&F)"), this);
     cmdAll->setObjectName(QStringLiteral("cmdAll"));
@@ -51,7 +50,7 @@ frmQAnum::frmQAnum() : KzForm(QStringLiteral("frmQAnum"))
     layout->addWidget(cmdClose, 2, 0, 1, 3);
 
     connect(UpDown1, &QScrollBar::valueChanged, this,
-            [this](int value) { lblQAnum->setText(QString::number(value)); });
+            [this](int value) { lblQAnum->setText(QString::number(-value)); });
     connect(cmdAll, &QPushButton::clicked, this,
             [this] { showCount(static_cast<Integer>(survey.Questions[GetQno()].ChoiceCount - 1)); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
@@ -60,7 +59,12 @@ frmQAnum::frmQAnum() : KzForm(QStringLiteral("frmQAnum"))
     setCancelButton(cmdClose);
 }
 
-void frmQAnum::formLoad() { CentreForm(this); }
+void frmQAnum::formLoad()
+{
+    // Centred at its own size, not at the size a window has before it is shown.
+    adjustSize();
+    CentreForm(this);
+}
 
 void frmQAnum::setQuestion(Integer q, Integer maxAnswers)
 {
@@ -77,7 +81,7 @@ void frmQAnum::showCount(Integer count)
     lblQAnum->setText(QString::number(count));
     // The next spin step goes on from the number shown.
     const QSignalBlocker quiet(UpDown1);
-    UpDown1->setValue(count);
+    UpDown1->setValue(-count);
 }
 
 }  // namespace kz

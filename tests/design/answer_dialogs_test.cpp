@@ -1,4 +1,8 @@
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScreen>
+#include <QStyleOptionSlider>
+#include <QTest>
 
 #include "frm_auto_q.h"
 #include "frm_q_anum.h"
@@ -12,6 +16,23 @@ namespace kz {
 namespace {
 
 using widgets::Forms;
+
+// A click in the middle of one arrow of the spin control.
+void ClickArrow(QScrollBar& spin, QStyle::SubControl arrow)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&spin);
+    option.orientation = spin.orientation();
+    option.minimum = spin.minimum();
+    option.maximum = spin.maximum();
+    option.sliderPosition = spin.sliderPosition();
+    option.sliderValue = spin.value();
+    option.singleStep = spin.singleStep();
+    option.pageStep = spin.pageStep();
+    option.upsideDown = spin.invertedAppearance();
+    const QRect rect = spin.style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, &spin);
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, rect.center());
+}
 
 class AnswerDialogsTest : public test::WindowTest {
 protected:
@@ -31,8 +52,15 @@ TEST_F(AnswerDialogsTest, AnswerCountOffersEveryChoiceAndSpinsOnFromTheNumberSho
             auto& form = static_cast<frmQAnum&>(w);
             EXPECT_EQ(form.windowTitle(), "回答可能数");
             EXPECT_EQ(form.lblQAnum->text(), "2");
-            form.UpDown1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            ClickArrow(*form.UpDown1, QStyle::SC_ScrollBarSubLine);  // the upper arrow
             EXPECT_EQ(form.lblQAnum->text(), "3");
+            ClickArrow(*form.UpDown1, QStyle::SC_ScrollBarAddLine);
+            ClickArrow(*form.UpDown1, QStyle::SC_ScrollBarAddLine);
+            EXPECT_EQ(form.lblQAnum->text(), "1");
+            ClickArrow(*form.UpDown1, QStyle::SC_ScrollBarAddLine);
+            EXPECT_EQ(form.lblQAnum->text(), "1") << "no fewer than one";
+            ClickArrow(*form.UpDown1, QStyle::SC_ScrollBarSubLine);
+            EXPECT_EQ(form.lblQAnum->text(), "2");
             form.cmdAll->click();
             EXPECT_EQ(form.lblQAnum->text(), "4");  // 5 choices, "無回答" not counted
         })
@@ -40,6 +68,18 @@ TEST_F(AnswerDialogsTest, AnswerCountOffersEveryChoiceAndSpinsOnFromTheNumberSho
     box.showModal();
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.answerCount(), 4);  // closing applies the number shown
+}
+
+TEST_F(AnswerDialogsTest, AnswerCountOpensCentredOnTheScreen)
+{
+    test::AddQuestion(1, 3);
+    auto& box = Forms::instance<frmQAnum>();
+    box.setQuestion(0, 1);
+    QPoint centre;
+    script.on("frmQAnum").inspect([&centre](QWidget& w) { centre = w.frameGeometry().center(); }).click("cmdClose");
+    box.showModal();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 4) << centre.x() << "," << centre.y();
 }
 
 // A stand-in for the question editor's end of the command channel: each

@@ -319,8 +319,9 @@ TEST_F(QuestionEditorTest, TheFinishIsConfirmedAndSaysWhatItWillDo)
         EXPECT_EQ(editor.finished(), test.finished);
         EXPECT_EQ(editor.isHidden(), test.finished);
         EXPECT_EQ(survey.LimitTable[3][1].KindRank != 0, test.storedLimit && !test.finished);
-        if (test.samplesChanged && !test.finished)
+        if (test.samplesChanged && !test.finished) {
             EXPECT_EQ(survey.Questions[0].ChoiceCount, choicesBefore - 1) << "editing goes on";
+        }
         Forms::unload(editor);
     }
 }
