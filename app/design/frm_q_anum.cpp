@@ -54,7 +54,12 @@ frmQAnum::frmQAnum() : KzForm(QStringLiteral("frmQAnum"))
     setCancelButton(cmdClose);
 }
 
-void frmQAnum::formLoad() { CentreForm(this); }
+void frmQAnum::formLoad()
+{
+    // Centred at its own size, not at the size a window has before it is shown.
+    adjustSize();
+    CentreForm(this);
+}
 
 void frmQAnum::setQuestion(Integer q, Integer maxAnswers)
 {

@@ -1,4 +1,7 @@
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScreen>
+#include <QTest>
 
 #include "frm_auto_q.h"
 #include "frm_q_anum.h"
@@ -31,8 +34,15 @@ TEST_F(AnswerDialogsTest, AnswerCountOffersEveryChoiceAndSpinsOnFromTheNumberSho
             auto& form = static_cast<frmQAnum&>(w);
             EXPECT_EQ(form.windowTitle(), "回答可能数");
             EXPECT_EQ(form.lblQAnum->text(), "2");
-            form.UpDown1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            form.UpDown1->upArrow()->click();
             EXPECT_EQ(form.lblQAnum->text(), "3");
+            form.UpDown1->downArrow()->click();
+            form.UpDown1->downArrow()->click();
+            EXPECT_EQ(form.lblQAnum->text(), "1");
+            form.UpDown1->downArrow()->click();
+            EXPECT_EQ(form.lblQAnum->text(), "1") << "no fewer than one";
+            form.UpDown1->upArrow()->click();
+            EXPECT_EQ(form.lblQAnum->text(), "2");
             form.cmdAll->click();
             EXPECT_EQ(form.lblQAnum->text(), "4");  // 5 choices, "無回答" not counted
         })
@@ -40,6 +50,18 @@ TEST_F(AnswerDialogsTest, AnswerCountOffersEveryChoiceAndSpinsOnFromTheNumberSho
     box.showModal();
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.answerCount(), 4);  // closing applies the number shown
+}
+
+TEST_F(AnswerDialogsTest, AnswerCountOpensCentredOnTheScreen)
+{
+    test::AddQuestion(1, 3);
+    auto& box = Forms::instance<frmQAnum>();
+    box.setQuestion(0, 1);
+    QPoint centre;
+    script.on("frmQAnum").inspect([&centre](QWidget& w) { centre = w.frameGeometry().center(); }).click("cmdClose");
+    box.showModal();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 4) << centre.x() << "," << centre.y();
 }
 
 // A stand-in for the question editor's end of the command channel: each

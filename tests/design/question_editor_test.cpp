@@ -1,6 +1,9 @@
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "answers/answer_store.h"
+#include "frm_auto_q.h"
 #include "frm_question.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
@@ -8,6 +11,7 @@
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "window_script.h"
+#include "window_services.h"
 
 namespace kz {
 namespace {
@@ -50,9 +54,46 @@ protected:
         return texts;
     }
 
+    // The finish: its question answered OK and, when answers are to be
+    // checked, the correction options too.
+    void finish(frmQuestion& editor, bool withOptions)
+    {
+        script.onMessage(vbOK);
+        if (withOptions)
+            script.on("frmCollect").click("cmdOK");
+        editor.cmdDo->click();
+    }
+
     test::ProgramStateGuard programState;
     ShellUi shellUi;
     test::WindowScript script;
+};
+
+// The file dialog answers a given path.
+class ChosenFileUi : public ShellUi {
+public:
+    QString fileDialog(const QString&, const QString&, bool) override { return chosen; }
+    QString chosen;
+};
+
+// The limit editor hands back a given condition and keeps what it was shown.
+class LimitEditorStandIn : public WindowServices {
+public:
+    LimitEditorStandIn() { InstallWindowServices(this); }
+    ~LimitEditorStandIn() override { InstallWindowServices(nullptr); }
+    LimitEditorStandIn(const LimitEditorStandIn&) = delete;
+    LimitEditorStandIn& operator=(const LimitEditorStandIn&) = delete;
+
+    void editLimit(Condition& cond, LimitEditMode mode) override
+    {
+        shown.push_back(cond);
+        modes.push_back(mode);
+        cond = result;
+    }
+
+    Condition result{};
+    std::vector<Condition> shown;
+    std::vector<LimitEditMode> modes;
 };
 
 TEST_F(QuestionEditorTest, QuantityComesWithFreeTextExcludesTheCodeAndOrdersItsBounds)
@@ -189,9 +230,7 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
     script.on("frmInput").setText("txtInput", "3").click("cmdOK");
     script.onMessage(vbOK);
     editor.InsertQuestion->click();
-    script.onMessage(vbOK);
-    script.on("frmCollect").click("cmdOK");
-    editor.cmdDo->click();
+    finish(editor, true);
     EXPECT_TRUE(editor.finished());
     EXPECT_TRUE(editor.isHidden());
     Integer count = 0;
@@ -202,34 +241,6 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
     EXPECT_EQ(codes[0], 2);
     ReadQuestionAnswers(0, 0, count, codes, texts);
     EXPECT_EQ(codes.value(0), 0) << "the new question reads unanswered";
-}
-
-TEST_F(QuestionEditorTest, TheFinishIsAskedAndEitherCancelKeepsEditing)
-{
-    test::AddSample(1);
-    survey.LimitTable[2][1].KindRank = 3;
-    frmQuestion& editor = open();
-    choose(editor, 0, 1);
-    script.onMessage(vbOK);  // delete
-    script.onMessage(vbOK);  // the samples will be changed
-    editor.DeleteChoice->click();
-
-    script.onMessage(vbCancel);
-    editor.cmdDo->click();
-    EXPECT_EQ(messages().constLast(), QStringLiteral("終了します。要回答チェックの時は時間がかかります。"
-                                                     "既成限定条件はすべて空になります。"));
-    script.onMessage(vbOK);
-    script.on("frmCollect").click("cmdCancel");
-    editor.cmdDo->click();
-    EXPECT_FALSE(editor.finished());
-    EXPECT_EQ(survey.LimitTable[2][1].KindRank, 3);
-
-    script.onMessage(vbOK);
-    script.on("frmCollect").click("cmdOK");
-    editor.cmdDo->click();
-    EXPECT_TRUE(editor.finished());
-    EXPECT_EQ(survey.LimitTable[2][1].KindRank, 0);
-    EXPECT_TRUE(script.finished());
 }
 
 TEST_F(QuestionEditorTest, ARefusedBulkInsertLeavesEveryChoiceAsItWas)
@@ -272,6 +283,129 @@ TEST_F(QuestionEditorTest, EscIsCancel)
     ASSERT_EQ(survey.Questions[0].ChoiceCount, 3);
     script.onMessage(vbOK);
     QTest::keyClick(&editor, Qt::Key_Escape);
+    EXPECT_EQ(survey.Questions[0].ChoiceCount, 4);
+}
+
+TEST_F(QuestionEditorTest, TheFinishIsConfirmedAndSaysWhatItWillDo)
+{
+    const QString checkNote = QStringLiteral("要回答チェックの時は時間がかかります。");
+    const QString limitsNote = QStringLiteral("既成限定条件はすべて空になります。");
+    const struct {
+        const char* name;
+        bool samplesChanged;
+        bool storedLimit;
+        int answer;      // to the finish's question
+        bool optionsOk;  // to the correction options, when they are asked
+        bool finished;
+    } cases[] = {
+        {"no change, declined", false, false, vbCancel, true, false},
+        {"no change, accepted", false, false, vbOK, true, true},
+        {"stored limit, accepted", false, true, vbOK, true, true},
+        {"samples changed, options cancelled", true, false, vbOK, false, false},
+        {"samples changed and a stored limit, accepted", true, true, vbOK, true, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        test::ProgramStateGuard state;
+        SetUp();
+        test::AddSample(1);
+        if (test.storedLimit)
+            survey.LimitTable[3][1] = LimitItem{1, MakeQC(0, 1)};
+        const Integer choicesBefore = survey.Questions[0].ChoiceCount;
+        frmQuestion& editor = open();
+        if (test.samplesChanged) {
+            choose(editor, 0, 1);
+            script.onMessage(vbOK);  // delete
+            script.onMessage(vbOK);  // the samples must be converted
+            editor.DeleteChoice->click();
+        }
+        const qsizetype before = script.messages().size();
+        script.onMessage(test.answer);
+        if (test.answer == vbOK && test.samplesChanged)
+            script.on("frmCollect").click(test.optionsOk ? "cmdOK" : "cmdCancel");
+        editor.cmdDo->click();
+        EXPECT_TRUE(script.finished());
+        ASSERT_EQ(script.messages().size(), before + 1);
+        const QString question = script.messages().back().text;
+        EXPECT_TRUE(question.startsWith(QStringLiteral("終了します。")));
+        EXPECT_EQ(question.contains(checkNote), test.samplesChanged);
+        EXPECT_EQ(question.contains(limitsNote), test.storedLimit);
+        EXPECT_EQ(editor.finished(), test.finished);
+        EXPECT_EQ(editor.isHidden(), test.finished);
+        EXPECT_EQ(survey.LimitTable[3][1].KindRank != 0, test.storedLimit && !test.finished);
+        if (test.samplesChanged && !test.finished) {
+            EXPECT_EQ(survey.Questions[0].ChoiceCount, choicesBefore - 1) << "editing goes on";
+        }
+        Forms::unload(editor);
+    }
+}
+
+TEST_F(QuestionEditorTest, ACodeTableThatCannotBeReadIsReportedAndNotKept)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString paths[] = {folder.filePath(QStringLiteral("missing.txt")), folder.path()};
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        ChosenFileUi chooser;
+        chooser.chosen = path;
+        frmQuestion& editor = open();
+        choose(editor, 1, 2);
+        const qsizetype before = script.messages().size();
+        script.onMessage(vbOK);
+        editor.chkStatus[AttrCoded]->click();
+        ASSERT_EQ(script.messages().size(), before + 1);
+        EXPECT_EQ(script.messages().back().text, QStringLiteral("コード表ファイルを読めません : ") + path);
+        const ChoiceRec& choice = survey.Choices(1, 2);
+        EXPECT_TRUE(choice.CodeFile.isEmpty());
+        EXPECT_NE(choice.Attr & 1 << AttrCoded, 0) << "the bit stays, without a table";
+        EXPECT_NE(choice.Attr & 1 << AttrEssay, 0);
+        Forms::unload(editor);
+        survey.Choices(1, 2).Attr = 0;
+    }
+}
+
+TEST_F(QuestionEditorTest, AConditionFromTheLimitEditorBecomesTheQuestionsLimit)
+{
+    LimitEditorStandIn limitEditor;
+    survey.QuestionLimit[2][1] = LimitItem{1, MakeQC(0, 3)};
+    test::AddSample(1);
+    frmQuestion& editor = open();
+    editor.lstQno->setCurrentRow(2);
+    limitEditor.result[1] = LimitItem{1, MakeQC(1, 2)};
+    script.onMessage(vbOK);  // the samples must be checked
+    QTest::mouseClick(editor.lblQLimit, Qt::LeftButton);
+
+    ASSERT_EQ(limitEditor.shown.size(), 1u);
+    EXPECT_EQ(limitEditor.modes[0], LimitEditMode::WithoutStoredLimits);
+    EXPECT_EQ(limitEditor.shown[0][1].Code, MakeQC(0, 3)) << "the editor starts from the question's condition";
+    EXPECT_EQ(limitEditor.shown[0][2].KindRank, 0);
+    EXPECT_EQ(survey.QuestionLimit[2][1].Code, MakeQC(1, 2));
+    EXPECT_EQ(survey.QuestionLimit[2][2].KindRank, 0);
+    EXPECT_EQ(survey.QuestionLimit[2][0].KindRank, 1) << "one level below its parent";
+    EXPECT_TRUE(editor.lblQLimit->text().contains(QStringLiteral("Q1C2")));
+    EXPECT_FALSE(editor.lblChanged->isHidden());
+    EXPECT_EQ(script.messages().size(), 1);
+}
+
+TEST_F(QuestionEditorTest, BulkEnteredLinesBecomeChoicesBeforeTheCurrentOne)
+{
+    frmQuestion& editor = open();
+    choose(editor, 1, 2);
+    script.on("frmAutoQ").inspect([](QWidget& w) {
+        auto& form = static_cast<frmAutoQ&>(w);
+        form.txtData->setPlainText(QStringLiteral("甲\n乙\n丙"));
+        form.cmdDo->click();
+    });
+    script.onMessage(vbOK);  // "終了しました"
+    editor.cmdAuto->click();
+    EXPECT_TRUE(script.finished());
+    ASSERT_EQ(survey.Questions[1].ChoiceCount, 7);
+    const QStringList expected = {"Q1C1", "甲", "乙", "丙", "Q1C2", "Q1C3"};
+    for (int c = 1; c < 7; ++c)
+        EXPECT_EQ(survey.Choices(1, c).Text, expected[c - 1]) << c;
+    EXPECT_EQ(editor.lstCno->count(), 8);
+    EXPECT_EQ(editor.lstCno->currentRow(), 5) << "the next line would go after the last one entered";
     EXPECT_EQ(survey.Questions[0].ChoiceCount, 4);
 }
 

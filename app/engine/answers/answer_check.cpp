@@ -64,14 +64,16 @@ private:
 
 bool OptionSet(CheckOption option) { return (survey.CheckOptions & option) != 0; }
 
-void CheckMissingChoices(QuestionAnswers& a, Integer choiceCount, Integer other)
+void CheckMissingChoices(QuestionAnswers& a, Integer q)
 {
+    const Integer choiceCount = survey.Questions[q].ChoiceCount;
     for (int i = 0; i < a.count();) {
         if (a.code(i) >= 0 && a.code(i) < choiceCount) {
             ++i;
             continue;
         }
         a.report(QStringLiteral("の回答は存在しない選択肢"), QStringLiteral("を回答してます"), i);
+        const Integer other = FindOtherChoice(q);
         if (OptionSet(CheckMissingToOther) && other >= 0)
             a.code(i) = other;
         else
@@ -79,16 +81,16 @@ void CheckMissingChoices(QuestionAnswers& a, Integer choiceCount, Integer other)
     }
 }
 
-void CheckMisplacedTexts(QuestionAnswers& a, Integer q, Integer other)
+void CheckMisplacedTexts(QuestionAnswers& a, Integer q)
 {
-    const bool moveToOther = OptionSet(CheckEssayToOther) && other >= 0 && ChoiceHasAttr(q, other, AttrEssay) != 0;
     for (int i = 0; i < a.count(); ++i) {
         if (a.text(i).isEmpty() || a.has(i, AttrEssay))
             continue;
         a.report(QStringLiteral("の回答"), QStringLiteral("は記述選択肢ではないのに記述文があります"), i);
         // The answer itself becomes the other choice, so no answer is added
         // and the count stays within MaxAnswers.
-        if (moveToOther)
+        const Integer other = FindOtherChoice(q);
+        if (OptionSet(CheckEssayToOther) && other >= 0 && ChoiceHasAttr(q, other, AttrEssay) != 0)
             a.code(i) = other;
         else
             a.text(i).clear();
@@ -172,6 +174,8 @@ void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<In
     }
     if (texts.size() < count)
         texts.resize(count);
+    if (count == 1 && SoundSingleAnswer(q, codes[0], texts[0]))
+        return;
     QuestionAnswers answers(q, count, codes, texts, report, context);
     answers.keepWithinMaxAnswers();
     if (answers.isUnanswered()) {
@@ -180,13 +184,20 @@ void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<In
             texts[0].clear();
         return;
     }
-    const Integer other = FindOtherChoice(q);
-    CheckMissingChoices(answers, survey.Questions[q].ChoiceCount, other);
-    CheckMisplacedTexts(answers, q, other);
+    // The other choice is looked up only for an answer that needs it: most
+    // answers are sound, and the checks run for every answer stored.
+    CheckMissingChoices(answers, q);
+    CheckMisplacedTexts(answers, q);
     if (checkDuplicates)
         CheckDuplicates(answers);
     CheckExclusiveAnswers(answers);
     DropInnerZeros(answers);
+}
+
+bool SoundSingleAnswer(Integer q, Integer code, const QString& text)
+{
+    return code >= 0 && code < survey.Questions[q].ChoiceCount
+           && (text.isEmpty() || ChoiceHasAttr(q, code, AttrEssay) != 0);
 }
 
 void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts)
@@ -194,7 +205,7 @@ void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QV
     if (texts.size() < count)
         texts.resize(count);
     QuestionAnswers answers(q, count, codes, texts, false, nullptr);
-    CheckMissingChoices(answers, survey.Questions[q].ChoiceCount, FindOtherChoice(q));
+    CheckMissingChoices(answers, q);
 }
 
 void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes, QVector<QString>& texts,

@@ -36,6 +36,11 @@ enum CheckOption : Integer {
 void CheckQuestionAnswers(Long sample, Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts,
                           bool report, bool checkDuplicates, ReportContext* context);
 
+// Whether a single answer of q, choice `code` with `text`, passes every check
+// as it stands: an existing choice, without a text or on a choice that takes
+// one. Callers over many samples skip the checks for it.
+bool SoundSingleAnswer(Integer q, Integer code, const QString& text);
+
 // Only the first of those checks, without reports: answers naming a choice
 // that q lacks become q's other choice or are removed, as CheckMissingToOther
 // chooses. Run before a list longer than MaxAnswers is cut, it keeps valid

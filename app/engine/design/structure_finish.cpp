@@ -2,6 +2,7 @@
 
 #include <QVector>
 
+#include <algorithm>
 #include <utility>
 
 #include "answers/answer_check.h"
@@ -25,6 +26,10 @@ constexpr int QuestionRoom = MaxChoices + 1;
 
 // Carries samples of the table at opening, read by its layout, into the same
 // positions of the active table, in the edited structure.
+//
+// It runs once per sample of a possibly large table: the buffers live as long
+// as the carrier, and free texts, which most answers lack, are copied only
+// for the questions that have some in the sample at hand.
 class SampleCarrier {
 public:
     explicit SampleCarrier(const StructureEdit& edit) : edit_(edit), old_(edit.Backup[0])
@@ -36,10 +41,12 @@ public:
             for (int slot = essayOffset(k); slot < essayOffset(k + 1); ++slot)
                 essayQuestion_.push_back(static_cast<Integer>(k));
         }
-        oldCounts_.resize(old_.QuestionCount);
-        oldCodes_.resize(std::max<int>(edit.oldAnswerSlotCount, old_.QuestionCount));
+        const auto oldQuestions = static_cast<size_t>(old_.QuestionCount);
+        oldCounts_.resize(oldQuestions);
+        oldCodes_.resize(std::max<size_t>(static_cast<size_t>(edit.oldAnswerSlotCount), oldQuestions));
         oldTexts_.resize(oldCodes_.size());
-        oldFirst_.resize(old_.QuestionCount);
+        oldFirst_.resize(oldQuestions);
+        withTexts_.resize(oldQuestions);
         codes_.resize(QuestionRoom);
         texts_.resize(QuestionRoom);
         counts_.resize(survey.QuestionCount);
@@ -51,12 +58,14 @@ public:
         written_ = 0;
         for (Integer q = 0; q < survey.QuestionCount; ++q)
             carryQuestion(s, q);
-        for (qsizetype i : touchedTexts_)
-            oldTexts_[i].clear();
-        touchedTexts_.clear();
-        // The stored limits are empty by now: every one of them is met.
-        samples.Samples.setFlags(s, -1);
+        for (const qsizetype i : textsRead_)
+            oldTexts_[static_cast<size_t>(i)].clear();
+        textsRead_.clear();
+        std::fill(withTexts_.begin(), withTexts_.end(), false);
         WriteSampleAnswers(s, counts_, flatCodes_, flatTexts_);
+        for (const qsizetype i : textsWritten_)
+            flatTexts_[i].clear();
+        textsWritten_.clear();
         CheckSampleLimits(s, false, nullptr);
     }
 
@@ -68,19 +77,21 @@ private:
         zuntab::maAno_pop_verstC(old_.QuestionCount, edit_.oldLayout.data(), from.answers(s), oldCounts_.data(),
                                  oldCodes_.data());
         int first = 0;
-        for (int k = 0; k < old_.QuestionCount; ++k) {
+        for (size_t k = 0; k < oldFirst_.size(); ++k) {
             oldFirst_[k] = first;
             first += oldCounts_[k];
         }
         for (const FreeTexts::Entry& entry : from.texts(s)) {
             if (entry.slot < 0 || entry.slot >= static_cast<int>(essayQuestion_.size()))
                 continue;
-            const Integer k = essayQuestion_[static_cast<size_t>(entry.slot)];
-            const int i = entry.slot - essayOffset(k);
+            const auto k = static_cast<size_t>(essayQuestion_[static_cast<size_t>(entry.slot)]);
+            const int i = entry.slot - essayOffset(static_cast<int>(k));
             if (i >= oldCounts_[k])
                 continue;
-            oldTexts_[oldFirst_[k] + i] = entry.text;
-            touchedTexts_.push_back(oldFirst_[k] + i);
+            const qsizetype at = oldFirst_[k] + i;
+            oldTexts_[static_cast<size_t>(at)] = entry.text;
+            textsRead_.push_back(at);
+            withTexts_[k] = true;
         }
     }
 
@@ -89,30 +100,43 @@ private:
     void carryQuestion(Long s, Integer q)
     {
         const Integer k = sourceOf_[static_cast<size_t>(q)];
+        Integer* codes = codes_.data();
         Integer n = 1;
-        codes_[0] = 0;
-        texts_[0].clear();
+        codes[0] = 0;
+        const bool withTexts = k >= 0 && withTexts_[static_cast<size_t>(k)];
         if (k >= 0) {
-            n = oldCounts_[k];
+            n = oldCounts_[static_cast<size_t>(k)];
             const Integer oldChoices = old_.Questions[static_cast<size_t>(k)].ChoiceCount;
+            const auto first = static_cast<size_t>(oldFirst_[static_cast<size_t>(k)]);
             for (int i = 0; i < n; ++i) {
-                const Integer c = oldCodes_[oldFirst_[k] + i];
-                codes_[i] = c >= 0 && c < oldChoices ? edit_.CnoMap(c, k) : Integer(-1);
-                texts_[i] = oldTexts_[oldFirst_[k] + i];
+                const Integer c = oldCodes_[first + i];
+                codes[i] = c >= 0 && c < oldChoices ? edit_.CnoMap(c, k) : Integer(-1);
             }
+            for (int i = 0; withTexts && i < n; ++i)
+                texts_[i] = oldTexts_[first + i];
         }
+        const Integer read = n;
         // Answers that are gone make way before the list is cut, so a
         // valid one is never lost to them.
         if (n > survey.Questions[q].MaxAnswers)
             RepairMissingChoices(q, n, codes_, texts_);
-        CheckQuestionAnswers(s, q, n, codes_, texts_, false, true, nullptr);
+        if (n != 1 || !SoundSingleAnswer(q, codes[0], texts_[0]))
+            CheckQuestionAnswers(s, q, n, codes_, texts_, false, true, nullptr);
         if (flatCodes_.size() < written_ + n) {
             flatCodes_.resize(written_ + n);
             flatTexts_.resize(written_ + n);
         }
-        for (int i = 0; i < n; ++i) {
-            flatCodes_[written_ + i] = codes_[i];
-            flatTexts_[written_ + i] = texts_[i];
+        std::copy_n(codes_.constData(), n, flatCodes_.data() + written_);
+        if (withTexts) {
+            // The checks only move and empty texts within the answers read.
+            for (int i = 0; i < n; ++i) {
+                if (texts_[i].isEmpty())
+                    continue;
+                flatTexts_[written_ + i] = std::move(texts_[i]);
+                textsWritten_.push_back(written_ + i);
+            }
+            for (int i = 0; i < read; ++i)
+                texts_[i].clear();
         }
         written_ += n;
         counts_[q] = n;
@@ -122,16 +146,18 @@ private:
     const StructureSlot& old_;
     std::array<Integer, MaxQuestions> sourceOf_ = MakeFilled(-1);
     std::vector<Integer> essayQuestion_;  // the old question of each old essay slot
-    QVector<Integer> oldCounts_;
-    QVector<Integer> oldCodes_;
-    QVector<QString> oldTexts_;
-    QVector<int> oldFirst_;
-    std::vector<qsizetype> touchedTexts_;
+    std::vector<Integer> oldCounts_;
+    std::vector<Integer> oldCodes_;
+    std::vector<QString> oldTexts_;  // empty but where textsRead_ points
+    std::vector<int> oldFirst_;
+    std::vector<bool> withTexts_;  // by old question: the sample has texts in it
+    std::vector<qsizetype> textsRead_;
     QVector<Integer> codes_;
-    QVector<QString> texts_;
+    QVector<QString> texts_;  // empty between questions
     QVector<Integer> counts_;
     QVector<Integer> flatCodes_;
-    QVector<QString> flatTexts_;
+    QVector<QString> flatTexts_;  // empty but where textsWritten_ points
+    std::vector<qsizetype> textsWritten_;
     qsizetype written_ = 0;
 
     static std::array<Integer, MaxQuestions> MakeFilled(Integer value)

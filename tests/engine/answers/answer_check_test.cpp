@@ -125,6 +125,33 @@ Answers A(std::vector<Integer> codes, std::vector<QString> texts = {})
 
 const Answers Unanswered = A({0});
 
+// A single answer found sound is one the checks leave as it is; one found
+// unsound is one they change.
+TEST_F(AnswerCheckTest, ASingleAnswerIsSoundExactlyWhenTheChecksKeepIt)
+{
+    survey.CheckOptions = 0;
+    const struct {
+        Integer q;
+        Integer code;
+        const char* text;
+        bool sound;
+        Answers checked;
+    } cases[] = {
+        {0, 2, "", true, A({2})},         {0, 4, "", true, A({4})},       // the last choice
+        {0, 3, "t", true, A({3}, {"t"})},                                 // a text on a choice that takes one
+        {0, 0, "", true, Unanswered},     {0, 5, "", false, Unanswered},  // past the last choice
+        {0, -1, "", false, Unanswered},                                   // a deleted choice
+        {0, 2, "t", false, A({2})},                                       // a text on a choice that takes none
+        {1, 0, "t", false, Unanswered},                                   // a text beside no answer
+        {1, 3, "", false, Unanswered},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(testing::Message() << test.q << ": " << test.code << " '" << test.text << "'");
+        EXPECT_EQ(SoundSingleAnswer(test.q, test.code, QString::fromUtf8(test.text)), test.sound);
+        EXPECT_EQ(Check(test.q, {test.code}, {QString::fromUtf8(test.text)}), test.checked);
+    }
+}
+
 // --- option 1: answers to choices that do not exist ---
 
 TEST_F(AnswerCheckTest, MissingChoiceBecomesTheOtherChoiceOnlyWithOption1)
