@@ -117,6 +117,7 @@ private:
     void lblAuto_Change(const QString& caption);
     void cmdDo_Click();
     void cmdCancel_Click();
+    static Integer ChoiceCountOf(Integer q);
 
     std::unique_ptr<StructureEdit> edit_;
     bool finished_ = false;
