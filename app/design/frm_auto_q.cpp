@@ -76,7 +76,7 @@ bool frmAutoQ::questionFull() const { return choiceList_ == nullptr || choiceLis
 
 void frmAutoQ::feedLines()
 {
-    QStringList lines = PastedChoiceLines(txtData->toPlainText());
+    QStringList lines = TextLines(txtData->toPlainText());
     cmdDo->setEnabled(false);
     while (!lines.isEmpty() && !questionFull() && channel_ != nullptr) {
         // "" first, so that a line equal to the last one arrives too.

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
-#include <QRegularExpression>
 
+#include "design/choice_entry.h"
 #include "design/question_rules.h"
 #include "document/cmd_box.h"
 #include "document/document.h"
@@ -120,7 +120,7 @@ void frmQuestion::chooseCodeTable(Integer q, Integer c)
         MsgBox(QStringLiteral("コード表ファイルを読めません : ") + path, vbExclamation);
         return;
     }
-    const QStringList lines = FromCp932(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    const QStringList lines = TextLines(FromCp932(file.readAll()));
     if (const std::optional<QString> bad = InvalidCodeTableLine(lines)) {
         MsgBox(QStringLiteral("コード表として使えるファイルになっていません : ") + *bad);
         return;

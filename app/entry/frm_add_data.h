@@ -161,7 +161,6 @@ private:
     void markAnswer(int start, int length) override;
     void restoreText() override;
 
-    bool replyDisplayHeld_ = false;
     // A stored reply whose display waits for the hold to end.
     std::optional<StoredReply> heldReply_;
 

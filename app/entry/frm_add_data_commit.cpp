@@ -88,7 +88,7 @@ void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int C
         showStoredReply(reply, CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, CursorN) : QString());
         // The process's text is part of the reply now, still to be committed.
         setChanged(true);
-    } else if (replyDisplayHeld_) {
+    } else if (txtReply->layoutHeld()) {
         heldReply_ = reply;
     } else {
         showStoredReply(reply, QString());
@@ -110,15 +110,10 @@ void frmAddData::showStoredReply(const StoredReply& reply, const QString& Tail)
     txtReply->setSelStart(Caret);
 }
 
-void frmAddData::holdReplyDisplay()
-{
-    replyDisplayHeld_ = true;
-    txtReply->holdLayout();
-}
+void frmAddData::holdReplyDisplay() { txtReply->holdLayout(); }
 
 void frmAddData::releaseReplyDisplay()
 {
-    replyDisplayHeld_ = false;
     const std::optional<StoredReply> reply = std::exchange(heldReply_, std::nullopt);
     if (reply && reply->Dno == shownDno())
         showStoredReply(*reply, QString());

@@ -20,7 +20,6 @@ namespace kz {
 namespace {
 
 // A listing's first row of samples.
-constexpr int FirstListedRow = 4;
 const QString CrLf = QStringLiteral("\r\n");
 
 }  // namespace
@@ -67,13 +66,9 @@ void frmGridBase::outputClicked()
                                       + QStringLiteral("ｺﾝﾏ区切り(CSV)形式・・・テキストファイルです"),
                                   QStringLiteral("Kelvorzun形式"), QStringLiteral("ｺﾝﾏ区切り(CSV)形式"));
     if (format == 1) {
-        // Only a listing knows its samples; anything else would write them all.
-        auto* listed = dynamic_cast<ListedSamples*>(this);
-        if (!listed)
-            return;
         const QString fileName = FileDialog(QString(), QStringLiteral("Kelvorzun形式(*.kz)|*.kz|"), SaveDialog);
         if (!fileName.isEmpty())
-            SaveDataFile(fileName, listed);
+            SaveDataFile(fileName, this);
     } else if (format == 2) {
         windows().exportListedSamples(this);
     }
@@ -83,7 +78,7 @@ void frmGridBase::showListedSample()
 {
     const int row = Grid->row();
     // The last row is the listing's footer.
-    if (row < FirstListedRow || row >= Grid->rows() - 1 || Grid->col() != 0)
+    if (row < ListingFirstRow || row >= Grid->rows() - 1 || Grid->col() != 0)
         return;
     QString idText = Grid->textMatrix(row, 0);
     if (!idText.isEmpty())

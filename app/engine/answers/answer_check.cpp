@@ -73,8 +73,8 @@ void CheckMissingChoices(QuestionAnswers& a, Integer q)
             continue;
         }
         a.report(QStringLiteral("の回答は存在しない選択肢"), QStringLiteral("を回答してます"), i);
-        const Integer other = FindOtherChoice(q);
-        if (OptionSet(CheckMissingToOther) && other >= 0)
+        const Integer other = OptionSet(CheckMissingToOther) ? FindOtherChoice(q) : Integer(-1);
+        if (other >= 0)
             a.code(i) = other;
         else
             a.remove(i);  // the answer now at i is checked next
@@ -89,8 +89,8 @@ void CheckMisplacedTexts(QuestionAnswers& a, Integer q)
         a.report(QStringLiteral("の回答"), QStringLiteral("は記述選択肢ではないのに記述文があります"), i);
         // The answer itself becomes the other choice, so no answer is added
         // and the count stays within MaxAnswers.
-        const Integer other = FindOtherChoice(q);
-        if (OptionSet(CheckEssayToOther) && other >= 0 && ChoiceHasAttr(q, other, AttrEssay) != 0)
+        const Integer other = OptionSet(CheckEssayToOther) ? FindOtherChoice(q) : Integer(-1);
+        if (other >= 0 && ChoiceHasAttr(q, other, AttrEssay) != 0)
             a.code(i) = other;
         else
             a.text(i).clear();

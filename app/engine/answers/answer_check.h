@@ -38,7 +38,7 @@ void CheckQuestionAnswers(Long sample, Integer q, Integer& count, QVector<Intege
 
 // Whether a single answer of q, choice `code` with `text`, passes every check
 // as it stands: an existing choice, without a text or on a choice that takes
-// one. Callers over many samples skip the checks for it.
+// one; the checks return at once for it.
 bool SoundSingleAnswer(Integer q, Integer code, const QString& text);
 
 // Only the first of those checks, without reports: answers naming a choice

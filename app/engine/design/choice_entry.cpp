@@ -19,7 +19,7 @@ std::optional<Integer> NewChoiceCount(const QString& text)
     return n;
 }
 
-QStringList PastedChoiceLines(const QString& text)
+QStringList TextLines(const QString& text)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     QStringList lines = text.split(lineEnd);

@@ -16,10 +16,10 @@ namespace kz {
 // rounded); nothing for a count outside that range, however large.
 std::optional<Integer> NewChoiceCount(const QString& text);
 
-// The lines of a pasted list, in order, one choice text each: a line ends
+// The lines of a text (a pasted list, a code table file), in order: a line ends
 // with CR LF, a lone LF (as Qt's text boxes give) or a lone CR, and the last
 // line needs no end. Empty lines stay (they insert nothing); a trailing line
 // end adds no line.
-QStringList PastedChoiceLines(const QString& text);
+QStringList TextLines(const QString& text);
 
 }  // namespace kz

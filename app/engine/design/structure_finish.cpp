@@ -120,8 +120,7 @@ private:
         // valid one is never lost to them.
         if (n > survey.Questions[q].MaxAnswers)
             RepairMissingChoices(q, n, codes_, texts_);
-        if (n != 1 || !SoundSingleAnswer(q, codes[0], texts_[0]))
-            CheckQuestionAnswers(s, q, n, codes_, texts_, false, true, nullptr);
+        CheckQuestionAnswers(s, q, n, codes_, texts_, false, true, nullptr);
         if (flatCodes_.size() < written_ + n) {
             flatCodes_.resize(written_ + n);
             flatTexts_.resize(written_ + n);

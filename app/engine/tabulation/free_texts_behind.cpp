@@ -4,13 +4,11 @@
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "tabulation/count_sheet.h"
+#include "tabulation/free_text_condition.h"
 
 namespace kz {
 
 namespace {
-
-constexpr Integer AnyAnswerWithText = 1;
-constexpr Integer AnyText = 5;
 
 // The question whose block holds the row, or -1.
 Integer BlockOfRow(const CountSheet& sheet, int row)
@@ -66,10 +64,10 @@ FreeTextsBehind FreeTextsBehindCell(const Survey& questionnaire, const CountShee
     request.LimitCount = 1;
     if (code < 0) {
         request.XQno = questionnaire.Questions[q].ChoiceCount;
-        request.CrossMode = AnyAnswerWithText;
+        request.CrossMode = WithText;
     } else {
         request.XQno = QCChoice(code);
-        request.CrossMode = AnyText;
+        request.CrossMode = NoTextCondition;
     }
     behind.request = request;
     return behind;

@@ -13,6 +13,7 @@
 #include "model/survey.h"
 #include "runtime/cp932.h"
 #include "runtime/file_errors.h"
+#include "tabulation/free_text_condition.h"
 #include "tabulation/free_text_listing.h"
 
 namespace kz {
@@ -218,7 +219,7 @@ std::optional<PageRequest> ReadPage(BinaryReader& in, const Survey& questionnair
     GetStr(in);  // the questionnaire's title
     const bool listing = in.readInteger() != 0;
     option.Kind = listing ? TotalFreeTexts : TotalCodedAnswers;
-    option.CrossMode = listing ? 1 : 2;
+    option.CrossMode = listing ? Integer(WithText) : Integer(2);  // 2: a coded cross
     option.Title = GetStr(in);
     option.Qno = in.readInteger();
     option.ToQno = in.readInteger();

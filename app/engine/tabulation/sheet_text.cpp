@@ -1,19 +1,14 @@
 #include "tabulation/sheet_text.h"
 
+#include "tabulation/free_text_listing.h"
+
 namespace kz {
 
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-QString OneLine(QString text)
-{
-    text.replace(CrLf, QStringLiteral(" "));
-    for (QChar& ch : text)
-        if (ch == u'\t' || ch == u'\r' || ch == u'\n')
-            ch = u' ';
-    return text;
-}
+QString OneLine(QString text) { return GridField(text.replace(CrLf, QStringLiteral(" "))); }
 
 }  // namespace
 

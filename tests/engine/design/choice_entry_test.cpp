@@ -29,7 +29,7 @@ TEST(NewChoiceCount, TakesOneTo127ChoicesAndRefusesTheRestWithoutOverflow)
         EXPECT_EQ(NewChoiceCount(QString::fromUtf8(test.text)), test.count) << test.text;
 }
 
-TEST(PastedChoiceLines, ReadsEveryLineEndAlikeAndKeepsTheLastLine)
+TEST(TextLines, ReadsEveryLineEndAlikeAndKeepsTheLastLine)
 {
     const struct {
         const char* text;
@@ -44,7 +44,7 @@ TEST(PastedChoiceLines, ReadsEveryLineEndAlikeAndKeepsTheLastLine)
         {"", {}},
     };
     for (const auto& test : cases)
-        EXPECT_EQ(PastedChoiceLines(QString::fromUtf8(test.text)), test.lines) << test.text;
+        EXPECT_EQ(TextLines(QString::fromUtf8(test.text)), test.lines) << test.text;
 }
 
 }  // namespace
