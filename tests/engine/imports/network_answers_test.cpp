@@ -73,17 +73,13 @@ TEST(AnswerFields, AnAnswerFileInAnotherEncodingIsRefused)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.txt"));
-    for (const QByteArray& bytes : {QStringLiteral("KZEMAIL#KZDSTNCTNNAME(cafe1)#EQ2C1(太郎)").toUtf8(),
-                                    QByteArray("\xEF\xBB\xBFKZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&")}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        QString why;
-        EXPECT_FALSE(ReadAnswerFile(path, why)) << bytes.toStdString();
-        EXPECT_TRUE(why.contains(QStringLiteral("UTF-8"))) << why.toStdString();
-        EXPECT_TRUE(why.contains(QStringLiteral("Shift_JIS(CP932)"))) << why.toStdString();
-    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("KZEMAIL#KZDSTNCTNNAME(cafe1)#EQ2C1(太郎)").toUtf8());
+    file.close();
+    QString why;
+    EXPECT_FALSE(ReadAnswerFile(path, why));
+    EXPECT_TRUE(why.startsWith(QStringLiteral("このファイルはUTF-8で"))) << why.toStdString();
 }
 
 // Each answer handed over, in reply notation.
