@@ -17,6 +17,7 @@ TEST(FileErrorText, CommonErrorsInTheirOwnWordsOthersWithTheirNumber)
         {EPERM, "ファイルへのアクセスが許可されていません。"},
         {ENOENT, "ファイルまたはフォルダーが見つかりません。"},
         {ENOTDIR, "ファイルまたはフォルダーが見つかりません。"},
+        {ENODEV, "通常のファイルではありません(装置やパイプなどは読み込めません)。"},
         {EIO, "ファイルの読み書きでエラーが発生しました。(エラー番号 5)"},
         {0, "ファイルの読み書きでエラーが発生しました。"},
     };

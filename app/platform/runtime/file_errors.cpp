@@ -23,6 +23,8 @@ QString FileErrorText(int osError)
     case ENOENT:
     case ENOTDIR:
         return QStringLiteral("ファイルまたはフォルダーが見つかりません。");
+    case ENODEV:
+        return QStringLiteral("通常のファイルではありません(装置やパイプなどは読み込めません)。");
     case 0:
         return QStringLiteral("ファイルの読み書きでエラーが発生しました。");
     default:
@@ -30,14 +32,20 @@ QString FileErrorText(int osError)
     }
 }
 
-int OpenForReading(QFile& file)
+int OpenForReading(QFile& file, FileKinds kinds)
 {
-    // Opened here rather than by QFile, whose error tells no reason.
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_CLOEXEC);
+    const bool regularOnly = kinds == FileKinds::RegularOnly;
+    // Opened here rather than by QFile, whose error tells no reason; without
+    // waiting for a pipe's writer when only its kind is to be seen.
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0));
     if (fd < 0)
         return errno;
     struct stat info {};
-    int error = ::fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+    int error = ::fstat(fd, &info) != 0                 ? errno
+                : S_ISDIR(info.st_mode)                 ? EISDIR
+                : regularOnly && !S_ISREG(info.st_mode) ? ENODEV
+                                                        : 0;
     if (error == 0 && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         error = EIO;
     if (error != 0)

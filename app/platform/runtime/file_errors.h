@@ -14,8 +14,17 @@ namespace kz {
 // the others.
 QString FileErrorText(int osError);
 
+// Which files an open for reading takes.
+enum class FileKinds {
+    AnyButFolders,
+    // Regular files only: a device, a pipe or a socket (or a link to one)
+    // can give bytes without end or keep the open waiting for a writer; it
+    // gives ENODEV at once.
+    RegularOnly,
+};
+
 // Opens `file` (by its file name) for reading. 0 when open, else the system
 // error number; a folder gives EISDIR.
-int OpenForReading(QFile& file);
+int OpenForReading(QFile& file, FileKinds kinds = FileKinds::AnyButFolders);
 
 }  // namespace kz
