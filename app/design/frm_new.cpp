@@ -240,6 +240,8 @@ bool frmNew::startNewDocument()
         return false;
     }
     StartNewDocument(steps_, hiddenBase_);
+    // The old questionnaire is gone: no window may go on showing it.
+    UnloadAllForms(this);
     showBlank();
     return true;
 }

@@ -140,7 +140,9 @@ private:
     void feedChart();
     // The chart window works on this sheet from now on.
     void becomeChartParent();
-    bool running() const { return !mnuFile->isEnabled(); }
+    // A run of this sheet has its own menus off; a long job elsewhere,
+    // which disables the whole window, is no run of the sheet.
+    bool running() const { return !mnuFile->isEnabledTo(this); }
 
     // Page files and outputs.
     void buildOutputMenus();
@@ -165,6 +167,9 @@ private:
 
     // Listings, their tally and searches (frm_grid_base_listing.cpp).
     void connectListingMenus();
+    // The commands that take the listed samples out of the program, or add
+    // answers to them, follow the lock.
+    void showListedSampleCommands();
     void RunListing();
     void SetupSheetHeader(const ListingHead& head);
     void addRow(const QString& line) override;
