@@ -138,6 +138,9 @@ private:
     ChartFeedOptions chartOptions() const;
     // Sends the current cell's question to the chart window when it is shown.
     void feedChart();
+    // After a run: the chart fed by this sheet takes the question it showed
+    // from the sheet's new result, or is emptied when that question is gone.
+    void refeedChart();
     // The chart window works on this sheet from now on.
     void becomeChartParent();
     // A run of this sheet has its own menus off; a long job elsewhere,
