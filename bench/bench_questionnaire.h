@@ -8,9 +8,9 @@
 
 #include <random>
 
-#include "answers/zuntab_binding.h"
-#include "document/document.h"
+#include "model/document.h"
 #include "model/survey.h"
+#include "model/zuntab_binding.h"
 #include "texts/choice_texts.h"
 
 namespace kz::bench {

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "answers/answer_counting.h"
-#include "answers/answer_store.h"
-#include "answers/zuntab_binding.h"
 #include "bench_questionnaire.h"
-#include "document/workspace.h"
+#include "model/answer_store.h"
+#include "model/workspace.h"
+#include "model/zuntab_binding.h"
 
 namespace {
 

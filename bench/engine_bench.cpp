@@ -10,8 +10,8 @@
 #include <random>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/sample_sort.h"
 #include "model/survey.h"

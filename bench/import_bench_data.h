@@ -11,13 +11,13 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
 #include "host/settings.h"
 #include "imports/samples_csv.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 
 namespace kz::bench {
 

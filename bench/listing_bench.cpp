@@ -9,8 +9,8 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
+#include "model/answer_store.h"
+#include "model/workspace.h"
 #include "tabulation/free_text_listing.h"
 #include "tabulation/listing_search.h"
 

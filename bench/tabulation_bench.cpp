@@ -16,9 +16,9 @@
 #include <random>
 #include <string>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "model/workspace.h"
 #include "tabulation/count_sheet.h"
 
 namespace {

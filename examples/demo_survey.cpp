@@ -7,12 +7,12 @@
 #include <random>
 #include <vector>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
-#include "conditions/limit_depths.h"
-#include "document/document.h"
 #include "document/document_routines.h"
 #include "files/data_file_save.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
+#include "model/document.h"
+#include "model/limit_depths.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"

@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "document/document.h"
 #include "files/data_file_load.h"
 #include "files/file_header.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 
 namespace {
 

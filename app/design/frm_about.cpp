@@ -10,11 +10,11 @@
 
 #include "answers/input_effort.h"
 #include "document/cmd_box.h"
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "document/questionnaire_info.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"

@@ -3,12 +3,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "frm_other.h"
 #include "host/ui_seam.h"
 #include "menu_look.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
 #include "password_box.h"
 #include "useful_controls.h"

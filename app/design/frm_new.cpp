@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
-#include "document/document_events.h"
 #include "files/data_file_save.h"
 #include "frm_quota.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
 #include "unload_all_forms.h"
 #include "useful_controls.h"

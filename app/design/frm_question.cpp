@@ -9,11 +9,11 @@
 
 #include <algorithm>
 
-#include "conditions/condition_texts.h"
 #include "document/cmd_box.h"
 #include "model/survey.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
+#include "texts/condition_texts.h"
 #include "texts/question_lists.h"
 #include "texts/question_texts.h"
 #include "useful_controls.h"

@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/limit_depths.h"
 #include "design/choice_entry.h"
 #include "design/question_rules.h"
 #include "design/structure_finish.h"
@@ -12,6 +10,8 @@
 #include "frm_auto_q.h"
 #include "frm_collect.h"
 #include "frm_question.h"
+#include "model/condition_arrays.h"
+#include "model/limit_depths.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "widgets/forms.h"

@@ -6,13 +6,13 @@
 
 #include <algorithm>
 
-#include "answers/answer_store.h"
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
 #include "entry_messages.h"
 #include "frm_add_data.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
 #include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"

@@ -10,10 +10,10 @@
 
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
-#include "document/workspace.h"
 #include "frm_preview.h"
 #include "host/settings.h"
 #include "imports/samples_csv.h"
+#include "model/workspace.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QScopeGuard>
 
-#include "document/workspace.h"
 #include "frm_add_data.h"
 #include "frm_merge.h"
 #include "frm_preview.h"
@@ -16,6 +15,7 @@
 #include "imports/import_encoding.h"
 #include "imports/text_input_import.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"

@@ -5,7 +5,6 @@
 
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
-#include "document/workspace.h"
 #include "frm_add_data.h"
 #include "frm_merge.h"
 #include "host/settings.h"
@@ -13,6 +12,7 @@
 #include "imports/network_answer_import.h"
 #include "imports/network_forms.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "widgets/forms.h"

@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 
 #include "document/cmd_box.h"
-#include "document/document_events.h"
-#include "document/workspace.h"
 #include "frm_collect.h"
 #include "host/ui_seam.h"
 #include "menu_look.h"
+#include "model/document_events.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"

@@ -5,19 +5,19 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
+#include "document/single_instance.h"
 #include "files/file_header.h"
 #include "files/settings_file.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
-#include "host/single_instance.h"
 #include "host/ui_seam.h"
 #include "localize_form.h"
 #include "main_program.h"
 #include "menu_look.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
 #include "popup_placement.h"
 #include "unload_all_forms.h"

@@ -1,6 +1,5 @@
 // Opening, saving, merging and importing from the main window's File menu.
 #include "document/cmd_box.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/data_file_merge.h"
@@ -8,6 +7,7 @@
 #include "files/file_header.h"
 #include "frm_main.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "window_services.h"

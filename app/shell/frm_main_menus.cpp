@@ -1,11 +1,11 @@
 // The main window's menu tree. Captions are string numbers swapped in when
 // the window loads (LocalizeForm); the literal one stays as designed.
 #include "document/recent_files.h"
-#include "document/workspace.h"
 #include "files/file_header.h"
 #include "frm_main.h"
 #include "host/settings.h"
 #include "menu_look.h"
+#include "model/workspace.h"
 #include "recent_file_caption.h"
 
 namespace kz {

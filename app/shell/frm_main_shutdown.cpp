@@ -2,11 +2,11 @@
 #include <QFile>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
 #include "files/settings_file.h"
 #include "frm_main.h"
 #include "host/program_folder.h"
 #include "main_program.h"
+#include "model/document.h"
 #include "widgets/forms.h"
 #include "window_records.h"
 

@@ -7,11 +7,11 @@
 
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
-#include "document/workspace.h"
 #include "files/data_file_save.h"
 #include "frm_grid_base.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/workspace.h"
 #include "widgets/modal_point.h"
 #include "window_records.h"
 #include "window_services.h"

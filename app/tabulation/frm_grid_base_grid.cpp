@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/workspace.h"
 #include "frm_grid_base.h"
 #include "host/settings.h"
+#include "model/workspace.h"
 #include "tabulation/block_cells.h"
 
 namespace kz {

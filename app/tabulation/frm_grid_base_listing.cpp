@@ -6,14 +6,14 @@
 #include <cmath>
 
 #include "document/cmd_box.h"
-#include "document/document_events.h"
-#include "document/workspace.h"
 #include "frm_grid_base.h"
 #include "frm_word.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "menu_look.h"
+#include "model/document_events.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "tabulation/free_texts_behind.h"

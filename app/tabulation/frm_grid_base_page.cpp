@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
-#include "document/workspace.h"
 #include "files/text_file_write.h"
 #include "frm_grid_base.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/workspace.h"
 #include "tabulation/page_file.h"
 #include "tabulation/sheet_html.h"
 

@@ -8,10 +8,10 @@
 
 #include <functional>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
 #include "document/cmd_box.h"
+#include "model/condition_arrays.h"
 #include "model/survey.h"
+#include "texts/condition_texts.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <array>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
 #include "frm_limit.h"
 #include "host/ui_seam.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "texts/choice_texts.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 

@@ -1,13 +1,13 @@
 // The tabulation request window's work: the columns and the overall
 // condition, the free-text criteria, submitting a request to a result sheet
 // and loading one back.
-#include "conditions/condition_texts.h"
-#include "document/workspace.h"
 #include "frm_limit.h"
 #include "frm_total.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 #include "tabulation/request_columns.h"
 #include "tabulation/total_request.h"
+#include "texts/condition_texts.h"
 #include "widgets/forms.h"
 
 namespace kz {

@@ -1,8 +1,8 @@
 #include <QTimer>
 
-#include "answers/answer_store.h"
 #include "frm_about.h"
 #include "main_window_fixture.h"
+#include "model/answer_store.h"
 #include "program_windows.h"
 #include "support/survey_fixture.h"
 

@@ -1,8 +1,6 @@
 #include <QFile>
 #include <QTest>
 
-#include "conditions/condition_arrays.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/settings_file.h"
@@ -11,6 +9,8 @@
 #include "frm_question.h"
 #include "host/settings.h"
 #include "main_window_fixture.h"
+#include "model/condition_arrays.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"

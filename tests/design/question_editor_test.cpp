@@ -2,9 +2,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answers/answer_store.h"
 #include "frm_auto_q.h"
 #include "frm_question.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "shell_ui.h"

@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answers/answer_store.h"
 #include "files/day_count.h"
 #include "frm_add_data.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "program_windows.h"
 #include "shell_ui.h"

@@ -1,10 +1,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "document/workspace.h"
 #include "entry_window_fixture.h"
 #include "frm_merge.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 
 namespace kz::test {
 namespace {

@@ -1,8 +1,8 @@
 // The sample view, as the entry window and the result sheets drive it.
-#include "document/workspace.h"
 #include "entry_window_fixture.h"
 #include "frm_answer.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 #include "texts/sample_text.h"
 
 namespace kz::test {

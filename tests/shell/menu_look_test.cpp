@@ -2,10 +2,10 @@
 
 #include <QSignalSpy>
 
-#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "menu_look.h"
+#include "model/document_events.h"
 #include "support/program_state.h"
 
 namespace kz {

@@ -1,9 +1,9 @@
 #include <QMessageBox>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "frm_processing.h"
+#include "model/document.h"
 #include "shell_ui.h"
 #include "support/program_state.h"
 #include "widgets/forms.h"

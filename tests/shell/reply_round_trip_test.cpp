@@ -8,7 +8,7 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "reply/reply_parse.h"
 #include "reply/reply_rtf.h"

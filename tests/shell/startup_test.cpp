@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
+#include "document/single_instance.h"
 #include "files/settings_file.h"
 #include "frm_title.h"
 #include "host/program_folder.h"
-#include "host/single_instance.h"
 #include "main_window_fixture.h"
 
 namespace kz {

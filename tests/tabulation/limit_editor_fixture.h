@@ -5,8 +5,8 @@
 
 #include <QStringList>
 
-#include "conditions/condition_arrays.h"
 #include "frm_limit.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "program_windows.h"
 #include "shell_ui.h"

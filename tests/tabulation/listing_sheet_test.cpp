@@ -7,17 +7,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_texts.h"
 #include "frm_grid_base.h"
 #include "frm_search.h"
 #include "frm_total.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/sample_table.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/listing_fixture.h"
 #include "tabulation/request_columns.h"
+#include "texts/condition_texts.h"
 #include "widgets/beep.h"
 #include "widgets/forms.h"
 #include "window_script.h"

@@ -5,13 +5,13 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "conditions/condition_texts.h"
 #include "frm_limit.h"
 #include "frm_total.h"
 #include "model/question_codes.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
+#include "texts/condition_texts.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 

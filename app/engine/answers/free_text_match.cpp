@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
 #include "model/survey.h"
 #include "runtime/val.h"
 #include "texts/code_files.h"

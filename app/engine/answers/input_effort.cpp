@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 
 namespace kz {

@@ -2,8 +2,8 @@
 
 #include <QVector>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/survey.h"
 #include "texts/code_files.h"
 

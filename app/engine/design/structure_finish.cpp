@@ -6,15 +6,15 @@
 #include <utility>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
-#include "answers/zuntab_binding.h"
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
 #include "model/question_codes.h"
+#include "model/zuntab_binding.h"
 
 namespace kz {
 

@@ -1,8 +1,8 @@
 #include "document/document_routines.h"
 
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "host/program_folder.h"
+#include "model/document.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "texts/choice_texts.h"

@@ -1,7 +1,7 @@
 #include "document/menu_state.h"
 
-#include "document/document.h"
-#include "document/document_events.h"
+#include "model/document.h"
+#include "model/document_events.h"
 
 namespace kz {
 

@@ -3,7 +3,7 @@
 // (document.h); every change here is told through documentEvents().changed.
 #pragma once
 
-#include "document/document.h"
+#include "model/document.h"
 
 namespace kz {
 

@@ -1,10 +1,10 @@
 #include "document/new_questionnaire.h"
 
-#include "document/document.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
-#include "document/workspace.h"
+#include "model/document.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 #include "reply/paragraph_table.h"
 
 namespace kz {

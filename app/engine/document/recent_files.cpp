@@ -1,7 +1,7 @@
 #include "document/recent_files.h"
 
-#include "document/document_events.h"
 #include "host/settings.h"
+#include "model/document_events.h"
 
 namespace kz {
 

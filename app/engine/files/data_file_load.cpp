@@ -4,8 +4,6 @@
 
 #include <cerrno>
 
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "document/recent_files.h"
@@ -15,6 +13,8 @@
 #include "host/long_job.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
 #include "model/survey.h"

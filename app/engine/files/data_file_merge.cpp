@@ -8,14 +8,14 @@
 #include <utility>
 #include <vector>
 
-#include "answers/limit_eval.h"
 #include "document/cmd_box.h"
-#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "files/data_file_read.h"
 #include "files/file_header.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/document_events.h"
+#include "model/limit_eval.h"
 #include "model/survey.h"
 
 namespace kz {

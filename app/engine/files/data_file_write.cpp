@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <bit>
 
-#include "document/document.h"
 #include "files/counted_strings.h"
 #include "files/data_file_format.h"
 #include "files/data_file_read.h"
+#include "model/document.h"
 #include "model/survey.h"
 #include "texts/choice_texts.h"
 

@@ -1,8 +1,8 @@
 #include "files/file_header.h"
 
-#include "document/document.h"
 #include "files/counted_strings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 
 namespace kz {
 namespace {

@@ -9,13 +9,13 @@
 #include <cmath>
 #include <optional>
 
-#include "document/document.h"
 #include "document/recent_files.h"
 #include "files/counted_strings.h"
 #include "files/file_commit.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 #include "model/sample_ids.h"
 #include "model/survey.h"
 #include "runtime/file_errors.h"

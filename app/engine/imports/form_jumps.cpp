@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "answers/zuntab_binding.h"
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "model/zuntab_binding.h"
 
 namespace kz {
 

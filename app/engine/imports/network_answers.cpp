@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "answers/answer_store.h"
 #include "host/ui_seam.h"
 #include "imports/answer_fields.h"
+#include "model/answer_store.h"
 #include "model/survey.h"
 #include "reply/paragraph_table.h"
 #include "reply/reply_text_form.h"

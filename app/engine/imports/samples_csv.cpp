@@ -8,10 +8,10 @@
 #include <iterator>
 #include <vector>
 
-#include "answers/answer_store.h"
 #include "document/cmd_box.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
 #include "texts/choice_texts.h"

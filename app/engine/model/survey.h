@@ -66,7 +66,7 @@ struct SampleTable {
     Long generation = 0;
 };
 
-// The program's questionnaire and samples (document/workspace.h): routines
+// The program's questionnaire and samples (model/workspace.h): routines
 // written before the Workspace reach them here.
 extern Survey& survey;
 extern SampleTable& samples;

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "model/survey.h"
 #include "plugins/plugin_host.h"
 #include "runtime/cp932.h"

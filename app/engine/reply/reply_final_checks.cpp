@@ -1,6 +1,6 @@
 #include "reply/reply_final_checks.h"
 
-#include "document/document.h"
+#include "model/document.h"
 #include "model/survey.h"
 #include "runtime/number_format.h"
 #include "runtime/val.h"

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "answers/answer_store.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "model/reply_conditions.h"
 #include "model/survey.h"
-#include "reply/reply_conditions.h"
 #include "reply/reply_lines.h"
 #include "reply/reply_text_form.h"
 #include "reply/rtf_escape.h"

@@ -7,9 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/total_option.h"
 #include "tabulation/column_plan.h"
 #include "tabulation/result_table.h"
-#include "tabulation/total_option.h"
 
 namespace kz {
 

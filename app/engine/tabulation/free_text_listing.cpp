@@ -2,16 +2,16 @@
 
 #include <QStringBuilder>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
-#include "document/workspace.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 #include "runtime/number_format.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
+#include "texts/condition_texts.h"
 #include "texts/question_texts.h"
 
 namespace kz {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "conditions/limit_depths.h"
+#include "model/limit_depths.h"
 #include "model/survey.h"
 #include "texts/choice_texts.h"
 #include "texts/question_texts.h"

@@ -1,7 +1,7 @@
 #include "texts/question_texts.h"
 
-#include "conditions/condition_texts.h"
 #include "model/survey.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 

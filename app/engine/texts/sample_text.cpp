@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
+#include "model/reply_conditions.h"
 #include "model/sample_table.h"
-#include "reply/reply_conditions.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
 #include "answers/free_text_match.h"
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
+#include "model/answer_store.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "answers/answer_counting.h"
-#include "answers/answer_store.h"
-#include "answers/zuntab_binding.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "model/zuntab_binding.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
 #include "answers/input_effort.h"
+#include "model/answer_store.h"
 #include "support/survey_fixture.h"
 
 namespace kz {

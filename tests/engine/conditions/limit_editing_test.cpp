@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
 #include "conditions/limit_editing.h"
 #include "host/long_job.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"

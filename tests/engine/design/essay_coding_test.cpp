@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
 #include "design/essay_coding.h"
+#include "model/answer_store.h"
 #include "support/survey_fixture.h"
 
 namespace kz::test {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
 #include "design/structure_finish.h"
-#include "document/document.h"
 #include "files/data_file_save.h"
 #include "host/long_job.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"

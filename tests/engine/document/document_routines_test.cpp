@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "document/document.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "host/program_folder.h"
+#include "model/document.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
 #include "document/new_questionnaire.h"
 #include "host/program_folder.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "support/enter_reply.h"
 #include "support/scripted_ui.h"

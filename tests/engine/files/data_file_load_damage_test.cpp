@@ -7,11 +7,11 @@
 
 #include <random>
 
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 #include "support/data_file_builder.h"
 #include "support/survey_fixture.h"
 

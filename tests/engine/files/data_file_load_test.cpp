@@ -5,12 +5,12 @@
 #include <functional>
 #include <malloc.h>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "host/long_job.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "runtime/large_blocks.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"

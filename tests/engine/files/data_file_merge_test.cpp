@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
 #include "files/data_file_merge.h"
 #include "host/long_job.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
 #include "support/data_file_test_base.h"
 
 namespace kz::test {

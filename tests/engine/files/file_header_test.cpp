@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "document/document.h"
 #include "files/file_header.h"
+#include "model/document.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"
 

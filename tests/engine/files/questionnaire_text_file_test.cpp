@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "document/workspace.h"
 #include "files/questionnaire_text_file.h"
 #include "files/text_file_write.h"
+#include "model/workspace.h"
 #include "runtime/cp932.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"

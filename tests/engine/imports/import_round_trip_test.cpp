@@ -6,9 +6,9 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
 #include "imports/samples_csv.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"

@@ -8,11 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "answers/answer_store.h"
 #include "host/long_job.h"
 #include "imports/answer_fields.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_answers.h"
+#include "model/answer_store.h"
 #include "runtime/cp932.h"
 #include "support/network_survey.h"
 #include "support/scripted_ui.h"

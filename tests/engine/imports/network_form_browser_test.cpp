@@ -17,9 +17,9 @@
 
 #include <numeric>
 
-#include "answers/answer_store.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_forms.h"
+#include "model/answer_store.h"
 #include "support/enter_reply.h"
 #include "support/network_survey.h"
 

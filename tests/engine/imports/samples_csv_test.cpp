@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "answers/answer_store.h"
 #include "imports/samples_csv.h"
+#include "model/answer_store.h"
 #include "runtime/cp932.h"
 #include "support/listed_rows.h"
 #include "support/scripted_ui.h"

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "answers/answer_store.h"
 #include "host/program_folder.h"
+#include "model/answer_store.h"
 #include "plugins/extern_process.h"
 #include "plugins/plugin_activation.h"
 #include "plugins/plugin_host.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "reply/reply_rtf.h"
 #include "support/survey_fixture.h"

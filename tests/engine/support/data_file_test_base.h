@@ -13,11 +13,11 @@
 
 #include <vector>
 
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/file_header.h"
 #include "host/settings.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"

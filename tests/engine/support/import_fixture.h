@@ -10,9 +10,9 @@
 
 #include <vector>
 
-#include "document/workspace.h"
 #include "imports/delimited_import.h"
 #include "imports/text_input_import.h"
+#include "model/workspace.h"
 #include "support/survey_fixture.h"
 #include "texts/choice_texts.h"
 

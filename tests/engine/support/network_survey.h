@@ -4,7 +4,7 @@
 //   Q2 名前 (two answers, a single real choice): 1 自由記述 with free text
 #pragma once
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 

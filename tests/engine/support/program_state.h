@@ -5,8 +5,8 @@
 #pragma once
 
 #include "document/recent_files.h"
-#include "document/workspace.h"
 #include "host/settings.h"
+#include "model/workspace.h"
 
 namespace kz::test {
 

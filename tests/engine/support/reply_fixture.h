@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "reply/reply_parse.h"
 #include "runtime/cp932.h"

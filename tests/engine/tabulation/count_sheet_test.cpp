@@ -3,8 +3,8 @@
 // crosses, ranks, stops and conditions that do not fit together.
 #include <gtest/gtest.h>
 
-#include "answers/limit_eval.h"
 #include "host/long_job.h"
+#include "model/limit_eval.h"
 #include "sheet_fixture.h"
 #include "tabulation/count_samples.h"
 

@@ -4,9 +4,9 @@
 // samples kept by ID.
 #include <gtest/gtest.h>
 
-#include "conditions/condition_arrays.h"
 #include "host/long_job.h"
 #include "listing_fixture.h"
+#include "model/condition_arrays.h"
 #include "model/sample_table.h"
 #include "tabulation/count_sheet.h"
 

@@ -15,13 +15,13 @@
 
 #include <QStringList>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
+#include "model/answer_store.h"
+#include "model/total_option.h"
+#include "model/workspace.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 #include "tabulation/free_text_listing.h"
-#include "tabulation/total_option.h"
 
 namespace kz::test {
 

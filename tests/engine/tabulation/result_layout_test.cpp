@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "sheet_fixture.h"
 #include "tabulation/result_order.h"
 #include "tabulation/result_table.h"

@@ -6,10 +6,10 @@
 #include <map>
 #include <utility>
 
-#include "conditions/condition_texts.h"
 #include "sheet_fixture.h"
 #include "tabulation/sheet_html.h"
 #include "tabulation/sheet_text.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 namespace {

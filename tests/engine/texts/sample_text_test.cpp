@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 #include "texts/sample_text.h"

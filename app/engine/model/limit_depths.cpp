@@ -1,4 +1,4 @@
-#include "conditions/limit_depths.h"
+#include "model/limit_depths.h"
 
 #include <bitset>
 

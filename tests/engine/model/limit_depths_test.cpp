@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "conditions/limit_depths.h"
+#include "model/limit_depths.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 

@@ -1,10 +1,10 @@
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "answers/limit_eval.h"
-#include "answers/zuntab_binding.h"
+#include "model/limit_eval.h"
+#include "model/zuntab_binding.h"
 #include "model/survey.h"
 
 namespace kz {

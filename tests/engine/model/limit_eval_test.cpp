@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "answers/answer_counting.h"
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
-#include "answers/zuntab_binding.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
+#include "model/zuntab_binding.h"
 #include "host/program_folder.h"
 #include "support/impostor_zuntab.h"
 #include "support/scripted_ui.h"

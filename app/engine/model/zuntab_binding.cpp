@@ -1,4 +1,4 @@
-#include "answers/zuntab_binding.h"
+#include "model/zuntab_binding.h"
 
 #include <QFile>
 #include <QString>

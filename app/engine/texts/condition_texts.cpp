@@ -1,6 +1,6 @@
-#include "conditions/condition_texts.h"
+#include "texts/condition_texts.h"
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "texts/choice_texts.h"

@@ -1,13 +1,13 @@
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
 
 #include <QVector>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
-#include "reply/reply_conditions.h"
+#include "model/reply_conditions.h"
 #include "texts/question_texts.h"
 
 namespace kz {

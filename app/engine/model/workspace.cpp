@@ -1,4 +1,4 @@
-#include "document/workspace.h"
+#include "model/workspace.h"
 
 namespace kz {
 

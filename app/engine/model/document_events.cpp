@@ -1,6 +1,6 @@
-#include "document/document_events.h"
+#include "model/document_events.h"
 
-#include "document/document.h"
+#include "model/document.h"
 #include "model/survey.h"
 
 namespace kz {

@@ -1,4 +1,4 @@
-#include "document/useful.h"
+#include "model/useful.h"
 
 #include <utility>
 

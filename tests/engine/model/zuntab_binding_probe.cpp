@@ -1,6 +1,6 @@
 // Binds zuntab as the program does and tells whether it got the real one:
 // exit status 0 when an empty condition is met (lmDoC gives -1).
-#include "answers/zuntab_binding.h"
+#include "model/zuntab_binding.h"
 
 int main()
 {

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "document/workspace.h"
+#include "model/workspace.h"
 #include "model/survey_types.h"
 #include "runtime/vbtypes.h"
 

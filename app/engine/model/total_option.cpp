@@ -1,8 +1,8 @@
-#include "tabulation/total_option.h"
+#include "model/total_option.h"
 
 #include <algorithm>
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 

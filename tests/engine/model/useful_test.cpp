@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/useful.h"
+#include "model/useful.h"
 #include "model/question_codes.h"
 #include "support/survey_fixture.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 

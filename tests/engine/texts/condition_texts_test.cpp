@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "conditions/condition_texts.h"
+#include "texts/condition_texts.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 #include "texts/question_texts.h"

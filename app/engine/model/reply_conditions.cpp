@@ -1,7 +1,7 @@
-#include "reply/reply_conditions.h"
+#include "model/reply_conditions.h"
 
-#include "answers/limit_eval.h"
-#include "conditions/condition_arrays.h"
+#include "model/limit_eval.h"
+#include "model/condition_arrays.h"
 #include "model/survey.h"
 
 namespace kz {

@@ -1,4 +1,4 @@
-#include "answers/answer_addition.h"
+#include "tabulation/answer_addition.h"
 
 #include <QSet>
 
@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
-#include "conditions/question_limit_check.h"
+#include "model/answer_store.h"
+#include "answers/question_limit_check.h"
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
 #include "document/menu_state.h"

@@ -4,9 +4,9 @@
 // tests build their own.
 #pragma once
 
-#include "document/document.h"
+#include "model/document.h"
 #include "model/survey.h"
-#include "tabulation/total_option.h"
+#include "model/total_option.h"
 
 namespace kz {
 

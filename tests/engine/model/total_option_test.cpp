@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "sheet_fixture.h"
-#include "tabulation/total_option.h"
+#include "model/total_option.h"
+#include "tabulation/sheet_fixture.h"
 
 namespace kz {
 namespace {

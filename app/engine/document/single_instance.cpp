@@ -1,4 +1,4 @@
-#include "host/single_instance.h"
+#include "document/single_instance.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "document/document.h"
+#include "model/document.h"
 #include "host/program_folder.h"
 #include "host/ui_seam.h"
 

@@ -1,9 +1,9 @@
-#include "answers/limit_eval.h"
+#include "model/limit_eval.h"
 
 #include <utility>
 
-#include "answers/answer_store.h"
-#include "answers/zuntab_binding.h"
+#include "model/answer_store.h"
+#include "model/zuntab_binding.h"
 #include "model/survey.h"
 
 namespace kz {

@@ -1,4 +1,4 @@
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 
 #include <algorithm>
 

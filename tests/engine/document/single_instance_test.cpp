@@ -14,7 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "host/single_instance.h"
+#include "document/single_instance.h"
 #include "support/scripted_ui.h"
 
 namespace kz {

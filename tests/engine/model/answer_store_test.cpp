@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 

@@ -3,9 +3,9 @@
 // per sample, stops, and listings that outlive inserts.
 #include <gtest/gtest.h>
 
-#include "answers/answer_addition.h"
+#include "tabulation/answer_addition.h"
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "document/listed_samples.h"
 #include "document/menu_state.h"
 #include "host/long_job.h"
