@@ -19,13 +19,13 @@ protected:
         MainWindowTest::SetUp();
         survey.Title = QStringLiteral("通勤調査");
         survey.Author = QStringLiteral("総務課");
-        test::AddQuestion(1, 15);
-        test::AddQuestion(2, 5, {4});
+        AddQuestion(1, 15);
+        AddQuestion(2, 5, {4});
         survey.Questions[1].CodeStyle = 2;
-        test::BuildLayout();
-        WriteSampleAnswers(test::AddSample(1), {1, 2}, {12, 1, 4}, {QString(), QString(), QStringLiteral("バス")});
-        WriteSampleAnswers(test::AddSample(2), {0, 1}, {2}, {});
-        WriteSampleAnswers(test::AddSample(3), {1, 0}, {3}, {});
+        BuildLayout();
+        WriteSampleAnswers(AddSample(1), {1, 2}, {12, 1, 4}, {QString(), QString(), QStringLiteral("バス")});
+        WriteSampleAnswers(AddSample(2), {0, 1}, {2}, {});
+        WriteSampleAnswers(AddSample(3), {1, 0}, {3}, {});
         samples.NextIDCursor = -1;
     }
     static frmAbout& About(QWidget& w) { return static_cast<frmAbout&>(w); }

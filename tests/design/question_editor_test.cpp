@@ -23,17 +23,17 @@ const QString AskSampleChange = QStringLiteral(
 
 // The editor shown (not modally, so the test can drive it) on three
 // questions of four choices each, choice texts "QqCc".
-class QuestionEditorTest : public test::WindowTest {
+class QuestionEditorTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
         for (int q = 0; q < 3; ++q) {
-            test::AddQuestion(1, 4);
+            AddQuestion(1, 4);
             survey.Questions[q].Text = QStringLiteral("Q%1\r\r\r").arg(q);
             for (int c = 1; c < 4; ++c)
                 survey.Choices(q, c).Text = QStringLiteral("Q%1C%2").arg(q).arg(c);
         }
-        test::BuildLayout();
+        BuildLayout();
     }
     frmQuestion& open()
     {
@@ -142,7 +142,7 @@ TEST_F(QuestionEditorTest, ASecondOtherChoiceDeclinedKeepsBothAndAcceptedMovesTh
 TEST_F(QuestionEditorTest, ASymbolSetTooSmallForTheChoicesFallsBackToNumbers)
 {
     survey.Questions[2].ChoiceCount = 27;
-    test::BuildLayout();
+    BuildLayout();
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(2);
     editor.optChr[3]->click();
@@ -155,7 +155,7 @@ TEST_F(QuestionEditorTest, ASymbolSetTooSmallForTheChoicesFallsBackToNumbers)
 TEST_F(QuestionEditorTest, TheOnlyQuestionIsNotDeleted)
 {
     survey.QuestionCount = 1;
-    test::BuildLayout();
+    BuildLayout();
     frmQuestion& editor = open();
     editor.DeleteQuestion->click();
     EXPECT_EQ(survey.QuestionCount, 1);
@@ -164,7 +164,7 @@ TEST_F(QuestionEditorTest, TheOnlyQuestionIsNotDeleted)
 
 TEST_F(QuestionEditorTest, InsertingWithSamplesAsksOnceAndNotesTheUnansweredQuestion)
 {
-    test::AddSample(1);
+    AddSample(1);
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(1);
     script.onMessage(vbOK);
@@ -222,7 +222,7 @@ TEST_F(QuestionEditorTest, CancelBringsBackTheStructureAtOpening)
 
 TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
 {
-    test::AddSample(1);
+    AddSample(1);
     WriteQuestionAnswers(0, 1, 1, {2}, {});
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(0);
@@ -245,7 +245,7 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
 
 TEST_F(QuestionEditorTest, ARefusedBulkInsertLeavesEveryChoiceAsItWas)
 {
-    test::AddSample(1);
+    AddSample(1);
     frmQuestion& editor = open();
     choose(editor, 1, 2);
     script.onMessage(vbCancel);
@@ -308,7 +308,7 @@ TEST_F(QuestionEditorTest, TheFinishIsConfirmedAndSaysWhatItWillDo)
         SCOPED_TRACE(test.name);
         test::ProgramStateGuard state;
         SetUp();
-        test::AddSample(1);
+        AddSample(1);
         if (test.storedLimit)
             survey.LimitTable[3][1] = LimitItem{1, MakeQC(0, 1)};
         const Integer choicesBefore = survey.Questions[0].ChoiceCount;
@@ -369,7 +369,7 @@ TEST_F(QuestionEditorTest, AConditionFromTheLimitEditorBecomesTheQuestionsLimit)
 {
     LimitEditorStandIn limitEditor;
     survey.QuestionLimit[2][1] = LimitItem{1, MakeQC(0, 3)};
-    test::AddSample(1);
+    AddSample(1);
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(2);
     limitEditor.result[1] = LimitItem{1, MakeQC(1, 2)};

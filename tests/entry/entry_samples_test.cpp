@@ -17,7 +17,7 @@ const QString RangeUsedUp = QStringLiteral(
 
 class EntrySamples : public EntryWindowTest {
 protected:
-    static QList<Long> IDs()
+    QList<Long> IDs()
     {
         const std::span<const Long> ids = samples.Samples.ids();
         return {ids.begin(), ids.end()};

@@ -24,7 +24,7 @@
 
 namespace kz::test {
 
-class EntryWindowTest : public WindowTest {
+class EntryWindowTest : public WindowTest, public ProgramSurvey {
 protected:
     void SetUp() override
     {
@@ -50,7 +50,7 @@ protected:
     }
 
     // A stored sample with ID `id` and Q0 answered `q0`.
-    static Long StoredSample(Long id, Integer q0)
+    Long StoredSample(Long id, Integer q0)
     {
         const Long Dno = AddSample(id);
         WriteQuestionAnswers(Dno, 0, 1, {q0}, {QString()});

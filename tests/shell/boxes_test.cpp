@@ -25,12 +25,12 @@ namespace {
 
 using widgets::Forms;
 
-class BoxesTest : public test::WindowTest {
+class BoxesTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
         for (int q = 0; q < 5; ++q) {
-            test::AddQuestion(1, 3);
+            AddQuestion(1, 3);
             survey.Questions[q].Text = QStringLiteral("質問%1\r文\r\r").arg(q + 1);
         }
     }

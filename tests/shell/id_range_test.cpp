@@ -19,7 +19,7 @@ using widgets::Forms;
 
 const QString RangeMessage = QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。");
 
-class IdRangeTest : public test::WindowTest {
+class IdRangeTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
@@ -89,10 +89,10 @@ TEST_F(IdRangeTest, EqualValuesGiveARangeOfOneID)
 
 TEST_F(IdRangeTest, NewRangeResetsTheIssuingCursor)
 {
-    test::AddQuestion(1, 2);
-    test::BuildLayout();
+    AddQuestion(1, 2);
+    BuildLayout();
     for (Long id : {5, 50, 150})
-        test::AddSample(id);
+        AddSample(id);
     samples.NextIDCursor = 150;
     Confirm("100", "0");
     EXPECT_EQ(NextFreeID(), 51);

@@ -34,7 +34,7 @@ inline QString SharedProgramFolder()
     return folder.path();
 }
 
-class MainWindowTest : public WindowTest {
+class MainWindowTest : public WindowTest, public ProgramSurvey {
 protected:
     void SetUp() override
     {

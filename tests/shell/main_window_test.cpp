@@ -17,7 +17,7 @@ using widgets::Forms;
 class MainWindowMenusTest : public test::MainWindowTest {
 protected:
     // The open questionnaire locked at `level` as a load leaves it.
-    static void LockAt(Integer level)
+    void LockAt(Integer level)
     {
         UnlockMenus();
         document.ProtectLevel = level;

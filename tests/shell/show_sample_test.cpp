@@ -37,10 +37,10 @@ protected:
 
 TEST_F(ShowSampleTest, SampleViewHandsBackTheSamplesID)
 {
-    test::AddQuestion(1, 3);
-    test::BuildLayout();
+    AddQuestion(1, 3);
+    BuildLayout();
     for (Long id : {100, 200, 300})
-        test::AddSample(id);
+        AddSample(id);
     QString idText;
     ShowSampleID(QStringLiteral("2"), idText);
     EXPECT_EQ(idText, QStringLiteral("300"));

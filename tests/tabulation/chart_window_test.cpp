@@ -31,11 +31,11 @@ using widgets::Forms;
 const Condition Men = test::MakeCondition(0, {test::Row(test::Required, Gender, 1)});
 const Condition Women = test::MakeCondition(0, {test::Row(test::Required, Gender, 2)});
 
-class ChartWindowTest : public test::WindowTest {
+class ChartWindowTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
-        test::BuildCafeSurvey();
+        test::BuildCafeSurvey(*this);
         ProgramWorkspace().TotalOption = Request(Gender, Orders, {Men, Women});
         sheet = &Forms::createNew<frmGridBase>();
         sheet->SheetCommand(QStringLiteral("Do Total"));

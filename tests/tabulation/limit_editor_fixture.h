@@ -17,7 +17,7 @@
 
 namespace kz::test {
 
-class LimitEditorTest : public WindowTest {
+class LimitEditorTest : public WindowTest, public ProgramSurvey {
 protected:
     void SetUp() override
     {

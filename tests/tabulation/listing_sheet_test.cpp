@@ -30,9 +30,9 @@ using test::ListingOption;
 using test::Sex;
 using widgets::Forms;
 
-class ListingSheetTest : public test::WindowTest {
+class ListingSheetTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
-    void SetUp() override { test::BuildOpinionSurvey(); }
+    void SetUp() override { test::BuildOpinionSurvey(*this); }
 
     frmGridBase& DoTotal(const TotalOptionRec& request)
     {

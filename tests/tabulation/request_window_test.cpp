@@ -24,11 +24,11 @@ using test::Required;
 using test::Satisfaction;
 using widgets::Forms;
 
-class RequestWindowTest : public test::WindowTest {
+class RequestWindowTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
-        test::BuildCafeSurvey();
+        test::BuildCafeSurvey(*this);
         windows().showTotal(1);
     }
 

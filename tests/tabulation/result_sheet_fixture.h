@@ -12,9 +12,9 @@
 
 namespace kz::test {
 
-class ResultSheetWindowTest : public WindowTest {
+class ResultSheetWindowTest : public WindowTest, public ProgramSurvey {
 protected:
-    void SetUp() override { BuildCafeSurvey(); }
+    void SetUp() override { BuildCafeSurvey(*this); }
 
     // A new sheet counting `request`.
     static frmGridBase& DoTotal(const TotalOptionRec& request)

@@ -15,11 +15,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
 using test::Row;
-using test::SetQuestionText;
 
 struct Answers {
     std::vector<Integer> codes;

@@ -22,13 +22,13 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(1, 5);
-        test::AddQuestion(3, 10);
+        AddQuestion(1, 5);
+        AddQuestion(3, 10);
         survey.LimitTable[0] = test::MakeCondition(0, {{3, MakeQC(0, 2)}});
-        test::BuildLayout();
+        BuildLayout();
         std::mt19937 random(5);
         for (Long id = 1; id <= 60; ++id) {
-            const Long s = test::AddSample(id);
+            const Long s = AddSample(id);
             const auto answers = static_cast<Integer>(random() % 4);
             QVector<Integer> codes{static_cast<Integer>(random() % 5)};
             for (Integer a = 0; a < answers; ++a)
@@ -38,8 +38,8 @@ protected:
     }
 
     // What VerstTotalC adds up sample by sample.
-    static Long PerSample(const Condition& cond, Integer q, Integer rank, const std::vector<Long>& positions,
-                          ChoiceCounts& counts)
+    Long PerSample(const Condition& cond, Integer q, Integer rank, const std::vector<Long>& positions,
+                   ChoiceCounts& counts)
     {
         Long base = 0;
         for (Long s : positions)

@@ -7,9 +7,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-
 class InputEffortTest : public test::SurveyFixture {};
 
 TEST_F(InputEffortTest, AnswersNeedingMoreThanOneKeyCountByCodeStyle)
@@ -29,7 +26,7 @@ TEST_F(InputEffortTest, AnswersNeedingMoreThanOneKeyCountByCodeStyle)
         test::ResetProgramState();
         const Integer q = AddQuestion(1, 20);
         survey.Questions[q].CodeStyle = c.codeStyle;
-        test::BuildLayout();
+        BuildLayout();
         WriteSampleAnswers(AddSample(1), {1}, {c.choice}, {});
         InputEffort effort;
         AddSampleEffort(ProgramWorkspace(), 0, effort);
@@ -42,7 +39,7 @@ TEST_F(InputEffortTest, UnansweredQuestionsCountAsOneAnswerAndFreeTextsByCharact
 {
     AddQuestion(3, 5, {4});
     AddQuestion(1, 3);
-    test::BuildLayout();
+    BuildLayout();
     WriteSampleAnswers(AddSample(1), {2, 0}, {1, 4}, {QString(), QStringLiteral("電車とバス")});
     WriteSampleAnswers(AddSample(2), {0, 1}, {2}, {});
     InputEffort effort;
@@ -55,7 +52,7 @@ TEST_F(InputEffortTest, UnansweredQuestionsCountAsOneAnswerAndFreeTextsByCharact
 TEST_F(InputEffortTest, CountEndsAtOnceWithoutSamplesAndWhereItIsStopped)
 {
     AddQuestion(1, 3);
-    test::BuildLayout();
+    BuildLayout();
     InputEffort none;
     int reports = 0;
     EXPECT_TRUE(CountInputEffort(ProgramWorkspace(), none, [&](Long, const InputEffort&) { return ++reports > 0; }));

@@ -21,16 +21,16 @@ class LimitEditingTest : public test::SurveyFixture {
 protected:
     void SetUp() override
     {
-        test::AddQuestion(1, 5);
-        test::BuildLayout();
+        AddQuestion(1, 5);
+        BuildLayout();
         survey.LimitTable[3] = MakeCondition(0, {Row(Required, 0, 1)});
     }
 
     // Samples answering Q0 with each of `answers`, their flags then `flags`.
-    static void AddSamples(const std::vector<Integer>& answers, Integer flags)
+    void AddSamples(const std::vector<Integer>& answers, Integer flags)
     {
         for (Integer answer : answers) {
-            const Long s = test::AddSample(SampleCount() + 1);
+            const Long s = AddSample(SampleCount() + 1);
             PushQuestionAnswers(s, 0, 1, {answer});
             SetSampleFlags(s, flags);
         }

@@ -34,7 +34,7 @@ protected:
     {
         test::SurveyFixture::SetUp();
         for (int q = 0; q < 4; ++q)
-            test::AddQuestion(1, 2);
+            AddQuestion(1, 2);
     }
 };
 

@@ -28,9 +28,9 @@ TEST_F(DocumentRoutinesTest, UnsavableLocksEverythingButTheKey)
 
 TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
 {
-    test::AddQuestion(1, 3);
-    test::BuildLayout();
-    test::AddSample(4);
+    AddQuestion(1, 3);
+    BuildLayout();
+    AddSample(4);
     survey.Title = QStringLiteral("元の調査");
     survey.LimitTable[3][1] = {3, 1};
     survey.Password = QStringLiteral("pw");
@@ -57,10 +57,10 @@ TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
 
 TEST_F(DocumentRoutinesTest, NewQuestionnaireIsOneQuestionWithTwoChoices)
 {
-    test::AddQuestion(3, 9, {2});
-    test::AddQuestion(1, 2);
-    test::BuildLayout();
-    test::AddSample(7);
+    AddQuestion(3, 9, {2});
+    AddQuestion(1, 2);
+    BuildLayout();
+    AddSample(7);
     survey.QuestionLimit[0][1] = {1, 128};
     survey.LimitTable[15][4] = {3, 130};
     survey.ParagraphStart[256] = 99;

@@ -19,14 +19,14 @@ protected:
     void Load(Integer level)
     {
         survey.Title = QStringLiteral("通勤調査");
-        test::AddQuestion(1, 4);
-        test::AddQuestion(2, 6);
-        test::BuildLayout();
+        AddQuestion(1, 4);
+        AddQuestion(2, 6);
+        BuildLayout();
         survey.ParagraphStart.fill(MakeQC(2, 0));
         survey.ParagraphStart[0] = 0;
         survey.ParagraphStart[1] = MakeQC(1, 1);
         survey.ParagraphExeDLL[1] = -1;
-        test::AddSample(101);
+        AddSample(101);
         document.CurrentFilePath = QStringLiteral("/data/commute.kz");
         document.ProtectLevel = level;
     }

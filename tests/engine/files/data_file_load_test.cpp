@@ -22,9 +22,6 @@ namespace {
 using test::DataFileFixture;
 using test::RichDataFile;
 using test::SlotTexts;
-using test::TextsOf;
-
-using test::TableIDs;
 
 std::vector<Integer> Answers(Long pos, Integer q)
 {

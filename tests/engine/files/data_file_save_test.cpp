@@ -353,12 +353,12 @@ TEST_F(SaveDataFileTest, ContentTheFileCannotHoldFailsTheSaveInsteadOfWritingAnU
     const std::vector<std::function<void()>> faults = {
         [&] { survey.QuestionLimit[1] = fullCondition; },
         [&] { survey.LimitTable[15] = fullCondition; },
-        [] { survey.Password = QStringLiteral("パス"); },
-        [] {
+        [this] { survey.Password = QStringLiteral("パス"); },
+        [this] {
             for (size_t k = 0; k < survey.ParagraphStart.size(); ++k)
                 survey.ParagraphStart[k] = static_cast<Integer>(k);
         },
-        [] { samples.Samples.texts(1).setText(0, QString(20000, QChar(0x3042))); },
+        [this] { samples.Samples.texts(1).setText(0, QString(20000, QChar(0x3042))); },
     };
     for (size_t i = 0; i < faults.size(); ++i) {
         SCOPED_TRACE(i);

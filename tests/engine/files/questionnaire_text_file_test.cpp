@@ -15,9 +15,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
 using test::Row;
-using test::SetQuestionText;
 
 class QuestionnaireTextFileTest : public test::SurveyFixture {
 protected:

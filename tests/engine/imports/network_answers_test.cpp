@@ -85,7 +85,7 @@ TEST(AnswerFields, AnAnswerFileInAnotherEncodingIsRefused)
 // Each answer handed over, in reply notation.
 class NetworkAnswers : public SurveyFixture {
 protected:
-    void SetUp() override { BuildNetworkSurvey(); }
+    void SetUp() override { BuildNetworkSurvey(*this); }
 
     QStringList read(const char* W)
     {

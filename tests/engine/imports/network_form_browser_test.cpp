@@ -145,7 +145,7 @@ TEST_F(NetworkFormInBrowser, FilledFormsBecomeSamples)
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
 
-    BuildNetworkSurvey();
+    BuildNetworkSurvey(*this);
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("in")) && QDir(root.path()).mkpath(QStringLiteral("out")));
     const WWWFolders folders{root.filePath(QStringLiteral("in")), root.filePath(QStringLiteral("out"))};

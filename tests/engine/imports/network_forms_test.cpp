@@ -141,7 +141,7 @@ const QString ExpectedMail = Lines({
 
 class NetworkForms : public SurveyFixture {
 protected:
-    void SetUp() override { BuildNetworkSurvey(); }
+    void SetUp() override { BuildNetworkSurvey(*this); }
     NetworkFormOptions options{QStringLiteral("cafe1"), false};
 };
 

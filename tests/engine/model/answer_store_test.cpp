@@ -18,12 +18,12 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(1, 3);
-        test::AddQuestion(3, 8, {3});
-        test::AddQuestion(2, 2);
-        test::AddQuestion(2, 4, {1});
-        test::BuildLayout();
-        sample = test::AddSample(100);
+        AddQuestion(1, 3);
+        AddQuestion(3, 8, {3});
+        AddQuestion(2, 2);
+        AddQuestion(2, 4, {1});
+        BuildLayout();
+        sample = AddSample(100);
     }
 
     FreeTexts& essay() { return samples.Samples.texts(sample); }

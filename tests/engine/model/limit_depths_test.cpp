@@ -7,7 +7,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
 using test::Row;
 
 class LimitDepthsTest : public test::SurveyFixture {

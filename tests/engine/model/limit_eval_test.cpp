@@ -21,13 +21,13 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(1, 4);
-        test::AddQuestion(2, 3);
-        test::BuildLayout();
+        AddQuestion(1, 4);
+        AddQuestion(2, 3);
+        BuildLayout();
         survey.LimitTable[0] = test::MakeCondition(0, {row(Required, 0, 1)});
         survey.LimitTable[1] = test::MakeCondition(0, {row(Exclude, 0, 1)});
         survey.LimitTable[2] = test::MakeCondition(0, {row(Required, 1, 2)});
-        sample = test::AddSample(1);
+        sample = AddSample(1);
     }
 
     Integer flags() const { return samples.Samples.flags(sample); }

@@ -29,7 +29,7 @@ class CodeStyleTest : public test::SurveyFixture {
 protected:
     Integer QuestionOfStyle(Integer style)
     {
-        const Integer q = test::AddQuestion(1, 128);
+        const Integer q = AddQuestion(1, 128);
         survey.Questions[q].CodeStyle = style;
         return q;
     }

@@ -17,12 +17,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
-using test::TableIDs;
-using test::TextsOf;
-
 constexpr Long LongMax = std::numeric_limits<Long>::max();
 
 class SampleTableTest : public test::SurveyFixture {
@@ -283,7 +277,7 @@ TEST_F(SampleTableTest, StoppedSortLeavesTheTableAsItWas)
 {
     const LongJobPacing everyStep(0);
     const Long n = 20000;  // several runs and merge passes
-    const auto fill = [n] {
+    const auto fill = [this, n] {
         samples.Samples.clear();
         for (Long i = 0; i < n; ++i)
             AddSample(static_cast<Long>((qint64(i) * 7919) % n));  // a permutation: 7919 is prime

@@ -7,10 +7,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
-
 class SurveyLayoutTest : public test::SurveyFixture {};
 
 TEST_F(SurveyLayoutTest, MaskTablesEndInAZeroEntry)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/useful.h"
 #include "model/question_codes.h"
+#include "model/useful.h"
 #include "support/survey_fixture.h"
 
 namespace kz {
@@ -27,10 +27,10 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(3, 5);
-        test::AddQuestion(2, 5);
+        AddQuestion(3, 5);
+        AddQuestion(2, 5);
     }
-    static void lines(std::initializer_list<Integer> codes)
+    void lines(std::initializer_list<Integer> codes)
     {
         std::copy(codes.begin(), codes.end(), survey.ParagraphStart.begin());
     }

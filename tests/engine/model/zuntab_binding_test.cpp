@@ -5,10 +5,10 @@
 #include <cstdlib>
 
 #include "answers/answer_counting.h"
+#include "host/program_folder.h"
 #include "model/answer_store.h"
 #include "model/limit_eval.h"
 #include "model/zuntab_binding.h"
-#include "host/program_folder.h"
 #include "support/impostor_zuntab.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
@@ -21,9 +21,9 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(2, 4);
-        test::BuildLayout();
-        sample = test::AddSample(1);
+        AddQuestion(2, 4);
+        BuildLayout();
+        sample = AddSample(1);
     }
     void TearDown() override
     {

@@ -30,13 +30,13 @@ protected:
     {
         test::SurveyFixture::SetUp();
         survey.Title = QStringLiteral("調査");
-        test::AddQuestion(1, 3, {1});
-        test::AddQuestion(2, 4, {1, 2});
-        test::AddQuestion(1, 3, {2});
-        test::SetQuestionText(0, QStringLiteral("年齢"));
-        test::SetQuestionText(1, QStringLiteral("職業"));
-        test::SetQuestionText(2, QStringLiteral("感想"));
-        test::BuildLayout();
+        AddQuestion(1, 3, {1});
+        AddQuestion(2, 4, {1, 2});
+        AddQuestion(1, 3, {2});
+        SetQuestionText(0, QStringLiteral("年齢"));
+        SetQuestionText(1, QStringLiteral("職業"));
+        SetQuestionText(2, QStringLiteral("感想"));
+        BuildLayout();
     }
     void TearDown() override
     {
@@ -48,8 +48,8 @@ protected:
 
     void AddAnsweredSamples()
     {
-        test::AddSample(100);
-        const Long sample = test::AddSample(205);
+        AddSample(100);
+        const Long sample = AddSample(205);
         WriteSampleAnswers(sample, {1, 2, 1}, {1, 1, 2, 2},
                            {QStringLiteral("あ"), QStringLiteral("い"), QStringLiteral("う"), QStringLiteral("え")});
     }

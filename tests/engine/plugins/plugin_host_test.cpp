@@ -31,8 +31,8 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(1, 3);
-        test::BuildLayout();
+        AddQuestion(1, 3);
+        BuildLayout();
         EndPluginHost();
     }
     void TearDown() override

@@ -10,9 +10,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::SetQuestionText;
-
 const QString Rule = QStringLiteral("- - - - - - - - - - - - - -");
 const QString ProcessRule = QStringLiteral("▲DLL実行 - - - - - - - - -");
 
@@ -31,8 +28,8 @@ protected:
         for (size_t k = 2; k < starts().size(); ++k)
             starts()[k] = MakeQC(2, 0);
     }
-    static std::array<Integer, MaxQuestions + 1>& starts() { return survey.ParagraphStart; }
-    static std::array<Integer, MaxQuestions + 1>& flags() { return survey.ParagraphExeDLL; }
+    std::array<Integer, MaxQuestions + 1>& starts() { return survey.ParagraphStart; }
+    std::array<Integer, MaxQuestions + 1>& flags() { return survey.ParagraphExeDLL; }
 
     // Each row as kind, line and position: "L0", "S1:128", "E2".
     static QStringList Shape()

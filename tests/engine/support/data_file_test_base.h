@@ -72,8 +72,10 @@ inline DataFileFixture SurveyFile(const std::vector<SampleContents>& list)
     return f;
 }
 
-class DataFileTest : public ::testing::Test {
+class DataFileTest : public ::testing::Test, public SurveyState {
 protected:
+    DataFileTest() : SurveyState(ProgramWorkspace(), kz::settings) {}
+
     void SetUp() override
     {
         ASSERT_TRUE(folder_.isValid());

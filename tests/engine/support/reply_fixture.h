@@ -61,10 +61,10 @@ protected:
         document.CurrentFilePath = folder.filePath(QStringLiteral("survey.kz"));
     }
 
-    static void SetAttr(Integer q, Integer c, ChoiceAttr bit) { survey.Choices(q, c).Attr |= Integer(1 << bit); }
+    void SetAttr(Integer q, Integer c, ChoiceAttr bit) { survey.Choices(q, c).Attr |= Integer(1 << bit); }
 
     // The listed starts, the last one repeated to the end of the table.
-    static void SetParagraphs(std::initializer_list<Integer> starts)
+    void SetParagraphs(std::initializer_list<Integer> starts)
     {
         size_t k = 0;
         for (Integer start : starts)
@@ -84,7 +84,7 @@ protected:
 
     // The stored sample, question by question ("|"), answers by ",", each
     // answer's text after a "/": "2|3/x|1,4|0|0|0".
-    static QString Stored()
+    QString Stored()
     {
         QStringList questions;
         for (Integer q = 0; q < survey.QuestionCount; ++q) {

@@ -3,15 +3,15 @@
 // per sample, stops, and listings that outlive inserts.
 #include <gtest/gtest.h>
 
-#include "tabulation/answer_addition.h"
 #include "answers/answer_check.h"
-#include "model/answer_store.h"
 #include "document/listed_samples.h"
 #include "document/menu_state.h"
 #include "host/long_job.h"
+#include "model/answer_store.h"
 #include "model/sample_table.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
+#include "tabulation/answer_addition.h"
 
 namespace kz {
 namespace {
@@ -50,14 +50,14 @@ class AnswerAdditionTest : public test::SurveyFixture {
 protected:
     void SetUp() override
     {
-        test::AddQuestion(2, 8, {1});
+        AddQuestion(2, 8, {1});
         survey.Choices(Target, 6).Attr |= 1 << AttrExclusive;
-        test::AddQuestion(1, 3, {1});
+        AddQuestion(1, 3, {1});
         survey.Choices(Quantity, 1).Attr |= 1 << AttrQuantity;
-        test::AddQuestion(1, 8);
-        test::BuildLayout();
+        AddQuestion(1, 8);
+        BuildLayout();
         for (Long id = 1; id <= 4; ++id)
-            test::AddSample(id);
+            AddSample(id);
         survey.CheckOptions = CheckDropExclusive;
         listed.clear();
     }

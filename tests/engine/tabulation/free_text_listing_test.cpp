@@ -130,7 +130,7 @@ TEST_F(OpinionListingTest, NoSamplesShowsNothingAndAStopKeepsTheRowsWithTheirFoo
     EXPECT_TRUE(view.rows.isEmpty());
     EXPECT_EQ(listing.listed.EssayDno(), -1);
 
-    test::BuildOpinionSurvey();
+    test::BuildOpinionSurvey(*this);
     samples.Samples.resize(5);
     LongJobPacing everyStep(0);
     view.stopAtReport = 2;
@@ -167,7 +167,7 @@ TEST_F(OpinionListingTest, LongListingIsCutAndContinuedFromTheNextSample)
 {
     samples.Samples.clear();
     for (Long s = 0; s < 5000; ++s) {
-        test::AddSample(s + 1);
+        AddSample(s + 1);
         test::StoreAnswers(s, Opinion, {Good, Bad}, {QStringLiteral("a"), QStringLiteral("b")});
     }
     ui.expectBox(vbOK);

@@ -50,23 +50,23 @@ inline void StoreAnswers(Long sample, Integer q, std::vector<Integer> codes, std
                          QVector<QString>(texts.begin(), texts.end()));
 }
 
-inline void BuildOpinionSurvey()
+inline void BuildOpinionSurvey(SurveyState& state)
 {
-    AddQuestion(2, 5, {Good, Bad, Amount, Shop});
-    SetQuestionText(Opinion, QStringLiteral("意見"), QStringLiteral("ご意見をどうぞ。"));
-    survey.Choices(Opinion, Good).Text = QStringLiteral("良い");
-    survey.Choices(Opinion, Bad).Text = QStringLiteral("悪い");
-    survey.Choices(Opinion, Amount).Text = QStringLiteral("金額");
-    survey.Choices(Opinion, Amount).Attr |= 1 << AttrQuantity;
-    survey.Choices(Opinion, Shop).Text = QStringLiteral("店");
-    survey.Choices(Opinion, Shop).Attr |= 1 << AttrCoded;
-    AddQuestion(1, 3);
-    SetQuestionText(Sex, QStringLiteral("性別"), QStringLiteral("性別は。"));
-    survey.Choices(Sex, 1).Text = QStringLiteral("男性");
-    survey.Choices(Sex, 2).Text = QStringLiteral("女性");
-    BuildLayout();
+    state.AddQuestion(2, 5, {Good, Bad, Amount, Shop});
+    state.SetQuestionText(Opinion, QStringLiteral("意見"), QStringLiteral("ご意見をどうぞ。"));
+    state.survey.Choices(Opinion, Good).Text = QStringLiteral("良い");
+    state.survey.Choices(Opinion, Bad).Text = QStringLiteral("悪い");
+    state.survey.Choices(Opinion, Amount).Text = QStringLiteral("金額");
+    state.survey.Choices(Opinion, Amount).Attr |= 1 << AttrQuantity;
+    state.survey.Choices(Opinion, Shop).Text = QStringLiteral("店");
+    state.survey.Choices(Opinion, Shop).Attr |= 1 << AttrCoded;
+    state.AddQuestion(1, 3);
+    state.SetQuestionText(Sex, QStringLiteral("性別"), QStringLiteral("性別は。"));
+    state.survey.Choices(Sex, 1).Text = QStringLiteral("男性");
+    state.survey.Choices(Sex, 2).Text = QStringLiteral("女性");
+    state.BuildLayout();
     for (Long id = 10; id <= 50; id += 10)
-        AddSample(id);
+        state.AddSample(id);
     StoreAnswers(0, Opinion, {Good, Amount}, {QStringLiteral("速い"), QStringLiteral("500")});
     StoreAnswers(1, Opinion, {Bad}, {QStringLiteral("遅い\tとても")});
     StoreAnswers(3, Opinion, {Good}, {QString()});
@@ -89,7 +89,7 @@ inline TotalOptionRec ListingOption(Integer choice, Integer mode)
 
 class OpinionListingTest : public SurveyFixture {
 protected:
-    void SetUp() override { BuildOpinionSurvey(); }
+    void SetUp() override { BuildOpinionSurvey(*this); }
 
     FreeTextListing List(const TotalOptionRec& option, std::vector<Integer> refs = {}, Long from = 0)
     {

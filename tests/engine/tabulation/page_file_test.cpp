@@ -235,10 +235,10 @@ TEST_F(PageFileTest, APageTheQuestionnaireDoesNotFitIsRefused)
         const char* why;
     };
     const Case cases[] = {
-        {"the counted question is gone", [] { survey.QuestionCount = 0; }, "現在のアンケートに合いません。"},
-        {"the condition's choice is gone", [] { survey.Questions[Orders].ChoiceCount = 1; },
+        {"the counted question is gone", [this] { survey.QuestionCount = 0; }, "現在のアンケートに合いません。"},
+        {"the condition's choice is gone", [this] { survey.Questions[Orders].ChoiceCount = 1; },
          "現在のアンケートに合いません。"},
-        {"a counted choice is gone", [] { survey.Questions[Gender].ChoiceCount = 2; },
+        {"a counted choice is gone", [this] { survey.Questions[Gender].ChoiceCount = 2; },
          "集計結果が現在のアンケートに合いません。"},
     };
     const QByteArray bytes = Written(CountPage());
@@ -274,8 +274,8 @@ TEST_F(CutPageTest, ThePageOfACutRangeMayStoreTheRowTheCutBlockReached)
     // Sixteen blocks of 133 rows: fifteen end at row 1996, the sixteenth
     // would have ended at 2129.
     for (Integer q = 0; q < 16; ++q)
-        test::AddQuestion(1, 128);
-    test::BuildLayout();
+        AddQuestion(1, 128);
+    BuildLayout();
     PageContents page;
     page.option.ToQno = 15;
     ui.expectBox(vbOK);

@@ -15,11 +15,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
 using test::RecordingView;
-using test::SetQuestionText;
 
 // The display order of one block after SortResultRows, from the count of
 // each choice (index = choice).

@@ -13,7 +13,7 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        q = test::AddQuestion(1, 13);
+        q = AddQuestion(1, 13);
         survey.Questions[q].CodeStyle = 1;
         choice().Text = QStringLiteral("年齢");
         choice().CodeFile = QStringLiteral("codes.txt");
@@ -95,8 +95,8 @@ TEST_F(ChoiceTextsTest, OtherChoiceIsTheFirstMarkedFromOne)
 
 TEST_F(ChoiceTextsTest, EssayQuestionsMarked)
 {
-    const Integer essay = test::AddQuestion(1, 3, {2});
-    const Integer zeroOnly = test::AddQuestion(1, 3);
+    const Integer essay = AddQuestion(1, 3, {2});
+    const Integer zeroOnly = AddQuestion(1, 3);
     survey.Choices(zeroOnly, 0).Attr |= Bit(AttrEssay);  // choice 0 does not count
     EXPECT_EQ(MarkEssayQuestions(false), (std::vector<bool>{true, true, true}));
     std::vector<bool> expected(3, false);

@@ -12,8 +12,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-
 class LookupChoiceCodeTest : public test::SurveyFixture {
 protected:
     void SetUp() override

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "texts/condition_texts.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
+#include "texts/condition_texts.h"
 #include "texts/question_texts.h"
 
 namespace kz {
 namespace {
 
-using test::AddQuestion;
 using test::MakeCondition;
 using test::Row;
-using test::SetQuestionText;
 
 enum Kind : Integer { Or = 1, RangeEnd = 2, Required = 3, Exclude = 4 };
 

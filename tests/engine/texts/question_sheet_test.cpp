@@ -7,9 +7,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::SetQuestionText;
-
 class QuestionSheetTest : public test::SurveyFixture {
 protected:
     void SetUp() override

@@ -7,9 +7,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
 using test::Row;
-using test::SetQuestionText;
 
 class QuestionTextsTest : public test::SurveyFixture {
 protected:
