@@ -41,7 +41,7 @@ inline void BuildBenchQuestionnaire(Long n)
         AddBenchQuestion(3, 10, false);
     for (int q = 0; q < 5; ++q)
         AddBenchQuestion(1, 4, true);
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
 
     std::mt19937 random(11);
     SampleStore& table = samples.Samples;

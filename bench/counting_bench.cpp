@@ -46,9 +46,9 @@ std::vector<std::vector<uint8_t>> CodeColumns()
     std::vector<std::vector<uint8_t>> columns(static_cast<size_t>(survey.QuestionCount));
     Integer count = 0;
     QVector<Integer> codes;
-    for (Long s = 0; s < SampleCount(); ++s) {
+    for (Long s = 0; s < SampleCount(samples); ++s) {
         for (Integer q = 0; q < survey.QuestionCount; ++q) {
-            PopQuestionAnswers(s, q, count, codes);
+            PopQuestionAnswers(ProgramWorkspace(), s, q, count, codes);
             for (Integer a = 0; a < count; ++a)
                 columns[static_cast<size_t>(q)].push_back(static_cast<uint8_t>(codes[a]));
         }

@@ -97,7 +97,7 @@ void BM_LoadDataFile(benchmark::State& state)
         state.ResumeTiming();
     }
     double payload = static_cast<double>(samples.Samples.allAnswers().size_bytes());
-    for (Long i = 0; i < SampleCount(); ++i)
+    for (Long i = 0; i < SampleCount(samples); ++i)
         for (const FreeTexts::Entry& entry : samples.Samples.texts(i))
             payload += static_cast<double>(entry.text.size()) * sizeof(QChar);
     const double seconds = static_cast<double>(loadNs) * 1e-9 / static_cast<double>(state.iterations());

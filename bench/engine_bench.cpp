@@ -40,7 +40,7 @@ void BM_SortSamplesByID(benchmark::State& state)
         state.PauseTiming();
         samples.Samples = shuffled;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(SortSamplesByID());
+        benchmark::DoNotOptimize(SortSamplesByID(samples.Samples));
     }
     state.SetItemsProcessed(state.iterations() * kSamples);
     samples = SampleTable{};
@@ -68,7 +68,7 @@ void BuildCheckSurvey()
     survey.QuestionLimit[4][1] = LimitItem{3, MakeQC(0, 1)};
     survey.QuestionLimit[7][1] = LimitItem{3, MakeQC(4, 2)};
     survey.CheckOptions = 0;
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
 
     std::mt19937 rng(11);
     QVector<Integer> counts(survey.QuestionCount);
@@ -88,7 +88,7 @@ void BuildCheckSurvey()
                 texts[k] = rng() % 4 == 0 ? QStringLiteral("text") : QString();
             }
         }
-        WriteSampleAnswers(s, counts, codes, texts);
+        WriteSampleAnswers(ProgramWorkspace(), s, counts, codes, texts);
     }
 }
 
@@ -104,9 +104,9 @@ void BM_CheckSampleAnswers(benchmark::State& state)
         samples.Samples = pristine;
         state.ResumeTiming();
         for (Long s = 0; s < kSamples; ++s) {
-            ReadSampleAnswers(s, counts, codes, texts);
+            ReadSampleAnswers(ProgramWorkspace(), s, counts, codes, texts);
             CheckSampleAnswers(s, counts, codes, texts, false, nullptr);
-            WriteSampleAnswers(s, counts, codes, texts);
+            WriteSampleAnswers(ProgramWorkspace(), s, counts, codes, texts);
             CheckSampleLimits(s, false, nullptr);
         }
     }

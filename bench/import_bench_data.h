@@ -48,7 +48,7 @@ inline void BuildQuestionnaire()
         add(3, 10, false);
     for (int q = 0; q < 5; ++q)
         add(1, 4, true);
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
     for (size_t k = 0; k < survey.ParagraphStart.size(); ++k)
         survey.ParagraphStart[k] = MakeQC(Integer(std::min<size_t>(k, 60)), 0);
 }
@@ -81,7 +81,7 @@ inline void AnswerSamples(Long count)
             }
             counts[q] = Integer(n);
         }
-        WriteSampleAnswers(i, counts, codes, texts);
+        WriteSampleAnswers(ProgramWorkspace(), i, counts, codes, texts);
     }
 }
 

@@ -44,7 +44,7 @@ void BM_ImportThroughTheEntryWindow(benchmark::State& state)
         state.ResumeTiming();
         merge.cmdGo->click();
         state.PauseTiming();
-        if (SampleCount() != Records())
+        if (SampleCount(samples) != Records())
             state.SkipWithError("not every record was stored");
         widgets::Forms::discardAll();
         QCoreApplication::processEvents();

@@ -31,7 +31,7 @@ void BuildSurvey()
     ws.survey.Questions[0].ChoiceCount = kChoices;
     ws.survey.Choices(0, 1).Attr = 1 << AttrEssay;
     ws.survey.QuestionCount = 1;
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
     ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
     ws.samples.Samples.resize(kSamples);
     std::mt19937 engine(20240601);
@@ -42,7 +42,7 @@ void BuildSurvey()
         const bool wrote = engine() % 5 == 0;
         codes[0] = wrote ? Integer(1) : static_cast<Integer>(2 + engine() % (kChoices - 2));
         texts[0] = wrote ? QStringLiteral("ご意見その%1").arg(engine() % kDistinctTexts) : QString();
-        WriteQuestionAnswers(s, 0, 1, codes, texts);
+        WriteQuestionAnswers(ProgramWorkspace(), s, 0, 1, codes, texts);
     }
 }
 

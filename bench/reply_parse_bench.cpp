@@ -36,7 +36,7 @@ void BuildQuestionnaire()
     survey.QuestionCount = kQuestions;
     for (size_t k = kQuestions; k < survey.ParagraphStart.size(); ++k)
         survey.ParagraphStart[k] = MakeQC(kQuestions, 0);
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
     samples.Samples.reshape(AnswerWordsPerSample(survey));
     samples.Samples.resize(kReplies);
     for (Long i = 0; i < kReplies; ++i)

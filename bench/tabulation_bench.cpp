@@ -71,7 +71,7 @@ void BuildSurvey()
         ws.survey.Questions[q].ChoiceCount = kChoices + 1;
     }
     ws.survey.QuestionCount = kQuestions;
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
     ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
     ws.samples.Samples.resize(kSamples);
     AnswerSource source;
@@ -87,7 +87,7 @@ void BuildSurvey()
                 codes.push_back(a.codes[q][i]);
         }
         ws.samples.Samples.setId(s, s + 1);
-        PushSampleAnswers(s, counts, codes);
+        PushSampleAnswers(ProgramWorkspace(), s, counts, codes);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "document/document_routines.h"
 #include "files/data_file_save.h"
+#include "host/settings.h"
 #include "model/answer_store.h"
 #include "model/condition_arrays.h"
 #include "model/document.h"
@@ -165,7 +166,7 @@ public:
         codes_ += codes;
         texts_ += texts;
     }
-    void store(Long pos) const { WriteSampleAnswers(pos, counts_, codes_, texts_); }
+    void store(Long pos) const { WriteSampleAnswers(ProgramWorkspace(), pos, counts_, codes_, texts_); }
 
 private:
     QVector<Integer> counts_;
@@ -274,7 +275,7 @@ void BuildConditions()
     unhappy[1] = {KindRequired, MakeQC(QSatisfaction, 4)};
     unhappy[2] = {KindRangeEnd, MakeQC(QSatisfaction, 5)};
     StoreCondition(unhappy, survey.QuestionLimit, QComplaints);
-    LimitDepths();
+    LimitDepths(survey);
 }
 
 }  // namespace
@@ -292,12 +293,12 @@ void BuildDemoSurvey()
     BuildQuestions();
     BuildConditions();
     OneLinePerQuestion(ProgramWorkspace());
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
 
     Draw draw;
     for (int i = 0; i < SampleTotal; ++i)
-        AnswerOneSample(draw, AppendSampleRec(FirstID + i));
-    ResetIDCursor();
+        AnswerOneSample(draw, AppendSampleRec(ProgramWorkspace(), FirstID + i));
+    ResetIDCursor(samples, settings);
 }
 
 bool WriteDemoSurvey(const QString& fileName)

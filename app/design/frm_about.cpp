@@ -191,7 +191,7 @@ void frmAbout::count()
     {
         HourglassScope hourglass;
         showCounters(effort);
-        const Long total = SampleCount();
+        const Long total = SampleCount(samples);
         QElapsedTimer shown;
         complete = CountInputEffort(ProgramWorkspace(), effort, [&](Long done, const InputEffort& sofar) {
             // The first sample and then a few times a second: the user sees

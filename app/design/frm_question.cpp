@@ -380,7 +380,7 @@ void frmQuestion::lstCno_Click()
     if (realChoice(q, c)) {
         ChoiceText->setText(survey.Choices(q, c).Text);
         for (int i = 0; i < 6; ++i)
-            setBox(i, ChoiceHasAttr(q, c, static_cast<Integer>(i)) != 0);
+            setBox(i, ChoiceHasAttr(survey, q, c, static_cast<Integer>(i)) != 0);
     } else {
         ChoiceText->clear();
         setBox(AttrEssay, false);

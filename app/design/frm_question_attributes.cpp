@@ -46,7 +46,7 @@ void frmQuestion::chkStatus_Click(int index)
     const Integer c = CurrentChoice();
     const auto bit = static_cast<Integer>(index);
     const bool ticked = chkStatus[static_cast<size_t>(index)]->isChecked();
-    if (!realChoice(q, c) || ticked == (ChoiceHasAttr(q, c, bit) != 0))
+    if (!realChoice(q, c) || ticked == (ChoiceHasAttr(survey, q, c, bit) != 0))
         return;
     if (bit == AttrEssay || bit == AttrExclusive) {
         if (!ConfirmSampleChange()) {
@@ -59,7 +59,7 @@ void frmQuestion::chkStatus_Click(int index)
         }
         markChanged(false);
     }
-    ToggleChoiceAttr(q, c, bit);
+    ToggleChoiceAttr(survey, q, c, bit);
     if (bit == AttrEssay && !ticked) {
         setBox(AttrQuantity, false);
         setBox(AttrCoded, false);
@@ -67,7 +67,7 @@ void frmQuestion::chkStatus_Click(int index)
     if ((bit == AttrQuantity || bit == AttrCoded) && ticked) {
         setBox(AttrEssay, true);
         // Declined at the sample question: the box was set back.
-        if (ChoiceHasAttr(q, c, bit) == 0) {
+        if (ChoiceHasAttr(survey, q, c, bit) == 0) {
             refreshChoiceRow(q, c);
             return;
         }
@@ -126,7 +126,7 @@ void frmQuestion::chooseCodeTable(Integer q, Integer c)
         return;
     }
     survey.Choices(q, c).CodeFile = name;
-    if (SampleCount() < 1)
+    if (SampleCount(samples) < 1)
         return;
     if (edit_->changed) {
         MsgBox(QStringLiteral("既にある記述回答に対する割り付けは要回答チェックが表示されていない時だけ出来ます。"));

@@ -29,7 +29,7 @@ const QString AskDelete = QStringLiteral("本当に削除して構いません�
 
 bool frmQuestion::ConfirmSampleChange()
 {
-    if (edit_->changed || SampleCount() < 1)
+    if (edit_->changed || SampleCount(samples) < 1)
         return true;
     return MsgBox(
                QStringLiteral("この操作をするとサンプルデータを修正しなくてはいけません。修正には時間がかかります。"
@@ -43,7 +43,7 @@ void frmQuestion::markChanged(bool numbering)
     edit_->changed = true;
     if (numbering)
         edit_->numberingChanged = true;
-    lblChanged->setVisible(SampleCount() >= 1);
+    lblChanged->setVisible(SampleCount(samples) >= 1);
 }
 
 void frmQuestion::QuesText_LostFocus()
@@ -104,7 +104,7 @@ void frmQuestion::InsertQuestion_Click()
     fillQuestionRows();
     applyCodeStyle(style);
     selectQuestion(q);
-    if (SampleCount() >= 1)
+    if (SampleCount(samples) >= 1)
         MsgBox(QStringLiteral("お知らせ\r\n")
                    + QStringLiteral("　既に入力してあるサンプルの新しい質問での回答は全員『(0)無回答』になります。"),
                vbInformation);
@@ -174,7 +174,7 @@ void frmQuestion::lblQLimit_Click()
     windows().editLimit(work, LimitEditMode::WithoutStoredLimits);
     markChanged(false);
     StoreCondition(work, survey.QuestionLimit, q);
-    LimitDepths();
+    LimitDepths(survey);
     fillQuestionRows();
     selectQuestion(q);
 }

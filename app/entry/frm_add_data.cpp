@@ -152,8 +152,8 @@ void frmAddData::formLoad()
     chkInputID->setChecked((survey.CheckOptions & AskIDOnAdd) != 0);
     ApplyFontRec(FontSlot::Reply, txtReply);
     keepReplyReadable();
-    if (SampleCount() > 0) {
-        txtDno->setText(QString::number(SampleCount() - 1));
+    if (SampleCount(samples) > 0) {
+        txtDno->setText(QString::number(SampleCount(samples) - 1));
         ShowSample();
     }
 }

@@ -93,7 +93,7 @@ void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int C
     } else {
         showStoredReply(reply, QString());
     }
-    windows().refreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(Dno));
+    windows().refreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(samples.Samples, Dno));
     if (CursorQ == survey.QuestionCount && CursorN == 0) {
         if (!windows().importWindowOpen())
             cmdNextInput->setFocus(Qt::OtherFocusReason);

@@ -26,7 +26,7 @@ void frmAddData::executeExternal()
 {
     Long Dno = shownDno();
     if (Dno < 0) {
-        if (SampleCount() > 0)
+        if (SampleCount(samples) > 0)
             return;
         Dno = 0;
     }
@@ -48,7 +48,7 @@ void frmAddData::remindToSave()
     } else {
         samples.LastSaveTime = NowAsDayCount();
     }
-    samples.SavedSampleCount = SampleCount();
+    samples.SavedSampleCount = SampleCount(samples);
 }
 
 }  // namespace kz

@@ -92,7 +92,7 @@ void frmAddData::buildMenus()
 
 void frmAddData::showSampleView()
 {
-    if (SampleCount() > 0)
+    if (SampleCount(samples) > 0)
         windows().showSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
     else
         windows().showSampleView(QString(), QString(), QString());

@@ -33,7 +33,7 @@ bool HasAnswer(Long Dno)
 {
     QVector<Integer> counts;
     QVector<Integer> codes;
-    PopSampleAnswers(Dno, counts, codes);
+    PopSampleAnswers(ProgramWorkspace(), Dno, counts, codes);
     qsizetype answers = 0;
     for (Integer n : counts)
         answers += n;
@@ -48,7 +48,7 @@ Long PositionIn(const QString& text)
     if (!FitsLong(value))
         return -1;
     const Long Dno = CLng(value);
-    return Dno >= 0 && Dno < SampleCount() ? Dno : -1;
+    return Dno >= 0 && Dno < SampleCount(samples) ? Dno : -1;
 }
 
 QString PositionText(Long Dno) { return Dno < 0 ? QString() : QString::number(Dno); }
@@ -63,7 +63,7 @@ void EndPress(QScrollBar* bar)
 
 }  // namespace
 
-Long frmAddData::shownDno() const { return shownDno_ < SampleCount() ? shownDno_ : -1; }
+Long frmAddData::shownDno() const { return shownDno_ < SampleCount(samples) ? shownDno_ : -1; }
 
 void frmAddData::setShownDno(Long Dno)
 {
@@ -78,16 +78,16 @@ void frmAddData::ShowSample()
     const double wanted = Val(txtDno->text());
     const Long shown = shownDno();
     if (!chkNew->isChecked() && shown >= 0 && wanted != shown) {
-        const Long before = SampleCount();
+        const Long before = SampleCount(samples);
         DropEmptySample(shown);
         // The samples after a dropped one move up; the one asked for is shown.
-        if (SampleCount() < before && wanted > shown)
+        if (SampleCount(samples) < before && wanted > shown)
             txtDno->setText(QString::number(Val(txtDno->text()) - 1));
     }
     const Long Dno = PositionIn(txtDno->text());
     if (Dno < 0) {
-        if (SampleCount() > 0) {
-            MsgBox(PositionRangeMessage(SampleCount() - 1), vbExclamation);
+        if (SampleCount(samples) > 0) {
+            MsgBox(PositionRangeMessage(SampleCount(samples) - 1), vbExclamation);
             txtDno->setText(PositionText(shownDno_));
         }
         return;
@@ -95,7 +95,7 @@ void frmAddData::ShowSample()
     setShownDno(Dno);
     txtDno->setText(QString::number(Dno));
     SetBold(txtDno, false);
-    txtIDno->setText(SampleIDText(Dno));
+    txtIDno->setText(SampleIDText(samples.Samples, Dno));
     SetBold(txtIDno, false);
     setScrollBarFor(Dno);
     if (chkNew->isChecked()) {
@@ -106,23 +106,23 @@ void frmAddData::ShowSample()
         setChanged(false);
         windows().refreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
     }
-    lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount() - 1));
+    lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount(samples) - 1));
 }
 
 void frmAddData::EnableEntryControls()
 {
-    const bool any = SampleCount() > 0;
+    const bool any = SampleCount(samples) > 0;
     for (QWidget* control :
          {static_cast<QWidget*>(txtDno), static_cast<QWidget*>(txtIDno), static_cast<QWidget*>(cmdDelete),
           static_cast<QWidget*>(txtReply), static_cast<QWidget*>(scrDno)})
         control->setEnabled(any);
     const QSignalBlocker quiet(scrDno);
-    scrDno->setRange(0, std::clamp<Long>(SampleCount() - 1, 0, ScrollSteps));
+    scrDno->setRange(0, std::clamp<Long>(SampleCount(samples) - 1, 0, ScrollSteps));
 }
 
 void frmAddData::setScrollBarFor(Long Dno)
 {
-    const Long last = SampleCount() - 1;
+    const Long last = SampleCount(samples) - 1;
     const QSignalBlocker quiet(scrDno);
     scrDno->setValue(last > ScrollSteps ? static_cast<int>(qint64{Dno} * ScrollSteps / last) : Dno);
 }
@@ -139,7 +139,7 @@ void frmAddData::scrollBarMoved(int value)
             return;
         }
     }
-    const Long last = SampleCount() - 1;
+    const Long last = SampleCount(samples) - 1;
     const qint64 Dno = last > ScrollSteps ? qint64{value} * last / ScrollSteps : value;
     txtDno->setText(QString::number(Dno));
     ShowSample();
@@ -147,17 +147,17 @@ void frmAddData::scrollBarMoved(int value)
 
 bool frmAddData::AddSample(Long ID)
 {
-    if ((qint64{SampleCount()} + 1) * survey.SampleBytes >= SampleTableLimit) {
+    if ((qint64{SampleCount(samples)} + 1) * survey.SampleBytes >= SampleTableLimit) {
         MsgBox(QStringLiteral("もうサンプルを入力できません"), vbExclamation);
         return false;
     }
-    if (FindSampleByID(ID) >= 0) {
+    if (FindSampleByID(samples.Samples, ID) >= 0) {
         refuseCommand(IDInUseMessage(ID));
         return false;
     }
     chkNew->setChecked(true);
     SetModified();
-    const Long Dno = AppendSampleRec(ID);
+    const Long Dno = AppendSampleRec(ProgramWorkspace(), ID);
     // The sample shown so far keeps its place, so pending
     // answers are committed to it and not to its new neighbour.
     const Long shown = shownDno();
@@ -172,24 +172,25 @@ bool frmAddData::AddSample(Long ID)
 
 void frmAddData::DeleteSample(Long Dno)
 {
-    if (Dno < 0 || Dno >= SampleCount())
+    if (Dno < 0 || Dno >= SampleCount(samples))
         return;
     SetModified();
     // Once its sample is gone the position shows nothing until the next
     // sample is shown.
     if (Dno == shownDno())
         setShownDno(-1);
-    DeleteSampleRec(Dno);
+    DeleteSampleRec(samples.Samples, Dno);
     EnableEntryControls();
 }
 
 void frmAddData::DropEmptySample(Long Dno)
 {
-    if (Dno < 0 || Dno >= SampleCount() || HasAnswer(Dno))
+    if (Dno < 0 || Dno >= SampleCount(samples) || HasAnswer(Dno))
         return;
-    stbInput->setText(QStringLiteral("空のサンプル(ID=") + SampleIDText(Dno) + QStringLiteral(")を削除しました"));
+    stbInput->setText(QStringLiteral("空のサンプル(ID=") + SampleIDText(samples.Samples, Dno)
+                      + QStringLiteral(")を削除しました"));
     DeleteSample(Dno);
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
 }
 
 void frmAddData::dropShownEmptySample() { DropEmptySample(shownDno()); }
@@ -227,7 +228,7 @@ void frmAddData::refuseCommand(const QString& message)
 
 void frmAddData::autoNew()
 {
-    const Long ID = NextFreeID();
+    const Long ID = NextFreeID(samples, settings);
     if (ID == -1) {
         MsgBox(
             QStringLiteral(
@@ -248,7 +249,7 @@ void frmAddData::showSampleByID()
         ShowSample();
         return;
     }
-    const Long Dno = FindSampleByID(CLng(id));
+    const Long Dno = FindSampleByID(samples.Samples, CLng(id));
     if (Dno < 0) {
         MsgBox(QStringLiteral("指定のＩＤが見つかりません。"), vbExclamation);
         ShowSample();
@@ -270,7 +271,7 @@ void frmAddData::nextInput()
 {
     remindToSave();
     dropShownEmptySample();
-    const Long ID = NextFreeID();
+    const Long ID = NextFreeID(samples, settings);
     if (ID == -1) {
         MsgBox(QStringLiteral("発行できるＩＤが無くなりました。メインウィンドウ「ｱﾝｹｰﾄ」の「ＩＤの範囲」で、出せるＩ"
                               "Ｄを増やしてください。"),
@@ -332,7 +333,7 @@ void frmAddData::deleteShownSample()
         != vbOK)
         return;
     DeleteSample(Dno);
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     txtDno->setText(QString::number(std::max<Long>(Dno - 1, 0)));
     ShowSample();
     cmdNextInput->setFocus(Qt::OtherFocusReason);

@@ -190,7 +190,7 @@ std::optional<Long> frmMerge::newSample(frmAddData& entry, const QString& comman
     const double ID = Val(entry.txtIDno->text());
     // A sample the entry window could not add takes no reply: it would land
     // in the sample shown before.
-    if (!entry.stbInput->text().isEmpty() || !FitsLong(ID) || FindSamplePos(CLng(ID)) < 0) {
+    if (!entry.stbInput->text().isEmpty() || !FitsLong(ID) || FindSamplePos(samples.Samples, CLng(ID)) < 0) {
         if (entry.stbInput->text().isEmpty())
             entry.stbInput->setText(QStringLiteral("もうサンプルを入力できません"));
         return std::nullopt;
@@ -210,14 +210,14 @@ void frmMerge::settleRefusedRecord()
     const std::optional<Long> ID = std::exchange(refusedID_, std::nullopt);
     if (!ID || ProgramWorkspace().samples.generation != refusedGeneration_)
         return;
-    const Long Dno = FindSamplePos(*ID);
+    const Long Dno = FindSamplePos(samples.Samples, *ID);
     if (Dno < 0)
         return;
     auto* entry = Forms::loaded<frmAddData>();
     if (entry && entry->lblNowDno->text() == QString::number(Dno))
         entry->DropEmptySample(Dno);
     // Corrected in the entry window, it counts as imported.
-    if (FindSamplePos(*ID) >= 0) {
+    if (FindSamplePos(samples.Samples, *ID) >= 0) {
         ++storedCount_;
         showProgress();
     }

@@ -124,7 +124,7 @@ HandOver frmMerge::sendAnswer(const WWWAnswer& answer)
     if (entry.stbInput->text().isEmpty())
         return HandOver::Stored;
     // The refused answer stays in its file; the sample made for it goes.
-    entry.DropEmptySample(FindSamplePos(CLng(Val(entry.txtIDno->text()))));
+    entry.DropEmptySample(FindSamplePos(samples.Samples, CLng(Val(entry.txtIDno->text()))));
     return HandOver::Refused;
 }
 

@@ -6,6 +6,7 @@
 #include "files/data_file_save.h"
 #include "files/file_header.h"
 #include "frm_main.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/document.h"
 #include "model/sample_table.h"
@@ -107,7 +108,7 @@ void frmMain::mergeDataFile()
 {
     const QString path = FileDialog(QString(), DataFiles, OpenDialog);
     if (!path.isEmpty() && MergeDataFile(path) == 1)
-        ResetIDCursor();
+        ResetIDCursor(samples, settings);
 }
 
 void frmMain::importInputFormat()

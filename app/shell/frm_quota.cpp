@@ -87,7 +87,7 @@ void frmQuota::confirm()
     }
     settings.IDRangeLow = range->low;
     settings.IDRangeHigh = range->high;
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     // A failed write is reported by SaveSettings itself. The range is in
     // force for this run all the same and shut-down tries to write it again,
     // so the window closes as after a successful write: keeping it open

@@ -35,8 +35,8 @@ void ShowSampleID(const QString& dno, QString& idText)
     if (!dno.isEmpty()) {
         // A position outside the table names no sample: the ID text stays.
         const double pos = RoundHalfEven(Val(dno));
-        if (pos >= 0 && pos < SampleCount())
-            idText = SampleIDText(static_cast<Long>(pos));
+        if (pos >= 0 && pos < SampleCount(samples))
+            idText = SampleIDText(samples.Samples, static_cast<Long>(pos));
     }
     windows().showSampleView(QString::number(survey.QuestionCount), dno, idText);
 }

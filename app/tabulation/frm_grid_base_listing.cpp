@@ -139,7 +139,7 @@ void frmGridBase::appendCells(const std::vector<SheetCell>& cells, int newCols)
 
 void frmGridBase::cmdNextClicked()
 {
-    const Long sampleCount = SampleCount();
+    const Long sampleCount = SampleCount(samples);
     QString text = lblFromDno->text();
     if (!InputBoxEx(QStringLiteral("集計の続き"), QStringLiteral("ﾛｰｶﾙ番号"),
                     QStringLiteral("～") + QString::number(sampleCount - 1),

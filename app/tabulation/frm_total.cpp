@@ -239,7 +239,7 @@ void frmTotal::formLoad()
         list->setCurrentIndex(0);
     }
     selectCross(2);
-    chkRough->setEnabled(RoughCountingOffered(SampleCount()));
+    chkRough->setEnabled(RoughCountingOffered(SampleCount(samples)));
     txtNname->setText(QStringLiteral("(題名)"));
     questionChosen();
     chkRough->setChecked(false);

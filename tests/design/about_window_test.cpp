@@ -23,9 +23,10 @@ protected:
         AddQuestion(2, 5, {4});
         survey.Questions[1].CodeStyle = 2;
         BuildLayout();
-        WriteSampleAnswers(AddSample(1), {1, 2}, {12, 1, 4}, {QString(), QString(), QStringLiteral("バス")});
-        WriteSampleAnswers(AddSample(2), {0, 1}, {2}, {});
-        WriteSampleAnswers(AddSample(3), {1, 0}, {3}, {});
+        WriteSampleAnswers(workspace, AddSample(1), {1, 2}, {12, 1, 4},
+                           {QString(), QString(), QStringLiteral("バス")});
+        WriteSampleAnswers(workspace, AddSample(2), {0, 1}, {2}, {});
+        WriteSampleAnswers(workspace, AddSample(3), {1, 0}, {3}, {});
         samples.NextIDCursor = -1;
     }
     static frmAbout& About(QWidget& w) { return static_cast<frmAbout&>(w); }

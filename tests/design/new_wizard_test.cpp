@@ -110,7 +110,7 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         EXPECT_EQ(wizard.windowTitle(), "あたらしいアンケート");
         EXPECT_EQ(wizard.lblBaseName->text(), "通勤調査");
         Advance(wizard, 3, useLoaded);
-        EXPECT_EQ(SampleCount(), 0);
+        EXPECT_EQ(SampleCount(samples), 0);
         // The page announces the question editor, which it opens next.
         EXPECT_FALSE(wizard.lblTaskTitle[3]->isHidden());
         Advance(wizard, 6);
@@ -134,7 +134,7 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         ASSERT_NE(LoadDataFile(back, OpenQuestionnaire), NothingLoaded);
         EXPECT_EQ(survey.Title, "新しい調査");
         EXPECT_EQ(survey.Author, "企画課");
-        EXPECT_EQ(SampleCount(), 0);
+        EXPECT_EQ(SampleCount(samples), 0);
         EXPECT_EQ(survey.QuestionCount, useLoaded ? 2 : 1);
         if (useLoaded) {
             EXPECT_EQ(survey.ParagraphStart, loadedLines);
@@ -234,7 +234,7 @@ TEST_F(NewWizardTest, CancelAtEachPage)
         EXPECT_FALSE(WizardOpen()) << page;
         EXPECT_EQ(script.messages().back().text, CancelQuestion);
         EXPECT_EQ(script.messages().back().defaultAnswer, vbNo);
-        EXPECT_EQ(SampleCount(), page == 0 ? 2 : 0);
+        EXPECT_EQ(SampleCount(samples), page == 0 ? 2 : 0);
         const char* title = page < 2 ? "通勤調査" : page == 2 ? "新規アンケート" : "新しい調査";
         EXPECT_EQ(survey.Title, title);
         // The abandoned new document is saved only under a name the user
@@ -298,7 +298,7 @@ TEST_F(NewWizardTest, TheFirstPageDropsTheModifiedQuestionnaireOnlyOnceSaved)
         Next(wizard);
         EXPECT_EQ(MessagesFrom(first).value(0), "アンケート「変更した調査」は変更されています。保存しますか？");
         EXPECT_EQ(WizardOpen(), c.goesOn);
-        EXPECT_EQ(SampleCount(), c.goesOn ? 0 : 2) << c.answer;
+        EXPECT_EQ(SampleCount(samples), c.goesOn ? 0 : 2) << c.answer;
         EXPECT_EQ(IsModified(), !c.goesOn);
         if (c.goesOn) {
             EXPECT_EQ(wizard.WizardStep, 1);

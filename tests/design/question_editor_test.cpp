@@ -223,7 +223,7 @@ TEST_F(QuestionEditorTest, CancelBringsBackTheStructureAtOpening)
 TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
 {
     AddSample(1);
-    WriteQuestionAnswers(0, 1, 1, {2}, {});
+    WriteQuestionAnswers(workspace, 0, 1, 1, {2}, {});
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(0);
     script.onMessage(vbOK);
@@ -236,10 +236,10 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
     Integer count = 0;
     QVector<Integer> codes;
     QVector<QString> texts;
-    ReadQuestionAnswers(0, 2, count, codes, texts);
+    ReadQuestionAnswers(workspace, 0, 2, count, codes, texts);
     ASSERT_EQ(count, 1);
     EXPECT_EQ(codes[0], 2);
-    ReadQuestionAnswers(0, 0, count, codes, texts);
+    ReadQuestionAnswers(workspace, 0, 0, count, codes, texts);
     EXPECT_EQ(codes.value(0), 0) << "the new question reads unanswered";
 }
 

@@ -53,7 +53,7 @@ protected:
     Long StoredSample(Long id, Integer q0)
     {
         const Long Dno = AddSample(id);
-        WriteQuestionAnswers(Dno, 0, 1, {q0}, {QString()});
+        WriteQuestionAnswers(workspace, Dno, 0, 1, {q0}, {QString()});
         return Dno;
     }
 
@@ -78,20 +78,20 @@ protected:
         }
     }
 
-    static QVector<Integer> Answers(Long Dno, Integer q)
+    QVector<Integer> Answers(Long Dno, Integer q)
     {
         Integer count = 0;
         QVector<Integer> codes;
-        PopQuestionAnswers(Dno, q, count, codes);
+        PopQuestionAnswers(workspace, Dno, q, count, codes);
         return codes.mid(0, count);
     }
 
-    static QString Text(Long Dno, Integer q, int answer)
+    QString Text(Long Dno, Integer q, int answer)
     {
         Integer count = 0;
         QVector<Integer> codes;
         QVector<QString> texts;
-        ReadQuestionAnswers(Dno, q, count, codes, texts);
+        ReadQuestionAnswers(workspace, Dno, q, count, codes, texts);
         return texts.value(answer);
     }
 

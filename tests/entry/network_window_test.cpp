@@ -80,13 +80,13 @@ TEST_F(NetworkWindowTest, ReturnedAnswersBecomeSamplesAndTheirFilesMove)
     merge.txtDir[1]->setText(folder.filePath("in"));
     script.onMessage(vbOK);
     merge.cmdGetWWW->click();
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
 
     merge.txtDir[1]->setText(folder.filePath("out"));
     script.onMessage(vbOK);
     merge.cmdGetWWW->click();
     EXPECT_EQ(script.messages().back().text, "作業が終了しました");
-    ASSERT_EQ(SampleCount(), 3);
+    ASSERT_EQ(SampleCount(samples), 3);
     EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
     EXPECT_EQ(Answers(0, 1), QVector<Integer>{4});
     EXPECT_EQ(Text(0, 1, 0), "tea");

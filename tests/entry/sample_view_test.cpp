@@ -55,7 +55,7 @@ TEST_F(SampleViewTest, QuestionsShownFromAChosenOneAndWithTheirTexts)
 TEST_F(SampleViewTest, FindsItsSampleAgainByIDWhenThePositionsMove)
 {
     windows.showSampleView("3", "2", "3");
-    DeleteSampleRec(0);  // sample 3 moves to position 1
+    DeleteSampleRec(samples.Samples, 0);  // sample 3 moves to position 1
     View().chkQ->click();
     EXPECT_EQ(View().lblDno->text(), "1");
     EXPECT_EQ(View().txtAnswer->toPlainText(), Shown(1, 0, true));

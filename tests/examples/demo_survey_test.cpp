@@ -35,7 +35,7 @@ struct SampleAnswers {
 SampleAnswers Read(Long pos)
 {
     SampleAnswers a;
-    ReadSampleAnswers(pos, a.counts, a.codes, a.texts);
+    ReadSampleAnswers(ProgramWorkspace(), pos, a.counts, a.codes, a.texts);
     return a;
 }
 
@@ -81,7 +81,7 @@ TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
     LoadCommitted();
     EXPECT_EQ(survey.Title, "カフェ利用アンケート（デモ）");
     EXPECT_EQ(survey.QuestionCount, 8);
-    EXPECT_EQ(SampleCount(), 36);
+    EXPECT_EQ(SampleCount(samples), 36);
     // What the generator left in memory is what the file gives back.
     const Survey loadedSurvey = survey;
     const SampleStore loadedSamples = samples.Samples;
@@ -101,7 +101,7 @@ TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
 TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
 {
     LoadCommitted();
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         SampleAnswers checked = Read(pos);
         const SampleAnswers stored = checked;
         CheckSampleAnswers(pos, checked.counts, checked.codes, checked.texts, false, nullptr);
@@ -115,7 +115,7 @@ TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
 
         // The cached stored-limit flags agree with the stored limits.
         const Integer flags = samples.Samples.flags(pos);
-        UpdateSampleLimits(pos);
+        UpdateSampleLimits(workspace, pos);
         EXPECT_EQ(samples.Samples.flags(pos), flags);
     }
 }
@@ -123,7 +123,7 @@ TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
 TEST_F(DemoSurveyTest, AnswersTypedOneLinePerQuestionAreStored)
 {
     LoadCommitted();
-    const Long pos = AppendSampleRec(5000);
+    const Long pos = AppendSampleRec(workspace, 5000);
     QString reply = QStringLiteral("1\r\n2\r\n3");
     Integer cursorQ = 0, cursorN = 0, caretQ = -1;
     int caret = 0;
@@ -142,9 +142,9 @@ TEST_F(DemoSurveyTest, SamplesShowEveryKindOfAnswer)
     LoadCommitted();
     constexpr Integer Orders = 3, Spend = 4, Complaints = 6, Comments = 7;
     int regulars = 0, complaints = 0, otherOrders = 0, exclusiveOrders = 0, comments = 0;
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         const SampleAnswers a = Read(pos);
-        regulars += GetSampleFlag(pos, 0) ? 1 : 0;
+        regulars += GetSampleFlag(samples.Samples, pos, 0) ? 1 : 0;
         for (const auto& [code, text] : AnswersTo(a, Orders)) {
             otherOrders += code == 5 && !text.isEmpty() ? 1 : 0;
             exclusiveOrders += code == 6 ? 1 : 0;
@@ -162,9 +162,9 @@ TEST_F(DemoSurveyTest, SamplesShowEveryKindOfAnswer)
     }
     // The stored limit and the limited question pick some samples, not all.
     EXPECT_GT(regulars, 0);
-    EXPECT_LT(regulars, SampleCount());
+    EXPECT_LT(regulars, SampleCount(samples));
     EXPECT_GT(complaints, 0);
-    EXPECT_LT(complaints, SampleCount());
+    EXPECT_LT(complaints, SampleCount(samples));
     EXPECT_GT(otherOrders, 0);
     EXPECT_GT(exclusiveOrders, 0);
     EXPECT_GT(comments, 0);

@@ -83,8 +83,8 @@ TEST_F(IdRangeTest, EqualValuesGiveARangeOfOneID)
     Confirm("7", "7");
     EXPECT_EQ(settings.IDRangeLow, 7);
     EXPECT_EQ(settings.IDRangeHigh, 7);
-    EXPECT_EQ(NextFreeID(), 7);
-    EXPECT_EQ(NextFreeID(), -1);
+    EXPECT_EQ(NextFreeID(samples, settings), 7);
+    EXPECT_EQ(NextFreeID(samples, settings), -1);
 }
 
 TEST_F(IdRangeTest, NewRangeResetsTheIssuingCursor)
@@ -95,7 +95,7 @@ TEST_F(IdRangeTest, NewRangeResetsTheIssuingCursor)
         AddSample(id);
     samples.NextIDCursor = 150;
     Confirm("100", "0");
-    EXPECT_EQ(NextFreeID(), 51);
+    EXPECT_EQ(NextFreeID(samples, settings), 51);
 }
 
 // Which values are refused is the engine's rule (sample_ids_test); here the

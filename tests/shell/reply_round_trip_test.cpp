@@ -89,7 +89,7 @@ protected:
                 const Integer c = static_cast<Integer>(pick(1, question.ChoiceCount - 1));
                 if (chosen.contains(c))
                     break;
-                if (ChoiceHasAttr(Integer(q), c, AttrExclusive)) {
+                if (ChoiceHasAttr(survey, Integer(q), c, AttrExclusive)) {
                     chosen = {c};
                     break;
                 }
@@ -102,11 +102,11 @@ protected:
             counts << Integer(chosen.size());
             for (Integer c : chosen) {
                 codes << c;
-                texts << (ChoiceHasAttr(Integer(q), c, AttrEssay) ? Texts[pick(0, int(Texts.size()) - 1)]
-                                                                  : QString());
+                texts << (ChoiceHasAttr(survey, Integer(q), c, AttrEssay) ? Texts[pick(0, int(Texts.size()) - 1)]
+                                                                          : QString());
             }
         }
-        WriteSampleAnswers(dno, counts, codes, texts);
+        WriteSampleAnswers(workspace, dno, counts, codes, texts);
     }
 
     std::mt19937 random{20240608};
@@ -135,7 +135,7 @@ QString Layout()
 Stored Read(Long dno)
 {
     Stored s;
-    ReadSampleAnswers(dno, s.counts, s.codes, s.texts);
+    ReadSampleAnswers(ProgramWorkspace(), dno, s.counts, s.codes, s.texts);
     return s;
 }
 

@@ -301,7 +301,7 @@ TEST_F(ListingSheetTest, AddingAnswersReachesTheListedSamplesOnlyWhileTheirSheet
     for (Long id : {10, 20, 30, 40, 50}) {
         Integer n = 0;
         QVector<Integer> codes;
-        PopQuestionAnswers(FindSamplePos(id), Sex, n, codes);
+        PopQuestionAnswers(workspace, FindSamplePos(samples.Samples, id), Sex, n, codes);
         const bool listed = id == 10 || id == 40 || id == 50;
         EXPECT_EQ(codes.value(0), listed ? 2 : (id / 10) % 2 == 1 ? 1 : 2) << id;
     }

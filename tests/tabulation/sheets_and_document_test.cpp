@@ -98,7 +98,7 @@ TEST_F(SheetsAndDocumentTest, TheWizardsNewDocumentClosesTheSheetsAndKeepsTheWiz
     ASSERT_NE(wizard, nullptr);
 
     wizard->cmdNext[0]->click();
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
     EXPECT_EQ(OpenSheets(), 0);
     EXPECT_EQ(Forms::loaded<frmGraph>(), nullptr);
     ASSERT_EQ(Forms::loaded<frmNew>(), wizard);

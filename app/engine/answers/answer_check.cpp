@@ -22,7 +22,7 @@ public:
     Integer count() const { return count_; }
     Integer& code(int i) { return codes_[i]; }
     QString& text(int i) { return texts_[i]; }
-    bool has(int i, ChoiceAttr bit) const { return ChoiceHasAttr(q_, codes_[i], bit) != 0; }
+    bool has(int i, ChoiceAttr bit) const { return ChoiceHasAttr(survey, q_, codes_[i], bit) != 0; }
     bool isUnanswered() const { return count_ == 1 && codes_[0] == 0; }
 
     void report(const QString& phrase, const QString& tail, int i) const
@@ -90,7 +90,7 @@ void CheckMisplacedTexts(QuestionAnswers& a, Integer q)
         // The answer itself becomes the other choice, so no answer is added
         // and the count stays within MaxAnswers.
         const Integer other = OptionSet(CheckEssayToOther) ? FindOtherChoice(q) : Integer(-1);
-        if (other >= 0 && ChoiceHasAttr(q, other, AttrEssay) != 0)
+        if (other >= 0 && ChoiceHasAttr(survey, q, other, AttrEssay) != 0)
             a.code(i) = other;
         else
             a.text(i).clear();
@@ -197,7 +197,7 @@ void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<In
 bool SoundSingleAnswer(Integer q, Integer code, const QString& text)
 {
     return code >= 0 && code < survey.Questions[q].ChoiceCount
-           && (text.isEmpty() || ChoiceHasAttr(q, code, AttrEssay) != 0);
+           && (text.isEmpty() || ChoiceHasAttr(survey, q, code, AttrEssay) != 0);
 }
 
 void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts)

@@ -22,7 +22,7 @@ bool IsConsidered(const FreeTextRequest& request, Integer code)
 // The text judged by the quantity and code criteria: a coded choice's code part.
 QString JudgedPart(Integer q, Integer code, const QString& text)
 {
-    if (ChoiceHasAttr(q, code, AttrEssay) == 0 || ChoiceHasAttr(q, code, AttrCoded) == 0)
+    if (ChoiceHasAttr(survey, q, code, AttrEssay) == 0 || ChoiceHasAttr(survey, q, code, AttrCoded) == 0)
         return text;
     QString codePart;
     QString label;
@@ -64,12 +64,12 @@ bool MatchSampleQuestion(Long sample, const FreeTextRequest& request, const Cond
                          QVector<Integer>& codes, QVector<QString>& texts)
 {
     count = 0;
-    if (!DoLimit(sample, cond))
+    if (!DoLimit(ProgramWorkspace(), sample, cond))
         return false;
     Integer n = 0;
     QVector<Integer> answerCodes;
     QVector<QString> answerTexts;  // stays empty for a question without free text
-    ReadQuestionAnswers(sample, request.Qno, n, answerCodes, answerTexts);
+    ReadQuestionAnswers(ProgramWorkspace(), sample, request.Qno, n, answerCodes, answerTexts);
     answerTexts.resize(std::max<qsizetype>(answerTexts.size(), n));
     const int first = request.Rank > 0 ? request.Rank - 1 : 0;
     const int end = request.Rank > 0 ? std::min<int>(request.Rank, n) : n;

@@ -6,8 +6,8 @@
 #include "model/answer_store.h"
 #include "model/condition_arrays.h"
 #include "model/question_codes.h"
-#include "model/survey.h"
 #include "model/reply_conditions.h"
+#include "model/survey.h"
 #include "texts/question_texts.h"
 
 namespace kz {
@@ -18,7 +18,7 @@ namespace {
 QVector<Integer> StoredCodes(Long sample, Integer q, Integer& count)
 {
     QVector<Integer> codes;
-    PopQuestionAnswers(sample, q, count, codes);
+    PopQuestionAnswers(ProgramWorkspace(), sample, q, count, codes);
     return codes;
 }
 
@@ -49,7 +49,8 @@ int FirstAnswerIndex(Long sample, Integer q)
 void MakeUnanswered(Long sample, Integer q)
 {
     const Integer slotCount = survey.Questions[q].MaxAnswers;
-    WriteQuestionAnswers(sample, q, slotCount, QVector<Integer>(slotCount, 0), QVector<QString>(slotCount));
+    WriteQuestionAnswers(ProgramWorkspace(), sample, q, slotCount, QVector<Integer>(slotCount, 0),
+                         QVector<QString>(slotCount));
 }
 
 // The parent question and choice the limit's first row names, when that row
@@ -70,7 +71,8 @@ bool CompletableParent(Integer q, Integer& parent, Integer& choice)
 void CheckQuestionLimit(Long sample, Integer q, bool report, ReportContext* context)
 {
     // A question without limit rows is asked of everyone.
-    if (survey.QuestionLimit[q][1].KindRank == 0 || !IsAnswered(sample, q) || QuestionApplies(sample, q))
+    if (survey.QuestionLimit[q][1].KindRank == 0 || !IsAnswered(sample, q)
+        || QuestionApplies(ProgramWorkspace(), sample, q))
         return;
     if (context != nullptr)
         context->first = FirstAnswerIndex(sample, q);
@@ -86,7 +88,7 @@ void CheckQuestionLimit(Long sample, Integer q, bool report, ReportContext* cont
         if (choice == 0 || IsAnswered(sample, parent))
             return;
         // Each step answers a question that was unanswered, so the chain ends.
-        WriteQuestionAnswers(sample, parent, 1, QVector<Integer>{choice}, QVector<QString>(1));
+        WriteQuestionAnswers(ProgramWorkspace(), sample, parent, 1, QVector<Integer>{choice}, QVector<QString>(1));
         CheckQuestionLimit(sample, parent, report, context);
         return;
     }

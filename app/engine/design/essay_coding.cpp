@@ -11,7 +11,7 @@ namespace kz {
 
 bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report report)
 {
-    const Long n = SampleCount();
+    const Long n = SampleCount(samples);
     LongJob job(n, QStringLiteral("記述"), LongJob::Bar::Fills, std::move(report));
     QVector<Integer> codes;
     QVector<QString> texts;
@@ -19,7 +19,7 @@ bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report re
         if (!job.step(s))
             return false;
         Integer count = 0;
-        ReadQuestionAnswers(s, q, count, codes, texts);
+        ReadQuestionAnswers(ProgramWorkspace(), s, q, count, codes, texts);
         for (int i = 0; i < count && i < texts.size(); ++i) {
             if (codes[i] != c)
                 continue;
@@ -34,7 +34,7 @@ bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report re
             LookupChoiceCode(q, c, code, label, document.CurrentFilePath);
             texts[i] = code + u':' + label;
         }
-        WriteQuestionAnswers(s, q, count, codes, texts);
+        WriteQuestionAnswers(ProgramWorkspace(), s, q, count, codes, texts);
     }
     return true;
 }

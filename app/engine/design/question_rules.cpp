@@ -41,7 +41,7 @@ std::optional<QString> InvalidCodeTableLine(const QStringList& lines)
 Integer OtherMarkedChoice(Integer q, Integer c)
 {
     for (Integer k = 1; k < survey.Questions[static_cast<size_t>(q)].ChoiceCount; ++k) {
-        if (k != c && ChoiceHasAttr(q, k, AttrOther) != 0)
+        if (k != c && ChoiceHasAttr(survey, q, k, AttrOther) != 0)
             return k;
     }
     return -1;

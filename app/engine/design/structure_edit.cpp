@@ -99,7 +99,7 @@ void SaveRestoreStructure(StructureEdit& edit, Integer slot, bool swap)
     for (int q = 0; q < other.QuestionCount; ++q)
         CopyQuestion(survey.Questions, survey.Choices, survey.QuestionLimit, q, other.Questions, other.Choices,
                      other.Limits, q);
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
 }
 
 void ShiftStructure(StructureEdit& edit, Integer q, Integer c, Integer delta)

@@ -62,7 +62,7 @@ public:
             oldTexts_[static_cast<size_t>(i)].clear();
         textsRead_.clear();
         std::fill(withTexts_.begin(), withTexts_.end(), false);
-        WriteSampleAnswers(s, counts_, flatCodes_, flatTexts_);
+        WriteSampleAnswers(ProgramWorkspace(), s, counts_, flatCodes_, flatTexts_);
         for (const qsizetype i : textsWritten_)
             flatTexts_[i].clear();
         textsWritten_.clear();
@@ -171,7 +171,7 @@ private:
 // the old table back in place, when the user stopped.
 bool ConvertSamples(const StructureEdit& edit)
 {
-    const Long n = SampleCount();
+    const Long n = SampleCount(samples);
     SampleStore table;
     table.reshape(AnswerWordsPerSample(survey));
     table.resize(n);
@@ -242,7 +242,7 @@ void ClampEntryLines()
 
 FinishResult FinishStructureEdit(StructureEdit& edit)
 {
-    if (!ComputeAnswerLayout()) {
+    if (!ComputeAnswerLayout(survey)) {
         MsgBox(QStringLiteral("この構成では１サンプルの回答が32767ビットを超えるため終了できません。"
                               "質問、選択肢または回答可能数を減らしてください。"),
                vbExclamation);
@@ -251,7 +251,7 @@ FinishResult FinishStructureEdit(StructureEdit& edit)
     HourglassScope hourglass;
     const auto storedLimits = survey.LimitTable;
     EmptyStoredLimits();
-    if (edit.changed && SampleCount() >= 1) {
+    if (edit.changed && SampleCount(samples) >= 1) {
         if (!ConvertSamples(edit)) {
             survey.LimitTable = storedLimits;
             SaveRestoreStructure(edit, 1, true);
@@ -259,8 +259,8 @@ FinishResult FinishStructureEdit(StructureEdit& edit)
             return FinishResult::Stopped;
         }
     } else {
-        for (Long s = 0; s < SampleCount(); ++s)
-            UpdateSampleLimits(s);
+        for (Long s = 0; s < SampleCount(samples); ++s)
+            UpdateSampleLimits(ProgramWorkspace(), s);
     }
     if (edit.numberingChanged || edit.Backup[0].QuestionCount == 1)
         ResetEntryLines();

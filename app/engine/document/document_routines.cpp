@@ -2,6 +2,7 @@
 
 #include "document/menu_state.h"
 #include "host/program_folder.h"
+#include "host/settings.h"
 #include "model/document.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -21,7 +22,7 @@ void InitNewFile()
 {
     samples.Samples.clear();
     ++samples.generation;
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     document.CurrentFilePath = AppDir() + QStringLiteral("new.kz");
     document.untitled = true;
     survey.Password.clear();

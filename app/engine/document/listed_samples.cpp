@@ -19,7 +19,7 @@ Long ListedSampleIds::EssayDno()
     if (generation_ != samples.generation)
         return -1;
     while (cursor_ < ids_.size()) {
-        const Long pos = FindSamplePos(ids_[cursor_++]);
+        const Long pos = FindSamplePos(samples.Samples, ids_[cursor_++]);
         if (pos >= 0)
             return pos;
     }

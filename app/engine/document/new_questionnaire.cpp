@@ -32,7 +32,7 @@ void NewBlankQuestionnaire()
     // Lines that all start at the first slot leave the first line no room
     // for an answer: the entry window would refuse the first one.
     OneLinePerQuestion(ProgramWorkspace());
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
 }
 
 void CompleteNewDocument(const QString& path)

@@ -50,7 +50,7 @@ void DiscardQuestionnaire()
     SetUnsavable();
     survey = Survey{};
     NewQuestionnaire();
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
     ClearModified();
 }
 
@@ -117,7 +117,7 @@ bool ReadDataFile(BinaryReader& file, Integer version)
     DataFileReader in(file, version);
     ui().setProcessingProgress(QStringLiteral("ｱﾝｹｰﾄの質問・限定条件読み込み"), 0);
     ApplyQuestionnaire(ReadQuestionnairePart(in));
-    if (!ComputeAnswerLayout())
+    if (!ComputeAnswerLayout(survey))
         throw DataFileError(QStringLiteral("ファイルの内容が正しくありません（回答の大きさ）"));
 
     // The table, emptied with the previous questionnaire, takes this one's width.
@@ -128,9 +128,9 @@ bool ReadDataFile(BinaryReader& file, Integer version)
         if (!ReadSamples(reader, n))
             return false;
         ui().setProcessingProgress(QStringLiteral("サンプルIDの並びをチェック"), 1);
-        if (!SortSamplesByID())
+        if (!SortSamplesByID(samples.Samples))
             return false;
-        ResetIDCursor();
+        ResetIDCursor(samples, settings);
     }
     ReadTail(in, survey, document.WWWDistName, document.WWWDistQno, document.WWWEssayFull);
     return true;
@@ -141,7 +141,7 @@ void CompleteLoad(const QString& fileName)
     ClearModified();
     LockMenus();
     SetDocumentPath(document, fileName);
-    samples.SavedSampleCount = SampleCount();
+    samples.SavedSampleCount = SampleCount(samples);
     samples.LastSaveTime = NowAsDayCount();
     Beep();
     RecentFilesMenu(fileName);

@@ -86,7 +86,7 @@ struct TakenSamples {
 bool TakeSamples(SampleBlockReader& reader, Long n, TakenSamples& taken)
 {
     const std::span<const Long> current = samples.Samples.ids();
-    const auto tests = StoredLimitTests();
+    const auto tests = StoredLimitTests(survey);
     SampleStore& table = taken.samples;
     table.reshape(AnswerWordsPerSample(survey));
     // Counts the other file's samples, which this loop walks.
@@ -103,7 +103,7 @@ bool TakeSamples(SampleBlockReader& reader, Long n, TakenSamples& taken)
             table.resize(k);
             continue;
         }
-        table.setFlags(k, StoredLimitFlags(table.answers(k), tests));
+        table.setFlags(k, StoredLimitFlags(survey, table.answers(k), tests));
         taken.positions.push_back(static_cast<Long>(at - current.begin()));
     }
     return true;

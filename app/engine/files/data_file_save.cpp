@@ -95,7 +95,7 @@ bool WriteQuestions(ChunkedOutput& output)
 bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
 {
     BinaryWriter& out = output.writer();
-    const Long total = SampleCount();
+    const Long total = SampleCount(samples);
     std::vector<Long> listed;
     if (sheet)
         listed = DistinctListedPositions(*sheet);
@@ -204,7 +204,7 @@ bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
     if (end == SaveEnd::Saved) {
         // An export did not write the questionnaire's own file.
         if (!sheet) {
-            samples.SavedSampleCount = SampleCount();
+            samples.SavedSampleCount = SampleCount(samples);
             ClearModified();
         }
         RecentFilesMenu(fileName);

@@ -233,9 +233,9 @@ bool SampleNameExists(Integer Q, const QString& Name)
     Integer count = 0;
     QVector<Integer> codes;
     QVector<QString> texts;
-    for (Long sample = 0; sample < SampleCount(); ++sample) {
+    for (Long sample = 0; sample < SampleCount(samples); ++sample) {
         texts.clear();
-        ReadQuestionAnswers(sample, Q, count, codes, texts);
+        ReadQuestionAnswers(ProgramWorkspace(), sample, Q, count, codes, texts);
         if (!texts.isEmpty() && texts.first() == Name)
             return true;
     }
@@ -267,7 +267,7 @@ QString WWWReplyText(const WWWAnswer& answer)
                 R += u'0';
                 continue;
             }
-            R += ReplyChoiceSymbol(q, answer.Codes.value(A));
+            R += ReplyChoiceSymbol(survey, q, answer.Codes.value(A));
             const QString text = answer.Texts.value(A);
             if (!text.isEmpty())
                 R += ReplyFreeTextNotation(text);

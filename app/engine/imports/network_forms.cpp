@@ -32,7 +32,7 @@ int EssayFieldCount(Integer q, const NetworkFormOptions& options)
     return question.ChoiceCount == 2 || options.essayFull ? std::max<int>(question.MaxAnswers, 1) : 1;
 }
 
-bool HasEssay(Integer q, Integer c) { return ChoiceHasAttr(q, c, AttrEssay) != 0; }
+bool HasEssay(Integer q, Integer c) { return ChoiceHasAttr(survey, q, c, AttrEssay) != 0; }
 
 QString ChoiceText(Integer q, Integer c) { return ChoiceLabel(q, c, false, false); }
 

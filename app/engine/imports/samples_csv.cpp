@@ -54,7 +54,7 @@ public:
     // Appends the line of sample ID, at position Dno, to `out`.
     void write(Long ID, Long Dno, QByteArray& out)
     {
-        ReadSampleAnswers(Dno, counts_, codes_, texts_);
+        ReadSampleAnswers(ProgramWorkspace(), Dno, counts_, codes_, texts_);
         char digits[16];
         const auto written = std::to_chars(std::begin(digits), std::end(digits), ID);
         out.append(digits, written.ptr - digits);
@@ -155,7 +155,7 @@ CsvExport WriteSamplesCSV(const Workspace& ws, const QString& FileName, const QV
     for (qsizetype i = 0; i < ids.size(); ++i) {
         if (!job.step(i))
             return {CsvExport::End::Stopped, {}, writer.changedTexts()};
-        const Long Dno = FindSamplePos(ids[i]);
+        const Long Dno = FindSamplePos(samples.Samples, ids[i]);
         if (Dno < 0)
             continue;
         writer.write(ids[i], Dno, buffer);

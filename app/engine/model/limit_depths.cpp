@@ -7,17 +7,17 @@
 
 namespace kz {
 
-void LimitDepths()
+void LimitDepths(Survey& questionnaire)
 {
-    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q) {
         std::bitset<MaxQuestions> onChain;
         onChain.set(static_cast<size_t>(q));
         Integer p = q;
         Integer depth = 0;
-        while (p < survey.QuestionCount && survey.QuestionLimit[p][1].KindRank != 0) {
+        while (p < questionnaire.QuestionCount && questionnaire.QuestionLimit[p][1].KindRank != 0) {
             Integer next = 0;
             Integer choice = 0;
-            SplitQC(survey.QuestionLimit[p][1].Code, next, choice);
+            SplitQC(questionnaire.QuestionLimit[p][1].Code, next, choice);
             if (next < MaxQuestions && onChain.test(static_cast<size_t>(next)))
                 break;
             ++depth;
@@ -26,7 +26,7 @@ void LimitDepths()
             onChain.set(static_cast<size_t>(next));
             p = next;
         }
-        survey.QuestionLimit[q][0] = LimitItem{depth, 0};
+        questionnaire.QuestionLimit[q][0] = LimitItem{depth, 0};
     }
 }
 

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "model/answer_store.h"
-#include "model/zuntab_binding.h"
 #include "model/survey.h"
+#include "model/zuntab_binding.h"
 
 namespace kz {
 
@@ -13,34 +13,36 @@ bool DoLimit(const Survey& questionnaire, const Integer* answers, Integer flags,
     return zuntab::lmDoC(cond.data(), questionnaire.AnswerLayout.data(), flags, answers) != 0;
 }
 
-bool DoLimit(Long sample, const Condition& cond)
+bool DoLimit(const Workspace& ws, Long sample, const Condition& cond)
 {
-    const SampleStore& table = samples.Samples;
-    return DoLimit(survey, table.answers(sample), table.flags(sample), cond);
+    const SampleStore& table = ws.samples.Samples;
+    return DoLimit(ws.survey, table.answers(sample), table.flags(sample), cond);
 }
 
-StoredLimitSet StoredLimitTests()
+StoredLimitSet StoredLimitTests(const Survey& questionnaire)
 {
-    StoredLimitSet tests = survey.LimitTable;
+    StoredLimitSet tests = questionnaire.LimitTable;
     for (Condition& cond : tests)
         cond[0].Code = 0;
     return tests;
 }
 
-Integer StoredLimitFlags(const Integer* answers, const StoredLimitSet& tests)
+Integer StoredLimitFlags(const Survey& questionnaire, const Integer* answers, const StoredLimitSet& tests)
 {
     Integer word = 0;
     for (int i = 0; i < StoredLimitCount; ++i) {
         // The tests require no stored limit, so the flags passed are not read.
-        if (DoLimit(survey, answers, 0, tests[static_cast<size_t>(i)]))
+        if (DoLimit(questionnaire, answers, 0, tests[static_cast<size_t>(i)]))
             word = static_cast<Integer>(word | BitMaskI[static_cast<size_t>(i)]);
     }
     return word;
 }
 
-void UpdateSampleLimits(Long sample)
+void UpdateSampleLimits(Workspace& ws, Long sample)
 {
-    SetSampleFlags(sample, StoredLimitFlags(std::as_const(samples.Samples).answers(sample), StoredLimitTests()));
+    SampleStore& table = ws.samples.Samples;
+    SetSampleFlags(table, sample,
+                   StoredLimitFlags(ws.survey, std::as_const(table).answers(sample), StoredLimitTests(ws.survey)));
 }
 
 void ApplyLimitFlag(Workspace& ws, Integer bit, Long sample, const Condition& cond)

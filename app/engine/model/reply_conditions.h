@@ -2,16 +2,17 @@
 // (QuestionLimit) evaluated on the stored sample.
 #pragma once
 
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
 
 // Whether the sample meets question q's own condition; a question without
 // one always applies.
-bool QuestionApplies(Long sample, Integer q);
+bool QuestionApplies(const Workspace& ws, Long sample, Integer q);
 
 // The first question from `from` on that applies to the sample;
 // QuestionCount when none does.
-Integer FirstApplyingQuestion(Long sample, Integer from);
+Integer FirstApplyingQuestion(const Workspace& ws, Long sample, Integer from);
 
 }  // namespace kz

@@ -98,8 +98,8 @@ ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integ
         return Failure(Overflow);  // the action code paraIndex + 1 has no 16-bit value
     // With no samples there is no record to read; the plug-in still runs, on
     // SampleID 0 and no answers, and the table is left as it is.
-    const bool haveSample = SampleCount() > 0;
-    if (haveSample && (sampleIndex < 0 || sampleIndex >= SampleCount()))
+    const bool haveSample = SampleCount(samples) > 0;
+    if (haveSample && (sampleIndex < 0 || sampleIndex >= SampleCount(samples)))
         return Failure(SubscriptOutOfRange);
 
     const Integer questionCount = survey.QuestionCount;
@@ -117,7 +117,7 @@ ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integ
     for (Integer q = 0; q < questionCount; ++q)
         labels[q] = QuestionLabel(q);
     if (paraIndex >= 0 && haveSample)
-        ReadSampleAnswers(sampleIndex, call.counts, call.codes, texts);
+        ReadSampleAnswers(ProgramWorkspace(), sampleIndex, call.counts, call.codes, texts);
     call.labels = Cp932Texts(labels);
     call.texts = Cp932Texts(texts);
     return ResultOf(CallPluginHost(call), name);

@@ -13,7 +13,10 @@ namespace {
 // Longer quantities are not read as numbers at all.
 constexpr int MaxQuantityLength = 308;
 
-bool Has(Integer q, Integer c, ChoiceAttr bit) { return c >= 0 && c < MaxChoices && ChoiceHasAttr(q, c, bit) != 0; }
+bool Has(Integer q, Integer c, ChoiceAttr bit)
+{
+    return c >= 0 && c < MaxChoices && ChoiceHasAttr(survey, q, c, bit) != 0;
+}
 
 QString CheckQuantity(const ChoiceRec& choice, const QString& text)
 {

@@ -71,7 +71,7 @@ private:
     int maxAnswers(int q) const { return isQuestion(q) ? survey.Questions[static_cast<size_t>(q)].MaxAnswers : 0; }
     bool isExclusive(int q, Integer c) const
     {
-        return isQuestion(q) && c >= 0 && c < MaxChoices && ChoiceHasAttr(Integer(q), c, AttrExclusive) != 0;
+        return isQuestion(q) && c >= 0 && c < MaxChoices && ChoiceHasAttr(survey, Integer(q), c, AttrExclusive) != 0;
     }
     Integer otherChoice() const
     {
@@ -167,7 +167,7 @@ bool ReplyParser::readCharacter(QChar ch)
     default:
         break;
     }
-    if (line_ < MaxQuestions && IsNextChoice(Integer(line_)) != 0) {
+    if (line_ < MaxQuestions && IsNextChoice(survey, Integer(line_)) != 0) {
         const Integer choiceCount =
             isQuestion(q_) ? survey.Questions[static_cast<size_t>(q_)].ChoiceCount : Integer(0);
         if (RewriteOneSlotValue(reply_, p_, choiceCount))
@@ -220,7 +220,7 @@ bool ReplyParser::readDottedNumber()
         return true;
     }
     const int len = close - p_ - 1;
-    const Integer code = ChoiceNumberFromCode(Integer(q_), Mid(reply_, p_ + 1, len));
+    const Integer code = ChoiceNumberFromCode(survey, Integer(q_), Mid(reply_, p_ + 1, len));
     if (code > MaxChoiceNumber)
         return fail(QStringLiteral("回答番号が大きすぎます。"), p_);
     if (!setAnswer(code, p_ + 1, len))
@@ -236,7 +236,7 @@ bool ReplyParser::readSymbol(QChar ch)
         --p_;
         return true;
     }
-    return setAnswer(ChoiceNumberFromCode(Integer(q_), QString(ch)), p_, 1);
+    return setAnswer(ChoiceNumberFromCode(survey, Integer(q_), QString(ch)), p_, 1);
 }
 
 bool ReplyParser::setAnswer(Integer code, int pos, int len)
@@ -364,7 +364,7 @@ void ReplyParser::store(Long dno, ReplyView* view)
 {
     ReportContext context{reply_, answerPos_, answerLen_, 0, view};
     CheckSampleAnswers(dno, counts_, codes_, texts_, true, &context);
-    WriteSampleAnswers(dno, counts_, codes_, texts_);
+    WriteSampleAnswers(ProgramWorkspace(), dno, counts_, codes_, texts_);
     CheckSampleLimits(dno, true, &context);
 }
 
@@ -372,7 +372,7 @@ void ReplyParser::skipQuestionsNotAsked(Long dno)
 {
     if (cursorQ >= survey.QuestionCount)
         return;
-    const Integer asked = FirstApplyingQuestion(dno, cursorQ);
+    const Integer asked = FirstApplyingQuestion(ProgramWorkspace(), dno, cursorQ);
     if (asked != cursorQ) {
         cursorQ = asked;
         cursorN = 0;
@@ -386,7 +386,7 @@ void ReplyParser::stepPastExclusiveAnswer(Long dno)
         return;
     Integer count = 0;
     QVector<Integer> stored;
-    PopQuestionAnswers(dno, cursorQ, count, stored);
+    PopQuestionAnswers(ProgramWorkspace(), dno, cursorQ, count, stored);
     if (cursorN - 1 < count && isExclusive(cursorQ, stored.value(cursorN - 1))) {
         ++cursorQ;
         cursorN = 0;
@@ -417,7 +417,7 @@ void ParseReply(Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, in
         return;
     }
     // Without a sample to hold them the answers are read but not kept.
-    if (Dno >= 0 && Dno < SampleCount()) {
+    if (Dno >= 0 && Dno < SampleCount(samples)) {
         parser.store(Dno, view);
         // A caret at the cursor moves on with it past the questions not
         // asked, so typing goes on in the question to answer next.

@@ -128,9 +128,9 @@ QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, In
     QVector<Integer> counts;
     QVector<Integer> codes;
     QVector<QString> texts;
-    const bool known = Dno >= 0 && Dno < SampleCount();
+    const bool known = Dno >= 0 && Dno < SampleCount(samples);
     if (known)
-        ReadSampleAnswers(Dno, counts, codes, texts);
+        ReadSampleAnswers(ProgramWorkspace(), Dno, counts, codes, texts);
 
     ReplyWriter w;
     WriteHeader(w);
@@ -154,7 +154,8 @@ QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, In
     int answer = 0;  // flat index of the question's first answer
     const Integer lastQ = std::min<Integer>(CursorQ, static_cast<Integer>(survey.QuestionCount - 1));
     for (Integer q = 0; q <= lastQ; ++q) {
-        const QString colour = ColourWord(known && !QuestionApplies(Dno, q) ? NotAskedColour : AnswerColour);
+        const QString colour =
+            ColourWord(known && !QuestionApplies(ProgramWorkspace(), Dno, q) ? NotAskedColour : AnswerColour);
         w.control(colour);
         const int count = known ? counts[q] : 0;
         const int maxAnswers = survey.Questions[static_cast<size_t>(q)].MaxAnswers;
@@ -176,8 +177,8 @@ QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, In
             if (s == 0 && showNames)
                 WriteName(w, q, ColourWord(AnswerColour) + colour);
             const Integer code = codes[answer + s];
-            w.text(ReplyChoiceSymbol(q, code));
-            if (ChoiceHasAttr(q, code, AttrEssay))
+            w.text(ReplyChoiceSymbol(survey, q, code));
+            if (ChoiceHasAttr(survey, q, code, AttrEssay))
                 WriteFreeText(w, texts[answer + s]);
         }
         answer += count;

@@ -6,13 +6,13 @@
 #include <cmath>
 
 #include "answers/answer_check.h"
-#include "model/answer_store.h"
 #include "answers/question_limit_check.h"
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
 #include "document/menu_state.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "runtime/number_format.h"
@@ -40,7 +40,8 @@ Integer WithinChoices(double code, Integer choiceCount)
 
 QString AskText(Long sample)
 {
-    return QStringLiteral("ＩＤ") + SampleIDText(sample) + QStringLiteral("のサンプルに指定の回答を追加します。");
+    return QStringLiteral("ＩＤ") + SampleIDText(samples.Samples, sample)
+           + QStringLiteral("のサンプルに指定の回答を追加します。");
 }
 
 }  // namespace
@@ -78,7 +79,7 @@ AddedAnswers AnswersToAdd(Long sample, const AnswerAdditionForm& form, const std
     Integer m = 0;
     QVector<Integer> codes;
     QVector<QString> texts;
-    ReadQuestionAnswers(sample, form.AddQno, m, codes, texts);
+    ReadQuestionAnswers(ProgramWorkspace(), sample, form.AddQno, m, codes, texts);
     texts.resize(std::max<qsizetype>(texts.size(), m));
     for (int i = 0; i < m; ++i) {
         if (codes[i] == 0)
@@ -129,7 +130,7 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
     ShowProcessing(QStringLiteral("追加"), QStringLiteral("追加中です"), {}, false, true, false);
     SetModified();
     HourglassScope hourglass;
-    const Long total = SampleCount();
+    const Long total = SampleCount(samples);
     LongJob job(total, {}, LongJob::Bar::Fills,
                 [](const QString& text, float ratio) { return SetProcessingProgress(text, ratio); });
     Long handled = 0;
@@ -138,7 +139,7 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
     listed.EssayDnoReset();
     for (Long s = listed.EssayDno(); s >= 0; s = listed.EssayDno()) {
         // A sample listed on several rows takes the answer once.
-        const Long id = SampleIDAt(s);
+        const Long id = SampleIDAt(samples.Samples, s);
         if (done.contains(id))
             continue;
         done.insert(id);
@@ -165,11 +166,11 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
         Integer n = 0;
         QVector<Integer> codes;
         QVector<QString> texts;
-        ReadQuestionAnswers(s, q, n, codes, texts);
+        ReadQuestionAnswers(ProgramWorkspace(), s, q, n, codes, texts);
         if (!MergeAddedAnswers(survey.Questions[q].MaxAnswers, form.Rank, n, codes, texts, added))
             continue;
         CheckQuestionAnswers(s, q, n, codes, texts, false, true, nullptr);
-        WriteQuestionAnswers(s, q, n, codes, texts);
+        WriteQuestionAnswers(ProgramWorkspace(), s, q, n, codes, texts);
         CheckQuestionLimit(s, q, false, nullptr);
         ++changed;
     }

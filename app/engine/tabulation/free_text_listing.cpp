@@ -34,7 +34,7 @@ QString ReferencedAnswers(const Survey& questionnaire, Long sample, std::span<co
     QString fields;
     for (Integer q : refQuestions) {
         Integer count = 0;
-        PopQuestionAnswers(sample, q, count, codes);
+        PopQuestionAnswers(ProgramWorkspace(), sample, q, count, codes);
         QStringList labels;
         for (int i = 0; i < count; ++i)
             labels.push_back(ChoiceLabel(questionnaire, q, codes[i], false, false));
@@ -145,7 +145,7 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
             break;
         if (!MatchSampleQuestion(s, request, cond, count, codes, texts))
             continue;
-        const Long id = SampleIDAt(s);
+        const Long id = SampleIDAt(samples.Samples, s);
         const QString idText = QString::number(id);
         for (int j = 0; j < count; ++j) {
             listing.listed.append(id);

@@ -80,7 +80,7 @@ QStringList FillQuestionList2() { return Headings(HeadingNumber | HeadingLabel |
 
 void FillQuestionTree(QStringList& list, Integer from)
 {
-    LimitDepths();
+    LimitDepths(survey);
     for (Integer q = std::max<Integer>(from, 0); q < survey.QuestionCount; ++q)
         SetEntry(list, q, TreePrefix(q) + QuestionHeading(q, HeadingNumber | HeadingLabel));
 }

@@ -42,7 +42,7 @@ QString SampleViewText(const Workspace& ws, Long sample, Integer fromQ, Integer 
     QVector<Integer> counts;
     QVector<Integer> codes;
     QVector<QString> texts;
-    ReadSampleAnswers(sample, counts, codes, texts);
+    ReadSampleAnswers(ProgramWorkspace(), sample, counts, codes, texts);
     texts.resize(codes.size());
 
     const Integer lastQ = std::min(endQ, ws.survey.QuestionCount);
@@ -52,7 +52,7 @@ QString SampleViewText(const Workspace& ws, Long sample, Integer fromQ, Integer 
     QString text;
     for (Integer q = std::max<Integer>(fromQ, 0); q < lastQ; ++q) {
         text += Heading(q, withQuestions);
-        if (QuestionApplies(sample, q))
+        if (QuestionApplies(ProgramWorkspace(), sample, q))
             text += Answers(q, counts[q], codes.constData() + answer, texts.constData() + answer);
         else
             text += QStringLiteral("(該当せず)");
@@ -79,7 +79,7 @@ Long SampleViewPosition(const Workspace& ws, const QString& dno, const QString& 
                 return Dno;
         }
     }
-    return FindSampleByID(ID);
+    return FindSampleByID(samples.Samples, ID);
 }
 
 }  // namespace kz

@@ -40,33 +40,37 @@ Answers Take(Integer count, const QVector<Integer>& codes, const QVector<QString
     return a;
 }
 
-void SetAttr(Integer q, Integer c, std::initializer_list<ChoiceAttr> bits)
-{
-    for (ChoiceAttr bit : bits)
-        survey.Choices(q, c).Attr |= Integer(1 << bit);
-}
+class AnswerFixture : public test::SurveyFixture {
+protected:
+    void SetAttr(Integer q, Integer c, std::initializer_list<ChoiceAttr> bits)
+    {
+        for (ChoiceAttr bit : bits)
+            survey.Choices(q, c).Attr |= Integer(1 << bit);
+    }
 
-// Stored answers of one question, with "" for a question without free text.
-Answers Stored(Long sample, Integer q)
-{
-    Integer count = 0;
-    QVector<Integer> codes;
-    QVector<QString> texts;
-    ReadQuestionAnswers(sample, q, count, codes, texts);
-    return Take(count, codes, texts);
-}
+    // Stored answers of one question, with "" for a question without free text.
+    Answers Stored(Long sample, Integer q)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        QVector<QString> texts;
+        ReadQuestionAnswers(workspace, sample, q, count, codes, texts);
+        return Take(count, codes, texts);
+    }
 
-void Store(Long sample, Integer q, std::vector<Integer> codes, std::vector<QString> texts = {})
-{
-    texts.resize(codes.size());
-    WriteQuestionAnswers(sample, q, static_cast<Integer>(codes.size()), QVector<Integer>(codes.begin(), codes.end()),
-                         QVector<QString>(texts.begin(), texts.end()));
-}
+    void Store(Long sample, Integer q, std::vector<Integer> codes, std::vector<QString> texts = {})
+    {
+        texts.resize(codes.size());
+        WriteQuestionAnswers(workspace, sample, q, static_cast<Integer>(codes.size()),
+                             QVector<Integer>(codes.begin(), codes.end()),
+                             QVector<QString>(texts.begin(), texts.end()));
+    }
+};
 
 // Question 1 "好きな色": up to 3 answers of choices 0..4; choice 1 may be
 // selected repeatedly, choice 3 takes free text, choice 4 is the other choice
 // with free text. Question 2 "年代": one answer of 0..2, no free text.
-class AnswerCheckTest : public test::SurveyFixture {
+class AnswerCheckTest : public AnswerFixture {
 protected:
     void SetUp() override
     {
@@ -502,7 +506,7 @@ TEST_F(QuestionLimitTest, ReportAndContextFollowTheStoredAnswers)
 
 // Question 1: up to 3 answers; choice 1 free text, choice 2 a coded choice,
 // choice 3 a quantity. Question 2: no free text.
-class FreeTextMatchTest : public test::SurveyFixture {
+class FreeTextMatchTest : public AnswerFixture {
 protected:
     void SetUp() override
     {

@@ -33,7 +33,7 @@ protected:
             QVector<Integer> codes{static_cast<Integer>(random() % 5)};
             for (Integer a = 0; a < answers; ++a)
                 codes.append(static_cast<Integer>(1 + random() % 9));
-            PushSampleAnswers(s, {1, answers}, codes);
+            PushSampleAnswers(workspace, s, {1, answers}, codes);
         }
     }
 

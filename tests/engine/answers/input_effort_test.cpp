@@ -27,7 +27,7 @@ TEST_F(InputEffortTest, AnswersNeedingMoreThanOneKeyCountByCodeStyle)
         const Integer q = AddQuestion(1, 20);
         survey.Questions[q].CodeStyle = c.codeStyle;
         BuildLayout();
-        WriteSampleAnswers(AddSample(1), {1}, {c.choice}, {});
+        WriteSampleAnswers(workspace, AddSample(1), {1}, {c.choice}, {});
         InputEffort effort;
         AddSampleEffort(ProgramWorkspace(), 0, effort);
         EXPECT_EQ(effort.counters, c.counters) << "style " << c.codeStyle << " choice " << c.choice;
@@ -40,8 +40,8 @@ TEST_F(InputEffortTest, UnansweredQuestionsCountAsOneAnswerAndFreeTextsByCharact
     AddQuestion(3, 5, {4});
     AddQuestion(1, 3);
     BuildLayout();
-    WriteSampleAnswers(AddSample(1), {2, 0}, {1, 4}, {QString(), QStringLiteral("電車とバス")});
-    WriteSampleAnswers(AddSample(2), {0, 1}, {2}, {});
+    WriteSampleAnswers(workspace, AddSample(1), {2, 0}, {1, 4}, {QString(), QStringLiteral("電車とバス")});
+    WriteSampleAnswers(workspace, AddSample(2), {0, 1}, {2}, {});
     InputEffort effort;
     EXPECT_TRUE(CountInputEffort(ProgramWorkspace(), effort, [](Long, const InputEffort&) { return true; }));
     // 2 + 1 (unanswered) for the first sample, 1 + 1 for the second.

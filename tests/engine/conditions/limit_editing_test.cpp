@@ -30,9 +30,9 @@ protected:
     void AddSamples(const std::vector<Integer>& answers, Integer flags)
     {
         for (Integer answer : answers) {
-            const Long s = AddSample(SampleCount() + 1);
-            PushQuestionAnswers(s, 0, 1, {answer});
-            SetSampleFlags(s, flags);
+            const Long s = AddSample(SampleCount(samples) + 1);
+            PushQuestionAnswers(workspace, s, 0, 1, {answer});
+            SetSampleFlags(samples.Samples, s, flags);
         }
     }
 
@@ -83,8 +83,8 @@ TEST_F(LimitEditingTest, ClosingAfterEditingLimitThreeChangesBitThreeOfEverySamp
 
     Apply(editing);
     const std::array<bool, 5> met = {false, true, true, false, true};
-    for (Long s = 0; s < SampleCount(); ++s) {
-        EXPECT_EQ(GetSampleFlag(s, 3), met[static_cast<size_t>(s)]) << s;
+    for (Long s = 0; s < SampleCount(samples); ++s) {
+        EXPECT_EQ(GetSampleFlag(samples.Samples, s, 3), met[static_cast<size_t>(s)]) << s;
         EXPECT_EQ(samples.Samples.flags(s) & ~8, others) << s;
     }
 }

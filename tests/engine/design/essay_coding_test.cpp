@@ -15,15 +15,15 @@ protected:
         BuildLayout();
         for (Long id = 1; id <= 3; ++id) {
             const Long s = AddSample(id);
-            WriteQuestionAnswers(s, 0, 2, {2, 3}, {QStringLiteral("1:東京"), QStringLiteral("9:他")});
+            WriteQuestionAnswers(workspace, s, 0, 2, {2, 3}, {QStringLiteral("1:東京"), QStringLiteral("9:他")});
         }
     }
-    static QString TextOf(Long s, int slot)
+    QString TextOf(Long s, int slot)
     {
         Integer count = 0;
         QVector<Integer> codes;
         QVector<QString> texts;
-        ReadQuestionAnswers(s, 0, count, codes, texts);
+        ReadQuestionAnswers(workspace, s, 0, count, codes, texts);
         return texts.value(slot);
     }
 };

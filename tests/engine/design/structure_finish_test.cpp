@@ -22,36 +22,39 @@ namespace {
 
 using Answers = std::vector<std::vector<Integer>>;  // per question, the codes in order
 
-void SetAnswers(Long s, const Answers& answers, const std::vector<QString>& texts = {})
-{
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    for (const auto& list : answers) {
-        counts.push_back(static_cast<Integer>(list.size()));
-        for (Integer c : list)
-            codes.push_back(c);
+class SampleAnswersFixture : public SurveyFixture {
+protected:
+    void SetAnswers(Long s, const Answers& answers, const std::vector<QString>& texts = {})
+    {
+        QVector<Integer> counts;
+        QVector<Integer> codes;
+        for (const auto& list : answers) {
+            counts.push_back(static_cast<Integer>(list.size()));
+            for (Integer c : list)
+                codes.push_back(c);
+        }
+        QVector<QString> flatTexts(codes.size());
+        for (size_t i = 0; i < texts.size(); ++i)
+            flatTexts[static_cast<qsizetype>(i)] = texts[i];
+        WriteSampleAnswers(workspace, s, counts, codes, flatTexts);
     }
-    QVector<QString> flatTexts(codes.size());
-    for (size_t i = 0; i < texts.size(); ++i)
-        flatTexts[static_cast<qsizetype>(i)] = texts[i];
-    WriteSampleAnswers(s, counts, codes, flatTexts);
-}
 
-Answers AnswersOf(Long s)
-{
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    PopSampleAnswers(s, counts, codes);
-    Answers answers;
-    qsizetype k = 0;
-    for (int q = 0; q < survey.QuestionCount; ++q) {
-        answers.emplace_back(codes.begin() + k, codes.begin() + k + counts[q]);
-        k += counts[q];
+    Answers AnswersOf(Long s)
+    {
+        QVector<Integer> counts;
+        QVector<Integer> codes;
+        PopSampleAnswers(workspace, s, counts, codes);
+        Answers answers;
+        qsizetype k = 0;
+        for (int q = 0; q < survey.QuestionCount; ++q) {
+            answers.emplace_back(codes.begin() + k, codes.begin() + k + counts[q]);
+            k += counts[q];
+        }
+        return answers;
     }
-    return answers;
-}
+};
 
-class StructureFinishTest : public SurveyFixture {
+class StructureFinishTest : public SampleAnswersFixture {
 protected:
     // Questions of 4 choices (1, 2, 3 and "無回答"), `maxAnswers` each.
     void build(std::initializer_list<Integer> maxAnswers, Long sampleCount)
@@ -375,7 +378,7 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
         survey.CheckOptions = static_cast<Integer>(CheckLimitToUnanswered | (round % 2 ? CheckMissingToOther : 0));
         const Survey before = survey;
         std::vector<Answers> answersBefore;
-        for (Long s = 0; s < SampleCount(); ++s)
+        for (Long s = 0; s < SampleCount(samples); ++s)
             answersBefore.push_back(AnswersOf(s));
 
         for (int i = 0; i < 10; ++i)
@@ -401,7 +404,7 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
                 continue;  // its answers also answer to its limit
 
             const Integer other = FindOtherChoice(q);
-            for (Long s = 0; s < SampleCount(); ++s) {
+            for (Long s = 0; s < SampleCount(samples); ++s) {
                 std::vector<QString> expected;
                 for (Integer c : answersBefore[static_cast<size_t>(s)][static_cast<size_t>(k)]) {
                     const Integer now = edit_.CnoMap(c, k);

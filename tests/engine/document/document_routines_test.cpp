@@ -39,7 +39,7 @@ TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
     document.menuLockLevel = 2;
 
     InitNewFile();
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
     EXPECT_EQ(samples.NextIDCursor, -1);
     EXPECT_EQ(document.CurrentFilePath, AppDir() + QStringLiteral("new.kz"));
     EXPECT_EQ(document.ProtectLevel, 0);
@@ -88,7 +88,7 @@ TEST_F(DocumentRoutinesTest, NewQuestionnaireIsOneQuestionWithTwoChoices)
     EXPECT_EQ(survey.LimitTable[15][4].Code, 130);  // codes are left
     EXPECT_EQ(survey.CheckOptions, 15);
     // Samples and the layout are not its business.
-    EXPECT_EQ(SampleCount(), 1);
+    EXPECT_EQ(SampleCount(samples), 1);
     EXPECT_EQ(survey.AnswerLayout[0].Slots, 3);
 }
 

@@ -40,7 +40,7 @@ TEST_F(NewQuestionnaireTest, TheNewDocumentIsUnnamedAndBlankOnlyForAHiddenBase)
         Load(level);
         NewQuestionnaireSteps steps;
         StartNewDocument(steps, level >= 2);
-        EXPECT_EQ(SampleCount(), 0);
+        EXPECT_EQ(SampleCount(samples), 0);
         EXPECT_EQ(document.CurrentFilePath, AppDir() + QStringLiteral("new.kz"));
         EXPECT_TRUE(document.untitled);
         EXPECT_FALSE(HasChosenPath(document));
@@ -85,7 +85,7 @@ TEST_F(NewQuestionnaireTest, ABlankQuestionnaireHasOneLinePerQuestion)
     EXPECT_EQ(test::EnterReply(1, QStringLiteral("1")), "");
     Integer count = 0;
     QVector<Integer> codes;
-    PopQuestionAnswers(0, 0, count, codes);
+    PopQuestionAnswers(workspace, 0, 0, count, codes);
     ASSERT_EQ(count, 1);
     EXPECT_EQ(codes[0], 1);
 }

@@ -39,10 +39,10 @@ protected:
     {
         ASSERT_GE(survey.QuestionCount, 0);
         ASSERT_LE(survey.QuestionCount, MaxQuestions);
-        if (SampleCount() > 0) {
+        if (SampleCount(samples) > 0) {
             ASSERT_EQ(samples.Samples.answerWords(), survey.AnoBytes / 2 + 1);
         }
-        for (Long pos = 0; pos < SampleCount(); ++pos)
+        for (Long pos = 0; pos < SampleCount(samples); ++pos)
             for (const FreeTexts::Entry& entry : samples.Samples.texts(pos))
                 ASSERT_LT(entry.slot, survey.EssayCount);
     }

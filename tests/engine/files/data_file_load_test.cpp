@@ -23,16 +23,16 @@ using test::DataFileFixture;
 using test::RichDataFile;
 using test::SlotTexts;
 
-std::vector<Integer> Answers(Long pos, Integer q)
-{
-    Integer count = 0;
-    QVector<Integer> codes;
-    PopQuestionAnswers(pos, q, count, codes);
-    return {codes.begin(), codes.begin() + count};
-}
-
 class LoadTest : public test::SurveyFixture {
 protected:
+    std::vector<Integer> Answers(Long pos, Integer q)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        PopQuestionAnswers(workspace, pos, q, count, codes);
+        return {codes.begin(), codes.begin() + count};
+    }
+
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString Write(const QByteArray& bytes, const QString& name = QStringLiteral("survey.kz"))
     {
@@ -59,7 +59,7 @@ protected:
     void ExpectPreviousUntouched()
     {
         EXPECT_EQ(survey.Title, QStringLiteral("顧客満足度調査"));
-        EXPECT_EQ(SampleCount(), 3);
+        EXPECT_EQ(SampleCount(samples), 3);
         EXPECT_EQ(document.CurrentFilePath, previousPath_);
         EXPECT_TRUE(IsModified());
         // The windows may go on showing it.
@@ -209,7 +209,7 @@ TEST_F(LoadTest, FileWithoutSamplesSkipsTheSampleSectionAndReadsTheTail)
     DataFileFixture f = RichDataFile(1003);
     f.Samples.clear();
     ASSERT_EQ(Load(f), 1);
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
     EXPECT_FALSE(ui_.progressTexts().contains(QStringLiteral("サンプルIDの並びをチェック")));
     EXPECT_EQ(survey.ExternProcessName, QStringLiteral("plugin.dll"));
 }
@@ -407,7 +407,7 @@ TEST_F(LoadTest, EmptyFreeTextSlotsTakeNoMemory)
     const auto grown = static_cast<double>(HeapInUse() - before);
 
     ASSERT_EQ(survey.EssayCount, 7620);
-    ASSERT_EQ(SampleCount(), samplesInFile);
+    ASSERT_EQ(SampleCount(samples), samplesInFile);
     EXPECT_EQ(samples.Samples.texts(9).text(30), QStringLiteral("記述10"));
     // The answer words and texts, 60 bytes more a sample, and room for the
     // questionnaire and whole huge pages, about 8 MB. A slot kept for every sample
@@ -440,7 +440,7 @@ TEST_F(LoadTest, StoppedLoadKeepsTheSamplesReadAndIsUnsavable)
         ui_.scriptProgress(true);
     ui_.scriptProgress(false);
     EXPECT_EQ(Load(f), 0);
-    EXPECT_EQ(SampleCount(), 9);
+    EXPECT_EQ(SampleCount(samples), 9);
     EXPECT_EQ(ui_.progressTexts().last(), QStringLiteral("回答 10/193"));
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);

@@ -87,15 +87,15 @@ TEST_F(MergeDataFileTest, EverySampleKeepsItsAnswersAndTexts)
     expected.insert(expected.end(), others.begin(), others.end());
     std::sort(expected.begin(), expected.end(),
               [](const SampleContents& a, const SampleContents& b) { return a.id < b.id; });
-    ASSERT_EQ(SampleCount(), static_cast<Long>(expected.size()));
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    ASSERT_EQ(SampleCount(samples), static_cast<Long>(expected.size()));
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         const SampleContents& wantSample = expected[static_cast<size_t>(pos)];
         SCOPED_TRACE(wantSample.id);
         EXPECT_EQ(samples.Samples.id(pos), wantSample.id);
         for (Integer q = 0; q < 2; ++q) {
             Integer count = 0;
             QVector<Integer> codes;
-            PopQuestionAnswers(pos, q, count, codes);
+            PopQuestionAnswers(workspace, pos, q, count, codes);
             const std::vector<Integer> want = wantSample.answers[static_cast<size_t>(q)].empty()
                                                   ? std::vector<Integer>{0}
                                                   : wantSample.answers[static_cast<size_t>(q)];
@@ -129,7 +129,7 @@ TEST_F(MergeDataFileTest, StoredLimitFlagsOfTakenSamplesAreComputedHere)
     EXPECT_EQ(samples.Samples.flags(4), Integer(-2));
     for (Long s : {3, 4}) {
         const Integer merged = samples.Samples.flags(s);
-        UpdateSampleLimits(s);
+        UpdateSampleLimits(workspace, s);
         EXPECT_EQ(samples.Samples.flags(s), merged);
     }
 }

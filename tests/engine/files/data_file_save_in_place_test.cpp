@@ -59,7 +59,7 @@ TEST_F(SaveInPlaceTest, NameHoldsTheOldOrTheNewFileAtEveryStepAndAfterAFailureAt
     const QString target = path(QStringLiteral("data.kz"));
     const QString backup = path(QStringLiteral("data.kz~"));
     const QByteArray old = ReadAll(path(QStringLiteral("base.kz")));
-    samples.Samples.resize(SampleCount() - 1);
+    samples.Samples.resize(SampleCount(samples) - 1);
     const QByteArray fresh = BytesOfASave();
     ASSERT_NE(old, fresh);
 
@@ -225,7 +225,7 @@ TEST_F(SaveInPlaceTest, LoadsWhileAnotherCopySavesTheSameFileAlwaysFindAWholeFil
         QString file = target;
         if (LoadDataFile(file, OpenQuestionnaire) != DataFileLoaded)
             break;
-        EXPECT_TRUE(SampleCount() == 2 || SampleCount() == 3);
+        EXPECT_TRUE(SampleCount(samples) == 2 || SampleCount(samples) == 3);
         ++loads;
     }
     kill(saver, SIGKILL);

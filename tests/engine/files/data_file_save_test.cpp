@@ -53,7 +53,7 @@ protected:
     QByteArray SaveFirstVersion(const QString& file)
     {
         const SampleStore all = samples.Samples;
-        samples.Samples.resize(SampleCount() - 1);
+        samples.Samples.resize(SampleCount(samples) - 1);
         EXPECT_TRUE(SaveDataFile(file));
         samples.Samples = all;
         SetModified();
@@ -197,9 +197,9 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
     EXPECT_EQ(document.WWWDistQno, savedDocument.WWWDistQno);
     EXPECT_EQ(document.WWWEssayFull, savedDocument.WWWEssayFull);
 
-    ASSERT_EQ(SampleCount(), savedSamples.size());
+    ASSERT_EQ(SampleCount(samples), savedSamples.size());
     const SampleStore& got = samples.Samples;
-    for (Long s = 0; s < SampleCount(); ++s) {
+    for (Long s = 0; s < SampleCount(samples); ++s) {
         ASSERT_EQ(got.id(s), savedSamples.id(s));
         EXPECT_EQ(got.flags(s), savedSamples.flags(s));
         EXPECT_TRUE(std::equal(got.answers(s), got.answers(s) + survey.AnoBytes / 2, savedSamples.answers(s))) << s;

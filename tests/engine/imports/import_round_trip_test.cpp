@@ -27,21 +27,21 @@ struct StoredSample {
     QVector<QString> texts;
 };
 
-std::vector<StoredSample> Stored()
-{
-    std::vector<StoredSample> stored;
-    for (Long Dno = 0; Dno < SampleCount(); ++Dno) {
-        StoredSample s;
-        s.id = samples.Samples.id(Dno);
-        s.flags = samples.Samples.flags(Dno);
-        ReadSampleAnswers(Dno, s.counts, s.codes, s.texts);
-        stored.push_back(s);
-    }
-    return stored;
-}
-
 class ImportRoundTrip : public ImportFixture {
 protected:
+    std::vector<StoredSample> Stored()
+    {
+        std::vector<StoredSample> stored;
+        for (Long Dno = 0; Dno < SampleCount(samples); ++Dno) {
+            StoredSample s;
+            s.id = samples.Samples.id(Dno);
+            s.flags = samples.Samples.flags(Dno);
+            ReadSampleAnswers(workspace, Dno, s.counts, s.codes, s.texts);
+            stored.push_back(s);
+        }
+        return stored;
+    }
+
     void SetUp() override
     {
         QFile codes(folder.filePath(QStringLiteral("codes.txt")));
@@ -151,7 +151,7 @@ protected:
                     codes << 0;
                     texts << QString();
                 }
-                WriteQuestionAnswers(Dno, q, Integer(codes.size()), codes, texts);
+                WriteQuestionAnswers(workspace, Dno, q, Integer(codes.size()), codes, texts);
             }
         }
     }

@@ -184,7 +184,7 @@ TEST_F(NetworkAnswers, PostedAndMailFilesBecomeAnswers)
 TEST_F(NetworkAnswers, ARepeatedRespondentIsPassedOver)
 {
     const Long sample = AddSample(1);
-    WriteQuestionAnswers(sample, 2, 1, {1}, {QStringLiteral("taro")});
+    WriteQuestionAnswers(workspace, sample, 2, 1, {1}, {QStringLiteral("taro")});
     const char* W = "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C2&KZESQ2C1=taro&KZANSQ1=KZCHQ1C1&"
                     "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&KZESQ2C1=jiro&";
     EXPECT_EQ(read(W), (QStringList{"2-1-1/taro/-", "1-0-1/jiro/-"}));

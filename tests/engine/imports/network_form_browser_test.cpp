@@ -182,14 +182,14 @@ TEST_F(NetworkFormInBrowser, FilledFormsBecomeSamples)
         },
         WWWImportView{[](const QString&, qint64) {}, {}});
     EXPECT_TRUE(end.refusedFiles.isEmpty());
-    ASSERT_EQ(SampleCount(), 2);
+    ASSERT_EQ(SampleCount(samples), 2);
 
     // The posts may come in either order; each sample is told by its name.
     QMap<QString, QString> stored;
-    for (Long sample = 0; sample < SampleCount(); ++sample) {
+    for (Long sample = 0; sample < SampleCount(samples); ++sample) {
         QVector<Integer> counts, codes;
         QVector<QString> texts;
-        ReadSampleAnswers(sample, counts, codes, texts);
+        ReadSampleAnswers(workspace, sample, counts, codes, texts);
         const qsizetype held = std::accumulate(counts.begin(), counts.end(), qsizetype(0));
         QString answers;
         for (qsizetype i = 0; i < held; ++i)

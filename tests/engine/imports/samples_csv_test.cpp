@@ -38,8 +38,8 @@ protected:
         AddQuestion(1, 3);
         AddQuestion(3, 4, {3});
         BuildLayout();
-        WriteQuestionAnswers(AddSample(10), 1, 2, {1, 3}, {QString(), QStringLiteral("a,b")});
-        WriteQuestionAnswers(AddSample(20), 0, 1, {2}, {QString()});
+        WriteQuestionAnswers(workspace, AddSample(10), 1, 2, {1, 3}, {QString(), QStringLiteral("a,b")});
+        WriteQuestionAnswers(workspace, AddSample(20), 0, 1, {2}, {QString()});
         ui.file = folder.filePath(QStringLiteral("out.csv"));
     }
     QString Written(const QString& path) const
@@ -77,7 +77,7 @@ TEST_F(SamplesCsvTest, LinesHoldEverySlotWithZerosAndEmptyTextsPastTheAnswers)
 
 TEST_F(SamplesCsvTest, TextsTheFormatCannotHoldAreCountedOnceAndWrittenWithBlanks)
 {
-    WriteQuestionAnswers(AddSample(30), 1, 1, {3}, {QStringLiteral(" x\r\ny,")});
+    WriteQuestionAnswers(workspace, AddSample(30), 1, 1, {3}, {QStringLiteral(" x\r\ny,")});
     const CsvExport result = Write({10, 30}, {0, -1, 0}, Csv(u',', {}, true));
     EXPECT_EQ(result.changedTexts, 2);
     EXPECT_EQ(Written(ui.file), "10,1,,3,a b,0,\r\n30,3,  x y  ,0,,0,\r\n");

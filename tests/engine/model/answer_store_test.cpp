@@ -46,7 +46,7 @@ TEST_F(AnswerStoreTest, UnansweredQuestionReadsAsOneAnswerZeroWithItsFirstEssayT
     Integer count = -5;
     Codes codes;
     Texts texts;
-    ReadQuestionAnswers(sample, 1, count, codes, texts);
+    ReadQuestionAnswers(workspace, sample, 1, count, codes, texts);
     EXPECT_EQ(count, 1);
     ASSERT_GE(codes.size(), 3);
     EXPECT_EQ(codes[0], 0);
@@ -56,11 +56,11 @@ TEST_F(AnswerStoreTest, UnansweredQuestionReadsAsOneAnswerZeroWithItsFirstEssayT
 
 TEST_F(AnswerStoreTest, ReadOfAQuestionWithoutEssaySlotsLeavesTextsAlone)
 {
-    PushQuestionAnswers(sample, 2, 2, {1, 1});
+    PushQuestionAnswers(workspace, sample, 2, 2, {1, 1});
     Integer count = 0;
     Codes codes;
     Texts texts{"keep"};
-    ReadQuestionAnswers(sample, 2, count, codes, texts);
+    ReadQuestionAnswers(workspace, sample, 2, count, codes, texts);
     EXPECT_EQ(count, 2);
     EXPECT_EQ(codes.mid(0, 2), Codes({1, 1}));
     EXPECT_EQ(texts, Texts{"keep"});
@@ -68,14 +68,14 @@ TEST_F(AnswerStoreTest, ReadOfAQuestionWithoutEssaySlotsLeavesTextsAlone)
 
 TEST_F(AnswerStoreTest, WriteKeepsTextsOnlyBesideFreeTextChoices)
 {
-    WriteQuestionAnswers(sample, 1, 2, {3, 5}, {"x", "y"});
+    WriteQuestionAnswers(workspace, sample, 1, 2, {3, 5}, {"x", "y"});
     EXPECT_EQ(essay().text(0), "x");
     EXPECT_EQ(essay().text(1), "");
 
     Integer count = 0;
     Codes codes;
     Texts texts;
-    ReadQuestionAnswers(sample, 1, count, codes, texts);
+    ReadQuestionAnswers(workspace, sample, 1, count, codes, texts);
     EXPECT_EQ(count, 2);
     EXPECT_EQ(codes.mid(0, 2), Codes({3, 5}));
     EXPECT_EQ(texts.mid(0, 2), Texts({"x", ""}));
@@ -85,31 +85,31 @@ TEST_F(AnswerStoreTest, PackedBitsFollowTheLayout)
 {
     // Q1 starts at bit 2 with 4 bits a slot: 3 at bit 2, 5 at bit 6, the
     // terminator at bit 10.
-    PushQuestionAnswers(sample, 1, 2, {3, 5});
+    PushQuestionAnswers(workspace, sample, 1, 2, {3, 5});
     EXPECT_EQ(samples.Samples.answers(sample)[0], (3 << 2) | (5 << 6));
     // Q3 starts at bit 18: bit 2 of word 1.
-    PushQuestionAnswers(sample, 3, 1, {3});
+    PushQuestionAnswers(workspace, sample, 3, 1, {3});
     EXPECT_EQ(samples.Samples.answers(sample)[1], 3 << 2);
 }
 
 TEST_F(AnswerStoreTest, ShorterWriteKeepsTheEssaySlotsBeyondIt)
 {
-    WriteQuestionAnswers(sample, 1, 3, {3, 3, 3}, {"a", "b", "c"});
-    WriteQuestionAnswers(sample, 1, 1, {3}, {"z"});
+    WriteQuestionAnswers(workspace, sample, 1, 3, {3, 3, 3}, {"a", "b", "c"});
+    WriteQuestionAnswers(workspace, sample, 1, 1, {3}, {"z"});
     EXPECT_EQ(essaySlots(3), Texts({"z", "b", "c"}));
 }
 
 TEST_F(AnswerStoreTest, MissingTextsAreStoredEmpty)
 {
     essay().setText(1, "old");
-    WriteQuestionAnswers(sample, 1, 2, {3, 3}, {"only one"});
+    WriteQuestionAnswers(workspace, sample, 1, 2, {3, 3}, {"only one"});
     EXPECT_EQ(essaySlots(2), Texts({"only one", ""}));
 }
 
 TEST_F(AnswerStoreTest, TooLongAWriteNeverReachesTheNextQuestionsTexts)
 {
     essay().setText(3, "Q3 text");
-    WriteQuestionAnswers(sample, 1, 4, {3, 3, 3, 3}, {"a", "b", "c", "d"});
+    WriteQuestionAnswers(workspace, sample, 1, 4, {3, 3, 3, 3}, {"a", "b", "c", "d"});
     EXPECT_EQ(essay().text(3), "Q3 text");
 }
 
@@ -117,12 +117,12 @@ TEST_F(AnswerStoreTest, WholeSampleRoundTrip)
 {
     const Codes counts{1, 2, 1, 2};
     const Codes codes{2, 3, 4, 1, 1, 3};
-    WriteSampleAnswers(sample, counts, codes, {"q0", "three", "four", "q2", "one", "x"});
+    WriteSampleAnswers(workspace, sample, counts, codes, {"q0", "three", "four", "q2", "one", "x"});
     EXPECT_EQ(essaySlots(5), Texts({"three", "", "", "one", ""}));
 
     Codes readCounts, readCodes;
     Texts readTexts;
-    ReadSampleAnswers(sample, readCounts, readCodes, readTexts);
+    ReadSampleAnswers(workspace, sample, readCounts, readCodes, readTexts);
     EXPECT_EQ(readCounts, counts);
     ASSERT_EQ(readCodes.size(), survey.AnswerSlotCount);
     EXPECT_EQ(readCodes.mid(0, 6), codes);
@@ -131,9 +131,9 @@ TEST_F(AnswerStoreTest, WholeSampleRoundTrip)
 
 TEST_F(AnswerStoreTest, SampleReadOfUnansweredQuestionsGivesOneZeroEach)
 {
-    PushQuestionAnswers(sample, 1, 3, {1, 2, 3});
+    PushQuestionAnswers(workspace, sample, 1, 3, {1, 2, 3});
     Codes counts, codes;
-    PopSampleAnswers(sample, counts, codes);
+    PopSampleAnswers(workspace, sample, counts, codes);
     EXPECT_EQ(counts, Codes({1, 3, 1, 1}));
     EXPECT_EQ(codes.mid(0, 6), Codes({0, 1, 2, 3, 0, 0}));
 }
@@ -142,31 +142,31 @@ TEST_F(AnswerStoreTest, OutArraysGrowButNeverShrink)
 {
     Codes counts(300, 9), codes(300, 9);
     Texts texts(300);
-    ReadSampleAnswers(sample, counts, codes, texts);
+    ReadSampleAnswers(workspace, sample, counts, codes, texts);
     EXPECT_EQ(counts.size(), 300);
     EXPECT_EQ(codes.size(), 300);
     EXPECT_EQ(texts.size(), 300);
 
     Integer count = 0;
     Codes small(1);
-    PopQuestionAnswers(sample, 1, count, small);
+    PopQuestionAnswers(workspace, sample, 1, count, small);
     EXPECT_EQ(small.size(), 3);
 }
 
 TEST_F(AnswerStoreTest, SampleFlags)
 {
-    SetSampleFlags(sample, -1);
-    EXPECT_TRUE(GetSampleFlag(sample, 15));
-    EXPECT_FALSE(GetSampleFlag(sample, 16));
+    SetSampleFlags(samples.Samples, sample, -1);
+    EXPECT_TRUE(GetSampleFlag(samples.Samples, sample, 15));
+    EXPECT_FALSE(GetSampleFlag(samples.Samples, sample, 16));
 
-    SetSampleFlag(sample, 3, 1);  // 1 is not True
-    EXPECT_FALSE(GetSampleFlag(sample, 3));
+    SetSampleFlag(samples.Samples, sample, 3, 1);  // 1 is not True
+    EXPECT_FALSE(GetSampleFlag(samples.Samples, sample, 3));
     EXPECT_EQ(samples.Samples.flags(sample), static_cast<Integer>(~8));
 
-    SetSampleFlags(sample, 0);
-    SetSampleFlag(sample, 15, -1);
+    SetSampleFlags(samples.Samples, sample, 0);
+    SetSampleFlag(samples.Samples, sample, 15, -1);
     EXPECT_EQ(samples.Samples.flags(sample), -32768);
-    SetSampleFlag(sample, 16, -1);
+    SetSampleFlag(samples.Samples, sample, 16, -1);
     EXPECT_EQ(samples.Samples.flags(sample), -32768);
 }
 

@@ -28,7 +28,7 @@ TEST_F(LimitDepthsTest, DepthIsTheChainOfFirstRows)
     survey.QuestionLimit[2][2] = Row(3, 4, 1);  // only the first row is followed
     Limit(4, 3);
     survey.QuestionLimit[0][0] = LimitItem{9, 9};
-    LimitDepths();
+    LimitDepths(survey);
     EXPECT_EQ(Depth(0), 0);
     EXPECT_EQ(survey.QuestionLimit[0][0].Code, 0);
     EXPECT_EQ(Depth(1), 1);
@@ -43,7 +43,7 @@ TEST_F(LimitDepthsTest, CycleStopsBeforeAQuestionAlreadyOnTheChain)
     Limit(1, 0);
     Limit(2, 0);
     Limit(3, 3);  // limited by itself
-    LimitDepths();
+    LimitDepths(survey);
     EXPECT_EQ(Depth(0), 1);
     EXPECT_EQ(Depth(1), 1);
     EXPECT_EQ(Depth(2), 2);
@@ -55,7 +55,7 @@ TEST_F(LimitDepthsTest, RowOnAQuestionOutsideTheQuestionnaireEndsTheWalk)
     Limit(0, 200);
     survey.QuestionLimit[200][1] = Row(3, 0, 1);    // stale: never read
     survey.QuestionLimit[1][1] = LimitItem{3, -1};  // question 511
-    LimitDepths();
+    LimitDepths(survey);
     EXPECT_EQ(Depth(0), 1);
     EXPECT_EQ(Depth(1), 1);
 }

@@ -41,26 +41,26 @@ protected:
 
 TEST_F(LimitEvalTest, EveryWriteRecomputesTheStoredLimitFlags)
 {
-    PushQuestionAnswers(sample, 0, 1, {1});
+    PushQuestionAnswers(workspace, sample, 0, 1, {1});
     EXPECT_EQ(flags(), EmptyLimits | 1);
 
-    PushQuestionAnswers(sample, 0, 1, {2});
+    PushQuestionAnswers(workspace, sample, 0, 1, {2});
     EXPECT_EQ(flags(), EmptyLimits | 2);
 
-    WriteQuestionAnswers(sample, 1, 2, {1, 2}, {});
+    WriteQuestionAnswers(workspace, sample, 1, 2, {1, 2}, {});
     EXPECT_EQ(flags(), EmptyLimits | 2 | 4);
 
-    PushSampleAnswers(sample, {1, 1}, {1, 1});
+    PushSampleAnswers(workspace, sample, {1, 1}, {1, 1});
     EXPECT_EQ(flags(), EmptyLimits | 1);
 
-    WriteSampleAnswers(sample, {1, 1}, {3, 2}, {"", ""});
+    WriteSampleAnswers(workspace, sample, {1, 1}, {3, 2}, {"", ""});
     EXPECT_EQ(flags(), EmptyLimits | 2 | 4);
 }
 
 TEST_F(LimitEvalTest, ASampleMeetingEveryLimitHasFlagsMinusOne)
 {
     survey.LimitTable = {};
-    UpdateSampleLimits(sample);
+    UpdateSampleLimits(workspace, sample);
     EXPECT_EQ(flags(), -1);
 }
 
@@ -68,23 +68,23 @@ TEST_F(LimitEvalTest, AStoredLimitsOwnHeadMaskIsIgnored)
 {
     // Limit 3 asks for limit 0 in its head, which this sample does not meet.
     survey.LimitTable[3][0].Code = 1;
-    PushQuestionAnswers(sample, 0, 1, {2});
-    EXPECT_TRUE(GetSampleFlag(sample, 3));
-    EXPECT_FALSE(GetSampleFlag(sample, 0));
+    PushQuestionAnswers(workspace, sample, 0, 1, {2});
+    EXPECT_TRUE(GetSampleFlag(samples.Samples, sample, 3));
+    EXPECT_FALSE(GetSampleFlag(samples.Samples, sample, 0));
 }
 
 TEST_F(LimitEvalTest, DoLimitTestsTheHeadMaskAgainstTheSamplesFlags)
 {
-    PushQuestionAnswers(sample, 1, 1, {2});  // meets limits 1 and 2, not 0
-    EXPECT_TRUE(DoLimit(sample, test::MakeCondition(6, {})));
-    EXPECT_FALSE(DoLimit(sample, test::MakeCondition(7, {})));
-    EXPECT_TRUE(DoLimit(sample, test::MakeCondition(4, {row(Required, 1, 2)})));
-    EXPECT_FALSE(DoLimit(sample, test::MakeCondition(4, {row(Exclude, 1, 2)})));
+    PushQuestionAnswers(workspace, sample, 1, 1, {2});  // meets limits 1 and 2, not 0
+    EXPECT_TRUE(DoLimit(workspace, sample, test::MakeCondition(6, {})));
+    EXPECT_FALSE(DoLimit(workspace, sample, test::MakeCondition(7, {})));
+    EXPECT_TRUE(DoLimit(workspace, sample, test::MakeCondition(4, {row(Required, 1, 2)})));
+    EXPECT_FALSE(DoLimit(workspace, sample, test::MakeCondition(4, {row(Exclude, 1, 2)})));
 }
 
 TEST_F(LimitEvalTest, ApplyLimitFlagSetsAndClearsOnlyItsBit)
 {
-    PushQuestionAnswers(sample, 0, 1, {1});
+    PushQuestionAnswers(workspace, sample, 0, 1, {1});
     const Condition answeredTwo = test::MakeCondition(0, {row(Required, 0, 2)});
     const Condition answeredOne = test::MakeCondition(0, {row(Required, 0, 1)});
 

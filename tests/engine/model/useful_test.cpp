@@ -40,21 +40,21 @@ TEST_F(IsNextChoiceTest, FollowingSlotsAndTheNextQuestion)
 {
     lines({MakeQC(0, 0), MakeQC(0, 1), MakeQC(0, 2), MakeQC(1, 0), MakeQC(1, 1)});
     for (Integer k = 0; k < 4; ++k)
-        EXPECT_EQ(IsNextChoice(k), 1) << k;
+        EXPECT_EQ(IsNextChoice(survey, k), 1) << k;
 }
 
 TEST_F(IsNextChoiceTest, GapsJumpsAndCodesBeyondTheTable)
 {
     lines({MakeQC(0, 0), MakeQC(0, 2), MakeQC(1, 1), MakeQC(0, 1), MakeQC(1, 0), Integer(-1), 0});
-    EXPECT_EQ(IsNextChoice(0), 0);  // slot 1 skipped
-    EXPECT_EQ(IsNextChoice(1), 0);  // next question, but not its slot 0
-    EXPECT_EQ(IsNextChoice(2), 0);  // backwards
-    EXPECT_EQ(IsNextChoice(3), 0);  // slot 1 is not the last of question 0
-    EXPECT_EQ(IsNextChoice(5), 0);  // read as question 511, which has no last slot
+    EXPECT_EQ(IsNextChoice(survey, 0), 0);  // slot 1 skipped
+    EXPECT_EQ(IsNextChoice(survey, 1), 0);  // next question, but not its slot 0
+    EXPECT_EQ(IsNextChoice(survey, 2), 0);  // backwards
+    EXPECT_EQ(IsNextChoice(survey, 3), 0);  // slot 1 is not the last of question 0
+    EXPECT_EQ(IsNextChoice(survey, 5), 0);  // read as question 511, which has no last slot
     survey.ParagraphStart[255] = MakeQC(1, 0);
     survey.ParagraphStart[256] = MakeQC(1, 1);
-    EXPECT_EQ(IsNextChoice(255), 1);
-    EXPECT_EQ(IsNextChoice(256), 0);
+    EXPECT_EQ(IsNextChoice(survey, 255), 1);
+    EXPECT_EQ(IsNextChoice(survey, 256), 0);
 }
 
 }  // namespace

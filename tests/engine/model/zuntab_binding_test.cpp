@@ -43,7 +43,7 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     samples.Samples.answers(sample)[0] = 0x1234;
     Integer count = 0;
     QVector<Integer> codes{7, 7};
-    PopQuestionAnswers(sample, 0, count, codes);
+    PopQuestionAnswers(workspace, sample, 0, count, codes);
     ASSERT_EQ(ui.boxes().size(), 1u);
     EXPECT_TRUE(ui.boxes()[0].prompt.contains("libkz_no_such_library.so"));
     EXPECT_EQ(ui.boxes()[0].style, vbExclamation);
@@ -51,13 +51,13 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     EXPECT_EQ(codes[0], 0);
 
     samples.Samples.setFlags(sample, -1);
-    PushQuestionAnswers(sample, 0, 2, {1, 2});
+    PushQuestionAnswers(workspace, sample, 0, 2, {1, 2});
     EXPECT_EQ(samples.Samples.answers(sample)[0], 0x1234);
     EXPECT_EQ(samples.Samples.flags(sample), 0);  // no limit can be met
-    EXPECT_FALSE(DoLimit(sample, test::MakeCondition(0, {})));
+    EXPECT_FALSE(DoLimit(workspace, sample, test::MakeCondition(0, {})));
 
     QVector<Integer> counts{5};
-    PopSampleAnswers(sample, counts, codes);
+    PopSampleAnswers(workspace, sample, counts, codes);
     EXPECT_EQ(counts[0], 1);
     EXPECT_EQ(codes[0], 0);
     ChoiceCounts choices{};
@@ -76,11 +76,11 @@ TEST_F(ZuntabBindingTest, MissingRoutineIsReportedByName)
     ui.expectBox(vbOK);
     ui.expectBox(vbOK);
 
-    EXPECT_FALSE(DoLimit(sample, test::MakeCondition(0, {})));
+    EXPECT_FALSE(DoLimit(workspace, sample, test::MakeCondition(0, {})));
     Integer count = 0;
     QVector<Integer> codes;
-    PopQuestionAnswers(sample, 0, count, codes);
-    PopQuestionAnswers(sample, 0, count, codes);
+    PopQuestionAnswers(workspace, sample, 0, count, codes);
+    PopQuestionAnswers(workspace, sample, 0, count, codes);
 
     ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_TRUE(ui.boxes()[0].prompt.contains("lmDoC"));
@@ -97,7 +97,7 @@ TEST_F(ZuntabBindingTest, LibraryBesideTheProgramIsFoundByName)
     EXPECT_EQ(zuntab::KZStringLength(s), 3);
     EXPECT_STREQ(s, "abc");
     zuntab::KZStringFree(s);
-    EXPECT_TRUE(DoLimit(sample, test::MakeCondition(0, {})));
+    EXPECT_TRUE(DoLimit(workspace, sample, test::MakeCondition(0, {})));
 }
 
 TEST_F(ZuntabBindingTest, TheLibraryIsBoundFromTheProgramFolderWhateverLdLibraryPathSays)

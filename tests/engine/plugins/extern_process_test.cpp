@@ -50,7 +50,7 @@ protected:
     {
         AddSample(100);
         const Long sample = AddSample(205);
-        WriteSampleAnswers(sample, {1, 2, 1}, {1, 1, 2, 2},
+        WriteSampleAnswers(workspace, sample, {1, 2, 1}, {1, 1, 2, 2},
                            {QStringLiteral("あ"), QStringLiteral("い"), QStringLiteral("う"), QStringLiteral("え")});
     }
 
@@ -102,7 +102,7 @@ TEST_F(ExternProcessTest, WithoutSamplesThePluginGetsSampleIdZeroAndTheTableStay
     ExpectResult(Call("kz_extern_echo", 0, -1), QStringLiteral("0|調査|0|3|0|年齢,職業,感想,|0|0,0,0||,,,,"), true);
     ExpectResult(Call("kz_extern_echo", 0, 2, 1), QStringLiteral("0|調査|3|3|1|年齢,職業,感想,|0|0,0,0||,,,,"), true);
     ExpectResult(Call("qexolin", 0, 2), QString(), true);
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
 }
 
 TEST_F(ExternProcessTest, ZuntabMessagesAndNoNameAreFailuresTold)

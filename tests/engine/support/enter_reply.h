@@ -16,7 +16,7 @@ inline QString EnterReply(Long ID, const QString& reply)
     Integer cursorQ = 0, cursorN = 0, caretQ = 0;
     int caret = -1;
     QString status;
-    ParseReply(AppendSampleRec(ID), text, cursorQ, cursorN, caret, caretQ, status);
+    ParseReply(AppendSampleRec(ProgramWorkspace(), ID), text, cursorQ, cursorN, caret, caretQ, status);
     return status;
 }
 

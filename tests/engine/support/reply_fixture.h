@@ -91,7 +91,7 @@ protected:
             Integer count = 0;
             QVector<Integer> codes;
             QVector<QString> texts;
-            ReadQuestionAnswers(0, q, count, codes, texts);
+            ReadQuestionAnswers(workspace, 0, q, count, codes, texts);
             QStringList answers;
             for (int i = 0; i < count; ++i)
                 answers << QString::number(codes[i]) + (texts.value(i).isEmpty() ? QString() : u'/' + texts[i]);

@@ -69,7 +69,7 @@ public:
         survey.Questions[q].Text = text.leftJustified(128, u' ', true);
     }
 
-    void BuildLayout() { ASSERT_TRUE(ComputeAnswerLayout()) << "answer layout overflowed"; }
+    void BuildLayout() { ASSERT_TRUE(ComputeAnswerLayout(survey)) << "answer layout overflowed"; }
 
     // Appends a blank sample (no answers, no texts) and returns its position.
     // IDs are the caller's to keep ascending.

@@ -62,19 +62,19 @@ protected:
         listed.clear();
     }
 
-    static void Store(Long id, Integer q, QVector<Integer> codes, QStringList texts = {})
+    void Store(Long id, Integer q, QVector<Integer> codes, QStringList texts = {})
     {
         while (texts.size() < codes.size())
             texts << QString();
-        WriteQuestionAnswers(FindSamplePos(id), q, static_cast<Integer>(codes.size()), codes,
-                             QVector<QString>(texts.begin(), texts.end()));
+        WriteQuestionAnswers(workspace, FindSamplePos(samples.Samples, id), q, static_cast<Integer>(codes.size()),
+                             codes, QVector<QString>(texts.begin(), texts.end()));
     }
-    static Answers Stored(Long id, Integer q = Target)
+    Answers Stored(Long id, Integer q = Target)
     {
         Integer n = 0;
         QVector<Integer> codes;
         QVector<QString> texts;
-        ReadQuestionAnswers(FindSamplePos(id), q, n, codes, texts);
+        ReadQuestionAnswers(workspace, FindSamplePos(samples.Samples, id), q, n, codes, texts);
         Answers a;
         for (int i = 0; i < n; ++i) {
             a.codes << codes[i];
@@ -174,7 +174,8 @@ TEST_F(AnswerAdditionTest, CopiesAreShiftedWithinTheChoicesAndUnansweredSourcesA
     for (const Case& c : {Case{"1e30", 7}, Case{"-1e30", 0}, Case{"-1", 1}, Case{"abc", 2}, Case{"0.5", 2},
                           Case{"1.5", 4}, Case{"0.6", 3}, Case{"-1.5", 0}}) {
         window.state.Alpha = QString::fromLatin1(c.shift);
-        EXPECT_EQ(AnswersToAdd(FindSamplePos(3), window.state, std::nullopt).codes, QVector<Integer>{c.code})
+        EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 3), window.state, std::nullopt).codes,
+                  QVector<Integer>{c.code})
             << c.shift;
     }
 }
@@ -192,14 +193,19 @@ TEST_F(AnswerAdditionTest, QuantitiesTurnIntoBands)
         Integer code;
     };
     for (const Case& c : {Case{1, 1}, Case{2, 2}, Case{3, 0}, Case{4, 0}})
-        EXPECT_EQ(AnswersToAdd(FindSamplePos(c.id), window.state, band).codes, QVector<Integer>{c.code}) << c.id;
+        EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, c.id), window.state, band).codes,
+                  QVector<Integer>{c.code})
+            << c.id;
     Store(1, Quantity, {1}, {"-20"});
-    EXPECT_EQ(AnswersToAdd(FindSamplePos(1), window.state, band).codes, QVector<Integer>{0}) << "below the bands";
+    EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 1), window.state, band).codes, QVector<Integer>{0})
+        << "below the bands";
     Store(1, Quantity, {1}, {"500"});
-    EXPECT_EQ(AnswersToAdd(FindSamplePos(1), window.state, band).codes, QVector<Integer>{7}) << "above them";
+    EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 1), window.state, band).codes, QVector<Integer>{7})
+        << "above them";
     window.state.Alpha = QStringLiteral("2");
     Store(1, Quantity, {1}, {"4"});
-    EXPECT_EQ(AnswersToAdd(FindSamplePos(1), window.state, band).codes, QVector<Integer>{0}) << "below the shift";
+    EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 1), window.state, band).codes, QVector<Integer>{0})
+        << "below the shift";
 
     EXPECT_EQ(BandText(band), QStringLiteral("0～5未満を(1)、5～10未満を(2)...とします"));
     EXPECT_EQ(BandText({1.5, 2.5}), QStringLiteral("1.5～4未満を(1)、4～6.5未満を(2)...とします"));
@@ -266,7 +272,7 @@ TEST_F(AnswerAdditionTest, SamplesInsertedOrDeletedAfterTheListingDoNotShiftIt)
     samples.Samples.insert(0, 0);
     samples.Samples.copy(0, samples.Samples, 1);
     samples.Samples.setId(0, 0);
-    samples.Samples.remove(FindSamplePos(3));
+    samples.Samples.remove(FindSamplePos(samples.Samples, 3));
     window.state.Cno = 3;
     EXPECT_EQ(Add(), 2);
     EXPECT_EQ(Stored(0), A({0}));

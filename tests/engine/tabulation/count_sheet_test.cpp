@@ -105,8 +105,8 @@ TEST_F(CafeSheetTest, CrossByTheChoicesOfASecondQuestion)
 TEST_F(CafeSheetTest, CrossByStoredLimitsAndAnOverallCondition)
 {
     survey.LimitTable[0] = MakeCondition(0, {Row(Required, Orders, 2)});  // 紅茶
-    for (Long s = 0; s < SampleCount(); ++s)
-        UpdateSampleLimits(s);
+    for (Long s = 0; s < SampleCount(samples); ++s)
+        UpdateSampleLimits(workspace, s);
     TotalOptionRec option = Request(Gender, Gender, {MakeCondition(1, {}), MakeCondition(2, {})});
     Run(option);
     EXPECT_EQ(view.rowsFrom(3, 5), QStringList({

@@ -168,7 +168,7 @@ TEST_F(OpinionListingTest, LongListingIsCutAndContinuedFromTheNextSample)
     samples.Samples.clear();
     for (Long s = 0; s < 5000; ++s) {
         AddSample(s + 1);
-        test::StoreAnswers(s, Opinion, {Good, Bad}, {QStringLiteral("a"), QStringLiteral("b")});
+        test::StoreAnswers(workspace, s, Opinion, {Good, Bad}, {QStringLiteral("a"), QStringLiteral("b")});
     }
     ui.expectBox(vbOK);
     FreeTextListing listing = List(ListingOption(AnyChoice, 5));
@@ -197,7 +197,7 @@ TEST_F(OpinionListingTest, ListedSamplesFollowTheirIdsThroughInsertsAndDeletes)
     samples.Samples.copy(0, samples.Samples, samples.Samples.size() - 1);
     samples.Samples.setId(0, 5);
     samples.Samples.remove(4);
-    ASSERT_EQ(FindSamplePos(50), 4);
+    ASSERT_EQ(FindSamplePos(samples.Samples, 50), 4);
     EXPECT_EQ(Walk(listing.listed), (std::vector<Long>{1, 4}));
     EXPECT_EQ(listing.listed.EssayDnoCount(), 3) << "the count stays the listing's";
 

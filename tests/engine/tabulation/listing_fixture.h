@@ -43,11 +43,12 @@ public:
     QStringList rows;
 };
 
-inline void StoreAnswers(Long sample, Integer q, std::vector<Integer> codes, std::vector<QString> texts = {})
+inline void StoreAnswers(Workspace& ws, Long sample, Integer q, std::vector<Integer> codes,
+                         std::vector<QString> texts = {})
 {
     texts.resize(codes.size());
-    WriteQuestionAnswers(sample, q, static_cast<Integer>(codes.size()), QVector<Integer>(codes.begin(), codes.end()),
-                         QVector<QString>(texts.begin(), texts.end()));
+    WriteQuestionAnswers(ws, sample, q, static_cast<Integer>(codes.size()),
+                         QVector<Integer>(codes.begin(), codes.end()), QVector<QString>(texts.begin(), texts.end()));
 }
 
 inline void BuildOpinionSurvey(SurveyState& state)
@@ -67,12 +68,12 @@ inline void BuildOpinionSurvey(SurveyState& state)
     state.BuildLayout();
     for (Long id = 10; id <= 50; id += 10)
         state.AddSample(id);
-    StoreAnswers(0, Opinion, {Good, Amount}, {QStringLiteral("速い"), QStringLiteral("500")});
-    StoreAnswers(1, Opinion, {Bad}, {QStringLiteral("遅い\tとても")});
-    StoreAnswers(3, Opinion, {Good}, {QString()});
-    StoreAnswers(4, Opinion, {Good, Shop}, {QStringLiteral("速い"), QStringLiteral("B2:本店")});
+    StoreAnswers(state.workspace, 0, Opinion, {Good, Amount}, {QStringLiteral("速い"), QStringLiteral("500")});
+    StoreAnswers(state.workspace, 1, Opinion, {Bad}, {QStringLiteral("遅い\tとても")});
+    StoreAnswers(state.workspace, 3, Opinion, {Good}, {QString()});
+    StoreAnswers(state.workspace, 4, Opinion, {Good, Shop}, {QStringLiteral("速い"), QStringLiteral("B2:本店")});
     for (Long s = 0; s < 5; ++s)
-        StoreAnswers(s, Sex, {static_cast<Integer>(s % 2 == 0 ? 1 : 2)});
+        StoreAnswers(state.workspace, s, Sex, {static_cast<Integer>(s % 2 == 0 ? 1 : 2)});
 }
 
 // A listing request of Q1: the choice looked at and the criterion.

@@ -93,9 +93,9 @@ protected:
             survey.Choices(q, c).Text = QStringLiteral("色%1").arg(c);
         BuildLayout();
         for (Integer answer : answers) {
-            const Long s = AddSample(SampleCount() + 1);
+            const Long s = AddSample(SampleCount(samples) + 1);
             if (answer > 0)
-                PushQuestionAnswers(s, q, 1, {answer});
+                PushQuestionAnswers(workspace, s, q, 1, {answer});
         }
     }
     CountSheet Run(bool rough)

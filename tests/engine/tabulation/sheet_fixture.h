@@ -109,11 +109,11 @@ inline void AddChoices(SurveyState& state, Integer q, const char* label, const c
 // A sample with these answers per question ({} unanswered).
 inline void AddSampleWith(SurveyState& state, std::initializer_list<QVector<Integer>> answers)
 {
-    const Long pos = state.AddSample(SampleCount() + 1);
+    const Long pos = state.AddSample(SampleCount(state.samples) + 1);
     Integer q = 0;
     for (const QVector<Integer>& codes : answers) {
         if (!codes.isEmpty())
-            PushQuestionAnswers(pos, q, static_cast<Integer>(codes.size()), codes);
+            PushQuestionAnswers(state.workspace, pos, q, static_cast<Integer>(codes.size()), codes);
         ++q;
     }
 }

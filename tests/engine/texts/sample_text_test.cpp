@@ -31,8 +31,9 @@ protected:
         survey.QuestionLimit[2][1] = Row(3, 1, 2);
         BuildLayout();
         // Answers 女; 電車 and その他 "徒歩"; 軽 although Q3 does not apply.
-        WriteSampleAnswers(AddSample(10), {1, 2, 1}, {2, 1, 3, 1}, {QString(), QString(), QStringLiteral("徒歩")});
-        WriteSampleAnswers(AddSample(20), {1, 1, 1}, {1, 2, 1}, {});
+        WriteSampleAnswers(workspace, AddSample(10), {1, 2, 1}, {2, 1, 3, 1},
+                           {QString(), QString(), QStringLiteral("徒歩")});
+        WriteSampleAnswers(workspace, AddSample(20), {1, 1, 1}, {1, 2, 1}, {});
     }
     const Workspace& ws = ProgramWorkspace();
 };
