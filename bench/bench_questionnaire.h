@@ -20,10 +20,10 @@ inline void AddBenchQuestion(Integer maxAnswers, Integer choiceCount, bool essay
     const Integer q = survey.QuestionCount++;
     survey.Questions[q] = {QStringLiteral("Q%1\r質問%1\r\r").arg(q + 1).leftJustified(128, u' '), maxAnswers,
                            choiceCount, 0};
-    SetChoiceText(q, 0, QStringLiteral("無回答"));
+    SetChoiceText(survey, q, 0, QStringLiteral("無回答"));
     survey.Choices(q, 0).Attr = 1 << AttrExclusive;
     for (Integer c = 1; c < choiceCount; ++c)
-        SetChoiceText(q, c, QStringLiteral("選択肢%1").arg(c));
+        SetChoiceText(survey, q, c, QStringLiteral("選択肢%1").arg(c));
     if (essay)
         survey.Choices(q, choiceCount - 1).Attr = 1 << AttrEssay;
 }

@@ -43,7 +43,7 @@ Long ImportFile(bool store)
     if (!lines.open(bench::CsvPath(), 0))
         return -1;
     const CsvSettings csv = bench::BenchCsv();
-    const std::vector<bool> textColumns = MarkEssayQuestions(csv.noEssay);
+    const std::vector<bool> textColumns = MarkEssayQuestions(survey, csv.noEssay);
     Long read = 0;
     for (ImportRecord r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns);
          r.kind == ImportRecord::Kind::Sample; r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns)) {

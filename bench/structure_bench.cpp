@@ -33,10 +33,10 @@ void InsertFrontQuestionAndDeleteChoice(StructureEdit& edit)
 {
     ShiftStructure(edit, 0, -1, +1);
     survey.Questions[0] = {QStringLiteral("新しい質問\r\r\r").leftJustified(128, u' '), 1, 4, 0};
-    SetChoiceText(0, 0, QStringLiteral("無回答"));
+    SetChoiceText(survey, 0, 0, QStringLiteral("無回答"));
     survey.Choices(0, 0).Attr = 1 << AttrExclusive;
     for (Integer c = 1; c < 4; ++c)
-        SetChoiceText(0, c, QString());
+        SetChoiceText(survey, 0, c, QString());
     survey.QuestionLimit[0] = Condition{};
     --survey.Questions[45].ChoiceCount;  // a triple answer of 10 choices
     ShiftStructure(edit, 45, 3, -1);

@@ -248,10 +248,10 @@ void BuildQuestions()
         rec.MaxAnswers = dq.maxAnswers;
         rec.CodeStyle = CodeStyleNumbers;
         rec.ChoiceCount = static_cast<Integer>(dq.choices.size() + 1);
-        SetChoiceText(q, 0, QStringLiteral("無回答"));
+        SetChoiceText(survey, q, 0, QStringLiteral("無回答"));
         survey.Choices(q, 0).Attr = Exclusive;
         for (Integer c = 1; c < rec.ChoiceCount; ++c) {
-            SetChoiceText(q, c, dq.choices[static_cast<size_t>(c - 1)].block);
+            SetChoiceText(survey, q, c, dq.choices[static_cast<size_t>(c - 1)].block);
             survey.Choices(q, c).Attr = dq.choices[static_cast<size_t>(c - 1)].attr;
         }
         Integer pos = 0;

@@ -320,7 +320,7 @@ void frmQuestion::fillQuestionRows()
     QStringList rows;
     for (int i = 0; i < survey.QuestionCount; ++i)
         rows << QString();
-    FillQuestionTree(rows, 0);
+    FillQuestionTree(survey, rows, 0);
     const QSignalBlocker quiet(lstQno);
     const int row = lstQno->currentRow();
     lstQno->clear();
@@ -348,11 +348,11 @@ void frmQuestion::lstQno_Click()
         frameChoice->hide();
         return;
     }
-    QuesText[0]->setText(QuestionLabel(q));
-    QuesText[1]->setText(QuestionText(q));
+    QuesText[0]->setText(QuestionLabel(survey, q));
+    QuesText[1]->setText(QuestionText(survey, q));
     // The stored description only: one made from the condition would be
     // stored with the texts and no longer follow the condition.
-    QuesText[2]->setText(QuestionLimitText(q, true));
+    QuesText[2]->setText(QuestionLimitText(survey, q, true));
     frameChoice->show();
     {
         const QSignalBlocker quiet(optChr[0]);
@@ -361,13 +361,13 @@ void frmQuestion::lstQno_Click()
     {
         const QSignalBlocker quiet(lstCno);
         lstCno->clear();
-        lstCno->addItem(QuestionLabel(q) + QStringLiteral("の選択肢↓"));
-        lstCno->addItems(FillChoiceList(q));
+        lstCno->addItem(QuestionLabel(survey, q) + QStringLiteral("の選択肢↓"));
+        lstCno->addItems(FillChoiceList(survey, q));
         lstCno->addItem(EndRow);
         lstCno->setCurrentRow(std::min(1, lstCno->count() - 1));
     }
     lstCno_Click();
-    lblQLimit->setText(ConditionText(survey.QuestionLimit[q], true));
+    lblQLimit->setText(ConditionText(survey, survey.QuestionLimit[q], true));
     showAnswerCount();
 }
 
@@ -394,7 +394,7 @@ void frmQuestion::setBox(int index, bool on) { chkStatus[static_cast<size_t>(ind
 void frmQuestion::refreshChoiceRow(Integer q, Integer c)
 {
     if (QListWidgetItem* item = lstCno->item(c))
-        item->setText(ChoiceLabel(q, c, true, true));
+        item->setText(ChoiceLabel(survey, q, c, true, true));
 }
 
 void frmQuestion::showAnswerCount()

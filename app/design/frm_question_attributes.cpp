@@ -148,8 +148,8 @@ void frmQuestion::offerOtherSwap(Integer q, Integer c)
     const Integer k = OtherMarkedChoice(q, c);
     if (k < 0)
         return;
-    if (MsgBox(QStringLiteral("その他選択肢は通常１つの質問につき１つです。今まで") + ChoiceLabel(q, k, true, false)
-                   + QStringLiteral("がその他選択肢でしたが、交替しますか"),
+    if (MsgBox(QStringLiteral("その他選択肢は通常１つの質問につき１つです。今まで")
+                   + ChoiceLabel(survey, q, k, true, false) + QStringLiteral("がその他選択肢でしたが、交替しますか"),
                vbYesNo)
         == vbYes) {
         survey.Choices(q, k).Attr = static_cast<Integer>(survey.Choices(q, k).Attr & ~BitMaskI[AttrOther]);

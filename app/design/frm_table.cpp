@@ -86,7 +86,7 @@ void frmTable::formLoad()
     CentreForm(this);
     RestoreWindowRec(WindowSlot::frmTable, this);
     QStringList tree;
-    FillQuestionTree(tree, 0);
+    FillQuestionTree(survey, tree, 0);
     lstQno->addItems(tree);
     lstQno->setCurrentRow(0);
 }
@@ -111,8 +111,9 @@ void frmTable::writeQuestionTexts()
     const Integer first = QBoxSelect(QStringLiteral("どの質問から？"), 0);
     if (first < 0)
         return;
-    const Integer last = QBoxSelect(
-        QuestionHeading(first, HeadingNumber | HeadingLabel) + QStringLiteral("からどの質問までですか？"), first);
+    const Integer last = QBoxSelect(QuestionHeading(survey, first, HeadingNumber | HeadingLabel)
+                                        + QStringLiteral("からどの質問までですか？"),
+                                    first);
     if (last < 0)
         return;
     const QString path = FileDialog(QString(), AllFiles, SaveDialog);

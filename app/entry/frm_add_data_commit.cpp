@@ -125,9 +125,9 @@ void frmAddData::listChoices(Integer CursorQ)
     lstChoices->clear();
     if (CursorQ < 0 || CursorQ >= survey.QuestionCount)
         return;
-    lstChoices->addItem(QuestionHeading(CursorQ, HeadingLabel | HeadingMax));
+    lstChoices->addItem(QuestionHeading(survey, CursorQ, HeadingLabel | HeadingMax));
     for (Integer c = 1; c < survey.Questions[CursorQ].ChoiceCount; ++c)
-        lstChoices->addItem(ChoiceLabel(CursorQ, c, true, true));
+        lstChoices->addItem(ChoiceLabel(survey, CursorQ, c, true, true));
 }
 
 void frmAddData::writeReply(const QString& text, bool rich)

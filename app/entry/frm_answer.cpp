@@ -22,7 +22,7 @@ namespace {
 
 QString FromQuestionText(Integer q)
 {
-    return QuestionHeading(q, HeadingNumber | HeadingLabel) + QStringLiteral("から");
+    return QuestionHeading(survey, q, HeadingNumber | HeadingLabel) + QStringLiteral("から");
 }
 
 Integer QuestionCountIn(const QString& text)

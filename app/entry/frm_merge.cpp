@@ -304,7 +304,7 @@ void frmMerge::formatWritten(const QString& format)
         setWindowTitle(QStringLiteral("ﾈｯﾄﾜｰｸｱﾝｹｰﾄ作成"));
         showFrame(0);
         QStringList tree(ProgramWorkspace().survey.QuestionCount);
-        FillQuestionTree(tree, 0);
+        FillQuestionTree(survey, tree, 0);
         cmbDistQno->clear();
         cmbDistQno->addItem(QStringLiteral("(識別しない)"));
         cmbDistQno->addItems(tree);

@@ -165,7 +165,7 @@ ImportRecord frmMerge::readRecord(ImportLines& lines)
     if (lblFormat->text() != QLatin1String("CSV"))
         return ReadTextInputRecord(lines);
     const CsvSettings csv = csvSettings();
-    return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(csv.noEssay));
+    return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(survey, csv.noEssay));
 }
 
 bool frmMerge::handOver(frmAddData& entry, const ImportRecord& record)

@@ -128,7 +128,7 @@ void frmSearch::buildControls()
 
 void frmSearch::formLoad()
 {
-    const QStringList questions = FillQuestionList();
+    const QStringList questions = FillQuestionList(survey);
     cmbQno->addItems(questions);
     cmbAddQno->addItems(questions);
     cmbQno->setCurrentIndex(0);
@@ -168,7 +168,7 @@ void frmSearch::targetChosen()
         return;
     cmbCno->clear();
     cmbCno->addItem(survey.Choices(q, 0).Text);
-    cmbCno->addItems(FillChoiceList(q));
+    cmbCno->addItems(FillChoiceList(survey, q));
     cmbCno->setCurrentIndex(1);
     cmbRank->clear();
     cmbRank->addItem(QStringLiteral("回答を追加"));

@@ -52,7 +52,7 @@ void frmQBox::formLoad()
     QStringList rows;
     for (Integer q = 0; q < survey.QuestionCount; ++q)
         rows.push_back(QString());
-    FillQuestionTree(rows, 0);
+    FillQuestionTree(survey, rows, 0);
     for (QListWidget* list : lstQno)
         list->addItems(rows);
     resize(480, 360);

@@ -164,11 +164,11 @@ void frmLimit::formLoad()
     QStringList questions;
     for (Integer q = 0; q < survey.QuestionCount; ++q)
         questions.push_back(QString());
-    FillQuestionTree(questions, 0);
+    FillQuestionTree(survey, questions, 0);
     lstQno->addItems(questions);
     lstQno->setCurrentRow(0);
     for (const Condition& stored : survey.LimitTable)
-        lstPreLimit->addItem(ConditionText(stored, true));
+        lstPreLimit->addItem(ConditionText(survey, stored, true));
     resize(820, 660);
     CentreForm(this);
 }

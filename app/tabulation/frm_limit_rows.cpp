@@ -26,7 +26,7 @@ void frmLimit::ShowQuestionChoices()
         return;
     const QuestionRec& question = survey.Questions[static_cast<size_t>(q)];
     for (Integer c = 0; c < question.ChoiceCount; ++c)
-        lstCno->addItem(ChoiceLabel(static_cast<Integer>(q), c, true, true));
+        lstCno->addItem(ChoiceLabel(survey, static_cast<Integer>(q), c, true, true));
     // Choice 1, the first the user gave; "無回答" stays a click away.
     lstCno->setCurrentRow(question.ChoiceCount > 1 ? 1 : 0);
     cmbRank->addItem(QStringLiteral("順位不問"));
@@ -47,7 +47,7 @@ void frmLimit::ShowLimitRows(int line)
                           + QStringLiteral("↓"));
     const int rows = LimitRowCount(editing_.rows);
     for (int i = 1; i <= rows; ++i)
-        lstLimit->addItem(LimitRowText(editing_.rows, static_cast<Integer>(i)));
+        lstLimit->addItem(LimitRowText(survey, editing_.rows, static_cast<Integer>(i)));
     lstLimit->addItem(QStringLiteral("↑以上"));
     lstLimit->setCurrentRow(std::clamp(line, 0, rows + 1));
 }
@@ -122,7 +122,7 @@ void frmLimit::showStoredLimitText()
     if (editing_.givenCondition || !editing_.storedLimit)
         return;
     const auto limit = static_cast<size_t>(*editing_.storedLimit);
-    lstPreLimit->item(static_cast<int>(limit))->setText(ConditionText(survey.LimitTable[limit], true));
+    lstPreLimit->item(static_cast<int>(limit))->setText(ConditionText(survey, survey.LimitTable[limit], true));
 }
 
 void frmLimit::closeEditor()

@@ -233,7 +233,7 @@ void frmTotal::connectControls()
 
 void frmTotal::formLoad()
 {
-    const QStringList questions = FillQuestionList();
+    const QStringList questions = FillQuestionList(survey);
     for (QComboBox* list : {cmbQno, cmbXQno, cmbToQno, cmbEQno}) {
         list->addItems(questions);
         list->setCurrentIndex(0);

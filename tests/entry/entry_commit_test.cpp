@@ -45,7 +45,7 @@ TEST_F(EntryCommit, EnterStoresTheAnswerRedrawsAndListsTheNextQuestion)
     EXPECT_FALSE(entry.chkChanged->isChecked());
     EXPECT_EQ(entry.stbInput->text(), QString());
     ASSERT_EQ(entry.lstChoices->count(), 5);
-    EXPECT_EQ(entry.lstChoices->item(0)->text(), QuestionHeading(1, HeadingLabel | HeadingMax));
+    EXPECT_EQ(entry.lstChoices->item(0)->text(), QuestionHeading(survey, 1, HeadingLabel | HeadingMax));
     EXPECT_TRUE(entry.lstChoices->item(0)->text().contains(QStringLiteral("［3つまで］")));
 }
 

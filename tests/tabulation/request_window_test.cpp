@@ -71,9 +71,9 @@ protected:
             .click("cmdClose");
     }
 
-    static QString Requires(Integer q, Integer c)
+    QString Requires(Integer q, Integer c)
     {
-        return ConditionText(test::MakeCondition(0, {test::Row(test::Required, q, c)}), false);
+        return ConditionText(survey, test::MakeCondition(0, {test::Row(test::Required, q, c)}), false);
     }
 
     test::ProgramStateGuard state;

@@ -28,7 +28,8 @@ public:
     void report(const QString& phrase, const QString& tail, int i) const
     {
         if (report_)
-            ReportAnswerProblem(QuestionHeading(q_, HeadingNumber | HeadingLabel) + phrase, tail, i, context_);
+            ReportAnswerProblem(QuestionHeading(survey, q_, HeadingNumber | HeadingLabel) + phrase, tail, i,
+                                context_);
     }
 
     void remove(int i)
@@ -73,7 +74,7 @@ void CheckMissingChoices(QuestionAnswers& a, Integer q)
             continue;
         }
         a.report(QStringLiteral("の回答は存在しない選択肢"), QStringLiteral("を回答してます"), i);
-        const Integer other = OptionSet(CheckMissingToOther) ? FindOtherChoice(q) : Integer(-1);
+        const Integer other = OptionSet(CheckMissingToOther) ? FindOtherChoice(survey, q) : Integer(-1);
         if (other >= 0)
             a.code(i) = other;
         else
@@ -89,7 +90,7 @@ void CheckMisplacedTexts(QuestionAnswers& a, Integer q)
         a.report(QStringLiteral("の回答"), QStringLiteral("は記述選択肢ではないのに記述文があります"), i);
         // The answer itself becomes the other choice, so no answer is added
         // and the count stays within MaxAnswers.
-        const Integer other = OptionSet(CheckEssayToOther) ? FindOtherChoice(q) : Integer(-1);
+        const Integer other = OptionSet(CheckEssayToOther) ? FindOtherChoice(survey, q) : Integer(-1);
         if (other >= 0 && ChoiceHasAttr(survey, q, other, AttrEssay) != 0)
             a.code(i) = other;
         else

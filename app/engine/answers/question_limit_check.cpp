@@ -77,7 +77,7 @@ void CheckQuestionLimit(Long sample, Integer q, bool report, ReportContext* cont
     if (context != nullptr)
         context->first = FirstAnswerIndex(sample, q);
     if (report)
-        ReportAnswerProblem(QuestionHeading(q, HeadingNumber | HeadingLabel) + QStringLiteral("の回答"),
+        ReportAnswerProblem(QuestionHeading(survey, q, HeadingNumber | HeadingLabel) + QStringLiteral("の回答"),
                             QStringLiteral("は質問の限定に合致していません。"), 0, context);
 
     Integer parent = 0;

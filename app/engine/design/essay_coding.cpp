@@ -31,7 +31,7 @@ bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report re
                 continue;
             }
             (mode == EssayCoding::ByCode ? label : code) = QStringLiteral("?");
-            LookupChoiceCode(q, c, code, label, document.CurrentFilePath);
+            LookupChoiceCode(survey, q, c, code, label, document.CurrentFilePath);
             texts[i] = code + u':' + label;
         }
         WriteQuestionAnswers(ProgramWorkspace(), s, q, count, codes, texts);

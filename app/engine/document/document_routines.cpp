@@ -47,9 +47,9 @@ void NewQuestionnaire()
     survey.QuestionLimit[0][0].KindRank = 0;
     survey.QuestionLimit[0][1].KindRank = 0;
 
-    SetChoiceText(0, 0, QStringLiteral("無回答"));
+    SetChoiceText(survey, 0, 0, QStringLiteral("無回答"));
     survey.Choices(0, 0).Attr = 0;
-    SetChoiceText(0, 1, QStringLiteral("選択肢はここで･･･"));
+    SetChoiceText(survey, 0, 1, QStringLiteral("選択肢はここで･･･"));
     survey.Choices(0, 1).Attr = 0;
 
     // Entry 256 is left as it was.

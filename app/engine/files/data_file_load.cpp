@@ -72,11 +72,11 @@ void ApplyQuestionnaire(const StoredQuestionnaire& part)
         question.MaxAnswers = stored.MaxAnswers;
         question.CodeStyle = stored.CodeStyle;
         question.ChoiceCount = stored.ChoiceCount;
-        SetChoiceText(q, 0, QStringLiteral("無回答"));
+        SetChoiceText(survey, q, 0, QStringLiteral("無回答"));
         survey.Choices(q, 0).Attr = 1 << AttrExclusive;
         for (Integer c = 1; c < stored.ChoiceCount; ++c) {
             const StoredChoice& choice = stored.Choices[static_cast<size_t>(c - 1)];
-            SetChoiceText(q, c, choice.TextBlock);
+            SetChoiceText(survey, q, c, choice.TextBlock);
             survey.Choices(q, c).Attr = choice.Attr;
         }
     }

@@ -69,7 +69,7 @@ void WriteQuestionBlock(BinaryWriter& out, Integer q)
     out.writeInteger(question.CodeStyle);
     out.writeInteger(question.ChoiceCount);
     for (Integer c = 1; c < question.ChoiceCount; ++c) {
-        PutText(out, ChoiceTextBlock(q, c));
+        PutText(out, ChoiceTextBlock(survey, q, c));
         out.writeInteger(survey.Choices(q, c).Attr);
     }
 }

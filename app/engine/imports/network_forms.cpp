@@ -34,10 +34,10 @@ int EssayFieldCount(Integer q, const NetworkFormOptions& options)
 
 bool HasEssay(Integer q, Integer c) { return ChoiceHasAttr(survey, q, c, AttrEssay) != 0; }
 
-QString ChoiceText(Integer q, Integer c) { return ChoiceLabel(q, c, false, false); }
+QString ChoiceText(Integer q, Integer c) { return ChoiceLabel(survey, q, c, false, false); }
 
 // " " and "［n つまで］" when more than one answer is allowed.
-QString AnswerCountText(Integer q) { return u' ' + QuestionHeading(q, HeadingMax); }
+QString AnswerCountText(Integer q) { return u' ' + QuestionHeading(survey, q, HeadingMax); }
 
 QString Number(Integer n) { return QString::number(n); }
 
@@ -46,8 +46,8 @@ void HtmlQuestion(QStringList& lines, Integer q, const std::vector<Integer>& nex
     const QuestionRec& question = survey.Questions[q];
     const QString qs = Number(q);
     lines << QStringLiteral("<A NAME=") + Quoted(u'Q' + qs) + QStringLiteral("></A>") << QStringLiteral("<HR>")
-          << Html(QuestionHeading(q, HeadingLabel)) + QStringLiteral("<BR>") << QStringLiteral("<H3>")
-          << Html(u' ' + QuestionHeading(q, HeadingText)) + QStringLiteral("<BR>") << QStringLiteral("<U>")
+          << Html(QuestionHeading(survey, q, HeadingLabel)) + QStringLiteral("<BR>") << QStringLiteral("<H3>")
+          << Html(u' ' + QuestionHeading(survey, q, HeadingText)) + QStringLiteral("<BR>") << QStringLiteral("<U>")
           << Html(AnswerCountText(q)) + QStringLiteral("<BR>") << QStringLiteral("</H3></U>")
           << QStringLiteral("<BLOCKQUOTE>");
     const QString selector = question.MaxAnswers > 1 ? QStringLiteral("checkbox") : QStringLiteral("radio");
@@ -86,7 +86,7 @@ void MailQuestion(QStringList& lines, Integer q, const std::vector<Integer>& nex
 {
     const QuestionRec& question = survey.Questions[q];
     const QString qs = Number(q);
-    lines << QuestionHeading(q, HeadingLabel | HeadingText) << AnswerCountText(q);
+    lines << QuestionHeading(survey, q, HeadingLabel | HeadingText) << AnswerCountText(q);
     for (Integer c = 1; c < question.ChoiceCount; ++c) {
         const QString cs = Number(c);
         QString line;
@@ -104,7 +104,7 @@ void MailQuestion(QStringList& lines, Integer q, const std::vector<Integer>& nex
         if (target == survey.QuestionCount && target > q + 1)
             line += QStringLiteral(" [アンケート終わり]");
         else if (target > q + 1)
-            line += QStringLiteral(" [") + QuestionLabel(target) + QStringLiteral("へ進む]");
+            line += QStringLiteral(" [") + QuestionLabel(survey, target) + QStringLiteral("へ進む]");
         lines << line;
     }
     lines << QString();

@@ -48,7 +48,8 @@ class LineWriter {
 public:
     LineWriter(const Workspace& ws, std::span<const Integer> selected, const CsvSettings& csv)
         : survey_(ws.survey), selected_(selected), csv_(csv), separator_(char(csv.separator.unicode())),
-          textColumns_(MarkEssayQuestions(csv.noEssay)), emptyText_(Encoded(CsvTextField(QString(), csv).field))
+          textColumns_(MarkEssayQuestions(survey, csv.noEssay)),
+          emptyText_(Encoded(CsvTextField(QString(), csv).field))
     {}
 
     // Appends the line of sample ID, at position Dno, to `out`.

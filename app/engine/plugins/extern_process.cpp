@@ -115,7 +115,7 @@ ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integ
     call.codes.resize(survey.AnswerSlotCount + 1);
     QVector<QString> labels(questionCount + 1), texts(survey.AnswerSlotCount + 1);
     for (Integer q = 0; q < questionCount; ++q)
-        labels[q] = QuestionLabel(q);
+        labels[q] = QuestionLabel(survey, q);
     if (paraIndex >= 0 && haveSample)
         ReadSampleAnswers(ProgramWorkspace(), sampleIndex, call.counts, call.codes, texts);
     call.labels = Cp932Texts(labels);

@@ -40,7 +40,7 @@ QString CompletedCode(Integer q, Integer c, const QString& text)
     // A given code decides the label.
     if (!code.isEmpty() && code != QLatin1String("?"))
         label = QStringLiteral("?");
-    LookupChoiceCode(q, c, code, label, document.CurrentFilePath);
+    LookupChoiceCode(survey, q, c, code, label, document.CurrentFilePath);
     return code + QLatin1Char(':') + label;
 }
 

@@ -75,7 +75,7 @@ private:
     }
     Integer otherChoice() const
     {
-        const Integer other = isQuestion(q_) ? FindOtherChoice(Integer(q_)) : Integer(-1);
+        const Integer other = isQuestion(q_) ? FindOtherChoice(survey, Integer(q_)) : Integer(-1);
         return other >= 0 ? other : Integer(1);
     }
     bool roomForAnswer() { return a_ < codes_.size() || failLine(); }

@@ -101,7 +101,7 @@ void WriteHeader(ReplyWriter& w)
 void WriteName(ReplyWriter& w, Integer q, const QString& after)
 {
     w.control(ColourWord(MarkColour));
-    w.text(QLatin1Char('[') + ReplyQuestionName(QuestionHeading(q, HeadingLabel)) + QLatin1Char(']'));
+    w.text(QLatin1Char('[') + ReplyQuestionName(QuestionHeading(survey, q, HeadingLabel)) + QLatin1Char(']'));
     w.control(after);
 }
 

@@ -34,8 +34,6 @@ QString Joiner(Integer kind)
 
 }  // namespace
 
-QString ConditionText(const Condition& cond, bool longForm) { return ConditionText(survey, cond, longForm); }
-
 QString ConditionText(const Survey& questionnaire, const Condition& cond, bool longForm)
 {
     QString s;
@@ -58,11 +56,6 @@ QString ConditionText(const Survey& questionnaire, const Condition& cond, bool l
     return s;
 }
 
-QString ConditionItemsText(const Condition& cond, bool longForm)
-{
-    return ConditionItemsText(survey, cond, longForm);
-}
-
 QString ConditionItemsText(const Survey& questionnaire, const Condition& cond, bool longForm)
 {
     QString s;
@@ -83,7 +76,7 @@ QString ConditionItemsText(const Survey& questionnaire, const Condition& cond, b
     return s;
 }
 
-QString LimitRowText(const Condition& cond, Integer index)
+QString LimitRowText(const Survey& questionnaire, const Condition& cond, Integer index)
 {
     if (index < 0 || index >= static_cast<Integer>(cond.size()))
         return {};
@@ -106,7 +99,7 @@ QString LimitRowText(const Condition& cond, Integer index)
     Integer q = 0;
     Integer c = 0;
     SplitQC(row.Code, q, c);
-    return s + QuestionLabel(q) + ChoiceLabel(q, c, true, true);
+    return s + QuestionLabel(questionnaire, q) + ChoiceLabel(questionnaire, q, c, true, true);
 }
 
 }  // namespace kz

@@ -403,7 +403,7 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
             if (limitBefore[1].KindRank != 0)
                 continue;  // its answers also answer to its limit
 
-            const Integer other = FindOtherChoice(q);
+            const Integer other = FindOtherChoice(survey, q);
             for (Long s = 0; s < SampleCount(samples); ++s) {
                 std::vector<QString> expected;
                 for (Integer c : answersBefore[static_cast<size_t>(s)][static_cast<size_t>(k)]) {

@@ -78,7 +78,7 @@ TEST_F(SaveDataFileTest, PadsQuestionTextsAndGoesFromAnEmptySampleTableStraightT
     // Built in memory, not loaded: the question text is short and unpadded.
     AddQuestion(1, 2);
     survey.Questions[0].Text = QStringLiteral("Q1\r\r\r");
-    SetChoiceText(0, 1, QStringLiteral("はい"));
+    SetChoiceText(survey, 0, 1, QStringLiteral("はい"));
     survey.Title = QStringLiteral("空");
     survey.Author = QStringLiteral("誰か");
     survey.Password = QStringLiteral("pw");
