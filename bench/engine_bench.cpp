@@ -105,9 +105,9 @@ void BM_CheckSampleAnswers(benchmark::State& state)
         state.ResumeTiming();
         for (Long s = 0; s < kSamples; ++s) {
             ReadSampleAnswers(ProgramWorkspace(), s, counts, codes, texts);
-            CheckSampleAnswers(s, counts, codes, texts, false, nullptr);
+            CheckSampleAnswers(survey, s, counts, codes, texts, false, nullptr);
             WriteSampleAnswers(ProgramWorkspace(), s, counts, codes, texts);
-            CheckSampleLimits(s, false, nullptr);
+            CheckSampleLimits(ProgramWorkspace(), s, false, nullptr);
         }
     }
     state.SetItemsProcessed(state.iterations() * kSamples);

@@ -104,12 +104,12 @@ TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
     for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         SampleAnswers checked = Read(pos);
         const SampleAnswers stored = checked;
-        CheckSampleAnswers(pos, checked.counts, checked.codes, checked.texts, false, nullptr);
+        CheckSampleAnswers(survey, pos, checked.counts, checked.codes, checked.texts, false, nullptr);
         EXPECT_EQ(checked.counts, stored.counts) << "sample " << samples.Samples.id(pos);
         EXPECT_EQ(checked.codes, stored.codes) << "sample " << samples.Samples.id(pos);
         EXPECT_EQ(checked.texts, stored.texts) << "sample " << samples.Samples.id(pos);
 
-        CheckSampleLimits(pos, false, nullptr);
+        CheckSampleLimits(workspace, pos, false, nullptr);
         const SampleAnswers afterLimits = Read(pos);
         EXPECT_EQ(afterLimits.codes, stored.codes) << "sample " << samples.Samples.id(pos);
 

@@ -66,7 +66,7 @@ public:
         for (const qsizetype i : textsWritten_)
             flatTexts_[i].clear();
         textsWritten_.clear();
-        CheckSampleLimits(s, false, nullptr);
+        CheckSampleLimits(ProgramWorkspace(), s, false, nullptr);
     }
 
 private:
@@ -119,8 +119,8 @@ private:
         // Answers that are gone make way before the list is cut, so a
         // valid one is never lost to them.
         if (n > survey.Questions[q].MaxAnswers)
-            RepairMissingChoices(q, n, codes_, texts_);
-        CheckQuestionAnswers(s, q, n, codes_, texts_, false, true, nullptr);
+            RepairMissingChoices(survey, q, n, codes_, texts_);
+        CheckQuestionAnswers(survey, s, q, n, codes_, texts_, false, true, nullptr);
         if (flatCodes_.size() < written_ + n) {
             flatCodes_.resize(written_ + n);
             flatTexts_.resize(written_ + n);

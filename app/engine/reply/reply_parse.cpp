@@ -363,9 +363,9 @@ bool ReplyParser::lineCheck()
 void ReplyParser::store(Long dno, ReplyView* view)
 {
     ReportContext context{reply_, answerPos_, answerLen_, 0, view};
-    CheckSampleAnswers(dno, counts_, codes_, texts_, true, &context);
+    CheckSampleAnswers(survey, dno, counts_, codes_, texts_, true, &context);
     WriteSampleAnswers(ProgramWorkspace(), dno, counts_, codes_, texts_);
-    CheckSampleLimits(dno, true, &context);
+    CheckSampleLimits(ProgramWorkspace(), dno, true, &context);
 }
 
 void ReplyParser::skipQuestionsNotAsked(Long dno)

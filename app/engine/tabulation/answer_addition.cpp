@@ -169,9 +169,9 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
         ReadQuestionAnswers(ProgramWorkspace(), s, q, n, codes, texts);
         if (!MergeAddedAnswers(survey.Questions[q].MaxAnswers, form.Rank, n, codes, texts, added))
             continue;
-        CheckQuestionAnswers(s, q, n, codes, texts, false, true, nullptr);
+        CheckQuestionAnswers(survey, s, q, n, codes, texts, false, true, nullptr);
         WriteQuestionAnswers(ProgramWorkspace(), s, q, n, codes, texts);
-        CheckQuestionLimit(s, q, false, nullptr);
+        CheckQuestionLimit(ProgramWorkspace(), s, q, false, nullptr);
         ++changed;
     }
     EndProcessing();

@@ -143,7 +143,7 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
     for (; s < sampleCount; ++s) {
         if (!job.step(s - from, [&] { return FormatPercent(double(s) / sampleCount, 0); }))
             break;
-        if (!MatchSampleQuestion(s, request, cond, count, codes, texts))
+        if (!MatchSampleQuestion(ProgramWorkspace(), s, request, cond, count, codes, texts))
             continue;
         const Long id = SampleIDAt(samples.Samples, s);
         const QString idText = QString::number(id);
