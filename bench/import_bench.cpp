@@ -48,7 +48,7 @@ Long ImportFile(bool store)
     for (ImportRecord r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns);
          r.kind == ImportRecord::Kind::Sample; r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns)) {
         ++read;
-        if (store && !test::EnterReply(r.ID, r.reply).isEmpty())
+        if (store && !test::EnterReply(ProgramWorkspace(), r.ID, r.reply).isEmpty())
             return -1;
     }
     return read;

@@ -75,7 +75,7 @@ void BM_ParseAndStoreReplies(benchmark::State& state)
             Integer cursorQ = 0, cursorN = 0, caretQ = 0;
             int caret = 0;
             QString status;
-            ParseReply(i, reply, cursorQ, cursorN, caret, caretQ, status);
+            ParseReply(ProgramWorkspace(), i, reply, cursorQ, cursorN, caret, caretQ, status);
             if (!status.isEmpty() || cursorQ != kQuestions)
                 state.SkipWithError("a typical reply did not parse completely");
         }

@@ -59,7 +59,7 @@ bool frmAddData::CommitReply(const QString& Insert)
     QString Status;
     const QString typed = text;
     parsedReply_ = &text;
-    ParseReply(Dno, text, CursorQ, CursorN, Caret, CaretQ, Status, this);
+    ParseReply(ProgramWorkspace(), Dno, text, CursorQ, CursorN, Caret, CaretQ, Status, this);
     parsedReply_ = nullptr;
     setChanged(false);
     const bool stored = Status.isEmpty() || Status == ExeDllStatus;
@@ -105,7 +105,8 @@ void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int C
 void frmAddData::showStoredReply(const StoredReply& reply, const QString& Tail)
 {
     int Caret = reply.Caret;
-    writeReply(BuildReplyRTF(reply.Dno, reply.CursorQ, reply.CursorN, Caret, reply.CaretQ, Tail, displayFlags()),
+    writeReply(BuildReplyRTF(ProgramWorkspace(), settings, reply.Dno, reply.CursorQ, reply.CursorN, Caret,
+                             reply.CaretQ, Tail, displayFlags()),
                true);
     txtReply->setSelStart(Caret);
 }

@@ -106,7 +106,8 @@ int frmAddData::displayFlags() const
 QString frmAddData::sampleRTF(Long Dno) const
 {
     int caret = 0;
-    return BuildReplyRTF(Dno, survey.QuestionCount, 0, caret, -1, QString(), displayFlags());
+    return BuildReplyRTF(ProgramWorkspace(), settings, Dno, survey.QuestionCount, 0, caret, -1, QString(),
+                         displayFlags());
 }
 
 void frmAddData::toggleDisplayFlag(QAction* item, int flag)

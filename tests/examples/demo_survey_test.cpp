@@ -128,7 +128,7 @@ TEST_F(DemoSurveyTest, AnswersTypedOneLinePerQuestionAreStored)
     Integer cursorQ = 0, cursorN = 0, caretQ = -1;
     int caret = 0;
     QString status;
-    ParseReply(pos, reply, cursorQ, cursorN, caret, caretQ, status);
+    ParseReply(workspace, pos, reply, cursorQ, cursorN, caret, caretQ, status);
     EXPECT_EQ(status, QString());
     EXPECT_EQ(cursorQ, 3);
     const SampleAnswers a = Read(pos);

@@ -151,13 +151,13 @@ TEST_F(ReplyRoundTrip, DisplayedSamplesParseToTheSameAnswers)
         const Stored shown = Read(0);
         for (int flags = 0; flags <= (ReplyShowNames | ReplyShowReturns); ++flags) {
             int caret = 0;
-            box.setTextRTF(BuildReplyRTF(0, survey.QuestionCount, 0, caret, -1, {}, flags));
+            box.setTextRTF(BuildReplyRTF(workspace, settings, 0, survey.QuestionCount, 0, caret, -1, {}, flags));
             QString reply = box.text();
             const QString displayed = reply;
             Integer cursorQ = 0, cursorN = 0, caretQ = -1;
             int parseCaret = 1;
             QString status;
-            ParseReply(1, reply, cursorQ, cursorN, parseCaret, caretQ, status);
+            ParseReply(workspace, 1, reply, cursorQ, cursorN, parseCaret, caretQ, status);
             const Stored parsed = Read(1);
             const QString context =
                 QStringLiteral("round %1, flags %2, layout %3:\n%4").arg(round).arg(flags).arg(Layout(), displayed);

@@ -34,11 +34,11 @@ constexpr Integer MaxChoiceNumber = 127;
 
 class ReplyParser {
 public:
-    ReplyParser(QString& reply, int caret) : reply_(reply), caret_(caret)
+    ReplyParser(Workspace& ws, QString& reply, int caret) : ws_(ws), reply_(reply), caret_(caret)
     {
-        counts_.resize(survey.QuestionCount + 1);
+        counts_.resize(ws_.survey.QuestionCount + 1);
         // One spare answer index, as the spare question above.
-        const int room = std::max<int>(survey.AnswerSlotCount, 0) + 1;
+        const int room = std::max<int>(ws_.survey.AnswerSlotCount, 0) + 1;
         codes_.resize(room);
         texts_.resize(room);
         answerPos_.resize(room);
@@ -67,15 +67,19 @@ private:
     }
     bool failLine() { return fail(QString::number(line_ + 1) + QStringLiteral("行目の回答数が違います。"), p_ - 1); }
 
-    bool isQuestion(int q) const { return q < survey.QuestionCount; }
-    int maxAnswers(int q) const { return isQuestion(q) ? survey.Questions[static_cast<size_t>(q)].MaxAnswers : 0; }
+    bool isQuestion(int q) const { return q < ws_.survey.QuestionCount; }
+    int maxAnswers(int q) const
+    {
+        return isQuestion(q) ? ws_.survey.Questions[static_cast<size_t>(q)].MaxAnswers : 0;
+    }
     bool isExclusive(int q, Integer c) const
     {
-        return isQuestion(q) && c >= 0 && c < MaxChoices && ChoiceHasAttr(survey, Integer(q), c, AttrExclusive) != 0;
+        return isQuestion(q) && c >= 0 && c < MaxChoices
+               && ChoiceHasAttr(ws_.survey, Integer(q), c, AttrExclusive) != 0;
     }
     Integer otherChoice() const
     {
-        const Integer other = isQuestion(q_) ? FindOtherChoice(survey, Integer(q_)) : Integer(-1);
+        const Integer other = isQuestion(q_) ? FindOtherChoice(ws_.survey, Integer(q_)) : Integer(-1);
         return other >= 0 ? other : Integer(1);
     }
     bool roomForAnswer() { return a_ < codes_.size() || failLine(); }
@@ -93,9 +97,10 @@ private:
     bool endLine();
     bool lineCheck();
 
+    Workspace& ws_;
     QString& reply_;
     const int caret_;
-    const int end_ = SlotOf(survey.QuestionCount, 0);
+    const int end_ = SlotOf(ws_.survey.QuestionCount, 0);
 
     QVector<Integer> counts_;
     QVector<Integer> codes_;
@@ -133,7 +138,7 @@ bool ReplyParser::read()
             return false;
         ++p_;
     }
-    const QString error = CheckRepliedTexts(counts_, codes_, texts_);
+    const QString error = CheckRepliedTexts(ws_, counts_, codes_, texts_);
     if (!error.isEmpty())
         return fail(error, p_);
     if (caretQ == -1)
@@ -167,9 +172,9 @@ bool ReplyParser::readCharacter(QChar ch)
     default:
         break;
     }
-    if (line_ < MaxQuestions && IsNextChoice(survey, Integer(line_)) != 0) {
+    if (line_ < MaxQuestions && IsNextChoice(ws_.survey, Integer(line_)) != 0) {
         const Integer choiceCount =
-            isQuestion(q_) ? survey.Questions[static_cast<size_t>(q_)].ChoiceCount : Integer(0);
+            isQuestion(q_) ? ws_.survey.Questions[static_cast<size_t>(q_)].ChoiceCount : Integer(0);
         if (RewriteOneSlotValue(reply_, p_, choiceCount))
             return readCharacter(reply_.at(p_ - 1));
     }
@@ -220,7 +225,7 @@ bool ReplyParser::readDottedNumber()
         return true;
     }
     const int len = close - p_ - 1;
-    const Integer code = ChoiceNumberFromCode(survey, Integer(q_), Mid(reply_, p_ + 1, len));
+    const Integer code = ChoiceNumberFromCode(ws_.survey, Integer(q_), Mid(reply_, p_ + 1, len));
     if (code > MaxChoiceNumber)
         return fail(QStringLiteral("回答番号が大きすぎます。"), p_);
     if (!setAnswer(code, p_ + 1, len))
@@ -236,7 +241,7 @@ bool ReplyParser::readSymbol(QChar ch)
         --p_;
         return true;
     }
-    return setAnswer(ChoiceNumberFromCode(survey, Integer(q_), QString(ch)), p_, 1);
+    return setAnswer(ChoiceNumberFromCode(ws_.survey, Integer(q_), QString(ch)), p_, 1);
 }
 
 bool ReplyParser::setAnswer(Integer code, int pos, int len)
@@ -318,9 +323,9 @@ bool ReplyParser::endLine()
     state_ = Idle;
     const int here = SlotOf(q_, g_);
     const int d = g_ < maxAnswers(q_) - 1 ? 1 : SlotOf(q_ + 1, 0) - here;
-    const int next = ReplyLineStart(line_ + 1);
-    const int span = next - ReplyLineStart(line_);
-    if (here == ReplyLineStart(line_) && span > d && span > 1)
+    const int next = ReplyLineStart(ws_.survey, line_ + 1);
+    const int span = next - ReplyLineStart(ws_.survey, line_);
+    if (here == ReplyLineStart(ws_.survey, line_) && span > d && span > 1)
         return true;
     if (here < next) {
         const int nextQ = next / SlotsPerQuestion;
@@ -344,7 +349,7 @@ bool ReplyParser::endLine()
     ++line_;
     // A line that begins with the current question: a "-" on it closes this
     // question, not the one before it.
-    if (g_ == 0 && ReplyLineStart(line_) == SlotOf(q_, 0))
+    if (g_ == 0 && ReplyLineStart(ws_.survey, line_) == SlotOf(q_, 0))
         questionState_ = NothingAnswered;
     return true;
 }
@@ -354,7 +359,7 @@ bool ReplyParser::endLine()
 bool ReplyParser::lineCheck()
 {
     const int here = SlotOf(q_, g_);
-    const int next = ReplyLineStart(line_ + 1);
+    const int next = ReplyLineStart(ws_.survey, line_ + 1);
     if ((here > next && next % SlotsPerQuestion == 0) || here > end_)
         return failLine();
     return true;
@@ -363,16 +368,16 @@ bool ReplyParser::lineCheck()
 void ReplyParser::store(Long dno, ReplyView* view)
 {
     ReportContext context{reply_, answerPos_, answerLen_, 0, view};
-    CheckSampleAnswers(survey, dno, counts_, codes_, texts_, true, &context);
-    WriteSampleAnswers(ProgramWorkspace(), dno, counts_, codes_, texts_);
-    CheckSampleLimits(ProgramWorkspace(), dno, true, &context);
+    CheckSampleAnswers(ws_.survey, dno, counts_, codes_, texts_, true, &context);
+    WriteSampleAnswers(ws_, dno, counts_, codes_, texts_);
+    CheckSampleLimits(ws_, dno, true, &context);
 }
 
 void ReplyParser::skipQuestionsNotAsked(Long dno)
 {
-    if (cursorQ >= survey.QuestionCount)
+    if (cursorQ >= ws_.survey.QuestionCount)
         return;
-    const Integer asked = FirstApplyingQuestion(ProgramWorkspace(), dno, cursorQ);
+    const Integer asked = FirstApplyingQuestion(ws_, dno, cursorQ);
     if (asked != cursorQ) {
         cursorQ = asked;
         cursorN = 0;
@@ -382,11 +387,11 @@ void ReplyParser::skipQuestionsNotAsked(Long dno)
 // An exclusive answer leaves no room in its question.
 void ReplyParser::stepPastExclusiveAnswer(Long dno)
 {
-    if (cursorN <= 0 || cursorQ >= survey.QuestionCount)
+    if (cursorN <= 0 || cursorQ >= ws_.survey.QuestionCount)
         return;
     Integer count = 0;
     QVector<Integer> stored;
-    PopQuestionAnswers(ProgramWorkspace(), dno, cursorQ, count, stored);
+    PopQuestionAnswers(ws_, dno, cursorQ, count, stored);
     if (cursorN - 1 < count && isExclusive(cursorQ, stored.value(cursorN - 1))) {
         ++cursorQ;
         cursorN = 0;
@@ -395,29 +400,29 @@ void ReplyParser::stepPastExclusiveAnswer(Long dno)
 
 bool ReplyParser::exeDllDue() const
 {
-    return line_ < static_cast<int>(survey.ParagraphExeDLL.size())
-           && survey.ParagraphExeDLL[static_cast<size_t>(line_)] != 0;
+    return line_ < static_cast<int>(ws_.survey.ParagraphExeDLL.size())
+           && ws_.survey.ParagraphExeDLL[static_cast<size_t>(line_)] != 0;
 }
 
 }  // namespace
 
-void ParseReply(Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret, Integer& CaretQ,
-                QString& Status, ReplyView* view)
+void ParseReply(Workspace& ws, Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret,
+                Integer& CaretQ, QString& Status, ReplyView* view)
 {
-    ReplyParser parser(Reply, Caret);
+    ReplyParser parser(ws, Reply, Caret);
     const bool ok = parser.read();
     CaretQ = parser.caretQ;
     if (!ok) {
         // The answer that overran the questionnaire may have moved it on.
-        const bool past = parser.cursorQ >= survey.QuestionCount;
-        CursorQ = past ? survey.QuestionCount : parser.cursorQ;
+        const bool past = parser.cursorQ >= ws.survey.QuestionCount;
+        CursorQ = past ? ws.survey.QuestionCount : parser.cursorQ;
         CursorN = past ? Integer(0) : parser.cursorN;
         Status = parser.status;
         Caret = parser.errorPos;
         return;
     }
     // Without a sample to hold them the answers are read but not kept.
-    if (Dno >= 0 && Dno < SampleCount(samples)) {
+    if (Dno >= 0 && Dno < SampleCount(ws.samples)) {
         parser.store(Dno, view);
         // A caret at the cursor moves on with it past the questions not
         // asked, so typing goes on in the question to answer next.

@@ -82,7 +82,7 @@ TEST_F(NewQuestionnaireTest, ABlankQuestionnaireHasOneLinePerQuestion)
     EXPECT_EQ(survey.ParagraphStart[256], MakeQC(1, 0));
     EXPECT_EQ(survey.ParagraphExeDLL[1], 0);
     EXPECT_EQ(survey.AnswerLayout[1].BitOffset, survey.AnswerLayout[0].BitsPerSlot);
-    EXPECT_EQ(test::EnterReply(1, QStringLiteral("1")), "");
+    EXPECT_EQ(test::EnterReply(workspace, 1, QStringLiteral("1")), "");
     Integer count = 0;
     QVector<Integer> codes;
     PopQuestionAnswers(workspace, 0, 0, count, codes);

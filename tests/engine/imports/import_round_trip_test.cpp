@@ -170,7 +170,7 @@ protected:
         for (ImportRecord r = Read(lines, Format::Delimited); r.kind != ImportRecord::Kind::End;
              r = Read(lines, Format::Delimited)) {
             ASSERT_EQ(r.kind, ImportRecord::Kind::Sample) << r.message.toStdString();
-            const QString status = EnterReply(r.ID, r.reply);
+            const QString status = EnterReply(workspace, r.ID, r.reply);
             ASSERT_TRUE(status.isEmpty())
                 << status.toStdString() << " in " << QString(r.reply).replace(u'\r', u'|').toStdString();
         }

@@ -177,8 +177,8 @@ TEST_F(NetworkFormInBrowser, FilledFormsBecomeSamples)
     Long ID = 1;
     const WWWImportEnd end = ImportWWWAnswers(
         folders, {QStringLiteral("cafe1"), 2},
-        [&ID](const WWWAnswer& answer) {
-            return EnterReply(ID++, WWWReplyText(answer)).isEmpty() ? HandOver::Stored : HandOver::Refused;
+        [this, &ID](const WWWAnswer& answer) {
+            return EnterReply(workspace, ID++, WWWReplyText(answer)).isEmpty() ? HandOver::Stored : HandOver::Refused;
         },
         WWWImportView{[](const QString&, qint64) {}, {}});
     EXPECT_TRUE(end.refusedFiles.isEmpty());

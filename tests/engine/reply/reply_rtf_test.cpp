@@ -52,11 +52,11 @@ protected:
                            {QStringLiteral("a/b"), {}, QStringLiteral("*x"), {}});
     }
 
-    static QString Build(Integer cursorQ, Integer cursorN, int flags, Integer caretQ = -1, int* caret = nullptr,
-                         const QString& tail = {})
+    QString Build(Integer cursorQ, Integer cursorN, int flags, Integer caretQ = -1, int* caret = nullptr,
+                  const QString& tail = {})
     {
         int place = -7;
-        const QString rtf = BuildReplyRTF(0, cursorQ, cursorN, place, caretQ, tail, flags);
+        const QString rtf = BuildReplyRTF(workspace, settings, 0, cursorQ, cursorN, place, caretQ, tail, flags);
         if (caret)
             *caret = place;
         return rtf;

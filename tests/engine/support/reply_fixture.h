@@ -78,7 +78,7 @@ protected:
         ParseResult r;
         r.reply = text;
         r.caret = caret;
-        ParseReply(0, r.reply, r.cursorQ, r.cursorN, r.caret, r.caretQ, r.status, view);
+        ParseReply(workspace, 0, r.reply, r.cursorQ, r.cursorN, r.caret, r.caretQ, r.status, view);
         return r;
     }
 
