@@ -13,7 +13,7 @@ namespace kz {
 
 QString frmAddData::externalTail(Long Dno, Integer CursorQ, Integer CursorN)
 {
-    const ExternProcessResult result = CallExternProcess(Dno, CursorQ, CursorN);
+    const ExternProcessResult result = CallExternProcess(ProgramWorkspace(), Dno, CursorQ, CursorN);
     // A failure is told, never typed into the answers.
     if (!result.ok) {
         MsgBox(result.text, vbExclamation);
@@ -30,7 +30,7 @@ void frmAddData::executeExternal()
             return;
         Dno = 0;
     }
-    const ExternProcessResult result = CallExternProcess(Dno, survey.QuestionCount, 0);
+    const ExternProcessResult result = CallExternProcess(ProgramWorkspace(), Dno, survey.QuestionCount, 0);
     if (!result.ok)
         MsgBox(result.text, vbExclamation);
     else if (!result.text.isEmpty())

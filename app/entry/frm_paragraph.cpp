@@ -146,7 +146,7 @@ void frmParagraph::testProcess()
             vbOKCancel)
         != vbOK)
         return;
-    const ExternProcessResult result = CallExternProcess(0, -1, 0);
+    const ExternProcessResult result = CallExternProcess(ProgramWorkspace(), 0, -1, 0);
     MsgBox(result.text.isEmpty() ? QStringLiteral("OKです") : result.text);
 }
 

@@ -57,7 +57,7 @@ protected:
     ExternProcessResult Call(const QString& name, Long sample, Integer paraIndex, Integer option = 0)
     {
         survey.ExternProcessName = name;
-        return CallExternProcess(sample, paraIndex, option);
+        return CallExternProcess(workspace, sample, paraIndex, option);
     }
 
     test::ScriptedUi ui;  // no call shows a box unless a test expects one
