@@ -287,7 +287,7 @@ void BuildDemoSurvey()
     samples.SampleImport.clear();
     document = DocumentState{};
     InitBitMasks();
-    NewQuestionnaire();
+    NewQuestionnaire(survey);
     survey.Title = QStringLiteral("カフェ利用アンケート（デモ）");
     survey.Author = QStringLiteral("Kelvorzun デモ");
     BuildQuestions();

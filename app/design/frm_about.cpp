@@ -144,7 +144,7 @@ QLayout* frmAbout::buildEffort()
 
 void frmAbout::formLoad()
 {
-    const QuestionnaireInfo info = DescribeQuestionnaire(ProgramWorkspace());
+    const QuestionnaireInfo info = DescribeQuestionnaire(ProgramWorkspace(), settings);
     txtTitle->setText(survey.Title);
     txtEditer->setText(survey.Author);
     lblFileName->setText(info.fileName);
@@ -166,7 +166,7 @@ void frmAbout::confirm()
     if (!cmdCancel->isHidden()) {
         survey.Title = txtTitle->text();
         survey.Author = txtEditer->text();
-        SetModified();
+        SetModified(document);
         AnnounceCaption(survey, document);
     }
     widgets::Forms::unload(*this);

@@ -75,7 +75,7 @@ void frmKey::buildControls()
 
     MakePasswordBox(Word, QStringLiteral("パスワードはすべて半角英６文字です"), [this] { Unlock->click(); });
     MakePasswordBox(NewWord, QStringLiteral("パスワードはすべて半角英文字です"), [this] { ChangeKey->click(); });
-    connect(Lock, &QPushButton::clicked, this, [] { LockMenus(); });
+    connect(Lock, &QPushButton::clicked, this, [] { LockMenus(document); });
     connect(Unlock, &QPushButton::clicked, this, &frmKey::unlock);
     connect(ChangeKey, &QPushButton::clicked, this, &frmKey::changeKey);
     connect(Close, &QPushButton::clicked, this, &QWidget::hide);
@@ -108,13 +108,13 @@ void frmKey::showLockState()
 void frmKey::chooseLevel(int level)
 {
     document.ProtectLevel = static_cast<Integer>(level);
-    SetModified();
+    SetModified(document);
 }
 
 void frmKey::unlock()
 {
     if (Word->text() == survey.Password)
-        UnlockMenus();
+        UnlockMenus(document);
     else
         MsgBox(QStringLiteral("パスワードが間違っています"));
     Word->clear();
@@ -131,7 +131,7 @@ void frmKey::changeKey()
     MsgBox(QStringLiteral("もう一度新しいパスワードを入力してください"));
     if (AskPasswordText() == survey.Password) {
         MsgBox(QStringLiteral("合っています。パスワードを変更しました。"));
-        SetModified();
+        SetModified(document);
     } else {
         MsgBox(QStringLiteral("間違っています。パスワードを元に戻します。"));
         survey.Password = old;

@@ -240,7 +240,7 @@ bool frmNew::startNewDocument()
         Forms::unload(*this);
         return false;
     }
-    StartNewDocument(steps_, hiddenBase_);
+    StartNewDocument(ProgramWorkspace(), settings, steps_, hiddenBase_);
     // The old questionnaire is gone: no window may go on showing it.
     UnloadAllForms(this);
     showBlank();
@@ -255,7 +255,7 @@ void frmNew::chooseStructure()
                   vbYesNo | vbQuestion | vbDefaultButton2)
                == vbNo)
         return;
-    ChooseStructure(steps_, useLoaded);
+    ChooseStructure(ProgramWorkspace(), steps_, useLoaded);
     showBlank();
 }
 
@@ -277,7 +277,7 @@ bool frmNew::saveNewQuestionnaire()
     // wizard on this page, so the new questionnaire is not left unsaved.
     if (path.isEmpty() || !SaveDataFile(path))
         return false;
-    CompleteNewDocument(path);
+    CompleteNewDocument(document, path);
     AnnounceCaption(survey, document);
     MsgBox(QStringLiteral("保存が終わりました。"));
     MsgBox(QStringLiteral("データのパスワードは現在設定されていません。"

@@ -81,7 +81,7 @@ void frmQuestion::InsertQuestion_Click()
         return;
     Integer style = 0;
     if (text.isEmpty()) {
-        Integer source = QBoxSelect(QStringLiteral("どの質問をコピーしますか"), 0);
+        Integer source = QBoxSelect(survey, QStringLiteral("どの質問をコピーしますか"), 0);
         if (source < 0)
             return;
         markChanged(true);

@@ -108,10 +108,11 @@ void frmTable::copySelection()
 
 void frmTable::writeQuestionTexts()
 {
-    const Integer first = QBoxSelect(QStringLiteral("どの質問から？"), 0);
+    const Integer first = QBoxSelect(survey, QStringLiteral("どの質問から？"), 0);
     if (first < 0)
         return;
-    const Integer last = QBoxSelect(QuestionHeading(survey, first, HeadingNumber | HeadingLabel)
+    const Integer last = QBoxSelect(survey,
+                                    QuestionHeading(survey, first, HeadingNumber | HeadingLabel)
                                         + QStringLiteral("からどの質問までですか？"),
                                     first);
     if (last < 0)

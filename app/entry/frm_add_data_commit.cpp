@@ -45,7 +45,7 @@ bool frmAddData::CommitReply(const QString& Insert)
         return false;
     }
     committing_ = true;
-    SetModified();
+    SetModified(document);
     int Caret = txtReply->selStart();
     QString text = txtReply->text();
     if (Caret >= 0) {

@@ -156,7 +156,7 @@ bool frmAddData::AddSample(Long ID)
         return false;
     }
     chkNew->setChecked(true);
-    SetModified();
+    SetModified(document);
     const Long Dno = AppendSampleRec(ProgramWorkspace(), ID);
     // The sample shown so far keeps its place, so pending
     // answers are committed to it and not to its new neighbour.
@@ -174,7 +174,7 @@ void frmAddData::DeleteSample(Long Dno)
 {
     if (Dno < 0 || Dno >= SampleCount(samples))
         return;
-    SetModified();
+    SetModified(document);
     // Once its sample is gone the position shows nothing until the next
     // sample is shown.
     if (Dno == shownDno())
@@ -316,7 +316,7 @@ void frmAddData::changeID()
     case IDChange::Moved:
         break;
     }
-    SetModified();
+    SetModified(document);
     // The shown sample moved with its ID; nothing was left behind to drop.
     setShownDno(result.Dno);
     txtDno->setText(QString::number(result.Dno));

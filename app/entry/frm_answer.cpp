@@ -100,7 +100,7 @@ void frmAnswer::rebuild()
 
 void frmAnswer::changeFromQ()
 {
-    const Integer q = QBoxSelect(QStringLiteral("どの質問から表示しますか"), 0);
+    const Integer q = QBoxSelect(survey, QStringLiteral("どの質問から表示しますか"), 0);
     if (q < 0)
         return;
     FromQ = q;

@@ -50,7 +50,7 @@ void frmMerge::cmdDo_Click()
     document.WWWDistName = distName;
     document.WWWDistQno = Integer(cmbDistQno->currentIndex() - 1);
     document.WWWEssayFull = options.essayFull;
-    SetModified();
+    SetModified(document);
     Forms::unload(*this);
 }
 

@@ -76,7 +76,7 @@ void frmParagraph::formUnload(bool&)
 {
     // The tables were changed as the user went; however the window closes,
     // the questionnaire now holds them.
-    SetModified();
+    SetModified(document);
 }
 
 void frmParagraph::fillList(int row)

@@ -125,7 +125,7 @@ bool AskCheckOptions()
     // The options are saved with the questionnaire: a change must not be
     // lost by leaving without the save question.
     if (survey.CheckOptions != before)
-        SetModified();
+        SetModified(document);
     const bool ok = box.cmdOK->isEnabled();
     widgets::Forms::unload(box);
     return ok;

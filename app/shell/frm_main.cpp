@@ -156,12 +156,12 @@ void frmMain::formLoad()
     LoadSettings();
     RestoreWindowRec(WindowSlot::frmMain, this);
     windows().loadKeyWindow();
-    InitNewFile();
-    NewQuestionnaire();
+    InitNewFile(ProgramWorkspace(), settings);
+    NewQuestionnaire(survey);
     // Nothing may be saved, entered or tabulated until a file is opened or
     // a questionnaire is made.
-    SetUnsavable();
-    ClearModified();
+    SetUnsavable(document);
+    ClearModified(document);
     showMenuState();
     openStartFile();
 }

@@ -61,7 +61,7 @@ void frmMain::resetWindows()
         DefaultSettings();
         // The defaults empty the recent files: the menu must not keep items
         // that would open nothing.
-        RecentFilesMenu(QString());
+        RecentFilesMenu(settings, QString());
     }
 }
 

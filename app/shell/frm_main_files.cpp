@@ -28,7 +28,7 @@ const QString CsvFiles = QStringLiteral("CSV形式(*.csv)|*.csv|全てのﾌｧ�
 bool frmMain::SaveChangesFirst()
 {
     // An unsavable questionnaire has nothing the user could keep.
-    if (!IsModified() || IsUnsavable(document))
+    if (!IsModified(document) || IsUnsavable(document))
         return true;
     const int answer =
         MsgBox(QStringLiteral("アンケート「") + survey.Title + QStringLiteral("」は変更されています。保存しますか？"),

@@ -123,11 +123,11 @@ void frmMain::showMenuState()
             action->setEnabled(MenuItemEnabled(item, document));
     }
     for (int i = 0; i < RecentFilesShown; ++i) {
-        const QString& caption = recentFileItems.captions[static_cast<size_t>(i)];
+        const QString& caption = settings.recentFileItems.captions[static_cast<size_t>(i)];
         mnuFileMRU[static_cast<size_t>(i)]->setText(RecentFileItemText(caption));
         mnuFileMRU[static_cast<size_t>(i)]->setVisible(!caption.isEmpty());
     }
-    mnuFileMRUSpace->setVisible(recentFileItems.separatorVisible);
+    mnuFileMRUSpace->setVisible(settings.recentFileItems.separatorVisible);
 }
 
 }  // namespace kz

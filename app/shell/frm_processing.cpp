@@ -137,7 +137,7 @@ void frmProcessing::stopClicked()
                    question)
             != vbOK)
             return;
-        SetUnsavable();
+        SetUnsavable(document);
     } else if (chkFatal->isChecked()) {
         if (MsgBox(QStringLiteral("中止すると保存先のファイルが中途半端で読み込めなくなります。"), question) != vbOK)
             return;

@@ -40,8 +40,8 @@ void StartProgram()
     title.show();
     InitBitMasks();
     // The questionnaire is not locked yet: only the password window's look.
-    LockMenus();
-    ClearModified();
+    LockMenus(document);
+    ClearModified(document);
     auto& main = Forms::instance<frmMain>();
     LoadSettings();
     main.show();

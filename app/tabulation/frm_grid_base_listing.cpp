@@ -63,7 +63,7 @@ void frmGridBase::RunListing()
     const Workspace& ws = ProgramWorkspace();
     const TotalOptionRec& option = sheet_.SheetOption;
     listing_ = FreeTextListing{};
-    listing_.listed.clear();
+    listing_.listed.clear(ws.samples);
     cmdNext->setEnabled(false);
     const std::optional<Condition> cond = ListingCondition(ws.survey, option);
     if (!cond) {
@@ -186,7 +186,7 @@ void frmGridBase::mnuRefQnoClicked()
     std::vector<Integer> marks(static_cast<size_t>(questionCount), 0);
     for (Integer q : RefQuestions)
         marks[static_cast<size_t>(q)] = -1;
-    QBoxSelectMany(QStringLiteral("参照する質問を選択してください"), marks);
+    QBoxSelectMany(survey, QStringLiteral("参照する質問を選択してください"), marks);
     // A cancelled choice changes nothing.
     if (!marks.empty() && marks[0] == QBoxCancelled)
         return;

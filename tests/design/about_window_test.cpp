@@ -44,7 +44,7 @@ TEST_F(AboutWindowTest, TitleAndAuthorAreStoredOnlyByOKWhenOpenedForEditing)
          {Case{true, "cmdClose", true}, Case{true, "cmdCancel", false}, Case{false, "cmdClose", false}}) {
         survey.Title = QStringLiteral("通勤調査");
         survey.Author = QStringLiteral("総務課");
-        ClearModified();
+        ClearModified(document);
         script.on("frmAbout")
             .inspect([&](QWidget& w) {
                 EXPECT_EQ(About(w).txtTitle->text(), "通勤調査");
@@ -60,7 +60,7 @@ TEST_F(AboutWindowTest, TitleAndAuthorAreStoredOnlyByOKWhenOpenedForEditing)
         windows().showAbout(c.editable);
         EXPECT_EQ(survey.Title, c.stored ? "新しい題" : "通勤調査") << c.button;
         EXPECT_EQ(survey.Author, c.stored ? "企画課" : "総務課");
-        EXPECT_EQ(IsModified(), c.stored);
+        EXPECT_EQ(IsModified(document), c.stored);
         EXPECT_EQ(widgets::Forms::loaded<frmAbout>(), nullptr);
     }
 }

@@ -123,7 +123,7 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         EXPECT_EQ(messages.mid(1), (QStringList{Done, NoPassword}));
         EXPECT_EQ(document.CurrentFilePath, path);
         EXPECT_TRUE(HasChosenPath(document));
-        EXPECT_FALSE(IsModified());
+        EXPECT_FALSE(IsModified(document));
         EXPECT_FALSE(document.menusLocked);
 
         settings.IDRangeLow = settings.IDRangeHigh = 0;
@@ -289,7 +289,7 @@ TEST_F(NewWizardTest, TheFirstPageDropsTheModifiedQuestionnaireOnlyOnceSaved)
         Reopen();
         const qsizetype first = script.messages().size();
         survey.Title = QStringLiteral("変更した調査");
-        SetModified();
+        SetModified(document);
         SetSaveWriteLimit(c.writeLimit);
         frmNew& wizard = Open(main);
         script.onMessage(c.answer);
@@ -299,7 +299,7 @@ TEST_F(NewWizardTest, TheFirstPageDropsTheModifiedQuestionnaireOnlyOnceSaved)
         EXPECT_EQ(MessagesFrom(first).value(0), "アンケート「変更した調査」は変更されています。保存しますか？");
         EXPECT_EQ(WizardOpen(), c.goesOn);
         EXPECT_EQ(SampleCount(samples), c.goesOn ? 0 : 2) << c.answer;
-        EXPECT_EQ(IsModified(), !c.goesOn);
+        EXPECT_EQ(IsModified(document), !c.goesOn);
         if (c.goesOn) {
             EXPECT_EQ(wizard.WizardStep, 1);
             QString saved = dataPath("a.kz");

@@ -140,7 +140,7 @@ TEST_F(EntrySamples, AnUnloadAfterTheTableWasReplacedDropsNothing)
     frmAddData& entry = Open();
     entry.cmdNextInput->click();  // an empty sample is shown
     // A file opened meanwhile has its own empty sample at that position.
-    InitNewFile();
+    InitNewFile(workspace, settings);
     AppendSampleRec(workspace, 7);
     widgets::Forms::unload(entry);
     EXPECT_EQ(IDs(), QList<Long>{7});

@@ -80,14 +80,14 @@ TEST_F(CollectOptionsTest, EachPairSetsAndClearsOnlyItsOwnBit)
 TEST_F(CollectOptionsTest, OnlyAChangeMarksTheQuestionnaireModified)
 {
     survey.CheckOptions = 15;
-    ClearModified();
+    ClearModified(document);
     script.on("frmCollect").click("cmdOK");
     EXPECT_TRUE(AskCheckOptions());
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
 
     script.on("frmCollect").click("optQLimit(1)").click("cmdCancel");
     EXPECT_FALSE(AskCheckOptions());
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 }
 
 TEST_F(CollectOptionsTest, CancelStillTakesOverTheChangedOptions)

@@ -104,7 +104,7 @@ TEST_F(ProcessingTest, StopOfAFatalJobMakesTheDocumentUnsavable)
     EXPECT_FALSE(SetProcessingProgress("p", 0.2f));
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     const auto& shown = script.messages();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0].text, "中止するとKelvorzun内部のアンケートデータが壊れて保存出来なくなります。");

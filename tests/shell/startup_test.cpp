@@ -90,7 +90,7 @@ TEST_F(StartupTest, StartsWithTheLockedDefaultQuestionnaireAndNoQuestion)
     EXPECT_EQ(survey.QuestionCount, 1);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
     EXPECT_EQ(document.ProtectLevel, 2);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     for (const char* off : {"mnuFileSave", "mnuFileSaveAs", "mnuInput", "mnuOutput", "mnuSetQuestion", "mnuMerge",
                             "mnuSetLimit", "mnuStatis", "mnuQuestions", "mnuAbout"})
         EXPECT_FALSE(Item(main, off)->isEnabled()) << off;
@@ -128,7 +128,7 @@ TEST_F(StartupTest, QuotedCommandLineOpensTheFileBeforeTheWindowShows)
     EXPECT_EQ(document.ProtectLevel, 0);
     EXPECT_EQ(main.windowTitle(), "通勤調査");
     EXPECT_TRUE(Item(main, "mnuFileSaveAs")->isEnabled());
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     // The settings are read again after the start file: the recent files are
     // the stored ones, and the command line asked nothing.
     EXPECT_EQ(settings.MRUFiles[0], dataPath("stored.kz"));

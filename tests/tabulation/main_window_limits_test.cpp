@@ -38,7 +38,7 @@ TEST_F(MainWindowLimitsTest, EveryWayOfClosingTheStoredLimitEditorRecomputesTheC
         survey.LimitTable[3] = {};
         samples.Samples.setFlags(0, Flags);
         samples.Samples.setFlags(1, Flags);
-        ClearModified();
+        ClearModified(document);
         programWindows.showEntryWindow();
         QPointer<frmLimit> shown;
         // Stored limit 3 becomes "Q1 answered 2".

@@ -266,7 +266,7 @@ FinishResult FinishStructureEdit(StructureEdit& edit)
         ResetEntryLines();
     else
         ClampEntryLines();
-    SetModified();
+    SetModified(document);
     Beep();
     return FinishResult::Finished;
 }

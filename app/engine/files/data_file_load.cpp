@@ -46,21 +46,21 @@ void ShowReadError(const QString& error, const QString& fileName)
 // part leaves no question without one.
 void DiscardQuestionnaire()
 {
-    InitNewFile();
-    SetUnsavable();
+    InitNewFile(ProgramWorkspace(), settings);
+    SetUnsavable(document);
     survey = Survey{};
-    NewQuestionnaire();
+    NewQuestionnaire(survey);
     ComputeAnswerLayout(survey);
-    ClearModified();
+    ClearModified(document);
 }
 
 void ApplyQuestionnaire(const StoredQuestionnaire& part)
 {
     survey.Title = part.Title;
     survey.Password = part.Password;
-    UnlockMenus();
+    UnlockMenus(document);
     document.ProtectLevel = part.ProtectLevel;
-    LockMenus();
+    LockMenus(document);
     survey.Author = part.Author;
 
     survey.QuestionCount = static_cast<Integer>(part.Questions.size());
@@ -138,13 +138,13 @@ bool ReadDataFile(BinaryReader& file, Integer version)
 
 void CompleteLoad(const QString& fileName)
 {
-    ClearModified();
-    LockMenus();
+    ClearModified(document);
+    LockMenus(document);
     SetDocumentPath(document, fileName);
     samples.SavedSampleCount = SampleCount(samples);
     samples.LastSaveTime = NowAsDayCount();
     Beep();
-    RecentFilesMenu(fileName);
+    RecentFilesMenu(settings, fileName);
     emit documentEvents().replaced();
 }
 
@@ -195,7 +195,7 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
         ShowReadError(error.text(), fileName);
     }
     if (!complete) {
-        SetUnsavable();
+        SetUnsavable(document);
         // The previous questionnaire is gone as after a completed load: no
         // window may go on showing it.
         emit documentEvents().replaced();

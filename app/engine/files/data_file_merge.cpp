@@ -174,7 +174,7 @@ Integer Merge(const LargeVector<char>& content)
         samples.Samples = std::move(merged);
         ++samples.generation;
     }
-    SetModified();
+    SetModified(document);
     MsgBox(QString::number(taken.samples.size()) + QStringLiteral("サンプル、取り込みました"));
     return 1;
 }

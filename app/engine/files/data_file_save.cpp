@@ -205,9 +205,9 @@ bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
         // An export did not write the questionnaire's own file.
         if (!sheet) {
             samples.SavedSampleCount = SampleCount(samples);
-            ClearModified();
+            ClearModified(document);
         }
-        RecentFilesMenu(fileName);
+        RecentFilesMenu(settings, fileName);
         if (!sheet)
             samples.LastSaveTime = NowAsDayCount();
     }

@@ -286,7 +286,7 @@ void LoadSettings()
     const int openError = OpenForReading(file);
     const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettingsFile(file));
     if (readWhole)
-        RecentFilesMenu(QString());
+        RecentFilesMenu(settings, QString());
     RepairColumnWidths();
 }
 

@@ -180,7 +180,7 @@ void ExportSamplesCSV(const Workspace& ws, ListedSamples& sheet, const CsvSettin
         return;
     std::vector<Integer> Selected(size_t(ws.survey.QuestionCount) + 1, -1);
     if (part == 2) {
-        QBoxSelectMany(QStringLiteral("書き出す質問を選んでください"), Selected);
+        QBoxSelectMany(survey, QStringLiteral("書き出す質問を選んでください"), Selected);
         if (Selected[0] == QBoxCancelled)
             return;
     }

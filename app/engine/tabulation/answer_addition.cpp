@@ -128,7 +128,7 @@ bool MergeAddedAnswers(Integer maxAnswers, Integer rank, Integer& n, QVector<Int
 Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindow& window)
 {
     ShowProcessing(QStringLiteral("追加"), QStringLiteral("追加中です"), {}, false, true, false);
-    SetModified();
+    SetModified(document);
     HourglassScope hourglass;
     const Long total = SampleCount(samples);
     LongJob job(total, {}, LongJob::Bar::Fills,

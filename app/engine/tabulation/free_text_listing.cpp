@@ -126,7 +126,7 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
                             std::span<const Integer> refQuestions, Long from, ListingView& view)
 {
     FreeTextListing listing;
-    listing.listed.clear();
+    listing.listed.clear(ws.samples);
     const Long sampleCount = static_cast<Long>(ws.samples.Samples.size());
     if (sampleCount == 0)
         return listing;

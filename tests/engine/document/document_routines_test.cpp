@@ -18,10 +18,10 @@ protected:
 TEST_F(DocumentRoutinesTest, UnsavableLocksEverythingButTheKey)
 {
     document.CurrentFilePath = QStringLiteral("/data/a.kz");
-    SetUnsavable();
+    SetUnsavable(document);
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     EXPECT_TRUE(document.menusLocked);
     EXPECT_EQ(document.menuLockLevel, 2);
 }
@@ -38,7 +38,7 @@ TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
     document = {2, QStringLiteral("/data/a.kz"), QStringLiteral("net"), 5, true};
     document.menuLockLevel = 2;
 
-    InitNewFile();
+    InitNewFile(workspace, settings);
     EXPECT_EQ(SampleCount(samples), 0);
     EXPECT_EQ(samples.NextIDCursor, -1);
     EXPECT_EQ(document.CurrentFilePath, AppDir() + QStringLiteral("new.kz"));
@@ -67,7 +67,7 @@ TEST_F(DocumentRoutinesTest, NewQuestionnaireIsOneQuestionWithTwoChoices)
     survey.ParagraphExeDLL[10] = -1;
     survey.CheckOptions = 2;
 
-    NewQuestionnaire();
+    NewQuestionnaire(survey);
     EXPECT_EQ(survey.Title, QStringLiteral("新規アンケート"));
     EXPECT_EQ(survey.Author, QStringLiteral("＊＊＊＊"));
     EXPECT_EQ(survey.QuestionCount, 1);

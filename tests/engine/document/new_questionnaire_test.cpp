@@ -39,7 +39,7 @@ TEST_F(NewQuestionnaireTest, TheNewDocumentIsUnnamedAndBlankOnlyForAHiddenBase)
         test::ProgramStateGuard fresh;
         Load(level);
         NewQuestionnaireSteps steps;
-        StartNewDocument(steps, level >= 2);
+        StartNewDocument(workspace, settings, steps, level >= 2);
         EXPECT_EQ(SampleCount(samples), 0);
         EXPECT_EQ(document.CurrentFilePath, AppDir() + QStringLiteral("new.kz"));
         EXPECT_TRUE(document.untitled);
@@ -58,8 +58,8 @@ TEST_F(NewQuestionnaireTest, TheLoadedStructureKeepsItsLines)
 {
     Load(0);
     NewQuestionnaireSteps steps;
-    StartNewDocument(steps, false);
-    ChooseStructure(steps, true);
+    StartNewDocument(workspace, settings, steps, false);
+    ChooseStructure(workspace, steps, true);
     EXPECT_TRUE(steps.structureChosen);
     EXPECT_FALSE(steps.blank);
     EXPECT_EQ(survey.QuestionCount, 2);
@@ -73,8 +73,8 @@ TEST_F(NewQuestionnaireTest, ABlankQuestionnaireHasOneLinePerQuestion)
 {
     Load(0);
     NewQuestionnaireSteps steps;
-    StartNewDocument(steps, false);
-    ChooseStructure(steps, false);
+    StartNewDocument(workspace, settings, steps, false);
+    ChooseStructure(workspace, steps, false);
     EXPECT_TRUE(steps.blank);
     EXPECT_EQ(survey.QuestionCount, 1);
     EXPECT_EQ(survey.ParagraphStart[0], 0);
@@ -109,9 +109,9 @@ TEST_F(NewQuestionnaireTest, ASavedNewDocumentIsNamedAndUnlocked)
 {
     Load(2);
     NewQuestionnaireSteps steps;
-    StartNewDocument(steps, true);
+    StartNewDocument(workspace, settings, steps, true);
     document.ProtectLevel = 1;
-    CompleteNewDocument(QStringLiteral("/data/new survey.kz"));
+    CompleteNewDocument(document, QStringLiteral("/data/new survey.kz"));
     EXPECT_EQ(document.CurrentFilePath, "/data/new survey.kz");
     EXPECT_TRUE(HasChosenPath(document));
     EXPECT_EQ(document.ProtectLevel, 0);

@@ -53,7 +53,7 @@ protected:
     {
         ASSERT_EQ(Load(RichDataFile(1003)), 1);
         previousPath_ = path_;
-        SetModified();
+        SetModified(document);
         unloadsBefore_ = ui_.formsUnloaded();
     }
     void ExpectPreviousUntouched()
@@ -61,7 +61,7 @@ protected:
         EXPECT_EQ(survey.Title, QStringLiteral("顧客満足度調査"));
         EXPECT_EQ(SampleCount(samples), 3);
         EXPECT_EQ(document.CurrentFilePath, previousPath_);
-        EXPECT_TRUE(IsModified());
+        EXPECT_TRUE(IsModified(document));
         // The windows may go on showing it.
         EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_);
     }
@@ -80,7 +80,7 @@ protected:
         EXPECT_EQ(ui_.boxes().back().style, vbExclamation);
         EXPECT_EQ(document.ProtectLevel, 2);
         EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-        EXPECT_FALSE(IsModified());
+        EXPECT_FALSE(IsModified(document));
         EXPECT_EQ(document.menuLockLevel, 2);
         ExpectWindowsClosed();
     }
@@ -138,7 +138,7 @@ TEST_F(LoadTest, CurrentGenerationFillsEveryTable)
     EXPECT_EQ(survey.ExternProcessName, QStringLiteral("plugin.dll"));
 
     EXPECT_EQ(document.CurrentFilePath, path_);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 3);
     EXPECT_GT(samples.LastSaveTime, 0);
     EXPECT_EQ(settings.MRUFiles[0], path_);

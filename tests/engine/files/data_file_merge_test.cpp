@@ -45,7 +45,7 @@ protected:
     {
         EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30}));
         EXPECT_EQ(samples.Samples.texts(1).text(0), QStringLiteral("元の記述"));
-        EXPECT_FALSE(IsModified());
+        EXPECT_FALSE(IsModified(document));
         EXPECT_EQ(document.CurrentFilePath, basePath_);
     }
 
@@ -67,7 +67,7 @@ TEST_F(MergeDataFileTest, TakesNewIDsInOrderDropsPresentOnesAndKeepsThePath)
     EXPECT_EQ(TableIDs(), (std::vector<Long>{5, 10, 20, 25, 30, 40}));
     EXPECT_EQ(lastBox(), QStringLiteral("3サンプル、取り込みました"));
     EXPECT_EQ(samples.Samples.texts(2).text(0), QStringLiteral("元の記述"));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(document.CurrentFilePath, basePath_);
     EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_ + 1);
     EXPECT_TRUE(ui_.progressTexts().contains(QStringLiteral("回答 4/4 取り込み数:2")));

@@ -87,7 +87,7 @@ TEST_F(SaveInPlaceTest, NameHoldsTheOldOrTheNewFileAtEveryStepAndAfterAFailureAt
                 << "a part or nothing under the name before step " << static_cast<int>(step);
             return step == c.failingStep ? c.error : 0;
         });
-        SetModified();
+        SetModified(document);
         ui_.expectBox(vbOK);
 
         EXPECT_FALSE(SaveDataFile(target));
@@ -97,7 +97,7 @@ TEST_F(SaveInPlaceTest, NameHoldsTheOldOrTheNewFileAtEveryStepAndAfterAFailureAt
         EXPECT_EQ(ReadAll(target), c.replaced ? fresh : old);
         EXPECT_TRUE(ui_.boxes().back().prompt.contains(c.reason)) << ui_.boxes().back().prompt.toStdString();
         EXPECT_TRUE(ui_.boxes().back().prompt.endsWith(Failed));
-        EXPECT_TRUE(IsModified());
+        EXPECT_TRUE(IsModified(document));
         for (const QString& entry : FolderEntries())
             EXPECT_TRUE(QStringList({"base.kz", "data.kz", "data.kz~"}).contains(entry)) << entry.toStdString();
     }

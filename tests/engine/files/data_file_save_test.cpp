@@ -56,7 +56,7 @@ protected:
         samples.Samples.resize(SampleCount(samples) - 1);
         EXPECT_TRUE(SaveDataFile(file));
         samples.Samples = all;
-        SetModified();
+        SetModified(document);
         return ReadAll(file);
     }
 };
@@ -210,7 +210,7 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
 TEST_F(SaveDataFileTest, FirstSaveUnderANewNameLeavesNoBackupAndMarksTheQuestionnaireSaved)
 {
     Open(SurveyFile(ThreeSamples()));
-    SetModified();
+    SetModified(document);
     const QString target = path(QStringLiteral("new.kz"));
     const int shown = ui_.processingShown();
     const int ended = ui_.processingEnded();
@@ -218,7 +218,7 @@ TEST_F(SaveDataFileTest, FirstSaveUnderANewNameLeavesNoBackupAndMarksTheQuestion
     EXPECT_TRUE(SaveDataFile(target));
 
     EXPECT_EQ(FolderEntries(), (QStringList{QStringLiteral("base.kz"), QStringLiteral("new.kz")}));
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 3);
     EXPECT_GT(samples.LastSaveTime, 40000.0);
     EXPECT_EQ(settings.MRUFiles[0], target);
@@ -284,7 +284,7 @@ TEST_F(SaveDataFileTest, StopInEitherPhaseLeavesThePreviousFileAndBackupAndTheMo
     const QByteArray first = SaveFirstVersion(target);
     ASSERT_TRUE(SaveDataFile(target));
     const QByteArray second = ReadAll(target);
-    SetModified();
+    SetModified(document);
     const double lastSave = samples.LastSaveTime;
 
     // With a report at every step, the two questions report once each, then
@@ -301,7 +301,7 @@ TEST_F(SaveDataFileTest, StopInEitherPhaseLeavesThePreviousFileAndBackupAndTheMo
         EXPECT_EQ(ui_.boxes().back().prompt, Cancelled);
         EXPECT_EQ(ReadAll(target), second);
         EXPECT_EQ(ReadAll(path(QStringLiteral("data.kz~"))), first);
-        EXPECT_TRUE(IsModified());
+        EXPECT_TRUE(IsModified(document));
         EXPECT_EQ(samples.LastSaveTime, lastSave);
         EXPECT_EQ(FolderEntries().size(), 3) << FolderEntries().join(u' ').toStdString();
     }
@@ -323,7 +323,7 @@ TEST_F(SaveDataFileTest, WriteFailureReportsAndLeavesThePreviousFile)
     Open(SurveyFile(ThreeSamples()));
     const QString target = path(QStringLiteral("base.kz"));
     const QByteArray previous = ReadAll(target);
-    SetModified();
+    SetModified(document);
     SetSaveWriteLimit(100);
     ui_.expectBox(vbOK);
 
@@ -334,7 +334,7 @@ TEST_F(SaveDataFileTest, WriteFailureReportsAndLeavesThePreviousFile)
     EXPECT_EQ(ui_.boxes()[0].style, vbExclamation);
     EXPECT_EQ(ReadAll(target), previous);
     EXPECT_EQ(FolderEntries(), QStringList{QStringLiteral("base.kz")});
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 3);
 }
 
@@ -384,7 +384,7 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
         samples.Samples.answers(s)[0] = static_cast<Integer>(id % 4);
         samples.Samples.texts(s).setText(0, id == 8 ? QStringLiteral("八") : QString());
     }
-    SetModified();
+    SetModified(document);
     samples.SavedSampleCount = 60;
     samples.LastSaveTime = 45000.5;
     // 7 is listed on two rows and written once.
@@ -401,7 +401,7 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     for (Long s : {42, 7, 99})
         WriteSampleBlock(out, samples.Samples, s);
     EXPECT_TRUE(ReadAll(target).contains(blocks));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 60);
     EXPECT_EQ(samples.LastSaveTime, 45000.5);
     EXPECT_EQ(settings.MRUFiles[0], target);

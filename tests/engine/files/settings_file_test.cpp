@@ -136,7 +136,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
     EXPECT_EQ(settings.ColumnWidths[10], 77);
     EXPECT_EQ(settings.MRUFiles[3], "");
     EXPECT_EQ(settings.MRUFiles[4], "/4");
-    EXPECT_FALSE(recentFileItems.separatorVisible);
+    EXPECT_FALSE(settings.recentFileItems.separatorVisible);
 }
 
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
@@ -176,7 +176,7 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     EXPECT_EQ(settings.ColumnWidths, saved.ColumnWidths);
     EXPECT_EQ(settings.MRUFiles, saved.MRUFiles);
     EXPECT_EQ(settings.WWWAnswerDir, saved.WWWAnswerDir);
-    EXPECT_EQ(recentFileItems.captions[1], "&2 /home/u/調査1.kz");
+    EXPECT_EQ(settings.recentFileItems.captions[1], "&2 /home/u/調査1.kz");
 }
 
 TEST_F(SettingsFileTest, SaveWritesTheFileLayoutWholeOverALongerFile)
@@ -275,7 +275,7 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     // Fonts are 24 bytes and their names ("フォント0" 9 bytes, "フォント10" 10).
     const int placementsStart = 50 + 16 * 24 + 10 * 9 + 6 * 10 + 64;
     writeIni(CurrentFile().left(placementsStart + 2 * 16 + 8));
-    recentFileItems.captions[0] = "stale";
+    settings.recentFileItems.captions[0] = "stale";
     settings.WindowRecs[2] = {1, 2, 3, 4};
     LoadSettings();
     EXPECT_EQ(settings.IDRangeLow, 7);
@@ -285,7 +285,7 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     // The broken placement keeps what the defaults left.
     EXPECT_EQ(settings.WindowRecs[2].Width, 0);
     EXPECT_EQ(settings.WindowRecs[2].Left, 1);
-    EXPECT_EQ(recentFileItems.captions[0], "stale");
+    EXPECT_EQ(settings.recentFileItems.captions[0], "stale");
 }
 
 TEST_F(SettingsFileTest, IDRangeNoIDCouldBeIssuedFromLeavesTheDefaultAndSaysSo)

@@ -1,10 +1,9 @@
 // Every piece of program state back to what a fresh program holds: the
 // workspace (questionnaire, samples, document state), this computer's
-// settings, the recent-file items and the bit masks. ProgramStateGuard does
+// settings (with the recent-file items) and the bit masks. ProgramStateGuard does
 // so when a test starts and again when it ends.
 #pragma once
 
-#include "document/recent_files.h"
 #include "host/settings.h"
 #include "model/workspace.h"
 
@@ -14,7 +13,6 @@ inline void ResetProgramState()
 {
     ProgramWorkspace() = Workspace{};
     settings = Settings{};
-    recentFileItems = RecentFileItems{};
     InitBitMasks();
 }
 

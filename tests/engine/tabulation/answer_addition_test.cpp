@@ -59,7 +59,7 @@ protected:
         for (Long id = 1; id <= 4; ++id)
             AddSample(id);
         survey.CheckOptions = CheckDropExclusive;
-        listed.clear();
+        listed.clear(samples);
     }
 
     void Store(Long id, Integer q, QVector<Integer> codes, QStringList texts = {})
@@ -118,7 +118,7 @@ TEST_F(AnswerAdditionTest, GivenChoiceGoesToEachListedSampleOnceAndNowhereElse)
     EXPECT_EQ(Stored(3), A({1}, {"メモ"}));
     EXPECT_EQ(Stored(2), A({0}));
     EXPECT_EQ(Stored(4), A({0}));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(ui.processingEnded(), 1);
     EXPECT_EQ(ui.beeps(), 1);
 }
@@ -144,7 +144,7 @@ TEST_F(AnswerAdditionTest, FullTargetsRanksAndExclusiveChoicesUnderTheCorrection
     for (const Case& c : cases) {
         Store(1, Target, c.before);
         survey.CheckOptions = c.options;
-        listed.clear();
+        listed.clear(samples);
         List({1});
         window.state.Rank = c.rank;
         window.state.Cno = c.add;
@@ -262,7 +262,7 @@ TEST_F(AnswerAdditionTest, StopKeepsTheChangedSamplesAndTheQuestionnaireSavable)
     EXPECT_EQ(Stored(1), A({3}));
     EXPECT_EQ(Stored(2), A({0}));
     EXPECT_FALSE(ui.lastProcessingFatal());
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 }
 
 TEST_F(AnswerAdditionTest, SamplesInsertedOrDeletedAfterTheListingDoNotShiftIt)
