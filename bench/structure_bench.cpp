@@ -31,7 +31,7 @@ double PeakResidentMB()
 
 void InsertFrontQuestionAndDeleteChoice(StructureEdit& edit)
 {
-    ShiftStructure(edit, 0, -1, +1);
+    ShiftStructure(survey, edit, 0, -1, +1);
     survey.Questions[0] = {QStringLiteral("新しい質問\r\r\r").leftJustified(128, u' '), 1, 4, 0};
     SetChoiceText(survey, 0, 0, QStringLiteral("無回答"));
     survey.Choices(0, 0).Attr = 1 << AttrExclusive;
@@ -39,7 +39,7 @@ void InsertFrontQuestionAndDeleteChoice(StructureEdit& edit)
         SetChoiceText(survey, 0, c, QString());
     survey.QuestionLimit[0] = Condition{};
     --survey.Questions[45].ChoiceCount;  // a triple answer of 10 choices
-    ShiftStructure(edit, 45, 3, -1);
+    ShiftStructure(survey, edit, 45, 3, -1);
     edit.changed = edit.numberingChanged = true;
 }
 
@@ -49,12 +49,12 @@ void BM_FinishStructureChange(benchmark::State& state)
         state.PauseTiming();
         bench::BuildBenchQuestionnaire(kSamples);
         static StructureEdit edit;
-        OpenStructureEdit(edit);
+        OpenStructureEdit(survey, edit);
         InsertFrontQuestionAndDeleteChoice(edit);
         const double peakBefore = PeakResidentMB();
         state.ResumeTiming();
 
-        const FinishResult result = FinishStructureEdit(edit);
+        const FinishResult result = FinishStructureEdit(ProgramWorkspace(), edit);
 
         state.PauseTiming();
         if (result != FinishResult::Finished)

@@ -244,7 +244,7 @@ void frmQuestion::formLoad()
     windows().unloadTotal();
     windows().unloadQuestionList();
     edit_ = std::make_unique<StructureEdit>();
-    OpenStructureEdit(*edit_);
+    OpenStructureEdit(survey, *edit_);
     fillQuestionRows();
     selectQuestion(0);
 }

@@ -145,7 +145,7 @@ void frmQuestion::chooseCodeTable(Integer q, Integer c)
 
 void frmQuestion::offerOtherSwap(Integer q, Integer c)
 {
-    const Integer k = OtherMarkedChoice(q, c);
+    const Integer k = OtherMarkedChoice(survey, q, c);
     if (k < 0)
         return;
     if (MsgBox(QStringLiteral("その他選択肢は通常１つの質問につき１つです。今まで")

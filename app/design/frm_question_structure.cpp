@@ -85,7 +85,7 @@ void frmQuestion::InsertQuestion_Click()
         if (source < 0)
             return;
         markChanged(true);
-        ShiftStructure(*edit_, q, -1, +1);
+        ShiftStructure(survey, *edit_, q, -1, +1);
         if (source >= q)
             ++source;
         survey.Questions[q] = survey.Questions[source];
@@ -98,8 +98,8 @@ void frmQuestion::InsertQuestion_Click()
         if (!count)
             return;
         markChanged(true);
-        ShiftStructure(*edit_, q, -1, +1);
-        style = MakeNewQuestion(q, *count);
+        ShiftStructure(survey, *edit_, q, -1, +1);
+        style = MakeNewQuestion(survey, q, *count);
     }
     fillQuestionRows();
     applyCodeStyle(style);
@@ -119,7 +119,7 @@ void frmQuestion::DeleteQuestion_Click()
     if (MsgBox(AskDelete, vbOKCancel | vbExclamation) != vbOK || !ConfirmSampleChange())
         return;
     markChanged(true);
-    ShiftStructure(*edit_, q, -1, -1);
+    ShiftStructure(survey, *edit_, q, -1, -1);
     fillQuestionRows();
     selectQuestion(q);
 }
@@ -134,7 +134,7 @@ bool frmQuestion::InsertChoice_Click()
         return false;
     markChanged(true);
     ++survey.Questions[q].ChoiceCount;
-    ShiftStructure(*edit_, q, c, +1);
+    ShiftStructure(survey, *edit_, q, c, +1);
     survey.Choices(q, c) = ChoiceRec{};
     const Integer style = survey.Questions[q].CodeStyle;
     survey.Questions[q].CodeStyle = 0;
@@ -155,7 +155,7 @@ void frmQuestion::DeleteChoice_Click()
         return;
     markChanged(true);
     --survey.Questions[q].ChoiceCount;
-    ShiftStructure(*edit_, q, c, -1);
+    ShiftStructure(survey, *edit_, q, c, -1);
     fillQuestionRows();
     selectQuestion(q);
     lstCno->setCurrentRow(c);
@@ -188,7 +188,7 @@ void frmQuestion::cmdDirUp_Click()
     Integer parent = 0;
     Integer choice = 0;
     SplitQC(survey.QuestionLimit[q][1].Code, parent, choice);
-    CopyParentLimit(parent, q);
+    CopyParentLimit(survey, parent, q);
     fillQuestionRows();
     selectQuestion(q);
 }
@@ -202,11 +202,11 @@ void frmQuestion::cmdDirDown_Click()
     if (depth(q - 1) - depth(q) == 1) {
         if (!ConfirmSampleChange())
             return;
-        CopyParentLimit(static_cast<Integer>(q - 1), q);
+        CopyParentLimit(survey, static_cast<Integer>(q - 1), q);
     } else if (q < survey.QuestionCount - 1 && depth(q + 1) - depth(q) == 1) {
         if (!ConfirmSampleChange())
             return;
-        CopyParentLimit(static_cast<Integer>(q + 1), q);
+        CopyParentLimit(survey, static_cast<Integer>(q + 1), q);
     } else {
         const Condition setAside = survey.QuestionLimit[q];
         Integer pos = 0;
@@ -252,19 +252,19 @@ void frmQuestion::cmdDo_Click()
 {
     QuesText_LostFocus();
     ChoiceText_LostFocus();
-    if (MsgBox(FinishConfirmation(!lblChanged->isHidden()), vbOKCancel | vbInformation) != vbOK)
+    if (MsgBox(FinishConfirmation(survey, !lblChanged->isHidden()), vbOKCancel | vbInformation) != vbOK)
         return;
     if (edit_->changed && !AskCheckOptions())
         return;
     Frame1->hide();
-    const FinishResult result = FinishStructureEdit(*edit_);
+    const FinishResult result = FinishStructureEdit(ProgramWorkspace(), *edit_);
     Frame1->show();
     if (result == FinishResult::TooLarge)
         return;
     if (result == FinishResult::Stopped) {
         // The structure at opening is back in the tables; editing goes on
         // with the edited one.
-        SaveRestoreStructure(*edit_, 0, true);
+        SaveRestoreStructure(survey, *edit_, 0, true);
         return;
     }
     finished_ = true;
@@ -275,7 +275,7 @@ void frmQuestion::AssignEssayCodes(Integer q, Integer c, EssayCoding mode)
 {
     const HourglassScope hourglass;
     Frame1->hide();
-    kz::AssignEssayCodes(q, c, mode, [this](const QString&, float ratio) {
+    kz::AssignEssayCodes(ProgramWorkspace(), q, c, mode, [this](const QString&, float ratio) {
         cmdDo->setText(QString::number(qRound(ratio * 100)) + u'%');
         QCoreApplication::processEvents();
         return cmdCancel->isEnabled();
@@ -297,7 +297,7 @@ void frmQuestion::cmdCancel_Click()
                vbOKCancel | vbExclamation)
         != vbOK)
         return;
-    SaveRestoreStructure(*edit_, 1, true);
+    SaveRestoreStructure(survey, *edit_, 1, true);
     hide();
 }
 

@@ -30,7 +30,8 @@ protected:
 
 TEST_F(EssayCodingTest, RemovingCodesKeepsTheLabelOfThatChoiceOnly)
 {
-    EXPECT_TRUE(AssignEssayCodes(0, 2, EssayCoding::RemoveCodes, [](const QString&, float) { return true; }));
+    EXPECT_TRUE(
+        AssignEssayCodes(workspace, 0, 2, EssayCoding::RemoveCodes, [](const QString&, float) { return true; }));
     for (Long s = 0; s < 3; ++s) {
         EXPECT_EQ(TextOf(s, 0), QStringLiteral("東京"));
         EXPECT_EQ(TextOf(s, 1), QStringLiteral("9:他"));
@@ -39,8 +40,8 @@ TEST_F(EssayCodingTest, RemovingCodesKeepsTheLabelOfThatChoiceOnly)
 
 TEST_F(EssayCodingTest, AStopLeavesTheSamplesNotReached)
 {
-    const bool done =
-        AssignEssayCodes(0, 2, EssayCoding::RemoveCodes, [](const QString&, float ratio) { return ratio < 0.5f; });
+    const bool done = AssignEssayCodes(workspace, 0, 2, EssayCoding::RemoveCodes,
+                                       [](const QString&, float ratio) { return ratio < 0.5f; });
     EXPECT_FALSE(done);
     EXPECT_EQ(TextOf(0, 0), QStringLiteral("東京")) << "the samples done stay coded";
     EXPECT_EQ(TextOf(2, 0), QStringLiteral("1:東京"));

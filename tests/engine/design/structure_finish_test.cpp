@@ -64,25 +64,25 @@ protected:
         BuildLayout();
         for (Long s = 0; s < sampleCount; ++s)
             AddSample(s + 1);
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
     }
 
     void deleteChoice(Integer q, Integer c)
     {
         --survey.Questions[q].ChoiceCount;
-        ShiftStructure(edit_, q, c, -1);
+        ShiftStructure(survey, edit_, q, c, -1);
         edit_.changed = edit_.numberingChanged = true;
     }
     void insertChoice(Integer q, Integer c)
     {
         ++survey.Questions[q].ChoiceCount;
-        ShiftStructure(edit_, q, c, +1);
+        ShiftStructure(survey, edit_, q, c, +1);
         survey.Choices(q, c) = ChoiceRec{};
         edit_.changed = edit_.numberingChanged = true;
     }
     void insertQuestion(Integer q, Integer choiceCount)
     {
-        ShiftStructure(edit_, q, -1, +1);
+        ShiftStructure(survey, edit_, q, -1, +1);
         survey.Questions[q] = QuestionRec{QStringLiteral("new"), 1, choiceCount, 0};
         survey.Choices(q, 0) = ChoiceRec{QStringLiteral("無回答"), 0, 0, {}, 1 << AttrExclusive};
         for (int c = 1; c < choiceCount; ++c)
@@ -92,7 +92,7 @@ protected:
     }
     void deleteQuestion(Integer q)
     {
-        ShiftStructure(edit_, q, -1, -1);
+        ShiftStructure(survey, edit_, q, -1, -1);
         edit_.changed = edit_.numberingChanged = true;
     }
 
@@ -118,13 +118,13 @@ TEST_F(StructureFinishTest, DeletedChoiceIsRepairedByTheCorrectionOptions)
         build({1, 1, 3}, 1);
         for (int q = 0; q < 3; ++q)
             survey.Choices(q, 3).Attr = 1 << AttrOther;
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
         SetAnswers(0, {{3}, {2}, {1, 2, 3}});
         survey.CheckOptions = test.options;
         for (Integer q = 0; q < 3; ++q)
             deleteChoice(q, 2);
 
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
         EXPECT_EQ(AnswersOf(0), test.expected);
     }
 }
@@ -139,7 +139,7 @@ TEST_F(StructureFinishTest, AnswersFollowTheirQuestionsAndChoices)
     insertChoice(1, 1);  // before choice 1 of the question moved by the insert
     deleteChoice(2, 2);
 
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(AnswersOf(0), (Answers{{0}, {3, 4}, {2}}));
     EXPECT_EQ(AnswersOf(1), (Answers{{0}, {2}, {1}}));
 }
@@ -152,7 +152,7 @@ TEST_F(StructureFinishTest, LoweredMaxAnswersKeepsTheFirstValidAnswers)
     survey.Questions[1].MaxAnswers = 1;
     survey.CheckOptions = 0;
     deleteChoice(1, 2);  // Q2's first answer goes; its second is kept, not lost to the cut
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(AnswersOf(0), (Answers{{1}, {2}}));
 }
 
@@ -166,7 +166,7 @@ TEST_F(StructureFinishTest, FinishEmptiesStoredLimitsAndSetsEveryFlag)
         for (Long s = 0; s < 3; ++s)
             SetAnswers(s, {{static_cast<Integer>(s + 1)}});
         edit_.changed = changed;
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
         for (const Condition& limit : survey.LimitTable)
             for (const LimitItem& item : limit)
                 EXPECT_EQ(item.KindRank, 0);
@@ -184,14 +184,14 @@ TEST_F(StructureFinishTest, EntryLinesResetAfterANumberingChangeAndStayWithinSlo
     survey.Questions[0].MaxAnswers = 2;
     survey.Questions[1].MaxAnswers = 1;
     edit_.changed = true;
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(survey.ParagraphStart[1], MakeQC(0, 1));
     EXPECT_EQ(survey.ParagraphStart[2], MakeQC(1, 0));
     EXPECT_EQ(survey.ParagraphExeDLL[1], -1);
 
-    OpenStructureEdit(edit_);
+    OpenStructureEdit(survey, edit_);
     insertQuestion(1, 2);
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(survey.ParagraphStart[0], 0);
     for (int i = 1; i <= 254; ++i)
         EXPECT_EQ(survey.ParagraphStart[static_cast<size_t>(i)], MakeQC(static_cast<Integer>(i), 0));
@@ -209,7 +209,7 @@ TEST_F(StructureFinishTest, TooLargeARecordIsRefusedBeforeAnythingChanges)
     for (int q = 1; q < 40; ++q)
         survey.Questions[q].MaxAnswers = 120;
     ui_.expectBox(vbOK);
-    EXPECT_EQ(FinishStructureEdit(edit_), FinishResult::TooLarge);
+    EXPECT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::TooLarge);
     EXPECT_TRUE(ui_.boxes().back().prompt.contains(QStringLiteral("32767")));
     EXPECT_EQ(samples.Samples, before);
     EXPECT_EQ(survey.QuestionCount, 40);  // the editor stays open on the edited structure
@@ -222,11 +222,11 @@ TEST_F(StructureFinishTest, TheFinishBeepsAtItsEndAlsoAfterAStop)
     build({1, 1}, 2);
     deleteChoice(0, 1);
     ui_.scriptProgress(false);
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Stopped);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Stopped);
     EXPECT_EQ(ui_.beeps(), 1);
 
-    SaveRestoreStructure(edit_, 0, true);  // editing goes on with the edited structure
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    SaveRestoreStructure(survey, edit_, 0, true);  // editing goes on with the edited structure
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(ui_.beeps(), 2);
 }
 
@@ -252,7 +252,7 @@ TEST_F(StructureFinishTest, StopLeavesTheQuestionnaireAndSamplesIntact)
         survey.LimitTable[2][1] = LimitItem{3, MakeQC(1, 1)};
         survey.ParagraphStart[1] = MakeQC(1, 0);
         BuildLayout();
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
         for (Long s = 0; s < 60; ++s)
             SetAnswers(s, {{1, static_cast<Integer>(s % 3 + 1)}, {static_cast<Integer>(s % 4)}, {3}},
                        {QStringLiteral("text %1").arg(s)});
@@ -264,7 +264,7 @@ TEST_F(StructureFinishTest, StopLeavesTheQuestionnaireAndSamplesIntact)
         for (int i = 0; i < stopAt; ++i)
             ui_.scriptProgress(true);
         ui_.scriptProgress(false);
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Stopped);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Stopped);
         EXPECT_EQ(survey.QuestionCount, 3);
         EXPECT_EQ(save(QStringLiteral("after.kz")), before);
     }
@@ -323,7 +323,7 @@ protected:
             break;
         case 1: {  // copy
             const Integer from = static_cast<Integer>(pick(0, survey.QuestionCount - 1));
-            ShiftStructure(edit_, q, -1, +1);
+            ShiftStructure(survey, edit_, q, -1, +1);
             const Integer src = from >= q ? static_cast<Integer>(from + 1) : from;
             survey.Questions[q] = survey.Questions[src];
             for (int c = 0; c < survey.Questions[src].ChoiceCount; ++c)
@@ -374,7 +374,7 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
         SCOPED_TRACE(round);
         ProgramStateGuard clean;
         buildRandom();
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
         survey.CheckOptions = static_cast<Integer>(CheckLimitToUnanswered | (round % 2 ? CheckMissingToOther : 0));
         const Survey before = survey;
         std::vector<Answers> answersBefore;
@@ -383,7 +383,7 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
 
         for (int i = 0; i < 10; ++i)
             randomEdit();
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
 
         for (int k = 0; k < before.QuestionCount; ++k) {
             const Integer q = edit_.QnoMap[static_cast<size_t>(k)];
