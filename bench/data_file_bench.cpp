@@ -36,7 +36,7 @@ QString SavedFile(Long n)
     const QString file = BenchFile(n);
     if (!QFileInfo::exists(file)) {
         bench::BuildBenchQuestionnaire(n);
-        SaveDataFile(file);
+        SaveDataFile(ProgramWorkspace(), settings, file);
     }
     return file;
 }
@@ -52,7 +52,7 @@ void BM_SaveDataFile(benchmark::State& state)
     const auto n = static_cast<Long>(state.range(0));
     bench::BuildBenchQuestionnaire(n);
     for (auto _ : state) {
-        if (!SaveDataFile(BenchFile(n)))
+        if (!SaveDataFile(ProgramWorkspace(), settings, BenchFile(n)))
             state.SkipWithError("save failed");
     }
     state.counters["MB"] = static_cast<double>(QFileInfo(BenchFile(n)).size()) / 1e6;
@@ -70,7 +70,7 @@ void BM_BuildSampleBlocks(benchmark::State& state)
         bytes.resize(0);
         BinaryWriter out(bytes);
         for (Long s = 0; s < n; ++s)
-            WriteSampleBlock(out, samples.Samples, s);
+            WriteSampleBlock(out, survey, samples.Samples, s);
     }
     state.counters["MB"] = static_cast<double>(bytes.size()) / 1e6;
 }
@@ -89,7 +89,7 @@ void BM_LoadDataFile(benchmark::State& state)
         QElapsedTimer timer;
         timer.start();
         QString name = file;
-        if (LoadDataFile(name, OpenQuestionnaire) != DataFileLoaded)
+        if (LoadDataFile(ProgramWorkspace(), settings, name, OpenQuestionnaire) != DataFileLoaded)
             state.SkipWithError("load failed");
         loadNs += timer.nsecsElapsed();
         state.PauseTiming();

@@ -306,7 +306,7 @@ bool WriteDemoSurvey(const QString& fileName)
     BuildDemoSurvey();
     const QString backup = BackupFileName(fileName);
     const bool hadBackup = QFile::exists(backup);
-    if (!SaveDataFile(fileName))
+    if (!SaveDataFile(ProgramWorkspace(), settings, fileName))
         return false;
     if (!hadBackup)
         QFile::remove(backup);

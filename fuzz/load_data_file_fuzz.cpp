@@ -30,7 +30,15 @@ void ClassifyHeader(const QByteArray& bytes, kz::Integer mode)
     buffer.open(QIODevice::ReadOnly);
     kz::BinaryReader in(buffer);
     QString fileName = QStringLiteral("fuzz.kzp");
-    kz::FileVersion(in, fileName, mode);
+    kz::FileVersion(in, kz::DocumentState{}, fileName, mode);
+}
+
+// What the loader fills, kept from one input to the next as the program
+// keeps its own.
+kz::Workspace& Workspace()
+{
+    static kz::Workspace workspace;
+    return workspace;
 }
 
 }  // namespace
@@ -48,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     file.write(bytes);
     file.flush();
     QString fileName = file.fileName();
-    kz::LoadDataFile(fileName, kz::OpenQuestionnaire);
+    kz::Settings settings;
+    kz::LoadDataFile(Workspace(), settings, fileName, kz::OpenQuestionnaire);
     return 0;
 }

@@ -275,7 +275,7 @@ bool frmNew::saveNewQuestionnaire()
     const QString path = FileDialog(document.CurrentFilePath, DataFiles, SaveDialog);
     // A cancelled dialog or a failed save (reported by the saver) keeps the
     // wizard on this page, so the new questionnaire is not left unsaved.
-    if (path.isEmpty() || !SaveDataFile(path))
+    if (path.isEmpty() || !SaveDataFile(ProgramWorkspace(), settings, path))
         return false;
     CompleteNewDocument(document, path);
     AnnounceCaption(survey, document);

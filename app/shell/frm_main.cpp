@@ -153,7 +153,7 @@ void frmMain::formLoad()
     LocalizeForm(*this);
     CheckPrevInstance();
     InitBitMasks();
-    LoadSettings();
+    LoadSettings(settings);
     RestoreWindowRec(WindowSlot::frmMain, this);
     windows().loadKeyWindow();
     InitNewFile(ProgramWorkspace(), settings);

@@ -58,7 +58,7 @@ void frmMain::statis()
 void frmMain::resetWindows()
 {
     if (MsgBox(QStringLiteral("各ウィンドウのサイズとフォントなどを初期化します。"), vbOKCancel) == vbOK) {
-        DefaultSettings();
+        DefaultSettings(settings);
         // The defaults empty the recent files: the menu must not keep items
         // that would open nothing.
         RecentFilesMenu(settings, QString());

@@ -44,7 +44,7 @@ bool frmMain::SaveFile()
     // the user chose: ask for one instead.
     if (!HasChosenPath(document))
         return SaveFileAs();
-    return SaveDataFile(document.CurrentFilePath);
+    return SaveDataFile(ProgramWorkspace(), settings, document.CurrentFilePath);
 }
 
 bool frmMain::SaveFileAs()
@@ -54,7 +54,7 @@ bool frmMain::SaveFileAs()
         return false;
     }
     const QString path = FileDialog(document.CurrentFilePath, DataFiles, SaveDialog);
-    if (path.isEmpty() || !SaveDataFile(path))
+    if (path.isEmpty() || !SaveDataFile(ProgramWorkspace(), settings, path))
         return false;
     SetDocumentPath(document, path);
     return true;
@@ -65,9 +65,9 @@ void frmMain::OpenDataFile(QString path, Integer mode)
     if (!SaveChangesFirst())
         return;
     const QString named = path;
-    const LoadDataFileResult result = LoadDataFile(path, mode);
+    const LoadDataFileResult result = LoadDataFile(ProgramWorkspace(), settings, path, mode);
     if (result == PageBaseToLoadFirst) {
-        if (LoadDataFile(path, OpenQuestionnaire) != NothingLoaded)
+        if (LoadDataFile(ProgramWorkspace(), settings, path, OpenQuestionnaire) != NothingLoaded)
             AfterFileLoad(named);
     } else if (result == PageOfLoadedQuestionnaire) {
         AfterFileLoad(named);
@@ -107,7 +107,7 @@ void frmMain::loadResult()
 void frmMain::mergeDataFile()
 {
     const QString path = FileDialog(QString(), DataFiles, OpenDialog);
-    if (!path.isEmpty() && MergeDataFile(path) == 1)
+    if (!path.isEmpty() && MergeDataFile(ProgramWorkspace(), path) == 1)
         ResetIDCursor(samples, settings);
 }
 

@@ -21,7 +21,7 @@ void frmMain::formUnload(bool& cancel)
     SaveWindowRec(this, WindowSlot::frmMain);
     cancel = !SaveChangesFirst();
     if (!cancel) {
-        SaveSettings();
+        SaveSettings(settings);
         QFile::remove(AppDir() + QStringLiteral("_convert.tmp"));
         QFile::remove(AppDir() + QStringLiteral("_result.tmp"));
     }

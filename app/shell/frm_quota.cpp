@@ -92,7 +92,7 @@ void frmQuota::confirm()
     // force for this run all the same and shut-down tries to write it again,
     // so the window closes as after a successful write: keeping it open
     // would offer nothing the user could do about the file.
-    SaveSettings();
+    SaveSettings(settings);
     widgets::Forms::unload(*this);
 }
 

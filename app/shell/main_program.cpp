@@ -43,7 +43,7 @@ void StartProgram()
     LockMenus(document);
     ClearModified(document);
     auto& main = Forms::instance<frmMain>();
-    LoadSettings();
+    LoadSettings(settings);
     main.show();
     Forms::unload(title);
 }

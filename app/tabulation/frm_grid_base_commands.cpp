@@ -74,7 +74,7 @@ void frmGridBase::outputClicked()
     if (format == 1) {
         const QString fileName = FileDialog(QString(), QStringLiteral("Kelvorzun形式(*.kz)|*.kz|"), SaveDialog);
         if (!fileName.isEmpty())
-            SaveDataFile(fileName, this);
+            SaveDataFile(ProgramWorkspace(), settings, fileName, this);
     } else if (format == 2) {
         windows().exportListedSamples(this);
     }

@@ -44,7 +44,7 @@ protected:
     {
         SetSaveWriteLimit(-1);
         QString path = WriteSurvey("a.kz");
-        ASSERT_NE(LoadDataFile(path, OpenQuestionnaire), NothingLoaded);
+        ASSERT_NE(LoadDataFile(workspace, settings, path, OpenQuestionnaire), NothingLoaded);
         test::FlushEvents();
     }
     // The messages shown from `first` on.
@@ -127,11 +127,11 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         EXPECT_FALSE(document.menusLocked);
 
         settings.IDRangeLow = settings.IDRangeHigh = 0;
-        LoadSettings();
+        LoadSettings(settings);
         EXPECT_EQ(settings.IDRangeLow, 500);
         EXPECT_EQ(settings.IDRangeHigh, 900);
         QString back = path;
-        ASSERT_NE(LoadDataFile(back, OpenQuestionnaire), NothingLoaded);
+        ASSERT_NE(LoadDataFile(workspace, settings, back, OpenQuestionnaire), NothingLoaded);
         EXPECT_EQ(survey.Title, "新しい調査");
         EXPECT_EQ(survey.Author, "企画課");
         EXPECT_EQ(SampleCount(samples), 0);
@@ -205,7 +205,7 @@ TEST_F(NewWizardTest, TheEditorsQuestionsAreSavedWithALineEach)
     ASSERT_FALSE(WizardOpen());
 
     QString back = path;
-    ASSERT_NE(LoadDataFile(back, OpenQuestionnaire), NothingLoaded);
+    ASSERT_NE(LoadDataFile(workspace, settings, back, OpenQuestionnaire), NothingLoaded);
     ASSERT_EQ(survey.QuestionCount, 3);
     EXPECT_EQ(survey.Questions[1].ChoiceCount, 3);
     EXPECT_EQ(survey.Questions[2].ChoiceCount, 4);
@@ -303,7 +303,7 @@ TEST_F(NewWizardTest, TheFirstPageDropsTheModifiedQuestionnaireOnlyOnceSaved)
         if (c.goesOn) {
             EXPECT_EQ(wizard.WizardStep, 1);
             QString saved = dataPath("a.kz");
-            ASSERT_NE(LoadDataFile(saved, OpenQuestionnaire), NothingLoaded);
+            ASSERT_NE(LoadDataFile(workspace, settings, saved, OpenQuestionnaire), NothingLoaded);
             EXPECT_EQ(survey.Title, "変更した調査");
         } else {
             EXPECT_EQ(document.CurrentFilePath, dataPath("a.kz"));

@@ -58,7 +58,7 @@ protected:
     {
         QString copy = path(QStringLiteral("demo.kz"));
         ASSERT_TRUE(QFile::copy(CommittedFile, copy));
-        ASSERT_EQ(LoadDataFile(copy, OpenQuestionnaire), 1);
+        ASSERT_EQ(LoadDataFile(workspace, settings, copy, OpenQuestionnaire), 1);
     }
 };
 

@@ -73,7 +73,7 @@ TEST_F(IdRangeTest, ShowsTheRangeAndStoresTheSmallerValueFirst)
     // Written at once: the file read back holds the new range.
     ASSERT_TRUE(SettingsWritten());
     settings.IDRangeLow = settings.IDRangeHigh = 0;
-    LoadSettings();
+    LoadSettings(settings);
     EXPECT_EQ(settings.IDRangeLow, 100);
     EXPECT_EQ(settings.IDRangeHigh, 500);
 }

@@ -118,7 +118,7 @@ TEST_F(StartupTest, QuotedCommandLineOpensTheFileBeforeTheWindowShows)
 {
     const QString path = WriteSurvey("my survey.kz");
     settings.MRUFiles[0] = dataPath("stored.kz");
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     settings = Settings{};
     SetCommandLine("\"" + path + "\"");
 
@@ -153,7 +153,7 @@ TEST_F(StartupTest, DirectStartQuestionYesOpensTheFirstRecentFile)
 {
     const QString path = WriteSurvey("recent.kz", "前回の調査");
     settings.MRUFiles[0] = path;
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     settings = Settings{};
     script.onMessage(vbYes);
 
@@ -172,7 +172,7 @@ TEST_F(StartupTest, DirectStartQuestionYesOpensTheFirstRecentFile)
 TEST_F(StartupTest, DirectStartQuestionNoKeepsEveryEditingMenuOff)
 {
     settings.MRUFiles[0] = WriteSurvey("recent.kz");
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     settings = Settings{};
     script.onMessage(vbNo);
 

@@ -15,9 +15,7 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
-#include "model/document.h"
 #include "model/sample_ids.h"
-#include "model/survey.h"
 #include "runtime/file_errors.h"
 
 namespace kz {
@@ -83,7 +81,7 @@ bool ReadTable(BinaryReader& in, std::array<T, N>& table, ReadOne readOne)
 }
 
 // Start-up reads the file twice; the user hears of a refused range once.
-void TellRefusedIDRange(const IDRange& range)
+void TellRefusedIDRange(const Settings& settings, const IDRange& range)
 {
     static std::optional<IDRange> told;
     if (told == range)
@@ -98,14 +96,14 @@ void TellRefusedIDRange(const IDRange& range)
 }
 
 // A range no ID could be issued from leaves the default.
-bool ReadIdRange(BinaryReader& in)
+bool ReadIdRange(BinaryReader& in, Settings& settings)
 {
     const Long low = in.readLong();
     const Long high = in.readLong();
     if (!in.ok())
         return false;
     if (!IsValidIDRange({low, high})) {
-        TellRefusedIDRange({low, high});
+        TellRefusedIDRange(settings, {low, high});
         return true;
     }
     settings.IDRangeLow = low;
@@ -138,10 +136,10 @@ WindowRec ReadWindowRec(BinaryReader& in)
 }
 
 // The fields after the current magic. False on a read error.
-bool ReadCurrentFields(BinaryReader& in)
+bool ReadCurrentFields(BinaryReader& in, Settings& settings)
 {
     const bool complete =
-        ReadIdRange(in) && ReadTable(in, settings.FontRecs, ReadFontRec)
+        ReadIdRange(in, settings) && ReadTable(in, settings.FontRecs, ReadFontRec)
         && ReadTable(in, settings.ColourTable, [](BinaryReader& r) { return r.readLong(); })
         && ReadTable(in, settings.WindowRecs, ReadWindowRec)
         && ReadTable(in, settings.ColumnWidths, [](BinaryReader& r) { return SaneColumnWidth(r.readLong()); })
@@ -169,7 +167,7 @@ bool ReadCurrentFields(BinaryReader& in)
 }
 
 // False on a read error; an unrecognised file is no error, it is ignored.
-bool ReadSettingsFile(QFile& file)
+bool ReadSettingsFile(QFile& file, Settings& settings)
 {
     BinaryReader in(file);
     const Integer version = in.readInteger();
@@ -177,23 +175,23 @@ bool ReadSettingsFile(QFile& file)
         return false;
     settings.SettingsVersion = version;
     if (version == 0)
-        return ReadIdRange(in);
+        return ReadIdRange(in, settings);
     if (version != CurrentVersion)
         return true;
     const QString magic = GetRevStr(in);
     if (!in.ok())
         return false;
     if (magic == RangeOnlyMagics[0] || magic == RangeOnlyMagics[1])
-        return ReadIdRange(in);
+        return ReadIdRange(in, settings);
     if (magic != CurrentMagic)
         return true;
-    return ReadCurrentFields(in);
+    return ReadCurrentFields(in, settings);
 }
 
 // A result sheet without its label column or its wide referenced-answer
 // column has lost its widths: give the columns that carry fixed contents
 // their usual widths.
-void RepairColumnWidths()
+void RepairColumnWidths(Settings& settings)
 {
     auto& widths = settings.ColumnWidths;
     if (widths[ColumnSlot::CountLabel] != 0 && widths[ColumnSlot::ListReferences] != 0)
@@ -212,7 +210,7 @@ void RepairColumnWidths()
 // --- writing ----------------------------------------------------------------
 
 // False when the device failed or a text does not fit its counted string.
-bool WriteSettings(QIODevice& device)
+bool WriteSettings(QIODevice& device, const Settings& settings)
 {
     BinaryWriter out(device);
     out.writeInteger(settings.SettingsVersion);
@@ -252,7 +250,7 @@ bool WriteSettings(QIODevice& device)
 
 QString SettingsFilePath() { return AppDir() + QStringLiteral("zuntab.ini"); }
 
-void DefaultSettings()
+void DefaultSettings(Settings& settings)
 {
     settings.IDRangeLow = 0;
     settings.IDRangeHigh = 100000;
@@ -276,21 +274,21 @@ void DefaultSettings()
     settings.SaveInterval = DefaultSaveInterval;
 }
 
-void LoadSettings()
+void LoadSettings(Settings& settings)
 {
-    DefaultSettings();
+    DefaultSettings(settings);
     // Opened without asking first whether the file exists: a save in
     // another copy may replace it in between. After a read error what was
     // read stays, and the recent-file menu keeps what it showed.
     QFile file(SettingsFilePath());
     const int openError = OpenForReading(file);
-    const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettingsFile(file));
+    const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettingsFile(file, settings));
     if (readWhole)
         RecentFilesMenu(settings, QString());
-    RepairColumnWidths();
+    RepairColumnWidths(settings);
 }
 
-bool SaveSettings()
+bool SaveSettings(Settings& settings)
 {
     settings.SettingsVersion = CurrentVersion;
     // Written beside the old file and renamed over it on success, so a
@@ -302,7 +300,7 @@ bool SaveSettings()
         osError = errno;
     } else {
         errno = 0;
-        if (!WriteSettings(file))
+        if (!WriteSettings(file, settings))
             osError = errno;
         else if (const std::optional<CommitFailure> failure = CommitFile(file))
             osError = failure->osError;

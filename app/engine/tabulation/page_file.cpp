@@ -285,7 +285,7 @@ std::optional<PageRequest> LoadPageFile(const QString& fileName, const Survey& q
     }
     BinaryReader in(file);
     QString name = fileName;
-    if (FileVersion(in, name, OpenPageInSheet) != PageFile)
+    if (FileVersion(in, document, name, OpenPageInSheet) != PageFile)
         return std::nullopt;
     QString refusal;
     std::optional<PageRequest> page = ReadPage(in, questionnaire, current, refusal);

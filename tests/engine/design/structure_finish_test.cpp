@@ -238,7 +238,7 @@ TEST_F(StructureFinishTest, StopLeavesTheQuestionnaireAndSamplesIntact)
     ASSERT_TRUE(dir.isValid());
     const auto save = [&](const QString& name) {
         const QString path = dir.filePath(name);
-        EXPECT_TRUE(SaveDataFile(path));
+        EXPECT_TRUE(SaveDataFile(workspace, settings, path));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();

@@ -31,7 +31,7 @@ protected:
     {
         EXPECT_TRUE(test::WriteBytes(path_, bytes));
         QString name = path_;
-        return LoadDataFile(name, OpenQuestionnaireMode);
+        return LoadDataFile(workspace, settings, name, OpenQuestionnaireMode);
     }
     // A loaded questionnaire must be usable: every sample sized to its
     // layout, its texts within its slots.

@@ -45,7 +45,7 @@ protected:
         path_ = Write(bytes);
         QString name = path_;
         unloadsBefore_ = ui_.formsUnloaded();
-        return LoadDataFile(name, mode);
+        return LoadDataFile(workspace, settings, name, mode);
     }
     Integer Load(const DataFileFixture& fixture) { return Load(test::BuildDataFile(fixture)); }
     // A loaded questionnaire to tell whether a refused load left it alone.
@@ -472,7 +472,7 @@ TEST_F(LoadTest, MissingFileLeavesTheQuestionnaireAlone)
     LoadPrevious();
     ui_.expectBox(vbOK);
     QString name = dir_.filePath(QStringLiteral("none.kz"));
-    EXPECT_EQ(LoadDataFile(name, 1), 0);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 1), 0);
     EXPECT_EQ(ui_.boxes().back().prompt, name + QStringLiteral("が見つかりません"));
     EXPECT_EQ(ui_.boxes().back().style, vbCritical);
     ExpectPreviousUntouched();
@@ -483,13 +483,13 @@ TEST_F(LoadTest, RefusedHeaderLeavesTheQuestionnaireAlone)
     LoadPrevious();
     ui_.expectBox(vbOK);
     QString name = Write(QByteArray("not a data file"), QStringLiteral("other.kz"));
-    EXPECT_EQ(LoadDataFile(name, 1), 0);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 1), 0);
     ExpectPreviousUntouched();
 
     // A data file offered as a tabulation result.
     ui_.expectBox(vbOK);
     name = Write(test::BuildDataFile(RichDataFile(1003)), QStringLiteral("other.kz"));
-    EXPECT_EQ(LoadDataFile(name, 2), 0);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 2), 0);
     ExpectPreviousUntouched();
 }
 
@@ -501,7 +501,7 @@ TEST_F(LoadTest, PageFilesAreHandedBack)
     page.reversed(QString::fromLatin1(test::FixtureMagic(2001)));
     page.plain(previousPath_);
     QString name = Write(page.bytes(), QStringLiteral("result.kzp"));
-    EXPECT_EQ(LoadDataFile(name, 2), 2001);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 2), 2001);
     ExpectPreviousUntouched();
 
     test::FieldWriter other;
@@ -510,7 +510,7 @@ TEST_F(LoadTest, PageFilesAreHandedBack)
     other.plain(QStringLiteral("/elsewhere/base.kz"));
     name = Write(other.bytes(), QStringLiteral("result.kzp"));
     ui_.expectBox(vbYes);
-    EXPECT_EQ(LoadDataFile(name, 1), 9001);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 1), 9001);
     EXPECT_EQ(name, QStringLiteral("/elsewhere/base.kz"));
     ExpectPreviousUntouched();
 }

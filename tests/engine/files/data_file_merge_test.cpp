@@ -37,7 +37,7 @@ protected:
     {
         const QString file = path(QStringLiteral("other.kz"));
         EXPECT_TRUE(WriteDataFile(file, other));
-        return MergeDataFile(file);
+        return MergeDataFile(workspace, file);
     }
 
     // A refused merge leaves the samples, the path and the mark as they were.
@@ -318,7 +318,7 @@ TEST_F(MergeDataFileTest, DamagedFileIsAReadErrorThatLeavesTheTable)
         ASSERT_TRUE(WriteBytes(path(QStringLiteral("other.kz")), bytes));
         ui_.expectBox(vbOK);
 
-        EXPECT_EQ(MergeDataFile(path(QStringLiteral("other.kz"))), 0);
+        EXPECT_EQ(MergeDataFile(workspace, path(QStringLiteral("other.kz"))), 0);
 
         EXPECT_TRUE(lastBox().endsWith(
             QStringLiteral("\r\n取り込みを中止しました。今まで扱っていたデータは変わっていません。")));

@@ -54,7 +54,7 @@ protected:
     {
         const SampleStore all = samples.Samples;
         samples.Samples.resize(SampleCount(samples) - 1);
-        EXPECT_TRUE(SaveDataFile(file));
+        EXPECT_TRUE(SaveDataFile(workspace, settings, file));
         samples.Samples = all;
         SetModified(document);
         return ReadAll(file);
@@ -67,7 +67,7 @@ TEST_F(SaveDataFileTest, WritesExactlyTheBytesOfTheFileItWasLoadedFrom)
     Open(fixture);
     const QString target = path(QStringLiteral("copy.kz"));
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     EXPECT_EQ(ReadAll(target), BuildDataFile(fixture));
     EXPECT_TRUE(ui_.boxes().empty());
@@ -87,7 +87,7 @@ TEST_F(SaveDataFileTest, PadsQuestionTextsAndGoesFromAnEmptySampleTableStraightT
     BuildLayout();
     const QString target = path(QStringLiteral("empty.kz"));
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     DataFileFixture expected;
     expected.Title = survey.Title;
@@ -151,11 +151,11 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
     const SampleStore savedSamples = samples.Samples;
     const DocumentState savedDocument = document;
     const QString target = path(QStringLiteral("round.kz"));
-    ASSERT_TRUE(SaveDataFile(target));
+    ASSERT_TRUE(SaveDataFile(workspace, settings, target));
 
     Reset();
     QString file = target;
-    ASSERT_EQ(LoadDataFile(file, OpenQuestionnaire), 1);
+    ASSERT_EQ(LoadDataFile(workspace, settings, file, OpenQuestionnaire), 1);
 
     EXPECT_EQ(survey.Title, saved.Title);
     EXPECT_EQ(survey.Author, saved.Author);
@@ -215,7 +215,7 @@ TEST_F(SaveDataFileTest, FirstSaveUnderANewNameLeavesNoBackupAndMarksTheQuestion
     const int shown = ui_.processingShown();
     const int ended = ui_.processingEnded();
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     EXPECT_EQ(FolderEntries(), (QStringList{QStringLiteral("base.kz"), QStringLiteral("new.kz")}));
     EXPECT_FALSE(IsModified(document));
@@ -234,7 +234,7 @@ TEST_F(SaveDataFileTest, SecondSaveKeepsTheFirstInTheBackup)
     const QString target = path(QStringLiteral("data.kz"));
     const QByteArray first = SaveFirstVersion(target);
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     EXPECT_EQ(ReadAll(path(QStringLiteral("data.kz~"))), first);
     EXPECT_NE(ReadAll(target), first);
@@ -249,7 +249,7 @@ TEST_F(SaveDataFileTest, RefusesAnExistingTargetNamedLikeABackupInAnyCase)
         ASSERT_TRUE(WriteBytes(target, "old"));
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         EXPECT_EQ(ui_.boxes().back().prompt, QStringLiteral("ファイル名の拡張子を kz~ 以外にしてください"));
         EXPECT_EQ(ReadAll(target), "old");
@@ -270,7 +270,7 @@ TEST_F(SaveDataFileTest, BackupStaysInAFolderWithADotAlsoForANameWithoutExtensio
     for (const QString& name : {QStringLiteral("data.kz"), QStringLiteral("data")}) {
         const QString target = path(QStringLiteral("a.b/") + name);
         const QByteArray first = SaveFirstVersion(target);
-        EXPECT_TRUE(SaveDataFile(target));
+        EXPECT_TRUE(SaveDataFile(workspace, settings, target));
         EXPECT_EQ(ReadAll(path(QStringLiteral("a.b/data.kz~"))), first) << name.toStdString();
     }
     EXPECT_EQ(FolderEntries(QStringLiteral("a.b")),
@@ -282,7 +282,7 @@ TEST_F(SaveDataFileTest, StopInEitherPhaseLeavesThePreviousFileAndBackupAndTheMo
     Open(SurveyFile(ThreeSamples()));
     const QString target = path(QStringLiteral("data.kz"));
     const QByteArray first = SaveFirstVersion(target);
-    ASSERT_TRUE(SaveDataFile(target));
+    ASSERT_TRUE(SaveDataFile(workspace, settings, target));
     const QByteArray second = ReadAll(target);
     SetModified(document);
     const double lastSave = samples.LastSaveTime;
@@ -296,7 +296,7 @@ TEST_F(SaveDataFileTest, StopInEitherPhaseLeavesThePreviousFileAndBackupAndTheMo
         ui_.scriptProgress(false);
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         EXPECT_EQ(ui_.boxes().back().prompt, Cancelled);
         EXPECT_EQ(ReadAll(target), second);
@@ -313,7 +313,7 @@ TEST_F(SaveDataFileTest, StoppedSaveUnderANewNameLeavesNoFile)
     ui_.scriptProgress(false);
     ui_.expectBox(vbOK);
 
-    EXPECT_FALSE(SaveDataFile(path(QStringLiteral("new.kz"))));
+    EXPECT_FALSE(SaveDataFile(workspace, settings, path(QStringLiteral("new.kz"))));
 
     EXPECT_EQ(FolderEntries(), QStringList{QStringLiteral("base.kz")});
 }
@@ -327,7 +327,7 @@ TEST_F(SaveDataFileTest, WriteFailureReportsAndLeavesThePreviousFile)
     SetSaveWriteLimit(100);
     ui_.expectBox(vbOK);
 
-    EXPECT_FALSE(SaveDataFile(target));
+    EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
     ASSERT_EQ(ui_.boxes().size(), 1u);
     EXPECT_TRUE(ui_.boxes()[0].prompt.endsWith(QStringLiteral("\r\n") + Failed));
@@ -367,7 +367,7 @@ TEST_F(SaveDataFileTest, ContentTheFileCannotHoldFailsTheSaveInsteadOfWritingAnU
         faults[i]();
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         EXPECT_TRUE(ui_.boxes().back().prompt.endsWith(Failed));
         EXPECT_EQ(ReadAll(target), previous);
@@ -391,7 +391,7 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     FakeSheet sheet({42, 7, 99, 7});
     const QString target = path(QStringLiteral("export.kz"));
 
-    EXPECT_TRUE(SaveDataFile(target, &sheet));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target, &sheet));
 
     QByteArray blocks;
     QBuffer buffer(&blocks);
@@ -399,7 +399,7 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     BinaryWriter out(buffer);
     out.writeLong(3);
     for (Long s : {42, 7, 99})
-        WriteSampleBlock(out, samples.Samples, s);
+        WriteSampleBlock(out, survey, samples.Samples, s);
     EXPECT_TRUE(ReadAll(target).contains(blocks));
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 60);
@@ -417,7 +417,7 @@ TEST_F(SaveDataFileTest, ExportOfAPositionOutsideTheTableFails)
     FakeSheet sheet({0, 1});
     ui_.expectBox(vbOK);
 
-    EXPECT_FALSE(SaveDataFile(path(QStringLiteral("export.kz")), &sheet));
+    EXPECT_FALSE(SaveDataFile(workspace, settings, path(QStringLiteral("export.kz")), &sheet));
 
     EXPECT_TRUE(ui_.boxes().back().prompt.endsWith(Failed));
     EXPECT_TRUE(FolderEntries().isEmpty());

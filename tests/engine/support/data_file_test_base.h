@@ -92,7 +92,7 @@ protected:
     {
         ASSERT_TRUE(WriteDataFile(path(name), fixture));
         QString file = path(name);
-        ASSERT_EQ(LoadDataFile(file, OpenQuestionnaire), 1);
+        ASSERT_EQ(LoadDataFile(workspace, settings, file, OpenQuestionnaire), 1);
     }
 
     static QByteArray ReadAll(const QString& file)
