@@ -163,7 +163,7 @@ void frmMerge::finishRun()
 ImportRecord frmMerge::readRecord(ImportLines& lines)
 {
     if (lblFormat->text() != QLatin1String("CSV"))
-        return ReadTextInputRecord(lines);
+        return ReadTextInputRecord(samples, settings, lines);
     const CsvSettings csv = csvSettings();
     return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(survey, csv.noEssay));
 }

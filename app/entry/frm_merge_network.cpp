@@ -44,7 +44,7 @@ void frmMerge::cmdDo_Click()
     if (path.isEmpty())
         return;
     const NetworkFormOptions options{distName, chkEssayFull->isChecked()};
-    if (!(html ? WriteQuestionnaireHTML(path, options) : WriteQuestionnaireMailText(path, options)))
+    if (!(html ? WriteQuestionnaireHTML(survey, path, options) : WriteQuestionnaireMailText(survey, path, options)))
         return;
     MsgBox(QStringLiteral("作成しました"));
     document.WWWDistName = distName;
@@ -96,7 +96,8 @@ bool frmMerge::importNetworkAnswers()
     };
     const WWWDistinction distinction{document.WWWDistName, document.WWWDistQno};
     const WWWImportEnd end = ImportWWWAnswers(
-        folders, distinction, [this](const WWWAnswer& answer) { return sendAnswer(answer); }, view);
+        ProgramWorkspace(), folders, distinction, [this](const WWWAnswer& answer) { return sendAnswer(answer); },
+        view);
     if (alive && !end.refusedFiles.isEmpty())
         MsgBox(QStringLiteral("入力画面で受け付けられなかった回答があります。次のファイルを確かめてください:") + CrLf
                    + end.refusedFiles.join(CrLf),
@@ -109,7 +110,7 @@ bool frmMerge::SendWWWSample(const QVector<Integer>& Counts, const QVector<Integ
 {
     frmAddData& entry = entryWindow();
     entry.stbInput->clear();
-    const QString R = WWWReplyText({Counts, Codes, Texts});
+    const QString R = WWWReplyText(survey, {Counts, Codes, Texts});
     if (!newSample(entry, QStringLiteral("AUTONEW")))
         return false;
     enterReply(entry, R);

@@ -90,8 +90,8 @@ protected:
     QStringList read(const char* W)
     {
         replies.clear();
-        lastRead = ReadWWWAnswers(QString::fromUtf8(W), distinction, [this](const WWWAnswer& answer) {
-            replies << WWWReplyText(answer);
+        lastRead = ReadWWWAnswers(workspace, QString::fromUtf8(W), distinction, [this](const WWWAnswer& answer) {
+            replies << WWWReplyText(survey, answer);
             return answerFate;
         });
         return replies;
@@ -214,7 +214,7 @@ TEST_F(NetworkAnswers, RepliesFollowTheReplySheetLines)
     survey.ParagraphStart[1] = MakeQC(1, 1);
     survey.ParagraphStart[2] = MakeQC(2, 0);
     const WWWAnswer answer{{1, 1, 0}, {3, 2}, {QString(), QString()}};
-    EXPECT_EQ(WWWReplyText(answer), QStringLiteral("3-2\r\n-\r\n0-"));
+    EXPECT_EQ(WWWReplyText(survey, answer), QStringLiteral("3-2\r\n-\r\n0-"));
 }
 
 class NetworkAnswerFolder : public NetworkAnswers {
@@ -242,9 +242,9 @@ protected:
         view.showFile = [this](const QString& path, qint64) { shown << QFileInfo(path).fileName(); };
         view.report = std::move(report);
         return ImportWWWAnswers(
-            folders, distinction,
+            workspace, folders, distinction,
             [this](const WWWAnswer& answer) {
-                replies << WWWReplyText(answer);
+                replies << WWWReplyText(survey, answer);
                 return answer.Counts.value(0) > 0 && answer.Codes.value(0) == 3 ? HandOver::Refused
                                                                                 : HandOver::Stored;
             },

@@ -150,7 +150,7 @@ TEST_F(NetworkFormInBrowser, FilledFormsBecomeSamples)
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("in")) && QDir(root.path()).mkpath(QStringLiteral("out")));
     const WWWFolders folders{root.filePath(QStringLiteral("in")), root.filePath(QStringLiteral("out"))};
     const QString formPath = root.filePath(QStringLiteral("form.html"));
-    ASSERT_TRUE(WriteQuestionnaireHTML(formPath, {QStringLiteral("cafe1"), false}));
+    ASSERT_TRUE(WriteQuestionnaireHTML(survey, formPath, {QStringLiteral("cafe1"), false}));
     QFile form(formPath);
     ASSERT_TRUE(form.open(QIODevice::ReadOnly));
 
@@ -176,9 +176,10 @@ TEST_F(NetworkFormInBrowser, FilledFormsBecomeSamples)
 
     Long ID = 1;
     const WWWImportEnd end = ImportWWWAnswers(
-        folders, {QStringLiteral("cafe1"), 2},
+        workspace, folders, {QStringLiteral("cafe1"), 2},
         [this, &ID](const WWWAnswer& answer) {
-            return EnterReply(workspace, ID++, WWWReplyText(answer)).isEmpty() ? HandOver::Stored : HandOver::Refused;
+            return EnterReply(workspace, ID++, WWWReplyText(survey, answer)).isEmpty() ? HandOver::Stored
+                                                                                       : HandOver::Refused;
         },
         WWWImportView{[](const QString&, qint64) {}, {}});
     EXPECT_TRUE(end.refusedFiles.isEmpty());

@@ -34,7 +34,7 @@ protected:
     ImportRecord Read(ImportLines& lines, Format format)
     {
         if (format == Format::TextInput)
-            return ReadTextInputRecord(lines);
+            return ReadTextInputRecord(samples, settings, lines);
         return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(survey, csv.noEssay));
     }
 
