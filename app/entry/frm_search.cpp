@@ -225,7 +225,7 @@ void frmSearch::addClicked(bool askEach)
         return;
     if (!AskCheckOptions())
         return;
-    AddAnswersToListed(*sheet, askEach, *this);
+    AddAnswersToListed(ProgramWorkspace(), *sheet, askEach, *this);
     widgets::Forms::unload(*this);
 }
 

@@ -38,9 +38,9 @@ Integer WithinChoices(double code, Integer choiceCount)
     return rounded >= choiceCount - 1 ? static_cast<Integer>(choiceCount - 1) : CInt(rounded);
 }
 
-QString AskText(Long sample)
+QString AskText(const SampleStore& table, Long sample)
 {
-    return QStringLiteral("ＩＤ") + SampleIDText(samples.Samples, sample)
+    return QStringLiteral("ＩＤ") + SampleIDText(table, sample)
            + QStringLiteral("のサンプルに指定の回答を追加します。");
 }
 
@@ -65,7 +65,8 @@ QString BandText(const Band& band)
            + Format(band.start + 2 * band.width) + QStringLiteral("未満を(2)...とします");
 }
 
-AddedAnswers AnswersToAdd(Long sample, const AnswerAdditionForm& form, const std::optional<Band>& band)
+AddedAnswers AnswersToAdd(const Workspace& ws, Long sample, const AnswerAdditionForm& form,
+                          const std::optional<Band>& band)
 {
     AddedAnswers added;
     if (!form.copy) {
@@ -74,12 +75,12 @@ AddedAnswers AnswersToAdd(Long sample, const AnswerAdditionForm& form, const std
         added.texts = {form.AddEssay};
         return added;
     }
-    const Integer choiceCount = survey.Questions[form.Qno].ChoiceCount;
+    const Integer choiceCount = ws.survey.Questions[form.Qno].ChoiceCount;
     const double shift = Val(form.Alpha);
     Integer m = 0;
     QVector<Integer> codes;
     QVector<QString> texts;
-    ReadQuestionAnswers(ProgramWorkspace(), sample, form.AddQno, m, codes, texts);
+    ReadQuestionAnswers(ws, sample, form.AddQno, m, codes, texts);
     texts.resize(std::max<qsizetype>(texts.size(), m));
     for (int i = 0; i < m; ++i) {
         if (codes[i] == 0)
@@ -125,12 +126,12 @@ bool MergeAddedAnswers(Integer maxAnswers, Integer rank, Integer& n, QVector<Int
     return placed;
 }
 
-Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindow& window)
+Long AddAnswersToListed(Workspace& ws, ListedSamples& listed, bool askEach, AnswerAdditionWindow& window)
 {
     ShowProcessing(QStringLiteral("追加"), QStringLiteral("追加中です"), {}, false, true, false);
-    SetModified(document);
+    SetModified(ws.document);
     HourglassScope hourglass;
-    const Long total = SampleCount(samples);
+    const Long total = SampleCount(ws.samples);
     LongJob job(total, {}, LongJob::Bar::Fills,
                 [](const QString& text, float ratio) { return SetProcessingProgress(text, ratio); });
     Long handled = 0;
@@ -139,7 +140,7 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
     listed.EssayDnoReset();
     for (Long s = listed.EssayDno(); s >= 0; s = listed.EssayDno()) {
         // A sample listed on several rows takes the answer once.
-        const Long id = SampleIDAt(samples.Samples, s);
+        const Long id = SampleIDAt(ws.samples.Samples, s);
         if (done.contains(id))
             continue;
         done.insert(id);
@@ -148,7 +149,7 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
             break;
         ui().yieldToEvents();
         if (askEach) {
-            const int answer = MsgBox(AskText(s), vbYesNoCancel | vbExclamation);
+            const int answer = MsgBox(AskText(ws.samples.Samples, s), vbYesNoCancel | vbExclamation);
             if (answer == vbCancel)
                 break;
             if (answer == vbNo)
@@ -161,17 +162,17 @@ Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindo
             if (!band)
                 window.dropBands();
         }
-        const AddedAnswers added = AnswersToAdd(s, form, band);
+        const AddedAnswers added = AnswersToAdd(ws, s, form, band);
         const Integer q = form.Qno;
         Integer n = 0;
         QVector<Integer> codes;
         QVector<QString> texts;
-        ReadQuestionAnswers(ProgramWorkspace(), s, q, n, codes, texts);
-        if (!MergeAddedAnswers(survey.Questions[q].MaxAnswers, form.Rank, n, codes, texts, added))
+        ReadQuestionAnswers(ws, s, q, n, codes, texts);
+        if (!MergeAddedAnswers(ws.survey.Questions[q].MaxAnswers, form.Rank, n, codes, texts, added))
             continue;
-        CheckQuestionAnswers(survey, s, q, n, codes, texts, false, true, nullptr);
-        WriteQuestionAnswers(ProgramWorkspace(), s, q, n, codes, texts);
-        CheckQuestionLimit(ProgramWorkspace(), s, q, false, nullptr);
+        CheckQuestionAnswers(ws.survey, s, q, n, codes, texts, false, true, nullptr);
+        WriteQuestionAnswers(ws, s, q, n, codes, texts);
+        CheckQuestionLimit(ws, s, q, false, nullptr);
         ++changed;
     }
     EndProcessing();

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -53,10 +54,11 @@ struct AddedAnswers {
     QVector<QString> texts;
 };
 
-// The answers to add to the sample. A copy shifts each code and keeps it
+// The answers to add to the workspace's sample. A copy shifts each code and keeps it
 // within the target's choices; a source answer "無回答" is not copied, so
 // an unanswered source adds nothing. `band` converts the copied quantities.
-AddedAnswers AnswersToAdd(Long sample, const AnswerAdditionForm& form, const std::optional<Band>& band);
+AddedAnswers AnswersToAdd(const Workspace& ws, Long sample, const AnswerAdditionForm& form,
+                          const std::optional<Band>& band);
 
 // Merges the answers into the target's (count n): after them while the
 // question has room, else over its last answer; or over the answer at rank
@@ -81,6 +83,6 @@ public:
 // options and checked against the target's own condition. A stop or cancel
 // keeps the samples changed so far, and the questionnaire is marked
 // modified either way. Returns the number of samples changed.
-Long AddAnswersToListed(ListedSamples& listed, bool askEach, AnswerAdditionWindow& window);
+Long AddAnswersToListed(Workspace& ws, ListedSamples& listed, bool askEach, AnswerAdditionWindow& window);
 
 }  // namespace kz

@@ -87,7 +87,7 @@ protected:
         for (Long id : ids)
             listed.append(id);
     }
-    Long Add(bool askEach = false) { return AddAnswersToListed(listed, askEach, window); }
+    Long Add(bool askEach = false) { return AddAnswersToListed(workspace, listed, askEach, window); }
     void Copy(Integer source, const char* shift)
     {
         window.state.copy = true;
@@ -174,7 +174,7 @@ TEST_F(AnswerAdditionTest, CopiesAreShiftedWithinTheChoicesAndUnansweredSourcesA
     for (const Case& c : {Case{"1e30", 7}, Case{"-1e30", 0}, Case{"-1", 1}, Case{"abc", 2}, Case{"0.5", 2},
                           Case{"1.5", 4}, Case{"0.6", 3}, Case{"-1.5", 0}}) {
         window.state.Alpha = QString::fromLatin1(c.shift);
-        EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 3), window.state, std::nullopt).codes,
+        EXPECT_EQ(AnswersToAdd(workspace, FindSamplePos(samples.Samples, 3), window.state, std::nullopt).codes,
                   QVector<Integer>{c.code})
             << c.shift;
     }
@@ -193,18 +193,21 @@ TEST_F(AnswerAdditionTest, QuantitiesTurnIntoBands)
         Integer code;
     };
     for (const Case& c : {Case{1, 1}, Case{2, 2}, Case{3, 0}, Case{4, 0}})
-        EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, c.id), window.state, band).codes,
+        EXPECT_EQ(AnswersToAdd(workspace, FindSamplePos(samples.Samples, c.id), window.state, band).codes,
                   QVector<Integer>{c.code})
             << c.id;
     Store(1, Quantity, {1}, {"-20"});
-    EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 1), window.state, band).codes, QVector<Integer>{0})
+    EXPECT_EQ(AnswersToAdd(workspace, FindSamplePos(samples.Samples, 1), window.state, band).codes,
+              QVector<Integer>{0})
         << "below the bands";
     Store(1, Quantity, {1}, {"500"});
-    EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 1), window.state, band).codes, QVector<Integer>{7})
+    EXPECT_EQ(AnswersToAdd(workspace, FindSamplePos(samples.Samples, 1), window.state, band).codes,
+              QVector<Integer>{7})
         << "above them";
     window.state.Alpha = QStringLiteral("2");
     Store(1, Quantity, {1}, {"4"});
-    EXPECT_EQ(AnswersToAdd(FindSamplePos(samples.Samples, 1), window.state, band).codes, QVector<Integer>{0})
+    EXPECT_EQ(AnswersToAdd(workspace, FindSamplePos(samples.Samples, 1), window.state, band).codes,
+              QVector<Integer>{0})
         << "below the shift";
 
     EXPECT_EQ(BandText(band), QStringLiteral("0～5未満を(1)、5～10未満を(2)...とします"));
