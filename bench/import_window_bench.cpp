@@ -10,6 +10,7 @@
 #include "frm_add_data.h"
 #include "frm_merge.h"
 #include "import_bench_data.h"
+#include "program_state.h"
 #include "program_windows.h"
 #include "widgets/forms.h"
 
@@ -25,13 +26,14 @@ Long Records()
 
 void BM_ImportThroughTheEntryWindow(benchmark::State& state)
 {
+    SampleTable& samples = ProgramWorkspace().samples;
     // No seam is installed: every message box is answered with its first
     // button (OK) at once.
     ProgramWindows windows;
-    bench::BuildQuestionnaire();
+    bench::BuildQuestionnaire(ProgramWorkspace(), ProgramSettings());
     if (!QFileInfo::exists(bench::CsvPath())) {
-        bench::AnswerSamples(Records());
-        bench::WriteBenchFile();
+        bench::AnswerSamples(ProgramWorkspace(), Records());
+        bench::WriteBenchFile(ProgramWorkspace());
     }
     for (auto _ : state) {
         state.PauseTiming();

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include "bench_questionnaire.h"
+#include "bench_state.h"
 #include "design/structure_finish.h"
 #include "texts/choice_texts.h"
 
@@ -31,6 +32,7 @@ double PeakResidentMB()
 
 void InsertFrontQuestionAndDeleteChoice(StructureEdit& edit)
 {
+    Survey& survey = bench::BenchWorkspace().survey;
     ShiftStructure(survey, edit, 0, -1, +1);
     survey.Questions[0] = {QStringLiteral("新しい質問\r\r\r").leftJustified(128, u' '), 1, 4, 0};
     SetChoiceText(survey, 0, 0, QStringLiteral("無回答"));
@@ -45,16 +47,17 @@ void InsertFrontQuestionAndDeleteChoice(StructureEdit& edit)
 
 void BM_FinishStructureChange(benchmark::State& state)
 {
+    const Survey& survey = bench::BenchWorkspace().survey;
     for (auto _ : state) {
         state.PauseTiming();
-        bench::BuildBenchQuestionnaire(kSamples);
+        bench::BuildBenchQuestionnaire(bench::BenchWorkspace(), kSamples);
         static StructureEdit edit;
         OpenStructureEdit(survey, edit);
         InsertFrontQuestionAndDeleteChoice(edit);
         const double peakBefore = PeakResidentMB();
         state.ResumeTiming();
 
-        const FinishResult result = FinishStructureEdit(ProgramWorkspace(), edit);
+        const FinishResult result = FinishStructureEdit(bench::BenchWorkspace(), edit);
 
         state.PauseTiming();
         if (result != FinishResult::Finished)

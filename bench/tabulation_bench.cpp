@@ -16,6 +16,7 @@
 #include <random>
 #include <string>
 
+#include "bench_state.h"
 #include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/workspace.h"
@@ -63,7 +64,7 @@ private:
 
 void BuildSurvey()
 {
-    Workspace& ws = ProgramWorkspace();
+    Workspace& ws = bench::BenchWorkspace();
     ws = Workspace{};
     InitBitMasks();
     for (Integer q = 0; q < kQuestions; ++q) {
@@ -71,7 +72,7 @@ void BuildSurvey()
         ws.survey.Questions[q].ChoiceCount = kChoices + 1;
     }
     ws.survey.QuestionCount = kQuestions;
-    ComputeAnswerLayout(survey);
+    ComputeAnswerLayout(ws.survey);
     ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
     ws.samples.Samples.resize(kSamples);
     AnswerSource source;
@@ -87,7 +88,7 @@ void BuildSurvey()
                 codes.push_back(a.codes[q][i]);
         }
         ws.samples.Samples.setId(s, s + 1);
-        PushSampleAnswers(ProgramWorkspace(), s, counts, codes);
+        PushSampleAnswers(ws, s, counts, codes);
     }
 }
 
@@ -115,7 +116,7 @@ CountSheet Tabulate(bool cross)
     CountSheet sheet;
     sheet.SheetOption = Request(cross);
     SilentView view;
-    RunCountSheet(ProgramWorkspace(), sheet, {}, view);
+    RunCountSheet(bench::BenchWorkspace(), sheet, {}, view);
     return sheet;
 }
 

@@ -166,7 +166,7 @@ public:
         codes_ += codes;
         texts_ += texts;
     }
-    void store(Long pos) const { WriteSampleAnswers(ProgramWorkspace(), pos, counts_, codes_, texts_); }
+    void store(Workspace& ws, Long pos) const { WriteSampleAnswers(ws, pos, counts_, codes_, texts_); }
 
 private:
     QVector<Integer> counts_;
@@ -198,7 +198,7 @@ QVector<QString> OtherTexts(Draw& draw, const QVector<Integer>& codes, Integer o
     return result;
 }
 
-void AnswerOneSample(Draw& draw, Long pos)
+void AnswerOneSample(Workspace& ws, Draw& draw, Long pos)
 {
     Reply reply;
     reply.add({static_cast<Integer>(1 + draw.weighted({45, 50, 5}))});
@@ -232,10 +232,10 @@ void AnswerOneSample(Draw& draw, Long pos)
         reply.add({1}, {draw.pick(Comments)});
     else
         reply.add({});
-    reply.store(pos);
+    reply.store(ws, pos);
 }
 
-void BuildQuestions()
+void BuildQuestions(Survey& survey)
 {
     const std::vector<DemoQuestion> questions = Questions();
     survey.QuestionCount = static_cast<Integer>(questions.size());
@@ -259,7 +259,7 @@ void BuildQuestions()
     }
 }
 
-void BuildConditions()
+void BuildConditions(Survey& survey)
 {
     // Stored limit 0, the regulars: almost every day or several times a week.
     Condition regulars{};
@@ -280,33 +280,33 @@ void BuildConditions()
 
 }  // namespace
 
-void BuildDemoSurvey()
+void BuildDemoSurvey(Workspace& ws, const Settings& computer)
 {
-    survey = Survey{};
-    samples.Samples.clear();
-    samples.SampleImport.clear();
-    document = DocumentState{};
+    ws = Workspace{};
     InitBitMasks();
+    Survey& survey = ws.survey;
     NewQuestionnaire(survey);
     survey.Title = QStringLiteral("カフェ利用アンケート（デモ）");
     survey.Author = QStringLiteral("Kelvorzun デモ");
-    BuildQuestions();
-    BuildConditions();
-    OneLinePerQuestion(ProgramWorkspace());
+    BuildQuestions(survey);
+    BuildConditions(survey);
+    OneLinePerQuestion(ws);
     ComputeAnswerLayout(survey);
 
     Draw draw;
     for (int i = 0; i < SampleTotal; ++i)
-        AnswerOneSample(draw, AppendSampleRec(ProgramWorkspace(), FirstID + i));
-    ResetIDCursor(samples, settings);
+        AnswerOneSample(ws, draw, AppendSampleRec(ws, FirstID + i));
+    ResetIDCursor(ws.samples, computer);
 }
 
 bool WriteDemoSurvey(const QString& fileName)
 {
-    BuildDemoSurvey();
+    Workspace ws;
+    Settings computer;
+    BuildDemoSurvey(ws, computer);
     const QString backup = BackupFileName(fileName);
     const bool hadBackup = QFile::exists(backup);
-    if (!SaveDataFile(ProgramWorkspace(), settings, fileName))
+    if (!SaveDataFile(ws, computer, fileName))
         return false;
     if (!hadBackup)
         QFile::remove(backup);

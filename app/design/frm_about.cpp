@@ -16,6 +16,7 @@
 #include "model/document.h"
 #include "model/document_events.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
@@ -144,6 +145,8 @@ QLayout* frmAbout::buildEffort()
 
 void frmAbout::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const Settings& settings = ProgramSettings();
     const QuestionnaireInfo info = DescribeQuestionnaire(ProgramWorkspace(), settings);
     txtTitle->setText(survey.Title);
     txtEditer->setText(survey.Author);
@@ -162,6 +165,8 @@ void frmAbout::formLoad()
 
 void frmAbout::confirm()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     // Opened for editing: the texts are the questionnaire's now.
     if (!cmdCancel->isHidden()) {
         survey.Title = txtTitle->text();
@@ -180,6 +185,7 @@ void frmAbout::showCounters(const InputEffort& effort)
 
 void frmAbout::count()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const QPointer<frmAbout> self(this);
     cmdClose->setEnabled(false);
     cmdCancel->setEnabled(false);

@@ -11,6 +11,7 @@
 #include "model/document_events.h"
 #include "model/survey.h"
 #include "password_box.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/named_control.h"
 
@@ -75,7 +76,7 @@ void frmKey::buildControls()
 
     MakePasswordBox(Word, QStringLiteral("パスワードはすべて半角英６文字です"), [this] { Unlock->click(); });
     MakePasswordBox(NewWord, QStringLiteral("パスワードはすべて半角英文字です"), [this] { ChangeKey->click(); });
-    connect(Lock, &QPushButton::clicked, this, [] { LockMenus(document); });
+    connect(Lock, &QPushButton::clicked, this, [] { LockMenus(ProgramWorkspace().document); });
     connect(Unlock, &QPushButton::clicked, this, &frmKey::unlock);
     connect(ChangeKey, &QPushButton::clicked, this, &frmKey::changeKey);
     connect(Close, &QPushButton::clicked, this, &QWidget::hide);
@@ -96,6 +97,7 @@ void frmKey::formQueryClose(bool& cancel)
 
 void frmKey::showLockState()
 {
+    const DocumentState& document = ProgramWorkspace().document;
     const KeyWindowFrames look = KeyWindowLook(document);
     LockF->setVisible(look.LockF);
     UnlockF->setVisible(look.UnlockF);
@@ -107,12 +109,15 @@ void frmKey::showLockState()
 
 void frmKey::chooseLevel(int level)
 {
+    DocumentState& document = ProgramWorkspace().document;
     document.ProtectLevel = static_cast<Integer>(level);
     SetModified(document);
 }
 
 void frmKey::unlock()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     if (Word->text() == survey.Password)
         UnlockMenus(document);
     else
@@ -122,6 +127,8 @@ void frmKey::unlock()
 
 void frmKey::changeKey()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     if (NewWord->text().size() > MaxPasswordLength) {
         MsgBox(QStringLiteral("パスワードの字数が多すぎます（半角英文字32字以内でなければいけません）"));
         return;

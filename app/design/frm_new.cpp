@@ -12,6 +12,7 @@
 #include "model/document.h"
 #include "model/document_events.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "unload_all_forms.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -156,6 +157,8 @@ void frmNew::buildWindowPages()
 
 void frmNew::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const DocumentState& document = ProgramWorkspace().document;
     hiddenBase_ = document.ProtectLevel >= 2;
     if (hiddenBase_) {
         Label8->setEnabled(false);
@@ -228,6 +231,7 @@ bool frmNew::performStep(Integer page)
 
 bool frmNew::startNewDocument()
 {
+    const Settings& settings = ProgramSettings();
     if (steps_.newDocument) {
         // Back on the first page: the new document exists, and making it
         // again would drop what was set up since.
@@ -271,6 +275,9 @@ void frmNew::showBlank()
 
 bool frmNew::saveNewQuestionnaire()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     const QPointer<frmNew> self(this);
     const QString path = FileDialog(document.CurrentFilePath, DataFiles, SaveDialog);
     // A cancelled dialog or a failed save (reported by the saver) keeps the

@@ -11,6 +11,7 @@
 
 #include "document/cmd_box.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
 #include "texts/condition_texts.h"
@@ -239,6 +240,7 @@ QFrame* frmQuestion::buildChoicePart()
 
 void frmQuestion::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     CentreForm(this);
     windows().unloadEntryWindow();
     windows().unloadTotal();
@@ -253,6 +255,7 @@ void frmQuestion::formLoad()
 // question. A text being typed is stored with its own question first.
 void frmQuestion::Form_KeyDown(int key)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (Frame1->isHidden())
         return;
     const int next = CurrentQuestion() + (key == Qt::Key_Up ? -1 : +1);
@@ -309,7 +312,7 @@ Integer frmQuestion::CurrentQuestion() const { return static_cast<Integer>(Val(l
 
 Integer frmQuestion::CurrentChoice() const { return static_cast<Integer>(Val(lblCno->text())); }
 
-bool frmQuestion::realQuestion(Integer q) const { return q >= 0 && q < survey.QuestionCount; }
+bool frmQuestion::realQuestion(Integer q) const { return q >= 0 && q < ProgramWorkspace().survey.QuestionCount; }
 
 bool frmQuestion::realChoice(Integer q, Integer c) const { return realQuestion(q) && c >= 1 && c < ChoiceCountOf(q); }
 
@@ -317,6 +320,7 @@ bool frmQuestion::realChoice(Integer q, Integer c) const { return realQuestion(q
 // keeping the selected row.
 void frmQuestion::fillQuestionRows()
 {
+    Survey& survey = ProgramWorkspace().survey;
     QStringList rows;
     for (int i = 0; i < survey.QuestionCount; ++i)
         rows << QString();
@@ -338,6 +342,7 @@ void frmQuestion::selectQuestion(Integer q)
 
 void frmQuestion::lstQno_Click()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const int row = lstQno->currentRow();
     lblQno->setText(QString::number(row + 1));
     const Integer q = static_cast<Integer>(row);
@@ -373,6 +378,7 @@ void frmQuestion::lstQno_Click()
 
 void frmQuestion::lstCno_Click()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const int row = lstCno->currentRow();
     lblCno->setText(QString::number(row));
     const Integer q = CurrentQuestion();
@@ -393,16 +399,21 @@ void frmQuestion::setBox(int index, bool on) { chkStatus[static_cast<size_t>(ind
 
 void frmQuestion::refreshChoiceRow(Integer q, Integer c)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (QListWidgetItem* item = lstCno->item(c))
         item->setText(ChoiceLabel(survey, q, c, true, true));
 }
 
 void frmQuestion::showAnswerCount()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     lblAnum->setText(QString::number(survey.Questions[static_cast<size_t>(CurrentQuestion())].MaxAnswers)
                      + QStringLiteral("つまで"));
 }
 
-Integer frmQuestion::ChoiceCountOf(Integer q) { return survey.Questions[static_cast<size_t>(q)].ChoiceCount; }
+Integer frmQuestion::ChoiceCountOf(Integer q)
+{
+    return ProgramWorkspace().survey.Questions[static_cast<size_t>(q)].ChoiceCount;
+}
 
 }  // namespace kz

@@ -12,6 +12,7 @@
 #include "model/document.h"
 #include "model/survey.h"
 #include "model/useful.h"
+#include "program_state.h"
 #include "runtime/cp932.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
@@ -25,6 +26,7 @@ using widgets::Forms;
 // choices fit it.
 void frmQuestion::applyCodeStyle(Integer style)
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q))
         return;
@@ -33,6 +35,7 @@ void frmQuestion::applyCodeStyle(Integer style)
 
 void frmQuestion::optChr_Click(int index)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || survey.Questions[q].CodeStyle == index)
         return;
@@ -42,6 +45,7 @@ void frmQuestion::optChr_Click(int index)
 
 void frmQuestion::chkStatus_Click(int index)
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     const auto bit = static_cast<Integer>(index);
@@ -94,6 +98,7 @@ void frmQuestion::chkStatus_Click(int index)
 
 void frmQuestion::askQuantityBounds(Integer q, Integer c)
 {
+    Survey& survey = ProgramWorkspace().survey;
     ChoiceRec& choice = survey.Choices(q, c);
     QString text = QString::number(choice.Low);
     if (InputBoxEx(QStringLiteral("数量の条件"), QStringLiteral("最小値は"), {}, {}, text))
@@ -107,6 +112,9 @@ void frmQuestion::askQuantityBounds(Integer q, Integer c)
 
 void frmQuestion::chooseCodeTable(Integer q, Integer c)
 {
+    Survey& survey = ProgramWorkspace().survey;
+    SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
     const QString path = FileDialog({}, QStringLiteral("全てのﾌｧｲﾙ|*.*|"), OpenDialog);
     if (path.isEmpty())
         return;
@@ -145,6 +153,7 @@ void frmQuestion::chooseCodeTable(Integer q, Integer c)
 
 void frmQuestion::offerOtherSwap(Integer q, Integer c)
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer k = OtherMarkedChoice(survey, q, c);
     if (k < 0)
         return;
@@ -167,6 +176,7 @@ void frmQuestion::cmdAllMulti_Click()
 
 void frmQuestion::cmdQAnum_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || !ConfirmSampleChange())
         return;

@@ -14,6 +14,7 @@
 #include "model/limit_depths.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "widgets/forms.h"
 #include "window_services.h"
 
@@ -29,6 +30,7 @@ const QString AskDelete = QStringLiteral("本当に削除して構いません�
 
 bool frmQuestion::ConfirmSampleChange()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (edit_->changed || SampleCount(samples) < 1)
         return true;
     return MsgBox(
@@ -40,6 +42,7 @@ bool frmQuestion::ConfirmSampleChange()
 
 void frmQuestion::markChanged(bool numbering)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     edit_->changed = true;
     if (numbering)
         edit_->numberingChanged = true;
@@ -48,6 +51,7 @@ void frmQuestion::markChanged(bool numbering)
 
 void frmQuestion::QuesText_LostFocus()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q))
         return;
@@ -57,6 +61,7 @@ void frmQuestion::QuesText_LostFocus()
 
 void frmQuestion::ChoiceText_LostFocus()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     if (!realChoice(q, c))
@@ -67,6 +72,8 @@ void frmQuestion::ChoiceText_LostFocus()
 
 void frmQuestion::InsertQuestion_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    SampleTable& samples = ProgramWorkspace().samples;
     const Integer q = CurrentQuestion();
     if (survey.QuestionCount >= MaxQuestions) {
         MsgBox(QStringLiteral("これ以上質問は作れません"), vbExclamation);
@@ -113,6 +120,7 @@ void frmQuestion::InsertQuestion_Click()
 
 void frmQuestion::DeleteQuestion_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || survey.QuestionCount == 1)
         return;
@@ -126,6 +134,7 @@ void frmQuestion::DeleteQuestion_Click()
 
 bool frmQuestion::InsertChoice_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     if (!realQuestion(q) || c < 1 || c > ChoiceCountOf(q) || ChoiceCountOf(q) >= MaxChoices)
@@ -147,6 +156,7 @@ bool frmQuestion::InsertChoice_Click()
 
 void frmQuestion::DeleteChoice_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     if (!realChoice(q, c) || ChoiceCountOf(q) == 2)
@@ -163,6 +173,7 @@ void frmQuestion::DeleteChoice_Click()
 
 void frmQuestion::lblQLimit_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!ConfirmSampleChange())
         return;
@@ -181,6 +192,7 @@ void frmQuestion::lblQLimit_Click()
 
 void frmQuestion::cmdDirUp_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || !ConfirmSampleChange())
         return;
@@ -195,10 +207,11 @@ void frmQuestion::cmdDirUp_Click()
 
 void frmQuestion::cmdDirDown_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || q < 1)
         return;
-    const auto depth = [](Integer question) { return survey.QuestionLimit[question][0].KindRank; };
+    const auto depth = [&survey](Integer question) { return survey.QuestionLimit[question][0].KindRank; };
     if (depth(q - 1) - depth(q) == 1) {
         if (!ConfirmSampleChange())
             return;
@@ -250,6 +263,7 @@ void frmQuestion::lblAuto_Change(const QString& caption)
 
 void frmQuestion::cmdDo_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     QuesText_LostFocus();
     ChoiceText_LostFocus();
     if (MsgBox(FinishConfirmation(survey, !lblChanged->isHidden()), vbOKCancel | vbInformation) != vbOK)
@@ -287,6 +301,7 @@ void frmQuestion::AssignEssayCodes(Integer q, Integer c, EssayCoding mode)
 
 void frmQuestion::cmdCancel_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     if (Frame1->isHidden()) {
         // Coding is running: a stop leaves the texts coded so far.
         if (MsgBox(QStringLiteral("中止しますか？"), vbOKCancel | vbExclamation | vbDefaultButton2) == vbOK)

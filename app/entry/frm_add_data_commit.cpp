@@ -9,6 +9,7 @@
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "reply/reply_parse.h"
 #include "reply/reply_rtf.h"
 #include "reply_colours.h"
@@ -32,6 +33,7 @@ bool OutsideFreeText(const QString& text, int caret) { return text.left(caret).c
 
 bool frmAddData::CommitReply(const QString& Insert)
 {
+    DocumentState& document = ProgramWorkspace().document;
     // A commit's own message boxes and redraw move the focus; that is no
     // second commit.
     if (!chkChanged->isChecked() || committing_)
@@ -83,6 +85,8 @@ bool frmAddData::CommitReply(const QString& Insert)
 void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int Caret, Integer CaretQ,
                                const QString& Status)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     const StoredReply reply{Dno, CursorQ, CursorN, Caret, CaretQ};
     if (Status == ExeDllStatus) {
         showStoredReply(reply, CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, CursorN) : QString());
@@ -104,6 +108,7 @@ void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int C
 
 void frmAddData::showStoredReply(const StoredReply& reply, const QString& Tail)
 {
+    const Settings& settings = ProgramSettings();
     int Caret = reply.Caret;
     writeReply(BuildReplyRTF(ProgramWorkspace(), settings, reply.Dno, reply.CursorQ, reply.CursorN, Caret,
                              reply.CaretQ, Tail, displayFlags()),
@@ -123,6 +128,7 @@ void frmAddData::releaseReplyDisplay()
 
 void frmAddData::listChoices(Integer CursorQ)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     lstChoices->clear();
     if (CursorQ < 0 || CursorQ >= survey.QuestionCount)
         return;
@@ -133,6 +139,7 @@ void frmAddData::listChoices(Integer CursorQ)
 
 void frmAddData::writeReply(const QString& text, bool rich)
 {
+    const Settings& settings = ProgramSettings();
     // What is written replaces a stored reply still waiting to be shown.
     heldReply_.reset();
     // The program's own writes are no edits of the user's.
@@ -200,6 +207,7 @@ bool frmAddData::wantsReports() const { return windows().answerReportsWanted(); 
 
 void frmAddData::markAnswer(int start, int length)
 {
+    const Settings& settings = ProgramSettings();
     // The checks count in the text being parsed, which may hold a rewritten
     // line or the inserted line end the box does not show yet.
     if (parsedReply_ && txtReply->text() != *parsedReply_)

@@ -7,6 +7,7 @@
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "plugins/extern_process.h"
+#include "program_state.h"
 #include "window_services.h"
 
 namespace kz {
@@ -24,6 +25,8 @@ QString frmAddData::externalTail(Long Dno, Integer CursorQ, Integer CursorN)
 
 void frmAddData::executeExternal()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     Long Dno = shownDno();
     if (Dno < 0) {
         if (SampleCount(samples) > 0)
@@ -39,6 +42,8 @@ void frmAddData::executeExternal()
 
 void frmAddData::remindToSave()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     if (!(NowAsDayCount() - samples.LastSaveTime > settings.SaveInterval))
         return;
     if (MsgBox(SaveReminderMessage(settings.SaveInterval), vbYesNo | vbQuestion) == vbYes) {

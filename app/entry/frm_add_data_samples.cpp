@@ -16,6 +16,7 @@
 #include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "useful_controls.h"
@@ -44,6 +45,7 @@ bool HasAnswer(Long Dno)
 // The position a text names, or -1 when it names none of the table.
 Long PositionIn(const QString& text)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const double value = Val(text);
     if (!FitsLong(value))
         return -1;
@@ -63,7 +65,7 @@ void EndPress(QScrollBar* bar)
 
 }  // namespace
 
-Long frmAddData::shownDno() const { return shownDno_ < SampleCount(samples) ? shownDno_ : -1; }
+Long frmAddData::shownDno() const { return shownDno_ < SampleCount(ProgramWorkspace().samples) ? shownDno_ : -1; }
 
 void frmAddData::setShownDno(Long Dno)
 {
@@ -73,6 +75,8 @@ void frmAddData::setShownDno(Long Dno)
 
 void frmAddData::ShowSample()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (chkChanged->isChecked())
         CommitReply(QString());
     const double wanted = Val(txtDno->text());
@@ -111,6 +115,7 @@ void frmAddData::ShowSample()
 
 void frmAddData::EnableEntryControls()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const bool any = SampleCount(samples) > 0;
     for (QWidget* control :
          {static_cast<QWidget*>(txtDno), static_cast<QWidget*>(txtIDno), static_cast<QWidget*>(cmdDelete),
@@ -122,6 +127,7 @@ void frmAddData::EnableEntryControls()
 
 void frmAddData::setScrollBarFor(Long Dno)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const Long last = SampleCount(samples) - 1;
     const QSignalBlocker quiet(scrDno);
     scrDno->setValue(last > ScrollSteps ? static_cast<int>(qint64{Dno} * ScrollSteps / last) : Dno);
@@ -129,6 +135,7 @@ void frmAddData::setScrollBarFor(Long Dno)
 
 void frmAddData::scrollBarMoved(int value)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (chkChanged->isChecked()) {
         // A box the commit shows takes the mouse, so the bar would never see
         // its arrow released and go on stepping behind the box.
@@ -147,6 +154,9 @@ void frmAddData::scrollBarMoved(int value)
 
 bool frmAddData::AddSample(Long ID)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
     if ((qint64{SampleCount(samples)} + 1) * survey.SampleBytes >= SampleTableLimit) {
         MsgBox(QStringLiteral("もうサンプルを入力できません"), vbExclamation);
         return false;
@@ -172,6 +182,8 @@ bool frmAddData::AddSample(Long ID)
 
 void frmAddData::DeleteSample(Long Dno)
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
     if (Dno < 0 || Dno >= SampleCount(samples))
         return;
     SetModified(document);
@@ -185,6 +197,8 @@ void frmAddData::DeleteSample(Long Dno)
 
 void frmAddData::DropEmptySample(Long Dno)
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     if (Dno < 0 || Dno >= SampleCount(samples) || HasAnswer(Dno))
         return;
     stbInput->setText(QStringLiteral("空のサンプル(ID=") + SampleIDText(samples.Samples, Dno)
@@ -228,6 +242,8 @@ void frmAddData::refuseCommand(const QString& message)
 
 void frmAddData::autoNew()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     const Long ID = NextFreeID(samples, settings);
     if (ID == -1) {
         MsgBox(
@@ -243,6 +259,7 @@ void frmAddData::autoNew()
 
 void frmAddData::showSampleByID()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const double id = Val(txtIDno->text());
     if (!FitsLong(id)) {
         MsgBox(IDRangeMessage(), vbExclamation);
@@ -269,6 +286,8 @@ void frmAddData::stepPosition(int step)
 
 void frmAddData::nextInput()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     remindToSave();
     dropShownEmptySample();
     const Long ID = NextFreeID(samples, settings);
@@ -294,6 +313,9 @@ void frmAddData::nextInput()
 
 void frmAddData::changeID()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
+    const Settings& settings = ProgramSettings();
     const Long Dno = shownDno();
     if (Dno < 0)
         return;
@@ -325,6 +347,8 @@ void frmAddData::changeID()
 
 void frmAddData::deleteShownSample()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     const Long Dno = shownDno();
     if (Dno < 0)
         return;

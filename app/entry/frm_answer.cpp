@@ -5,6 +5,7 @@
 
 #include "document/cmd_box.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "texts/question_texts.h"
@@ -22,6 +23,7 @@ namespace {
 
 QString FromQuestionText(Integer q)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     return QuestionHeading(survey, q, HeadingNumber | HeadingLabel) + QStringLiteral("から");
 }
 
@@ -100,6 +102,7 @@ void frmAnswer::rebuild()
 
 void frmAnswer::changeFromQ()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = QBoxSelect(survey, QStringLiteral("どの質問から表示しますか"), 0);
     if (q < 0)
         return;

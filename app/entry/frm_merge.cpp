@@ -14,6 +14,7 @@
 #include "host/settings.h"
 #include "imports/samples_csv.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -300,6 +301,9 @@ void frmMerge::showFrame(int index)
 
 void frmMerge::formatWritten(const QString& format)
 {
+    Survey& survey = ProgramWorkspace().survey;
+    const DocumentState& document = ProgramWorkspace().document;
+    const Settings& settings = ProgramSettings();
     if (format == QLatin1String("WWWHTML")) {
         setWindowTitle(QStringLiteral("ﾈｯﾄﾜｰｸｱﾝｹｰﾄ作成"));
         showFrame(0);

@@ -16,6 +16,7 @@
 #include "imports/text_input_import.h"
 #include "model/sample_table.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
@@ -162,6 +163,9 @@ void frmMerge::finishRun()
 
 ImportRecord frmMerge::readRecord(ImportLines& lines)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     if (lblFormat->text() != QLatin1String("CSV"))
         return ReadTextInputRecord(samples, settings, lines);
     const CsvSettings csv = csvSettings();
@@ -185,6 +189,7 @@ bool frmMerge::handOver(frmAddData& entry, const ImportRecord& record)
 
 std::optional<Long> frmMerge::newSample(frmAddData& entry, const QString& command)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     entry.lblDno->setCaption(QString());
     entry.lblDno->setCaption(command);
     const double ID = Val(entry.txtIDno->text());
@@ -207,6 +212,7 @@ bool frmMerge::enterReply(frmAddData& entry, const QString& reply)
 
 void frmMerge::settleRefusedRecord()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const std::optional<Long> ID = std::exchange(refusedID_, std::nullopt);
     if (!ID || ProgramWorkspace().samples.generation != refusedGeneration_)
         return;

@@ -13,6 +13,7 @@
 #include "imports/network_forms.h"
 #include "model/sample_table.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "widgets/forms.h"
@@ -31,6 +32,8 @@ const QString CrLf = QStringLiteral("\r\n");
 
 void frmMerge::cmdDo_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     const QString distName = txtDistName->text();
     // The name goes into the form and back through the answer files as it
     // stands: letters and digits only, as the hint says.
@@ -56,6 +59,7 @@ void frmMerge::cmdDo_Click()
 
 void frmMerge::cmdGetWWW_Click()
 {
+    Settings& settings = ProgramSettings();
     entryWindow();
     ui().yieldToEvents();
     const QPointer<frmMerge> alive(this);
@@ -77,6 +81,7 @@ void frmMerge::cmdGetWWW_Click()
 
 bool frmMerge::importNetworkAnswers()
 {
+    const DocumentState& document = ProgramWorkspace().document;
     const WWWFolders folders{txtDir[0]->text(), txtDir[1]->text()};
     const QString problem = WWWFolderProblem(folders);
     if (!problem.isEmpty()) {
@@ -108,6 +113,7 @@ bool frmMerge::importNetworkAnswers()
 bool frmMerge::SendWWWSample(const QVector<Integer>& Counts, const QVector<Integer>& Codes,
                              const QVector<QString>& Texts)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     frmAddData& entry = entryWindow();
     entry.stbInput->clear();
     const QString R = WWWReplyText(survey, {Counts, Codes, Texts});
@@ -119,6 +125,7 @@ bool frmMerge::SendWWWSample(const QVector<Integer>& Counts, const QVector<Integ
 
 HandOver frmMerge::sendAnswer(const WWWAnswer& answer)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (!SendWWWSample(answer.Counts, answer.Codes, answer.Texts))
         return HandOver::NoIDLeft;
     frmAddData& entry = Forms::instance<frmAddData>();

@@ -12,6 +12,7 @@
 #include "model/document_events.h"
 #include "model/survey.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -128,6 +129,7 @@ void frmSearch::buildControls()
 
 void frmSearch::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const QStringList questions = FillQuestionList(survey);
     cmbQno->addItems(questions);
     cmbAddQno->addItems(questions);
@@ -163,6 +165,7 @@ void frmSearch::updateAddButtons()
 
 void frmSearch::targetChosen()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = static_cast<Integer>(cmbQno->currentIndex());
     if (q < 0)
         return;
@@ -180,6 +183,7 @@ void frmSearch::targetChosen()
 
 void frmSearch::sourceChosen()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = static_cast<Integer>(cmbAddQno->currentIndex());
     if (q >= 0)
         UpDown1->setMaximum(survey.Questions[q].ChoiceCount - 1);

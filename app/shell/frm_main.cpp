@@ -20,6 +20,7 @@
 #include "model/document_events.h"
 #include "model/survey.h"
 #include "popup_placement.h"
+#include "program_state.h"
 #include "unload_all_forms.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
@@ -144,6 +145,9 @@ void frmMain::buildControls()
 
 void frmMain::formLoad()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     const DocumentEvents& events = documentEvents();
     connect(&events, &DocumentEvents::changed, this, &frmMain::showMenuState);
     connect(&events, &DocumentEvents::captionChanged, this, &frmMain::setWindowTitle);
@@ -168,6 +172,7 @@ void frmMain::formLoad()
 
 void frmMain::openStartFile()
 {
+    const Settings& settings = ProgramSettings();
     const QString commandLine = CommandLine();
     if (!commandLine.isEmpty()) {
         OpenDataFile(StartFilePath(commandLine), OpenQuestionnaire);
@@ -198,7 +203,7 @@ void frmMain::popUp(QMenu* menu, QToolButton* button)
         PopupMenuPoint(frameGeometry().left() - screen.left(), screen.width(), place, menu->sizeHint().width()));
 }
 
-bool frmMain::itemEnabled(MenuItem item) const { return MenuItemEnabled(item, document); }
+bool frmMain::itemEnabled(MenuItem item) const { return MenuItemEnabled(item, ProgramWorkspace().document); }
 
 void frmMain::commandWritten(const QString& command)
 {

@@ -11,6 +11,7 @@
 #include "model/document.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "window_services.h"
 
 namespace kz {
@@ -27,6 +28,8 @@ const QString CsvFiles = QStringLiteral("CSV形式(*.csv)|*.csv|全てのﾌｧ�
 
 bool frmMain::SaveChangesFirst()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const DocumentState& document = ProgramWorkspace().document;
     // An unsavable questionnaire has nothing the user could keep.
     if (!IsModified(document) || IsUnsavable(document))
         return true;
@@ -40,6 +43,8 @@ bool frmMain::SaveChangesFirst()
 
 bool frmMain::SaveFile()
 {
+    const DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     // The unsavable marker and a new document's placeholder are no names
     // the user chose: ask for one instead.
     if (!HasChosenPath(document))
@@ -49,6 +54,8 @@ bool frmMain::SaveFile()
 
 bool frmMain::SaveFileAs()
 {
+    DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     if (IsUnsavable(document)) {
         refuseSaving();
         return false;
@@ -62,6 +69,7 @@ bool frmMain::SaveFileAs()
 
 void frmMain::OpenDataFile(QString path, Integer mode)
 {
+    Settings& settings = ProgramSettings();
     if (!SaveChangesFirst())
         return;
     const QString named = path;
@@ -76,6 +84,7 @@ void frmMain::OpenDataFile(QString path, Integer mode)
 
 void frmMain::AfterFileLoad(const QString& pagePath)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (!windows().has(Window::ResultSheet))
         return;
     windows().showTotal(0);
@@ -106,6 +115,8 @@ void frmMain::loadResult()
 
 void frmMain::mergeDataFile()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     const QString path = FileDialog(QString(), DataFiles, OpenDialog);
     if (!path.isEmpty() && MergeDataFile(ProgramWorkspace(), path) == 1)
         ResetIDCursor(samples, settings);

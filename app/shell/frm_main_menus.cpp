@@ -6,6 +6,7 @@
 #include "host/settings.h"
 #include "menu_look.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "recent_file_caption.h"
 
 namespace kz {
@@ -76,7 +77,7 @@ void frmMain::buildMenus()
         QAction* item = addItem(mnuFile, QStringLiteral("mnuFileMRU(%1)").arg(i).toLatin1().constData(), QString(),
                                 none, [this, i] {
                                     // A copy: opening the file reorders the list it comes from.
-                                    const QString path = settings.MRUFiles[static_cast<size_t>(i)];
+                                    const QString path = ProgramSettings().MRUFiles[static_cast<size_t>(i)];
                                     OpenDataFile(path, OpenQuestionnaire);
                                 });
         item->setVisible(false);
@@ -117,6 +118,8 @@ void frmMain::buildMenus()
 
 void frmMain::showMenuState()
 {
+    const DocumentState& document = ProgramWorkspace().document;
+    const Settings& settings = ProgramSettings();
     for (int i = 0; i < MenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
         if (auto* action = findChild<QAction*>(MenuItemName(item)))

@@ -7,6 +7,7 @@
 #include "host/program_folder.h"
 #include "main_program.h"
 #include "model/document.h"
+#include "program_state.h"
 #include "widgets/forms.h"
 #include "window_records.h"
 
@@ -14,6 +15,7 @@ namespace kz {
 
 void frmMain::formUnload(bool& cancel)
 {
+    Settings& settings = ProgramSettings();
     if (widgets::Forms::longJobRunning()) {
         cancel = true;
         return;

@@ -14,6 +14,7 @@
 #include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -72,6 +73,7 @@ frmQuota::frmQuota() : KzForm(QStringLiteral("frmQuota"))
 
 void frmQuota::formLoad()
 {
+    const Settings& settings = ProgramSettings();
     txtFrom->setText(QString::number(settings.IDRangeLow));
     txtTo->setText(QString::number(settings.IDRangeHigh));
     resize(420, sizeHint().height());
@@ -80,6 +82,8 @@ void frmQuota::formLoad()
 
 void frmQuota::confirm()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    Settings& settings = ProgramSettings();
     const std::optional<IDRange> range = ParseIDRange(txtFrom->text(), txtTo->text());
     if (!range) {
         MsgBox(QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。"), vbExclamation);

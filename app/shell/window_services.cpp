@@ -2,6 +2,7 @@
 
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 
@@ -28,6 +29,8 @@ void InstallWindowServices(WindowServices* services) { installed() = services; }
 
 void ShowSampleID(const QString& dno, QString& idText)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (windows().entryWindowVisible()) {
         windows().showSampleInEntryWindow(idText, idText.isEmpty() ? dno : QStringLiteral("ID"));
         return;

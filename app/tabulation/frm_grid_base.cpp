@@ -7,6 +7,7 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"

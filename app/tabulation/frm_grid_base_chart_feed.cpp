@@ -4,6 +4,7 @@
 #include "frm_grid_base.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "widgets/forms.h"
 
 namespace kz {

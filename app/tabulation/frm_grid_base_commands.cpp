@@ -12,6 +12,7 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "widgets/modal_point.h"
 #include "window_records.h"
 #include "window_services.h"
@@ -62,6 +63,7 @@ void frmGridBase::fontChangeClicked()
 
 void frmGridBase::outputClicked()
 {
+    Settings& settings = ProgramSettings();
     // A listing of samples no longer loaded would write a file without them.
     if (!listing_.listed.isOf(ProgramWorkspace().samples)) {
         Beep();

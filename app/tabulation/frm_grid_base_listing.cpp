@@ -14,6 +14,7 @@
 #include "model/document_events.h"
 #include "model/survey.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "tabulation/free_texts_behind.h"
@@ -86,6 +87,7 @@ void frmGridBase::RunListing()
 
 void frmGridBase::SetupSheetHeader(const ListingHead& head)
 {
+    const Settings& settings = ProgramSettings();
     Grid->clear();
     const int refColumns = static_cast<int>(RefQuestions.size());
     Grid->setCols(ListingFixedColumns + refColumns);
@@ -139,6 +141,7 @@ void frmGridBase::appendCells(const std::vector<SheetCell>& cells, int newCols)
 
 void frmGridBase::cmdNextClicked()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const Long sampleCount = SampleCount(samples);
     QString text = lblFromDno->text();
     if (!InputBoxEx(QStringLiteral("集計の続き"), QStringLiteral("ﾛｰｶﾙ番号"),
@@ -180,6 +183,7 @@ void frmGridBase::mnuSearchNumberClicked()
 
 void frmGridBase::mnuRefQnoClicked()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (!isListing())
         return;
     const Integer questionCount = ProgramWorkspace().survey.QuestionCount;

@@ -9,6 +9,7 @@
 #include "host/ui_seam.h"
 #include "model/document.h"
 #include "model/workspace.h"
+#include "program_state.h"
 #include "tabulation/page_file.h"
 #include "tabulation/sheet_html.h"
 
@@ -91,6 +92,7 @@ bool frmGridBase::PageLoad(const QString& FileName)
 
 void frmGridBase::SavePage()
 {
+    const DocumentState& document = ProgramWorkspace().document;
     if (!ready_ || running()) {
         Beep();
         return;

@@ -11,6 +11,7 @@
 #include "document/cmd_box.h"
 #include "model/condition_arrays.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "texts/condition_texts.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
@@ -161,6 +162,7 @@ void frmLimit::connectControls()
 
 void frmLimit::formLoad()
 {
+    Survey& survey = ProgramWorkspace().survey;
     QStringList questions;
     for (Integer q = 0; q < survey.QuestionCount; ++q)
         questions.push_back(QString());

@@ -10,6 +10,7 @@
 #include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "texts/choice_texts.h"
 #include "texts/condition_texts.h"
 
@@ -17,6 +18,7 @@ namespace kz {
 
 void frmLimit::ShowQuestionChoices()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const int q = lstQno->currentRow();
     const QSignalBlocker choices(lstCno);
     const QSignalBlocker ranks(cmbRank);
@@ -37,6 +39,7 @@ void frmLimit::ShowQuestionChoices()
 
 void frmLimit::ShowLimitRows(int line)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const QSignalBlocker blocker(lstLimit);
     lstLimit->clear();
     if (editing_.givenCondition)
@@ -119,6 +122,7 @@ void frmLimit::chooseStoredLimit(int limit)
 
 void frmLimit::showStoredLimitText()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (editing_.givenCondition || !editing_.storedLimit)
         return;
     const auto limit = static_cast<size_t>(*editing_.storedLimit);

@@ -5,6 +5,7 @@
 
 #include "frm_auto_q.h"
 #include "frm_q_anum.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/command_label.h"

@@ -7,6 +7,7 @@
 #include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"

@@ -16,6 +16,7 @@
 #include "host/settings.h"
 #include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"

@@ -32,13 +32,6 @@ struct SampleAnswers {
     QVector<QString> texts;
 };
 
-SampleAnswers Read(Long pos)
-{
-    SampleAnswers a;
-    ReadSampleAnswers(ProgramWorkspace(), pos, a.counts, a.codes, a.texts);
-    return a;
-}
-
 // The answers of question q, codes and texts side by side.
 std::vector<std::pair<Integer, QString>> AnswersTo(const SampleAnswers& a, Integer q)
 {
@@ -53,6 +46,13 @@ std::vector<std::pair<Integer, QString>> AnswersTo(const SampleAnswers& a, Integ
 
 class DemoSurveyTest : public test::DataFileTest {
 protected:
+    SampleAnswers Read(Long pos)
+    {
+        SampleAnswers a;
+        ReadSampleAnswers(workspace, pos, a.counts, a.codes, a.texts);
+        return a;
+    }
+
     // Loads a copy of the committed file as the open questionnaire.
     void LoadCommitted()
     {
@@ -85,7 +85,7 @@ TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
     // What the generator left in memory is what the file gives back.
     const Survey loadedSurvey = survey;
     const SampleStore loadedSamples = samples.Samples;
-    demo::BuildDemoSurvey();
+    demo::BuildDemoSurvey(workspace, settings);
     const SampleStore& built = samples.Samples;
     ASSERT_EQ(built.size(), loadedSamples.size());
     ASSERT_EQ(built.answerWords(), loadedSamples.answerWords());

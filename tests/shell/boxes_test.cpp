@@ -14,6 +14,7 @@
 #include "frm_input.h"
 #include "frm_other.h"
 #include "frm_q_box.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"

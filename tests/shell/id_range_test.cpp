@@ -7,6 +7,7 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/sample_table.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"

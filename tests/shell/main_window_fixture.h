@@ -18,6 +18,7 @@
 #include "host/settings.h"
 #include "main_program.h"
 #include "model/document.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/data_file_test_base.h"
 #include "widgets/forms.h"

@@ -6,7 +6,7 @@
 #include "document/menu_state.h"
 #include "menu_look.h"
 #include "model/document_events.h"
-#include "support/program_state.h"
+#include "program_fixture.h"
 
 namespace kz {
 namespace {
@@ -14,10 +14,10 @@ namespace {
 constexpr int EditingItemCount = 10;  // mnuFileSave to mnuMerge
 constexpr int LevelItemCount = 13;    // and mnuStatis, mnuQuestions, mnuAbout
 
-class MenuLookTest : public ::testing::Test {
+class MenuLookTest : public ::testing::Test, public test::ProgramSurvey {
 protected:
     // Which of the items switched by the level are on, in table order.
-    static std::string levelItems()
+    std::string levelItems()
     {
         std::string on;
         for (int i = 0; i < LevelItemCount; ++i)

@@ -4,8 +4,8 @@
 #include "document/menu_state.h"
 #include "frm_processing.h"
 #include "model/document.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
-#include "support/program_state.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 
@@ -32,7 +32,7 @@ TEST(ProgressDrawingTest, PercentRoundsHalvesToEvenAndIsCapped)
     EXPECT_EQ(ProgressPercent(-0.2f), 0);
 }
 
-class ProcessingTest : public test::WindowTest {
+class ProcessingTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     test::ProgramStateGuard programState;
     frmProcessing& window() { return Forms::instance<frmProcessing>(); }

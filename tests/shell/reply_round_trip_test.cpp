@@ -35,8 +35,34 @@ const QStringList Texts = {QString(),
                            QStringLiteral("/"),
                            QStringLiteral("**")};
 
+struct Stored {
+    QVector<Integer> counts;
+    QVector<Integer> codes;
+    QVector<QString> texts;
+};
+
 class ReplyRoundTrip : public SurveyFixture {
 protected:
+    // "max answers per question | line starts as q.s", for failure messages.
+    QString Layout()
+    {
+        QString s;
+        for (int q = 0; q < survey.QuestionCount; ++q)
+            s += QString::number(survey.Questions[q].MaxAnswers) + QLatin1Char(' ');
+        s += QLatin1Char('|');
+        for (size_t k = 0;
+             k + 1 < survey.ParagraphStart.size() && survey.ParagraphStart[k] != survey.ParagraphStart[k + 1]; ++k)
+            s += QStringLiteral(" %1.%2").arg(survey.ParagraphStart[k] / 128).arg(survey.ParagraphStart[k] % 128);
+        return s;
+    }
+
+    Stored Read(Long dno)
+    {
+        Stored s;
+        ReadSampleAnswers(workspace, dno, s.counts, s.codes, s.texts);
+        return s;
+    }
+
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(random); }
 
@@ -113,37 +139,11 @@ protected:
     ScriptedUi ui;
 };
 
-struct Stored {
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    QVector<QString> texts;
-};
-
-// "max answers per question | line starts as q.s", for failure messages.
-QString Layout()
-{
-    QString s;
-    for (int q = 0; q < survey.QuestionCount; ++q)
-        s += QString::number(survey.Questions[q].MaxAnswers) + QLatin1Char(' ');
-    s += QLatin1Char('|');
-    for (size_t k = 0;
-         k + 1 < survey.ParagraphStart.size() && survey.ParagraphStart[k] != survey.ParagraphStart[k + 1]; ++k)
-        s += QStringLiteral(" %1.%2").arg(survey.ParagraphStart[k] / 128).arg(survey.ParagraphStart[k] % 128);
-    return s;
-}
-
-Stored Read(Long dno)
-{
-    Stored s;
-    ReadSampleAnswers(ProgramWorkspace(), dno, s.counts, s.codes, s.texts);
-    return s;
-}
-
 TEST_F(ReplyRoundTrip, DisplayedSamplesParseToTheSameAnswers)
 {
     widgets::RichTextBox box;
     for (int round = 0; round < 300; ++round) {
-        ResetProgramState();
+        Reset();
         BuildQuestionnaire();
         AddSample(1);
         AddSample(2);

@@ -2,8 +2,7 @@
 
 #include <QStringList>
 
-#include "support/program_state.h"
-#include "support/survey_fixture.h"
+#include "program_fixture.h"
 #include "window_services.h"
 
 namespace kz {
@@ -30,8 +29,9 @@ public:
     QStringList shown;
 };
 
-class ShowSampleTest : public test::SurveyFixture {
+class ShowSampleTest : public ::testing::Test, public test::ProgramSurvey {
 protected:
+    test::ProgramStateGuard programState_;
     SampleWindows windows_;
 };
 

@@ -15,6 +15,7 @@
 #include "frm_graph.h"
 #include "frm_grid_base.h"
 #include "host/settings.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"

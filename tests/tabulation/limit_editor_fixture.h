@@ -8,6 +8,7 @@
 #include "frm_limit.h"
 #include "model/condition_arrays.h"
 #include "model/question_codes.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"

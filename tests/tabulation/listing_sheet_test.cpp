@@ -13,6 +13,7 @@
 #include "host/settings.h"
 #include "model/answer_store.h"
 #include "model/sample_table.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/listing_fixture.h"

@@ -8,6 +8,7 @@
 #include "frm_limit.h"
 #include "frm_total.h"
 #include "model/question_codes.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "frm_grid_base.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"

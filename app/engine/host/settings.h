@@ -124,6 +124,4 @@ struct Settings {
     RecentFileItems recentFileItems;
 };
 
-extern Settings settings;
-
 }  // namespace kz

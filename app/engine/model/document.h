@@ -50,7 +50,4 @@ inline void SetDocumentPath(DocumentState& state, const QString& path)
     state.untitled = false;
 }
 
-// The program's document state (model/workspace.h).
-extern DocumentState& document;
-
 }  // namespace kz

@@ -1,4 +1,4 @@
-// The one open questionnaire and its samples, held for the whole run.
+// A questionnaire and its samples.
 #pragma once
 
 #include <vector>
@@ -65,11 +65,6 @@ struct SampleTable {
     // sample is gone.
     Long generation = 0;
 };
-
-// The program's questionnaire and samples (model/workspace.h): routines
-// written before the Workspace reach them here.
-extern Survey& survey;
-extern SampleTable& samples;
 
 inline Long SampleCount(const SampleTable& table) { return table.Samples.size(); }
 

@@ -19,7 +19,4 @@ struct Workspace {
     TotalOptionRec TotalOption;
 };
 
-// The workspace of the running program.
-Workspace& ProgramWorkspace();
-
 }  // namespace kz

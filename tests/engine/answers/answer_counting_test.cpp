@@ -71,14 +71,13 @@ TEST_F(AnswerCountingTest, ChunksAndListsCountAsEverySampleWould)
             ChoiceCounts counted{};
             Long chunked = 0;
             for (Long first = 0; first < 60; first += 25)
-                chunked +=
-                    CountAnswers(ProgramWorkspace(), cond, q, rank, first, std::min<Long>(first + 25, 60), counted);
+                chunked += CountAnswers(workspace, cond, q, rank, first, std::min<Long>(first + 25, 60), counted);
             EXPECT_EQ(chunked, base);
             EXPECT_EQ(counted, expected);
 
             ChoiceCounts listExpected{};
             ChoiceCounts listed{};
-            EXPECT_EQ(CountAnswers(ProgramWorkspace(), cond, q, rank, drawn, listed),
+            EXPECT_EQ(CountAnswers(workspace, cond, q, rank, drawn, listed),
                       PerSample(cond, q, rank, drawn, listExpected));
             EXPECT_EQ(listed, listExpected);
         }

@@ -13,22 +13,22 @@ constexpr Integer Required = 3;
 
 LimitItem Row(Integer kindRank, Integer q, Integer c) { return LimitItem{kindRank, MakeQC(q, c)}; }
 
-// The rows of q's condition up to its end, as (KindRank, question, choice).
-std::vector<std::vector<int>> RowsOf(Integer q)
-{
-    std::vector<std::vector<int>> rows;
-    const Condition& cond = survey.QuestionLimit[static_cast<size_t>(q)];
-    for (size_t k = 1; k < cond.size() && cond[k].KindRank != 0; ++k) {
-        Integer p = 0;
-        Integer c = 0;
-        SplitQC(cond[k].Code, p, c);
-        rows.push_back({cond[k].KindRank, p, c});
-    }
-    return rows;
-}
-
 class StructureEditTest : public SurveyFixture {
 protected:
+    // The rows of q's condition up to its end, as (KindRank, question, choice).
+    std::vector<std::vector<int>> RowsOf(Integer q)
+    {
+        std::vector<std::vector<int>> rows;
+        const Condition& cond = survey.QuestionLimit[static_cast<size_t>(q)];
+        for (size_t k = 1; k < cond.size() && cond[k].KindRank != 0; ++k) {
+            Integer p = 0;
+            Integer c = 0;
+            SplitQC(cond[k].Code, p, c);
+            rows.push_back({cond[k].KindRank, p, c});
+        }
+        return rows;
+    }
+
     void SetUp() override
     {
         // Question 3 has one choice less: the -2 rule looks at the
@@ -130,7 +130,7 @@ TEST_F(StructureEditTest, ConditionRowsFollowTheEdit)
     };
     for (const RenumberCase& test : cases) {
         SCOPED_TRACE(test.name);
-        ProgramStateGuard clean;
+        Reset();
         SetUp();
         Condition& cond = survey.QuestionLimit[3];
         for (size_t k = 0; k < test.before.size(); ++k)

@@ -114,7 +114,7 @@ TEST_F(StructureFinishTest, DeletedChoiceIsRepairedByTheCorrectionOptions)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        ProgramStateGuard clean;
+        Reset();
         build({1, 1, 3}, 1);
         for (int q = 0; q < 3; ++q)
             survey.Choices(q, 3).Attr = 1 << AttrOther;
@@ -160,7 +160,7 @@ TEST_F(StructureFinishTest, FinishEmptiesStoredLimitsAndSetsEveryFlag)
 {
     for (bool changed : {false, true}) {
         SCOPED_TRACE(changed);
-        ProgramStateGuard clean;
+        Reset();
         build({1}, 3);
         survey.LimitTable[0][1] = LimitItem{3, MakeQC(0, 1)};
         for (Long s = 0; s < 3; ++s)
@@ -245,7 +245,7 @@ TEST_F(StructureFinishTest, StopLeavesTheQuestionnaireAndSamplesIntact)
     };
     for (int stopAt : {0, 30, 59}) {
         SCOPED_TRACE(stopAt);
-        ProgramStateGuard clean;
+        Reset();
         LongJobPacing everyStep(0);
         build({2, 1, 1}, 60);
         survey.Choices(0, 1).Attr = 1 << AttrEssay;
@@ -372,7 +372,7 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
 {
     for (int round = 0; round < 12; ++round) {
         SCOPED_TRACE(round);
-        ProgramStateGuard clean;
+        Reset();
         buildRandom();
         OpenStructureEdit(survey, edit_);
         survey.CheckOptions = static_cast<Integer>(CheckLimitToUnanswered | (round % 2 ? CheckMissingToOther : 0));

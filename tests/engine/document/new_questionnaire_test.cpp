@@ -36,7 +36,7 @@ protected:
 TEST_F(NewQuestionnaireTest, TheNewDocumentIsUnnamedAndBlankOnlyForAHiddenBase)
 {
     for (const Integer level : {0, 1, 2}) {
-        test::ProgramStateGuard fresh;
+        Reset();
         Load(level);
         NewQuestionnaireSteps steps;
         StartNewDocument(workspace, settings, steps, level >= 2);

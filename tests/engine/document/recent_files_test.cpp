@@ -2,7 +2,6 @@
 
 #include "document/recent_files.h"
 #include "host/settings.h"
-#include "support/program_state.h"
 
 namespace kz {
 namespace {
@@ -12,7 +11,7 @@ using Files = std::array<QString, RecentFileCount>;
 class RecentFilesTest : public ::testing::Test {
 protected:
     void SetUp() override { settings.MRUFiles = {"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h"}; }
-    void TearDown() override { test::ResetProgramState(); }
+    Settings settings;
 };
 
 TEST_F(RecentFilesTest, KnownPathMovesToTheTop)

@@ -16,7 +16,6 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/survey.h"
-#include "support/program_state.h"
 #include "support/scripted_ui.h"
 
 namespace kz {
@@ -40,7 +39,7 @@ protected:
         SetProgramFolderForTest({});
         reset();
     }
-    static void reset() { test::ResetProgramState(); }
+    void reset() { settings = Settings{}; }
     void writeIni(const QByteArray& bytes) const
     {
         QFile file(folder_.filePath("zuntab.ini"));
@@ -54,6 +53,7 @@ protected:
     }
 
     QTemporaryDir folder_;
+    Settings settings;
 };
 
 // A file of the current layout, ending after field `lastField` (8 recent

@@ -163,7 +163,7 @@ protected:
         const std::span<const Long> stored = samples.Samples.ids();
         const QVector<Long> ids(stored.begin(), stored.end());
         const std::vector<Integer> all(size_t(survey.QuestionCount) + 1, -1);
-        ASSERT_EQ(WriteSamplesCSV(ProgramWorkspace(), path, ids, all, csv).end, CsvExport::End::Written);
+        ASSERT_EQ(WriteSamplesCSV(workspace, path, ids, all, csv).end, CsvExport::End::Written);
         samples.Samples.clear();
         ImportLines lines;
         ASSERT_TRUE(lines.open(path, 0));

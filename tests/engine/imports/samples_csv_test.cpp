@@ -49,7 +49,7 @@ protected:
     }
     CsvExport Write(const QVector<Long>& ids, std::vector<Integer> selected, const CsvSettings& csv)
     {
-        return WriteSamplesCSV(ProgramWorkspace(), ui.file, ids, selected, csv);
+        return WriteSamplesCSV(workspace, ui.file, ids, selected, csv);
     }
 
     ExportUi ui;
@@ -88,7 +88,7 @@ TEST_F(SamplesCsvTest, TheExportAsksWhatAndWhereWritesTheListedSamplesOnceAndSay
     ListedRows sheet({1, 0, 1});
     ui.expectBox(vbOK);
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), sheet, Csv(u',', {}, true));
+    ExportSamplesCSV(workspace, sheet, Csv(u',', {}, true));
     EXPECT_EQ(Written(ui.file), "20,2,0,,0,,0,\r\n10,0,1,,3,a b,0,\r\n");
     ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_EQ(ui.boxes()[0].prompt, "区切り文字か改行を含む記述が1件あったので、それらを空白にして書き出しました。");
@@ -102,7 +102,7 @@ TEST_F(SamplesCsvTest, SomeQuestionsOrNoneAndAnEmptyListing)
     ui.questions = {false, true};
     ListedRows empty({});
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), empty, Csv(u',', u'"', true));
+    ExportSamplesCSV(workspace, empty, Csv(u',', u'"', true));
     EXPECT_EQ(Written(ui.file), "");
     EXPECT_EQ(ui.boxes().back().prompt, "書き出しが終わりました");
     // Cancelled at each question: nothing is written.
@@ -114,7 +114,7 @@ TEST_F(SamplesCsvTest, SomeQuestionsOrNoneAndAnEmptyListing)
         ui.part = part;
         ui.questions = questions;
         ui.file = file;
-        ExportSamplesCSV(ProgramWorkspace(), sheet, Csv(u',', {}, true));
+        ExportSamplesCSV(workspace, sheet, Csv(u',', {}, true));
         EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("out.csv"))));
     }
 }
@@ -129,12 +129,12 @@ TEST_F(SamplesCsvTest, AFailureIsReportedAndLeavesAnyFileOfThatNameAsItWas)
     old.write("old");
     old.close();
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), broken, Csv(u',', {}, true));
+    ExportSamplesCSV(workspace, broken, Csv(u',', {}, true));
     EXPECT_EQ(ui.boxes().back().prompt, "サンプル番号が範囲外です。(5)");
     EXPECT_EQ(Written(ui.file), "old");
     ui.file = folder.filePath(QStringLiteral("out.csv/in/no/folder.csv"));
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), sheet, Csv(u',', {}, true));
+    ExportSamplesCSV(workspace, sheet, Csv(u',', {}, true));
     EXPECT_TRUE(ui.boxes().back().prompt.startsWith(QStringLiteral("ファイルを作成できません。")));
     EXPECT_EQ(ui.boxes().back().style, vbOKOnly);
     EXPECT_EQ(ui.beeps(), 0);

@@ -88,11 +88,11 @@ TEST_F(LimitEvalTest, ApplyLimitFlagSetsAndClearsOnlyItsBit)
     const Condition answeredTwo = test::MakeCondition(0, {row(Required, 0, 2)});
     const Condition answeredOne = test::MakeCondition(0, {row(Required, 0, 1)});
 
-    ApplyLimitFlag(ProgramWorkspace(), 5, sample, answeredTwo);
+    ApplyLimitFlag(workspace, 5, sample, answeredTwo);
     EXPECT_EQ(flags(), static_cast<Integer>((EmptyLimits | 1) & ~32));
-    ApplyLimitFlag(ProgramWorkspace(), 5, sample, answeredOne);
+    ApplyLimitFlag(workspace, 5, sample, answeredOne);
     EXPECT_EQ(flags(), EmptyLimits | 1);
-    ApplyLimitFlag(ProgramWorkspace(), 1, sample, answeredOne);
+    ApplyLimitFlag(workspace, 1, sample, answeredOne);
     EXPECT_EQ(flags(), EmptyLimits | 3);
 }
 

@@ -19,8 +19,20 @@ namespace {
 
 constexpr Long LongMax = std::numeric_limits<Long>::max();
 
+struct SearchResult {
+    bool between;
+    Long pos;
+};
+
 class SampleTableTest : public test::SurveyFixture {
 protected:
+    SearchResult Search(Long id)
+    {
+        Long pos = 99;
+        const bool between = SearchSampleID(samples.Samples, id, pos);
+        return {between, pos};
+    }
+
     void SetUp() override
     {
         SurveyFixture::SetUp();
@@ -36,18 +48,6 @@ protected:
 };
 
 // --- search ---
-
-struct SearchResult {
-    bool between;
-    Long pos;
-};
-
-SearchResult Search(Long id)
-{
-    Long pos = 99;
-    const bool between = SearchSampleID(samples.Samples, id, pos);
-    return {between, pos};
-}
 
 TEST_F(SampleTableTest, SearchOnThreeIDsGivesEveryKindOfResult)
 {

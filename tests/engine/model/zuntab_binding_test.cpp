@@ -62,8 +62,8 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     EXPECT_EQ(codes[0], 0);
     ChoiceCounts choices{};
     const Long positions[] = {0};
-    EXPECT_EQ(CountAnswers(ProgramWorkspace(), test::MakeCondition(0, {}), 0, 0, 0, 1, choices), 0);
-    EXPECT_EQ(CountAnswers(ProgramWorkspace(), test::MakeCondition(0, {}), 0, 0, positions, choices), 0);
+    EXPECT_EQ(CountAnswers(workspace, test::MakeCondition(0, {}), 0, 0, 0, 1, choices), 0);
+    EXPECT_EQ(CountAnswers(workspace, test::MakeCondition(0, {}), 0, 0, positions, choices), 0);
     EXPECT_EQ(choices, ChoiceCounts{});
     EXPECT_EQ(zuntab::KZStringAlloc("ab", 2), nullptr);
     EXPECT_EQ(ui.boxes().size(), 1u);

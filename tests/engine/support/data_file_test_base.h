@@ -72,9 +72,9 @@ inline DataFileFixture SurveyFile(const std::vector<SampleContents>& list)
     return f;
 }
 
-class DataFileTest : public ::testing::Test, public SurveyState {
+class DataFileTest : public ::testing::Test, private OwnState, public SurveyState {
 protected:
-    DataFileTest() : SurveyState(ProgramWorkspace(), kz::settings) {}
+    DataFileTest() : SurveyState(ownWorkspace, ownSettings) {}
 
     void SetUp() override
     {
@@ -82,8 +82,6 @@ protected:
         Reset();
     }
     void TearDown() override { Reset(); }
-
-    static void Reset() { ResetProgramState(); }
 
     QString path(const QString& name) const { return folder_.filePath(name); }
 

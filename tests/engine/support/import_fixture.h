@@ -35,7 +35,7 @@ protected:
     {
         if (format == Format::TextInput)
             return ReadTextInputRecord(samples, settings, lines);
-        return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(survey, csv.noEssay));
+        return ReadDelimitedRecord(workspace, lines, csv, MarkEssayQuestions(survey, csv.noEssay));
     }
 
     // Every record of the file, up to the end (which is not listed).

@@ -4,9 +4,10 @@
 //   SetQuestionText(q, label, sentence, description) sets its three parts;
 //   BuildLayout() computes the answer layout (the test fails when it overflows);
 //   AddSample(id) appends a blank sample sized for the layout;
-//   TableIDs() and TextsOf(pos) read the samples' IDs and free texts.
+//   TableIDs() and TextsOf(pos) read the samples' IDs and free texts;
+//   Reset() puts the state back to a fresh program's.
 //   SurveyFixture is a test on a state of its own; window tests build in the
-//   program's state instead.
+//   program's state instead (program_fixture.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,7 +20,6 @@
 #include "host/settings.h"
 #include "model/survey.h"
 #include "model/workspace.h"
-#include "support/program_state.h"
 
 namespace kz::test {
 
@@ -45,6 +45,12 @@ public:
     {}
     SurveyState(const SurveyState&) = delete;
     SurveyState& operator=(const SurveyState&) = delete;
+
+    void Reset()
+    {
+        workspace = Workspace{};
+        settings = Settings{};
+    }
 
     // Choice 0 is "無回答" with the exclusive bit, as the loader leaves it;
     // the listed choices carry free text. Returns the question's number.
@@ -104,18 +110,16 @@ public:
     Settings& settings;
 };
 
-class SurveyFixture : public ::testing::Test, public SurveyState {
-protected:
-    SurveyFixture() : SurveyState(ProgramWorkspace(), kz::settings) {}
-
-private:
-    ProgramStateGuard programState_;
+// A workspace and settings of the test's own, built before the state that
+// names them.
+struct OwnState {
+    Workspace ownWorkspace;
+    Settings ownSettings;
 };
 
-// The program's state, which the windows work on: for window tests.
-class ProgramSurvey : public SurveyState {
-public:
-    ProgramSurvey() : SurveyState(ProgramWorkspace(), kz::settings) {}
+class SurveyFixture : public ::testing::Test, private OwnState, public SurveyState {
+protected:
+    SurveyFixture() : SurveyState(ownWorkspace, ownSettings) {}
 };
 
 }  // namespace kz::test

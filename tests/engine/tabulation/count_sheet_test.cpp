@@ -207,15 +207,15 @@ TEST_F(CafeSheetTest, DisplayChangesRedrawTheStoredCountsWithoutCounting)
 {
     CountSheet sheet;
     sheet.SheetOption = Request(Orders, Orders);
-    RunCountSheet(ProgramWorkspace(), sheet, {1, false, false}, view);
+    RunCountSheet(workspace, sheet, {1, false, false}, view);
     samples.Samples.clear();  // a recount would find nothing
 
-    RunCountSheet(ProgramWorkspace(), sheet, {2, true, false}, view);
+    RunCountSheet(workspace, sheet, {2, true, false}, view);
     EXPECT_TRUE(sheet.sorted);
     EXPECT_EQ(view.rowsFrom(4, 2), QStringList({"紅茶|50.0%|", "コーヒー|33.3%|"}));
 
     // Order off again: natural order from the stored codes.
-    RunCountSheet(ProgramWorkspace(), sheet, {0, false, false}, view);
+    RunCountSheet(workspace, sheet, {0, false, false}, view);
     EXPECT_FALSE(sheet.sorted);
     EXPECT_EQ(view.rowsFrom(4, 2), QStringList({"コーヒー|2|", "紅茶|3|"}));
 }
@@ -226,7 +226,7 @@ TEST_F(CafeSheetTest, AStopLeavesTheBlockWhereItWasSeenAndEveryLaterBlockUncount
     view.stopAtStatus = 2;  // at the first report of the second block
     CountSheet sheet;
     sheet.SheetOption = Request(Gender, Satisfaction, {GenderIs(1), GenderIs(2)});
-    RunCountSheet(ProgramWorkspace(), sheet, {}, view);
+    RunCountSheet(workspace, sheet, {}, view);
 
     EXPECT_TRUE(sheet.totaled);
     const ResultTable& table = sheet.result;
@@ -240,7 +240,7 @@ TEST_F(CafeSheetTest, AStopLeavesTheBlockWhereItWasSeenAndEveryLaterBlockUncount
 
     // A redraw shows the counted block alone; the rest stay empty.
     view.stopAtStatus = 0;
-    RunCountSheet(ProgramWorkspace(), sheet, {1, false, false}, view);
+    RunCountSheet(workspace, sheet, {1, false, false}, view);
     EXPECT_EQ(view.row(4), "男性|3|100.0%|||");
     for (int r = 9; r < 28; ++r)
         EXPECT_EQ(view.row(r), "|||||") << r;

@@ -97,7 +97,7 @@ protected:
         view.rows.clear();
         const std::optional<Condition> cond = ListingCondition(survey, option);
         EXPECT_TRUE(cond.has_value());
-        return ListSamples(ProgramWorkspace(), option, cond.value_or(Condition{}), refs, from, view);
+        return ListSamples(workspace, option, cond.value_or(Condition{}), refs, from, view);
     }
 
     ScriptedUi ui;

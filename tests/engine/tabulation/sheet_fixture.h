@@ -45,6 +45,8 @@ inline constexpr Integer Required = 3;
 // status texts, the progress texts and which blocks were shown.
 class RecordingView : public CountSheetView {
 public:
+    explicit RecordingView(const Survey& questionnaire) : questionnaire_(questionnaire) {}
+
     void showStatus(const QString& text) override { statuses.push_back(text); }
     bool showProgress(const QString& percent) override
     {
@@ -60,7 +62,7 @@ public:
     void showBlock(const CountSheet& sheet, Integer q, int L) override
     {
         shown.emplace_back(q, L);
-        for (const SheetCell& cell : BlockCells(ProgramWorkspace().survey, sheet, q, L))
+        for (const SheetCell& cell : BlockCells(questionnaire_, sheet, q, L))
             cells[{cell.row, cell.col}] = cell.text;
     }
 
@@ -95,6 +97,9 @@ public:
     QStringList statuses;
     QStringList progress;
     std::vector<std::pair<Integer, int>> shown;
+
+private:
+    const Survey& questionnaire_;
 };
 
 inline void AddChoices(SurveyState& state, Integer q, const char* label, const char* sentence,
@@ -157,12 +162,12 @@ protected:
     {
         CountSheet sheet;
         sheet.SheetOption = option;
-        RunCountSheet(ProgramWorkspace(), sheet, menus, view);
+        RunCountSheet(workspace, sheet, menus, view);
         return sheet;
     }
 
     ScriptedUi ui;
-    RecordingView view;
+    RecordingView view{survey};
 };
 
 }  // namespace kz::test

@@ -35,7 +35,7 @@ protected:
                            {QString(), QString(), QStringLiteral("徒歩")});
         WriteSampleAnswers(workspace, AddSample(20), {1, 1, 1}, {1, 2, 1}, {});
     }
-    const Workspace& ws = ProgramWorkspace();
+    const Workspace& ws = workspace;
 };
 
 TEST_F(SampleTextTest, NamesAndAnswersOnOneLinePerQuestion)
