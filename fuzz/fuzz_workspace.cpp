@@ -97,40 +97,19 @@ const SampleSpec Samples[] = {
     {{1, 3, 1, 1, 1, 2}, {2, 12, 13, 1, 4, 1, 1, 10, 20}, {"", "x", "", "", "", "27:大阪", "ume", "", ""}},
 };
 
-struct StoredAnswers {
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    QVector<QString> texts;
-    Integer flags = 0;
-};
-
 // For the report of a wrong result: "count: code/text code/text | ..." per
-// question, then the flags.
-QString Described(const StoredAnswers& answers)
+// question.
+QString Described(const WWWAnswer& answer)
 {
     QString text;
     qsizetype A = 0;
-    for (Integer count : answers.counts) {
+    for (Integer count : answer.Counts) {
         text += QString::number(count) + u':';
         for (Integer n = 0; n < count; ++n, ++A)
-            text += u' ' + QString::number(answers.codes[A]) + u'/' + answers.texts[A];
+            text += u' ' + QString::number(answer.Codes[A]) + u'/' + answer.Texts[A];
         text += QStringLiteral(" | ");
     }
-    return text + QStringLiteral("flags %1").arg(answers.flags);
-}
-
-StoredAnswers ReadStored(Long Dno)
-{
-    StoredAnswers stored;
-    ReadSampleAnswers(Dno, stored.counts, stored.codes, stored.texts);
-    // The arrays are grown to every slot; only the answers count.
-    qsizetype answers = 0;
-    for (Integer count : stored.counts)
-        answers += count;
-    stored.codes.resize(answers);
-    stored.texts.resize(answers);
-    stored.flags = FuzzWorkspace().samples.Samples.flags(Dno);
-    return stored;
+    return text;
 }
 
 // A status of a parse that stored the sample.
@@ -157,29 +136,25 @@ Long UnusedID()
     return id;
 }
 
-QString Notation(const StoredAnswers& answers)
-{
-    return WWWReplyText(WWWAnswer{answers.counts, answers.codes, answers.texts});
-}
-
 // The reply notation of the answers stored at Dno from `entered`, entered
 // into a new sample, stores answers of the same notation (the notation
 // writes a free text's line breaks as blanks, on purpose) and the same
 // stored-limit flags.
 void RequireStableReply(Long Dno, const QString& entered)
 {
-    const StoredAnswers stored = ReadStored(Dno);
-    const QString reply = Notation(stored);
+    const WWWAnswer stored = StoredAnswer(Dno);
+    const QString reply = WWWReplyText(stored);
     const Long again = AppendSampleRec(UnusedID());
     const QString status = Parse(again, reply);
-    const StoredAnswers reread = ReadStored(again);
-    const bool same = Notation(reread) == reply && reread.flags == stored.flags;
+    const WWWAnswer reread = StoredAnswer(again);
+    const SampleStore& table = FuzzWorkspace().samples.Samples;
+    const bool same = WWWReplyText(reread) == reply && table.flags(again) == table.flags(Dno);
     if (!Stored(status) || !same)
         std::fprintf(stderr, "entered:\n%s\nstored: %s\nwritten:\n%s\nstatus: %s\nread back: %s\n",
                      qPrintable(entered), qPrintable(Described(stored)), qPrintable(reply), qPrintable(status),
                      qPrintable(Described(reread)));
     Require(Stored(status), "a stored sample's reply is refused");
-    Require(same, "a stored sample's reply stores other answers");
+    Require(same, "a stored sample's reply stores other answers or stored-limit flags");
     DeleteSampleRec(again);
 }
 
@@ -221,6 +196,19 @@ void AddSamples(Workspace& ws)
     Long ID = 1;
     for (const SampleSpec& sample : Samples)
         WriteSampleAnswers(AppendSampleRec(ID++), sample.counts, sample.codes, sample.texts);
+}
+
+WWWAnswer StoredAnswer(Long Dno)
+{
+    WWWAnswer answer;
+    ReadSampleAnswers(Dno, answer.Counts, answer.Codes, answer.Texts);
+    // The arrays are grown to every slot; only the answers count.
+    qsizetype answers = 0;
+    for (Integer count : answer.Counts)
+        answers += count;
+    answer.Codes.resize(answers);
+    answer.Texts.resize(answers);
+    return answer;
 }
 
 bool EnterRecord(Long ID, const QString& reply)

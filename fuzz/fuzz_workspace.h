@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "document/workspace.h"
+#include "imports/network_answers.h"
 #include "require.h"
 
 namespace kz::fuzz {
@@ -27,6 +28,9 @@ void ClearSamples(Workspace& ws);
 // answered somewhere, with free texts, quantities and codes, and one sample
 // without answers.
 void AddSamples(Workspace& ws);
+
+// The answers of the sample at position Dno, question after question.
+WWWAnswer StoredAnswer(Long Dno);
 
 // A record handed over as the importers do: a new sample with the ID, and
 // the reply (with the line end the hand-over adds) parsed, checked and

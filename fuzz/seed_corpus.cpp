@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "answers/answer_store.h"
 #include "files/settings_file.h"
 #include "fuzz_workspace.h"
 #include "host/settings.h"
@@ -48,19 +47,6 @@ private:
     QDir folder_;
     bool ok_ = true;
 };
-
-struct Answers {
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    QVector<QString> texts;
-};
-
-Answers StoredAnswers(Long Dno)
-{
-    Answers answers;
-    ReadSampleAnswers(Dno, answers.counts, answers.codes, answers.texts);
-    return answers;
-}
 
 void DataFileSeeds(SeedFolder& seeds)
 {
@@ -129,8 +115,7 @@ void ImportSeeds(const Workspace& ws, SeedFolder& seeds)
     QString headed;
     QString bare;
     for (Long Dno = 0; Dno < ws.samples.Samples.size(); ++Dno) {
-        const Answers answers = StoredAnswers(Dno);
-        const QString reply = WWWReplyText(WWWAnswer{answers.counts, answers.codes, answers.texts});
+        const QString reply = WWWReplyText(StoredAnswer(Dno));
         headed += QStringLiteral("ID=%1").arg(ws.samples.Samples.id(Dno)) + CrLf + reply + CrLf + CrLf;
         bare += reply + CrLf + CrLf;
     }
@@ -165,15 +150,15 @@ void NetworkSeeds(const Workspace& ws, SeedFolder& seeds)
     // Posted: the samples as the web form posts them.
     QString posted;
     for (Long Dno = 0; Dno < ws.samples.Samples.size(); ++Dno) {
-        const Answers answers = StoredAnswers(Dno);
+        const WWWAnswer answer = StoredAnswer(Dno);
         posted += QStringLiteral("KZDSTNCTNNAME=") + ws.document.WWWDistName + u'&';
         qsizetype A = 0;
         for (Integer q = 0; q < ws.survey.QuestionCount; ++q) {
-            for (Integer n = 0; n < answers.counts[q]; ++n, ++A) {
-                const QString choice = QStringLiteral("Q%1C%2").arg(q).arg(answers.codes[A]);
+            for (Integer n = 0; n < answer.Counts[q]; ++n, ++A) {
+                const QString choice = QStringLiteral("Q%1C%2").arg(q).arg(answer.Codes[A]);
                 posted += QStringLiteral("KZANSQ%1=KZCH").arg(q) + choice + u'&';
-                if (!answers.texts[A].isEmpty())
-                    posted += QStringLiteral("KZES") + choice + u'=' + answers.texts[A] + u'&';
+                if (!answer.Texts[A].isEmpty())
+                    posted += QStringLiteral("KZES") + choice + u'=' + answer.Texts[A] + u'&';
             }
         }
         posted += CrLf;
