@@ -178,7 +178,7 @@ Workspace& FuzzWorkspace()
         Require(ComputeAnswerLayout(), "the questionnaire's answers do not fit a sample");
         settings.IDRangeLow = 1;
         settings.IDRangeHigh = 60;
-        ClearSamples(program);
+        ResetSamples(program);
         return program;
     }();
     return ws;
@@ -190,12 +190,13 @@ void ClearSamples(Workspace& ws)
     ResetIDCursor();
 }
 
-void AddSamples(Workspace& ws)
+void ResetSamples(Workspace& ws)
 {
-    Require(ws.samples.Samples.isEmpty(), "samples are added to a table that has some");
+    ClearSamples(ws);
     Long ID = 1;
     for (const SampleSpec& sample : Samples)
         WriteSampleAnswers(AppendSampleRec(ID++), sample.counts, sample.codes, sample.texts);
+    ResetIDCursor();
 }
 
 WWWAnswer StoredAnswer(Long Dno)

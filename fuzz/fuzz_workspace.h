@@ -16,18 +16,20 @@ namespace kz::fuzz {
 // notation knows (code styles, exclusive, other, quantity and coded free
 // texts, up to 128 choices), reply-sheet lines that begin inside a question
 // and a one-slot line that asks for the external process, a question asked
-// under a condition, stored limits, and this computer's ID range 1 to 60.
+// under a condition, stored limits, five samples (ResetSamples), and this
+// computer's ID range 1 to 60.
 // Question 4 takes a respondent's name, the network answers' distinction
 // name is "cafe1".
 Workspace& FuzzWorkspace();
 
-// An empty sample table, so that each input starts from the same state.
+// An empty sample table, as each import starts from: records then meet
+// only the samples stored from the same file.
 void ClearSamples(Workspace& ws);
 
-// Fills an empty sample table with the samples 1 to 5: every question
-// answered somewhere, with free texts, quantities and codes, and one sample
-// without answers.
-void AddSamples(Workspace& ws);
+// The sample table back to the five samples the questionnaire starts
+// with, IDs 1 to 5: every question answered somewhere, with free texts,
+// quantities and codes, and one sample without answers.
+void ResetSamples(Workspace& ws);
 
 // The answers of the sample at position Dno, question after question.
 WWWAnswer StoredAnswer(Long Dno);

@@ -36,16 +36,6 @@ std::optional<PageRequest> Opened(const QString& fileName, const Workspace& ws)
     return LoadPageFile(fileName, ws.survey, CurrentRequest());
 }
 
-Workspace& WorkspaceWithSamples()
-{
-    static Workspace& ws = []() -> Workspace& {
-        Workspace& fuzz = FuzzWorkspace();
-        AddSamples(fuzz);
-        return fuzz;
-    }();
-    return ws;
-}
-
 }  // namespace
 
 }  // namespace kz::fuzz
@@ -57,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     installUi(nullptr);  // no box waits for an answer
     // Rough counts take the same samples every time.
     static RoughRandomForTest sameSamples([] { return 0.25; });
-    const Workspace& ws = WorkspaceWithSamples();
+    const Workspace& ws = FuzzWorkspace();
     const std::optional<PageRequest> first = Opened(WriteInputFile(data, size), ws);
     if (!first)
         return 0;

@@ -237,8 +237,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    kz::Workspace& ws = FuzzWorkspace();
-    AddSamples(ws);
+    const kz::Workspace& ws = FuzzWorkspace();
     SeedFolder dataFiles(root, QStringLiteral("load_data_file_fuzz"));
     DataFileSeeds(dataFiles);
     SeedFolder pages(root, QStringLiteral("page_file_fuzz"));
