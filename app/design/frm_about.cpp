@@ -10,6 +10,8 @@
 
 #include "answers/input_effort.h"
 #include "document/cmd_box.h"
+#include "document/document.h"
+#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "document/questionnaire_info.h"
 #include "host/ui_seam.h"
@@ -165,6 +167,7 @@ void frmAbout::confirm()
         survey.Title = txtTitle->text();
         survey.Author = txtEditer->text();
         SetModified();
+        AnnounceCaption(survey, document);
     }
     widgets::Forms::unload(*this);
 }

@@ -7,6 +7,7 @@
 
 #include "document/cmd_box.h"
 #include "document/document.h"
+#include "document/document_events.h"
 #include "files/data_file_save.h"
 #include "frm_quota.h"
 #include "host/ui_seam.h"
@@ -240,6 +241,8 @@ bool frmNew::startNewDocument()
         return false;
     }
     StartNewDocument(steps_, hiddenBase_);
+    // The old questionnaire is gone: no window may go on showing it.
+    UnloadAllForms(this);
     showBlank();
     return true;
 }
@@ -275,6 +278,7 @@ bool frmNew::saveNewQuestionnaire()
     if (path.isEmpty() || !SaveDataFile(path))
         return false;
     CompleteNewDocument(path);
+    AnnounceCaption(survey, document);
     MsgBox(QStringLiteral("保存が終わりました。"));
     MsgBox(QStringLiteral("データのパスワードは現在設定されていません。"
                           "変更するときは『その他』の中の『データにパスワードをつける』を選んでください。"));

@@ -3,8 +3,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "conditions/condition_texts.h"
 #include "document/cmd_box.h"
@@ -80,6 +83,11 @@ frmQuestion::frmQuestion() : KzForm(QStringLiteral("frmQuestion"))
     connect(cmdCancel, &QPushButton::clicked, this, &frmQuestion::cmdCancel_Click);
     connect(cmdHelpContext, &QPushButton::clicked, this, [] { ShowHelpContext(HelpTopic); });
     connect(lblAuto, &CommandLabel::captionChanged, this, &frmQuestion::lblAuto_Change);
+    // The window sees these keys before any of its controls.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up), this), &QShortcut::activated, this,
+            [this] { Form_KeyDown(Qt::Key_Up); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), this), &QShortcut::activated, this,
+            [this] { Form_KeyDown(Qt::Key_Down); });
     // Leaving by the frame or Esc is Cancel: the samples were not converted,
     // so the edited structure must not stay.
     setCancelButton(cmdCancel);
@@ -91,6 +99,7 @@ QLayout* frmQuestion::buildQuestionPart()
 {
     lstQno = new QListWidget(Frame1);
     lstQno->setObjectName(QStringLiteral("lstQno"));
+    lstQno->installEventFilter(this);
     Label8 = Label(QStringLiteral("Label8"), QStringLiteral("質問番号"), Frame1);
     lblQno = ValueLabel(QStringLiteral("lblQno"), Frame1);
     InsertQuestion = Button(QStringLiteral("InsertQuestion"), QStringLiteral("質問挿入(&Q)"), Frame1);
@@ -176,6 +185,7 @@ QFrame* frmQuestion::buildChoicePart()
     frameChoice->setObjectName(QStringLiteral("frameChoice"));
     lstCno = new QListWidget(frameChoice);
     lstCno->setObjectName(QStringLiteral("lstCno"));
+    lstCno->installEventFilter(this);
     Label9 = Label(QStringLiteral("Label9"), QStringLiteral("選択肢番号"), frameChoice);
     lblCno = ValueLabel(QStringLiteral("lblCno"), frameChoice);
     InsertChoice = Button(QStringLiteral("InsertChoice"), QStringLiteral("選択肢挿入(&C)"), frameChoice);
@@ -239,24 +249,26 @@ void frmQuestion::formLoad()
     selectQuestion(0);
 }
 
-void frmQuestion::keyPressEvent(QKeyEvent* event)
+// Ctrl+Up and Ctrl+Down, from any control: the previous or the next
+// question. A text being typed is stored with its own question first.
+void frmQuestion::Form_KeyDown(int key)
 {
-    if (event->modifiers() & Qt::ControlModifier) {
-        const Integer q = CurrentQuestion();
-        if (event->key() == Qt::Key_Up && q > 0) {
-            selectQuestion(static_cast<Integer>(q - 1));
-            return;
-        }
-        if (event->key() == Qt::Key_Down && q < survey.QuestionCount - 1) {
-            selectQuestion(static_cast<Integer>(q + 1));
-            return;
-        }
-    }
-    KzForm::keyPressEvent(event);
+    if (Frame1->isHidden())
+        return;
+    const int next = CurrentQuestion() + (key == Qt::Key_Up ? -1 : +1);
+    if (next < 0 || next >= survey.QuestionCount)
+        return;
+    QWidget* focus = focusWidget();
+    if (std::ranges::find(QuesText, focus) != QuesText.end())
+        QuesText_LostFocus();
+    else if (focus == ChoiceText)
+        ChoiceText_LostFocus();
+    selectQuestion(static_cast<Integer>(next));
 }
 
-// Enter walks the three question boxes and then on to the next question;
-// a click on the condition edits it.
+// A click on the condition edits it; Enter takes the keyboard on through
+// the editing: from a list to the text of its row, through the question
+// boxes and on to the next question.
 bool frmQuestion::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lblQLimit && event->type() == QEvent::MouseButtonRelease) {
@@ -264,26 +276,33 @@ bool frmQuestion::eventFilter(QObject* watched, QEvent* event)
             lblQLimit_Click();
         return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-            return false;
-        for (int i = 0; i < 3; ++i) {
-            if (watched != QuesText[i])
-                continue;
-            if (!realQuestion(CurrentQuestion()))
-                return true;
-            if (i < 2) {
-                QuesText[i + 1]->setFocus();
-            } else {
-                QuesText_LostFocus();
-                lstQno->setFocus();
-                selectQuestion(static_cast<Integer>(CurrentQuestion() + 1));
-            }
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (watched == lstQno)
+        QuesText[0]->setFocus();
+    else if (watched == lstCno)
+        ChoiceText->setFocus();
+    else if (const auto box = std::ranges::find(QuesText, watched); box != QuesText.end())
+        QuesText_KeyPress(static_cast<int>(box - QuesText.begin()));
+    else
+        return false;
+    return true;
+}
+
+void frmQuestion::QuesText_KeyPress(int index)
+{
+    if (!realQuestion(CurrentQuestion()))
+        return;
+    if (index < 2) {
+        QuesText[static_cast<size_t>(index) + 1]->setFocus();
+        return;
     }
-    return false;
+    QuesText_LostFocus();
+    lstQno->setFocus();
+    selectQuestion(static_cast<Integer>(CurrentQuestion() + 1));
 }
 
 Integer frmQuestion::CurrentQuestion() const { return static_cast<Integer>(Val(lblQno->text()) - 1); }
@@ -331,7 +350,9 @@ void frmQuestion::lstQno_Click()
     }
     QuesText[0]->setText(QuestionLabel(q));
     QuesText[1]->setText(QuestionText(q));
-    QuesText[2]->setText(QuestionLimitText(q, false));
+    // The stored description only: one made from the condition would be
+    // stored with the texts and no longer follow the condition.
+    QuesText[2]->setText(QuestionLimitText(q, true));
     frameChoice->show();
     {
         const QSignalBlocker quiet(optChr[0]);

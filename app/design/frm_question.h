@@ -72,7 +72,6 @@ public:
 
 protected:
     void formLoad() override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -83,6 +82,9 @@ private:
     Integer CurrentChoice() const;
     bool realQuestion(Integer q) const;
     bool realChoice(Integer q, Integer c) const;
+
+    void Form_KeyDown(int key);
+    void QuesText_KeyPress(int index);
 
     void fillQuestionRows();
     void selectQuestion(Integer q);

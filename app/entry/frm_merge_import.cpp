@@ -13,6 +13,7 @@
 #include "host/long_job.h"
 #include "host/ui_seam.h"
 #include "imports/delimited_import.h"
+#include "imports/import_encoding.h"
 #include "imports/text_input_import.h"
 #include "model/sample_table.h"
 #include "runtime/rounding.h"
@@ -44,6 +45,12 @@ void frmMerge::cmdGo_Click()
     for (QPushButton* button : {cmdGo, cmdClose, cmdBack})
         button->setEnabled(false);
     settleRefusedRecord();
+    // A file in another encoding is refused before any of it is stored.
+    const QString encoding = SeekPos == 1 ? ImportEncodingProblem(lblFileName->text()) : QString();
+    if (!encoding.isEmpty()) {
+        MsgBox(encoding, vbExclamation);
+        return;
+    }
     ImportLines lines;
     if (!lines.open(lblFileName->text(), SeekPos - 1)) {
         MsgBox(FailedRecord(lines.errorString(), QString()).message, vbExclamation);

@@ -5,6 +5,7 @@
 
 #include "host/ui_seam.h"
 #include "runtime/cp932.h"
+#include "runtime/file_errors.h"
 
 namespace kz {
 
@@ -29,8 +30,8 @@ frmPreview::frmPreview() : KzForm(QStringLiteral("frmPreview"))
 void frmPreview::showFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MsgBox(file.errorString(), vbExclamation);
+    if (const int error = OpenForReading(file, FileKinds::RegularOnly)) {
+        MsgBox(FileErrorText(error), vbExclamation);
         return;
     }
     const QByteArray bytes = file.read(PreviewBytes);

@@ -6,8 +6,11 @@
 #include <QVBoxLayout>
 
 #include "document/cmd_box.h"
+#include "document/document_events.h"
+#include "document/workspace.h"
 #include "frm_collect.h"
 #include "host/ui_seam.h"
+#include "menu_look.h"
 #include "model/survey.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
@@ -120,6 +123,7 @@ void frmSearch::buildControls()
     connect(cmdAdd[1], &QPushButton::clicked, this, [this] { addClicked(false); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { widgets::Forms::unload(*this); });
     connect(cmdHelpContext, &QPushButton::clicked, this, [] { ShowHelpContext(HelpTopic); });
+    connect(&documentEvents(), &DocumentEvents::changed, this, &frmSearch::updateAddButtons);
 }
 
 void frmSearch::formLoad()
@@ -152,8 +156,9 @@ void frmSearch::updateAddButtons()
 {
     const frmGridBase* sheet = ParentGrid.get();
     const bool listing = sheet && sheet->isListing();
+    const bool enabled = listing && ListedSampleCommandsEnabled(ProgramWorkspace().document);
     for (QPushButton* button : cmdAdd)
-        button->setEnabled(listing);
+        button->setEnabled(enabled);
 }
 
 void frmSearch::targetChosen()

@@ -43,6 +43,8 @@ frmQBox::frmQBox() : KzForm(QStringLiteral("frmQBox"))
         hide();
     });
     setCancelButton(cmdCancel);
+    // Enter in a list, which passes it on, confirms the lines selected.
+    setDefaultButton(cmdOK);
 }
 
 void frmQBox::formLoad()

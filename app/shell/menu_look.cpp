@@ -30,6 +30,8 @@ bool MenuItemEnabled(MenuItem item, const DocumentState& state)
     return unlocked;
 }
 
+bool ListedSampleCommandsEnabled(const DocumentState& state) { return MenuItemEnabled(MenuItem::mnuOutput, state); }
+
 KeyWindowFrames KeyWindowLook(const DocumentState& state)
 {
     return {!state.menusLocked, state.menusLocked, !state.menusLocked, state.ProtectLevel};

@@ -37,6 +37,10 @@ QString MenuItemName(MenuItem item);
 
 bool MenuItemEnabled(MenuItem item, const DocumentState& state);
 
+// Whether the samples a result sheet lists may be written out or given added
+// answers: only while the main window's output is on.
+bool ListedSampleCommandsEnabled(const DocumentState& state);
+
 // What the password window shows: which of its frames are visible and which
 // level option is selected.
 struct KeyWindowFrames {

@@ -12,11 +12,12 @@ bool IsKeptWindow(const QString& name)
            || name == QLatin1String("frmProcessing") || name == QLatin1String("frmOther");
 }
 
-void UnloadAllForms()
+void UnloadAllForms(const widgets::KzForm* spared)
 {
     using widgets::Forms;
-    // Each window is examined once, so a refusal cannot hold the walk.
-    QSet<const widgets::KzForm*> examined;
+    // Each window is examined once, so a refusal cannot hold the walk; the
+    // spared one counts as examined.
+    QSet<const widgets::KzForm*> examined{spared};
     for (bool again = true; again;) {
         again = false;
         for (widgets::KzForm* form : Forms::openForms()) {

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace kz::widgets {
+class KzForm;
+}  // namespace kz::widgets
+
 namespace kz {
 
 // Whether UnloadAllForms leaves the window named `name` loaded: the
@@ -11,9 +15,10 @@ namespace kz {
 // prompt.
 bool IsKeptWindow(const QString& name);
 
-// Unloads every open window but the kept ones. A window that refuses to
-// unload stays, and the walk goes on past it; windows loaded meanwhile are
-// examined too.
-void UnloadAllForms();
+// Unloads every open window but the kept ones and `spared` (the window that
+// replaces the document, when it goes on after that). A window that refuses
+// to unload stays, and the walk goes on past it; windows loaded meanwhile
+// are examined too.
+void UnloadAllForms(const widgets::KzForm* spared = nullptr);
 
 }  // namespace kz

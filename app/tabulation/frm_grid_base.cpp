@@ -188,6 +188,7 @@ void frmGridBase::DoSheet()
     Grid->setRow(1);
     Grid->setCol(0);
     graphFeed_.LastGraphQ = -1;
+    refeedChart();
 }
 
 void frmGridBase::LockWindows(bool enable)

@@ -138,9 +138,14 @@ private:
     ChartFeedOptions chartOptions() const;
     // Sends the current cell's question to the chart window when it is shown.
     void feedChart();
+    // After a run: the chart fed by this sheet takes the question it showed
+    // from the sheet's new result, or is emptied when that question is gone.
+    void refeedChart();
     // The chart window works on this sheet from now on.
     void becomeChartParent();
-    bool running() const { return !mnuFile->isEnabled(); }
+    // A run of this sheet has its own menus off; a long job elsewhere,
+    // which disables the whole window, is no run of the sheet.
+    bool running() const { return !mnuFile->isEnabledTo(this); }
 
     // Page files and outputs.
     void buildOutputMenus();
@@ -165,6 +170,9 @@ private:
 
     // Listings, their tally and searches (frm_grid_base_listing.cpp).
     void connectListingMenus();
+    // The commands that take the listed samples out of the program, or add
+    // answers to them, follow the lock.
+    void showListedSampleCommands();
     void RunListing();
     void SetupSheetHeader(const ListingHead& head);
     void addRow(const QString& line) override;

@@ -61,4 +61,19 @@ void frmGridBase::feedChart()
     graph->Graph->setChartData(feed->data);
 }
 
+void frmGridBase::refeedChart()
+{
+    auto* graph = Forms::loaded<frmGraph>();
+    if (!graph || !graph->isVisible() || graph->ParentGrid.get() != this || graphFeed_.shownQ < 0)
+        return;
+    std::optional<ChartFeed> feed;
+    if (sheet_.SheetOption.Kind == TotalCodedAnswers && chkTotaled->isChecked())
+        feed = FeedChartAgain(ProgramWorkspace().survey, sheet_, chartOptions(), graphFeed_);
+    if (!feed)
+        graphFeed_.shownQ = -1;
+    // What the chart showed of the sheet before the run goes in any case.
+    graph->Graph->setTitleText(feed ? feed->title : QString());
+    graph->Graph->setChartData(feed ? feed->data : QList<QVariantList>{});
+}
+
 }  // namespace kz

@@ -7,6 +7,7 @@
 
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
+#include "document/workspace.h"
 #include "files/data_file_save.h"
 #include "frm_grid_base.h"
 #include "host/settings.h"
@@ -61,6 +62,11 @@ void frmGridBase::fontChangeClicked()
 
 void frmGridBase::outputClicked()
 {
+    // A listing of samples no longer loaded would write a file without them.
+    if (!listing_.listed.isOf(ProgramWorkspace().samples)) {
+        Beep();
+        return;
+    }
     const Integer format = AskBox(QStringLiteral("書き出すファイルの形式はどうしますか。"),
                                   QStringLiteral("Kelvorzun形式・・・Kelvorzunで直接扱えます") + CrLf
                                       + QStringLiteral("ｺﾝﾏ区切り(CSV)形式・・・テキストファイルです"),

@@ -6,11 +6,13 @@
 #include <cmath>
 
 #include "document/cmd_box.h"
+#include "document/document_events.h"
 #include "document/workspace.h"
 #include "frm_grid_base.h"
 #include "frm_word.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "menu_look.h"
 #include "model/survey.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
@@ -30,8 +32,7 @@ constexpr int HeadingRowHeight = 600;
 
 void frmGridBase::connectListingMenus()
 {
-    for (QAction* action :
-         {mnuGoEssay, mnuEssayTotal, mnuSearchLetter, mnuSearchNumber, mnuRefQno, mnuSearch, mnuOutput})
+    for (QAction* action : {mnuGoEssay, mnuEssayTotal, mnuSearchLetter, mnuSearchNumber, mnuRefQno})
         action->setEnabled(true);
     connect(cmdNext, &QPushButton::clicked, this, &frmGridBase::cmdNextClicked);
     connect(mnuEssayTotal, &QAction::triggered, this, &frmGridBase::mnuEssayTotalClicked);
@@ -40,6 +41,15 @@ void frmGridBase::connectListingMenus()
     connect(mnuSearchNumber, &QAction::triggered, this, &frmGridBase::mnuSearchNumberClicked);
     connect(mnuRefQno, &QAction::triggered, this, &frmGridBase::mnuRefQnoClicked);
     connect(mnuSearch, &QAction::triggered, this, [this] { windows().showAddAnswersOn(*this); });
+    connect(&documentEvents(), &DocumentEvents::changed, this, &frmGridBase::showListedSampleCommands);
+    showListedSampleCommands();
+}
+
+void frmGridBase::showListedSampleCommands()
+{
+    const bool enabled = ListedSampleCommandsEnabled(ProgramWorkspace().document);
+    mnuOutput->setEnabled(enabled);
+    mnuSearch->setEnabled(enabled);
 }
 
 Long frmGridBase::EssayDno() { return isListing() ? listing_.listed.EssayDno() : -1; }

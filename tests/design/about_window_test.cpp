@@ -64,6 +64,17 @@ TEST_F(AboutWindowTest, TitleAndAuthorAreStoredOnlyByOKWhenOpenedForEditing)
     }
 }
 
+TEST_F(AboutWindowTest, TheMainWindowsCaptionFollowsAStoredTitle)
+{
+    const frmMain& main = StartWith("a.kz");
+    ASSERT_EQ(main.windowTitle(), "通勤調査");
+    for (const auto& [button, caption] : {std::pair{"cmdCancel", "通勤調査"}, std::pair{"cmdClose", "新しい題"}}) {
+        script.on("frmAbout").setText("txtTitle", "新しい題").click(button);
+        windows().showAbout(true);
+        EXPECT_EQ(main.windowTitle(), caption) << button;
+    }
+}
+
 TEST_F(AboutWindowTest, CountingTheInputEffortOnce)
 {
     script.on("frmAbout")

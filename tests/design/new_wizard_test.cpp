@@ -148,6 +148,21 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
 // The questions built in the editor of page 3 (a free-text choice, a
 // condition on the first question) are saved, each starting its own entry
 // line.
+TEST_F(NewWizardTest, TheSavedQuestionnaireNamesTheMainWindow)
+{
+    frmMain& main = StartWith("a.kz");
+    ASSERT_EQ(main.windowTitle(), "通勤調査");
+    frmNew& wizard = Open(main);
+    Advance(wizard, 2);
+    // The title is left as the blank questionnaire has it.
+    script.on("frmAbout").click("cmdCancel");
+    Next(wizard);
+    Advance(wizard, 6);
+    Save(wizard, dataPath("blank.kz"));
+    ASSERT_FALSE(WizardOpen());
+    EXPECT_EQ(main.windowTitle(), "新規アンケート");
+}
+
 TEST_F(NewWizardTest, TheEditorsQuestionsAreSavedWithALineEach)
 {
     frmMain& main = Start();

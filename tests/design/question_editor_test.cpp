@@ -388,6 +388,88 @@ TEST_F(QuestionEditorTest, AConditionFromTheLimitEditorBecomesTheQuestionsLimit)
     EXPECT_EQ(script.messages().size(), 1);
 }
 
+TEST_F(QuestionEditorTest, TheLimitDescriptionBoxShowsOnlyTheStoredDescription)
+{
+    survey.QuestionLimit[1][1] = LimitItem{3, MakeQC(0, 1)};
+    survey.Questions[2].Text = QStringLiteral("Q2\r\r男性のみ\r");
+    survey.QuestionLimit[2][1] = LimitItem{3, MakeQC(0, 2)};
+    frmQuestion& editor = open();
+    editor.lstQno->setCurrentRow(1);
+    EXPECT_EQ(editor.QuesText[2]->text(), QString()) << "empty stays empty";
+
+    // Leaving any box stores the description as shown: still empty, so the
+    // text made from the condition keeps following it.
+    editor.QuesText[0]->setText(QStringLiteral("renamed"));
+    emit editor.QuesText[0]->editingFinished();
+    EXPECT_EQ(survey.Questions[1].Text, QStringLiteral("renamed\r\r\r"));
+
+    editor.lstQno->setCurrentRow(2);
+    EXPECT_EQ(editor.QuesText[2]->text(), QStringLiteral("男性のみ"));
+}
+
+// The window shown and active, so that keys reach the control with the focus.
+frmQuestion& Activate(frmQuestion& editor)
+{
+    editor.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&editor));
+    return editor;
+}
+
+TEST_F(QuestionEditorTest, EnterInAListGoesOnToTheTextToEdit)
+{
+    frmQuestion& editor = Activate(open());
+    choose(editor, 1, 2);
+    editor.lstQno->setFocus();
+    QTest::keyClick(editor.lstQno, Qt::Key_Return);
+    EXPECT_TRUE(editor.QuesText[0]->hasFocus());
+    EXPECT_EQ(editor.lstQno->currentRow(), 1);
+
+    editor.lstCno->setFocus();
+    QTest::keyClick(editor.lstCno, Qt::Key_Return);
+    EXPECT_TRUE(editor.ChoiceText->hasFocus());
+    EXPECT_EQ(editor.lstCno->currentRow(), 2);
+}
+
+TEST_F(QuestionEditorTest, CtrlUpAndDownChangeTheQuestionFromAnyControl)
+{
+    frmQuestion& editor = Activate(open());
+    const struct {
+        const char* name;
+        QWidget* control;
+    } cases[] = {
+        {"question list", editor.lstQno},   {"choice list", editor.lstCno}, {"question name", editor.QuesText[0]},
+        {"choice text", editor.ChoiceText}, {"a button", editor.cmdAuto},   {"a check box", editor.chkStatus[2]},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        choose(editor, 1, 2);
+        test.control->setFocus();
+        QTest::keyClick(test.control, Qt::Key_Down, Qt::ControlModifier);
+        EXPECT_EQ(editor.lstQno->currentRow(), 2);
+        EXPECT_EQ(editor.lblQno->text(), QStringLiteral("3"));
+        QTest::keyClick(test.control, Qt::Key_Down, Qt::ControlModifier);
+        EXPECT_EQ(editor.lstQno->currentRow(), 2) << "the last question stays";
+        QTest::keyClick(test.control, Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(test.control, Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(test.control, Qt::Key_Up, Qt::ControlModifier);
+        EXPECT_EQ(editor.lstQno->currentRow(), 0) << "the first question stays";
+        EXPECT_EQ(editor.QuesText[0]->text(), QStringLiteral("Q0"));
+    }
+
+    // What was typed belongs to the question it was typed for.
+    for (QLineEdit* box : {editor.QuesText[1], editor.ChoiceText}) {
+        choose(editor, 1, 2);
+        box->setFocus();
+        box->setText(QStringLiteral("文"));
+        QTest::keyClick(box, Qt::Key_Down, Qt::ControlModifier);
+        EXPECT_EQ(editor.lstQno->currentRow(), 2);
+    }
+    EXPECT_EQ(survey.Questions[1].Text, QStringLiteral("Q1\r文\r\r"));
+    EXPECT_EQ(survey.Choices(1, 2).Text, QStringLiteral("文"));
+    EXPECT_EQ(survey.Questions[2].Text, QStringLiteral("Q2\r\r\r"));
+    EXPECT_EQ(survey.Choices(2, 1).Text, QStringLiteral("Q2C1"));
+}
+
 TEST_F(QuestionEditorTest, BulkEnteredLinesBecomeChoicesBeforeTheCurrentOne)
 {
     frmQuestion& editor = open();

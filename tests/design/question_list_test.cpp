@@ -80,6 +80,19 @@ TEST_F(QuestionListTest, TextsOfARangeOfQuestionsAreWrittenToAFile)
     EXPECT_FALSE(QFile::exists(path));
 }
 
+TEST_F(QuestionListTest, EnterConfirmsTheSelectedQuestion)
+{
+    frmTable& list = Open();
+    const QString path = dataPath("one.txt");
+    script.on("frmQBox").select("lstQno(0)", 2).typeKeys("lstQno(0)", "\r");
+    script.on("frmQBox").typeKeys("lstQno(0)", "\r");
+    ChooseFile(path);
+    script.onMessage(vbOK);
+    list.mnuOutput->trigger();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(Bytes(path), ToCp932(QuestionSheetText(ProgramWorkspace(), 2) + "\r\n"));
+}
+
 TEST_F(QuestionListTest, TheQuestionnaireIsExportedAsTextData)
 {
     frmTable& list = Open();

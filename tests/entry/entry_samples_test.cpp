@@ -250,19 +250,19 @@ TEST_F(EntrySamples, ChangingAnIDMovesTheSampleAndRefusesBadValues)
     // Its own value and Cancel change nothing; nothing is asked after them.
     script.on("frmInput").setText("txtInput", "4").click("cmdOK");
     script.on("frmInput").click("cmdCancel");
-    // Out of range, also a value no Long holds, and an ID in use.
-    script.on("frmInput").setText("txtInput", "9").click("cmdOK");
-    script.onMessage(vbOK);
-    script.on("frmInput").setText("txtInput", "1e20").click("cmdOK");
-    script.onMessage(vbOK);
+    // Out of range, also a value no Long holds, however typed, and an ID in use.
+    for (const char* outside : {"9", "1e20", "99999999999"}) {
+        script.on("frmInput").setText("txtInput", outside).click("cmdOK");
+        script.onMessage(vbOK);
+    }
     script.on("frmInput").setText("txtInput", "2").click("cmdOK");
     script.onMessage(vbOK);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         entry.cmdChangeID->click();
-    ASSERT_EQ(script.messages().size(), 3);
-    EXPECT_EQ(script.messages()[0].text, QStringLiteral("IDが割り当て外です"));
-    EXPECT_EQ(script.messages()[1].text, QStringLiteral("IDが割り当て外です"));
-    EXPECT_EQ(script.messages()[2].text, QStringLiteral("IDが重複しています"));
+    ASSERT_EQ(script.messages().size(), 4);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(script.messages()[i].text, QStringLiteral("IDが割り当て外です"));
+    EXPECT_EQ(script.messages()[3].text, QStringLiteral("IDが重複しています"));
     EXPECT_EQ(IDs(), (QList<Long>{2, 4}));
 
     // A free ID below the other sample's moves the shown sample before it;

@@ -246,6 +246,60 @@ TEST_F(MergeWindowTest, ThePreviewShowsTheFirstTenThousandBytes)
     EXPECT_EQ(preview->txtPreview->toPlainText(), QString(10'000, u'7'));
 }
 
+TEST_F(MergeWindowTest, AFileInAnotherEncodingIsRefusedBeforeAnythingIsStored)
+{
+    Open();
+    const struct {
+        const char* format;
+        const char* label;
+        QByteArray bytes;
+        const char* encoding;
+    } files[] = {
+        {"TXT", "Kelvorzun入力形式", QStringLiteral("ID=1\r\n1\r\n4/他/\r\n1\r\n").toUtf8(), "UTF-8"},
+        {"CSV", "区切り形式",
+         "\xEF\xBB\xBF"
+         "1,1,2,,3,,0,,1\r\n",
+         "UTF-8(BOM付き)"},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.format);
+        const QString path = folder.filePath("foreign");
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(file.bytes);
+        out.close();
+        frmMerge& merge = StartImport(file.format, file.label, path);
+        if (merge.frameMake[2]->isVisible()) {
+            merge.chkNoEssay->click();
+            merge.cmdConfig->click();
+        }
+        script.onMessage(vbOK);
+        merge.cmdGo->click();
+        EXPECT_TRUE(script.messages().back().text.startsWith(QStringLiteral("このファイルは")
+                                                             + QString::fromUtf8(file.encoding)
+                                                             + QStringLiteral("で書かれているようです。")))
+            << script.messages().back().text.toStdString();
+        EXPECT_EQ(script.messages().back().icon, QMessageBox::Warning);
+        EXPECT_EQ(SampleCount(), 0);
+        EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, true, false}));
+    }
+}
+
+TEST_F(MergeWindowTest, ADeviceIsNoFileToImport)
+{
+    Open();
+    const QString notRegular = QStringLiteral("通常のファイルではありません(装置やパイプなどは読み込めません)。");
+    script.onMessage(vbOK);  // the preview's
+    frmMerge& merge = StartImport("CSV", "区切り形式", "/dev/zero");
+    merge.cmdConfig->click();
+    script.onMessage(vbOK);
+    merge.cmdGo->click();
+    ASSERT_EQ(script.messages().size(), 2);
+    EXPECT_EQ(script.messages()[0].text, notRegular);
+    EXPECT_TRUE(script.messages()[1].text.startsWith(notRegular)) << script.messages()[1].text.toStdString();
+    EXPECT_EQ(SampleCount(), 0);
+}
+
 TEST_F(MergeWindowTest, AnswerCheckMessagesWaitForTheReportOptionWhileTheWindowIsShown)
 {
     EXPECT_TRUE(windows.answerReportsWanted());

@@ -87,6 +87,30 @@ TEST_F(ChartWindowTest, TheChartShowsTheSelectedQuestionOnceAndAgainWhenAsked)
     EXPECT_EQ(graph->Graph->table().categories.front(), "無回答");
 }
 
+TEST_F(ChartWindowTest, ARunOfTheFeedingSheetSendsItsChartAgain)
+{
+    SelectChoice(Orders, 0);
+    ASSERT_EQ(graph->Graph->table().series.size(), 2);
+    // Another sheet that never fed the chart runs without touching it.
+    ProgramWorkspace().TotalOption = Request(Gender, Gender, {Men});
+    Forms::createNew<frmGridBase>().DoHandedTotal();
+    ASSERT_EQ(graph->Graph->table().series.size(), 2);
+
+    // "更新" with the women alone: their choices with a count, 紅茶 and その他.
+    ProgramWorkspace().TotalOption = Request(Gender, Orders, {Women});
+    sheet->DoHandedTotal();
+    EXPECT_EQ(graph->Graph->table().series.size(), 1);
+    EXPECT_EQ(graph->Graph->table().categories, QStringList({"紅茶", "その他"}));
+    EXPECT_EQ(graph->Graph->table().values, (QList<QList<double>>{{1, 1}}));
+    EXPECT_TRUE(graph->Graph->titleText().startsWith(QStringLiteral("よく注文するものは。")));
+
+    // A run without the question leaves the chart nothing of it.
+    ProgramWorkspace().TotalOption = Request(Gender, Gender, {Women});
+    sheet->DoHandedTotal();
+    EXPECT_TRUE(graph->Graph->table().categories.isEmpty());
+    EXPECT_TRUE(graph->Graph->titleText().isEmpty());
+}
+
 TEST_F(ChartWindowTest, EachChartTypeDrawsTheSeriesItsWay)
 {
     SelectChoice(Orders, 0);

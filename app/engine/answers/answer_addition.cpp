@@ -28,13 +28,14 @@ constexpr qsizetype TooLong = 10;
 
 bool Usable(const QString& text) { return !text.isEmpty() && text.size() < TooLong; }
 
-// A choice of the target for a computed code: below its choices "無回答",
-// above them its last choice.
+// A choice of the target for a computed code, rounded half to even: below
+// its choices "無回答", above them its last choice.
 Integer WithinChoices(double code, Integer choiceCount)
 {
-    if (!(code > 0))
+    const double rounded = RoundHalfEven(code);
+    if (!(rounded > 0))
         return 0;
-    return code >= choiceCount - 1 ? static_cast<Integer>(choiceCount - 1) : CInt(std::floor(code));
+    return rounded >= choiceCount - 1 ? static_cast<Integer>(choiceCount - 1) : CInt(rounded);
 }
 
 QString AskText(Long sample)

@@ -43,6 +43,9 @@ void RenumberCondition(Condition& cond, Integer ownChoiceCount, Integer q, Integ
         if (fate == RowFate::Renumber)
             item.Code = MakeQC(p, choice);
         if (fate == RowFate::Remove) {
+            // Question deletes follow the rule as well: a row leaning on the
+            // removed one (-1, -2) would otherwise be left to open the
+            // condition, with a kind no first row can have.
             const bool hasNext = k + 1 < rows.size();
             const Integer nextKind = hasNext ? rows[k + 1].KindRank : Integer(0);
             if (nextKind == KeepsRemovedRow && c >= 0 && c < ownChoiceCount) {

@@ -255,6 +255,7 @@ FinishResult FinishStructureEdit(StructureEdit& edit)
         if (!ConvertSamples(edit)) {
             survey.LimitTable = storedLimits;
             SaveRestoreStructure(edit, 1, true);
+            Beep();
             return FinishResult::Stopped;
         }
     } else {
@@ -266,6 +267,7 @@ FinishResult FinishStructureEdit(StructureEdit& edit)
     else
         ClampEntryLines();
     SetModified();
+    Beep();
     return FinishResult::Finished;
 }
 

@@ -27,7 +27,8 @@ enum class FinishResult {
 // stored limits are empty, so every sample's stored-limit flags are all on;
 // the entry lines start one per question after a numbering change (or when
 // the old questionnaire had one question), and are otherwise held within
-// their questions' slots.
+// their questions' slots. A finish that ran, also one stopped, ends with a
+// beep.
 FinishResult FinishStructureEdit(StructureEdit& edit);
 
 // The question before a finish: that it may take long when the samples are

@@ -7,6 +7,9 @@
 
 namespace kz {
 
+struct DocumentState;
+struct Survey;
+
 class DocumentEvents : public QObject {
     Q_OBJECT
 signals:
@@ -20,5 +23,9 @@ signals:
 };
 
 DocumentEvents& documentEvents();
+
+// Names the questionnaire in the main window's caption by its title; a
+// concealed one (lock level 2) leaves the caption as it is.
+void AnnounceCaption(const Survey& questionnaire, const DocumentState& state);
 
 }  // namespace kz

@@ -26,6 +26,8 @@ Long ListedSampleIds::EssayDno()
     return -1;
 }
 
+bool ListedSampleIds::isOf(const SampleTable& table) const { return generation_ == table.generation; }
+
 std::vector<Long> DistinctListedPositions(ListedSamples& listed)
 {
     std::vector<Long> positions;

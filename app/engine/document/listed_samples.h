@@ -10,6 +10,8 @@
 
 namespace kz {
 
+struct SampleTable;
+
 class ListedSamples {
 public:
     virtual ~ListedSamples() = default;
@@ -36,6 +38,9 @@ public:
     Long EssayDnoCount() override { return static_cast<Long>(ids_.size()); }
     void EssayDnoReset() override { cursor_ = 0; }
     Long EssayDno() override;
+
+    // Whether the listing is of `table`, not of a table it has replaced.
+    bool isOf(const SampleTable& table) const;
 
 private:
     std::vector<Long> ids_;

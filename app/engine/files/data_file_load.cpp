@@ -211,8 +211,7 @@ LoadDataFileResult LoadDataFile(QString& fileName, Integer mode)
 {
     const LoadDataFileResult result = Load(fileName, mode);
     ui().endProcessing();
-    if (document.ProtectLevel < 2)
-        emit documentEvents().captionChanged(survey.Title);
+    AnnounceCaption(survey, document);
     return result;
 }
 

@@ -11,11 +11,11 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
+// A plain box (OK only, no icon), as the program's other write failures.
 bool Report(const QString& what, const QSaveFile& file, const QString& fileName)
 {
     Beep();
-    MsgBox(what + file.errorString() + CrLf + fileName + CrLf + QStringLiteral("正しく書き出せませんでした。"),
-           vbExclamation);
+    MsgBox(what + file.errorString() + CrLf + fileName + CrLf + QStringLiteral("正しく書き出せませんでした。"));
     return false;
 }
 

@@ -24,11 +24,12 @@ bool InstanceLock::tryAcquire()
     // What the name holds does not matter (an empty or garbled file, one
     // written on another computer, a folder): only whether a running copy
     // holds its lock. Not inherited by the programs this copy starts, which
-    // would hold it beyond its end.
+    // would hold it beyond its end. A symbolic link under the name is not
+    // followed: the file would be made wherever it points.
     const QByteArray path = QFile::encodeName(path_);
-    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);  // a folder, or a file this user may only read
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)  // a folder, or a file this user may only read
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
         return true;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

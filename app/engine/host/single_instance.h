@@ -16,8 +16,8 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     // False when another running copy holds the folder. A folder where no
-    // lock file can be made or opened (read-only) cannot tell; the copy may
-    // run.
+    // lock file can be made or opened (read-only, or a symbolic link under
+    // its name) cannot tell; the copy may run.
     bool tryAcquire();
     void release();
 

@@ -1,5 +1,6 @@
 #include "imports/answer_fields.h"
 
+#include "imports/import_encoding.h"
 #include "imports/import_lines.h"
 #include "imports/import_record.h"
 
@@ -66,15 +67,21 @@ QString NextMailItem(const QString& W, QString& Name, qsizetype& P)
 
 }  // namespace
 
-std::optional<QString> ReadAnswerFile(const QString& path, QString& why)
+std::optional<QString> ReadAnswerFile(const QString& path, QString& why, const std::function<bool(qint64 read)>& goOn)
 {
+    why.clear();
     ImportLines lines;
     if (!lines.open(path, 0)) {
         why = lines.errorString();
         return std::nullopt;
     }
+    why = ImportEncodingProblem(path);
+    if (!why.isEmpty())
+        return std::nullopt;
     QString W;
     for (;;) {
+        if (goOn && !goOn(lines.pos()))
+            return std::nullopt;
         QByteArrayView line;
         const ImportLines::Read read = lines.next(line);
         if (read == ImportLines::Read::End)

@@ -8,13 +8,17 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace kz {
 
-// The file at `path` as W; none when it cannot be read or is no text file,
-// with `why` telling the user.
-std::optional<QString> ReadAnswerFile(const QString& path, QString& why);
+// The file at `path` as W; none when it cannot be read, is no text file or
+// is plainly not CP932, with `why` telling the user. `goOn` is asked between
+// lines with the bytes read so far; once it says no, the reading ends with
+// none and `why` empty.
+std::optional<QString> ReadAnswerFile(const QString& path, QString& why,
+                                      const std::function<bool(qint64 read)>& goOn = {});
 
 // A file that holds "EMAIL" anywhere is a returned mail.
 bool IsMailAnswer(const QString& W);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "runtime/file_errors.h"
+
 namespace kz {
 
 namespace {
@@ -14,9 +16,12 @@ bool ImportLines::open(const QString& path, qint64 pos)
 {
     close();
     file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (const int error = OpenForReading(file_, FileKinds::RegularOnly)) {
+        error_ = FileErrorText(error);
         return false;
+    }
     if (pos > 0 && !file_.seek(pos)) {
+        error_ = file_.errorString();
         file_.close();
         return false;
     }
@@ -31,6 +36,13 @@ void ImportLines::close()
     bufferStart_ = 0;
     next_ = 0;
     failed_ = false;
+    error_.clear();
+}
+
+void ImportLines::fail(const QString& why)
+{
+    failed_ = true;
+    error_ = why;
 }
 
 bool ImportLines::have(qsizetype i)
@@ -43,7 +55,7 @@ bool ImportLines::have(qsizetype i)
         const qint64 read = file_.read(buffer_.data() + size, BlockSize);
         buffer_.resize(size + std::max<qint64>(read, 0));
         if (read < 0)
-            failed_ = true;
+            fail(file_.errorString());
         if (read <= 0)
             return false;
     }
@@ -56,16 +68,10 @@ qsizetype ImportLines::findLineEnd(char separator, char quote, bool& unclosed)
 {
     bool fieldStart = true;
     bool inQuote = false;
+    // One byte past the limit tells a line that runs on.
+    const qsizetype last = next_ + ImportLineLimit;
     qsizetype i = next_;
-    for (; have(i); ++i) {
-        // A line past the limit is only looked through for its end: what
-        // was read of it goes, so that it never fills the memory.
-        if (i - next_ > ImportLineLimit) {
-            bufferStart_ += i;
-            buffer_.remove(0, i);
-            next_ = 0;
-            i = 0;
-        }
+    for (; i <= last && have(i); ++i) {
         const char c = buffer_.at(i);
         if (inQuote) {
             if (c != quote)
@@ -105,6 +111,8 @@ void ImportLines::skipLineEnd(qsizetype end)
 ImportLines::Read ImportLines::next(QByteArrayView& line, char separator, char quote)
 {
     line = {};
+    if (failed_)
+        return Read::Failed;
     if (next_ >= BlockSize) {
         buffer_.remove(0, next_);
         bufferStart_ += next_;
@@ -112,17 +120,17 @@ ImportLines::Read ImportLines::next(QByteArrayView& line, char separator, char q
     }
     if (!have(next_))
         return failed_ ? Read::Failed : Read::End;
-    const qint64 lineStart = pos();
     bool unclosed = false;
     const qsizetype end = findLineEnd(separator, quote, unclosed);
+    if (!failed_ && end - next_ > ImportLineLimit)
+        fail(QStringLiteral("行が長すぎます(") + QString::number(ImportLineLimit)
+             + QStringLiteral(
+                 "バイトを超えています)。取り込むファイルではないようです。ここから先は読み込みません。"));
     if (failed_)
         return Read::Failed;
-    const bool tooLong = bufferStart_ + end - lineStart > ImportLineLimit;
-    const bool binary = !tooLong && std::memchr(buffer_.constData() + next_, 0, size_t(end - next_)) != nullptr;
+    const bool binary = std::memchr(buffer_.constData() + next_, 0, size_t(end - next_)) != nullptr;
     const qsizetype start = next_;
     skipLineEnd(end);
-    if (tooLong)
-        return Read::TooLong;
     if (binary)
         return Read::Binary;
     // Reading on compacts the buffer only at the next call.

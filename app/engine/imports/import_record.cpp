@@ -15,10 +15,6 @@ QString DecodeImportLine(QByteArrayView bytes)
 ImportRecord RefusedLine(ImportLines::Read read)
 {
     switch (read) {
-    case ImportLines::Read::TooLong:
-        return RefusedRecord(QStringLiteral("行が長すぎます(") + QString::number(ImportLineLimit)
-                                 + QStringLiteral("バイトを超えています)。この行は取り込みません。"),
-                             QStringLiteral("行が長すぎます"));
     case ImportLines::Read::Binary:
         return RefusedRecord(QStringLiteral("文字でないデータ(NUL)を含む行です。テキストファイルではないようです。"
                                             "この行は取り込みません。"),

@@ -33,7 +33,7 @@ struct ImportRecord {
 // A line's bytes as text: Shift-JIS (CP932).
 QString DecodeImportLine(QByteArrayView bytes);
 
-// A line the reader could not take (TooLong, Binary, Unclosed) as a refused
+// A line the reader could not take (Binary, Unclosed) as a refused
 // record; `read` must be one of them.
 ImportRecord RefusedLine(ImportLines::Read read);
 // A record refused with `message`, which also goes to the status line as

@@ -123,17 +123,19 @@ public:
     {
         collector_.clear();
         P_ = nextAnswerStart(0);
-        while (P_ < W_.size() && !result_.stopped) {
+        while (P_ < W_.size() && !ended()) {
             QString Name;
             const QString Value = NextAnswerField(W_, Name, P_, MailMode_);
             dispatch(Name, Value);
         }
-        if (!result_.stopped)
+        if (!ended())
             handOver();
         return result_;
     }
 
 private:
+    bool ended() const { return result_.stopped || result_.kept; }
+
     // Where the next answer's distinction-name field begins (in mail mode
     // its "#"), from `from` on; W's end when none is left.
     qsizetype nextAnswerStart(qsizetype from) const
@@ -194,6 +196,9 @@ private:
         switch (send_(collector_.packed())) {
         case HandOver::NoIDLeft:
             result_.stopped = true;
+            return;
+        case HandOver::FileStays:
+            result_.kept = true;
             return;
         case HandOver::Refused:
             ++result_.refused;

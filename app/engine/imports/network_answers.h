@@ -25,6 +25,9 @@ enum class HandOver {
     Stored,    // it is a new sample
     Refused,   // the entry window refused its reply
     NoIDLeft,  // no sample could be made: the run stops
+    // The file cannot be moved to the backup folder: nothing of it is handed
+    // over (the next run would hand it over again), and its reading ends.
+    FileStays,
 };
 using SendAnswer = std::function<HandOver(const WWWAnswer&)>;
 
@@ -38,6 +41,7 @@ struct WWWFileRead {
     Long Taken = 0;        // answers handed over
     Long refused = 0;      // of them, refused by the entry window
     bool stopped = false;  // no ID was left
+    bool kept = false;     // the file was to stay: nothing more was handed over
 };
 
 // Reads W (answer_fields.h) and hands each accepted answer to `send`;

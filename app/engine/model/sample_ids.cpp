@@ -11,8 +11,6 @@ namespace kz {
 namespace {
 
 constexpr double HighestRangeID = 2147483647.0;
-// Longer texts are ignored: no Long needs that many characters.
-constexpr qsizetype LongestIDText = 9;
 
 bool WithinIDBounds(double id) { return id >= 0 && id <= HighestRangeID; }  // false for NaN
 
@@ -42,11 +40,9 @@ bool IsValidIDRange(const IDRange& range)
 
 IDChangeResult ChangeSampleID(SampleTable& table, Long Dno, const QString& text, const IDRange& range)
 {
-    if (text.size() > LongestIDText)
-        return {};
     const Long oldID = table.Samples.id(Dno);
-    // Compared as typed, so a value beyond the Long range is refused as
-    // outside the range instead of being converted.
+    // Compared as typed, however long the text, so a value beyond the Long
+    // range is refused as outside the range instead of being converted.
     const double value = Val(text);
     if (value == oldID)
         return {};

@@ -30,7 +30,7 @@ std::optional<IDRange> ParseIDRange(const QString& from, const QString& to);
 bool IsValidIDRange(const IDRange& range);
 
 enum class IDChange {
-    Kept,          // nothing to do: the sample's own ID, or a text of 10 or more characters
+    Kept,          // nothing to do: the sample's own ID
     OutsideRange,  // the value lies outside this computer's range
     InUse,         // another sample has the ID
     Moved,         // the sample took the ID and moved to its place

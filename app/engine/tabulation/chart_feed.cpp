@@ -113,8 +113,8 @@ std::optional<ChartFeed> FeedChart(const Survey& questionnaire, const CountSheet
     const int L = ColumnUnder(sheet.columns.ColStart, col);
     if (q == state.LastGraphQ && !(options.oneColumn && L != state.LastGraphCol))
         return std::nullopt;
-    state.LastGraphQ = q;
-    state.LastGraphCol = L;
+    state.LastGraphQ = state.shownQ = q;
+    state.LastGraphCol = state.shownCol = L;
 
     std::vector<int> sent;
     if (options.oneColumn)
@@ -150,6 +150,27 @@ std::optional<ChartFeed> FeedChart(const Survey& questionnaire, const CountSheet
         feed.data << values;
     }
     return feed;
+}
+
+std::optional<ChartFeed> FeedChartAgain(const Survey& questionnaire, const CountSheet& sheet,
+                                        const ChartFeedOptions& options, ChartFeedState& state)
+{
+    const TotalOptionRec& option = sheet.SheetOption;
+    const ResultTable& table = sheet.result;
+    const Integer q = state.shownQ;
+    if (q < option.Qno || q > option.ToQno || option.LimitCount < 1 || table.columns < option.LimitCount
+        || sheet.columns.ColStart.size() <= static_cast<size_t>(option.LimitCount))
+        return std::nullopt;
+    const int L = std::min(state.shownCol, option.LimitCount - 1);
+    // Any choice row of the question but the no-answer one sends it.
+    for (int row = table.RowStart[q] + BlockHeadRows; row < BaseRow(questionnaire, table, q); ++row) {
+        if (table.code(0, row) >= 0 && QCChoice(table.code(0, row)) > 0) {
+            state.LastGraphQ = -1;
+            return FeedChart(questionnaire, sheet, options, row, sheet.columns.ColStart[static_cast<size_t>(L)],
+                             state);
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace kz

@@ -25,9 +25,13 @@ struct ChartFeedOptions {
 };
 
 // What was sent last; a LastGraphQ of -1 makes the next cell send again.
+// shownQ and shownCol keep what the chart shows through that reset; -1: the
+// chart shows nothing of the sheet.
 struct ChartFeedState {
     Integer LastGraphQ = -1;
     int LastGraphCol = 0;
+    Integer shownQ = -1;
+    int shownCol = 0;
 };
 
 // The chart's data: element (0, j) names result column j, element (i, 0)
@@ -44,5 +48,11 @@ struct ChartFeed {
 // `state`. A column whose base is 0 gives every choice the share 0.
 std::optional<ChartFeed> FeedChart(const Survey& questionnaire, const CountSheet& sheet,
                                    const ChartFeedOptions& options, int row, int col, ChartFeedState& state);
+
+// The chart the sheet sent last (state.shownQ and shownCol) made again from
+// the sheet's result as it stands now, after a run; nothing when the sheet
+// no longer shows a counted choice of that question.
+std::optional<ChartFeed> FeedChartAgain(const Survey& questionnaire, const CountSheet& sheet,
+                                        const ChartFeedOptions& options, ChartFeedState& state);
 
 }  // namespace kz

@@ -23,6 +23,9 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 // The most bytes a plain counted string holds.
 constexpr int LongestPlainString = 32767;
+// The row after the last block of a cut range may be stored as the row the
+// block that did not fit reached: at most a whole block past the limit.
+constexpr int LastRowStartLimit = SheetRowLimit + MaxChoices + BlockExtraRows;
 
 bool IsListing(const TotalOptionRec& option) { return option.Kind == TotalFreeTexts; }
 
@@ -79,7 +82,8 @@ bool ReadCountResult(BinaryReader& in, const Survey& questionnaire, const TotalO
     Integer previous = 1;
     for (int q = option.Qno; q <= option.ToQno + 1; ++q) {
         const Integer start = in.readInteger();
-        if (start < previous || start > SheetRowLimit)
+        const int limit = q <= option.ToQno ? SheetRowLimit : LastRowStartLimit;
+        if (start < previous || start > limit)
             return false;
         previous = start;
     }

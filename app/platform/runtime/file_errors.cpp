@@ -24,7 +24,7 @@ QString FileErrorText(int osError)
     case ENOTDIR:
         return QStringLiteral("ファイルまたはフォルダーが見つかりません。");
     case ENODEV:
-        return QStringLiteral("通常のファイルではありません。");
+        return QStringLiteral("通常のファイルではありません(装置やパイプなどは読み込めません)。");
     case 0:
         return QStringLiteral("ファイルの読み書きでエラーが発生しました。");
     default:
@@ -32,20 +32,20 @@ QString FileErrorText(int osError)
     }
 }
 
-int OpenForReading(QFile& file)
+int OpenForReading(QFile& file, FileKinds kinds)
 {
-    // Opened here rather than by QFile, whose error tells no reason, and
-    // without waiting: a pipe with no writer would hold the open forever.
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const bool regularOnly = kinds == FileKinds::RegularOnly;
+    // Opened here rather than by QFile, whose error tells no reason; without
+    // waiting for a pipe's writer when only its kind is to be seen.
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0));
     if (fd < 0)
         return errno;
     struct stat info {};
-    int error = ::fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
-    // A pipe or a device may block the reader or never end.
-    if (error == 0 && !S_ISREG(info.st_mode))
-        error = ENODEV;
-    if (error == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        error = errno;
+    int error = ::fstat(fd, &info) != 0                 ? errno
+                : S_ISDIR(info.st_mode)                 ? EISDIR
+                : regularOnly && !S_ISREG(info.st_mode) ? ENODEV
+                                                        : 0;
     if (error == 0 && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         error = EIO;
     if (error != 0)

@@ -10,13 +10,21 @@ namespace kz {
 
 // The reason behind the system error number `osError` as a Japanese
 // sentence: its own words for the common ones (no space left, a read-only
-// disk, no permission, not found, not a regular file), a general sentence
-// with the number for the others.
+// disk, no permission, not found), a general sentence with the number for
+// the others.
 QString FileErrorText(int osError);
 
+// Which files an open for reading takes.
+enum class FileKinds {
+    AnyButFolders,
+    // Regular files only: a device, a pipe or a socket (or a link to one)
+    // can give bytes without end or keep the open waiting for a writer; it
+    // gives ENODEV at once.
+    RegularOnly,
+};
+
 // Opens `file` (by its file name) for reading. 0 when open, else the system
-// error number; a folder gives EISDIR, anything else that is no regular
-// file (a pipe, a device) ENODEV.
-int OpenForReading(QFile& file);
+// error number; a folder gives EISDIR.
+int OpenForReading(QFile& file, FileKinds kinds = FileKinds::AnyButFolders);
 
 }  // namespace kz

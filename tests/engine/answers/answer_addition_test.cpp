@@ -170,7 +170,9 @@ TEST_F(AnswerAdditionTest, CopiesAreShiftedWithinTheChoicesAndUnansweredSourcesA
         const char* shift;
         Integer code;
     };
-    for (const Case& c : {Case{"1e30", 7}, Case{"-1e30", 0}, Case{"-1", 1}, Case{"abc", 2}}) {
+    // A fractional shift rounds half to even: 2.5 gives 2, 3.5 gives 4.
+    for (const Case& c : {Case{"1e30", 7}, Case{"-1e30", 0}, Case{"-1", 1}, Case{"abc", 2}, Case{"0.5", 2},
+                          Case{"1.5", 4}, Case{"0.6", 3}, Case{"-1.5", 0}}) {
         window.state.Alpha = QString::fromLatin1(c.shift);
         EXPECT_EQ(AnswersToAdd(FindSamplePos(3), window.state, std::nullopt).codes, QVector<Integer>{c.code})
             << c.shift;

@@ -96,7 +96,15 @@ TEST_F(StructureEditTest, ConditionRowsFollowTheEdit)
 {
     const std::vector<RenumberCase> cases = {
         {"question inserted before", 1, -1, +1, {Row(Required, 0, 1), Row(1, 1, 2)}, {{3, 0, 1}, {1, 2, 2}}},
-        {"question deleted", 1, -1, -1, {Row(Required, 1, 1), Row(1, 2, 3)}, {{1, 1, 3}}},
+        {"question deleted before a -1 row takes its kind",
+         1,
+         -1,
+         -1,
+         {Row(Required, 1, 1), Row(-1, 2, 3)},
+         {{3, 1, 3}}},
+        // No choice moves into a deleted question's place: -2 takes the kind too.
+        {"question deleted before a -2 row", 1, -1, -1, {Row(Required, 1, 1), Row(-2, 2, 3)}, {{3, 1, 3}}},
+        {"question deleted before a plain row", 1, -1, -1, {Row(Required, 1, 1), Row(1, 2, 3)}, {{1, 1, 3}}},
         {"choice inserted",
          0,
          2,

@@ -210,6 +210,21 @@ TEST_F(StructureFinishTest, TooLargeARecordIsRefusedBeforeAnythingChanges)
     EXPECT_TRUE(ui_.boxes().back().prompt.contains(QStringLiteral("32767")));
     EXPECT_EQ(samples.Samples, before);
     EXPECT_EQ(survey.QuestionCount, 40);  // the editor stays open on the edited structure
+    EXPECT_EQ(ui_.beeps(), 0);
+}
+
+TEST_F(StructureFinishTest, TheFinishBeepsAtItsEndAlsoAfterAStop)
+{
+    LongJobPacing everyStep(0);
+    build({1, 1}, 2);
+    deleteChoice(0, 1);
+    ui_.scriptProgress(false);
+    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Stopped);
+    EXPECT_EQ(ui_.beeps(), 1);
+
+    SaveRestoreStructure(edit_, 0, true);  // editing goes on with the edited structure
+    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    EXPECT_EQ(ui_.beeps(), 2);
 }
 
 // A stop anywhere in the conversion leaves the saved file byte for byte as

@@ -101,7 +101,7 @@ TEST_F(TextFileWriteTest, AFileThatCannotBeMadeIsReported)
     EXPECT_TRUE(ui_.boxes()[0].prompt.startsWith(QStringLiteral("ファイルを作成できません。")));
     EXPECT_TRUE(ui_.boxes()[0].prompt.contains(path));
     EXPECT_TRUE(ui_.boxes()[0].prompt.endsWith(QStringLiteral("正しく書き出せませんでした。")));
-    EXPECT_EQ(ui_.boxes()[0].style, vbExclamation);
+    EXPECT_EQ(ui_.boxes()[0].style, vbOKOnly) << "OK only, no icon";
     EXPECT_EQ(ui_.beeps(), 1);
     EXPECT_FALSE(QFile::exists(path));
 }

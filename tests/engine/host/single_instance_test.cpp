@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -146,6 +147,17 @@ TEST(SingleInstanceTest, ProgramsTheCopyStartedDoNotKeepTheLock)
     EXPECT_TRUE(next.tryAcquire());
     kill(started, SIGKILL);
     waitpid(started, nullptr, 0);
+}
+
+TEST(SingleInstanceTest, ALinkUnderTheLockNameMakesNoFileWhereItPoints)
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath("elsewhere");
+    ASSERT_TRUE(QFile::link(target, folder.filePath("kelvorzun.lock")));
+    InstanceLock lock(folder.path());
+    EXPECT_TRUE(lock.tryAcquire());
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_TRUE(QFileInfo(folder.filePath("kelvorzun.lock")).isSymLink());
 }
 
 TEST(SingleInstanceTest, FolderWithoutRoomForALockDoesNotRefuse)

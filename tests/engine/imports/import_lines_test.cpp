@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "imports/import_lines.h"
 
 namespace kz::test {
@@ -79,20 +81,61 @@ TEST_F(ImportLinesTest, QuotedFieldsHoldLineEndsUpToTheirClosingQuote)
               (QList<QPair<Read, QByteArray>>{{Read::Unclosed, "1,\"open\r\n2,3\r\n"}}));
 }
 
-TEST_F(ImportLinesTest, LinesThatAreNoTextAreSkippedWhole)
+TEST_F(ImportLinesTest, ALineHoldingANulIsSkippedWhole)
 {
     QByteArray binary = "abXcd";
     binary[2] = '\0';
-    const QByteArray bytes = "1,2\r\n" + QByteArray(ImportLineLimit + 10, '7') + "\r\n" + binary + "\r\n3\r\n";
-    const QList<QPair<Read, QByteArray>> read = readAll(bytes);
-    ASSERT_EQ(read.size(), 4);
-    EXPECT_EQ(read[0], (QPair<Read, QByteArray>{Read::Line, "1,2"}));
-    EXPECT_EQ(read[1].first, Read::TooLong);
-    EXPECT_EQ(read[2].first, Read::Binary);
-    EXPECT_EQ(read[3], (QPair<Read, QByteArray>{Read::Line, "3"}));
-    // A file without any line end does not fill the memory either.
-    EXPECT_EQ(readAll(QByteArray(10 * ImportLineLimit, 'x')),
-              (QList<QPair<Read, QByteArray>>{{Read::TooLong, QByteArray()}}));
+    EXPECT_EQ(readAll("1,2\r\n" + binary + "\r\n3\r\n"),
+              (QList<QPair<Read, QByteArray>>{{Read::Line, "1,2"}, {Read::Binary, {}}, {Read::Line, "3"}}));
+}
+
+TEST_F(ImportLinesTest, ALineLongerThanAnyRecordEndsTheReadingWhereItStarts)
+{
+    // A line as long as the limit is read; one byte more is not looked
+    // through for its end, nor is anything after it read.
+    const QByteArray longest(ImportLineLimit, '7');
+    for (const QByteArray& tooLong : {longest + "7\r\n3\r\n", longest + longest})  // with and without a line end
+    {
+        ImportLines lines;
+        ASSERT_TRUE(lines.open(write("1,2\r\n" + longest + "\r\n" + tooLong), 0));
+        QByteArrayView line;
+        ASSERT_EQ(lines.next(line), Read::Line);
+        ASSERT_EQ(lines.next(line), Read::Line);
+        EXPECT_EQ(line.size(), ImportLineLimit);
+        const qint64 start = lines.pos();
+        for (int again = 0; again < 2; ++again) {
+            EXPECT_EQ(lines.next(line), Read::Failed);
+            EXPECT_TRUE(lines.errorString().startsWith(QStringLiteral("行が長すぎます")))
+                << lines.errorString().toStdString();
+            EXPECT_EQ(lines.pos(), start);
+        }
+    }
+}
+
+TEST_F(ImportLinesTest, OnlyARegularFileIsRead)
+{
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString zeros = folder.filePath(QStringLiteral("zeros.csv"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zeros));
+    const QString linked = folder.filePath(QStringLiteral("linked.csv"));
+    ASSERT_TRUE(QFile::link(write("1,2\r\n"), linked));
+    const QString notRegular = QStringLiteral("通常のファイルではありません(装置やパイプなどは読み込めません)。");
+    // A device or a pipe gives bytes without end or waits for a writer:
+    // neither is opened for its lines.
+    for (const QString& path : {QStringLiteral("/dev/zero"), zeros, fifo}) {
+        ImportLines lines;
+        EXPECT_FALSE(lines.open(path, 0)) << path.toStdString();
+        EXPECT_EQ(lines.errorString(), notRegular) << path.toStdString();
+    }
+    ImportLines lines;
+    EXPECT_FALSE(lines.open(folder.path(), 0));
+    EXPECT_FALSE(lines.errorString().isEmpty());
+    // A link to a regular file is that file.
+    ASSERT_TRUE(lines.open(linked, 0));
+    QByteArrayView line;
+    EXPECT_EQ(lines.next(line), Read::Line);
+    EXPECT_EQ(line, "1,2");
 }
 
 }  // namespace

@@ -4,7 +4,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "answers/answer_store.h"
+#include "host/long_job.h"
 #include "imports/answer_fields.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_answers.h"
@@ -62,6 +67,19 @@ TEST(AnswerFields, ReadAnswerFileJoinsLinesAndMarksEmptyOnes)
     EXPECT_FALSE(ReadAnswerFile(path, why));
     EXPECT_FALSE(why.isEmpty());
     EXPECT_FALSE(ReadAnswerFile(dir.filePath(QStringLiteral("none.txt")), why));
+}
+
+TEST(AnswerFields, AnAnswerFileInAnotherEncodingIsRefused)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("KZEMAIL#KZDSTNCTNNAME(cafe1)#EQ2C1(太郎)").toUtf8());
+    file.close();
+    QString why;
+    EXPECT_FALSE(ReadAnswerFile(path, why));
+    EXPECT_TRUE(why.startsWith(QStringLiteral("このファイルはUTF-8で"))) << why.toStdString();
 }
 
 // Each answer handed over, in reply notation.
@@ -218,10 +236,11 @@ protected:
         file.write(bytes);
     }
 
-    WWWImportEnd run()
+    WWWImportEnd run(LongJob::Report report = {})
     {
         WWWImportView view;
         view.showFile = [this](const QString& path, qint64) { shown << QFileInfo(path).fileName(); };
+        view.report = std::move(report);
         return ImportWWWAnswers(
             folders, distinction,
             [this](const WWWAnswer& answer) {
@@ -262,6 +281,105 @@ TEST_F(NetworkAnswerFolder, AFolderOfGoodAndBadFiles)
     QFile moved(QDir(folders.backupDir).filePath(QStringLiteral("261209101112_2a.txt")));
     ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(moved.readAll().startsWith("KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&\r\n"));
+}
+
+TEST_F(NetworkAnswerFolder, OnlyRegularFilesAreRead)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), QDir(folders.answerDir).filePath(QStringLiteral("a.txt"))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(QDir(folders.answerDir).filePath(QStringLiteral("b.txt"))).constData(), 0644),
+              0);
+    put(folders.answerDir, "c.txt", "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&");
+    const WWWImportEnd end = run();
+    EXPECT_FALSE(end.stopped);
+    EXPECT_EQ(shown, QStringList{"c.txt"});
+    EXPECT_EQ(replies, QStringList{"1-0-0-"});
+    EXPECT_EQ(QDir(folders.answerDir).entryList(QDir::Files | QDir::System, QDir::Name),
+              (QStringList{"a.txt", "b.txt"}));
+}
+
+TEST_F(NetworkAnswerFolder, TheStopIsSeenBetweenTheLinesOfAFile)
+{
+    QByteArray answers;
+    for (int i = 0; i < 1000; ++i)
+        answers += "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&\r\n";
+    put(folders.answerDir, "a.txt", answers);
+    LongJobPacing everyStep(0);
+    int reports = 0;
+    const WWWImportEnd end = run([&reports](const QString&, float) { return ++reports < 10; });
+    EXPECT_TRUE(end.stopped);
+    EXPECT_EQ(reports, 10);
+    // Stopped while it was read, the file gave nothing and stays.
+    EXPECT_EQ(replies, QStringList{});
+    EXPECT_EQ(files(folders.answerDir), QStringList{"a.txt"});
+}
+
+TEST_F(NetworkAnswerFolder, ANameTooLongForTheStampIsCutForTheBackup)
+{
+    const struct {
+        QString name;
+        QString backup;  // after the stamp
+    } cases[] = {
+        {QString(240, u'a') + QStringLiteral(".txt"), QString(232, u'a') + QStringLiteral(".txt")},
+        // Three bytes a character: whole characters are cut.
+        {QString(80, u'回') + QStringLiteral(".txt"), QString(77, u'回') + QStringLiteral(".txt")},
+        {QStringLiteral("a.") + QString(245, u'x'), QStringLiteral("a.") + QString(234, u'x')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        put(folders.answerDir, c.name.toUtf8().constData(), "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&");
+        replies.clear();
+        run();
+        EXPECT_EQ(replies, QStringList{"1-0-0-"});
+        EXPECT_EQ(files(folders.answerDir), QStringList{});
+        EXPECT_EQ(files(folders.backupDir), QStringList{QStringLiteral("261209101112") + c.backup});
+        // The next run finds nothing to hand over again.
+        replies.clear();
+        run();
+        EXPECT_EQ(replies, QStringList{});
+        for (const QString& name : files(folders.backupDir))
+            ASSERT_TRUE(QFile::remove(QDir(folders.backupDir).filePath(name)));
+    }
+}
+
+TEST_F(NetworkAnswerFolder, NothingIsHandedOverFromAFileThatCannotBeMoved)
+{
+    put(folders.answerDir, "a.txt", "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C2&");
+    put(folders.answerDir, "b.txt", "KZDSTNCTNNAME=other&KZANSQ0=KZCHQ0C1&");
+    ASSERT_TRUE(QDir(folders.backupDir).removeRecursively());
+    ui.expectBox(vbOK);
+    EXPECT_FALSE(run().stopped);
+    EXPECT_EQ(replies, QStringList{});
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("このファイルをOUTﾌｫﾙﾀﾞへ移せませんでした。")));
+    EXPECT_EQ(files(folders.answerDir), (QStringList{"a.txt", "b.txt"}));
+}
+
+TEST_F(NetworkAnswerFolder, NothingIsHandedOverFromAFileThatCannotBeDeleted)
+{
+    put(folders.answerDir, "a.txt", "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&");
+    // Run by a user who may read the answer folder and write the backup
+    // folder, but not delete in the answer folder.
+    ASSERT_EQ(chmod(QFile::encodeName(root.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folders.answerDir).constData(), 0555), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folders.backupDir).constData(), 0777), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0)
+            _exit(2);
+        ui.expectBox(vbOK);
+        run();
+        const bool kept =
+            replies.isEmpty() && files(folders.answerDir) == QStringList{"a.txt"}
+            && files(folders.backupDir).isEmpty()
+            && messages().value(0).contains(QStringLiteral("このファイルをOUTﾌｫﾙﾀﾞへ移せませんでした。"));
+        _exit(kept ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folders.answerDir).constData(), 0755), 0);
 }
 
 TEST_F(NetworkAnswerFolder, FoldersMustExistAndDiffer)

@@ -73,7 +73,11 @@ TEST_F(IDChangeTest, TypedIDsAreCheckedAndTheSampleMovesToItsPlace)
         {1, "4", IDChange::Kept, -1, unchanged},
         {1, "4.4", IDChange::Kept, -1, unchanged},  // rounds to its own ID
         {2, "10", IDChange::Kept, -1, unchanged},   // its own ID, though outside the range
-        {1, "1234567890", IDChange::Kept, -1, unchanged},
+        // However long the text, its value decides: refused for the range, or
+        // taken when it lies within it.
+        {1, "1234567890", IDChange::OutsideRange, -1, unchanged},
+        {1, "99999999999", IDChange::OutsideRange, -1, unchanged},
+        {1, "00000000007", IDChange::Moved, 1, {2, 7, 10}},
         // Compared as typed: a fraction beyond an end is outside.
         {1, "8.4", IDChange::OutsideRange, -1, unchanged},
         {1, "0.6", IDChange::OutsideRange, -1, unchanged},

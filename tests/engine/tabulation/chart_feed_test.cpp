@@ -94,6 +94,37 @@ TEST_F(ChartFeedTest, OneColumnSendsTheColumnUnderTheCursorWithItsCondition)
     EXPECT_EQ(state.LastGraphCol, 1);
 }
 
+TEST_F(ChartFeedTest, SendingAgainTakesTheShownQuestionAndColumnFromTheResultAsItStands)
+{
+    // Those who ordered nothing, ordered by count: the no-answer row comes
+    // first and cannot name the question.
+    const Condition noOrder = MakeCondition(0, {Row(Required, Orders, 0)});
+    const CountSheet sheet = Run(Request(Gender, Orders, {noOrder, Women}), {1, true, false});
+    ASSERT_EQ(QCChoice(sheet.result.code(0, ChoiceRow(sheet, Orders, 0))), 0);
+    options.oneColumn = true;
+    struct Case {
+        const char* what;
+        Integer shownQ;
+        int shownCol;
+        QStringList rows;  // empty: nothing is sent
+    };
+    const Case cases[] = {
+        {"nothing shown", -1, 0, {}},
+        {"a question of the sheet", Orders, 0, {"無回答|2", "コーヒー|0"}},
+        {"in the column shown", Orders, 1, {"紅茶|1", "その他|1"}},
+        {"a question the sheet no longer counts", Satisfaction, 0, {}},
+    };
+    for (const Case& c : cases) {
+        state = {Orders, 0, c.shownQ, c.shownCol};
+        const std::optional<ChartFeed> feed = FeedChartAgain(survey, sheet, options, state);
+        ASSERT_EQ(feed.has_value(), !c.rows.isEmpty()) << c.what;
+        if (feed) {
+            EXPECT_EQ(Rows(*feed).mid(1), c.rows) << c.what;
+            EXPECT_EQ(state.LastGraphCol, c.shownCol) << c.what;
+        }
+    }
+}
+
 TEST_F(ChartFeedTest, AnUnconditionedSingleColumnKeepsThePlainTitle)
 {
     const CountSheet sheet = Run(Request(Gender, Gender));

@@ -264,6 +264,33 @@ TEST_F(PageFileTest, APageTheQuestionnaireDoesNotFitIsRefused)
     EXPECT_FALSE(Read(tooMany));
 }
 
+class CutPageTest : public test::SurveyFixture {
+protected:
+    test::ScriptedUi ui;
+};
+
+TEST_F(CutPageTest, ThePageOfACutRangeMayStoreTheRowTheCutBlockReached)
+{
+    // Sixteen blocks of 133 rows: fifteen end at row 1996, the sixteenth
+    // would have ended at 2129.
+    for (Integer q = 0; q < 16; ++q)
+        test::AddQuestion(1, 128);
+    test::BuildLayout();
+    PageContents page;
+    page.option.ToQno = 15;
+    ui.expectBox(vbOK);
+    PlanRows(survey, page.option, page.result);
+    ASSERT_EQ(page.option.ToQno, 14);
+    ASSERT_EQ(page.result.RowStart[15], 1996);
+    // The row after the last block, or the row the block that did not fit
+    // reached, as far as a block of 128 choices past row 1999; no further.
+    const std::pair<Integer, bool> cases[] = {{1996, true}, {2129, true}, {2132, true}, {2133, false}};
+    for (const auto& [lastRowStart, loads] : cases) {
+        page.result.RowStart[15] = lastRowStart;
+        EXPECT_EQ(Read(Written(page)).has_value(), loads) << lastRowStart;
+    }
+}
+
 TEST_F(PageFileTest, LoadingReportsWhatItRefuses)
 {
     QTemporaryDir dir;

@@ -199,5 +199,38 @@ TEST_F(RowPlanTest, ARangePassingRow1999IsCutAfterTheLastQuestionThatFits)
     EXPECT_EQ(table.RowStart[20], 134);
 }
 
+TEST_F(RowPlanTest, ABlockEndingAtRow1999FitsAndOneEndingAt2000IsCut)
+{
+    // Fourteen blocks of 133 rows end at row 1863, a block of 63 choices
+    // (68 rows) at 1931; the last block's 68 rows end at 1999, 69 at 2000.
+    struct Case {
+        Integer lastChoices;
+        Integer toQno;
+        int lastRowStart;  // RowStart[ToQno + 1]
+        size_t boxes;
+    };
+    const Case cases[] = {{63, 15, 1999, 0}, {64, 14, 1931, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lastChoices);
+        survey = Survey{};
+        for (Integer q = 0; q < 14; ++q)
+            AddQuestion(1, 128);
+        AddQuestion(1, 63);
+        AddQuestion(1, c.lastChoices);
+        BuildLayout();
+        TotalOptionRec option;
+        option.ToQno = 15;
+        ResultTable table;
+        const size_t shown = ui.boxes().size();
+        if (c.boxes > 0)
+            ui.expectBox(vbOK);
+        PlanRows(survey, option, table);
+        EXPECT_EQ(option.ToQno, c.toQno);
+        EXPECT_EQ(table.RowStart[15], 1931);
+        EXPECT_EQ(table.RowStart[c.toQno + 1], c.lastRowStart);
+        EXPECT_EQ(ui.boxes().size() - shown, c.boxes);
+    }
+}
+
 }  // namespace
 }  // namespace kz
