@@ -288,7 +288,7 @@ void LoadSettings()
     // another copy may replace it in between. After a read error what was
     // read stays, and the recent-file menu keeps what it showed.
     QFile file(SettingsFilePath());
-    const int openError = OpenForReading(file);
+    const int openError = OpenForReading(file, FileKinds::RegularOnly);
     BinaryReader in(file);
     const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettings(in, settings));
     if (readWhole)
