@@ -10,6 +10,7 @@
 #include "host/ui_seam.h"
 #include "import_choice.h"
 #include "imports/delimited_import.h"
+#include "imports/import_encoding.h"
 #include "imports/import_lines.h"
 #include "imports/text_input_import.h"
 #include "input_file.h"
@@ -41,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ClearSamples(ws);
     const ImportChoice choice = ImportChoiceOf(data[0]);
     const QString path = WriteInputFile(data + 1, size - 1);
+    // The window refuses a file in another encoding before reading it.
+    if (!ImportEncodingProblem(path).isEmpty())
+        return 0;
     ImportLines lines;
     Require(lines.open(path, 0), "the import file cannot be opened");
     for (;;) {
