@@ -153,7 +153,7 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     // Opened without asking first whether the file exists: the answer could
     // be out of date by the time of the open.
     QFile file(fileName);
-    const int openError = OpenForReading(file);
+    const int openError = OpenForReading(file, FileKinds::RegularOnly);
     if (openError == ENOENT || openError == ENOTDIR || openError == EISDIR) {
         MsgBox(fileName + QStringLiteral("が見つかりません"), vbCritical);
         return NothingLoaded;

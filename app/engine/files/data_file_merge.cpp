@@ -17,6 +17,7 @@
 #include "host/long_job.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
+#include "runtime/file_errors.h"
 
 namespace kz {
 namespace {
@@ -182,12 +183,13 @@ Integer Merge(const LargeVector<char>& content)
 Integer MergeFile(const QString& fileName)
 {
     try {
+        const QString unreadable = fileName + QStringLiteral(" を読み込めません。");
         QFile file(fileName);
-        LargeVector<char> content;
-        if (file.open(QIODevice::ReadOnly))
-            content = ReadRemainingBytes(file);
+        if (const int error = OpenForReading(file, FileKinds::RegularOnly))
+            throw DataFileError(unreadable + FileErrorText(error));
+        const LargeVector<char> content = ReadRemainingBytes(file);
         if (file.error() != QFileDevice::NoError)
-            throw DataFileError(fileName + QStringLiteral(" を読み込めません。") + file.errorString());
+            throw DataFileError(unreadable + file.errorString());
         return Merge(content);
     } catch (const DataFileError& error) {
         Beep();
