@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "answers/answer_counting.h"
 #include "conditions/condition_arrays.h"
@@ -13,6 +12,51 @@
 #include "tabulation/total_option.h"
 
 namespace kz {
+
+namespace {
+
+// Work for about a millisecond between two polls: samples of so many blocks.
+constexpr Long BlockSamplesPerStretch = Long{1} << 19;
+constexpr Long MinStretch = 1024;
+constexpr Long MaxStretch = 65536;
+
+struct ColumnCounts {
+    explicit ColumnCounts(size_t blocks) : counts(blocks), bases(blocks) {}
+    std::vector<ChoiceCounts> counts;
+    std::vector<Long> bases;
+};
+
+// Each block's samples as a rough count picks them, drawn block by block.
+ColumnCounts CountRoughly(const Workspace& ws, const TotalOptionRec& option, const ColumnBlocks& blocks)
+{
+    const Long sampleCount = ws.samples.Samples.size();
+    const Long roughSpan = sampleCount / 100;
+    ColumnCounts column(blocks.questions.size());
+    std::vector<Long> picked;
+    for (size_t k = 0; k < blocks.questions.size(); ++k) {
+        picked.clear();
+        for (Long s = 0; s < sampleCount; s += static_cast<Long>(std::floor(NextRoughRandom() * roughSpan)) + 1)
+            picked.push_back(s);
+        column.bases[k] =
+            CountAnswers(ws, blocks.conds[k], blocks.questions[k], option.Rank, picked, column.counts[k]);
+    }
+    return column;
+}
+
+void StoreBlock(const Survey& questionnaire, ResultTable& table, Integer q, int L, const ChoiceCounts& counts,
+                Long base)
+{
+    const int first = table.RowStart[q] + BlockHeadRows;
+    const Integer choiceCount = questionnaire.Questions[q].ChoiceCount;
+    for (Integer c = 0; c < choiceCount; ++c) {
+        table.count(L, first + c) = counts[static_cast<size_t>(c)];
+        table.code(L, first + c) = MakeQC(q, c);
+    }
+    table.count(L, first + choiceCount) = base;
+    table.setCounted(q, L, true);
+}
+
+}  // namespace
 
 std::optional<Condition> WorkingCondition(const Survey& questionnaire, const TotalOptionRec& option, Integer q, int L)
 {
@@ -25,40 +69,28 @@ std::optional<Condition> WorkingCondition(const Survey& questionnaire, const Tot
     return std::nullopt;
 }
 
-bool CountSamples(const Workspace& ws, const TotalOptionRec& option, ResultTable& table, Integer q, int L,
-                  const Condition& cond, const CountPoll& poll)
+bool CountSamples(const Workspace& ws, const TotalOptionRec& option, ResultTable& table, int L,
+                  const ColumnBlocks& blocks, const CountPoll& poll)
 {
-    const Long sampleCount = static_cast<Long>(ws.samples.Samples.size());
-    const Long roughSpan = sampleCount / 100;
-    ChoiceCounts counts{};
-    Long met = 0;
-    std::vector<Long> picked;
-    Long s = 0;
-    while (s < sampleCount) {
-        if (!poll(s))
-            return false;
-        // One library call counts a whole stretch of samples.
-        const Long stretchEnd = std::min(sampleCount, (s / SamplesPerPoll + 1) * SamplesPerPoll);
-        if (!option.Rough) {
-            met += CountAnswers(ws, cond, q, option.Rank, s, stretchEnd, counts);
-            s = stretchEnd;
-            continue;
+    const Long sampleCount = ws.samples.Samples.size();
+    const size_t n = blocks.questions.size();
+    if (!poll(0))
+        return false;
+    ColumnCounts column(n);
+    if (option.Rough) {
+        column = CountRoughly(ws, option, blocks);
+    } else {
+        const Long stretch =
+            std::clamp(BlockSamplesPerStretch / std::max<Long>(static_cast<Long>(n), 1), MinStretch, MaxStretch);
+        for (Long first = 0; first < sampleCount; first += stretch) {
+            if (first > 0 && !poll(first))
+                return false;
+            CountAnswers(ws, blocks.conds, blocks.questions, option.Rank, first,
+                         std::min(first + stretch, sampleCount), column.counts, column.bases);
         }
-        picked.clear();
-        while (s < stretchEnd) {
-            picked.push_back(s);
-            s += static_cast<Long>(std::floor(NextRoughRandom() * roughSpan)) + 1;
-        }
-        met += CountAnswers(ws, cond, q, option.Rank, picked, counts);
     }
-    const int first = table.RowStart[q] + BlockHeadRows;
-    const Integer choiceCount = ws.survey.Questions[q].ChoiceCount;
-    for (Integer c = 0; c < choiceCount; ++c) {
-        table.count(L, first + c) = counts[static_cast<size_t>(c)];
-        table.code(L, first + c) = MakeQC(q, c);
-    }
-    table.count(L, first + choiceCount) = met;
-    table.setCounted(q, L, true);
+    for (size_t k = 0; k < n; ++k)
+        StoreBlock(ws.survey, table, blocks.questions[k], L, column.counts[k], column.bases[k]);
     return true;
 }
 
