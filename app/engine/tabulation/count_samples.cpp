@@ -6,6 +6,7 @@
 #include "answers/answer_counting.h"
 #include "conditions/condition_arrays.h"
 #include "document/workspace.h"
+#include "host/parallel_stretches.h"
 #include "model/question_codes.h"
 #include "tabulation/result_table.h"
 #include "tabulation/rough_random.h"
@@ -15,16 +16,54 @@ namespace kz {
 
 namespace {
 
-// Work for about a millisecond between two polls: samples of so many blocks.
+// A stretch is about a millisecond's work: samples of so many blocks; a
+// thousand samples at least, so that the library's set-up for a call is
+// small beside it, and few enough that every thread gets several.
 constexpr Long BlockSamplesPerStretch = Long{1} << 19;
 constexpr Long MinStretch = 1024;
-constexpr Long MaxStretch = 65536;
+constexpr Long MaxStretch = 16384;
 
 struct ColumnCounts {
     explicit ColumnCounts(size_t blocks) : counts(blocks), bases(blocks) {}
+
+    void add(const ColumnCounts& other)
+    {
+        for (size_t k = 0; k < counts.size(); ++k) {
+            for (size_t c = 0; c < counts[k].size(); ++c)
+                counts[k][c] += other.counts[k][c];
+            bases[k] += other.bases[k];
+        }
+    }
+
     std::vector<ChoiceCounts> counts;
     std::vector<Long> bases;
 };
+
+// Every block over every sample, each thread into counts of its own.
+std::optional<ColumnCounts> CountAll(const Workspace& ws, const TotalOptionRec& option, const ColumnBlocks& blocks,
+                                     const CountPoll& poll, int threads)
+{
+    const size_t n = blocks.questions.size();
+    const Long stretch =
+        std::clamp(BlockSamplesPerStretch / std::max<Long>(static_cast<Long>(n), 1), MinStretch, MaxStretch);
+    std::vector<ColumnCounts> perThread(static_cast<size_t>(std::max(threads, 1)), ColumnCounts(n));
+    // Counting no sample binds the library's routine here, on the thread of
+    // the windows, where a missing one is told; the threads then only call it.
+    CountAnswers(ws, blocks.conds, blocks.questions, option.Rank, 0, 0, perThread[0].counts, perThread[0].bases);
+    const bool whole = RunInStretches(
+        ws.samples.Samples.size(), stretch, threads,
+        [&](int worker, qint64 first, qint64 last) {
+            ColumnCounts& mine = perThread[static_cast<size_t>(worker)];
+            CountAnswers(ws, blocks.conds, blocks.questions, option.Rank, static_cast<Long>(first),
+                         static_cast<Long>(last), mine.counts, mine.bases);
+        },
+        [&](qint64 done) { return poll(static_cast<Long>(done)); });
+    if (!whole)
+        return std::nullopt;
+    for (size_t t = 1; t < perThread.size(); ++t)
+        perThread[0].add(perThread[t]);
+    return std::move(perThread[0]);
+}
 
 // Each block's samples as a rough count picks them, drawn block by block.
 ColumnCounts CountRoughly(const Workspace& ws, const TotalOptionRec& option, const ColumnBlocks& blocks)
@@ -70,27 +109,17 @@ std::optional<Condition> WorkingCondition(const Survey& questionnaire, const Tot
 }
 
 bool CountSamples(const Workspace& ws, const TotalOptionRec& option, ResultTable& table, int L,
-                  const ColumnBlocks& blocks, const CountPoll& poll)
+                  const ColumnBlocks& blocks, const CountPoll& poll, int threads)
 {
-    const Long sampleCount = ws.samples.Samples.size();
-    const size_t n = blocks.questions.size();
-    if (!poll(0))
-        return false;
-    ColumnCounts column(n);
-    if (option.Rough) {
+    std::optional<ColumnCounts> column;
+    if (!option.Rough)
+        column = CountAll(ws, option, blocks, poll, threads);
+    else if (poll(0))
         column = CountRoughly(ws, option, blocks);
-    } else {
-        const Long stretch =
-            std::clamp(BlockSamplesPerStretch / std::max<Long>(static_cast<Long>(n), 1), MinStretch, MaxStretch);
-        for (Long first = 0; first < sampleCount; first += stretch) {
-            if (first > 0 && !poll(first))
-                return false;
-            CountAnswers(ws, blocks.conds, blocks.questions, option.Rank, first,
-                         std::min(first + stretch, sampleCount), column.counts, column.bases);
-        }
-    }
-    for (size_t k = 0; k < n; ++k)
-        StoreBlock(ws.survey, table, blocks.questions[k], L, column.counts[k], column.bases[k]);
+    if (!column)
+        return false;
+    for (size_t k = 0; k < blocks.questions.size(); ++k)
+        StoreBlock(ws.survey, table, blocks.questions[k], L, column->counts[k], column->bases[k]);
     return true;
 }
 

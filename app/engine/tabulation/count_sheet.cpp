@@ -72,7 +72,8 @@ ColumnBlocks BlocksOfColumn(const Survey& questionnaire, const TotalOptionRec& o
 
 }  // namespace
 
-void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view)
+void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view,
+                   int threads)
 {
     const Survey& questionnaire = ws.survey;
     const TotalOptionRec& option = sheet.SheetOption;
@@ -102,7 +103,7 @@ void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& m
             // status of its first block.
             if (counting && q == option.Qno) {
                 const ColumnBlocks blocks = BlocksOfColumn(questionnaire, option, L, refused);
-                if (!CountSamples(ws, option, table, L, blocks, poll)) {
+                if (!CountSamples(ws, option, table, L, blocks, poll, threads)) {
                     stopped = true;
                     break;
                 }

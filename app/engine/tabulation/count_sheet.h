@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "host/parallel_stretches.h"
 #include "tabulation/column_plan.h"
 #include "tabulation/result_table.h"
 #include "tabulation/total_option.h"
@@ -55,6 +56,9 @@ public:
 // ends the run: the columns counted before it stay, the column being counted
 // and every later one stay uncounted and empty; a redraw shows only the
 // blocks counted to their end.
-void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view);
+// The samples of a column are shared out among up to `threads` threads;
+// the counts are the same for any number.
+void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view,
+                   int threads = AllCores());
 
 }  // namespace kz

@@ -3,12 +3,15 @@
 // limits, overall and column conditions, ranks and rough counting.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <numeric>
 #include <optional>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "answers/zuntab_binding.h"
+#include "host/long_job.h"
 #include "model/question_codes.h"
 #include "sheet_fixture.h"
 #include "tabulation/count_samples.h"
@@ -111,11 +114,11 @@ protected:
         }
     }
 
-    CountSheet Run(const TotalOptionRec& option)
+    CountSheet Run(const TotalOptionRec& option, int threads = 1)
     {
         CountSheet sheet;
         sheet.SheetOption = option;
-        RunCountSheet(ProgramWorkspace(), sheet, {}, view_);
+        RunCountSheet(ProgramWorkspace(), sheet, {}, view_, threads);
         return sheet;
     }
 
@@ -124,17 +127,37 @@ protected:
     test::RecordingView view_;
 };
 
-TEST_F(ColumnCountTest, EveryBlockCountsWhatEachSampleAddsUnderItsWorkingCondition)
+// Up to 40,000 samples: several stretches, shared out among threads.
+TEST_F(ColumnCountTest, EveryBlockCountsWhatEachSampleAddsUnderItsWorkingConditionOnAnyNumberOfThreads)
 {
     for (int round = 0; round < 20; ++round) {
         SCOPED_TRACE(round);
         test::ProgramStateGuard fresh;
-        BuildSurvey(uniform(0, 3000));
-        const CountSheet sheet = Run(RandomRequest());
+        BuildSurvey(round % 4 == 0 ? uniform(20000, 40000) : uniform(0, 3000));
+        const TotalOptionRec option = RandomRequest();
         std::vector<Long> all(static_cast<size_t>(SampleCount()));
         std::iota(all.begin(), all.end(), 0);
-        ExpectCountsOfEachSample(sheet, [&](Integer, int) { return all; });
+        for (int threads : {1, 3}) {
+            SCOPED_TRACE(threads);
+            ExpectCountsOfEachSample(Run(option, threads), [&](Integer, int) { return all; });
+        }
     }
+}
+
+TEST_F(ColumnCountTest, AStopWhileThreadsCountLeavesTheColumnUncounted)
+{
+    BuildSurvey(50000);
+    LongJobPacing everyStep(0);
+    view_.stopAtStatus = 1;
+    TotalOptionRec option = RandomRequest();
+    option.Limits = {};
+    option.LimitCount = 2;
+    const CountSheet sheet = Run(option, 4);
+    for (int L = 0; L < 2; ++L)
+        for (Integer q = option.Qno; q <= option.ToQno; ++q)
+            EXPECT_FALSE(sheet.result.counted(q, L)) << q << "," << L;
+    EXPECT_TRUE(view_.shown.empty());
+    EXPECT_EQ(view_.progress.size(), 1);
 }
 
 TEST_F(ColumnCountTest, RoughCountsDrawEachBlocksSamplesInBlockOrder)
@@ -165,6 +188,48 @@ TEST_F(ColumnCountTest, RoughCountsDrawEachBlocksSamplesInBlockOrder)
         });
         EXPECT_EQ(next(drawn), next(replayed));  // as many numbers drawn
     }
+}
+
+// Boxes are answered only on the thread of the windows.
+class BoxesOnThisThread : public test::ScriptedUi {
+public:
+    int messageBox(const QString& prompt, int style, const QString& title) override
+    {
+        EXPECT_EQ(std::this_thread::get_id(), thread_) << prompt.toStdString();
+        return ScriptedUi::messageBox(prompt, style, title);
+    }
+
+private:
+    std::thread::id thread_ = std::this_thread::get_id();
+};
+
+// The first report takes long enough for every thread to start counting.
+class SlowFirstReport : public test::RecordingView {
+public:
+    bool showProgress(const QString& percent) override
+    {
+        if (progress.isEmpty())
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return RecordingView::showProgress(percent);
+    }
+};
+
+TEST_F(ColumnCountTest, WithoutTheLibraryTheThreadsCountNothingAndOneMessageSaysSo)
+{
+    BuildSurvey(50000);
+    zuntab::BindLibraryForTest("libkz_no_such_library.so");
+    {
+        BoxesOnThisThread ui;
+        ui.expectBox(vbOK);
+        LongJobPacing everyStep(0);
+        CountSheet sheet;
+        sheet.SheetOption.ToQno = 0;
+        SlowFirstReport view;
+        RunCountSheet(ProgramWorkspace(), sheet, {}, view, 4);
+        EXPECT_EQ(sheet.result.count(0, BaseRow(survey, sheet.result, 0)), 0);
+        EXPECT_EQ(ui.boxes().size(), 1u);
+    }
+    zuntab::BindLibraryForTest({});
 }
 
 }  // namespace
