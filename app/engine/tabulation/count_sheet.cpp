@@ -1,5 +1,8 @@
 #include "tabulation/count_sheet.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "conditions/condition_arrays.h"
 #include "conditions/condition_texts.h"
 #include "document/workspace.h"
@@ -97,23 +100,24 @@ void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& m
             return job.step(first + reached,
                             [&] { return FormatPercent(sampleCount > 0 ? double(reached) / sampleCount : 1.0, 0); });
         };
-        for (Integer q = option.Qno; q <= option.ToQno; ++q) {
-            view.showStatus(StatusText(option, q, L));
+        if (counting) {
             // Every block of the column is counted in one pass, under the
             // status of its first block.
-            if (counting && q == option.Qno) {
-                const ColumnBlocks blocks = BlocksOfColumn(questionnaire, option, L, refused);
-                if (!CountSamples(ws, option, table, L, blocks, poll, threads)) {
-                    stopped = true;
-                    break;
-                }
-                // The column is whole and is shown; a stop seen now ends the run after it.
-                stopped = !poll(sampleCount);
-            }
+            view.showStatus(StatusText(option, option.Qno, L));
+            const ColumnBlocks blocks = BlocksOfColumn(questionnaire, option, L, refused);
+            if (!CountSamples(ws, option, table, L, blocks, poll, threads))
+                break;
+            // The column is whole and is shown; a stop seen now ends the run after it.
+            stopped = !poll(sampleCount);
+        }
+        std::vector<SheetCell> cells;
+        for (Integer q = option.Qno; q <= option.ToQno; ++q) {
+            view.showStatus(StatusText(option, q, L));
             if (reorder && table.counted(q, L))
                 SortResultRows(questionnaire, table, q, L, menus.sort);
-            view.showBlock(sheet, q, L);
+            std::ranges::move(BlockCells(questionnaire, sheet, q, L), std::back_inserter(cells));
         }
+        view.showColumn(L, std::move(cells));
     }
     sheet.totaled = true;
     sheet.sorted = menus.sort;

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "host/parallel_stretches.h"
+#include "tabulation/block_cells.h"
 #include "tabulation/column_plan.h"
 #include "tabulation/result_table.h"
 #include "tabulation/total_option.h"
@@ -44,8 +45,9 @@ public:
     // The rows and columns are planned: the grid takes its size, row heights
     // and column widths.
     virtual void layOut(const CountSheet& sheet) = 0;
-    // Block (q, L) is ready to be shown (BlockCells).
-    virtual void showBlock(const CountSheet& sheet, Integer q, int L) = 0;
+    // Result column L is ready: the cells of its blocks (BlockCells), to be
+    // shown in one step.
+    virtual void showColumn(int L, std::vector<SheetCell> cells) = 0;
 };
 
 // Runs a count sheet with the display menus' states. The first run

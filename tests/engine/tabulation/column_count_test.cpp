@@ -156,7 +156,7 @@ TEST_F(ColumnCountTest, AStopWhileThreadsCountLeavesTheColumnUncounted)
     for (int L = 0; L < 2; ++L)
         for (Integer q = option.Qno; q <= option.ToQno; ++q)
             EXPECT_FALSE(sheet.result.counted(q, L)) << q << "," << L;
-    EXPECT_TRUE(view_.shown.empty());
+    EXPECT_TRUE(view_.shownColumns.empty());
     EXPECT_EQ(view_.progress.size(), 1);
 }
 
