@@ -77,12 +77,50 @@ struct Selection {
     bool operator==(const Selection&) const = default;
 };
 
+// One chain tested on a sample. The most common, a lone row on any answer
+// (rank 0: "has choice c", "除く choice c"), is tested here straight from
+// the answers; any other by an Evaluator.
+class ChainTest {
+public:
+    ChainTest(const Condition& chain, const AnswerLayoutRec* layout) : chain_(&chain), layout_(layout)
+    {
+        const LimitItem& row = chain[1];
+        lone_ = (chain[2].KindRank & 15) == End && ((row.KindRank >> 4) & 0x7F) == 0;
+        required_ = (row.KindRank & 15) == Required;
+        int16_t question;
+        qcDecodeC(row.Code, &question, &choice_);
+        question_ = &layout[question];
+    }
+
+    bool holds(const int16_t* packed) const
+    {
+        if (!lone_)
+            return Evaluator(chain_->data(), layout_, packed).holds(0);
+        AnswerCursor answers(*question_, asWords(packed));
+        bool found = false;
+        uint16_t v = 0;
+        while (!found && answers.next(v))
+            found = v == choice_;
+        return found == required_;
+    }
+
+private:
+    const Condition* chain_;
+    const AnswerLayoutRec* layout_;
+    const AnswerLayoutRec* question_;
+    int16_t choice_ = 0;
+    bool lone_ = false;
+    bool required_ = false;
+};
+
 // Tests selections on one sample at a time, each chain at most once.
 class SampleTest {
 public:
-    SampleTest(const std::vector<Condition>& chains, const AnswerLayoutRec* layout)
-        : chains_(chains), layout_(layout), known_(chains.size())
-    {}
+    SampleTest(const std::vector<Condition>& chains, const AnswerLayoutRec* layout) : known_(chains.size())
+    {
+        for (const Condition& chain : chains)
+            chains_.emplace_back(chain, layout);
+    }
 
     void start(int16_t flags, const int16_t* packed)
     {
@@ -108,12 +146,11 @@ private:
     {
         int8_t& known = known_[static_cast<size_t>(id)];
         if (known == Unknown)
-            known = Evaluator(chains_[static_cast<size_t>(id)].data(), layout_, packed_).holds(0) ? 1 : 0;
+            known = chains_[static_cast<size_t>(id)].holds(packed_) ? 1 : 0;
         return known == 1;
     }
 
-    const std::vector<Condition>& chains_;
-    const AnswerLayoutRec* layout_;
+    std::vector<ChainTest> chains_;
     std::vector<int8_t> known_;
     uint16_t flags_ = 0;
     const int16_t* packed_ = nullptr;
