@@ -32,6 +32,8 @@ void CountAnswers(const Workspace& ws, std::span<const Condition> conds, std::sp
     Q_ASSERT(first >= 0 && first <= last && last <= table.size());
     Q_ASSERT(conds.size() == questions.size() && counts.size() == questions.size()
              && bases.size() == questions.size());
+    if (questions.empty())
+        return;
     zuntab::VerstTotalQuestionsC(static_cast<int32_t>(questions.size()), conds.data()->data(),
                                  ws.survey.AnswerLayout.data(), table.allFlags().data(), table.allAnswers().data(),
                                  table.answerWords(), first, last, questions.data(), counts.data()->data(),
