@@ -9,13 +9,11 @@ prints.
     tabulation_numpy.py answers.csv
 """
 import sys
-import time
 
 import numpy as np
 import pandas as pd
 
-QUESTIONS, CHOICES, SLOTS, CROSS_COLUMNS = 100, 10, 3, 5
-CHECKED = (1, 50, 100)
+from tabulation_peer import CHOICES, CROSS_COLUMNS, QUESTIONS, SLOTS, report
 
 
 def tabulate(answers):
@@ -37,24 +35,9 @@ def tabulate_cross(answers):
     return columns
 
 
-def timed(work, answers):
-    times = []
-    for _ in range(3):
-        start = time.perf_counter()
-        result = work(answers)
-        times.append(time.perf_counter() - start)
-    return sum(times) / len(times), result
-
-
 def main():
     answers = pd.read_csv(sys.argv[1], dtype="float32").fillna(0).astype("uint8").to_numpy()
-    for name, work in (("one", tabulate), ("cross", tabulate_cross)):
-        seconds, columns = timed(work, answers)
-        print(f"time {name} {seconds:.3f}")
-        for number, tables in enumerate(columns, 1):
-            for q in CHECKED:
-                base, counts = tables[q]
-                print(f"checksum {name} {number} q{q} {base} " + " ".join(map(str, counts)))
+    report(tabulate, tabulate_cross, answers)
 
 
 if __name__ == "__main__":

@@ -47,19 +47,21 @@ all_cross=$(ours BM_TabulateFiveColumnCrossAllCores 3)
 plain_one=$(ours BM_PlainLoopOneColumn 4)
 plain_cross=$(ours BM_PlainLoopFiveColumnCross 4)
 
-echo "pandas ..."
-"$python" "$here/tabulation_pandas.py" "$work/answers.csv" >"$work/pandas.txt"
-pandas_one=$(awk '$1 == "time" && $2 == "one" { print $3 }' "$work/pandas.txt")
-pandas_cross=$(awk '$1 == "time" && $2 == "cross" { print $3 }' "$work/pandas.txt")
-grep checksum "$work/pandas.txt" | diff - "$work/kelvorzun_checksums.txt" >/dev/null ||
-    { echo "pandas counts differ from Kelvorzun's" >&2; exit 1; }
-
-echo "numpy ..."
-"$python" "$here/tabulation_numpy.py" "$work/answers.csv" >"$work/numpy.txt"
-numpy_one=$(awk '$1 == "time" && $2 == "one" { print $3 }' "$work/numpy.txt")
-numpy_cross=$(awk '$1 == "time" && $2 == "cross" { print $3 }' "$work/numpy.txt")
-grep checksum "$work/numpy.txt" | diff - "$work/kelvorzun_checksums.txt" >/dev/null ||
-    { echo "numpy counts differ from Kelvorzun's" >&2; exit 1; }
+# Runs a peer's script on the answers and checks its counts against ours.
+peer() {
+    echo "$1 ..."
+    "$python" "$here/tabulation_$1.py" "$work/answers.csv" >"$work/$1.txt"
+    grep checksum "$work/$1.txt" | diff - "$work/kelvorzun_checksums.txt" >/dev/null ||
+        { echo "$1 counts differ from Kelvorzun's" >&2; exit 1; }
+}
+# The seconds a peer took for a job ("one" or "cross").
+peer_time() { awk -v job="$2" '$1 == "time" && $2 == job { print $3 }' "$work/$1.txt"; }
+peer pandas
+peer numpy
+pandas_one=$(peer_time pandas one)
+pandas_cross=$(peer_time pandas cross)
+numpy_one=$(peer_time numpy one)
+numpy_cross=$(peer_time numpy cross)
 
 echo "PSPP ..."
 variables=$(for q in $(seq 1 100); do for i in 1 2 3; do printf 'q%d_%d F2.0 ' "$q" "$i"; done; done)

@@ -57,6 +57,24 @@ protected:
         return packed;
     }
 
+    // Up to 200 samples of a random layout, with random flags.
+    struct Table {
+        std::vector<AnswerLayoutRec> layout;
+        int n;
+        int stride;
+        std::vector<int16_t> packed;
+        std::vector<int16_t> flags;
+    };
+    Table randomTable()
+    {
+        Table table{randomLayout(), uniform(0, 200), 0, {}, {}};
+        table.stride = wordsFor(table.layout) + uniform(0, 2);
+        table.packed = randomSamples(table.layout, table.n, table.stride);
+        for (int s = 0; s < table.n; ++s)
+            table.flags.push_back(static_cast<int16_t>(uniform(0, 0xFFFF)));
+        return table;
+    }
+
     int16_t randomCode(const std::vector<AnswerLayoutRec>& layout, int q)
     {
         return static_cast<int16_t>(q * 128 + uniform(0, std::min(127, (1 << layout[q].BitsPerSlot) - 1)));
@@ -118,14 +136,9 @@ TEST_F(BatchCount, RangesAndListsCountWhatEachSampleWouldAdd)
 {
     for (int round = 0; round < 300; ++round) {
         SCOPED_TRACE(round);
-        const auto layout = randomLayout();
+        const Table table = randomTable();
+        const auto& [layout, n, stride, packed, flags] = table;
         const int questions = static_cast<int>(layout.size()) - 1;
-        const int n = uniform(0, 200);
-        const int stride = wordsFor(layout) + uniform(0, 2);
-        const auto packed = randomSamples(layout, n, stride);
-        std::vector<int16_t> flags(static_cast<size_t>(n));
-        for (auto& f : flags)
-            f = static_cast<int16_t>(uniform(0, 0xFFFF));
         const auto cond = randomCondition(layout);
         const auto q = static_cast<int16_t>(uniform(0, questions - 1));
         const auto pos = static_cast<int16_t>(uniform(0, 2) == 0 ? uniform(1, layout[q].Slots + 1) : 0);
@@ -170,14 +183,9 @@ TEST_F(BatchCount, QuestionsCountedTogetherCountWhatEachSampleWouldAddToEach)
 {
     for (int round = 0; round < 300; ++round) {
         SCOPED_TRACE(round);
-        const auto layout = randomLayout();
+        const Table table = randomTable();
+        const auto& [layout, n, stride, packed, flags] = table;
         const int questions = static_cast<int>(layout.size()) - 1;
-        const int n = uniform(0, 200);
-        const int stride = wordsFor(layout) + uniform(0, 2);
-        const auto packed = randomSamples(layout, n, stride);
-        std::vector<int16_t> flags(static_cast<size_t>(n));
-        for (auto& f : flags)
-            f = static_cast<int16_t>(uniform(0, 0xFFFF));
         const auto pos = static_cast<int16_t>(uniform(0, 2) == 0 ? uniform(1, 4) : 0);
 
         // A column's condition joined to a few questions' own, shared by
