@@ -198,7 +198,7 @@ inline unsigned itemAt(const uint16_t* words, const Place& at, const CountedQues
 // Questions of one selection counted the same way, one after another.
 struct Run {
     Way way;
-    int slots;  // 2 to 4 for the questions of so many slots; 0 for any other number
+    int slots;  // every answer of 2 to 4 slots within one 32-bit read; 0 for any other question
     int32_t begin, end;
 };
 

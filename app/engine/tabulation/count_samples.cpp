@@ -16,9 +16,9 @@ namespace kz {
 
 namespace {
 
-// A stretch is about a millisecond's work: samples of so many blocks; a
-// thousand samples at least, so that the library's set-up for a call is
-// small beside it, and few enough that every thread gets several.
+// A stretch is about a millisecond's work, so many block-samples; at least
+// a thousand samples, so that the library's set-up for a call is small
+// beside them, and few enough that every thread of a large table gets many.
 constexpr Long BlockSamplesPerStretch = Long{1} << 19;
 constexpr Long MinStretch = 1024;
 constexpr Long MaxStretch = 16384;
