@@ -21,6 +21,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "host/parallel_stretches.h"
@@ -261,6 +262,8 @@ BENCHMARK(BM_PlainLoopFiveColumnCross)->Unit(benchmark::kMillisecond)->UseRealTi
 // Keeps each benchmark's wall and CPU time an iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
@@ -310,11 +313,19 @@ int main(int argc, char** argv)
             return 0;
         }
     }
+    // The ratios follow the console's table; another format goes out as asked.
+    const bool console = std::none_of(argv + 1, argv + argc, [](const char* arg) {
+        return std::strncmp(arg, "--benchmark_format=", 19) == 0 && std::strcmp(arg + 19, "console") != 0;
+    });
     bench::BuildSurvey(Samples());
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    if (console) {
+        RatioReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        reporter.printRatios();
+    } else {
+        benchmark::RunSpecifiedBenchmarks();
+    }
     benchmark::Shutdown();
     return 0;
 }
