@@ -38,6 +38,7 @@ echo "Exporting the answers and Kelvorzun's counts ..."
 
 echo "Kelvorzun ..."
 "$bench" --benchmark_format=csv 2>/dev/null >"$work/kelvorzun.csv"
+load=$(cut -d ' ' -f 1-3 /proc/loadavg)
 # Seconds of a benchmark: column 3 is its wall time, 4 its CPU time (ms).
 ours() { awk -F, -v name="\"$1/" -v field="$2" 'index($1, name) == 1 { printf "%.3f", $field / 1000 }' "$work/kelvorzun.csv"; }
 ours_one=$(ours BM_TabulateOneColumn 4)
@@ -103,4 +104,4 @@ for row in "one column:$ours_one:$all_one:$plain_one:$numpy_one:$pandas_one:$psp
         $1, $2, $3, $4, $5, $6, $7, $4 / $2, $5 / $2, $6 / $2, $7 / $2 }'
 done
 echo "(PSPP's times are whole runs; reading its system file alone takes $pspp_read s.)"
-echo "Load while the benchmarks ran: $(cat /proc/loadavg) on $(nproc) cores."
+echo "Load averages (1, 5, 15 minutes) after Kelvorzun's benchmarks: $load on $(nproc) cores."
