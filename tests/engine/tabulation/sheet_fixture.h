@@ -42,7 +42,7 @@ enum CafeQuestion : Integer { Gender = 0, Orders = 1, Satisfaction = 2 };
 inline constexpr Integer Required = 3;
 
 // Records what a run shows: the cells as a grid would hold them, the
-// status texts, the progress texts and which blocks were shown.
+// status texts, the progress texts and which result columns were shown.
 class RecordingView : public CountSheetView {
 public:
     void showStatus(const QString& text) override { statuses.push_back(text); }
@@ -57,10 +57,10 @@ public:
         rows = sheet.result.RowStart[sheet.SheetOption.ToQno + 1];
         cols = sheet.columns.ColStart.back();
     }
-    void showBlock(const CountSheet& sheet, Integer q, int L) override
+    void showColumn(int L, std::vector<SheetCell> shownCells) override
     {
-        shown.emplace_back(q, L);
-        for (const SheetCell& cell : BlockCells(ProgramWorkspace().survey, sheet, q, L))
+        shownColumns.push_back(L);
+        for (const SheetCell& cell : shownCells)
             cells[{cell.row, cell.col}] = cell.text;
     }
 
@@ -94,7 +94,7 @@ public:
     std::map<std::pair<int, int>, QString> cells;
     QStringList statuses;
     QStringList progress;
-    std::vector<std::pair<Integer, int>> shown;
+    std::vector<int> shownColumns;
 };
 
 inline void AddChoices(Integer q, const char* label, const char* sentence, std::initializer_list<const char*> texts)
