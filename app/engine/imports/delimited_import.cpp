@@ -13,13 +13,6 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-// Enough of a field to recognise it in a message.
-QString Shown(QStringView field)
-{
-    constexpr qsizetype Longest = 40;
-    return field.size() <= Longest ? field.toString() : field.left(Longest).toString() + u'…';
-}
-
 // A choice field as reply notation: one character is a choice symbol of the
 // question's set, anything longer (or nothing) a number between dots.
 void AppendChoiceField(QString& reply, QStringView field)
@@ -120,7 +113,7 @@ ImportRecord ReadDelimitedRecord(const Workspace& ws, ImportLines& lines, const 
     case ImportLines::Read::Failed:
         return FailedRecord(lines.errorString(), QString());
     default:
-        return RefusedLine(read);
+        return RefusedLine(read, bytes);
     }
     const QString line = DecodeImportLine(bytes);
     QStringView fields = line;
@@ -132,7 +125,7 @@ ImportRecord ReadDelimitedRecord(const Workspace& ws, ImportLines& lines, const 
     const qsizetype extra = FieldsLeft(fields, csv);
     if ((id == 0 && idField != QLatin1String("0")) || !FitsLong(id)) {
         const QString status = QStringLiteral("ID番号の指定が正しくありません");
-        record = RefusedRecord(status + u':' + Shown(idField), status);
+        record = RefusedRecord(status + u':' + ShownPart(idField), status);
     } else if (extra > 0) {
         const qsizetype full = DelimitedFieldCount(ws, textColumns);
         record = RefusedRecord(QStringLiteral("項目が多すぎます(") + QString::number(full + extra)

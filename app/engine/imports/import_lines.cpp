@@ -73,22 +73,18 @@ qsizetype ImportLines::findLineEnd(char separator, char quote, bool& unclosed)
     qsizetype i = next_;
     for (; i <= last && have(i); ++i) {
         const char c = buffer_.at(i);
+        if (c == '\r' || c == '\n')
+            break;
         if (inQuote) {
             if (c != quote)
                 continue;
-            if (!have(i + 1)) {
-                inQuote = false;
-                continue;
-            }
-            const char after = buffer_.at(i + 1);
+            const char after = have(i + 1) ? buffer_.at(i + 1) : '\n';
             if (after == quote)
                 ++i;
             else if (after == separator || after == '\r' || after == '\n')
                 inQuote = false;
             continue;
         }
-        if (c == '\r' || c == '\n')
-            break;
         if (quote != 0 && fieldStart && c == quote)
             inQuote = true;
         fieldStart = c == separator;

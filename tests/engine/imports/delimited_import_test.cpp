@@ -62,8 +62,27 @@ TEST_F(DelimitedImport, TextColumnsFollowEverySlot)
     csv.separator = u'\t';
     csv.quote = u'"';
     EXPECT_EQ(Reply("8\t1\t\"\"\t3\t\"a/b\"\t4\t\"*/\""), "1-3/*a/b*/4/** /*/-");
-    // A line break within a quoted text is a blank in the reply.
-    EXPECT_EQ(Reply("8\t1\t\"a\r\nb\"\r\n"), "1/a b/-..-");
+}
+
+TEST_F(DelimitedImport, AQuoteLeftOpenRefusesItsLineOnlyAndTheNextLinesAreRead)
+{
+    Build(false);
+    csv.quote = u'"';
+    for (const QByteArray& last : {QByteArray("3,3,\"y\"\r\n"), QByteArray("3,3,y\r\n")}) {
+        SCOPED_TRACE(last.toStdString());
+        const std::vector<ImportRecord> records = ReadAll("1,3,\"abc\r\n2,3,x\r\n" + last, Format::Delimited);
+        ASSERT_EQ(records.size(), 3u);
+        EXPECT_EQ(records[0].kind, Kind::Refused);
+        EXPECT_EQ(records[0].message,
+                  "記述のくくり文字が閉じないまま行が終わっています。この行は取り込みません:1,3,\"abc");
+        EXPECT_EQ(records[0].status, "くくり文字が閉じていません");
+        EXPECT_EQ(records[1].kind, Kind::Sample);
+        EXPECT_EQ(records[1].ID, 2);
+        EXPECT_EQ(records[1].reply, "3/x/-..-");
+        EXPECT_EQ(records[2].kind, Kind::Sample);
+        EXPECT_EQ(records[2].ID, 3);
+        EXPECT_EQ(records[2].reply, "3/y/-..-");
+    }
 }
 
 TEST_F(DelimitedImport, LaterSlotsAfterAnExclusiveChoiceAreReadNotWritten)
@@ -121,9 +140,6 @@ TEST_F(DelimitedImport, BrokenFilesAreRefusedLineByLine)
     ASSERT_EQ(tooLong.size(), 2u);
     EXPECT_EQ(tooLong[1].kind, ImportRecord::Kind::Failed);
     EXPECT_TRUE(tooLong[1].message.startsWith(QStringLiteral("行が長すぎます"))) << tooLong[1].message.toStdString();
-    const std::vector<ImportRecord> cut = ReadAll("1,1,\"\",2,\"abc", Format::Delimited);
-    ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0].status, "くくり文字が閉じていません");
     // A long ID field is shown only in part.
     EXPECT_EQ(Reply(QByteArray(50, 'x') + ",1"), "ID番号の指定が正しくありません:" + QString(40, u'x') + u'…');
 }
