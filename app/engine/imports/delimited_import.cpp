@@ -44,6 +44,56 @@ qsizetype FieldsLeft(QStringView fields, const CsvSettings& csv)
 
 }  // namespace
 
+namespace {
+
+// One question's part of the reply. Its answers take the first slots in the
+// order they are read, whatever slots their fields stood in, so that a
+// question's answers never leave a reply line empty between them; the
+// question ends with a "-" right after its last answer, and the lines of
+// the slots left over follow.
+class QuestionReply {
+public:
+    QuestionReply(const Survey& survey, Integer q, int& paragraph, QString& reply)
+        : survey_(survey), q_(q), paragraph_(paragraph), reply_(reply)
+    {}
+
+    void answer(QStringView choice, QStringView text)
+    {
+        breakLinesUpTo(written_ + 1);
+        ++written_;
+        AppendChoiceField(reply_, choice);
+        if (!text.isEmpty())
+            reply_ += ReplyFreeTextNotation(text.toString());
+    }
+    Integer written() const { return written_; }
+    void close()
+    {
+        reply_ += u'-';
+        breakLinesUpTo(survey_.Questions[q_].MaxAnswers);
+    }
+
+private:
+    // The line breaks before the first `slotCount` slots, where not yet written.
+    void breakLinesUpTo(Integer slotCount)
+    {
+        for (; broken_ < slotCount; ++broken_) {
+            if (LineStartsAt(survey_, paragraph_, q_, broken_)) {
+                ++paragraph_;
+                reply_ += CrLf;
+            }
+        }
+    }
+
+    const Survey& survey_;
+    Integer q_;
+    int& paragraph_;
+    QString& reply_;
+    Integer written_ = 0;
+    Integer broken_ = 0;
+};
+
+}  // namespace
+
 QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettings& csv,
                        const std::vector<bool>& textColumns)
 {
@@ -51,43 +101,44 @@ QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettin
     QString reply;
     // Each field gives at most itself and two marks, each question a "-".
     reply.reserve(fields.size() + 2 * survey.AnswerSlotCount + 3 * survey.QuestionCount);
-    QString unquoted;
+    // Where quoted fields are undoubled; the choice is used after the text
+    // is read.
+    QString unquotedChoice;
+    QString unquotedText;
     int paragraph = 0;
     for (Integer q = 0; q < survey.QuestionCount; ++q) {
         const bool texts = textColumns[size_t(q)];
+        QuestionReply question(survey, q, paragraph, reply);
+        // The first slot's fields, kept for a question that gets no answer.
+        QString firstChoice;
         Integer C = 0;
-        // Once the question's answers are over, its "-" is written at once:
-        // the lines of its later slots are then empty, and the entry window
-        // would pass over an empty line that it stands at the start of.
         bool over = false;
-        for (Integer s = 0; s < survey.Questions[q].MaxAnswers; ++s) {
-            if (LineStartsAt(survey, paragraph, q, s)) {
-                ++paragraph;
-                reply += CrLf;
-            }
-            const QStringView F = NextCSVField(fields, csv, unquoted);
-            const Integer lastWritten = C;
-            if (F.size() < 4)
+        bool lineEnded = false;
+        for (Integer s = 0; s < survey.Questions[q].MaxAnswers && !lineEnded; ++s) {
+            const QStringView F = NextCSVField(fields, csv, unquotedChoice);
+            // A field too long to be a choice number stays the choice before
+            // it; the parse refuses it.
+            const bool number = F.size() < 4;
+            if (number)
                 C = ChoiceNumberFromCode(q, F);
-            if (!over && s > 0 && (IsExclusive(survey, q, lastWritten) || C == 0)) {
-                over = true;
-                reply += u'-';
-            }
-            if (!over)
-                AppendChoiceField(reply, F);
-            if (fields.isEmpty()) {
-                if (!over)
-                    reply += u'-';
-                return reply;
-            }
-            if (texts) {
-                const QStringView T = NextCSVField(fields, csv, unquoted);
-                if (!over && !T.isEmpty())
-                    reply += ReplyFreeTextNotation(T.toString());
-            }
+            if (s == 0)
+                firstChoice = F.toString();
+            lineEnded = fields.isEmpty();
+            const QStringView T = texts && !lineEnded ? NextCSVField(fields, csv, unquotedText) : QStringView();
+            // An empty or 0 slot says nothing: later answers are still read.
+            const bool empty = number && C == 0 && T.isEmpty();
+            if (over || empty)
+                continue;
+            question.answer(F, T);
+            // A 0 written for its text alone closes nothing: the checks
+            // repair it as they would a typed one.
+            over = C > 0 && IsExclusive(survey, q, C);
         }
-        if (!over)
-            reply += u'-';
+        if (question.written() == 0)
+            question.answer(firstChoice, {});
+        question.close();
+        if (lineEnded)
+            return reply;
     }
     return reply;
 }
