@@ -47,7 +47,8 @@ public:
 
     // False on the first error: status and errorPos tell it.
     bool read();
-    void store(Long dno, ReplyView* view);
+    // The checks' findings.
+    int store(Long dno, ReplyView* view);
     void skipQuestionsNotAsked(Long dno);
     void stepPastExclusiveAnswer(Long dno);
     bool exeDllDue() const;
@@ -360,12 +361,13 @@ bool ReplyParser::lineCheck()
     return true;
 }
 
-void ReplyParser::store(Long dno, ReplyView* view)
+int ReplyParser::store(Long dno, ReplyView* view)
 {
     ReportContext context{reply_, answerPos_, answerLen_, 0, view};
     CheckSampleAnswers(dno, counts_, codes_, texts_, true, &context);
     WriteSampleAnswers(dno, counts_, codes_, texts_);
     CheckSampleLimits(dno, true, &context);
+    return context.findings;
 }
 
 void ReplyParser::skipQuestionsNotAsked(Long dno)
@@ -402,8 +404,10 @@ bool ReplyParser::exeDllDue() const
 }  // namespace
 
 void ParseReply(Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret, Integer& CaretQ,
-                QString& Status, ReplyView* view)
+                QString& Status, ReplyView* view, int* Findings)
 {
+    if (Findings != nullptr)
+        *Findings = 0;
     ReplyParser parser(Reply, Caret);
     const bool ok = parser.read();
     CaretQ = parser.caretQ;
@@ -418,7 +422,9 @@ void ParseReply(Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, in
     }
     // Without a sample to hold them the answers are read but not kept.
     if (Dno >= 0 && Dno < SampleCount()) {
-        parser.store(Dno, view);
+        const int findings = parser.store(Dno, view);
+        if (Findings != nullptr)
+            *Findings = findings;
         // A caret at the cursor moves on with it past the questions not
         // asked, so typing goes on in the question to answer next.
         const bool caretAtCursor = CaretQ == parser.cursorQ;
