@@ -338,7 +338,8 @@ void frmMerge::fileNameWritten(const QString& path)
 
 void frmMerge::showProgress()
 {
-    lblSeek->setText(QString::number(SeekPos));
+    // The bytes read so far: SeekPos is where the next record starts.
+    lblSeek->setText(QString::number(SeekPos - 1));
     lblInportNum->setText(QString::number(storedCount_));
 }
 

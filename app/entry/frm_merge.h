@@ -126,7 +126,8 @@ private:
     // How a run over the records ended.
     enum class RunEnd {
         FileEnded,   // every record was read
-        Halted,      // a record was not stored, or the user stopped
+        Refused,     // a record was not stored
+        Stopped,     // the user stopped
         Failed,      // the file could not be read
         WindowGone,  // the window or the questionnaire went meanwhile
     };
@@ -154,7 +155,7 @@ private:
     // lblSeek and lblInportNum from SeekPos and the records stored.
     void showProgress();
 
-    // Byte positions from 1, as lblSeek shows them.
+    // Byte positions from 1: where the next record and the last one start.
     qint64 SeekPos = 1;
     qint64 SeekPrev = 1;
     QString FieldSeparator = QStringLiteral(",");

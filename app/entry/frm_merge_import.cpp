@@ -67,7 +67,7 @@ void frmMerge::cmdGo_Click()
     showLineRead();
     if (end == RunEnd::FileEnded)
         finishRun();
-    else if (end == RunEnd::Halted)
+    else if (end == RunEnd::Refused)
         cmdStop->setEnabled(true);
 }
 
@@ -119,8 +119,11 @@ frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
         // The window or the questionnaire may have gone meanwhile.
         if (!alive || !Forms::isLoaded(*this) || ProgramWorkspace().samples.generation != generation)
             return RunEnd::WindowGone;
-        if (!stored || !cmdStop->isEnabled())
-            return RunEnd::Halted;
+        // A stop settled the record in hand already.
+        if (!cmdStop->isEnabled())
+            return RunEnd::Stopped;
+        if (!stored)
+            return RunEnd::Refused;
     }
     return RunEnd::FileEnded;
 }

@@ -1,10 +1,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "entry_window_fixture.h"
 #include "frm_merge.h"
 #include "frm_preview.h"
+#include "host/long_job.h"
 #include "host/settings.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
@@ -129,7 +131,7 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     EXPECT_EQ(script.messages()[3].icon, QMessageBox::Warning);
     EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, false, false}));
     EXPECT_EQ(merge.lblInportNum->text(), "3");
-    EXPECT_EQ(merge.lblSeek->text(), QString::number(QFileInfo(path).size() + 1));
+    EXPECT_EQ(merge.lblSeek->text(), QString::number(QFileInfo(path).size()));
     const Long first = FindSamplePos(1);
     EXPECT_EQ(Answers(first, 1), (QVector<Integer>{2, 3}));
     EXPECT_EQ(Answers(first, 2), QVector<Integer>{1});
@@ -138,6 +140,24 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     ASSERT_GE(third, 0);
     EXPECT_EQ(Answers(third, 1), QVector<Integer>{4});
     EXPECT_EQ(Text(third, 1, 0), "x");
+}
+
+TEST_F(MergeWindowTest, StopEndsTheRunAfterTheRecordInHandAndLeavesTheOtherButtonsToTheUser)
+{
+    Open();
+    const QString first = QStringLiteral("ID=1\r\n1\r\n\r\n");
+    const QString path = WriteFile("input.txt", first + "ID=2\r\n2\r\n\r\nID=3\r\n3\r\n");
+    frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+    EXPECT_EQ(merge.lblSeek->text(), "0");
+    // Stop is pressed while the first record's turn lets events in.
+    const LongJobPacing everyStep(0);
+    QTimer::singleShot(0, merge.cmdStop, &QPushButton::click);
+    merge.cmdGo->click();
+    EXPECT_EQ(Enabled(merge), (QList<bool>{true, true, false, true}));
+    EXPECT_EQ(merge.lblInportNum->text(), "1");
+    EXPECT_EQ(merge.lblSeek->text(), QString::number(first.size()));
+    EXPECT_GE(FindSamplePos(1), 0);
+    EXPECT_EQ(FindSamplePos(2), -1);
 }
 
 TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACorrectedOne)
