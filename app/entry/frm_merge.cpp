@@ -333,7 +333,14 @@ void frmMerge::fileNameWritten(const QString& path)
     SeekPos = 1;
     SeekPrev = 1;
     storedCount_ = 0;
+    corrected_.clear();
     showProgress();
+}
+
+QString frmMerge::withCorrections(const QString& message) const
+{
+    const QString note = corrected_.note();
+    return note.isEmpty() ? message : message + QStringLiteral("\r\n") + note;
 }
 
 void frmMerge::showProgress()

@@ -1,6 +1,6 @@
 // The import window: one window for the jobs its caller names in the
 // command label lblFormat: importing a text-input file ("TXT") or a
-// delimited file ("CSV") record by record through the entry window,
+// delimited file ("CSV") record by record into the entry window,
 // exporting a listing sheet's samples as a delimited file ("OUTPUT"), and
 // the network questionnaire's jobs: writing its forms ("WWWHTML") and
 // reading the answers returned from it ("WWWANS").
@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "imports/csv_fields.h"
+#include "imports/import_entry.h"
 #include "imports/import_lines.h"
 #include "imports/import_record.h"
 #include "imports/network_answers.h"
@@ -27,8 +28,6 @@
 #include "widgets/kz_form.h"
 
 namespace kz {
-
-class frmAddData;
 
 class frmMerge : public widgets::KzForm {
     Q_OBJECT
@@ -92,9 +91,6 @@ public:
     CsvSettings csvSettings() const;
     // Shows the preview of the file named in lblFileName.
     void showPreview();
-    // Hands one network answer to the entry window as a new sample; false
-    // when no ID is left for it.
-    bool SendWWWSample(const QVector<Integer>& Counts, const QVector<Integer>& Codes, const QVector<QString>& Texts);
 
 protected:
     void formLoad() override;
@@ -116,7 +112,8 @@ private:
     void cmdGetWWW_Click();
     // The network answer import proper; false when the folders were refused.
     bool importNetworkAnswers();
-    HandOver sendAnswer(const WWWAnswer& answer);
+    // Hands one network answer to the entry window as a new sample.
+    HandOver SendWWWSample(const WWWAnswer& answer);
 
     // The import run (frm_merge_import.cpp).
     void cmdGo_Click();
@@ -133,17 +130,9 @@ private:
     };
     RunEnd readRecords(ImportLines& lines);
     ImportRecord readRecord(ImportLines& lines);
-    // The entry window the records go to, shown.
-    frmAddData& entryWindow();
-    // Hands the record to the entry window; true when it stored it.
-    bool handOver(frmAddData& entry, const ImportRecord& record);
-    // A new sample in the entry window by `command` ("NEW" for the ID in
-    // txtIDno, "AUTONEW" for the next free one): its ID, or none when the
-    // window could not add it (stbInput tells why).
-    std::optional<Long> newSample(frmAddData& entry, const QString& command);
-    // The reply entered into the sample shown; false when the entry window
-    // refused it.
-    bool enterReply(frmAddData& entry, const QString& reply);
+    // Hands the record to the entry window, or has a refused one told; true
+    // when it was stored.
+    bool handOver(const ImportRecord& record);
     // Ends the run at the end of the file.
     void finishRun();
     // The preview shows the line read last.
@@ -154,6 +143,8 @@ private:
     void settleRefusedRecord();
     // lblSeek and lblInportNum from SeekPos and the records stored.
     void showProgress();
+    // A closing message, with the note on the records the checks corrected.
+    QString withCorrections(const QString& message) const;
 
     // Byte positions from 1: where the next record and the last one start.
     qint64 SeekPos = 1;
@@ -163,8 +154,8 @@ private:
     bool running_ = false;
     QString lineRead_;
     Long storedCount_ = 0;
-    std::optional<Long> refusedID_;
-    Long refusedGeneration_ = 0;
+    bool refusedPending_ = false;
+    CorrectedRecords corrected_;
 };
 
 }  // namespace kz

@@ -26,9 +26,10 @@ ImportRecord RefusedLine(ImportLines::Read read, QByteArrayView line)
                                             "この行は取り込みません。"),
                              QStringLiteral("文字でないデータを含む行です"));
     default:
-        return RefusedRecord(QStringLiteral("記述のくくり文字が閉じないまま行が終わっています。この行は取り込みません:")
-                                 + ShownPart(DecodeImportLine(line)),
-                             QStringLiteral("くくり文字が閉じていません"));
+        return RefusedRecord(
+            QStringLiteral("記述のくくり文字が閉じないまま行が終わっています。この行は取り込みません:")
+                + ShownPart(DecodeImportLine(line)),
+            QStringLiteral("くくり文字が閉じていません"));
     }
 }
 

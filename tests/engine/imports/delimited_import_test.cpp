@@ -132,7 +132,8 @@ TEST_F(DelimitedImport, AnswersAfterAnEmptyOr0SlotAreKeptWhereverTheReplyLinesBr
         const char* fields;
         QVector<Integer> answers;
     } cases[] = {
-        {"3,,4", {3, 4}}, {",0,4", {4}}, {"0,,4", {4}}, {"3,0,0", {3}}, {"0,0,0", {0}}, {",,", {0}}, {"3,4,5", {3, 4, 5}},
+        {"3,,4", {3, 4}}, {",0,4", {4}}, {"0,,4", {4}},        {"3,0,0", {3}},
+        {"0,0,0", {0}},   {",,", {0}},   {"3,4,5", {3, 4, 5}},
     };
     Long ID = 0;
     for (const std::vector<Integer>& layout : layouts) {

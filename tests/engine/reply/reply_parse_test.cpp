@@ -214,10 +214,10 @@ TEST_F(ReplyParseTest, EveryFindingOfTheChecksIsCountedWhetherShownOrNot)
         const char* stored;
     } cases[] = {
         {"2-1\r\n12", 0, "2|1|1,2|0|0|0"},
-        {"5-1", 1, "0|1|0|0|0|0"},         // no choice 5
-        {"2-.1./x/", 1, "2|1|0|0|0|0"},    // a text on a choice without one
-        {"2-1\r\n11", 1, "2|1|1|0|0|0"},   // the same answer twice
-        {"2-1\r\n15", 1, "2|1|5|0|0|0"},   // an exclusive answer among others
+        {"5-1", 1, "0|1|0|0|0|0"},        // no choice 5
+        {"2-.1./x/", 1, "2|1|0|0|0|0"},   // a text on a choice without one
+        {"2-1\r\n11", 1, "2|1|1|0|0|0"},  // the same answer twice
+        {"2-1\r\n15", 1, "2|1|5|0|0|0"},  // an exclusive answer among others
         {"5-.1./x/", 2, "0|1|0|0|0|0"},
         {"2-1\r\n12\r\n\r\n\r\n1", 1, "2|1|1,2|0|1|0"},  // asked only when Q0 is 1: the given Q0 stays
     };
