@@ -17,12 +17,6 @@ namespace {
 
 using namespace kz;
 
-Long Records()
-{
-    const Long named = qEnvironmentVariableIntValue("KZ_BENCH_RECORDS");
-    return named > 0 ? named : 1'000'000;
-}
-
 void BM_ImportThroughTheEntryWindow(benchmark::State& state)
 {
     // No seam is installed: every message box is answered with its first
@@ -30,7 +24,7 @@ void BM_ImportThroughTheEntryWindow(benchmark::State& state)
     ProgramWindows windows;
     bench::BuildQuestionnaire();
     if (!QFileInfo::exists(bench::CsvPath())) {
-        bench::AnswerSamples(Records());
+        bench::AnswerSamples(bench::Records());
         bench::WriteBenchFile();
     }
     for (auto _ : state) {
@@ -44,13 +38,13 @@ void BM_ImportThroughTheEntryWindow(benchmark::State& state)
         state.ResumeTiming();
         merge.cmdGo->click();
         state.PauseTiming();
-        if (SampleCount() != Records())
+        if (SampleCount() != bench::Records())
             state.SkipWithError("not every record was stored");
         widgets::Forms::discardAll();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    state.SetItemsProcessed(state.iterations() * Records());
+    state.SetItemsProcessed(state.iterations() * bench::Records());
 }
 
 }  // namespace

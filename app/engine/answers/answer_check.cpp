@@ -211,49 +211,63 @@ void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QV
 void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes, QVector<QString>& texts,
                         bool report, ReportContext* context)
 {
-    // Results go to fresh arrays: a question whose count was 0 comes out with
-    // one answer and would otherwise overwrite answers not yet read.
-    QVector<Integer> outCodes(std::max(codes.size(), qsizetype(survey.AnswerSlotCount)));
-    QVector<QString> outTexts(outCodes.size());
+    // The answers are checked where they stand, question after question.
+    // The checks only take answers away, so what a question keeps moves down
+    // over them; only a question without answers comes out with one, which
+    // is given room first.
+    if (texts.size() < codes.size())
+        texts.resize(codes.size());
     QVector<Integer> workCodes;
     QVector<QString> workTexts;
     qsizetype read = 0;
     qsizetype written = 0;
     for (Integer q = 0; q < survey.QuestionCount; ++q) {
         Integer n = counts[q];
-        // One entry more: a question without answers comes out with one.
-        if (workCodes.size() <= n) {
-            workCodes.resize(n + 1);
-            workTexts.resize(n + 1);
-        }
-        for (int i = 0; i < n; ++i) {
-            workCodes[i] = codes[read + i];
-            workTexts[i] = texts.value(read + i);
-        }
-        read += std::max<Integer>(n, 0);
-        if (context != nullptr) {
-            context->first = static_cast<int>(written);
-            // A question without answers comes out with one, typed nowhere:
-            // the context gets an empty entry for it so later answers stay aligned.
-            if (n < 1 && written <= context->answerStart.size() && written <= context->answerLength.size()) {
+        if (n < 1) {
+            codes.insert(read, 0);
+            texts.insert(read, QString());
+            // Typed nowhere: the context gets an empty entry for it so later
+            // answers stay aligned.
+            if (context != nullptr && written <= context->answerStart.size()
+                && written <= context->answerLength.size()) {
                 context->answerStart.insert(written, 0);
                 context->answerLength.insert(written, 0);
             }
+            n = 1;
         }
-        CheckQuestionAnswers(sample, q, n, workCodes, workTexts, report, true, context);
-        if (outCodes.size() < written + n) {
-            outCodes.resize(written + n);
-            outTexts.resize(written + n);
+        // The arrays are unshared from here on: no access needs to check.
+        Integer* code = codes.data();
+        QString* text = texts.data();
+        // Most answers are single and sound: nothing to copy or check.
+        if (n == 1 && SoundSingleAnswer(q, code[read], text[read])) {
+            if (written != read) {
+                code[written] = code[read];
+                text[written] = std::move(text[read]);
+            }
+            ++read;
+            ++written;
+            counts[q] = 1;
+            continue;
+        }
+        if (workCodes.size() < n) {
+            workCodes.resize(n);
+            workTexts.resize(n);
         }
         for (int i = 0; i < n; ++i) {
-            outCodes[written + i] = workCodes[i];
-            outTexts[written + i] = workTexts[i];
+            workCodes[i] = code[read + i];
+            workTexts[i] = std::move(text[read + i]);
+        }
+        read += n;
+        if (context != nullptr)
+            context->first = static_cast<int>(written);
+        CheckQuestionAnswers(sample, q, n, workCodes, workTexts, report, true, context);
+        for (int i = 0; i < n; ++i) {
+            code[written + i] = workCodes[i];
+            text[written + i] = std::move(workTexts[i]);
         }
         written += n;
         counts[q] = n;
     }
-    codes.swap(outCodes);
-    texts.swap(outTexts);
 }
 
 }  // namespace kz

@@ -1,5 +1,7 @@
 #include "imports/delimited_import.h"
 
+#include <string>
+
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "reply/paragraph_table.h"
@@ -11,18 +13,22 @@ namespace kz {
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
+// The reply is built as plain UTF-16: a record takes some hundred marks, and
+// appending them to a QString one by one costs more than reading the fields.
+using ReplyText = std::u16string;
+
+void Append(ReplyText& reply, QStringView text) { reply.append(text.utf16(), size_t(text.size())); }
 
 // A choice field as reply notation: one character is a choice symbol of the
 // question's set, anything longer (or nothing) a number between dots.
-void AppendChoiceField(QString& reply, QStringView field)
+void AppendChoiceField(ReplyText& reply, QStringView field)
 {
     if (field.size() == 1) {
-        reply += field.front();
+        reply += field.front().unicode();
         return;
     }
     reply += u'.';
-    reply += field;
+    Append(reply, field);
     reply += u'.';
 }
 
@@ -42,10 +48,6 @@ qsizetype FieldsLeft(QStringView fields, const CsvSettings& csv)
     return any ? count : 0;
 }
 
-}  // namespace
-
-namespace {
-
 // One question's part of the reply. Its answers take the first slots in the
 // order they are read, whatever slots their fields stood in, so that a
 // question's answers never leave a reply line empty between them; the
@@ -53,7 +55,7 @@ namespace {
 // the slots left over follow.
 class QuestionReply {
 public:
-    QuestionReply(const Survey& survey, Integer q, int& paragraph, QString& reply)
+    QuestionReply(const Survey& survey, Integer q, int& paragraph, ReplyText& reply)
         : survey_(survey), q_(q), paragraph_(paragraph), reply_(reply)
     {}
 
@@ -63,7 +65,7 @@ public:
         ++written_;
         AppendChoiceField(reply_, choice);
         if (!text.isEmpty())
-            reply_ += ReplyFreeTextNotation(text.toString());
+            Append(reply_, ReplyFreeTextNotation(text.toString()));
     }
     Integer written() const { return written_; }
     void close()
@@ -79,7 +81,7 @@ private:
         for (; broken_ < slotCount; ++broken_) {
             if (LineStartsAt(survey_, paragraph_, q_, broken_)) {
                 ++paragraph_;
-                reply_ += CrLf;
+                reply_ += u"\r\n";
             }
         }
     }
@@ -87,7 +89,7 @@ private:
     const Survey& survey_;
     Integer q_;
     int& paragraph_;
-    QString& reply_;
+    ReplyText& reply_;
     Integer written_ = 0;
     Integer broken_ = 0;
 };
@@ -98,31 +100,32 @@ QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettin
                        const std::vector<bool>& textColumns)
 {
     const Survey& survey = ws.survey;
-    QString reply;
-    // Each field gives at most itself and two marks, each question a "-".
-    reply.reserve(fields.size() + 2 * survey.AnswerSlotCount + 3 * survey.QuestionCount);
-    // Where quoted fields are undoubled; the choice is used after the text
-    // is read.
+    ReplyText reply;
+    // Each field gives about itself and two marks, each question a "-".
+    reply.reserve(size_t(fields.size() + 2 * survey.AnswerSlotCount + 3 * survey.QuestionCount));
+    // Where quoted fields are undoubled: the choice is used after the text
+    // is read, the first slot's choice after the question's last slot.
+    QString unquotedFirst;
     QString unquotedChoice;
     QString unquotedText;
     int paragraph = 0;
     for (Integer q = 0; q < survey.QuestionCount; ++q) {
         const bool texts = textColumns[size_t(q)];
         QuestionReply question(survey, q, paragraph, reply);
-        // The first slot's fields, kept for a question that gets no answer.
-        QString firstChoice;
+        // The first slot's choice, kept for a question that gets no answer.
+        QStringView firstChoice;
         Integer C = 0;
         bool over = false;
         bool lineEnded = false;
         for (Integer s = 0; s < survey.Questions[q].MaxAnswers && !lineEnded; ++s) {
-            const QStringView F = NextCSVField(fields, csv, unquotedChoice);
+            const QStringView F = NextCSVField(fields, csv, s == 0 ? unquotedFirst : unquotedChoice);
             // A field too long to be a choice number stays the choice before
             // it; the parse refuses it.
             const bool number = F.size() < 4;
             if (number)
                 C = ChoiceNumberFromCode(q, F);
             if (s == 0)
-                firstChoice = F.toString();
+                firstChoice = F;
             lineEnded = fields.isEmpty();
             const QStringView T = texts && !lineEnded ? NextCSVField(fields, csv, unquotedText) : QStringView();
             // An empty or 0 slot says nothing: later answers are still read.
@@ -138,9 +141,9 @@ QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettin
             question.answer(firstChoice, {});
         question.close();
         if (lineEnded)
-            return reply;
+            break;
     }
-    return reply;
+    return QString::fromUtf16(reply.data(), qsizetype(reply.size()));
 }
 
 qsizetype DelimitedFieldCount(const Workspace& ws, const std::vector<bool>& textColumns)
