@@ -129,7 +129,6 @@ private:
         WindowGone,  // the window or the questionnaire went meanwhile
     };
     RunEnd readRecords(ImportLines& lines);
-    ImportRecord readRecord(ImportLines& lines);
     // Hands the record to the entry window, or has a refused one told; true
     // when it was stored.
     bool handOver(const ImportRecord& record);

@@ -65,8 +65,13 @@ frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
         showLineRead();
         return true;
     });
+    // The settings and the questionnaire stay as they are for the run.
+    const bool delimited = lblFormat->text() == QLatin1String("CSV");
+    const CsvSettings csv = csvSettings();
+    const std::vector<bool> textColumns = MarkEssayQuestions(csv.noEssay);
     while (!lines.atEnd()) {
-        const ImportRecord record = readRecord(lines);
+        const ImportRecord record =
+            delimited ? ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns) : ReadTextInputRecord(lines);
         lineRead_ = record.line;
         if (record.kind == ImportRecord::Kind::Failed) {
             MsgBox(record.message, vbExclamation);
@@ -144,14 +149,6 @@ void frmMerge::finishRun()
     cmdStop->setEnabled(false);
     cmdGo->setEnabled(false);
     cmdClose_Click();
-}
-
-ImportRecord frmMerge::readRecord(ImportLines& lines)
-{
-    if (lblFormat->text() != QLatin1String("CSV"))
-        return ReadTextInputRecord(lines);
-    const CsvSettings csv = csvSettings();
-    return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(csv.noEssay));
 }
 
 void frmMerge::settleRefusedRecord()

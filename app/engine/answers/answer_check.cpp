@@ -174,7 +174,7 @@ void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<In
     }
     if (texts.size() < count)
         texts.resize(count);
-    if (count == 1 && SoundSingleAnswer(q, codes[0], texts[0]))
+    if (SoundAnswers(q, count, codes.constData(), texts.constData()))
         return;
     QuestionAnswers answers(q, count, codes, texts, report, context);
     answers.keepWithinMaxAnswers();
@@ -198,6 +198,25 @@ bool SoundSingleAnswer(Integer q, Integer code, const QString& text)
 {
     return code >= 0 && code < survey.Questions[q].ChoiceCount
            && (text.isEmpty() || ChoiceHasAttr(q, code, AttrEssay) != 0);
+}
+
+bool SoundAnswers(Integer q, Integer count, const Integer* codes, const QString* texts)
+{
+    if (count < 1 || count > survey.Questions[q].MaxAnswers)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        if (!SoundSingleAnswer(q, codes[i], texts[i]))
+            return false;
+        if (count == 1)
+            return true;
+        if (codes[i] == 0 || ChoiceHasAttr(q, codes[i], AttrExclusive) != 0)
+            return false;
+        for (int j = 0; j < i; ++j) {
+            if (codes[j] == codes[i])
+                return false;
+        }
+    }
+    return true;
 }
 
 void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts)
@@ -238,15 +257,17 @@ void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>&
         // The arrays are unshared from here on: no access needs to check.
         Integer* code = codes.data();
         QString* text = texts.data();
-        // Most answers are single and sound: nothing to copy or check.
-        if (n == 1 && SoundSingleAnswer(q, code[read], text[read])) {
+        // Most answers are sound: nothing to copy or check.
+        if (SoundAnswers(q, n, code + read, text + read)) {
             if (written != read) {
-                code[written] = code[read];
-                text[written] = std::move(text[read]);
+                for (int i = 0; i < n; ++i) {
+                    code[written + i] = code[read + i];
+                    text[written + i] = std::move(text[read + i]);
+                }
             }
-            ++read;
-            ++written;
-            counts[q] = 1;
+            read += n;
+            written += n;
+            counts[q] = n;
             continue;
         }
         if (workCodes.size() < n) {

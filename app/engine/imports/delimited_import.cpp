@@ -81,7 +81,8 @@ private:
         for (; broken_ < slotCount; ++broken_) {
             if (LineStartsAt(survey_, paragraph_, q_, broken_)) {
                 ++paragraph_;
-                reply_ += u"\r\n";
+                reply_ += u'\r';
+                reply_ += u'\n';
             }
         }
     }

@@ -25,7 +25,8 @@ ImportedEntry EnterImportedRecord(Workspace& ws, std::optional<Long> ID, QString
         entry.result = ImportedEntry::Result::TableFull;
         return entry;
     }
-    entry.Dno = AppendSampleRec(entry.ID);
+    // Records come one after the other, each at once: no hourglass for each.
+    entry.Dno = InsertSampleRec(ws.samples.Samples, ws.survey, entry.ID);
     if (entry.Dno < 0) {
         entry.result = ImportedEntry::Result::IDInUse;
         return entry;

@@ -82,11 +82,21 @@ bool AlreadyWritten(QStringView rest, QStringView value)
     return nextDot < 0 || nextDot <= 4;
 }
 
+// Most values are one symbol, alone on its line or closed by a "-": they
+// stay as they are.
+bool SymbolAlone(QStringView rest)
+{
+    const auto endsLine = [rest](qsizetype i) { return i >= rest.size() || rest[i] == u'\r'; };
+    return rest.front() != u'.' && (endsLine(1) || (rest[1] == u'-' && endsLine(2)));
+}
+
 }  // namespace
 
 bool RewriteOneSlotValue(QString& reply, int p, Integer choiceCount)
 {
     const QStringView rest = QStringView(reply).mid(p - 1);
+    if (SymbolAlone(rest))
+        return false;
     const LineRest line = ScanLine(rest);
     if (line.slash)
         return false;
