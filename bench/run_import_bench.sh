@@ -11,8 +11,7 @@ source "$(dirname "$0")/../tools/common.sh"
 build=${1:-$KZ_ROOT/build-release}
 
 kz_install_missing python3-pandas
-cmake -S "$KZ_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)" --target import_bench import_window_bench zuntab
+kz_release_targets "$build" import_bench import_window_bench zuntab
 
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
