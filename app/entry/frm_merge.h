@@ -16,7 +16,6 @@
 #include <QRadioButton>
 
 #include <array>
-#include <optional>
 
 #include "imports/csv_fields.h"
 #include "imports/import_entry.h"

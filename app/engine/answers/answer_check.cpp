@@ -254,7 +254,7 @@ void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>&
             }
             n = 1;
         }
-        // The arrays are unshared from here on: no access needs to check.
+        // Unshared by data(), they are read and written below without checks.
         Integer* code = codes.data();
         QString* text = texts.data();
         // Most answers are sound: nothing to copy or check.
