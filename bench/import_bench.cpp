@@ -15,12 +15,10 @@ namespace {
 
 using namespace kz;
 
-constexpr Long kSamples = 1'000'000;
-
 void BM_ExportSamplesCSV(benchmark::State& state)
 {
     bench::BuildQuestionnaire();
-    bench::AnswerSamples(kSamples);
+    bench::AnswerSamples(bench::Records());
     for (auto _ : state) {
         if (!bench::WriteBenchFile())
             state.SkipWithError("export failed");
@@ -35,7 +33,7 @@ Long ImportFile(bool store)
     if (survey.QuestionCount == 0)
         bench::BuildQuestionnaire();
     if (!QFileInfo::exists(bench::CsvPath())) {
-        bench::AnswerSamples(kSamples);
+        bench::AnswerSamples(bench::Records());
         bench::WriteBenchFile();
     }
     samples.Samples.clear();
@@ -57,19 +55,19 @@ Long ImportFile(bool store)
 void BM_ReadDelimited(benchmark::State& state)
 {
     for (auto _ : state) {
-        if (ImportFile(false) != kSamples)
+        if (ImportFile(false) != bench::Records())
             state.SkipWithError("the file did not read back whole");
     }
-    state.SetItemsProcessed(state.iterations() * kSamples);
+    state.SetItemsProcessed(state.iterations() * bench::Records());
 }
 
 void BM_ReadParseAndStore(benchmark::State& state)
 {
     for (auto _ : state) {
-        if (ImportFile(true) != kSamples)
+        if (ImportFile(true) != bench::Records())
             state.SkipWithError("the file did not import whole");
     }
-    state.SetItemsProcessed(state.iterations() * kSamples);
+    state.SetItemsProcessed(state.iterations() * bench::Records());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "answers/answer_store.h"
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
+#include "document/workspace.h"
 #include "entry_messages.h"
 #include "frm_add_data.h"
 #include "host/settings.h"
@@ -27,7 +28,6 @@ namespace {
 
 // The scroll bar holds at most this many steps; longer tables are scaled.
 constexpr Long ScrollSteps = 32767;
-constexpr qint64 SampleTableLimit = qint64{1} << 31;
 
 bool HasAnswer(Long Dno)
 {
@@ -92,20 +92,25 @@ void frmAddData::ShowSample()
         }
         return;
     }
+    showPosition(Dno);
+    if (chkNew->isChecked()) {
+        chkNew->setChecked(false);
+        writeReply(QString(), ReplyForm::Typed);
+    } else {
+        writeReply(sampleRTF(Dno), ReplyForm::Rich);
+        setChanged(false);
+        windows().refreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
+    }
+}
+
+void frmAddData::showPosition(Long Dno)
+{
     setShownDno(Dno);
     txtDno->setText(QString::number(Dno));
     SetBold(txtDno, false);
     txtIDno->setText(SampleIDText(Dno));
     SetBold(txtIDno, false);
     setScrollBarFor(Dno);
-    if (chkNew->isChecked()) {
-        chkNew->setChecked(false);
-        writeReply(QString(), false);
-    } else {
-        writeReply(sampleRTF(Dno), true);
-        setChanged(false);
-        windows().refreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
-    }
     lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount() - 1));
 }
 
@@ -147,7 +152,7 @@ void frmAddData::scrollBarMoved(int value)
 
 bool frmAddData::AddSample(Long ID)
 {
-    if ((qint64{SampleCount()} + 1) * survey.SampleBytes >= SampleTableLimit) {
+    if (SampleTableFull(ProgramWorkspace())) {
         MsgBox(QStringLiteral("もうサンプルを入力できません"), vbExclamation);
         return false;
     }
@@ -229,15 +234,19 @@ void frmAddData::autoNew()
 {
     const Long ID = NextFreeID();
     if (ID == -1) {
-        MsgBox(
-            QStringLiteral(
-                "ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。"),
-            vbExclamation);
-        stbInput->setText(QStringLiteral("ＩＤが尽きました"));
+        noIDLeft();
         return;
     }
     txtIDno->setText(QString::number(ID));
     AddSample(ID);
+}
+
+void frmAddData::noIDLeft()
+{
+    MsgBox(QStringLiteral(
+               "ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。"),
+           vbExclamation);
+    stbInput->setText(QStringLiteral("ＩＤが尽きました"));
 }
 
 void frmAddData::showSampleByID()
@@ -285,7 +294,7 @@ void frmAddData::nextInput()
         CommitReply(QString());
         changeID();
     }
-    writeReply(QString(), false);
+    writeReply(QString(), ReplyForm::Typed);
     setChanged(true);
     CommitReply(QString());
     txtReply->setFocus(Qt::OtherFocusReason);

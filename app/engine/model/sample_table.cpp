@@ -51,19 +51,23 @@ Long FindSamplePos(Long id) { return FindSamplePos(samples.Samples, id); }
 
 Long FindSampleByID(Long id) { return FindSamplePos(id); }
 
-Long AppendSampleRec(Long id)
+Long InsertSampleRec(SampleStore& table, const Survey& survey, Long id)
 {
-    SampleStore& table = samples.Samples;
     Long pos = 0;
     if (IsUsed(table, id, pos))
         return -1;
     pos = std::max<Long>(pos, 0);
-    HourglassScope busy;
     // The first record sets the width of the table's answers.
     if (table.isEmpty())
         table.reshape(AnswerWordsPerSample(survey));
     table.insert(pos, id);
     return pos;
+}
+
+Long AppendSampleRec(Long id)
+{
+    HourglassScope busy;
+    return InsertSampleRec(samples.Samples, survey, id);
 }
 
 void DeleteSampleRec(Long pos)

@@ -14,6 +14,8 @@
 
 namespace kz {
 
+struct Survey;
+
 // False with pos = the ID's position when it is present; true with pos = the
 // first record with a larger ID when the ID lies between two records; false
 // with pos = SampleCount() when it is above every ID, -1 when below every ID;
@@ -28,9 +30,11 @@ Long FindSamplePos(const SampleStore& table, Long id);
 Long FindSamplePos(Long id);
 Long FindSampleByID(Long id);
 
-// Inserts a blank record for the ID at its place, sized for the current
-// answer layout, and returns its position; -1 when the ID is already used
-// (nothing is added).
+// Inserts a blank record for the ID at its place, sized for the answer
+// layout of `survey`, and returns its position; -1 when the ID is already
+// used (nothing is added). AppendSampleRec does so in the program's table
+// with the hourglass shown, as a step that may move a large table.
+Long InsertSampleRec(SampleStore& table, const Survey& survey, Long id);
 Long AppendSampleRec(Long id);
 // Removes the record; the later records move down one place.
 void DeleteSampleRec(Long pos);
