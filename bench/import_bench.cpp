@@ -16,12 +16,10 @@ namespace {
 
 using namespace kz;
 
-constexpr Long kSamples = 1'000'000;
-
 void BM_ExportSamplesCSV(benchmark::State& state)
 {
     bench::BuildQuestionnaire(bench::BenchWorkspace(), bench::BenchSettings());
-    bench::AnswerSamples(bench::BenchWorkspace(), kSamples);
+    bench::AnswerSamples(bench::BenchWorkspace(), bench::Records());
     for (auto _ : state) {
         if (!bench::WriteBenchFile(bench::BenchWorkspace()))
             state.SkipWithError("export failed");
@@ -38,7 +36,7 @@ Long ImportFile(bool store)
     if (survey.QuestionCount == 0)
         bench::BuildQuestionnaire(bench::BenchWorkspace(), bench::BenchSettings());
     if (!QFileInfo::exists(bench::CsvPath())) {
-        bench::AnswerSamples(bench::BenchWorkspace(), kSamples);
+        bench::AnswerSamples(bench::BenchWorkspace(), bench::Records());
         bench::WriteBenchFile(bench::BenchWorkspace());
     }
     samples.Samples.clear();
@@ -61,19 +59,19 @@ Long ImportFile(bool store)
 void BM_ReadDelimited(benchmark::State& state)
 {
     for (auto _ : state) {
-        if (ImportFile(false) != kSamples)
+        if (ImportFile(false) != bench::Records())
             state.SkipWithError("the file did not read back whole");
     }
-    state.SetItemsProcessed(state.iterations() * kSamples);
+    state.SetItemsProcessed(state.iterations() * bench::Records());
 }
 
 void BM_ReadParseAndStore(benchmark::State& state)
 {
     for (auto _ : state) {
-        if (ImportFile(true) != kSamples)
+        if (ImportFile(true) != bench::Records())
             state.SkipWithError("the file did not import whole");
     }
-    state.SetItemsProcessed(state.iterations() * kSamples);
+    state.SetItemsProcessed(state.iterations() * bench::Records());
 }
 
 }  // namespace

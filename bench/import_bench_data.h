@@ -3,7 +3,8 @@
 // whose last choice takes free text), one reply line per question, and
 // samples answered at random as a respondent would, a fifth with a text.
 // The delimited file of those samples is written once per run, where
-// KZ_BENCH_CSV names (else in a temporary folder), for pandas to read too.
+// KZ_BENCH_CSV names (else in a temporary folder), for pandas to read too;
+// KZ_BENCH_RECORDS sets how many records it holds (default 1,000,000).
 #pragma once
 
 #include <QString>
@@ -20,6 +21,12 @@
 #include "model/workspace.h"
 
 namespace kz::bench {
+
+inline Long Records()
+{
+    const Long named = qEnvironmentVariableIntValue("KZ_BENCH_RECORDS");
+    return named > 0 ? named : 1'000'000;
+}
 
 inline CsvSettings BenchCsv()
 {

@@ -1,38 +1,50 @@
 // The delimited import the way the user runs it: each record of the file
 // (import_bench_data.h) handed by the import window to the entry window,
-// which parses, checks, stores and shows it. KZ_BENCH_RECORDS sets how many
-// records the file holds (default 1,000,000).
+// which parses, checks and stores it and shows the records as the run lets
+// events in, as the program does.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFileInfo>
 
-#include "frm_add_data.h"
 #include "frm_merge.h"
+#include "host/ui_seam.h"
 #include "import_bench_data.h"
 #include "program_state.h"
 #include "program_windows.h"
 #include "widgets/forms.h"
+#include "widgets/hourglass.h"
 
 namespace {
 
 using namespace kz;
 
-Long Records()
-{
-    const Long named = qEnvironmentVariableIntValue("KZ_BENCH_RECORDS");
-    return named > 0 ? named : 1'000'000;
-}
+// The program's hourglass and event turns, without anyone to answer a
+// message box: each takes its first button (OK) at once.
+class BenchUi final : public UiSeam {
+public:
+    BenchUi() { installUi(this); }
+    ~BenchUi() override { installUi(nullptr); }
+    BenchUi(const BenchUi&) = delete;
+    BenchUi& operator=(const BenchUi&) = delete;
+
+    int messageBox(const QString&, int, const QString&) override { return vbOK; }
+    void beep() override {}
+    void setHourglass(bool busy) override { widgets::SetHourglass(busy); }
+    void showProcessing(const QString&, const QString&, const QString&, bool, bool, bool) override {}
+    bool setProcessingProgress(const QString&, float) override { return true; }
+    void endProcessing() override {}
+    void yieldToEvents() override { QCoreApplication::processEvents(); }
+};
 
 void BM_ImportThroughTheEntryWindow(benchmark::State& state)
 {
     SampleTable& samples = ProgramWorkspace().samples;
-    // No seam is installed: every message box is answered with its first
-    // button (OK) at once.
+    BenchUi ui;
     ProgramWindows windows;
     bench::BuildQuestionnaire(ProgramWorkspace(), ProgramSettings());
     if (!QFileInfo::exists(bench::CsvPath())) {
-        bench::AnswerSamples(ProgramWorkspace(), Records());
+        bench::AnswerSamples(ProgramWorkspace(), bench::Records());
         bench::WriteBenchFile(ProgramWorkspace());
     }
     for (auto _ : state) {
@@ -46,13 +58,13 @@ void BM_ImportThroughTheEntryWindow(benchmark::State& state)
         state.ResumeTiming();
         merge.cmdGo->click();
         state.PauseTiming();
-        if (SampleCount(samples) != Records())
+        if (SampleCount(samples) != bench::Records())
             state.SkipWithError("not every record was stored");
         widgets::Forms::discardAll();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    state.SetItemsProcessed(state.iterations() * Records());
+    state.SetItemsProcessed(state.iterations() * bench::Records());
 }
 
 }  // namespace

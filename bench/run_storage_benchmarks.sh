@@ -11,8 +11,7 @@ source "$(dirname "$0")/../tools/common.sh"
 build=${1:-$KZ_ROOT/build-release}
 
 kz_install_missing python3-pandas
-cmake -S "$KZ_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)" --target data_file_bench counting_bench zuntab
+kz_release_targets "$build" data_file_bench counting_bench zuntab
 
 export QT_QPA_PLATFORM=offscreen
 columns=$(mktemp)

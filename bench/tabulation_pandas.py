@@ -7,12 +7,10 @@ time of each over three runs and the checksum lines tabulation_bench prints.
     tabulation_pandas.py answers.csv
 """
 import sys
-import time
 
 import pandas as pd
 
-QUESTIONS, CHOICES, SLOTS, CROSS_COLUMNS = 100, 10, 3, 5
-CHECKED = (1, 50, 100)
+from tabulation_peer import CHOICES, CROSS_COLUMNS, QUESTIONS, SLOTS, report
 
 
 def slots(q):
@@ -38,24 +36,9 @@ def tabulate_cross(df):
     return columns
 
 
-def timed(work, df):
-    times = []
-    for _ in range(3):
-        start = time.perf_counter()
-        result = work(df)
-        times.append(time.perf_counter() - start)
-    return sum(times) / len(times), result
-
-
 def main():
     df = pd.read_csv(sys.argv[1], dtype="float32").fillna(0).astype("int8")
-    for name, work in (("one", tabulate), ("cross", tabulate_cross)):
-        seconds, columns = timed(work, df)
-        print(f"time {name} {seconds:.3f}")
-        for number, tables in enumerate(columns, 1):
-            for q in CHECKED:
-                base, counts = tables[q]
-                print(f"checksum {name} {number} q{q} {base} " + " ".join(map(str, counts)))
+    report(tabulate, tabulate_cross, df)
 
 
 if __name__ == "__main__":

@@ -1,15 +1,17 @@
 #!/bin/sh
 # Tabulates a million samples x 100 questions (10 choices, up to 3 answers)
 # into one column and into a five-column cross with Kelvorzun's engine
-# (tabulation_bench), and times two tools an analyst would use on the same
-# answers exported once as CSV: PSPP (FREQUENCIES; CROSSTABS in integer
-# mode over a system file made from the CSV) and pandas (value_counts under
-# masks). Checks that the counts agree and prints the times and ratios.
+# (tabulation_bench: on one core and on every core, beside a plain loop over
+# one-byte code columns), and times three tools an analyst would use on the
+# same answers exported once as CSV: PSPP (FREQUENCIES; CROSSTABS in integer
+# mode over a system file made from the CSV), pandas (value_counts under
+# masks) and numpy (bincount under masks). Checks that the counts agree and
+# prints the times and ratios.
 #
 #     bench/tabulation_peers.sh <build folder> [work folder]
 #
-# PSPP and pandas are installed here from Debian's packages when missing;
-# the build never needs them. The work folder takes about 1.5 GB.
+# PSPP, pandas and numpy are installed here from Debian's packages when
+# missing; the build never needs them. The work folder takes about 1.5 GB.
 set -eu
 
 build=${1:?"usage: $0 <build folder> [work folder]"}
@@ -22,6 +24,7 @@ mkdir -p "$work"
 missing=""
 command -v pspp >/dev/null 2>&1 || missing="$missing pspp"
 "$python" -c "import pandas" 2>/dev/null || missing="$missing python3-pandas"
+"$python" -c "import numpy" 2>/dev/null || missing="$missing python3-numpy"
 if [ -n "$missing" ]; then
     apt-get update
     DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
@@ -35,16 +38,31 @@ echo "Exporting the answers and Kelvorzun's counts ..."
 
 echo "Kelvorzun ..."
 "$bench" --benchmark_format=csv 2>/dev/null >"$work/kelvorzun.csv"
-ours() { awk -F, -v name="\"$1/" 'index($1, name) == 1 { printf "%.3f", $3 / 1000 }' "$work/kelvorzun.csv"; }
-ours_one=$(ours BM_TabulateOneColumn)
-ours_cross=$(ours BM_TabulateFiveColumnCross)
+load=$(cut -d ' ' -f 1-3 /proc/loadavg)
+# Seconds of a benchmark: column 3 is its wall time, 4 its CPU time (ms).
+ours() { awk -F, -v name="\"$1/" -v field="$2" 'index($1, name) == 1 { printf "%.3f", $field / 1000 }' "$work/kelvorzun.csv"; }
+ours_one=$(ours BM_TabulateOneColumn 4)
+ours_cross=$(ours BM_TabulateFiveColumnCross 4)
+all_one=$(ours BM_TabulateOneColumnAllCores 3)
+all_cross=$(ours BM_TabulateFiveColumnCrossAllCores 3)
+plain_one=$(ours BM_PlainLoopOneColumn 4)
+plain_cross=$(ours BM_PlainLoopFiveColumnCross 4)
 
-echo "pandas ..."
-"$python" "$here/tabulation_pandas.py" "$work/answers.csv" >"$work/pandas.txt"
-pandas_one=$(awk '$1 == "time" && $2 == "one" { print $3 }' "$work/pandas.txt")
-pandas_cross=$(awk '$1 == "time" && $2 == "cross" { print $3 }' "$work/pandas.txt")
-grep checksum "$work/pandas.txt" | diff - "$work/kelvorzun_checksums.txt" >/dev/null ||
-    { echo "pandas counts differ from Kelvorzun's" >&2; exit 1; }
+# Runs a peer's script on the answers and checks its counts against ours.
+peer() {
+    echo "$1 ..."
+    "$python" "$here/tabulation_$1.py" "$work/answers.csv" >"$work/$1.txt"
+    grep checksum "$work/$1.txt" | diff - "$work/kelvorzun_checksums.txt" >/dev/null ||
+        { echo "$1 counts differ from Kelvorzun's" >&2; exit 1; }
+}
+# The seconds a peer took for a job ("one" or "cross").
+peer_time() { awk -v job="$2" '$1 == "time" && $2 == job { print $3 }' "$work/$1.txt"; }
+peer pandas
+peer numpy
+pandas_one=$(peer_time pandas one)
+pandas_cross=$(peer_time pandas cross)
+numpy_one=$(peer_time numpy one)
+numpy_cross=$(peer_time numpy cross)
 
 echo "PSPP ..."
 variables=$(for q in $(seq 1 100); do for i in 1 2 3; do printf 'q%d_%d F2.0 ' "$q" "$i"; done; done)
@@ -76,8 +94,14 @@ start=$(now); pspp -O format=txt -o "$work/cross.txt" "$work/cross.sps" >/dev/nu
     { echo "PSPP counts differ from Kelvorzun's" >&2; exit 1; }
 
 echo
-printf '%-22s %12s %12s %12s %14s %14s\n' "seconds" "Kelvorzun" "pandas" "PSPP" "pandas/ours" "PSPP/ours"
-for row in "one column:$ours_one:$pandas_one:$pspp_one" "5-column cross:$ours_cross:$pandas_cross:$pspp_cross"; do
-    echo "$row" | awk -F: '{ printf "%-22s %12.3f %12.3f %12.3f %14.2f %14.2f\n", $1, $2, $3, $4, $3 / $2, $4 / $2 }'
+echo "Seconds: Kelvorzun on one core and the plain loop in CPU time, on every core in wall time; the"
+echo "peers on one core in wall time. Ratios are the peer's time over Kelvorzun's on one core."
+printf '%-16s %9s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n' "" "ours" "all cores" "plain" "numpy" "pandas" "PSPP" \
+    "plain/us" "numpy/us" "pandas/us" "PSPP/us"
+for row in "one column:$ours_one:$all_one:$plain_one:$numpy_one:$pandas_one:$pspp_one" \
+    "5-column cross:$ours_cross:$all_cross:$plain_cross:$numpy_cross:$pandas_cross:$pspp_cross"; do
+    echo "$row" | awk -F: '{ printf "%-16s %9.3f %9.3f %9.3f %9.3f %9.3f %9.3f %9.2f %9.2f %9.2f %9.2f\n",
+        $1, $2, $3, $4, $5, $6, $7, $4 / $2, $5 / $2, $6 / $2, $7 / $2 }'
 done
 echo "(PSPP's times are whole runs; reading its system file alone takes $pspp_read s.)"
+echo "Load averages (1, 5, 15 minutes) after Kelvorzun's benchmarks: $load on $(nproc) cores."

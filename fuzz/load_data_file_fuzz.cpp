@@ -2,7 +2,6 @@
 // crash them or make them touch memory outside their tables.
 #include <QBuffer>
 #include <QByteArray>
-#include <QTemporaryFile>
 
 #include <cstddef>
 #include <cstdint>
@@ -10,18 +9,10 @@
 #include "files/data_file_load.h"
 #include "files/file_header.h"
 #include "host/ui_seam.h"
+#include "input_file.h"
 #include "model/document.h"
 
 namespace {
-
-// The loader takes a path: every input goes through the same temporary file.
-QTemporaryFile& InputFile()
-{
-    static QTemporaryFile file;
-    if (!file.isOpen())
-        file.open();
-    return file;
-}
 
 void ClassifyHeader(const QByteArray& bytes, kz::Integer mode)
 {
@@ -50,12 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (kz::Integer mode : {kz::OpenPageInSheet, kz::OpenQuestionnaire, kz::OpenTabulationResult})
         ClassifyHeader(bytes, mode);
 
-    QTemporaryFile& file = InputFile();
-    file.resize(0);
-    file.seek(0);
-    file.write(bytes);
-    file.flush();
-    QString fileName = file.fileName();
+    QString fileName = kz::fuzz::WriteInputFile(data, size);
     kz::Settings settings;
     kz::LoadDataFile(Workspace(), settings, fileName, kz::OpenQuestionnaire);
     return 0;

@@ -33,3 +33,12 @@ kz_build() {
     cmake -S "$KZ_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
+
+# kz_release_targets FOLDER TARGET...: the targets named, in a Release build
+# folder of their own (the benchmarks').
+kz_release_targets() {
+    local dir=$1
+    shift
+    cmake -S "$KZ_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$dir" -j "$(nproc)" --target "$@"
+}

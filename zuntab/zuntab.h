@@ -60,6 +60,15 @@ KZ_EXPORT int32_t VerstTotalRangeC(const LimitItem* cond, const AnswerLayoutRec*
 KZ_EXPORT int32_t VerstTotalListC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
                                   const int16_t* packed, int32_t stride, const int32_t* samples, int32_t n, int16_t q,
                                   int32_t* counts, int16_t pos);
+/* VerstTotalRangeC for n questions at once, each under its own condition,
+ * reading every sample once for all of them: question k is questions[k],
+ * its condition the 16 entries from conds + 16 * k, its counts the 128 Longs
+ * from counts + 128 * k, and bases[k] grows by the number of samples that met
+ * its condition. The same question may come more than once. */
+KZ_EXPORT void VerstTotalQuestionsC(int32_t n, const LimitItem* conds, const AnswerLayoutRec* layout,
+                                    const int16_t* flags, const int16_t* packed, int32_t stride, int32_t first,
+                                    int32_t last, const int16_t* questions, int32_t* counts, int32_t* bases,
+                                    int16_t pos);
 
 /* Loads the plug-in library, calls its KZExternProcessMain with the ten
  * arguments and unloads it. The result is a new string the caller frees

@@ -20,6 +20,7 @@
 #include <optional>
 
 #include "answers/answer_report.h"
+#include "imports/import_entry.h"
 #include "runtime/vbtypes.h"
 #include "widgets/command_label.h"
 #include "widgets/kz_form.h"
@@ -71,13 +72,13 @@ public:
     QAction* mnuHelpKeyword;
 
     // Removes the sample at Dno when none of its answers has a choice above
-    // 0; the import window drops a refused record the user left empty.
+    // 0.
     void DropEmptySample(Long Dno);
-    // While a run of imported records goes on, a stored reply is shown
-    // coloured only once the run ends (the next record replaces it anyway),
-    // and the reply box is laid out only for what is painted.
-    void holdReplyDisplay();
-    void releaseReplyDisplay();
+
+    // Imported records (frm_add_data_import.cpp), as WindowServices hands
+    // them over.
+    ImportOutcome enterImported(const ImportedRecord& record);
+    bool settleRefusedImport();
 
 protected:
     void formLoad() override;
@@ -95,6 +96,8 @@ private:
 
     // Samples and positions.
     void ShowSample();
+    // The position, ID and scroll bar of the sample at Dno, shown.
+    void showPosition(Long Dno);
     void EnableEntryControls();
     // False when no sample was added.
     bool AddSample(Long ID);
@@ -103,6 +106,7 @@ private:
     void commandWritten(const QString& caption);
     void refuseCommand(const QString& message);
     void autoNew();
+    void noIDLeft();
     void showSampleByID();
     void stepPosition(int step);
     void scrollBarMoved(int value);
@@ -121,7 +125,6 @@ private:
 
     // Commits.
     bool CommitReply(const QString& Insert);
-    void showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int Caret, Integer CaretQ, const QString& Status);
     // A stored reply as the commit shows it: coloured, the caret placed, an
     // external process's Tail after it.
     struct StoredReply {
@@ -131,10 +134,18 @@ private:
         int Caret;
         Integer CaretQ;
     };
+    void showCommitted(const StoredReply& reply, const QString& Status);
     void showStoredReply(const StoredReply& reply, const QString& Tail);
+    // A refused reply: the message, the caret at the error.
+    void showRefusal(int Caret, const QString& Status);
     void listChoices(Integer CursorQ);
     void setChanged(bool changed);
-    void writeReply(const QString& text, bool rich);
+    enum class ReplyForm {
+        Rich,     // coloured rich text
+        Amended,  // the text as the parser rewrote it: the rest keeps its colours
+        Typed,    // plain, as if typed
+    };
+    void writeReply(const QString& text, ReplyForm form);
     void replyChanged();
     void replyKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* cancel);
     void replyKeyPress(const QString& text, bool* cancel);
@@ -156,13 +167,28 @@ private:
     // The save reminder before a sample is added.
     void remindToSave();
 
+    // Imported records.
+    // A stored one shown, whole, after its commit.
+    void showImported(const StoredReply& reply, const QString& Status);
+    // The stored one to show next, shown at the next turn of events: the
+    // import lets events in at the pace of its long job.
+    void showImportedLater(Long ID, const StoredReply& reply);
+    void showRefusedImport(const ImportedEntry& entry, const QString& reply);
+    ImportOutcome stopImport(const QString& message, const QString& status);
+
     // The answer checks point at an answer while they report on it.
     bool wantsReports() const override;
     void markAnswer(int start, int length) override;
     void restoreText() override;
 
-    // A stored reply whose display waits for the hold to end.
-    std::optional<StoredReply> heldReply_;
+    // The imported sample waiting to be shown, by ID.
+    struct ImportToShow {
+        Long ID;
+        StoredReply reply;
+    };
+    std::optional<ImportToShow> importToShow_;
+    // The imported record refused last, by ID, until it is settled.
+    std::optional<Long> refusedImport_;
 
     bool committing_ = false;
     // The text being parsed, while a commit's parse runs.

@@ -66,39 +66,43 @@ bool frmAddData::CommitReply(const QString& Insert)
     setChanged(false);
     const bool stored = Status.isEmpty() || Status == ExeDllStatus;
     if (stored) {
-        showCommitted(Dno, CursorQ, CursorN, Caret, CaretQ, Status);
+        showCommitted({Dno, CursorQ, CursorN, Caret, CaretQ}, Status);
     } else {
         // Lines the parser rewrote stay rewritten.
         if (text != typed)
-            writeReply(text, false);
-        Beep();
-        MsgBox(Status, vbExclamation);
-        txtReply->setSelStart(Caret);
-        txtReply->setSelLength(0);
-        txtReply->setFocus(Qt::OtherFocusReason);
-        stbInput->setText(Status);
+            writeReply(text, ReplyForm::Amended);
+        showRefusal(Caret, Status);
     }
     committing_ = false;
     return stored;
 }
 
-void frmAddData::showCommitted(Long Dno, Integer CursorQ, Integer CursorN, int Caret, Integer CaretQ,
-                               const QString& Status)
+void frmAddData::showRefusal(int Caret, const QString& Status)
+{
+    Beep();
+    MsgBox(Status, vbExclamation);
+    txtReply->setSelStart(Caret);
+    txtReply->setSelLength(0);
+    txtReply->setFocus(Qt::OtherFocusReason);
+    stbInput->setText(Status);
+}
+
+void frmAddData::showCommitted(const StoredReply& reply, const QString& Status)
 {
     const Survey& survey = ProgramWorkspace().survey;
     const SampleTable& samples = ProgramWorkspace().samples;
-    const StoredReply reply{Dno, CursorQ, CursorN, Caret, CaretQ};
+    const Long Dno = reply.Dno;
+    const Integer CursorQ = reply.CursorQ;
     if (Status == ExeDllStatus) {
-        showStoredReply(reply, CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, CursorN) : QString());
+        showStoredReply(reply,
+                        CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, reply.CursorN) : QString());
         // The process's text is part of the reply now, still to be committed.
         setChanged(true);
-    } else if (txtReply->layoutHeld()) {
-        heldReply_ = reply;
     } else {
         showStoredReply(reply, QString());
     }
     windows().refreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(samples.Samples, Dno));
-    if (CursorQ == survey.QuestionCount && CursorN == 0) {
+    if (CursorQ == survey.QuestionCount && reply.CursorN == 0) {
         if (!windows().importWindowOpen())
             cmdNextInput->setFocus(Qt::OtherFocusReason);
         return;
@@ -112,18 +116,8 @@ void frmAddData::showStoredReply(const StoredReply& reply, const QString& Tail)
     int Caret = reply.Caret;
     writeReply(BuildReplyRTF(ProgramWorkspace(), settings, reply.Dno, reply.CursorQ, reply.CursorN, Caret,
                              reply.CaretQ, Tail, displayFlags()),
-               true);
+               ReplyForm::Rich);
     txtReply->setSelStart(Caret);
-}
-
-void frmAddData::holdReplyDisplay() { txtReply->holdLayout(); }
-
-void frmAddData::releaseReplyDisplay()
-{
-    const std::optional<StoredReply> reply = std::exchange(heldReply_, std::nullopt);
-    if (reply && reply->Dno == shownDno())
-        showStoredReply(*reply, QString());
-    txtReply->releaseLayout();
 }
 
 void frmAddData::listChoices(Integer CursorQ)
@@ -137,21 +131,26 @@ void frmAddData::listChoices(Integer CursorQ)
         lstChoices->addItem(ChoiceLabel(survey, CursorQ, c, true, true));
 }
 
-void frmAddData::writeReply(const QString& text, bool rich)
+void frmAddData::writeReply(const QString& text, ReplyForm form)
 {
     const Settings& settings = ProgramSettings();
-    // What is written replaces a stored reply still waiting to be shown.
-    heldReply_.reset();
+    // What is written replaces an imported sample still waiting to be shown.
+    importToShow_.reset();
     // The program's own writes are no edits of the user's.
     const QSignalBlocker quiet(txtReply);
     // What is typed shows as answers until the commit colours it.
     txtReply->setTypingColor(ColourOf(settings.FontRecs[FontSlot::Reply].ForeColor));
-    // A plain text is the shown one as the parser rewrote it: the rest keeps
-    // its colours.
-    if (rich)
+    switch (form) {
+    case ReplyForm::Rich:
         txtReply->setTextRTF(text);
-    else
+        break;
+    case ReplyForm::Amended:
         txtReply->amendText(text);
+        break;
+    case ReplyForm::Typed:
+        txtReply->setText(text);
+        break;
+    }
 }
 
 void frmAddData::setChanged(bool changed)
@@ -164,7 +163,7 @@ void frmAddData::setChanged(bool changed)
 
 void frmAddData::replyChanged()
 {
-    heldReply_.reset();
+    importToShow_.reset();
     setChanged(true);
     stbInput->setText(ChangedStatus);
 }
@@ -211,7 +210,7 @@ void frmAddData::markAnswer(int start, int length)
     // The checks count in the text being parsed, which may hold a rewritten
     // line or the inserted line end the box does not show yet.
     if (parsedReply_ && txtReply->text() != *parsedReply_)
-        writeReply(*parsedReply_, false);
+        writeReply(*parsedReply_, ReplyForm::Amended);
     const QSignalBlocker quiet(txtReply);
     markedStart_ = start - 1;
     markedLength_ = length;

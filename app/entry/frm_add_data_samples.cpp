@@ -16,6 +16,7 @@
 #include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 #include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
@@ -28,7 +29,6 @@ namespace {
 
 // The scroll bar holds at most this many steps; longer tables are scaled.
 constexpr Long ScrollSteps = 32767;
-constexpr qint64 SampleTableLimit = qint64{1} << 31;
 
 bool HasAnswer(Long Dno)
 {
@@ -96,20 +96,26 @@ void frmAddData::ShowSample()
         }
         return;
     }
+    showPosition(Dno);
+    if (chkNew->isChecked()) {
+        chkNew->setChecked(false);
+        writeReply(QString(), ReplyForm::Typed);
+    } else {
+        writeReply(sampleRTF(Dno), ReplyForm::Rich);
+        setChanged(false);
+        windows().refreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
+    }
+}
+
+void frmAddData::showPosition(Long Dno)
+{
+    const SampleTable& samples = ProgramWorkspace().samples;
     setShownDno(Dno);
     txtDno->setText(QString::number(Dno));
     SetBold(txtDno, false);
     txtIDno->setText(SampleIDText(samples.Samples, Dno));
     SetBold(txtIDno, false);
     setScrollBarFor(Dno);
-    if (chkNew->isChecked()) {
-        chkNew->setChecked(false);
-        writeReply(QString(), false);
-    } else {
-        writeReply(sampleRTF(Dno), true);
-        setChanged(false);
-        windows().refreshSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
-    }
     lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount(samples) - 1));
 }
 
@@ -154,10 +160,9 @@ void frmAddData::scrollBarMoved(int value)
 
 bool frmAddData::AddSample(Long ID)
 {
-    const Survey& survey = ProgramWorkspace().survey;
     const SampleTable& samples = ProgramWorkspace().samples;
     DocumentState& document = ProgramWorkspace().document;
-    if ((qint64{SampleCount(samples)} + 1) * survey.SampleBytes >= SampleTableLimit) {
+    if (SampleTableFull(ProgramWorkspace())) {
         MsgBox(QStringLiteral("もうサンプルを入力できません"), vbExclamation);
         return false;
     }
@@ -246,15 +251,19 @@ void frmAddData::autoNew()
     const Settings& settings = ProgramSettings();
     const Long ID = NextFreeID(samples, settings);
     if (ID == -1) {
-        MsgBox(
-            QStringLiteral(
-                "ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。"),
-            vbExclamation);
-        stbInput->setText(QStringLiteral("ＩＤが尽きました"));
+        noIDLeft();
         return;
     }
     txtIDno->setText(QString::number(ID));
     AddSample(ID);
+}
+
+void frmAddData::noIDLeft()
+{
+    MsgBox(QStringLiteral(
+               "ＩＤが尽きました。メインウィンドウ「内容変更」の「割り当てＩＤ」で、出せるＩＤを増やしてください。"),
+           vbExclamation);
+    stbInput->setText(QStringLiteral("ＩＤが尽きました"));
 }
 
 void frmAddData::showSampleByID()
@@ -305,7 +314,7 @@ void frmAddData::nextInput()
         CommitReply(QString());
         changeID();
     }
-    writeReply(QString(), false);
+    writeReply(QString(), ReplyForm::Typed);
     setChanged(true);
     CommitReply(QString());
     txtReply->setFocus(Qt::OtherFocusReason);

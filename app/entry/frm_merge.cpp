@@ -337,12 +337,20 @@ void frmMerge::fileNameWritten(const QString& path)
     SeekPos = 1;
     SeekPrev = 1;
     storedCount_ = 0;
+    corrected_.clear();
     showProgress();
+}
+
+QString frmMerge::withCorrections(const QString& message) const
+{
+    const QString note = corrected_.note();
+    return note.isEmpty() ? message : message + QStringLiteral("\r\n") + note;
 }
 
 void frmMerge::showProgress()
 {
-    lblSeek->setText(QString::number(SeekPos));
+    // The bytes read so far: SeekPos is where the next record starts.
+    lblSeek->setText(QString::number(SeekPos - 1));
     lblInportNum->setText(QString::number(storedCount_));
 }
 

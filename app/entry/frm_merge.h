@@ -1,6 +1,6 @@
 // The import window: one window for the jobs its caller names in the
 // command label lblFormat: importing a text-input file ("TXT") or a
-// delimited file ("CSV") record by record through the entry window,
+// delimited file ("CSV") record by record into the entry window,
 // exporting a listing sheet's samples as a delimited file ("OUTPUT"), and
 // the network questionnaire's jobs: writing its forms ("WWWHTML") and
 // reading the answers returned from it ("WWWANS").
@@ -16,9 +16,9 @@
 #include <QRadioButton>
 
 #include <array>
-#include <optional>
 
 #include "imports/csv_fields.h"
+#include "imports/import_entry.h"
 #include "imports/import_lines.h"
 #include "imports/import_record.h"
 #include "imports/network_answers.h"
@@ -27,8 +27,6 @@
 #include "widgets/kz_form.h"
 
 namespace kz {
-
-class frmAddData;
 
 class frmMerge : public widgets::KzForm {
     Q_OBJECT
@@ -92,9 +90,6 @@ public:
     CsvSettings csvSettings() const;
     // Shows the preview of the file named in lblFileName.
     void showPreview();
-    // Hands one network answer to the entry window as a new sample; false
-    // when no ID is left for it.
-    bool SendWWWSample(const QVector<Integer>& Counts, const QVector<Integer>& Codes, const QVector<QString>& Texts);
 
 protected:
     void formLoad() override;
@@ -116,7 +111,8 @@ private:
     void cmdGetWWW_Click();
     // The network answer import proper; false when the folders were refused.
     bool importNetworkAnswers();
-    HandOver sendAnswer(const WWWAnswer& answer);
+    // Hands one network answer to the entry window as a new sample.
+    HandOver SendWWWSample(const WWWAnswer& answer);
 
     // The import run (frm_merge_import.cpp).
     void cmdGo_Click();
@@ -126,23 +122,15 @@ private:
     // How a run over the records ended.
     enum class RunEnd {
         FileEnded,   // every record was read
-        Halted,      // a record was not stored, or the user stopped
+        Refused,     // a record was not stored
+        Stopped,     // the user stopped
         Failed,      // the file could not be read
         WindowGone,  // the window or the questionnaire went meanwhile
     };
     RunEnd readRecords(ImportLines& lines);
-    ImportRecord readRecord(ImportLines& lines);
-    // The entry window the records go to, shown.
-    frmAddData& entryWindow();
-    // Hands the record to the entry window; true when it stored it.
-    bool handOver(frmAddData& entry, const ImportRecord& record);
-    // A new sample in the entry window by `command` ("NEW" for the ID in
-    // txtIDno, "AUTONEW" for the next free one): its ID, or none when the
-    // window could not add it (stbInput tells why).
-    std::optional<Long> newSample(frmAddData& entry, const QString& command);
-    // The reply entered into the sample shown; false when the entry window
-    // refused it.
-    bool enterReply(frmAddData& entry, const QString& reply);
+    // Hands the record to the entry window, or has a refused one told; true
+    // when it was stored.
+    bool handOver(const ImportRecord& record);
     // Ends the run at the end of the file.
     void finishRun();
     // The preview shows the line read last.
@@ -153,8 +141,10 @@ private:
     void settleRefusedRecord();
     // lblSeek and lblInportNum from SeekPos and the records stored.
     void showProgress();
+    // A closing message, with the note on the records the checks corrected.
+    QString withCorrections(const QString& message) const;
 
-    // Byte positions from 1, as lblSeek shows them.
+    // Byte positions from 1: where the next record and the last one start.
     qint64 SeekPos = 1;
     qint64 SeekPrev = 1;
     QString FieldSeparator = QStringLiteral(",");
@@ -162,8 +152,8 @@ private:
     bool running_ = false;
     QString lineRead_;
     Long storedCount_ = 0;
-    std::optional<Long> refusedID_;
-    Long refusedGeneration_ = 0;
+    bool refusedPending_ = false;
+    CorrectedRecords corrected_;
 };
 
 }  // namespace kz

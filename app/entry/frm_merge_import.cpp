@@ -1,12 +1,10 @@
 // The import run: the file is read record by record from SeekPos, and each
-// record goes to the entry window, which parses, checks and stores it as if
-// it had been typed. A record the entry window refuses stops the run and
-// stays there for the user to correct.
+// record is handed to the entry window, which parses, checks and stores it
+// as if it had been typed. A record the entry window refuses stops the run
+// and stays there for the user to correct.
 #include <QFileInfo>
 #include <QPointer>
-#include <QScopeGuard>
 
-#include "frm_add_data.h"
 #include "frm_merge.h"
 #include "frm_preview.h"
 #include "host/long_job.h"
@@ -14,31 +12,15 @@
 #include "imports/delimited_import.h"
 #include "imports/import_encoding.h"
 #include "imports/text_input_import.h"
-#include "model/sample_table.h"
 #include "model/workspace.h"
 #include "program_state.h"
-#include "runtime/rounding.h"
-#include "runtime/val.h"
 #include "texts/choice_texts.h"
 #include "widgets/forms.h"
+#include "window_services.h"
 
 namespace kz {
 
 using widgets::Forms;
-
-namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
-
-}  // namespace
-
-frmAddData& frmMerge::entryWindow()
-{
-    auto& entry = Forms::instance<frmAddData>();
-    if (!entry.isVisible())
-        entry.show();
-    return entry;
-}
 
 void frmMerge::cmdGo_Click()
 {
@@ -68,48 +50,38 @@ void frmMerge::cmdGo_Click()
     showLineRead();
     if (end == RunEnd::FileEnded)
         finishRun();
-    else if (end == RunEnd::Halted)
+    else if (end == RunEnd::Refused)
         cmdStop->setEnabled(true);
 }
 
 frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     const QPointer<frmMerge> alive(this);
     const Long generation = ProgramWorkspace().samples.generation;
     // Between records the other windows get their turn (Stop, the entry
-    // window), paced so that they cost the run little.
+    // window showing the record stored last), paced so that they cost the
+    // run little.
     LongJob job(QFileInfo(lblFileName->text()).size(), QString(), LongJob::Bar::Fills, [this](const QString&, float) {
         showProgress();
         showLineRead();
         return true;
     });
-    // The entry window shows the records as they come at the pace the user
-    // can see them, not one by one.
-    QPointer<frmAddData> held;
-    const auto release = qScopeGuard([&held] {
-        if (held)
-            held->releaseReplyDisplay();
-    });
+    // The settings and the questionnaire stay as they are for the run.
+    const bool delimited = lblFormat->text() == QLatin1String("CSV");
+    const CsvSettings csv = csvSettings();
+    const std::vector<bool> textColumns = MarkEssayQuestions(survey, csv.noEssay);
     while (!lines.atEnd()) {
-        frmAddData& entry = entryWindow();
-        if (held != &entry) {
-            held = &entry;
-            entry.holdReplyDisplay();
-        }
-        entry.stbInput->clear();
-        const ImportRecord record = readRecord(lines);
+        const ImportRecord record = delimited ? ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns)
+                                              : ReadTextInputRecord(samples, settings, lines);
         lineRead_ = record.line;
         if (record.kind == ImportRecord::Kind::Failed) {
             MsgBox(record.message, vbExclamation);
             return RunEnd::Failed;
         }
-        bool stored = false;
-        if (record.kind == ImportRecord::Kind::Refused) {
-            MsgBox(record.message, record.icon);
-            entry.stbInput->setText(record.status);
-        } else if (record.kind == ImportRecord::Kind::Sample) {
-            stored = handOver(entry, record);
-        }
+        const bool stored = handOver(record);
         SeekPrev = SeekPos;
         SeekPos = lines.pos() + 1;
         if (stored)
@@ -120,10 +92,32 @@ frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
         // The window or the questionnaire may have gone meanwhile.
         if (!alive || !Forms::isLoaded(*this) || ProgramWorkspace().samples.generation != generation)
             return RunEnd::WindowGone;
-        if (!stored || !cmdStop->isEnabled())
-            return RunEnd::Halted;
+        // A stop settled the record in hand already.
+        if (!cmdStop->isEnabled())
+            return RunEnd::Stopped;
+        if (!stored)
+            return RunEnd::Refused;
     }
     return RunEnd::FileEnded;
+}
+
+bool frmMerge::handOver(const ImportRecord& record)
+{
+    switch (record.kind) {
+    case ImportRecord::Kind::Sample:
+        break;
+    case ImportRecord::Kind::Refused:
+        MsgBox(record.message, record.icon);
+        windows().setEntryStatus(record.status);
+        return false;
+    default:
+        return false;
+    }
+    const ImportOutcome outcome = windows().enterImported({record.ID, record.reply});
+    refusedPending_ = outcome.kind == ImportOutcome::Kind::Refused;
+    if (outcome.corrected)
+        corrected_.add(outcome.ID);
+    return outcome.kind == ImportOutcome::Kind::Stored;
 }
 
 void frmMerge::showLineRead()
@@ -155,75 +149,16 @@ void frmMerge::cmdClose_Click()
 
 void frmMerge::finishRun()
 {
-    MsgBox(QStringLiteral("終了しました"), vbInformation);
+    MsgBox(withCorrections(QStringLiteral("終了しました")), vbInformation);
     cmdStop->setEnabled(false);
     cmdGo->setEnabled(false);
     cmdClose_Click();
 }
 
-ImportRecord frmMerge::readRecord(ImportLines& lines)
-{
-    const Survey& survey = ProgramWorkspace().survey;
-    SampleTable& samples = ProgramWorkspace().samples;
-    const Settings& settings = ProgramSettings();
-    if (lblFormat->text() != QLatin1String("CSV"))
-        return ReadTextInputRecord(samples, settings, lines);
-    const CsvSettings csv = csvSettings();
-    return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(survey, csv.noEssay));
-}
-
-bool frmMerge::handOver(frmAddData& entry, const ImportRecord& record)
-{
-    if (!entry.stbInput->text().isEmpty())
-        return false;
-    entry.txtIDno->setText(QString::number(record.ID));
-    if (!newSample(entry, QStringLiteral("NEW")))
-        return false;
-    refusedID_ = record.ID;
-    refusedGeneration_ = ProgramWorkspace().samples.generation;
-    if (!enterReply(entry, record.reply))
-        return false;
-    refusedID_.reset();
-    return true;
-}
-
-std::optional<Long> frmMerge::newSample(frmAddData& entry, const QString& command)
-{
-    const SampleTable& samples = ProgramWorkspace().samples;
-    entry.lblDno->setCaption(QString());
-    entry.lblDno->setCaption(command);
-    const double ID = Val(entry.txtIDno->text());
-    // A sample the entry window could not add takes no reply: it would land
-    // in the sample shown before.
-    if (!entry.stbInput->text().isEmpty() || !FitsLong(ID) || FindSamplePos(samples.Samples, CLng(ID)) < 0) {
-        if (entry.stbInput->text().isEmpty())
-            entry.stbInput->setText(QStringLiteral("もうサンプルを入力できません"));
-        return std::nullopt;
-    }
-    return CLng(ID);
-}
-
-bool frmMerge::enterReply(frmAddData& entry, const QString& reply)
-{
-    entry.txtReply->setText(reply + CrLf);
-    entry.lblDno->setCaption(QStringLiteral("INPUT"));
-    return entry.stbInput->text().isEmpty();
-}
-
 void frmMerge::settleRefusedRecord()
 {
-    const SampleTable& samples = ProgramWorkspace().samples;
-    const std::optional<Long> ID = std::exchange(refusedID_, std::nullopt);
-    if (!ID || ProgramWorkspace().samples.generation != refusedGeneration_)
-        return;
-    const Long Dno = FindSamplePos(samples.Samples, *ID);
-    if (Dno < 0)
-        return;
-    auto* entry = Forms::loaded<frmAddData>();
-    if (entry && entry->lblNowDno->text() == QString::number(Dno))
-        entry->DropEmptySample(Dno);
     // Corrected in the entry window, it counts as imported.
-    if (FindSamplePos(samples.Samples, *ID) >= 0) {
+    if (std::exchange(refusedPending_, false) && windows().settleRefusedImport()) {
         ++storedCount_;
         showProgress();
     }

@@ -1,22 +1,19 @@
 // The network questionnaire's two jobs: writing its forms ("WWWHTML") and
-// reading the answers returned from them ("WWWANS"), each answer entered
-// through the entry window as a new sample.
+// reading the answers returned from them ("WWWANS"), each answer handed to
+// the entry window as a new sample.
 #include <QPointer>
 
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
-#include "frm_add_data.h"
 #include "frm_merge.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_forms.h"
-#include "model/sample_table.h"
 #include "model/workspace.h"
 #include "program_state.h"
-#include "runtime/rounding.h"
-#include "runtime/val.h"
 #include "widgets/forms.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -60,10 +57,11 @@ void frmMerge::cmdDo_Click()
 void frmMerge::cmdGetWWW_Click()
 {
     Settings& settings = ProgramSettings();
-    entryWindow();
+    windows().showEntryWindow();
     ui().yieldToEvents();
     const QPointer<frmMerge> alive(this);
     cmdGetWWW->setEnabled(false);
+    corrected_.clear();
     running_ = true;
     const bool ran = importNetworkAnswers();
     if (!alive)
@@ -75,7 +73,7 @@ void frmMerge::cmdGetWWW_Click()
     settings.WWWAnswerDir = txtDir[0]->text();
     settings.WWWBackupDir = txtDir[1]->text();
     Beep();
-    MsgBox(QStringLiteral("作業が終了しました"));
+    MsgBox(withCorrections(QStringLiteral("作業が終了しました")));
     Forms::unload(*this);
 }
 
@@ -101,7 +99,7 @@ bool frmMerge::importNetworkAnswers()
     };
     const WWWDistinction distinction{document.WWWDistName, document.WWWDistQno};
     const WWWImportEnd end = ImportWWWAnswers(
-        ProgramWorkspace(), folders, distinction, [this](const WWWAnswer& answer) { return sendAnswer(answer); },
+        ProgramWorkspace(), folders, distinction, [this](const WWWAnswer& answer) { return SendWWWSample(answer); },
         view);
     if (alive && !end.refusedFiles.isEmpty())
         MsgBox(QStringLiteral("入力画面で受け付けられなかった回答があります。次のファイルを確かめてください:") + CrLf
@@ -110,30 +108,23 @@ bool frmMerge::importNetworkAnswers()
     return true;
 }
 
-bool frmMerge::SendWWWSample(const QVector<Integer>& Counts, const QVector<Integer>& Codes,
-                             const QVector<QString>& Texts)
+HandOver frmMerge::SendWWWSample(const WWWAnswer& answer)
 {
     const Survey& survey = ProgramWorkspace().survey;
-    frmAddData& entry = entryWindow();
-    entry.stbInput->clear();
-    const QString R = WWWReplyText(survey, {Counts, Codes, Texts});
-    if (!newSample(entry, QStringLiteral("AUTONEW")))
-        return false;
-    enterReply(entry, R);
-    return true;
-}
-
-HandOver frmMerge::sendAnswer(const WWWAnswer& answer)
-{
-    const SampleTable& samples = ProgramWorkspace().samples;
-    if (!SendWWWSample(answer.Counts, answer.Codes, answer.Texts))
-        return HandOver::NoIDLeft;
-    frmAddData& entry = Forms::instance<frmAddData>();
-    if (entry.stbInput->text().isEmpty())
+    const ImportOutcome outcome = windows().enterImported({std::nullopt, WWWReplyText(survey, answer)});
+    switch (outcome.kind) {
+    case ImportOutcome::Kind::Stored:
+        if (outcome.corrected)
+            corrected_.add(outcome.ID);
         return HandOver::Stored;
-    // The refused answer stays in its file; the sample made for it goes.
-    entry.DropEmptySample(FindSamplePos(samples.Samples, CLng(Val(entry.txtIDno->text()))));
-    return HandOver::Refused;
+    case ImportOutcome::Kind::Refused:
+        // The refused answer stays in its file; the sample made for it goes.
+        windows().settleRefusedImport();
+        return HandOver::Refused;
+    case ImportOutcome::Kind::Stopped:
+        break;
+    }
+    return HandOver::NoIDLeft;
 }
 
 }  // namespace kz

@@ -191,6 +191,25 @@ void ProgramWindows::loadKeyWindow() { Forms::instance<frmKey>(); }
 
 void ProgramWindows::showKeyWindow() { Forms::instance<frmKey>().showModal(); }
 
+ImportOutcome ProgramWindows::enterImported(const ImportedRecord& record)
+{
+    auto& entry = Forms::instance<frmAddData>();
+    if (!entry.isVisible())
+        entry.show();
+    return entry.enterImported(record);
+}
+
+bool ProgramWindows::settleRefusedImport()
+{
+    auto* entry = Forms::loaded<frmAddData>();
+    return entry && entry->settleRefusedImport();
+}
+
+void ProgramWindows::setEntryStatus(const QString& status)
+{
+    Forms::instance<frmAddData>().stbInput->setText(status);
+}
+
 bool ProgramWindows::importWindowOpen() const
 {
     const auto* merge = Forms::loaded<frmMerge>();

@@ -46,6 +46,10 @@ public:
     void loadKeyWindow() override;
     void showKeyWindow() override;
 
+    ImportOutcome enterImported(const ImportedRecord& record) override;
+    bool settleRefusedImport() override;
+    void setEntryStatus(const QString& status) override;
+
     bool importWindowOpen() const override;
     QString importWindowCaption() const override;
     void raiseImportWindow() override;

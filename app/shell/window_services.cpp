@@ -16,11 +16,19 @@ WindowServices*& installed()
     return services;
 }
 
+// Until windows are installed there is no entry window to take a record.
+class NoWindows final : public WindowServices {
+public:
+    ImportOutcome enterImported(const ImportedRecord& /*record*/) override { return {}; }
+    bool settleRefusedImport() override { return false; }
+    void setEntryStatus(const QString& /*status*/) override {}
+};
+
 }  // namespace
 
 WindowServices& windows()
 {
-    static WindowServices silent;
+    static NoWindows silent;
     WindowServices* services = installed();
     return services ? *services : silent;
 }

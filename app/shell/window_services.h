@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include "imports/import_entry.h"
 #include "model/survey_types.h"
 #include "runtime/vbtypes.h"
 
@@ -72,6 +73,19 @@ public:
     virtual void showAddAnswers() {}
     // The same over a result sheet: its listed samples receive the answer.
     virtual void showAddAnswersOn(frmGridBase& /*sheet*/) {}
+
+    // Imported records, handed to the entry window one by one.
+    // Enters the record as a new sample through the parse, checks and store
+    // of a typed reply. A stored record is shown at the pace a user can
+    // follow, a refused one at once, whole, with its message, for the user
+    // to correct; the entry window says why a record was refused or stopped.
+    virtual ImportOutcome enterImported(const ImportedRecord& record) = 0;
+    // The record refused last is done with (the import goes on, stops or
+    // closes): its sample goes when the user left it without answers. True
+    // when it stays, corrected.
+    virtual bool settleRefusedImport() = 0;
+    // The entry window's status line tells why an importer refused a record.
+    virtual void setEntryStatus(const QString& status) = 0;
 
     // Import and export beside the entry window.
     // Whether the import window is open, and its caption.

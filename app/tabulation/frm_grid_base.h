@@ -166,7 +166,7 @@ private:
     void showStatus(const QString& text) override;
     bool showProgress(const QString& percent) override;
     void layOut(const CountSheet& sheet) override;
-    void showBlock(const CountSheet& sheet, Integer q, int L) override;
+    void showColumn(int L, std::vector<SheetCell> cells) override;
 
     // Listings, their tally and searches (frm_grid_base_listing.cpp).
     void connectListingMenus();

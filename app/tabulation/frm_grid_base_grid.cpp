@@ -1,6 +1,6 @@
 // The result sheet's grid during a run: its size, row heights and column
-// widths from the plans, the blocks as they are counted, the progress and
-// the column widths kept in the settings.
+// widths from the plans, each result column's blocks in one step once it
+// is counted, the progress and the column widths kept in the settings.
 #include <algorithm>
 #include <cmath>
 
@@ -81,10 +81,11 @@ void frmGridBase::layOut(const CountSheet& sheet)
     widthsShown_ = TotalCodedAnswers;
 }
 
-void frmGridBase::showBlock(const CountSheet& sheet, Integer q, int L)
+void frmGridBase::showColumn(int, std::vector<SheetCell> cells)
 {
+    // One change for the whole column: the grid is drawn once, when it is on again.
     Grid->setRedraw(false);
-    for (const SheetCell& cell : BlockCells(ProgramWorkspace().survey, sheet, q, L))
+    for (const SheetCell& cell : cells)
         Grid->setTextMatrix(cell.row, cell.col, cell.text);
     Grid->setRedraw(true);
 }

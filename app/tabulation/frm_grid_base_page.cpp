@@ -67,25 +67,12 @@ bool frmGridBase::PageLoad(const QString& FileName)
     ws.TotalOption = page->option;
     if (page->option.Kind == TotalFreeTexts)
         RefQuestions = page->RefQuestions;
-    const Integer options = page->DisplayOptions;
-    for (QAction* action : mnuPercent)
-        action->setChecked(false);
-    switch (options & (ShowCounts | ShowPercents)) {
-    case ShowCounts:
-        mnuPercent[0]->setChecked(true);
-        break;
-    case ShowCounts | ShowPercents:
-        mnuPercent[1]->setChecked(true);
-        break;
-    case ShowPercents:
-        mnuPercent[2]->setChecked(true);
-        break;
-    default:
-        break;
-    }
-    mnuSort->setChecked((options & OrderByCount) != 0);
-    chkSorted->setChecked((options & OrderByCount) != 0);
-    mnuSpace->setChecked((options & SpacerColumns) != 0);
+    const DisplayMenus menus = DisplayMenusOf(page->DisplayOptions);
+    for (size_t i = 0; i < mnuPercent.size(); ++i)
+        mnuPercent[i]->setChecked(static_cast<int>(i) == menus.percentItem);
+    mnuSort->setChecked(menus.sort);
+    chkSorted->setChecked(menus.sort);
+    mnuSpace->setChecked(menus.space);
     SheetCommand(QStringLiteral("Do Total"));
     return true;
 }

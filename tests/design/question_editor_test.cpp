@@ -11,8 +11,8 @@
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
+#include "window_calls.h"
 #include "window_script.h"
-#include "window_services.h"
 
 namespace kz {
 namespace {
@@ -78,13 +78,8 @@ public:
 };
 
 // The limit editor hands back a given condition and keeps what it was shown.
-class LimitEditorStandIn : public WindowServices {
+class LimitEditorStandIn : public test::WindowCalls {
 public:
-    LimitEditorStandIn() { InstallWindowServices(this); }
-    ~LimitEditorStandIn() override { InstallWindowServices(nullptr); }
-    LimitEditorStandIn(const LimitEditorStandIn&) = delete;
-    LimitEditorStandIn& operator=(const LimitEditorStandIn&) = delete;
-
     void editLimit(Condition& cond, LimitEditMode mode) override
     {
         shown.push_back(cond);

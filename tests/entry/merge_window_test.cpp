@@ -1,10 +1,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QMessageBox>
+#include <QSet>
+#include <QTextBlock>
+#include <QTimer>
 
 #include "entry_window_fixture.h"
 #include "frm_merge.h"
 #include "frm_preview.h"
+#include "host/long_job.h"
 #include "host/settings.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
@@ -36,6 +40,24 @@ protected:
     {
         return {merge.cmdGo->isEnabled(), merge.cmdBack->isEnabled(), merge.cmdStop->isEnabled(),
                 merge.cmdClose->isEnabled()};
+    }
+    // The user replaces the reply in the entry window by typing `keys`
+    // ("\r" is Enter, which commits).
+    static void Retype(frmAddData& entry, const QString& keys)
+    {
+        entry.txtReply->setFocus();
+        QTest::keyClick(entry.txtReply, Qt::Key_A, Qt::ControlModifier);
+        Type(entry, keys);
+    }
+    // The colours the reply box's text is drawn in.
+    static QSet<QRgb> TextColours(const frmAddData& entry)
+    {
+        QSet<QRgb> colours;
+        for (QTextBlock block = entry.txtReply->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                colours << it.fragment().charFormat().foreground().color().rgb();
+        }
+        return colours;
     }
 
     QTemporaryDir folder;
@@ -106,13 +128,14 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     EXPECT_EQ(FindSamplePos(samples.Samples, 2), -1);
     EXPECT_EQ(Enabled(merge), (QList<bool>{true, true, false, true}));
 
-    // Read again: refused for what it says, not for its ID.
+    // Read again: refused for what it says, not for its ID, and shown whole,
+    // as typed, for the user to correct.
     script.onMessage(vbOK);
     merge.cmdBack->click();
     EXPECT_EQ(entry.stbInput->text(), unclosed);
-    entry.txtReply->setText("2\r\n1\r\n1\r\n");
-    entry.lblDno->setCaption(QString());
-    entry.lblDno->setCaption("INPUT");
+    EXPECT_EQ(entry.txtReply->text(), "9/\r\n\r\n\r\n");
+    EXPECT_EQ(TextColours(entry).size(), 1);
+    Retype(entry, "2\r1\r1\r");
     EXPECT_TRUE(entry.stbInput->text().isEmpty());
     // Corrected, it stays and counts.
     merge.cmdStop->click();
@@ -129,7 +152,7 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     EXPECT_EQ(script.messages()[3].icon, QMessageBox::Warning);
     EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, false, false}));
     EXPECT_EQ(merge.lblInportNum->text(), "3");
-    EXPECT_EQ(merge.lblSeek->text(), QString::number(QFileInfo(path).size() + 1));
+    EXPECT_EQ(merge.lblSeek->text(), QString::number(QFileInfo(path).size()));
     const Long first = FindSamplePos(samples.Samples, 1);
     EXPECT_EQ(Answers(first, 1), (QVector<Integer>{2, 3}));
     EXPECT_EQ(Answers(first, 2), QVector<Integer>{1});
@@ -138,6 +161,24 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     ASSERT_GE(third, 0);
     EXPECT_EQ(Answers(third, 1), QVector<Integer>{4});
     EXPECT_EQ(Text(third, 1, 0), "x");
+}
+
+TEST_F(MergeWindowTest, StopEndsTheRunAfterTheRecordInHandAndLeavesTheOtherButtonsToTheUser)
+{
+    Open();
+    const QString first = QStringLiteral("ID=1\r\n1\r\n\r\n");
+    const QString path = WriteFile("input.txt", first + "ID=2\r\n2\r\n\r\nID=3\r\n3\r\n");
+    frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+    EXPECT_EQ(merge.lblSeek->text(), "0");
+    // Stop is pressed while the first record's turn lets events in.
+    const LongJobPacing everyStep(0);
+    QTimer::singleShot(0, merge.cmdStop, &QPushButton::click);
+    merge.cmdGo->click();
+    EXPECT_EQ(Enabled(merge), (QList<bool>{true, true, false, true}));
+    EXPECT_EQ(merge.lblInportNum->text(), "1");
+    EXPECT_EQ(merge.lblSeek->text(), QString::number(first.size()));
+    EXPECT_GE(FindSamplePos(samples.Samples, 1), 0);
+    EXPECT_EQ(FindSamplePos(samples.Samples, 2), -1);
 }
 
 TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACorrectedOne)
@@ -153,11 +194,9 @@ TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACor
         // The refused reply is there to be corrected, laid out.
         EXPECT_TRUE(entry.txtReply->text().startsWith("9/"));
         EXPECT_FALSE(entry.txtReply->document()->documentLayout()->documentSize().isEmpty());
-        if (corrected) {
-            entry.txtReply->setText("2\r\n");
-            entry.lblDno->setCaption(QString());
-            entry.lblDno->setCaption("INPUT");
-        }
+        // Typed but not committed, the correction still counts.
+        if (corrected)
+            Retype(entry, "2");
         merge.close();
         FlushEvents();
         EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
@@ -165,6 +204,65 @@ TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACor
         EXPECT_EQ(FindSamplePos(samples.Samples, 2), -1);
     }
     EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 1), 0), QVector<Integer>{2});
+}
+
+TEST_F(MergeWindowTest, StoredRecordsAreShownAtThePaceTheRunLetsEventsIn)
+{
+    auto& entry = Open();
+    QString records;
+    for (int ID = 1; ID <= 5; ++ID)
+        records += QStringLiteral("ID=%1\r\n%2\r\n\r\n").arg(ID).arg(ID % 4 + 1);
+    const QString path = WriteFile("input.txt", records);
+    QStringList shownIDs;
+    QObject::connect(entry.txtIDno, &QLineEdit::textChanged, [&shownIDs](const QString& ID) { shownIDs << ID; });
+    for (const qint64 intervalMs : {qint64{1'000'000}, qint64{0}}) {
+        SCOPED_TRACE(intervalMs);
+        samples.Samples.clear();
+        frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+        const LongJobPacing pacing(intervalMs);
+        shownIDs.clear();
+        script.onMessage(vbOK);      // "終了しました"
+        script.onMessage(vbCancel);  // "取り込みを終了ます": stay
+        merge.cmdGo->click();
+        // Events come in between records at the job's pace, at each one or
+        // not at all during so short a run, and at the closing message:
+        // the record stored last is shown by then.
+        if (intervalMs == 0)
+            EXPECT_EQ(shownIDs, (QStringList{"1", "2", "3", "4", "5"}));
+        else
+            EXPECT_EQ(shownIDs, QStringList{"5"});
+        EXPECT_TRUE(entry.txtReply->text().startsWith("2-")) << entry.txtReply->text().toStdString();
+        EXPECT_EQ(SampleCount(samples), 5);
+        Forms::unload(merge);
+        FlushEvents();
+    }
+}
+
+TEST_F(MergeWindowTest, TheClosingMessageCountsTheRecordsTheChecksCorrected)
+{
+    Open();
+    // Q0 has no choice 9, and Q1 no choice 7.
+    const QString path = WriteFile("input.txt", "ID=1\r\n9\r\n1\r\n1\r\n\r\nID=2\r\n1\r\n\r\nID=3\r\n2\r\n7\r\n");
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "findings shown" : "findings silent");
+        samples.Samples.clear();
+        frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+        merge.chkNoMessage->setChecked(shown);
+        if (shown) {
+            script.onMessage(vbOK);
+            script.onMessage(vbOK);
+        }
+        script.onMessage(vbOK);  // "終了しました"
+        script.onMessage(vbOK);  // "取り込みを終了ます"
+        merge.cmdGo->click();
+        FlushEvents();
+        ASSERT_GE(script.messages().size(), 2);
+        EXPECT_EQ(script.messages()[script.messages().size() - 2].text,
+                  "終了しました\r\n回答を修正したサンプルが2件あります(ID 1, 3)。");
+        EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 1), 0), QVector<Integer>{0});
+        EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 3), 1), QVector<Integer>{0});
+    }
+    EXPECT_EQ(script.messages().size(), 6);
 }
 
 TEST_F(MergeWindowTest, EveryKindOfLineEndImportsLikeCrLf)

@@ -99,5 +99,59 @@ TEST_F(NetworkWindowTest, ReturnedAnswersBecomeSamplesAndTheirFilesMove)
     EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
 }
 
+TEST_F(NetworkWindowTest, AnAnswerTheEntryWindowRefusesLeavesNoSampleAndItsFileIsNamed)
+{
+    Open();
+    // Q1's "other" text is a quantity from 1 to 10.
+    survey.Choices(1, 4).Attr |= 1 << AttrQuantity;
+    survey.Choices(1, 4).Low = 1;
+    survey.Choices(1, 4).High = 10;
+    put("a.txt", "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C1&KZESQ1C4=500&\r\n"
+                 "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C2&KZESQ1C4=5&\r\n");
+    windows.startImport("WWWANS", "WWWｱﾝｹｰﾄ", QString());
+    frmMerge& merge = *Forms::loaded<frmMerge>();
+    merge.txtDir[0]->setText(folder.filePath("in"));
+    merge.txtDir[1]->setText(folder.filePath("out"));
+    for (int box = 0; box < 3; ++box)
+        script.onMessage(vbOK);
+    merge.cmdGetWWW->click();
+    ASSERT_EQ(script.messages().size(), 3);
+    EXPECT_EQ(script.messages()[0].text, "数量回答が範囲1～10に納まっていません。");
+    EXPECT_TRUE(script.messages()[1].text.startsWith("入力画面で受け付けられなかった回答があります。"));
+    EXPECT_EQ(script.messages()[2].text, "作業が終了しました");
+    ASSERT_EQ(SampleCount(samples), 1);
+    EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
+    EXPECT_EQ(Text(0, 1, 0), "5");
+}
+
+TEST_F(NetworkWindowTest, RunningOutOfIDsStopsTheRunAndTheEndNamesTheAnswersTheChecksCorrected)
+{
+    Open();
+    for (Long ID : {1, 2, 3})
+        StoredSample(ID, 1);
+    // The first answer's text stands beside a choice that takes none.
+    put("a.txt", "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C2&KZESQ0C2=tea&\r\n"
+                 "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C1&\r\n"
+                 "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C3&\r\n");
+    windows.startImport("WWWANS", "WWWｱﾝｹｰﾄ", QString());
+    frmMerge& merge = *Forms::loaded<frmMerge>();
+    merge.txtDir[0]->setText(folder.filePath("in"));
+    merge.txtDir[1]->setText(folder.filePath("out"));
+    for (int box = 0; box < 3; ++box)
+        script.onMessage(vbOK);
+    merge.cmdGetWWW->click();
+    ASSERT_EQ(script.messages().size(), 3);
+    EXPECT_TRUE(script.messages()[0].text.startsWith("ＩＤが尽きました。"));
+    EXPECT_EQ(script.messages()[1].text, "取り込みを中止します");
+    EXPECT_EQ(script.messages()[2].text, "作業が終了しました\r\n回答を修正したサンプルが1件あります(ID 4)。");
+    EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 4), 0), QVector<Integer>{2});
+    EXPECT_EQ(Text(FindSamplePos(samples.Samples, 4), 0, 0), "");
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 5), 0), QVector<Integer>{1});
+    // Stopped inside it, the file stays to be read again.
+    EXPECT_EQ(files("in"), QStringList{"a.txt"});
+    EXPECT_TRUE(files("out").isEmpty());
+}
+
 }  // namespace
 }  // namespace kz::test

@@ -3,18 +3,15 @@
 #include <QStringList>
 
 #include "program_fixture.h"
-#include "window_services.h"
+#include "window_calls.h"
 
 namespace kz {
 namespace {
 
 // Records where each sample was shown: "entry:" idText "|" command, or
 // "view:" questionCount "|" dno "|" idText.
-class SampleWindows : public WindowServices {
+class SampleWindows : public test::WindowCalls {
 public:
-    SampleWindows() { InstallWindowServices(this); }
-    ~SampleWindows() override { InstallWindowServices(nullptr); }
-
     bool entryWindowVisible() const override { return entryVisible; }
     void showSampleInEntryWindow(const QString& idText, const QString& command) override
     {

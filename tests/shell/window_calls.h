@@ -1,6 +1,7 @@
-// Window services for main-window tests: installs itself for its lifetime,
-// counts what the main window asked of the other windows and answers that
-// the windows listed in `present` exist.
+// Window services for tests without the other windows: installs itself for
+// its lifetime, counts what was asked of the other windows and answers that
+// the windows listed in `present` exist; no entry window takes an imported
+// record.
 #pragma once
 
 #include <QList>
@@ -34,6 +35,17 @@ public:
     {
         imports << QStringList{format, formatLabel, file};
     }
+    ImportOutcome enterImported(const ImportedRecord& record) override
+    {
+        entered << record.reply;
+        return {};
+    }
+    bool settleRefusedImport() override
+    {
+        ++settled;
+        return false;
+    }
+    void setEntryStatus(const QString& status) override { statuses << status; }
 
     int entry = 0;
     int questionList = 0;
@@ -43,6 +55,9 @@ public:
     QList<bool> aboutEditable;
     QStringList sheets;
     QList<QStringList> imports;
+    QStringList entered;
+    int settled = 0;
+    QStringList statuses;
 
 private:
     std::set<Window> present_;

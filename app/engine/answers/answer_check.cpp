@@ -183,7 +183,7 @@ void CheckQuestionAnswers(const Survey& questionnaire, Long /*sample*/, Integer 
     }
     if (texts.size() < count)
         texts.resize(count);
-    if (count == 1 && SoundSingleAnswer(questionnaire, q, codes[0], texts[0]))
+    if (SoundAnswers(questionnaire, q, count, codes.constData(), texts.constData()))
         return;
     QuestionAnswers answers(questionnaire, q, count, codes, texts, report, context);
     answers.keepWithinMaxAnswers();
@@ -209,6 +209,25 @@ bool SoundSingleAnswer(const Survey& questionnaire, Integer q, Integer code, con
            && (text.isEmpty() || ChoiceHasAttr(questionnaire, q, code, AttrEssay) != 0);
 }
 
+bool SoundAnswers(const Survey& questionnaire, Integer q, Integer count, const Integer* codes, const QString* texts)
+{
+    if (count < 1 || count > questionnaire.Questions[q].MaxAnswers)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        if (!SoundSingleAnswer(questionnaire, q, codes[i], texts[i]))
+            return false;
+        if (count == 1)
+            return true;
+        if (codes[i] == 0 || ChoiceHasAttr(questionnaire, q, codes[i], AttrExclusive) != 0)
+            return false;
+        for (int j = 0; j < i; ++j) {
+            if (codes[j] == codes[i])
+                return false;
+        }
+    }
+    return true;
+}
+
 void RepairMissingChoices(const Survey& questionnaire, Integer q, Integer& count, QVector<Integer>& codes,
                           QVector<QString>& texts)
 {
@@ -221,49 +240,65 @@ void RepairMissingChoices(const Survey& questionnaire, Integer q, Integer& count
 void CheckSampleAnswers(const Survey& questionnaire, Long sample, QVector<Integer>& counts, QVector<Integer>& codes,
                         QVector<QString>& texts, bool report, ReportContext* context)
 {
-    // Results go to fresh arrays: a question whose count was 0 comes out with
-    // one answer and would otherwise overwrite answers not yet read.
-    QVector<Integer> outCodes(std::max(codes.size(), qsizetype(questionnaire.AnswerSlotCount)));
-    QVector<QString> outTexts(outCodes.size());
+    // The answers are checked where they stand, question after question.
+    // The checks only take answers away, so what a question keeps moves down
+    // over them; only a question without answers comes out with one, which
+    // is given room first.
+    if (texts.size() < codes.size())
+        texts.resize(codes.size());
     QVector<Integer> workCodes;
     QVector<QString> workTexts;
     qsizetype read = 0;
     qsizetype written = 0;
     for (Integer q = 0; q < questionnaire.QuestionCount; ++q) {
         Integer n = counts[q];
-        // One entry more: a question without answers comes out with one.
-        if (workCodes.size() <= n) {
-            workCodes.resize(n + 1);
-            workTexts.resize(n + 1);
-        }
-        for (int i = 0; i < n; ++i) {
-            workCodes[i] = codes[read + i];
-            workTexts[i] = texts.value(read + i);
-        }
-        read += std::max<Integer>(n, 0);
-        if (context != nullptr) {
-            context->first = static_cast<int>(written);
-            // A question without answers comes out with one, typed nowhere:
-            // the context gets an empty entry for it so later answers stay aligned.
-            if (n < 1 && written <= context->answerStart.size() && written <= context->answerLength.size()) {
+        if (n < 1) {
+            codes.insert(read, 0);
+            texts.insert(read, QString());
+            // Typed nowhere: the context gets an empty entry for it so later
+            // answers stay aligned.
+            if (context != nullptr && written <= context->answerStart.size()
+                && written <= context->answerLength.size()) {
                 context->answerStart.insert(written, 0);
                 context->answerLength.insert(written, 0);
             }
+            n = 1;
         }
-        CheckQuestionAnswers(questionnaire, sample, q, n, workCodes, workTexts, report, true, context);
-        if (outCodes.size() < written + n) {
-            outCodes.resize(written + n);
-            outTexts.resize(written + n);
+        // Unshared by data(), they are read and written below without checks.
+        Integer* code = codes.data();
+        QString* text = texts.data();
+        // Most answers are sound: nothing to copy or check.
+        if (SoundAnswers(questionnaire, q, n, code + read, text + read)) {
+            if (written != read) {
+                for (int i = 0; i < n; ++i) {
+                    code[written + i] = code[read + i];
+                    text[written + i] = std::move(text[read + i]);
+                }
+            }
+            read += n;
+            written += n;
+            counts[q] = n;
+            continue;
+        }
+        if (workCodes.size() < n) {
+            workCodes.resize(n);
+            workTexts.resize(n);
         }
         for (int i = 0; i < n; ++i) {
-            outCodes[written + i] = workCodes[i];
-            outTexts[written + i] = workTexts[i];
+            workCodes[i] = code[read + i];
+            workTexts[i] = std::move(text[read + i]);
+        }
+        read += n;
+        if (context != nullptr)
+            context->first = static_cast<int>(written);
+        CheckQuestionAnswers(questionnaire, sample, q, n, workCodes, workTexts, report, true, context);
+        for (int i = 0; i < n; ++i) {
+            code[written + i] = workCodes[i];
+            text[written + i] = std::move(workTexts[i]);
         }
         written += n;
         counts[q] = n;
     }
-    codes.swap(outCodes);
-    texts.swap(outTexts);
 }
 
 }  // namespace kz

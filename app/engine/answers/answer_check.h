@@ -44,6 +44,11 @@ void CheckQuestionAnswers(const Survey& questionnaire, Long sample, Integer q, I
 // one; the checks return at once for it.
 bool SoundSingleAnswer(const Survey& questionnaire, Integer q, Integer code, const QString& text);
 
+// Whether `count` answers of q (from 1 to MaxAnswers) pass every check as
+// they stand: each sound on its own and, when there are several, none of
+// them 0 or exclusive and no choice twice.
+bool SoundAnswers(const Survey& questionnaire, Integer q, Integer count, const Integer* codes, const QString* texts);
+
 // Only the first of those checks, without reports: answers naming a choice
 // that q lacks become q's other choice or are removed, as CheckMissingToOther
 // chooses. Run before a list longer than MaxAnswers is cut, it keeps valid

@@ -38,5 +38,12 @@ Long CountAnswers(const Workspace& ws, const Condition& cond, Integer q, Integer
 // Counts the samples at the listed positions, in list order.
 Long CountAnswers(const Workspace& ws, const Condition& cond, Integer q, Integer rank,
                   std::span<const Long> positions, ChoiceCounts& counts);
+// Counts several questions in one pass over the samples at first .. last - 1,
+// each sample read once for all of them: questions[k] under conds[k] into
+// counts[k], its base added to bases[k]. Conditions the questions share
+// (a result column's, joined to each question's own) are tested once per
+// sample. The spans are as long as `questions`.
+void CountAnswers(const Workspace& ws, std::span<const Condition> conds, std::span<const Integer> questions,
+                  Integer rank, Long first, Long last, std::span<ChoiceCounts> counts, std::span<Long> bases);
 
 }  // namespace kz

@@ -12,8 +12,10 @@ const QString NoChoiceTyped = QStringLiteral("選択肢の記号なし");
 
 }  // namespace
 
-void ReportAnswerProblem(const QString& head, const QString& tail, int answer, const ReportContext* context)
+void ReportAnswerProblem(const QString& head, const QString& tail, int answer, ReportContext* context)
 {
+    if (context != nullptr)
+        ++context->findings;
     if (context != nullptr && context->view != nullptr && !context->view->wantsReports())
         return;
     int start = 0;

@@ -29,14 +29,17 @@ struct ReportContext {
     QVector<int> answerLength;
     int first = 0;
     ReplyView* view = nullptr;
+    // The findings reported, shown or not: each is an answer the checks
+    // repaired, or found at fault.
+    int findings = 0;
 };
 
 // Shows the finding about answer `answer` of the question in hand (index
 // context->first + answer of the arrays), exclamation icon. Without a context
 // the answer's text is empty; an answer typed without a choice symbol (a bare
 // free text) is quoted as "選択肢の記号なし". With a view that wants no
-// reports nothing is shown.
-void ReportAnswerProblem(const QString& head, const QString& tail, int answer, const ReportContext* context);
+// reports nothing is shown; the context counts the finding either way.
+void ReportAnswerProblem(const QString& head, const QString& tail, int answer, ReportContext* context);
 
 // Drops answer `answer` of the question in hand from the context's arrays.
 void RemoveReportedAnswer(ReportContext* context, int answer);

@@ -9,9 +9,9 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "model/document.h"
 #include "host/program_folder.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 
 namespace kz {
 

@@ -17,6 +17,7 @@
 #include "model/document_events.h"
 #include "model/limit_eval.h"
 #include "model/survey.h"
+#include "runtime/file_errors.h"
 
 namespace kz {
 namespace {
@@ -182,12 +183,13 @@ Integer Merge(Workspace& ws, const LargeVector<char>& content)
 Integer MergeFile(Workspace& ws, const QString& fileName)
 {
     try {
+        const QString unreadable = fileName + QStringLiteral(" を読み込めません。");
         QFile file(fileName);
-        LargeVector<char> content;
-        if (file.open(QIODevice::ReadOnly))
-            content = ReadRemainingBytes(file);
+        if (const int error = OpenForReading(file, FileKinds::RegularOnly))
+            throw DataFileError(unreadable + FileErrorText(error));
+        const LargeVector<char> content = ReadRemainingBytes(file);
         if (file.error() != QFileDevice::NoError)
-            throw DataFileError(fileName + QStringLiteral(" を読み込めません。") + file.errorString());
+            throw DataFileError(unreadable + file.errorString());
         return Merge(ws, content);
     } catch (const DataFileError& error) {
         Beep();

@@ -15,7 +15,9 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 #include "model/sample_ids.h"
+#include "model/survey.h"
 #include "runtime/file_errors.h"
 
 namespace kz {
@@ -81,7 +83,7 @@ bool ReadTable(BinaryReader& in, std::array<T, N>& table, ReadOne readOne)
 }
 
 // Start-up reads the file twice; the user hears of a refused range once.
-void TellRefusedIDRange(const Settings& settings, const IDRange& range)
+void TellRefusedIDRange(const IDRange& range, const Settings& kept)
 {
     static std::optional<IDRange> told;
     if (told == range)
@@ -90,24 +92,24 @@ void TellRefusedIDRange(const Settings& settings, const IDRange& range)
     MsgBox(QStringLiteral("設定ファイルのIDの範囲（%1 から %2）は使えないので、%3 から %4 にしました。")
                .arg(range.low)
                .arg(range.high)
-               .arg(settings.IDRangeLow)
-               .arg(settings.IDRangeHigh),
+               .arg(kept.IDRangeLow)
+               .arg(kept.IDRangeHigh),
            vbExclamation);
 }
 
 // A range no ID could be issued from leaves the default.
-bool ReadIdRange(BinaryReader& in, Settings& settings)
+bool ReadIdRange(BinaryReader& in, Settings& into)
 {
     const Long low = in.readLong();
     const Long high = in.readLong();
     if (!in.ok())
         return false;
     if (!IsValidIDRange({low, high})) {
-        TellRefusedIDRange(settings, {low, high});
+        TellRefusedIDRange({low, high}, into);
         return true;
     }
-    settings.IDRangeLow = low;
-    settings.IDRangeHigh = high;
+    into.IDRangeLow = low;
+    into.IDRangeHigh = high;
     return true;
 }
 
@@ -136,14 +138,14 @@ WindowRec ReadWindowRec(BinaryReader& in)
 }
 
 // The fields after the current magic. False on a read error.
-bool ReadCurrentFields(BinaryReader& in, Settings& settings)
+bool ReadCurrentFields(BinaryReader& in, Settings& into)
 {
     const bool complete =
-        ReadIdRange(in, settings) && ReadTable(in, settings.FontRecs, ReadFontRec)
-        && ReadTable(in, settings.ColourTable, [](BinaryReader& r) { return r.readLong(); })
-        && ReadTable(in, settings.WindowRecs, ReadWindowRec)
-        && ReadTable(in, settings.ColumnWidths, [](BinaryReader& r) { return SaneColumnWidth(r.readLong()); })
-        && ReadTable(in, settings.MRUFiles, [](BinaryReader& r) { return GetStr(r); });
+        ReadIdRange(in, into) && ReadTable(in, into.FontRecs, ReadFontRec)
+        && ReadTable(in, into.ColourTable, [](BinaryReader& r) { return r.readLong(); })
+        && ReadTable(in, into.WindowRecs, ReadWindowRec)
+        && ReadTable(in, into.ColumnWidths, [](BinaryReader& r) { return SaneColumnWidth(r.readLong()); })
+        && ReadTable(in, into.MRUFiles, [](BinaryReader& r) { return GetStr(r); });
     if (!complete)
         return false;
     // The folders and the interval came later; older files end before them.
@@ -152,48 +154,47 @@ bool ReadCurrentFields(BinaryReader& in, Settings& settings)
     const QString answerDir = GetStr(in);
     if (!in.ok())
         return false;
-    settings.WWWAnswerDir = answerDir;
+    into.WWWAnswerDir = answerDir;
     const QString backupDir = GetStr(in);
     if (!in.ok())
         return false;
-    settings.WWWBackupDir = backupDir;
+    into.WWWBackupDir = backupDir;
     if (in.atEnd())
         return true;
     const double interval = in.readDouble();
     if (!in.ok())
         return false;
-    settings.SaveInterval = SaneSaveInterval(interval);
+    into.SaveInterval = SaneSaveInterval(interval);
     return true;
 }
 
 // False on a read error; an unrecognised file is no error, it is ignored.
-bool ReadSettingsFile(QFile& file, Settings& settings)
+bool ReadSettingsFields(BinaryReader& in, Settings& into)
 {
-    BinaryReader in(file);
     const Integer version = in.readInteger();
     if (!in.ok())
         return false;
-    settings.SettingsVersion = version;
+    into.SettingsVersion = version;
     if (version == 0)
-        return ReadIdRange(in, settings);
+        return ReadIdRange(in, into);
     if (version != CurrentVersion)
         return true;
     const QString magic = GetRevStr(in);
     if (!in.ok())
         return false;
     if (magic == RangeOnlyMagics[0] || magic == RangeOnlyMagics[1])
-        return ReadIdRange(in, settings);
+        return ReadIdRange(in, into);
     if (magic != CurrentMagic)
         return true;
-    return ReadCurrentFields(in, settings);
+    return ReadCurrentFields(in, into);
 }
 
 // A result sheet without its label column or its wide referenced-answer
 // column has lost its widths: give the columns that carry fixed contents
 // their usual widths.
-void RepairColumnWidths(Settings& settings)
+void RepairColumnWidths(Settings& into)
 {
-    auto& widths = settings.ColumnWidths;
+    auto& widths = into.ColumnWidths;
     if (widths[ColumnSlot::CountLabel] != 0 && widths[ColumnSlot::ListReferences] != 0)
         return;
     for (const auto& [column, width] : {std::pair{ColumnSlot::CountLabel, 1400},
@@ -207,18 +208,50 @@ void RepairColumnWidths(Settings& settings)
         widths[column] = width;
 }
 
-// --- writing ----------------------------------------------------------------
+}  // namespace
 
-// False when the device failed or a text does not fit its counted string.
-bool WriteSettings(QIODevice& device, const Settings& settings)
+QString SettingsFilePath() { return AppDir() + QStringLiteral("zuntab.ini"); }
+
+void DefaultSettings(Settings& into)
+{
+    into.IDRangeLow = 0;
+    into.IDRangeHigh = 100000;
+    for (WindowRec& rec : into.WindowRecs)
+        rec.Width = 0;
+    for (int i = 0; i <= 3; ++i)
+        into.FontRecs[static_cast<size_t>(i)].Name.clear();
+    for (int i = 0; i < DefaultedColumnCount; ++i)
+        into.ColumnWidths[static_cast<size_t>(i)] = 1000;
+    for (int i = 0; i < RecentFilesShown; ++i)
+        into.MRUFiles[static_cast<size_t>(i)].clear();
+    into.FontRecs[FontSlot::Reply].ForeColor = Rgb(0, 0, 0);
+    into.FontRecs[FontSlot::Reply].BackColor = Rgb(255, 255, 255);
+    into.ColourTable[ColourSlot::FreeText] = Rgb(0, 96, 0);
+    into.ColourTable[ColourSlot::Error] = Rgb(255, 0, 0);
+    into.ColourTable[ColourSlot::NotApplicable] = Rgb(191, 0, 191);
+    into.ColourTable[ColourSlot::QuestionName] = Rgb(127, 127, 127);
+    into.ColourTable[ColourSlot::DisplayFlags] = 1;  // question names shown, no line-break marks
+    into.WWWAnswerDir.clear();
+    into.WWWBackupDir.clear();
+    into.SaveInterval = DefaultSaveInterval;
+}
+
+bool ReadSettings(BinaryReader& in, Settings& into)
+{
+    const bool whole = ReadSettingsFields(in, into);
+    RepairColumnWidths(into);
+    return whole;
+}
+
+bool WriteSettings(QIODevice& device, const Settings& from)
 {
     BinaryWriter out(device);
-    out.writeInteger(settings.SettingsVersion);
+    out.writeInteger(CurrentVersion);
     bool textsFit = PutRevStr(out, CurrentMagic);
     const auto putStr = [&](const QString& text) { textsFit = PutStr(out, text) && textsFit; };
-    out.writeLong(settings.IDRangeLow);
-    out.writeLong(settings.IDRangeHigh);
-    for (const FontRec& font : settings.FontRecs) {
+    out.writeLong(from.IDRangeLow);
+    out.writeLong(from.IDRangeHigh);
+    for (const FontRec& font : from.FontRecs) {
         putStr(font.Name);
         out.writeSingle(font.Size);
         out.writeBoolean(font.Bold);
@@ -228,50 +261,22 @@ bool WriteSettings(QIODevice& device, const Settings& settings)
         out.writeLong(font.ForeColor);
         out.writeLong(font.BackColor);
     }
-    for (Long colour : settings.ColourTable)
+    for (Long colour : from.ColourTable)
         out.writeLong(colour);
-    for (const WindowRec& rec : settings.WindowRecs) {
+    for (const WindowRec& rec : from.WindowRecs) {
         out.writeSingle(rec.Left);
         out.writeSingle(rec.Top);
         out.writeSingle(rec.Width);
         out.writeSingle(rec.Height);
     }
-    for (Long width : settings.ColumnWidths)
+    for (Long width : from.ColumnWidths)
         out.writeLong(width);
-    for (const QString& file : settings.MRUFiles)
+    for (const QString& file : from.MRUFiles)
         putStr(file);
-    putStr(settings.WWWAnswerDir);
-    putStr(settings.WWWBackupDir);
-    out.writeDouble(settings.SaveInterval);
+    putStr(from.WWWAnswerDir);
+    putStr(from.WWWBackupDir);
+    out.writeDouble(from.SaveInterval);
     return textsFit && out.ok();
-}
-
-}  // namespace
-
-QString SettingsFilePath() { return AppDir() + QStringLiteral("zuntab.ini"); }
-
-void DefaultSettings(Settings& settings)
-{
-    settings.IDRangeLow = 0;
-    settings.IDRangeHigh = 100000;
-    for (WindowRec& rec : settings.WindowRecs)
-        rec.Width = 0;
-    for (int i = 0; i <= 3; ++i)
-        settings.FontRecs[static_cast<size_t>(i)].Name.clear();
-    for (int i = 0; i < DefaultedColumnCount; ++i)
-        settings.ColumnWidths[static_cast<size_t>(i)] = 1000;
-    for (int i = 0; i < RecentFilesShown; ++i)
-        settings.MRUFiles[static_cast<size_t>(i)].clear();
-    settings.FontRecs[FontSlot::Reply].ForeColor = Rgb(0, 0, 0);
-    settings.FontRecs[FontSlot::Reply].BackColor = Rgb(255, 255, 255);
-    settings.ColourTable[ColourSlot::FreeText] = Rgb(0, 96, 0);
-    settings.ColourTable[ColourSlot::Error] = Rgb(255, 0, 0);
-    settings.ColourTable[ColourSlot::NotApplicable] = Rgb(191, 0, 191);
-    settings.ColourTable[ColourSlot::QuestionName] = Rgb(127, 127, 127);
-    settings.ColourTable[ColourSlot::DisplayFlags] = 1;  // question names shown, no line-break marks
-    settings.WWWAnswerDir.clear();
-    settings.WWWBackupDir.clear();
-    settings.SaveInterval = DefaultSaveInterval;
 }
 
 void LoadSettings(Settings& settings)
@@ -281,11 +286,11 @@ void LoadSettings(Settings& settings)
     // another copy may replace it in between. After a read error what was
     // read stays, and the recent-file menu keeps what it showed.
     QFile file(SettingsFilePath());
-    const int openError = OpenForReading(file);
-    const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettingsFile(file, settings));
+    const int openError = OpenForReading(file, FileKinds::RegularOnly);
+    BinaryReader in(file);
+    const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettings(in, settings));
     if (readWhole)
         RecentFilesMenu(settings, QString());
-    RepairColumnWidths(settings);
 }
 
 bool SaveSettings(Settings& settings)

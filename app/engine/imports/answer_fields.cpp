@@ -91,7 +91,7 @@ std::optional<QString> ReadAnswerFile(const QString& path, QString& why, const s
             return std::nullopt;
         }
         if (read != ImportLines::Read::Line) {
-            why = RefusedLine(read).message;
+            why = RefusedLine(read, line).message;
             return std::nullopt;
         }
         W += line.isEmpty() ? QStringLiteral("&") : DecodeImportLine(line);

@@ -79,21 +79,22 @@ QString NextCSVField(QStringView& line, const CsvSettings& csv)
 
 CsvText CsvTextField(const QString& text, const CsvSettings& csv)
 {
-    if (!csv.quote.isNull()) {
-        QString field = text;
-        field.replace(QString(csv.quote), QString(2, csv.quote));
-        return {csv.quote + field + csv.quote, false};
-    }
-    // Each line break, CR LF as one, becomes one blank.
+    // A line ends at its line break: each, CR LF as one, becomes one blank.
     QString field = text;
     field.replace(QStringLiteral("\r\n"), QString(Blank));
-    const QChar separatorBlank = csv.separator == Blank ? FullWidthBlank : Blank;
     bool changed = field.size() != text.size();
     for (QChar& c : field) {
         if (IsLineBreak(c)) {
             c = Blank;
             changed = true;
         }
+    }
+    if (!csv.quote.isNull()) {
+        field.replace(QString(csv.quote), QString(2, csv.quote));
+        return {csv.quote + field + csv.quote, changed};
+    }
+    const QChar separatorBlank = csv.separator == Blank ? FullWidthBlank : Blank;
+    for (QChar& c : field) {
         if (c == csv.separator) {
             c = separatorBlank;
             changed = true;

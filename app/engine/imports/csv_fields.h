@@ -20,9 +20,9 @@ struct CsvSettings {
 // the field's separator (empty after the last field).
 //
 // A field that begins with the quote is read to the quote that is followed
-// by a separator or the end of the line: separators and line breaks within
-// are text, a doubled quote stands for one, a quote followed by anything
-// else is kept, and the field keeps its blanks. Any other field ends at the
+// by a separator or the end of the line: separators within are text, a
+// doubled quote stands for one, a quote followed by anything else is kept,
+// and the field keeps its blanks. Any other field ends at the
 // next separator and loses one leading and one trailing quote, then one
 // leading and one trailing blank.
 //
@@ -33,15 +33,15 @@ QString NextCSVField(QStringView& line, const CsvSettings& csv);
 // How the export writes a text field.
 struct CsvText {
     QString field;
-    // The text could not be written as it stands (no quote is set and it
-    // held a separator or a line break, now blanks).
+    // The text could not be written as it stands (it held a line break, or
+    // no quote is set and it held a separator: now blanks).
     bool changed = false;
 };
-// The text as a field that NextCSVField reads back: between quotes with
-// each quote doubled; without a quote, bare, with separators and line
-// breaks turned into blanks (full-width ones when the separator is the
-// blank) and one blank added at an end that has one, to make up for the
-// blank the reader drops there.
+// The text as a field that NextCSVField reads back from one line: line
+// breaks turned into blanks; then between quotes with each quote doubled,
+// or without a quote, bare, with separators turned into blanks (full-width
+// ones when the separator is the blank) and one blank added at an end that
+// has one, to make up for the blank the reader drops there.
 CsvText CsvTextField(const QString& text, const CsvSettings& csv);
 
 }  // namespace kz

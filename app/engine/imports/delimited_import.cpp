@@ -1,5 +1,7 @@
 #include "imports/delimited_import.h"
 
+#include <string>
+
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "reply/paragraph_table.h"
@@ -11,25 +13,22 @@ namespace kz {
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
+// The reply is built as plain UTF-16: a record takes some hundred marks, and
+// appending them to a QString one by one costs more than reading the fields.
+using ReplyText = std::u16string;
 
-// Enough of a field to recognise it in a message.
-QString Shown(QStringView field)
-{
-    constexpr qsizetype Longest = 40;
-    return field.size() <= Longest ? field.toString() : field.left(Longest).toString() + u'…';
-}
+void Append(ReplyText& reply, QStringView text) { reply.append(text.utf16(), size_t(text.size())); }
 
 // A choice field as reply notation: one character is a choice symbol of the
 // question's set, anything longer (or nothing) a number between dots.
-void AppendChoiceField(QString& reply, QStringView field)
+void AppendChoiceField(ReplyText& reply, QStringView field)
 {
     if (field.size() == 1) {
-        reply += field.front();
+        reply += field.front().unicode();
         return;
     }
     reply += u'.';
-    reply += field;
+    Append(reply, field);
     reply += u'.';
 }
 
@@ -49,54 +48,103 @@ qsizetype FieldsLeft(QStringView fields, const CsvSettings& csv)
     return any ? count : 0;
 }
 
+// One question's part of the reply. Its answers take the first slots in the
+// order they are read, whatever slots their fields stood in, so that a
+// question's answers never leave a reply line empty between them; the
+// question ends with a "-" right after its last answer, and the lines of
+// the slots left over follow.
+class QuestionReply {
+public:
+    QuestionReply(const Survey& survey, Integer q, int& paragraph, ReplyText& reply)
+        : survey_(survey), q_(q), paragraph_(paragraph), reply_(reply)
+    {}
+
+    void answer(QStringView choice, QStringView text)
+    {
+        breakLinesUpTo(written_ + 1);
+        ++written_;
+        AppendChoiceField(reply_, choice);
+        if (!text.isEmpty())
+            Append(reply_, ReplyFreeTextNotation(text.toString()));
+    }
+    Integer written() const { return written_; }
+    void close()
+    {
+        reply_ += u'-';
+        breakLinesUpTo(survey_.Questions[q_].MaxAnswers);
+    }
+
+private:
+    // The line breaks before the first `slotCount` slots, where not yet written.
+    void breakLinesUpTo(Integer slotCount)
+    {
+        for (; broken_ < slotCount; ++broken_) {
+            if (LineStartsAt(survey_, paragraph_, q_, broken_)) {
+                ++paragraph_;
+                reply_ += u'\r';
+                reply_ += u'\n';
+            }
+        }
+    }
+
+    const Survey& survey_;
+    Integer q_;
+    int& paragraph_;
+    ReplyText& reply_;
+    Integer written_ = 0;
+    Integer broken_ = 0;
+};
+
 }  // namespace
 
 QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettings& csv,
                        const std::vector<bool>& textColumns)
 {
     const Survey& survey = ws.survey;
-    QString reply;
-    // Each field gives at most itself and two marks, each question a "-".
-    reply.reserve(fields.size() + 2 * survey.AnswerSlotCount + 3 * survey.QuestionCount);
-    QString unquoted;
+    ReplyText reply;
+    // Each field gives about itself and two marks, each question a "-".
+    reply.reserve(size_t(fields.size() + 2 * survey.AnswerSlotCount + 3 * survey.QuestionCount));
+    // Where quoted fields are undoubled: the choice is used after the text
+    // is read, the first slot's choice after the question's last slot.
+    QString unquotedFirst;
+    QString unquotedChoice;
+    QString unquotedText;
     int paragraph = 0;
     for (Integer q = 0; q < survey.QuestionCount; ++q) {
         const bool texts = textColumns[size_t(q)];
+        QuestionReply question(survey, q, paragraph, reply);
+        // The first slot's choice, kept for a question that gets no answer.
+        QStringView firstChoice;
         Integer C = 0;
-        // Once the question's answers are over, its "-" is written at once:
-        // the lines of its later slots are then empty, and the entry window
-        // would pass over an empty line that it stands at the start of.
         bool over = false;
-        for (Integer s = 0; s < survey.Questions[q].MaxAnswers; ++s) {
-            if (LineStartsAt(survey, paragraph, q, s)) {
-                ++paragraph;
-                reply += CrLf;
-            }
-            const QStringView F = NextCSVField(fields, csv, unquoted);
-            const Integer lastWritten = C;
-            if (F.size() < 4)
+        bool lineEnded = false;
+        for (Integer s = 0; s < survey.Questions[q].MaxAnswers && !lineEnded; ++s) {
+            const QStringView F = NextCSVField(fields, csv, s == 0 ? unquotedFirst : unquotedChoice);
+            // A field too long to be a choice number stays the choice before
+            // it; the parse refuses it.
+            const bool number = F.size() < 4;
+            if (number)
                 C = ChoiceNumberFromCode(survey, q, F);
-            if (!over && s > 0 && (IsExclusive(survey, q, lastWritten) || C == 0)) {
-                over = true;
-                reply += u'-';
-            }
-            if (!over)
-                AppendChoiceField(reply, F);
-            if (fields.isEmpty()) {
-                if (!over)
-                    reply += u'-';
-                return reply;
-            }
-            if (texts) {
-                const QStringView T = NextCSVField(fields, csv, unquoted);
-                if (!over && !T.isEmpty())
-                    reply += ReplyFreeTextNotation(T.toString());
-            }
+            if (s == 0)
+                firstChoice = F;
+            lineEnded = fields.isEmpty();
+            const QStringView T = texts && !lineEnded ? NextCSVField(fields, csv, unquotedText) : QStringView();
+            // An empty or 0 slot says nothing: later answers are still read.
+            const bool empty = number && C == 0 && T.isEmpty();
+            if (over || empty)
+                continue;
+            question.answer(F, T);
+            // A 0 written for its text alone closes nothing: the checks
+            // repair it as they would a typed one.
+            over = C > 0 && IsExclusive(survey, q, C);
         }
-        if (!over)
-            reply += u'-';
+        if (question.written() == 0)
+            question.answer(firstChoice, {});
+        question.close();
+        if (lineEnded)
+            break;
     }
-    return reply;
+    return QString::fromUtf16(reply.data(), qsizetype(reply.size()));
 }
 
 qsizetype DelimitedFieldCount(const Workspace& ws, const std::vector<bool>& textColumns)
@@ -120,7 +168,7 @@ ImportRecord ReadDelimitedRecord(const Workspace& ws, ImportLines& lines, const 
     case ImportLines::Read::Failed:
         return FailedRecord(lines.errorString(), QString());
     default:
-        return RefusedLine(read);
+        return RefusedLine(read, bytes);
     }
     const QString line = DecodeImportLine(bytes);
     QStringView fields = line;
@@ -132,7 +180,7 @@ ImportRecord ReadDelimitedRecord(const Workspace& ws, ImportLines& lines, const 
     const qsizetype extra = FieldsLeft(fields, csv);
     if ((id == 0 && idField != QLatin1String("0")) || !FitsLong(id)) {
         const QString status = QStringLiteral("ID番号の指定が正しくありません");
-        record = RefusedRecord(status + u':' + Shown(idField), status);
+        record = RefusedRecord(status + u':' + ShownPart(idField), status);
     } else if (extra > 0) {
         const qsizetype full = DelimitedFieldCount(ws, textColumns);
         record = RefusedRecord(QStringLiteral("項目が多すぎます(") + QString::number(full + extra)

@@ -17,12 +17,14 @@
 namespace kz {
 
 // The reply notation of the fields after the ID, on the questionnaire of
-// `ws`: a line break where the reply sheet starts a line, each slot's
+// `ws`: a line break where the reply sheet starts a line, each answer's
 // choice symbol (one character as it stands, anything longer between
-// dots) with its free text, a "-" after each question's answers. They end
-// after an exclusive choice, and at an empty or 0 slot after the first: the
-// later slots' fields are read but not written. A line that ends early ends
-// the reply. `fields` keeps what follows the last slot.
+// dots) with its free text, a "-" after each question's answers. A slot
+// whose choice is empty or 0 and that has no text is passed over, and the
+// answers after it are read on; after an exclusive choice above 0 the
+// later slots' fields are read but not written. A question without any
+// answer gets its first slot's choice field as it stands. A line that ends
+// early ends the reply. `fields` keeps what follows the last slot.
 QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettings& csv,
                        const std::vector<bool>& textColumns);
 

@@ -1,5 +1,6 @@
 #include "imports/import_lines.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "runtime/file_errors.h"
@@ -66,34 +67,41 @@ bool ImportLines::atEnd() { return !have(next_); }
 
 qsizetype ImportLines::findLineEnd(char separator, char quote, bool& unclosed)
 {
-    bool fieldStart = true;
-    bool inQuote = false;
+    // Within a quoted field a quote is held until the byte after it tells
+    // whether it is doubled, closes the field or stays as text.
+    enum class Field { Bare, Quoted, QuoteInQuoted };
+    Field field = Field::Bare;
     // One byte past the limit tells a line that runs on.
     const qsizetype last = next_ + ImportLineLimit;
     qsizetype i = next_;
-    for (; i <= last && have(i); ++i) {
-        const char c = buffer_.at(i);
-        if (inQuote) {
-            if (c != quote)
-                continue;
-            if (!have(i + 1)) {
-                inQuote = false;
-                continue;
+    // The bytes at hand are looked through before more are read.
+    while (i <= last && have(i)) {
+        const char* bytes = buffer_.constData();
+        const qsizetype end = std::min<qsizetype>(buffer_.size(), last + 1);
+        for (; i < end; ++i) {
+            const char c = bytes[i];
+            if (c == '\r' || c == '\n') {
+                unclosed = field == Field::Quoted;
+                return i;
             }
-            const char after = buffer_.at(i + 1);
-            if (after == quote)
-                ++i;
-            else if (after == separator || after == '\r' || after == '\n')
-                inQuote = false;
-            continue;
+            switch (field) {
+            case Field::Bare:
+                // A quote opens a field only at its start; the line so far
+                // is still in the buffer.
+                if (c == quote && quote != 0 && (i == next_ || bytes[i - 1] == separator))
+                    field = Field::Quoted;
+                break;
+            case Field::Quoted:
+                if (c == quote)
+                    field = Field::QuoteInQuoted;
+                break;
+            case Field::QuoteInQuoted:
+                field = c == separator ? Field::Bare : Field::Quoted;
+                break;
+            }
         }
-        if (c == '\r' || c == '\n')
-            break;
-        if (quote != 0 && fieldStart && c == quote)
-            inQuote = true;
-        fieldStart = c == separator;
     }
-    unclosed = inQuote;
+    unclosed = field == Field::Quoted;
     return i;
 }
 

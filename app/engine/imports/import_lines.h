@@ -29,7 +29,7 @@ public:
         Line,      // `line` holds the line's bytes without its end
         End,       // nothing was left
         Binary,    // the line held a NUL byte and was skipped
-        Unclosed,  // a quoted field ran to the end of the file
+        Unclosed,  // as Line, but a quoted field was still open at its end
         Failed,    // the file could not be read, or a line passed
                    // ImportLineLimit (errorString); every later call fails too
     };
@@ -39,10 +39,10 @@ public:
     bool open(const QString& path, qint64 pos);
     void close();
 
-    // The next line. With a quote (delimited files), a field that begins
-    // with it keeps the line ends it holds up to its closing quote (one
-    // followed by `separator` or a line end), and a doubled quote stays
-    // inside it.
+    // The next line. With a quote (delimited files), a line on which a field
+    // that begins with it finds no closing quote (one followed by `separator`
+    // or the line's end; a doubled quote stays inside) is Unclosed: a line
+    // ends at its line break whatever it holds.
     Read next(QByteArrayView& line, char separator = 0, char quote = 0);
 
     // The position after the last line read: where the next one starts (a

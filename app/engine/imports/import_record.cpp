@@ -12,7 +12,13 @@ QString DecodeImportLine(QByteArrayView bytes)
     return ascii ? QString::fromLatin1(bytes) : FromCp932(bytes.toByteArray());
 }
 
-ImportRecord RefusedLine(ImportLines::Read read)
+QString ShownPart(QStringView text)
+{
+    constexpr qsizetype Longest = 40;
+    return text.size() <= Longest ? text.toString() : text.left(Longest).toString() + u'…';
+}
+
+ImportRecord RefusedLine(ImportLines::Read read, QByteArrayView line)
 {
     switch (read) {
     case ImportLines::Read::Binary:
@@ -20,9 +26,10 @@ ImportRecord RefusedLine(ImportLines::Read read)
                                             "この行は取り込みません。"),
                              QStringLiteral("文字でないデータを含む行です"));
     default:
-        return RefusedRecord(QStringLiteral("記述のくくり文字が閉じないままファイルが終わっています。"
-                                            "この行は取り込みません。"),
-                             QStringLiteral("くくり文字が閉じていません"));
+        return RefusedRecord(
+            QStringLiteral("記述のくくり文字が閉じないまま行が終わっています。この行は取り込みません:")
+                + ShownPart(DecodeImportLine(line)),
+            QStringLiteral("くくり文字が閉じていません"));
     }
 }
 

@@ -33,9 +33,12 @@ struct ImportRecord {
 // A line's bytes as text: Shift-JIS (CP932).
 QString DecodeImportLine(QByteArrayView bytes);
 
-// A line the reader could not take (Binary, Unclosed) as a refused
-// record; `read` must be one of them.
-ImportRecord RefusedLine(ImportLines::Read read);
+// Enough of a field or line to recognise it in a message.
+QString ShownPart(QStringView text);
+
+// A line the reader could not take (Binary, Unclosed) as a refused record
+// naming the line; `read` must be one of them.
+ImportRecord RefusedLine(ImportLines::Read read, QByteArrayView line);
 // A record refused with `message`, which also goes to the status line as
 // `status`.
 ImportRecord RefusedRecord(const QString& message, const QString& status, int icon = vbExclamation);

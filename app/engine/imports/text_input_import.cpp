@@ -36,7 +36,7 @@ public:
             return Kind::End;
         default:
             if (!spoiled())
-                spoiled_ = read;
+                spoiler_ = RefusedLine(read, bytes);
             return Kind::Text;
         }
     }
@@ -50,14 +50,14 @@ public:
     }
 
     bool failed() const { return failed_; }
-    bool spoiled() const { return spoiled_ != ImportLines::Read::Line; }
-    // The first line that spoiled the record.
-    ImportLines::Read spoiler() const { return spoiled_; }
+    bool spoiled() const { return spoiler_.kind == ImportRecord::Kind::Refused; }
+    // The refusal of the first line that spoiled the record.
+    const ImportRecord& spoiler() const { return spoiler_; }
 
 private:
     ImportLines& lines_;
     bool failed_ = false;
-    ImportLines::Read spoiled_ = ImportLines::Read::Line;
+    ImportRecord spoiler_;
 };
 
 QString IDInUse(Long ID)
@@ -112,7 +112,7 @@ ImportRecord ReadTextInputRecord(SampleTable& table, const Settings& computer, I
     if (record.failed())
         return FailedRecord(lines.errorString(), reply);
     if (record.spoiled())
-        return RefusedLine(record.spoiler());
+        return record.spoiler();
     if (outOfRange) {
         const QString status = QStringLiteral("ID番号の指定が正しくありません");
         return RefusedRecord(status + u':' + first, status);

@@ -47,19 +47,23 @@ Long FindSamplePos(const SampleStore& table, Long id)
 
 Long FindSampleByID(const SampleStore& table, Long id) { return FindSamplePos(table, id); }
 
-Long AppendSampleRec(Workspace& ws, Long id)
+Long InsertSampleRec(SampleStore& table, const Survey& survey, Long id)
 {
-    SampleStore& table = ws.samples.Samples;
     Long pos = 0;
     if (IsUsed(table, id, pos))
         return -1;
     pos = std::max<Long>(pos, 0);
-    HourglassScope busy;
     // The first record sets the width of the table's answers.
     if (table.isEmpty())
-        table.reshape(AnswerWordsPerSample(ws.survey));
+        table.reshape(AnswerWordsPerSample(survey));
     table.insert(pos, id);
     return pos;
+}
+
+Long AppendSampleRec(Workspace& ws, Long id)
+{
+    HourglassScope busy;
+    return InsertSampleRec(ws.samples.Samples, ws.survey, id);
 }
 
 void DeleteSampleRec(SampleStore& table, Long pos)

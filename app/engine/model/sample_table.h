@@ -15,6 +15,7 @@
 namespace kz {
 
 struct Settings;
+struct Survey;
 
 // False with pos = the ID's position when it is present; true with pos = the
 // first record with a larger ID when the ID lies between two records; false
@@ -28,9 +29,11 @@ bool InsertPosForID(const SampleStore& table, Long id, Long& pos);
 Long FindSamplePos(const SampleStore& table, Long id);
 Long FindSampleByID(const SampleStore& table, Long id);
 
-// Inserts a blank record for the ID at its place among the workspace's
-// samples, sized for its questionnaire's answer layout, and returns its
-// position; -1 when the ID is already used (nothing is added).
+// Inserts a blank record for the ID at its place, sized for the answer
+// layout of `survey`, and returns its position; -1 when the ID is already
+// used (nothing is added). AppendSampleRec does so in the workspace's table
+// with the hourglass shown, as a step that may move a large table.
+Long InsertSampleRec(SampleStore& table, const Survey& survey, Long id);
 Long AppendSampleRec(Workspace& ws, Long id);
 // Removes the record; the later records move down one place.
 void DeleteSampleRec(SampleStore& table, Long pos);

@@ -87,6 +87,7 @@ KZ_ROUTINE(lmDoC);
 KZ_ROUTINE(VerstTotalC);
 KZ_ROUTINE(VerstTotalRangeC);
 KZ_ROUTINE(VerstTotalListC);
+KZ_ROUTINE(VerstTotalQuestionsC);
 KZ_ROUTINE(CallExternDLL);
 KZ_ROUTINE(KZStringAlloc);
 KZ_ROUTINE(KZStringFree);
@@ -159,6 +160,14 @@ int32_t VerstTotalListC(const LimitItem* cond, const AnswerLayoutRec* layout, co
 {
     auto fn = VerstTotalListCRoutine.get();
     return fn ? fn(cond, layout, flags, packed, stride, samples, n, q, counts, pos) : 0;
+}
+
+void VerstTotalQuestionsC(int32_t n, const LimitItem* conds, const AnswerLayoutRec* layout, const int16_t* flags,
+                          const int16_t* packed, int32_t stride, int32_t first, int32_t last,
+                          const int16_t* questions, int32_t* counts, int32_t* bases, int16_t pos)
+{
+    if (auto fn = VerstTotalQuestionsCRoutine.get())
+        fn(n, conds, layout, flags, packed, stride, first, last, questions, counts, bases, pos);
 }
 
 KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString title, int16_t action,

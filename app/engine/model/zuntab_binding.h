@@ -11,6 +11,7 @@
 //   maAno_pushC, maAno_push_verstC  write nothing
 //   lmDoC             0 (the condition is not met)
 //   VerstTotalC, VerstTotalRangeC, VerstTotalListC  0, nothing counted
+//   VerstTotalQuestionsC  nothing counted, no base grows
 //   CallExternDLL, KZStringAlloc  null
 //   KZStringFree      nothing;  KZStringLength  0
 #pragma once
@@ -38,6 +39,10 @@ int32_t VerstTotalRangeC(const LimitItem* cond, const AnswerLayoutRec* layout, c
 int32_t VerstTotalListC(const LimitItem* cond, const AnswerLayoutRec* layout, const int16_t* flags,
                         const int16_t* packed, int32_t stride, const int32_t* samples, int32_t n, int16_t q,
                         int32_t* counts, int16_t pos);
+
+void VerstTotalQuestionsC(int32_t n, const LimitItem* conds, const AnswerLayoutRec* layout, const int16_t* flags,
+                          const int16_t* packed, int32_t stride, int32_t first, int32_t last,
+                          const int16_t* questions, int32_t* counts, int32_t* bases, int16_t pos);
 
 KZString CallExternDLL(const char* libFile, int32_t* windowHandle, KZString title, int16_t action,
                        int16_t questionCount, int16_t answeredInQuestion, const KZStringArray* labels,

@@ -81,11 +81,6 @@ void RemoveParagraph(Workspace& ws, Integer k)
     starts[LastParagraph] = starts[LastParagraph - 1];
 }
 
-bool LineStartsAt(const Survey& survey, int paragraph, Integer q, Integer s)
-{
-    return paragraph + 1 < int(survey.ParagraphStart.size()) && survey.ParagraphStart[paragraph + 1] == MakeQC(q, s);
-}
-
 void OneLinePerQuestion(Workspace& ws)
 {
     auto& starts = ws.survey.ParagraphStart;

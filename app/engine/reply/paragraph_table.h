@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/workspace.h"
+#include "reply/reply_lines.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -36,8 +37,12 @@ std::vector<ParagraphRow> ParagraphRows(const Workspace& ws);
 QString ParagraphLineText(const Workspace& ws, Integer k);
 
 // Whether the line after line `paragraph` of the reply sheet starts at
-// slot (q, s): writers of reply notation break the line there.
-bool LineStartsAt(const Survey& survey, int paragraph, Integer q, Integer s);
+// slot (q, s): writers of reply notation break the line there, asking for
+// every slot.
+inline bool LineStartsAt(const Survey& survey, int paragraph, Integer q, Integer s)
+{
+    return paragraph + 1 < int(survey.ParagraphStart.size()) && survey.ParagraphStart[paragraph + 1] == SlotOf(q, s);
+}
 
 // Starts line k at the slot `position`, moving the lines from k on up by
 // one (entry 255 then repeats entry 254); the new line keeps line k's

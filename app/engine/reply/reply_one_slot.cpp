@@ -2,79 +2,114 @@
 
 #include <algorithm>
 
-#include "runtime/vbstring.h"
-
 namespace kz {
 
 namespace {
 
-const QString Pilcrow = QStringLiteral("\u00B6");
+constexpr char16_t Pilcrow = u'\u00B6';
 
-// The position of the value's last character (below p when nothing is left).
-int ValueEnd(const QString& reply, int p, int lineLast)
+// What the value at the start of a line sees of the rest of it, found in
+// one pass: this runs for every character of a one-slot line.
+struct LineRest {
+    qsizetype size = 0;  // up to the line end
+    bool slash = false;
+    qsizetype pilcrow = -1;  // the first of each, -1 for none
+    qsizetype name = -1;
+    qsizetype dash = -1;
+};
+
+LineRest ScanLine(QStringView rest)
 {
-    int last = lineLast;
+    LineRest line;
+    for (; line.size < rest.size(); ++line.size) {
+        const char16_t c = rest[line.size].unicode();
+        if (c == u'\r')
+            break;
+        if (c == u'/')
+            line.slash = true;
+        else if (c == Pilcrow && line.pilcrow < 0)
+            line.pilcrow = line.size;
+        else if (c == u'[' && line.name < 0)
+            line.name = line.size;
+        else if (c == u'-' && line.dash < 0)
+            line.dash = line.size;
+    }
+    return line;
+}
+
+// The length of the value at the start of the line.
+qsizetype ValueLength(QStringView rest, const LineRest& line)
+{
+    qsizetype length = line.size;
     // The display ends a closed question's line with "-" "¶".
-    const int pilcrow = InStr(p, reply, Pilcrow);
-    if (pilcrow != 0 && pilcrow == lineLast)
-        last = pilcrow - 2;
+    if (line.pilcrow >= 0 && line.pilcrow == line.size - 1)
+        length = line.pilcrow - 1;
     // The entry window shows the name of the question to answer next after
     // the caret, so typing puts the value before it: a name, and the blanks
     // before it, are never part of the value. A "[" that opens no name is
     // then read as one and refused.
-    const int name = InStr(p, reply, QStringLiteral("["));
-    if (name != 0 && name <= last) {
-        last = name - 1;
-        while (last >= p && reply.at(last - 1) == QLatin1Char(' '))
-            --last;
+    if (line.name >= 0 && line.name < length) {
+        length = line.name;
+        while (length > 0 && rest[length - 1] == u' ')
+            --length;
     }
     // The "-" typed before that name closes the question, as it does at the
     // end of a line.
-    const int dash = InStr(p, reply, QStringLiteral("-"));
-    if (dash != 0 && dash == last)
-        last = dash - 1;
-    return last;
+    if (line.dash >= 0 && line.dash == length - 1)
+        length = line.dash;
+    return std::max<qsizetype>(length, 0);
 }
 
 // Plain form only: no sign, blank or leading zero.
-bool IsChoiceNumber(const QString& value, Integer choiceCount)
+bool IsChoiceNumber(QStringView value, Integer choiceCount)
 {
-    if (value.isEmpty() || value.size() > 5 || value.at(0) == QLatin1Char('0'))
+    if (value.isEmpty() || value.size() > 5 || value.front() == u'0')
         return false;
     for (QChar ch : value) {
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+        if (ch < u'0' || ch > u'9')
             return false;
     }
     return value.toInt() < choiceCount;
 }
 
-bool AlreadyWritten(const QString& reply, int p, const QString& value)
+// A value of one character is a choice symbol; a dotted one stays when the
+// next "." anywhere after it closes it, or when there is none.
+bool AlreadyWritten(QStringView rest, QStringView value)
 {
-    if (value.isEmpty() || value.at(0) != QLatin1Char('.'))
+    if (value.isEmpty() || value.front() != u'.')
         return value.size() <= 1;
-    const int nextDot = InStr(p + 1, reply, QStringLiteral("."));
-    return nextDot == 0 || nextDot - p <= 4;
+    const qsizetype nextDot = rest.indexOf(QChar(u'.'), 1);
+    return nextDot < 0 || nextDot <= 4;
+}
+
+// Most values are one symbol, alone on its line or closed by a "-": they
+// stay as they are.
+bool SymbolAlone(QStringView rest)
+{
+    const auto endsLine = [rest](qsizetype i) { return i >= rest.size() || rest[i] == u'\r'; };
+    return rest.front() != u'.' && (endsLine(1) || (rest[1] == u'-' && endsLine(2)));
 }
 
 }  // namespace
 
 bool RewriteOneSlotValue(QString& reply, int p, Integer choiceCount)
 {
-    const int cr = InStr(p, reply, QStringLiteral("\r"));
-    const int lineLast = cr == 0 ? static_cast<int>(reply.size()) : cr - 1;
-    if (reply.mid(p - 1, lineLast - p + 1).contains(QLatin1Char('/')))
+    const QStringView rest = QStringView(reply).mid(p - 1);
+    if (SymbolAlone(rest))
         return false;
-    const int last = ValueEnd(reply, p, lineLast);
-    const QString value = reply.mid(p - 1, std::max(0, last - p + 1));
-    if (AlreadyWritten(reply, p, value))
+    const LineRest line = ScanLine(rest);
+    if (line.slash)
+        return false;
+    const QStringView value = rest.left(ValueLength(rest, line));
+    if (AlreadyWritten(rest, value))
         return false;
     QString written;
     if (IsChoiceNumber(value, choiceCount))
-        written = QLatin1Char('.') + value + QLatin1Char('.');
-    else if (value.startsWith(QLatin1Char('*')))
-        written = QStringLiteral("/*") + value + QStringLiteral("*/");
+        written = u'.' + value.toString() + u'.';
+    else if (value.startsWith(u'*'))
+        written = QStringLiteral("/*") + value.toString() + QStringLiteral("*/");
     else
-        written = QLatin1Char('/') + value + QLatin1Char('/');
+        written = u'/' + value.toString() + u'/';
     reply.replace(p - 1, value.size(), written);
     return true;
 }

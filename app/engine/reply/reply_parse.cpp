@@ -36,6 +36,7 @@ class ReplyParser {
 public:
     ReplyParser(Workspace& ws, QString& reply, int caret) : ws_(ws), reply_(reply), caret_(caret)
     {
+        enterLine(0);
         counts_.resize(ws_.survey.QuestionCount + 1);
         // One spare answer index, as the spare question above.
         const int room = std::max<int>(ws_.survey.AnswerSlotCount, 0) + 1;
@@ -47,7 +48,8 @@ public:
 
     // False on the first error: status and errorPos tell it.
     bool read();
-    void store(Long dno, ReplyView* view);
+    // The checks' findings.
+    int store(Long dno, ReplyView* view);
     void skipQuestionsNotAsked(Long dno);
     void stepPastExclusiveAnswer(Long dno);
     bool exeDllDue() const;
@@ -96,6 +98,9 @@ private:
     void moveToNextQuestion();
     bool endLine();
     bool lineCheck();
+    // Makes line k the current one; what the parse asks of a line for every
+    // character is looked up here, once.
+    void enterLine(int k);
 
     Workspace& ws_;
     QString& reply_;
@@ -114,6 +119,9 @@ private:
     int answered_ = 0;  // answers recorded in the current question
     int a_ = 0;
     int line_ = 0;
+    int lineStart_ = 0;      // ReplyLineStart(line_)
+    int nextLineStart_ = 0;  // ReplyLineStart(line_ + 1)
+    bool oneSlotLine_ = false;
     int state_ = Idle;
     int questionState_ = NothingAnswered;
 };
@@ -172,7 +180,7 @@ bool ReplyParser::readCharacter(QChar ch)
     default:
         break;
     }
-    if (line_ < MaxQuestions && IsNextChoice(ws_.survey, Integer(line_)) != 0) {
+    if (oneSlotLine_) {
         const Integer choiceCount =
             isQuestion(q_) ? ws_.survey.Questions[static_cast<size_t>(q_)].ChoiceCount : Integer(0);
         if (RewriteOneSlotValue(reply_, p_, choiceCount))
@@ -241,7 +249,7 @@ bool ReplyParser::readSymbol(QChar ch)
         --p_;
         return true;
     }
-    return setAnswer(ChoiceNumberFromCode(ws_.survey, Integer(q_), QString(ch)), p_, 1);
+    return setAnswer(ChoiceNumberFromCode(ws_.survey, Integer(q_), QStringView(&ch, 1)), p_, 1);
 }
 
 bool ReplyParser::setAnswer(Integer code, int pos, int len)
@@ -323,9 +331,9 @@ bool ReplyParser::endLine()
     state_ = Idle;
     const int here = SlotOf(q_, g_);
     const int d = g_ < maxAnswers(q_) - 1 ? 1 : SlotOf(q_ + 1, 0) - here;
-    const int next = ReplyLineStart(ws_.survey, line_ + 1);
-    const int span = next - ReplyLineStart(ws_.survey, line_);
-    if (here == ReplyLineStart(ws_.survey, line_) && span > d && span > 1)
+    const int next = nextLineStart_;
+    const int span = next - lineStart_;
+    if (here == lineStart_ && span > d && span > 1)
         return true;
     if (here < next) {
         const int nextQ = next / SlotsPerQuestion;
@@ -346,10 +354,10 @@ bool ReplyParser::endLine()
         cursorQ = Integer(nextQ);
         cursorN = Integer(nextN);
     }
-    ++line_;
+    enterLine(line_ + 1);
     // A line that begins with the current question: a "-" on it closes this
     // question, not the one before it.
-    if (g_ == 0 && ReplyLineStart(ws_.survey, line_) == SlotOf(q_, 0))
+    if (g_ == 0 && lineStart_ == SlotOf(q_, 0))
         questionState_ = NothingAnswered;
     return true;
 }
@@ -359,18 +367,27 @@ bool ReplyParser::endLine()
 bool ReplyParser::lineCheck()
 {
     const int here = SlotOf(q_, g_);
-    const int next = ReplyLineStart(ws_.survey, line_ + 1);
+    const int next = nextLineStart_;
     if ((here > next && next % SlotsPerQuestion == 0) || here > end_)
         return failLine();
     return true;
 }
 
-void ReplyParser::store(Long dno, ReplyView* view)
+void ReplyParser::enterLine(int k)
+{
+    line_ = k;
+    lineStart_ = ReplyLineStart(ws_.survey, k);
+    nextLineStart_ = ReplyLineStart(ws_.survey, k + 1);
+    oneSlotLine_ = k < MaxQuestions && IsNextChoice(ws_.survey, Integer(k)) != 0;
+}
+
+int ReplyParser::store(Long dno, ReplyView* view)
 {
     ReportContext context{reply_, answerPos_, answerLen_, 0, view};
     CheckSampleAnswers(ws_.survey, dno, counts_, codes_, texts_, true, &context);
     WriteSampleAnswers(ws_, dno, counts_, codes_, texts_);
     CheckSampleLimits(ws_, dno, true, &context);
+    return context.findings;
 }
 
 void ReplyParser::skipQuestionsNotAsked(Long dno)
@@ -407,8 +424,10 @@ bool ReplyParser::exeDllDue() const
 }  // namespace
 
 void ParseReply(Workspace& ws, Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret,
-                Integer& CaretQ, QString& Status, ReplyView* view)
+                Integer& CaretQ, QString& Status, ReplyView* view, int* Findings)
 {
+    if (Findings != nullptr)
+        *Findings = 0;
     ReplyParser parser(ws, Reply, Caret);
     const bool ok = parser.read();
     CaretQ = parser.caretQ;
@@ -423,7 +442,9 @@ void ParseReply(Workspace& ws, Long Dno, QString& Reply, Integer& CursorQ, Integ
     }
     // Without a sample to hold them the answers are read but not kept.
     if (Dno >= 0 && Dno < SampleCount(ws.samples)) {
-        parser.store(Dno, view);
+        const int findings = parser.store(Dno, view);
+        if (Findings != nullptr)
+            *Findings = findings;
         // A caret at the cursor moves on with it past the questions not
         // asked, so typing goes on in the question to answer next.
         const bool caretAtCursor = CaretQ == parser.cursorQ;

@@ -30,8 +30,10 @@ inline const QString ExeDllStatus = QStringLiteral("EXEDLL");
 //            (after an error -1 when none was read).
 //   Status   out: "" stored; ExeDllStatus stored and the external process is
 //            due; otherwise the error message, and nothing was stored.
+//   Findings out, when given: the answers the checks repaired (or found at
+//            fault) while storing, whether `view` showed them or not.
 // Positions are 1-based and count CR LF as two characters.
 void ParseReply(Workspace& ws, Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret,
-                Integer& CaretQ, QString& Status, ReplyView* view = nullptr);
+                Integer& CaretQ, QString& Status, ReplyView* view = nullptr, int* Findings = nullptr);
 
 }  // namespace kz

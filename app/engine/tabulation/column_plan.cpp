@@ -1,5 +1,6 @@
 #include "tabulation/column_plan.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace kz {
@@ -36,6 +37,17 @@ ColumnPlan PlanColumns(const DisplayMenus& menus, Integer limitCount)
     if (menus.space)
         plan.DisplayOptions |= SpacerColumns;
     return plan;
+}
+
+DisplayMenus DisplayMenusOf(Integer displayOptions)
+{
+    DisplayMenus menus;
+    const Integer mode = displayOptions & (ShowCounts | ShowPercents);
+    const auto item = std::find(std::begin(PercentModes), std::end(PercentModes), mode);
+    menus.percentItem = item == std::end(PercentModes) ? -1 : static_cast<int>(item - std::begin(PercentModes));
+    menus.sort = (displayOptions & OrderByCount) != 0;
+    menus.space = (displayOptions & SpacerColumns) != 0;
+    return menus;
 }
 
 BlockColumns ColumnsOfBlock(const std::vector<Integer>& colStart, Integer displayOptions, int L)

@@ -38,6 +38,9 @@ struct ColumnPlan {
 
 ColumnPlan PlanColumns(const DisplayMenus& menus, Integer limitCount);
 
+// The menus that DisplayOptions (as a page file stores them) stand for.
+DisplayMenus DisplayMenusOf(Integer displayOptions);
+
 // The grid columns of one block; -1 for a column the block does not have.
 struct BlockColumns {
     int label = -1;

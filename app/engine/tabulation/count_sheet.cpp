@@ -1,5 +1,8 @@
 #include "tabulation/count_sheet.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "host/long_job.h"
 #include "host/ui_seam.h"
 #include "model/condition_arrays.h"
@@ -54,9 +57,26 @@ void PlanSheet(const Survey& questionnaire, CountSheet& sheet, const DisplayMenu
         sheet.ColumnText.push_back(ConditionText(questionnaire, option.Limits[static_cast<size_t>(L) + 1], false));
 }
 
+// The blocks of column L whose conditions fit together; the others are
+// named in `refused`.
+ColumnBlocks BlocksOfColumn(const Survey& questionnaire, const TotalOptionRec& option, int L, QStringList& refused)
+{
+    ColumnBlocks blocks;
+    for (Integer q = option.Qno; q <= option.ToQno; ++q) {
+        if (const std::optional<Condition> cond = WorkingCondition(questionnaire, option, q, L)) {
+            blocks.questions.push_back(q);
+            blocks.conds.push_back(*cond);
+        } else {
+            refused.push_back(QStringLiteral("Q%1 個別の限定%2").arg(q + 1).arg(L + 1));
+        }
+    }
+    return blocks;
+}
+
 }  // namespace
 
-void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view)
+void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view,
+                   int threads)
 {
     const Survey& questionnaire = ws.survey;
     const TotalOptionRec& option = sheet.SheetOption;
@@ -66,37 +86,38 @@ void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& m
     PlanSheet(questionnaire, sheet, menus);
     view.layOut(sheet);
 
-    // One job over every block, each of SampleCount positions and its end.
+    // One job over every column, each of SampleCount positions and its end.
     const Long sampleCount = static_cast<Long>(ws.samples.Samples.size());
-    const qint64 perBlock = qint64{sampleCount} + 1;
-    const int questions = option.ToQno - option.Qno + 1;
-    LongJob job(qint64{option.LimitCount} * questions * perBlock, {}, LongJob::Bar::Fills,
+    const qint64 perColumn = qint64{sampleCount} + 1;
+    LongJob job(qint64{option.LimitCount} * perColumn, {}, LongJob::Bar::Fills,
                 [&](const QString& percent, float) { return view.showProgress(percent); });
-    // The share of the current block's samples reached.
-    const auto percentAt = [&](qint64 i) {
-        const qint64 reached = i % perBlock;
-        return FormatPercent(sampleCount > 0 ? double(reached) / sampleCount : 1.0, 0);
-    };
-    const auto step = [&](qint64 i) { return job.step(i, [&] { return percentAt(i); }); };
     QStringList refused;
-    for (int L = 0; L < option.LimitCount; ++L) {
+    bool stopped = false;
+    for (int L = 0; L < option.LimitCount && !stopped; ++L) {
+        const qint64 first = qint64{L} * perColumn;
+        // The share of the column's samples counted.
+        const auto poll = [&](Long reached) {
+            return job.step(first + reached,
+                            [&] { return FormatPercent(sampleCount > 0 ? double(reached) / sampleCount : 1.0, 0); });
+        };
+        if (counting) {
+            // Every block of the column is counted in one pass, under the
+            // status of its first block.
+            view.showStatus(StatusText(option, option.Qno, L));
+            const ColumnBlocks blocks = BlocksOfColumn(questionnaire, option, L, refused);
+            if (!CountSamples(ws, option, table, L, blocks, poll, threads))
+                break;
+            // The column is whole and is shown; a stop seen now ends the run after it.
+            stopped = !poll(sampleCount);
+        }
+        std::vector<SheetCell> cells;
         for (Integer q = option.Qno; q <= option.ToQno; ++q) {
             view.showStatus(StatusText(option, q, L));
-            const qint64 first = (qint64{L} * questions + (q - option.Qno)) * perBlock;
-            if (counting) {
-                const std::optional<Condition> cond = WorkingCondition(questionnaire, option, q, L);
-                if (!cond)
-                    refused.push_back(QStringLiteral("Q%1 個別の限定%2").arg(q + 1).arg(L + 1));
-                else
-                    CountSamples(ws, option, table, q, L, *cond, [&](Long s) { return step(first + s); });
-            }
             if (reorder && table.counted(q, L))
                 SortResultRows(questionnaire, table, q, L, menus.sort);
-            // A stop leaves this column; the later columns leave at once.
-            if (!step(first + sampleCount))
-                break;
-            view.showBlock(sheet, q, L);
+            std::ranges::move(BlockCells(questionnaire, sheet, q, L), std::back_inserter(cells));
         }
+        view.showColumn(L, std::move(cells));
     }
     sheet.totaled = true;
     sheet.sorted = menus.sort;

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "host/parallel_stretches.h"
 #include "model/total_option.h"
+#include "tabulation/block_cells.h"
 #include "tabulation/column_plan.h"
 #include "tabulation/result_table.h"
 
@@ -36,24 +38,29 @@ public:
     virtual ~CountSheetView() = default;
     // Which question and result column the run is at.
     virtual void showStatus(const QString& text) = 0;
-    // How far the block being counted is ("37%"), every few tens of
-    // milliseconds, right after the events were let through; false once the user has
-    // stopped the run.
+    // How far the result column being counted is ("37%"), every few tens
+    // of milliseconds, right after the events were let through; false once
+    // the user has stopped the run.
     virtual bool showProgress(const QString& percent) = 0;
     // The rows and columns are planned: the grid takes its size, row heights
     // and column widths.
     virtual void layOut(const CountSheet& sheet) = 0;
-    // Block (q, L) is ready to be shown (BlockCells).
-    virtual void showBlock(const CountSheet& sheet, Integer q, int L) = 0;
+    // Result column L is ready: the cells of its blocks (BlockCells), to be
+    // shown in one step.
+    virtual void showColumn(int L, std::vector<SheetCell> cells) = 0;
 };
 
 // Runs a count sheet with the display menus' states. The first run
-// (!sheet.totaled) plans the rows, counts every block under its working
-// condition and orders it; later runs reorder only when the order menu
-// changed. A block whose conditions do not fit together is left uncounted
-// and named in one message at the end. A stop leaves the block where it was
-// seen and every later block uncounted and unshown; a redraw shows only the
+// (!sheet.totaled) plans the rows, counts the blocks of each result column
+// together under their working conditions and orders them; later runs
+// reorder only when the order menu changed. A block whose conditions do not
+// fit together is left uncounted and named in one message at the end. A stop
+// ends the run: the columns counted before it stay, the column being counted
+// and every later one stay uncounted and empty; a redraw shows only the
 // blocks counted to their end.
-void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view);
+// The samples of a column are shared out among up to `threads` threads;
+// the counts are the same for any number.
+void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view,
+                   int threads = AllCores());
 
 }  // namespace kz

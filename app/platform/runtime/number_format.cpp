@@ -35,9 +35,11 @@ QString FormatPercent(double value, int decimals)
     std::from_chars(buffer, result.ptr, seen);
     const double rounded = std::round(seen) / scale;
     char out[48];
-    const auto written =
-        std::to_chars(out, out + sizeof out, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, decimals);
-    return QString::fromLatin1(out, written.ptr - out) + QLatin1Char('%');
+    char* end =
+        std::to_chars(out, out + sizeof out - 1, rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, decimals)
+            .ptr;
+    *end++ = '%';
+    return QString::fromLatin1(out, end - out);
 }
 
 }  // namespace kz

@@ -54,7 +54,6 @@ public:
     void holdLayout();
     // Lays the contents out for good.
     void releaseLayout();
-    bool layoutHeld() const { return layoutHeld_; }
 
 signals:
     // The contents changed: typed, deleted, pasted or replaced (also by the

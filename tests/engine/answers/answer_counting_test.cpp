@@ -84,5 +84,28 @@ TEST_F(AnswerCountingTest, ChunksAndListsCountAsEverySampleWould)
     }
 }
 
+TEST_F(AnswerCountingTest, SeveralQuestionsInOnePassCountAsEachAlone)
+{
+    const Condition everyone = test::MakeCondition(0, {});
+    const Condition limited = test::MakeCondition(1, {{4, MakeQC(1, 3)}});
+    const std::vector<Condition> conds = {everyone, limited, limited, everyone};
+    const std::vector<Integer> questions = {0, 0, 1, 1};
+    for (Integer rank : {0, 1, 2}) {
+        SCOPED_TRACE(rank);
+        std::vector<ChoiceCounts> counts(questions.size());
+        std::vector<Long> bases(questions.size());
+        CountAnswers(workspace, conds, questions, rank, 0, 35, counts, bases);
+        CountAnswers(workspace, conds, questions, rank, 35, 60, counts, bases);
+
+        std::vector<Long> all(60);
+        std::iota(all.begin(), all.end(), 0);
+        for (size_t k = 0; k < questions.size(); ++k) {
+            ChoiceCounts expected{};
+            EXPECT_EQ(bases[k], PerSample(conds[k], questions[k], rank, all, expected)) << k;
+            EXPECT_EQ(counts[k], expected) << k;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kz

@@ -64,7 +64,11 @@ TEST(NextCSVField, CutsFieldsAsTheImportReadsThem)
 // the import is import_round_trip_test.cpp.
 TEST(CsvTextField, QuotesAreDoubledAndWithoutAQuoteTheReadersLossesAreMadeUpFor)
 {
-    EXPECT_EQ(CsvTextField(QStringLiteral("a\"b,\r\n"), Csv(u',', u'"')).field, "\"a\"\"b,\r\n\"");
+    // A line ends at its line break, quoted or not.
+    const CsvText quoted = CsvTextField(QStringLiteral("a\"b,\r\n"), Csv(u',', u'"'));
+    EXPECT_EQ(quoted.field, "\"a\"\"b, \"");
+    EXPECT_TRUE(quoted.changed);
+    EXPECT_FALSE(CsvTextField(QStringLiteral("a\"b,"), Csv(u',', u'"')).changed);
     const CsvText bare = CsvTextField(QStringLiteral(" a,b\r\nc "), Csv(u',', {}));
     EXPECT_EQ(bare.field, "  a b c  ");
     EXPECT_TRUE(bare.changed);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "model/sample_table.h"
 #include "model/survey.h"
+#include "support/enter_reply.h"
 #include "support/import_fixture.h"
 
 namespace kz::test {
@@ -13,6 +16,14 @@ using Kind = ImportRecord::Kind;
 // `essay`, choice 3 of each takes free text.
 class DelimitedImport : public ImportFixture {
 protected:
+    QVector<Integer> StoredAnswers(Long Dno, Integer q)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        PopQuestionAnswers(workspace, Dno, q, count, codes);
+        return codes.mid(0, count);
+    }
+
     void Build(bool essay)
     {
         for (Integer max : {1, 2})
@@ -44,7 +55,7 @@ TEST_F(DelimitedImport, LinesBecomeReplyNotationSlotBySlot)
     const LineCase cases[] = {
         {"7,1,2,3", "1-23-"},
         {"7,1", "1-"},
-        {"7,12,,4", ".12.-..-"},
+        {"7,12,,4", ".12.-4-"},
         {"7,,3", "..-3-"},
         {"7", "..-"},
         {"7,1,3,0", "1-3-"},
@@ -59,11 +70,33 @@ TEST_F(DelimitedImport, TextColumnsFollowEverySlot)
 {
     Build(false);
     EXPECT_EQ(Reply("8,1,,2,x,3,"), "1-2/x/3-");
+    // A slot without choice and text says nothing; one with a text is kept.
+    EXPECT_EQ(Reply("8,1,,,,3,y"), "1-3/y/-");
+    EXPECT_EQ(Reply("8,1,,0,x,3,"), "1-0/x/3-");
     csv.separator = u'\t';
     csv.quote = u'"';
     EXPECT_EQ(Reply("8\t1\t\"\"\t3\t\"a/b\"\t4\t\"*/\""), "1-3/*a/b*/4/** /*/-");
-    // A line break within a quoted text is a blank in the reply.
-    EXPECT_EQ(Reply("8\t1\t\"a\r\nb\"\r\n"), "1/a b/-..-");
+}
+
+TEST_F(DelimitedImport, AQuoteLeftOpenRefusesItsLineOnlyAndTheNextLinesAreRead)
+{
+    Build(false);
+    csv.quote = u'"';
+    for (const QByteArray& last : {QByteArray("3,3,\"y\"\r\n"), QByteArray("3,3,y\r\n")}) {
+        SCOPED_TRACE(last.toStdString());
+        const std::vector<ImportRecord> records = ReadAll("1,3,\"abc\r\n2,3,x\r\n" + last, Format::Delimited);
+        ASSERT_EQ(records.size(), 3u);
+        EXPECT_EQ(records[0].kind, Kind::Refused);
+        EXPECT_EQ(records[0].message,
+                  "記述のくくり文字が閉じないまま行が終わっています。この行は取り込みません:1,3,\"abc");
+        EXPECT_EQ(records[0].status, "くくり文字が閉じていません");
+        EXPECT_EQ(records[1].kind, Kind::Sample);
+        EXPECT_EQ(records[1].ID, 2);
+        EXPECT_EQ(records[1].reply, "3/x/-..-");
+        EXPECT_EQ(records[2].kind, Kind::Sample);
+        EXPECT_EQ(records[2].ID, 3);
+        EXPECT_EQ(records[2].reply, "3/y/-..-");
+    }
 }
 
 TEST_F(DelimitedImport, LaterSlotsAfterAnExclusiveChoiceAreReadNotWritten)
@@ -77,11 +110,46 @@ TEST_F(DelimitedImport, LaterSlotsAfterAnExclusiveChoiceAreReadNotWritten)
     survey.ParagraphStart[0] = 0;
     csv.noEssay = true;
     EXPECT_EQ(Reply("1,5,2,3"), "5-");
+    EXPECT_EQ(Reply("1,2,5,3"), "25-");
     EXPECT_EQ(Reply("1,a,2,3"), "a23-");
-    EXPECT_EQ(Reply("1,0,2,3"), "0-");
-    // An empty or 0 slot after the first answer ends the question's answers.
-    EXPECT_EQ(Reply("1,3,,4"), "3-");
-    EXPECT_EQ(Reply("1,3,0,0"), "3-");
+}
+
+TEST_F(DelimitedImport, AnswersAfterAnEmptyOr0SlotAreKeptWhereverTheReplyLinesBreak)
+{
+    AddQuestion(3, 15);
+    AddQuestion(1, 15);
+    BuildLayout();
+    csv.noEssay = true;
+    const Integer end = MakeQC(2, 0);
+    // Where the reply lines after the first begin.
+    const std::vector<std::vector<Integer>> layouts = {
+        {end},
+        {MakeQC(1, 0), end},
+        {MakeQC(0, 1), MakeQC(0, 2), MakeQC(1, 0), end},
+        {MakeQC(0, 2), MakeQC(1, 0), end},
+    };
+    const struct {
+        const char* fields;
+        QVector<Integer> answers;
+    } cases[] = {
+        {"3,,4", {3, 4}}, {",0,4", {4}}, {"0,,4", {4}},        {"3,0,0", {3}},
+        {"0,0,0", {0}},   {",,", {0}},   {"3,4,5", {3, 4, 5}},
+    };
+    Long ID = 0;
+    for (const std::vector<Integer>& layout : layouts) {
+        survey.ParagraphStart.fill(end);
+        std::copy(layout.begin(), layout.end(), survey.ParagraphStart.begin() + 1);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.fields) + " on " + std::to_string(layout.size() + 1) + " lines");
+            const QByteArray line = QByteArray::number(++ID) + ',' + c.fields + ",2";
+            const std::vector<ImportRecord> records = ReadAll(line, Format::Delimited);
+            ASSERT_EQ(records.size(), 1u);
+            ASSERT_EQ(EnterReply(workspace, records[0].ID, records[0].reply), QString());
+            const Long Dno = FindSamplePos(samples.Samples, ID);
+            EXPECT_EQ(StoredAnswers(Dno, 0), c.answers);
+            EXPECT_EQ(StoredAnswers(Dno, 1), QVector<Integer>{2});
+        }
+    }
 }
 
 TEST_F(DelimitedImport, RecordsThatCannotBeEnteredAreRefused)
@@ -121,9 +189,6 @@ TEST_F(DelimitedImport, BrokenFilesAreRefusedLineByLine)
     ASSERT_EQ(tooLong.size(), 2u);
     EXPECT_EQ(tooLong[1].kind, ImportRecord::Kind::Failed);
     EXPECT_TRUE(tooLong[1].message.startsWith(QStringLiteral("行が長すぎます"))) << tooLong[1].message.toStdString();
-    const std::vector<ImportRecord> cut = ReadAll("1,1,\"\",2,\"abc", Format::Delimited);
-    ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0].status, "くくり文字が閉じていません");
     // A long ID field is shown only in part.
     EXPECT_EQ(Reply(QByteArray(50, 'x') + ",1"), "ID番号の指定が正しくありません:" + QString(40, u'x') + u'…');
 }

@@ -69,16 +69,18 @@ TEST_F(ImportLinesTest, PositionsFollowTheLinesAcrossBlocks)
     EXPECT_EQ(line.front(), 'd');
 }
 
-TEST_F(ImportLinesTest, QuotedFieldsHoldLineEndsUpToTheirClosingQuote)
+TEST_F(ImportLinesTest, ALineEndsAtItsLineBreakAndAQuoteStillOpenThereIsTold)
 {
-    const QByteArray bytes = "1,\"a\r\nb\",\"c\"\"\r\n\",x\"y\r\n2,\"\"\r\n";
-    const QList<QPair<Read, QByteArray>> quoted = {{Read::Line, "1,\"a\r\nb\",\"c\"\"\r\n\",x\"y"},
-                                                   {Read::Line, "2,\"\""}};
+    const QByteArray bytes = "1,\"a\r\nb\",\"c\"\"\",x\"y\r\n2,\"\"\r\n3,\"d\"\"\r\n4,\"e";
+    const QList<QPair<Read, QByteArray>> quoted = {{Read::Unclosed, "1,\"a"},
+                                                   {Read::Line, "b\",\"c\"\"\",x\"y"},
+                                                   {Read::Line, "2,\"\""},
+                                                   {Read::Unclosed, "3,\"d\"\""},
+                                                   {Read::Unclosed, "4,\"e"}};
     EXPECT_EQ(readAll(bytes, ',', '"'), quoted);
-    // Without a quote every line end counts.
-    EXPECT_EQ(readAll(bytes, ',').size(), 4);
-    EXPECT_EQ(readAll("1,\"open\r\n2,3\r\n", ',', '"'),
-              (QList<QPair<Read, QByteArray>>{{Read::Unclosed, "1,\"open\r\n2,3\r\n"}}));
+    // Without a quote nothing is open.
+    for (const auto& [read, line] : readAll(bytes, ','))
+        EXPECT_EQ(read, Read::Line) << line.toStdString();
 }
 
 TEST_F(ImportLinesTest, ALineHoldingANulIsSkippedWhole)

@@ -32,6 +32,8 @@ TEST(AnswerFields, NextAnswerFieldReadsBothFormats)
         {"KZANSQ0=KZCHQ0C2&KZESQ0C3=&nofield&ABCDEFGHIJKLMNOP=x&KZESQ0C3=a=b&",
          false,
          {"KZANSQ0=KZCHQ0C2", "", "", "", "KZESQ0C3=a=b"}},
+        // An "&" in a posted text ends the field: what follows it is no field.
+        {"KZESQ0C3=tea & cake&KZANSQ1=KZCHQ1C1&", false, {"KZESQ0C3=tea ", "", "KZANSQ1=KZCHQ1C1"}},
         {"KZEMAIL#KZDSTNCTNNAME(cafe1)#Q0C1( )#Q0C2( x )#EQ0C3(  )#EQ0C3(*) tea #Q1C1(*)",
          true,
          {"KZDSTNCTNNAME=cafe1", "", "KZANSQ=KZCHQ0C2", "", "KZESQ0C3=tea", "KZANSQ=KZCHQ1C1"}},

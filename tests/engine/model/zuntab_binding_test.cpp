@@ -64,6 +64,11 @@ TEST_F(ZuntabBindingTest, MissingLibraryIsReportedOnceAndEveryCallFallsBackSafel
     const Long positions[] = {0};
     EXPECT_EQ(CountAnswers(workspace, test::MakeCondition(0, {}), 0, 0, 0, 1, choices), 0);
     EXPECT_EQ(CountAnswers(workspace, test::MakeCondition(0, {}), 0, 0, positions, choices), 0);
+    const Condition conds[] = {test::MakeCondition(0, {})};
+    const Integer questions[] = {0};
+    Long base = 0;
+    CountAnswers(workspace, conds, questions, 0, 0, 1, {&choices, 1}, {&base, 1});
+    EXPECT_EQ(base, 0);
     EXPECT_EQ(choices, ChoiceCounts{});
     EXPECT_EQ(zuntab::KZStringAlloc("ab", 2), nullptr);
     EXPECT_EQ(ui.boxes().size(), 1u);

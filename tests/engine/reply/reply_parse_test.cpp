@@ -204,6 +204,32 @@ TEST_F(ReplyParseTest, AnswerChecksPointAtTheTypedAnswer)
     EXPECT_EQ(ui.boxes().size(), 2u);
 }
 
+TEST_F(ReplyParseTest, EveryFindingOfTheChecksIsCountedWhetherShownOrNot)
+{
+    RecordingView silent;
+    silent.wants = false;
+    const struct {
+        const char* reply;
+        int findings;
+        const char* stored;
+    } cases[] = {
+        {"2-1\r\n12", 0, "2|1|1,2|0|0|0"},
+        {"5-1", 1, "0|1|0|0|0|0"},        // no choice 5
+        {"2-.1./x/", 1, "2|1|0|0|0|0"},   // a text on a choice without one
+        {"2-1\r\n11", 1, "2|1|1|0|0|0"},  // the same answer twice
+        {"2-1\r\n15", 1, "2|1|5|0|0|0"},  // an exclusive answer among others
+        {"5-.1./x/", 2, "0|1|0|0|0|0"},
+        {"2-1\r\n12\r\n\r\n\r\n1", 1, "2|1|1,2|0|1|0"},  // asked only when Q0 is 1: the given Q0 stays
+    };
+    for (const auto& c : cases) {
+        const auto r = Parse(QString::fromUtf8(c.reply), -1, &silent);
+        EXPECT_EQ(r.status, "") << c.reply;
+        EXPECT_EQ(r.findings, c.findings) << c.reply;
+        EXPECT_EQ(Stored(), QString::fromUtf8(c.stored)) << c.reply;
+    }
+    EXPECT_TRUE(ui.boxes().empty());
+}
+
 // Tables whose bounds lie past the questionnaire, or that would let a line
 // overflow into a paragraph beginning inside a question, still end with it;
 // random tables and texts never take the parse outside its arrays (the suite

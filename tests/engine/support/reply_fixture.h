@@ -29,6 +29,7 @@ struct ParseResult {
     Integer cursorN = 0;
     Integer caretQ = 0;
     int caret = 0;
+    int findings = 0;
 };
 
 class ReplyFixture : public SurveyFixture {
@@ -78,7 +79,7 @@ protected:
         ParseResult r;
         r.reply = text;
         r.caret = caret;
-        ParseReply(workspace, 0, r.reply, r.cursorQ, r.cursorN, r.caret, r.caretQ, r.status, view);
+        ParseReply(workspace, 0, r.reply, r.cursorQ, r.cursorN, r.caret, r.caretQ, r.status, view, &r.findings);
         return r;
     }
 

@@ -220,30 +220,53 @@ TEST_F(CafeSheetTest, DisplayChangesRedrawTheStoredCountsWithoutCounting)
     EXPECT_EQ(view.rowsFrom(4, 2), QStringList({"コーヒー|2|", "紅茶|3|"}));
 }
 
-TEST_F(CafeSheetTest, AStopLeavesTheBlockWhereItWasSeenAndEveryLaterBlockUncounted)
+// Each column is counted in one pass: a stop leaves the column being counted
+// and every later one uncounted and unshown, and ends the run; the columns
+// finished before it stay.
+TEST_F(CafeSheetTest, AStopEndsTheRunAndLeavesTheColumnBeingCountedAndTheLaterOnesEmpty)
 {
-    LongJobPacing everyStep(0);
-    view.stopAtStatus = 2;  // at the first report of the second block
-    CountSheet sheet;
-    sheet.SheetOption = Request(Gender, Satisfaction, {GenderIs(1), GenderIs(2)});
-    RunCountSheet(workspace, sheet, {}, view);
+    const QString column1 = QStringLiteral("質問:Q%1/Q3まで  限定条件:1/2");
+    struct Case {
+        int stopAtStatus;  // the report at which the user stops
+        int columnsCounted;
+        QStringList statuses;
+        QString row4;  // 男性 under each column
+    };
+    const Case cases[] = {
+        {1, 0, {column1.arg(1)}, "|||||"},
+        {4,
+         1,
+         {column1.arg(1), column1.arg(1), column1.arg(2), column1.arg(3), "質問:Q1/Q3まで  限定条件:2/2"},
+         "男性|3|100.0%|||"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stopAtStatus);
+        LongJobPacing everyStep(0);
+        view = {};
+        view.stopAtStatus = c.stopAtStatus;
+        CountSheet sheet;
+        sheet.SheetOption = Request(Gender, Satisfaction, {GenderIs(1), GenderIs(2)});
+        RunCountSheet(workspace, sheet, {}, view);
 
-    EXPECT_TRUE(sheet.totaled);
-    const ResultTable& table = sheet.result;
-    EXPECT_TRUE(table.counted(Gender, 0));
-    for (auto [q, L] : {std::pair{Orders, 0}, {Satisfaction, 0}, {Gender, 1}, {Orders, 1}, {Satisfaction, 1}})
-        EXPECT_FALSE(table.counted(q, L)) << q << "," << L;
-    EXPECT_EQ(view.shown, (std::vector<std::pair<Integer, int>>{{Gender, 0}}));
-    // The later column still goes through its first question, then leaves.
-    EXPECT_EQ(view.statuses, QStringList({"質問:Q1/Q3まで  限定条件:1/2", "質問:Q2/Q3まで  限定条件:1/2",
-                                          "質問:Q1/Q3まで  限定条件:2/2"}));
+        EXPECT_TRUE(sheet.totaled);
+        std::vector<int> shown;
+        for (int L = 0; L < 2; ++L) {
+            for (Integer q : {Gender, Orders, Satisfaction})
+                EXPECT_EQ(sheet.result.counted(q, L), L < c.columnsCounted) << q << "," << L;
+            if (L < c.columnsCounted)
+                shown.push_back(L);
+        }
+        EXPECT_EQ(view.shownColumns, shown);
+        EXPECT_EQ(view.statuses, c.statuses);
+        EXPECT_EQ(view.row(4), c.row4);
 
-    // A redraw shows the counted block alone; the rest stay empty.
-    view.stopAtStatus = 0;
-    RunCountSheet(workspace, sheet, {1, false, false}, view);
-    EXPECT_EQ(view.row(4), "男性|3|100.0%|||");
-    for (int r = 9; r < 28; ++r)
-        EXPECT_EQ(view.row(r), "|||||") << r;
+        // A redraw shows the counted blocks alone; the rest stay empty.
+        view.stopAtStatus = 0;
+        RunCountSheet(workspace, sheet, {1, false, false}, view);
+        EXPECT_EQ(view.row(4), c.row4);
+        for (int r = 1; r < 28; ++r)
+            EXPECT_EQ(view.text(r, 3) + view.text(r, 4), "") << r;
+    }
 }
 
 TEST_F(CafeSheetTest, BlocksWhoseConditionsDoNotFitTogetherAreLeftUncountedAndNamedOnce)

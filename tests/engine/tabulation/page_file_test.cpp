@@ -338,5 +338,24 @@ TEST_F(PageFileTest, AFailedSaveLeavesThePreviousPage)
     EXPECT_TRUE(ui.boxes().back().prompt.contains(QStringLiteral("ファイルを作成できません。")));
 }
 
+// The sheet's menus, saved as DisplayOptions and opened again, are the
+// same menus; the unused bits of a stored value are dropped.
+TEST(PageDisplayOptions, StandForTheSheetsMenusBothWays)
+{
+    for (int percentItem = -1; percentItem <= 2; ++percentItem) {
+        for (const bool sort : {false, true}) {
+            for (const bool space : {false, true}) {
+                const DisplayMenus menus{percentItem, sort, space};
+                const DisplayMenus opened = DisplayMenusOf(PlanColumns(menus, 1).DisplayOptions);
+                EXPECT_EQ(opened.percentItem, percentItem);
+                EXPECT_EQ(opened.sort, sort);
+                EXPECT_EQ(opened.space, space);
+            }
+        }
+    }
+    for (const Integer stored : {Integer(0x7FF0), Integer(-1), Integer(0x13)})
+        EXPECT_EQ(PlanColumns(DisplayMenusOf(stored), 1).DisplayOptions, stored & 15) << stored;
+}
+
 }  // namespace
 }  // namespace kz

@@ -107,7 +107,7 @@ protected:
         return sheet;
     }
     test::ScriptedUi ui;
-    RecordingView view{survey};
+    RecordingView view;
 };
 
 TEST_F(SmallSheetTest, ThreeSharesOfAThirdSumTo99Point9Percent)

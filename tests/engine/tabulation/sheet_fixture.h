@@ -42,11 +42,9 @@ enum CafeQuestion : Integer { Gender = 0, Orders = 1, Satisfaction = 2 };
 inline constexpr Integer Required = 3;
 
 // Records what a run shows: the cells as a grid would hold them, the
-// status texts, the progress texts and which blocks were shown.
+// status texts, the progress texts and which result columns were shown.
 class RecordingView : public CountSheetView {
 public:
-    explicit RecordingView(const Survey& questionnaire) : questionnaire_(questionnaire) {}
-
     void showStatus(const QString& text) override { statuses.push_back(text); }
     bool showProgress(const QString& percent) override
     {
@@ -59,10 +57,10 @@ public:
         rows = sheet.result.RowStart[sheet.SheetOption.ToQno + 1];
         cols = sheet.columns.ColStart.back();
     }
-    void showBlock(const CountSheet& sheet, Integer q, int L) override
+    void showColumn(int L, std::vector<SheetCell> shownCells) override
     {
-        shown.emplace_back(q, L);
-        for (const SheetCell& cell : BlockCells(questionnaire_, sheet, q, L))
+        shownColumns.push_back(L);
+        for (const SheetCell& cell : shownCells)
             cells[{cell.row, cell.col}] = cell.text;
     }
 
@@ -96,10 +94,7 @@ public:
     std::map<std::pair<int, int>, QString> cells;
     QStringList statuses;
     QStringList progress;
-    std::vector<std::pair<Integer, int>> shown;
-
-private:
-    const Survey& questionnaire_;
+    std::vector<int> shownColumns;
 };
 
 inline void AddChoices(SurveyState& state, Integer q, const char* label, const char* sentence,
@@ -167,7 +162,7 @@ protected:
     }
 
     ScriptedUi ui;
-    RecordingView view{survey};
+    RecordingView view;
 };
 
 }  // namespace kz::test
