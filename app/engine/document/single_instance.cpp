@@ -11,7 +11,6 @@
 
 #include "host/program_folder.h"
 #include "host/ui_seam.h"
-#include "model/document.h"
 
 namespace kz {
 
