@@ -21,7 +21,7 @@ public:
     void showStatus(const QString&) override {}
     bool showProgress(const QString&) override { return true; }
     void layOut(const CountSheet&) override {}
-    void showBlock(const CountSheet&, Integer, int) override {}
+    void showColumn(int, std::vector<SheetCell>) override {}
     void addRow(const QString& line) override { rows << line; }
 
     QStringList rows;
