@@ -18,9 +18,12 @@ QString NextPostedField(const QString& W, QString& Name, qsizetype& P)
     if (amp < 0)
         amp = W.size();
     P = std::min(amp + 1, W.size());
-    const qsizetype eq = W.indexOf(u'=', start);
-    if (eq < 0 || eq > amp || eq - start >= NameLimit)
+    // Only within the field: a search to the end of the file for every
+    // field would take time in the square of the file's length.
+    const qsizetype inField = QStringView(W).mid(start, amp - start).indexOf(u'=');
+    if (inField < 0 || inField >= NameLimit)
         return {};
+    const qsizetype eq = start + inField;
     const QString value = W.mid(eq + 1, amp - eq - 1);
     if (value.isEmpty())
         return {};

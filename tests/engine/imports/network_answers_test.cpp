@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -51,6 +52,24 @@ TEST(AnswerFields, NextAnswerFieldReadsBothFormats)
         }
         EXPECT_EQ(fields, c.fields) << c.W;
     }
+}
+
+// Each field is searched only up to its own "&": a name followed by a
+// million empty fields is read in moments, not in time growing with the
+// square of its length.
+TEST(AnswerFields, EmptyFieldsAreReadInTimeInStepWithTheirLength)
+{
+    const QString W = QStringLiteral("KZDSTNCTNNAME=x") + QString(1'000'000, u'&') + QStringLiteral("KZANSQ0=KZCHQ0C1");
+    QElapsedTimer clock;
+    clock.start();
+    int named = 0;
+    for (qsizetype P = 0; P < W.size();) {
+        QString Name;
+        NextAnswerField(W, Name, P, false);
+        named += Name.isEmpty() ? 0 : 1;
+    }
+    EXPECT_EQ(named, 2);
+    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 TEST(AnswerFields, ReadAnswerFileJoinsLinesAndMarksEmptyOnes)
