@@ -1,50 +1,50 @@
 // The questionnaire the storage benchmarks measure: 40 single answers of 5
 // choices, 15 triple answers of 10 choices and 5 single answers whose last
 // choice takes free text (42 bytes of packed answers a sample), with n
-// samples answering at random and every fifth one with a free text.
+// samples answering at random and every fifth one with a free text, built
+// in a workspace.
 #pragma once
 
 #include <QString>
 
 #include <random>
 
-#include "answers/zuntab_binding.h"
-#include "document/document.h"
 #include "model/survey.h"
+#include "model/workspace.h"
+#include "model/zuntab_binding.h"
 #include "texts/choice_texts.h"
 
 namespace kz::bench {
 
-inline void AddBenchQuestion(Integer maxAnswers, Integer choiceCount, bool essay)
+inline void AddBenchQuestion(Survey& survey, Integer maxAnswers, Integer choiceCount, bool essay)
 {
     const Integer q = survey.QuestionCount++;
     survey.Questions[q] = {QStringLiteral("Q%1\r質問%1\r\r").arg(q + 1).leftJustified(128, u' '), maxAnswers,
                            choiceCount, 0};
-    SetChoiceText(q, 0, QStringLiteral("無回答"));
+    SetChoiceText(survey, q, 0, QStringLiteral("無回答"));
     survey.Choices(q, 0).Attr = 1 << AttrExclusive;
     for (Integer c = 1; c < choiceCount; ++c)
-        SetChoiceText(q, c, QStringLiteral("選択肢%1").arg(c));
+        SetChoiceText(survey, q, c, QStringLiteral("選択肢%1").arg(c));
     if (essay)
         survey.Choices(q, choiceCount - 1).Attr = 1 << AttrEssay;
 }
 
-inline void BuildBenchQuestionnaire(Long n)
+inline void BuildBenchQuestionnaire(Workspace& ws, Long n)
 {
-    survey = Survey{};
-    samples = SampleTable{};
+    ws = Workspace{};
     InitBitMasks();
-    document = DocumentState{};
+    Survey& survey = ws.survey;
     survey.Title = QStringLiteral("性能測定");
     for (int q = 0; q < 40; ++q)
-        AddBenchQuestion(1, 5, false);
+        AddBenchQuestion(survey, 1, 5, false);
     for (int q = 0; q < 15; ++q)
-        AddBenchQuestion(3, 10, false);
+        AddBenchQuestion(survey, 3, 10, false);
     for (int q = 0; q < 5; ++q)
-        AddBenchQuestion(1, 4, true);
-    ComputeAnswerLayout();
+        AddBenchQuestion(survey, 1, 4, true);
+    ComputeAnswerLayout(survey);
 
     std::mt19937 random(11);
-    SampleStore& table = samples.Samples;
+    SampleStore& table = ws.samples.Samples;
     table.reshape(AnswerWordsPerSample(survey));
     table.resize(n);
     std::vector<Integer> counts(static_cast<size_t>(survey.QuestionCount));

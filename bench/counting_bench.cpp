@@ -17,10 +17,11 @@
 #include <vector>
 
 #include "answers/answer_counting.h"
-#include "answers/answer_store.h"
-#include "answers/zuntab_binding.h"
 #include "bench_questionnaire.h"
-#include "document/workspace.h"
+#include "bench_state.h"
+#include "model/answer_store.h"
+#include "model/workspace.h"
+#include "model/zuntab_binding.h"
 
 namespace {
 
@@ -33,22 +34,24 @@ constexpr Long kChunk = 65'536;
 const Workspace& BenchWorkspace()
 {
     static const bool built = [] {
-        bench::BuildBenchQuestionnaire(kSamples);
+        bench::BuildBenchQuestionnaire(bench::BenchWorkspace(), kSamples);
         return true;
     }();
     (void)built;
-    return ProgramWorkspace();
+    return bench::BenchWorkspace();
 }
 
 // Each question's answers as VerstTotalC counts them, one code a byte.
 std::vector<std::vector<uint8_t>> CodeColumns()
 {
+    const Survey& survey = bench::BenchWorkspace().survey;
+    const SampleTable& samples = bench::BenchWorkspace().samples;
     std::vector<std::vector<uint8_t>> columns(static_cast<size_t>(survey.QuestionCount));
     Integer count = 0;
     QVector<Integer> codes;
-    for (Long s = 0; s < SampleCount(); ++s) {
+    for (Long s = 0; s < SampleCount(samples); ++s) {
         for (Integer q = 0; q < survey.QuestionCount; ++q) {
-            PopQuestionAnswers(s, q, count, codes);
+            PopQuestionAnswers(bench::BenchWorkspace(), s, q, count, codes);
             for (Integer a = 0; a < count; ++a)
                 columns[static_cast<size_t>(q)].push_back(static_cast<uint8_t>(codes[a]));
         }

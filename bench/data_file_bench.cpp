@@ -12,6 +12,7 @@
 #include <malloc.h>
 
 #include "bench_questionnaire.h"
+#include "bench_state.h"
 #include "files/data_file_load.h"
 #include "files/data_file_save.h"
 #include "files/data_file_write.h"
@@ -33,10 +34,11 @@ QString BenchFile(Long n) { return Folder().filePath(QStringLiteral("bench%1.kz"
 // The file of n samples, built and saved at its first use.
 QString SavedFile(Long n)
 {
+    Settings& settings = bench::BenchSettings();
     const QString file = BenchFile(n);
     if (!QFileInfo::exists(file)) {
-        bench::BuildBenchQuestionnaire(n);
-        SaveDataFile(file);
+        bench::BuildBenchQuestionnaire(bench::BenchWorkspace(), n);
+        SaveDataFile(bench::BenchWorkspace(), settings, file);
     }
     return file;
 }
@@ -49,10 +51,11 @@ size_t HeapInUse()
 
 void BM_SaveDataFile(benchmark::State& state)
 {
+    Settings& settings = bench::BenchSettings();
     const auto n = static_cast<Long>(state.range(0));
-    bench::BuildBenchQuestionnaire(n);
+    bench::BuildBenchQuestionnaire(bench::BenchWorkspace(), n);
     for (auto _ : state) {
-        if (!SaveDataFile(BenchFile(n)))
+        if (!SaveDataFile(bench::BenchWorkspace(), settings, BenchFile(n)))
             state.SkipWithError("save failed");
     }
     state.counters["MB"] = static_cast<double>(QFileInfo(BenchFile(n)).size()) / 1e6;
@@ -62,21 +65,25 @@ void BM_SaveDataFile(benchmark::State& state)
 // system's write of them.
 void BM_BuildSampleBlocks(benchmark::State& state)
 {
+    const Survey& survey = bench::BenchWorkspace().survey;
+    const SampleTable& samples = bench::BenchWorkspace().samples;
     const auto n = static_cast<Long>(state.range(0));
-    bench::BuildBenchQuestionnaire(n);
+    bench::BuildBenchQuestionnaire(bench::BenchWorkspace(), n);
     // Memory touched once before: fresh pages would be timed, not the blocks.
     QByteArray bytes(64 << 20, '\0');
     for (auto _ : state) {
         bytes.resize(0);
         BinaryWriter out(bytes);
         for (Long s = 0; s < n; ++s)
-            WriteSampleBlock(out, samples.Samples, s);
+            WriteSampleBlock(out, survey, samples.Samples, s);
     }
     state.counters["MB"] = static_cast<double>(bytes.size()) / 1e6;
 }
 
 void BM_LoadDataFile(benchmark::State& state)
 {
+    SampleTable& samples = bench::BenchWorkspace().samples;
+    Settings& settings = bench::BenchSettings();
     const auto n = static_cast<Long>(state.range(0));
     const QString file = SavedFile(n);
     double heap = 0;
@@ -89,7 +96,7 @@ void BM_LoadDataFile(benchmark::State& state)
         QElapsedTimer timer;
         timer.start();
         QString name = file;
-        if (LoadDataFile(name, OpenQuestionnaire) != DataFileLoaded)
+        if (LoadDataFile(bench::BenchWorkspace(), settings, name, OpenQuestionnaire) != DataFileLoaded)
             state.SkipWithError("load failed");
         loadNs += timer.nsecsElapsed();
         state.PauseTiming();
@@ -97,7 +104,7 @@ void BM_LoadDataFile(benchmark::State& state)
         state.ResumeTiming();
     }
     double payload = static_cast<double>(samples.Samples.allAnswers().size_bytes());
-    for (Long i = 0; i < SampleCount(); ++i)
+    for (Long i = 0; i < SampleCount(samples); ++i)
         for (const FreeTexts::Entry& entry : samples.Samples.texts(i))
             payload += static_cast<double>(entry.text.size()) * sizeof(QChar);
     const double seconds = static_cast<double>(loadNs) * 1e-9 / static_cast<double>(state.iterations());

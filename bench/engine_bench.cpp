@@ -10,8 +10,9 @@
 #include <random>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
+#include "bench_state.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/sample_sort.h"
 #include "model/survey.h"
@@ -24,6 +25,8 @@ constexpr Long kSamples = 1'000'000;
 
 void BM_SortSamplesByID(benchmark::State& state)
 {
+    Survey& survey = bench::BenchWorkspace().survey;
+    SampleTable& samples = bench::BenchWorkspace().samples;
     survey = Survey{};
     samples = SampleTable{};
     InitBitMasks();
@@ -40,7 +43,7 @@ void BM_SortSamplesByID(benchmark::State& state)
         state.PauseTiming();
         samples.Samples = shuffled;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(SortSamplesByID());
+        benchmark::DoNotOptimize(SortSamplesByID(samples.Samples));
     }
     state.SetItemsProcessed(state.iterations() * kSamples);
     samples = SampleTable{};
@@ -53,6 +56,8 @@ BENCHMARK(BM_SortSamplesByID)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 // misplaced texts and answers outside a question's limit.
 void BuildCheckSurvey()
 {
+    Survey& survey = bench::BenchWorkspace().survey;
+    SampleTable& samples = bench::BenchWorkspace().samples;
     survey = Survey{};
     samples = SampleTable{};
     InitBitMasks();
@@ -68,7 +73,7 @@ void BuildCheckSurvey()
     survey.QuestionLimit[4][1] = LimitItem{3, MakeQC(0, 1)};
     survey.QuestionLimit[7][1] = LimitItem{3, MakeQC(4, 2)};
     survey.CheckOptions = 0;
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
 
     std::mt19937 rng(11);
     QVector<Integer> counts(survey.QuestionCount);
@@ -88,12 +93,14 @@ void BuildCheckSurvey()
                 texts[k] = rng() % 4 == 0 ? QStringLiteral("text") : QString();
             }
         }
-        WriteSampleAnswers(s, counts, codes, texts);
+        WriteSampleAnswers(bench::BenchWorkspace(), s, counts, codes, texts);
     }
 }
 
 void BM_CheckSampleAnswers(benchmark::State& state)
 {
+    const Survey& survey = bench::BenchWorkspace().survey;
+    SampleTable& samples = bench::BenchWorkspace().samples;
     BuildCheckSurvey();
     const SampleStore pristine = samples.Samples;
     QVector<Integer> counts;
@@ -104,10 +111,10 @@ void BM_CheckSampleAnswers(benchmark::State& state)
         samples.Samples = pristine;
         state.ResumeTiming();
         for (Long s = 0; s < kSamples; ++s) {
-            ReadSampleAnswers(s, counts, codes, texts);
-            CheckSampleAnswers(s, counts, codes, texts, false, nullptr);
-            WriteSampleAnswers(s, counts, codes, texts);
-            CheckSampleLimits(s, false, nullptr);
+            ReadSampleAnswers(bench::BenchWorkspace(), s, counts, codes, texts);
+            CheckSampleAnswers(survey, s, counts, codes, texts, false, nullptr);
+            WriteSampleAnswers(bench::BenchWorkspace(), s, counts, codes, texts);
+            CheckSampleLimits(bench::BenchWorkspace(), s, false, nullptr);
         }
     }
     state.SetItemsProcessed(state.iterations() * kSamples);

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include "bench_state.h"
 #include "import_bench_data.h"
 #include "imports/delimited_import.h"
 #include "support/enter_reply.h"
@@ -17,10 +18,10 @@ using namespace kz;
 
 void BM_ExportSamplesCSV(benchmark::State& state)
 {
-    bench::BuildQuestionnaire();
-    bench::AnswerSamples(bench::Records());
+    bench::BuildQuestionnaire(bench::BenchWorkspace(), bench::BenchSettings());
+    bench::AnswerSamples(bench::BenchWorkspace(), bench::Records());
     for (auto _ : state) {
-        if (!bench::WriteBenchFile())
+        if (!bench::WriteBenchFile(bench::BenchWorkspace()))
             state.SkipWithError("export failed");
     }
     state.counters["MB"] = double(QFileInfo(bench::CsvPath()).size()) / 1e6;
@@ -30,23 +31,26 @@ void BM_ExportSamplesCSV(benchmark::State& state)
 // with `store`, each is parsed and stored as the entry window does.
 Long ImportFile(bool store)
 {
+    const Survey& survey = bench::BenchWorkspace().survey;
+    SampleTable& samples = bench::BenchWorkspace().samples;
     if (survey.QuestionCount == 0)
-        bench::BuildQuestionnaire();
+        bench::BuildQuestionnaire(bench::BenchWorkspace(), bench::BenchSettings());
     if (!QFileInfo::exists(bench::CsvPath())) {
-        bench::AnswerSamples(bench::Records());
-        bench::WriteBenchFile();
+        bench::AnswerSamples(bench::BenchWorkspace(), bench::Records());
+        bench::WriteBenchFile(bench::BenchWorkspace());
     }
     samples.Samples.clear();
     ImportLines lines;
     if (!lines.open(bench::CsvPath(), 0))
         return -1;
     const CsvSettings csv = bench::BenchCsv();
-    const std::vector<bool> textColumns = MarkEssayQuestions(csv.noEssay);
+    const std::vector<bool> textColumns = MarkEssayQuestions(survey, csv.noEssay);
     Long read = 0;
-    for (ImportRecord r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns);
-         r.kind == ImportRecord::Kind::Sample; r = ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns)) {
+    for (ImportRecord r = ReadDelimitedRecord(bench::BenchWorkspace(), lines, csv, textColumns);
+         r.kind == ImportRecord::Kind::Sample;
+         r = ReadDelimitedRecord(bench::BenchWorkspace(), lines, csv, textColumns)) {
         ++read;
-        if (store && !test::EnterReply(r.ID, r.reply).isEmpty())
+        if (store && !test::EnterReply(bench::BenchWorkspace(), r.ID, r.reply).isEmpty())
             return -1;
     }
     return read;

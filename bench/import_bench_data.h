@@ -12,13 +12,13 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
 #include "host/settings.h"
 #include "imports/samples_csv.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 
 namespace kz::bench {
 
@@ -36,13 +36,14 @@ inline CsvSettings BenchCsv()
     return csv;
 }
 
-inline void BuildQuestionnaire()
+inline void BuildQuestionnaire(Workspace& ws, Settings& settings)
 {
-    ProgramWorkspace() = Workspace{};
+    ws = Workspace{};
     InitBitMasks();
     settings.IDRangeLow = 1;
     settings.IDRangeHigh = 2'000'000'000;
-    auto add = [](Integer maxAnswers, Integer choiceCount, bool essay) {
+    Survey& survey = ws.survey;
+    auto add = [&survey](Integer maxAnswers, Integer choiceCount, bool essay) {
         const Integer q = survey.QuestionCount++;
         survey.Questions[q] = {QStringLiteral("Q%1\r質問%1\r\r").arg(q + 1), maxAnswers, choiceCount, 0};
         survey.Choices(q, 0).Attr = 1 << AttrExclusive;
@@ -55,13 +56,15 @@ inline void BuildQuestionnaire()
         add(3, 10, false);
     for (int q = 0; q < 5; ++q)
         add(1, 4, true);
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
     for (size_t k = 0; k < survey.ParagraphStart.size(); ++k)
         survey.ParagraphStart[k] = MakeQC(Integer(std::min<size_t>(k, 60)), 0);
 }
 
-inline void AnswerSamples(Long count)
+inline void AnswerSamples(Workspace& ws, Long count)
 {
+    const Survey& survey = ws.survey;
+    SampleTable& samples = ws.samples;
     std::mt19937 random(22);
     samples.Samples.reshape(AnswerWordsPerSample(survey));
     samples.Samples.resize(count);
@@ -88,7 +91,7 @@ inline void AnswerSamples(Long count)
             }
             counts[q] = Integer(n);
         }
-        WriteSampleAnswers(i, counts, codes, texts);
+        WriteSampleAnswers(ws, i, counts, codes, texts);
     }
 }
 
@@ -99,13 +102,14 @@ inline QString CsvPath()
     return named.isEmpty() ? folder.filePath(QStringLiteral("bench.csv")) : named;
 }
 
-// Writes the delimited file of every sample; true when it was written.
-inline bool WriteBenchFile()
+// Writes the delimited file of every sample of the workspace; true when it
+// was written.
+inline bool WriteBenchFile(const Workspace& ws)
 {
-    const std::span<const Long> stored = samples.Samples.ids();
+    const std::span<const Long> stored = ws.samples.Samples.ids();
     const QVector<Long> ids(stored.begin(), stored.end());
-    const std::vector<Integer> all(size_t(survey.QuestionCount) + 1, -1);
-    return WriteSamplesCSV(ProgramWorkspace(), CsvPath(), ids, all, BenchCsv()).end == CsvExport::End::Written;
+    const std::vector<Integer> all(size_t(ws.survey.QuestionCount) + 1, -1);
+    return WriteSamplesCSV(ws, CsvPath(), ids, all, BenchCsv()).end == CsvExport::End::Written;
 }
 
 }  // namespace kz::bench

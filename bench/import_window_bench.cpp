@@ -10,6 +10,7 @@
 #include "frm_merge.h"
 #include "host/ui_seam.h"
 #include "import_bench_data.h"
+#include "program_state.h"
 #include "program_windows.h"
 #include "widgets/forms.h"
 #include "widgets/hourglass.h"
@@ -38,12 +39,13 @@ public:
 
 void BM_ImportThroughTheEntryWindow(benchmark::State& state)
 {
+    SampleTable& samples = ProgramWorkspace().samples;
     BenchUi ui;
     ProgramWindows windows;
-    bench::BuildQuestionnaire();
+    bench::BuildQuestionnaire(ProgramWorkspace(), ProgramSettings());
     if (!QFileInfo::exists(bench::CsvPath())) {
-        bench::AnswerSamples(bench::Records());
-        bench::WriteBenchFile();
+        bench::AnswerSamples(ProgramWorkspace(), bench::Records());
+        bench::WriteBenchFile(ProgramWorkspace());
     }
     for (auto _ : state) {
         state.PauseTiming();
@@ -56,7 +58,7 @@ void BM_ImportThroughTheEntryWindow(benchmark::State& state)
         state.ResumeTiming();
         merge.cmdGo->click();
         state.PauseTiming();
-        if (SampleCount() != bench::Records())
+        if (SampleCount(samples) != bench::Records())
             state.SkipWithError("not every record was stored");
         widgets::Forms::discardAll();
         QCoreApplication::processEvents();

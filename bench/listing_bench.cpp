@@ -9,8 +9,9 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
+#include "bench_state.h"
+#include "model/answer_store.h"
+#include "model/workspace.h"
 #include "tabulation/free_text_listing.h"
 #include "tabulation/listing_search.h"
 
@@ -24,14 +25,14 @@ constexpr int kDistinctTexts = 400;
 
 void BuildSurvey()
 {
-    Workspace& ws = ProgramWorkspace();
+    Workspace& ws = bench::BenchWorkspace();
     ws = Workspace{};
     InitBitMasks();
     ws.survey.Questions[0].MaxAnswers = 1;
     ws.survey.Questions[0].ChoiceCount = kChoices;
     ws.survey.Choices(0, 1).Attr = 1 << AttrEssay;
     ws.survey.QuestionCount = 1;
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(ws.survey);
     ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
     ws.samples.Samples.resize(kSamples);
     std::mt19937 engine(20240601);
@@ -42,7 +43,7 @@ void BuildSurvey()
         const bool wrote = engine() % 5 == 0;
         codes[0] = wrote ? Integer(1) : static_cast<Integer>(2 + engine() % (kChoices - 2));
         texts[0] = wrote ? QStringLiteral("ご意見その%1").arg(engine() % kDistinctTexts) : QString();
-        WriteQuestionAnswers(s, 0, 1, codes, texts);
+        WriteQuestionAnswers(ws, s, 0, 1, codes, texts);
     }
 }
 
@@ -65,11 +66,11 @@ TotalOptionRec Request()
 QStringList ListEverySample()
 {
     const TotalOptionRec option = Request();
-    const Condition cond = *ListingCondition(ProgramWorkspace().survey, option);
+    const Condition cond = *ListingCondition(bench::BenchWorkspace().survey, option);
     SilentListing view;
     Long from = 0;
     do {
-        from = ListSamples(ProgramWorkspace(), option, cond, {}, from, view).nextStart;
+        from = ListSamples(bench::BenchWorkspace(), option, cond, {}, from, view).nextStart;
         view.texts.removeLast();  // the footer
     } while (from > 0);
     return view.texts;

@@ -8,6 +8,7 @@
 
 #include <random>
 
+#include "bench_state.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "reply/reply_parse.h"
@@ -21,6 +22,8 @@ constexpr Integer kQuestions = 30;
 
 void BuildQuestionnaire()
 {
+    Survey& survey = bench::BenchWorkspace().survey;
+    SampleTable& samples = bench::BenchWorkspace().samples;
     survey = Survey{};
     samples = SampleTable{};
     InitBitMasks();
@@ -36,7 +39,7 @@ void BuildQuestionnaire()
     survey.QuestionCount = kQuestions;
     for (size_t k = kQuestions; k < survey.ParagraphStart.size(); ++k)
         survey.ParagraphStart[k] = MakeQC(kQuestions, 0);
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(survey);
     samples.Samples.reshape(AnswerWordsPerSample(survey));
     samples.Samples.resize(kReplies);
     for (Long i = 0; i < kReplies; ++i)
@@ -45,6 +48,7 @@ void BuildQuestionnaire()
 
 QString TypicalReply(std::mt19937& random)
 {
+    const Survey& survey = bench::BenchWorkspace().survey;
     QString reply = QStringLiteral("1/%1/-\r\n").arg(random() % 100);
     for (Integer q = 1; q < kQuestions; ++q) {
         const unsigned roll = random() % 20;
@@ -75,7 +79,7 @@ void BM_ParseAndStoreReplies(benchmark::State& state)
             Integer cursorQ = 0, cursorN = 0, caretQ = 0;
             int caret = 0;
             QString status;
-            ParseReply(i, reply, cursorQ, cursorN, caret, caretQ, status);
+            ParseReply(bench::BenchWorkspace(), i, reply, cursorQ, cursorN, caret, caretQ, status);
             if (!status.isEmpty() || cursorQ != kQuestions)
                 state.SkipWithError("a typical reply did not parse completely");
         }

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include "bench_questionnaire.h"
+#include "bench_state.h"
 #include "design/structure_finish.h"
 #include "texts/choice_texts.h"
 
@@ -31,30 +32,32 @@ double PeakResidentMB()
 
 void InsertFrontQuestionAndDeleteChoice(StructureEdit& edit)
 {
-    ShiftStructure(edit, 0, -1, +1);
+    Survey& survey = bench::BenchWorkspace().survey;
+    ShiftStructure(survey, edit, 0, -1, +1);
     survey.Questions[0] = {QStringLiteral("新しい質問\r\r\r").leftJustified(128, u' '), 1, 4, 0};
-    SetChoiceText(0, 0, QStringLiteral("無回答"));
+    SetChoiceText(survey, 0, 0, QStringLiteral("無回答"));
     survey.Choices(0, 0).Attr = 1 << AttrExclusive;
     for (Integer c = 1; c < 4; ++c)
-        SetChoiceText(0, c, QString());
+        SetChoiceText(survey, 0, c, QString());
     survey.QuestionLimit[0] = Condition{};
     --survey.Questions[45].ChoiceCount;  // a triple answer of 10 choices
-    ShiftStructure(edit, 45, 3, -1);
+    ShiftStructure(survey, edit, 45, 3, -1);
     edit.changed = edit.numberingChanged = true;
 }
 
 void BM_FinishStructureChange(benchmark::State& state)
 {
+    const Survey& survey = bench::BenchWorkspace().survey;
     for (auto _ : state) {
         state.PauseTiming();
-        bench::BuildBenchQuestionnaire(kSamples);
+        bench::BuildBenchQuestionnaire(bench::BenchWorkspace(), kSamples);
         static StructureEdit edit;
-        OpenStructureEdit(edit);
+        OpenStructureEdit(survey, edit);
         InsertFrontQuestionAndDeleteChoice(edit);
         const double peakBefore = PeakResidentMB();
         state.ResumeTiming();
 
-        const FinishResult result = FinishStructureEdit(edit);
+        const FinishResult result = FinishStructureEdit(bench::BenchWorkspace(), edit);
 
         state.PauseTiming();
         if (result != FinishResult::Finished)

@@ -24,6 +24,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench_state.h"
 #include "host/parallel_stretches.h"
 #include "model/question_codes.h"
 #include "tabulation/count_sheet.h"
@@ -56,7 +57,7 @@ CountSheet Tabulate(bool cross, int threads)
     CountSheet sheet;
     sheet.SheetOption = bench::Request(cross);
     SilentView view;
-    RunCountSheet(ProgramWorkspace(), sheet, {}, view, threads);
+    RunCountSheet(bench::BenchWorkspace(), sheet, {}, view, threads);
     return sheet;
 }
 
@@ -307,7 +308,7 @@ int main(int argc, char** argv)
         if (std::strncmp(argv[i], exportFlag, std::strlen(exportFlag)) == 0) {
             if (!ExportCsv(argv[i] + std::strlen(exportFlag)))
                 return 1;
-            bench::BuildSurvey(Samples());
+            bench::BuildSurvey(bench::BenchWorkspace(), Samples());
             PrintChecksums(Tabulate(false, 1), "one");
             PrintChecksums(Tabulate(true, 1), "cross");
             return 0;
@@ -317,7 +318,7 @@ int main(int argc, char** argv)
     const bool console = std::none_of(argv + 1, argv + argc, [](const char* arg) {
         return std::strncmp(arg, "--benchmark_format=", 19) == 0 && std::strcmp(arg + 19, "console") != 0;
     });
-    bench::BuildSurvey(Samples());
+    bench::BuildSurvey(bench::BenchWorkspace(), Samples());
     benchmark::Initialize(&argc, argv);
     if (console) {
         RatioReporter reporter;

@@ -10,10 +10,10 @@
 #include <array>
 #include <random>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
-#include "tabulation/total_option.h"
+#include "model/total_option.h"
+#include "model/workspace.h"
 
 namespace kz::bench {
 
@@ -53,10 +53,9 @@ private:
     std::mt19937 engine_{20240601};
 };
 
-// The program's questionnaire and `sampleCount` samples of the source.
-inline void BuildSurvey(Long sampleCount = kSamples)
+// The questionnaire and `sampleCount` samples of the source, in `ws`.
+inline void BuildSurvey(Workspace& ws, Long sampleCount = kSamples)
 {
-    Workspace& ws = ProgramWorkspace();
     ws = Workspace{};
     InitBitMasks();
     for (Integer q = 0; q < kQuestions; ++q) {
@@ -67,7 +66,7 @@ inline void BuildSurvey(Long sampleCount = kSamples)
             ws.survey.Choices(q, c).Text = QStringLiteral("選択肢%1").arg(c);
     }
     ws.survey.QuestionCount = kQuestions;
-    ComputeAnswerLayout();
+    ComputeAnswerLayout(ws.survey);
     ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
     ws.samples.Samples.resize(sampleCount);
     AnswerSource source;
@@ -83,7 +82,7 @@ inline void BuildSurvey(Long sampleCount = kSamples)
                 codes.push_back(a.codes[q][i]);
         }
         ws.samples.Samples.setId(s, s + 1);
-        PushSampleAnswers(s, counts, codes);
+        PushSampleAnswers(ws, s, counts, codes);
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "frm_grid_base.h"
 #include "frm_total.h"
+#include "program_state.h"
 #include "program_windows.h"
 #include "tabulation_bench_data.h"
 #include "widgets/forms.h"
@@ -71,7 +72,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::BuildSurvey(Samples());
+    bench::BuildSurvey(ProgramWorkspace(), Samples());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,12 +7,13 @@
 #include <random>
 #include <vector>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
-#include "conditions/limit_depths.h"
-#include "document/document.h"
 #include "document/document_routines.h"
 #include "files/data_file_save.h"
+#include "host/settings.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
+#include "model/document.h"
+#include "model/limit_depths.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -165,7 +166,7 @@ public:
         codes_ += codes;
         texts_ += texts;
     }
-    void store(Long pos) const { WriteSampleAnswers(pos, counts_, codes_, texts_); }
+    void store(Workspace& ws, Long pos) const { WriteSampleAnswers(ws, pos, counts_, codes_, texts_); }
 
 private:
     QVector<Integer> counts_;
@@ -197,7 +198,7 @@ QVector<QString> OtherTexts(Draw& draw, const QVector<Integer>& codes, Integer o
     return result;
 }
 
-void AnswerOneSample(Draw& draw, Long pos)
+void AnswerOneSample(Workspace& ws, Draw& draw, Long pos)
 {
     Reply reply;
     reply.add({static_cast<Integer>(1 + draw.weighted({45, 50, 5}))});
@@ -231,10 +232,10 @@ void AnswerOneSample(Draw& draw, Long pos)
         reply.add({1}, {draw.pick(Comments)});
     else
         reply.add({});
-    reply.store(pos);
+    reply.store(ws, pos);
 }
 
-void BuildQuestions()
+void BuildQuestions(Survey& survey)
 {
     const std::vector<DemoQuestion> questions = Questions();
     survey.QuestionCount = static_cast<Integer>(questions.size());
@@ -247,10 +248,10 @@ void BuildQuestions()
         rec.MaxAnswers = dq.maxAnswers;
         rec.CodeStyle = CodeStyleNumbers;
         rec.ChoiceCount = static_cast<Integer>(dq.choices.size() + 1);
-        SetChoiceText(q, 0, QStringLiteral("無回答"));
+        SetChoiceText(survey, q, 0, QStringLiteral("無回答"));
         survey.Choices(q, 0).Attr = Exclusive;
         for (Integer c = 1; c < rec.ChoiceCount; ++c) {
-            SetChoiceText(q, c, dq.choices[static_cast<size_t>(c - 1)].block);
+            SetChoiceText(survey, q, c, dq.choices[static_cast<size_t>(c - 1)].block);
             survey.Choices(q, c).Attr = dq.choices[static_cast<size_t>(c - 1)].attr;
         }
         Integer pos = 0;
@@ -258,7 +259,7 @@ void BuildQuestions()
     }
 }
 
-void BuildConditions()
+void BuildConditions(Survey& survey)
 {
     // Stored limit 0, the regulars: almost every day or several times a week.
     Condition regulars{};
@@ -274,38 +275,38 @@ void BuildConditions()
     unhappy[1] = {KindRequired, MakeQC(QSatisfaction, 4)};
     unhappy[2] = {KindRangeEnd, MakeQC(QSatisfaction, 5)};
     StoreCondition(unhappy, survey.QuestionLimit, QComplaints);
-    LimitDepths();
+    LimitDepths(survey);
 }
 
 }  // namespace
 
-void BuildDemoSurvey()
+void BuildDemoSurvey(Workspace& ws, const Settings& computer)
 {
-    survey = Survey{};
-    samples.Samples.clear();
-    samples.SampleImport.clear();
-    document = DocumentState{};
+    ws = Workspace{};
     InitBitMasks();
-    NewQuestionnaire();
+    Survey& survey = ws.survey;
+    NewQuestionnaire(survey);
     survey.Title = QStringLiteral("カフェ利用アンケート（デモ）");
     survey.Author = QStringLiteral("Kelvorzun デモ");
-    BuildQuestions();
-    BuildConditions();
-    OneLinePerQuestion(ProgramWorkspace());
-    ComputeAnswerLayout();
+    BuildQuestions(survey);
+    BuildConditions(survey);
+    OneLinePerQuestion(ws);
+    ComputeAnswerLayout(survey);
 
     Draw draw;
     for (int i = 0; i < SampleTotal; ++i)
-        AnswerOneSample(draw, AppendSampleRec(FirstID + i));
-    ResetIDCursor();
+        AnswerOneSample(ws, draw, AppendSampleRec(ws, FirstID + i));
+    ResetIDCursor(ws.samples, computer);
 }
 
 bool WriteDemoSurvey(const QString& fileName)
 {
-    BuildDemoSurvey();
+    Workspace ws;
+    Settings computer;
+    BuildDemoSurvey(ws, computer);
     const QString backup = BackupFileName(fileName);
     const bool hadBackup = QFile::exists(backup);
-    if (!SaveDataFile(fileName))
+    if (!SaveDataFile(ws, computer, fileName))
         return false;
     if (!hadBackup)
         QFile::remove(backup);

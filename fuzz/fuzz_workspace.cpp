@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <limits>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
 #include "host/settings.h"
 #include "imports/network_answers.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "reply/reply_parse.h"
@@ -123,7 +123,7 @@ QString Parse(Long Dno, const QString& reply)
     Integer caretQ = -1;
     int caret = -1;
     QString status;
-    ParseReply(Dno, text, cursorQ, cursorN, caret, caretQ, status);
+    ParseReply(FuzzWorkspace(), Dno, text, cursorQ, cursorN, caret, caretQ, status);
     return status;
 }
 
@@ -131,7 +131,7 @@ QString Parse(Long Dno, const QString& reply)
 Long UnusedID()
 {
     Long id = std::numeric_limits<Long>::max();
-    while (FindSamplePos(id) != -1)
+    while (FindSamplePos(FuzzWorkspace().samples.Samples, id) != -1)
         --id;
     return id;
 }
@@ -143,22 +143,29 @@ Long UnusedID()
 void RequireStableReply(Long Dno, const QString& entered)
 {
     const WWWAnswer stored = StoredAnswer(Dno);
-    const QString reply = WWWReplyText(stored);
-    const Long again = AppendSampleRec(UnusedID());
+    Workspace& ws = FuzzWorkspace();
+    const QString reply = WWWReplyText(ws.survey, stored);
+    const Long again = AppendSampleRec(ws, UnusedID());
     const QString status = Parse(again, reply);
     const WWWAnswer reread = StoredAnswer(again);
-    const SampleStore& table = FuzzWorkspace().samples.Samples;
-    const bool same = WWWReplyText(reread) == reply && table.flags(again) == table.flags(Dno);
+    const SampleStore& table = ws.samples.Samples;
+    const bool same = WWWReplyText(ws.survey, reread) == reply && table.flags(again) == table.flags(Dno);
     if (!Stored(status) || !same)
         std::fprintf(stderr, "entered:\n%s\nstored: %s\nwritten:\n%s\nstatus: %s\nread back: %s\n",
                      qPrintable(entered), qPrintable(Described(stored)), qPrintable(reply), qPrintable(status),
                      qPrintable(Described(reread)));
     Require(Stored(status), "a stored sample's reply is refused");
     Require(same, "a stored sample's reply stores other answers or stored-limit flags");
-    DeleteSampleRec(again);
+    DeleteSampleRec(ws.samples.Samples, again);
 }
 
 }  // namespace
+
+Settings& FuzzSettings()
+{
+    static Settings computer;
+    return computer;
+}
 
 Workspace& FuzzWorkspace()
 {
@@ -169,15 +176,15 @@ Workspace& FuzzWorkspace()
         if (!codes.open(QIODevice::WriteOnly) || codes.write(ToCp932(QStringLiteral("13,東京\r\n27,大阪\r\n"))) < 0)
             Require(false, "the code file cannot be written");
         InitBitMasks();
-        Workspace& program = ProgramWorkspace();
-        program = Workspace{};
+        static Workspace program;
         program.document.CurrentFilePath = folder.filePath(QStringLiteral("fuzz.kz"));
         program.document.WWWDistName = QStringLiteral("cafe1");
         program.document.WWWDistQno = 4;
         BuildQuestionnaire(program.survey, codeFile);
-        Require(ComputeAnswerLayout(), "the questionnaire's answers do not fit a sample");
-        settings.IDRangeLow = 1;
-        settings.IDRangeHigh = 60;
+        Require(ComputeAnswerLayout(program.survey), "the questionnaire's answers do not fit a sample");
+        Settings& computer = FuzzSettings();
+        computer.IDRangeLow = 1;
+        computer.IDRangeHigh = 60;
         ResetSamples(program);
         return program;
     }();
@@ -187,7 +194,7 @@ Workspace& FuzzWorkspace()
 void ClearSamples(Workspace& ws)
 {
     ws.samples = SampleTable{};
-    ResetIDCursor();
+    ResetIDCursor(ws.samples, FuzzSettings());
 }
 
 void ResetSamples(Workspace& ws)
@@ -195,14 +202,14 @@ void ResetSamples(Workspace& ws)
     ClearSamples(ws);
     Long ID = 1;
     for (const SampleSpec& sample : Samples)
-        WriteSampleAnswers(AppendSampleRec(ID++), sample.counts, sample.codes, sample.texts);
-    ResetIDCursor();
+        WriteSampleAnswers(ws, AppendSampleRec(ws, ID++), sample.counts, sample.codes, sample.texts);
+    ResetIDCursor(ws.samples, FuzzSettings());
 }
 
 WWWAnswer StoredAnswer(Long Dno)
 {
     WWWAnswer answer;
-    ReadSampleAnswers(Dno, answer.Counts, answer.Codes, answer.Texts);
+    ReadSampleAnswers(FuzzWorkspace(), Dno, answer.Counts, answer.Codes, answer.Texts);
     // The arrays are grown to every slot; only the answers count.
     qsizetype answers = 0;
     for (Integer count : answer.Counts)
@@ -214,7 +221,7 @@ WWWAnswer StoredAnswer(Long Dno)
 
 bool EnterRecord(Long ID, const QString& reply)
 {
-    const Long Dno = AppendSampleRec(ID);
+    const Long Dno = AppendSampleRec(FuzzWorkspace(), ID);
     Require(Dno >= 0, "a record was handed over with an ID in use");
     if (!Stored(Parse(Dno, reply)))
         return false;

@@ -1,13 +1,14 @@
 // What the targets of the readers that enter samples or count them share:
-// one questionnaire, held where those readers and the answer store work
-// (the program's workspace), the hand-over of a record to the entry
+// one questionnaire in a workspace of the targets' own and this computer's
+// settings beside it, the hand-over of a record to the entry
 // window's parse, and the check that a stored sample reads back.
 #pragma once
 
 #include <QString>
 
-#include "document/workspace.h"
+#include "host/settings.h"
 #include "imports/network_answers.h"
+#include "model/workspace.h"
 #include "require.h"
 
 namespace kz::fuzz {
@@ -21,6 +22,8 @@ namespace kz::fuzz {
 // Question 4 takes a respondent's name, the network answers' distinction
 // name is "cafe1".
 Workspace& FuzzWorkspace();
+// This computer's settings the targets run with: the ID range 1 to 60.
+Settings& FuzzSettings();
 
 // An empty sample table, as each import starts from: records then meet
 // only the samples stored from the same file.

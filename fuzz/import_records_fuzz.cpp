@@ -20,11 +20,11 @@ namespace kz::fuzz {
 
 namespace {
 
-ImportRecord ReadRecord(const Workspace& ws, ImportLines& lines, const ImportChoice& choice)
+ImportRecord ReadRecord(Workspace& ws, ImportLines& lines, const ImportChoice& choice)
 {
     if (!choice.delimited)
-        return ReadTextInputRecord(lines);
-    return ReadDelimitedRecord(ws, lines, choice.csv, MarkEssayQuestions(choice.csv.noEssay));
+        return ReadTextInputRecord(ws.samples, FuzzSettings(), lines);
+    return ReadDelimitedRecord(ws, lines, choice.csv, MarkEssayQuestions(ws.survey, choice.csv.noEssay));
 }
 
 }  // namespace

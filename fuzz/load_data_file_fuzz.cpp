@@ -6,11 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "document/document.h"
 #include "files/data_file_load.h"
 #include "files/file_header.h"
 #include "host/ui_seam.h"
 #include "input_file.h"
+#include "model/document.h"
 
 namespace {
 
@@ -21,7 +21,15 @@ void ClassifyHeader(const QByteArray& bytes, kz::Integer mode)
     buffer.open(QIODevice::ReadOnly);
     kz::BinaryReader in(buffer);
     QString fileName = QStringLiteral("fuzz.kzp");
-    kz::FileVersion(in, fileName, mode);
+    kz::FileVersion(in, kz::DocumentState{}, fileName, mode);
+}
+
+// What the loader fills, kept from one input to the next as the program
+// keeps its own.
+kz::Workspace& Workspace()
+{
+    static kz::Workspace workspace;
+    return workspace;
 }
 
 }  // namespace
@@ -34,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ClassifyHeader(bytes, mode);
 
     QString fileName = kz::fuzz::WriteInputFile(data, size);
-    kz::LoadDataFile(fileName, kz::OpenQuestionnaire);
+    kz::Settings settings;
+    kz::LoadDataFile(Workspace(), settings, fileName, kz::OpenQuestionnaire);
     return 0;
 }

@@ -44,10 +44,10 @@ void RequireFits(const Survey& questionnaire, const WWWAnswer& answer)
 HandOver Enter(const Workspace& ws, const WWWAnswer& answer)
 {
     RequireFits(ws.survey, answer);
-    const Long ID = NextFreeID();
+    const Long ID = NextFreeID(FuzzWorkspace().samples, FuzzSettings());
     if (ID == -1)
         return HandOver::NoIDLeft;
-    return EnterRecord(ID, WWWReplyText(answer)) ? HandOver::Stored : HandOver::Refused;
+    return EnterRecord(ID, WWWReplyText(ws.survey, answer)) ? HandOver::Stored : HandOver::Refused;
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const WWWDistinction distinction{ws.document.WWWDistName, ws.document.WWWDistQno};
     const WWWFileRead read =
-        ReadWWWAnswers(*W, distinction, [&ws](const WWWAnswer& answer) { return Enter(ws, answer); });
+        ReadWWWAnswers(ws, *W, distinction, [&ws](const WWWAnswer& answer) { return Enter(ws, answer); });
     Require(read.refused <= read.Taken, "more answers refused than taken");
     return 0;
 }

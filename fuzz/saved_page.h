@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 
-#include "document/workspace.h"
+#include "model/workspace.h"
 #include "tabulation/page_file.h"
 
 namespace kz::fuzz {

@@ -115,7 +115,7 @@ void ImportSeeds(const Workspace& ws, SeedFolder& seeds)
     QString headed;
     QString bare;
     for (Long Dno = 0; Dno < ws.samples.Samples.size(); ++Dno) {
-        const QString reply = WWWReplyText(StoredAnswer(Dno));
+        const QString reply = WWWReplyText(ws.survey, StoredAnswer(Dno));
         headed += QStringLiteral("ID=%1").arg(ws.samples.Samples.id(Dno)) + CrLf + reply + CrLf + CrLf;
         bare += reply + CrLf + CrLf;
     }
@@ -169,7 +169,7 @@ void NetworkSeeds(const Workspace& ws, SeedFolder& seeds)
 
     // Mail: the e-mail form returned with every other choice marked and
     // every free text written.
-    QString mail = QuestionnaireMailText({ws.document.WWWDistName, false});
+    QString mail = QuestionnaireMailText(ws.survey, {ws.document.WWWDistName, false});
     static const QRegularExpression freeText(QStringLiteral("(#EQ\\d+C\\d+)\\( \\)"));
     mail.replace(freeText, QStringLiteral("\\1(記述)"));
     const QString unmarked = QStringLiteral("( )");

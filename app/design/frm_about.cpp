@@ -10,12 +10,13 @@
 
 #include "answers/input_effort.h"
 #include "document/cmd_box.h"
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "document/questionnaire_info.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
@@ -144,7 +145,9 @@ QLayout* frmAbout::buildEffort()
 
 void frmAbout::formLoad()
 {
-    const QuestionnaireInfo info = DescribeQuestionnaire(ProgramWorkspace());
+    const Survey& survey = ProgramWorkspace().survey;
+    const Settings& settings = ProgramSettings();
+    const QuestionnaireInfo info = DescribeQuestionnaire(ProgramWorkspace(), settings);
     txtTitle->setText(survey.Title);
     txtEditer->setText(survey.Author);
     lblFileName->setText(info.fileName);
@@ -162,11 +165,13 @@ void frmAbout::formLoad()
 
 void frmAbout::confirm()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     // Opened for editing: the texts are the questionnaire's now.
     if (!cmdCancel->isHidden()) {
         survey.Title = txtTitle->text();
         survey.Author = txtEditer->text();
-        SetModified();
+        SetModified(document);
         AnnounceCaption(survey, document);
     }
     widgets::Forms::unload(*this);
@@ -180,6 +185,7 @@ void frmAbout::showCounters(const InputEffort& effort)
 
 void frmAbout::count()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const QPointer<frmAbout> self(this);
     cmdClose->setEnabled(false);
     cmdCancel->setEnabled(false);
@@ -191,7 +197,7 @@ void frmAbout::count()
     {
         HourglassScope hourglass;
         showCounters(effort);
-        const Long total = SampleCount();
+        const Long total = SampleCount(samples);
         QElapsedTimer shown;
         complete = CountInputEffort(ProgramWorkspace(), effort, [&](Long done, const InputEffort& sofar) {
             // The first sample and then a few times a second: the user sees

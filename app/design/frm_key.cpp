@@ -3,14 +3,15 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "frm_other.h"
 #include "host/ui_seam.h"
 #include "menu_look.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
 #include "password_box.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/named_control.h"
 
@@ -75,7 +76,7 @@ void frmKey::buildControls()
 
     MakePasswordBox(Word, QStringLiteral("パスワードはすべて半角英６文字です"), [this] { Unlock->click(); });
     MakePasswordBox(NewWord, QStringLiteral("パスワードはすべて半角英文字です"), [this] { ChangeKey->click(); });
-    connect(Lock, &QPushButton::clicked, this, [] { LockMenus(); });
+    connect(Lock, &QPushButton::clicked, this, [] { LockMenus(ProgramWorkspace().document); });
     connect(Unlock, &QPushButton::clicked, this, &frmKey::unlock);
     connect(ChangeKey, &QPushButton::clicked, this, &frmKey::changeKey);
     connect(Close, &QPushButton::clicked, this, &QWidget::hide);
@@ -96,6 +97,7 @@ void frmKey::formQueryClose(bool& cancel)
 
 void frmKey::showLockState()
 {
+    const DocumentState& document = ProgramWorkspace().document;
     const KeyWindowFrames look = KeyWindowLook(document);
     LockF->setVisible(look.LockF);
     UnlockF->setVisible(look.UnlockF);
@@ -107,14 +109,17 @@ void frmKey::showLockState()
 
 void frmKey::chooseLevel(int level)
 {
+    DocumentState& document = ProgramWorkspace().document;
     document.ProtectLevel = static_cast<Integer>(level);
-    SetModified();
+    SetModified(document);
 }
 
 void frmKey::unlock()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     if (Word->text() == survey.Password)
-        UnlockMenus();
+        UnlockMenus(document);
     else
         MsgBox(QStringLiteral("パスワードが間違っています"));
     Word->clear();
@@ -122,6 +127,8 @@ void frmKey::unlock()
 
 void frmKey::changeKey()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     if (NewWord->text().size() > MaxPasswordLength) {
         MsgBox(QStringLiteral("パスワードの字数が多すぎます（半角英文字32字以内でなければいけません）"));
         return;
@@ -131,7 +138,7 @@ void frmKey::changeKey()
     MsgBox(QStringLiteral("もう一度新しいパスワードを入力してください"));
     if (AskPasswordText() == survey.Password) {
         MsgBox(QStringLiteral("合っています。パスワードを変更しました。"));
-        SetModified();
+        SetModified(document);
     } else {
         MsgBox(QStringLiteral("間違っています。パスワードを元に戻します。"));
         survey.Password = old;

@@ -6,12 +6,13 @@
 #include <QVBoxLayout>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
-#include "document/document_events.h"
 #include "files/data_file_save.h"
 #include "frm_quota.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "unload_all_forms.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -156,6 +157,8 @@ void frmNew::buildWindowPages()
 
 void frmNew::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const DocumentState& document = ProgramWorkspace().document;
     hiddenBase_ = document.ProtectLevel >= 2;
     if (hiddenBase_) {
         Label8->setEnabled(false);
@@ -228,6 +231,7 @@ bool frmNew::performStep(Integer page)
 
 bool frmNew::startNewDocument()
 {
+    const Settings& settings = ProgramSettings();
     if (steps_.newDocument) {
         // Back on the first page: the new document exists, and making it
         // again would drop what was set up since.
@@ -240,7 +244,7 @@ bool frmNew::startNewDocument()
         Forms::unload(*this);
         return false;
     }
-    StartNewDocument(steps_, hiddenBase_);
+    StartNewDocument(ProgramWorkspace(), settings, steps_, hiddenBase_);
     // The old questionnaire is gone: no window may go on showing it.
     UnloadAllForms(this);
     showBlank();
@@ -255,7 +259,7 @@ void frmNew::chooseStructure()
                   vbYesNo | vbQuestion | vbDefaultButton2)
                == vbNo)
         return;
-    ChooseStructure(steps_, useLoaded);
+    ChooseStructure(ProgramWorkspace(), steps_, useLoaded);
     showBlank();
 }
 
@@ -271,13 +275,16 @@ void frmNew::showBlank()
 
 bool frmNew::saveNewQuestionnaire()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     const QPointer<frmNew> self(this);
     const QString path = FileDialog(document.CurrentFilePath, DataFiles, SaveDialog);
     // A cancelled dialog or a failed save (reported by the saver) keeps the
     // wizard on this page, so the new questionnaire is not left unsaved.
-    if (path.isEmpty() || !SaveDataFile(path))
+    if (path.isEmpty() || !SaveDataFile(ProgramWorkspace(), settings, path))
         return false;
-    CompleteNewDocument(path);
+    CompleteNewDocument(document, path);
     AnnounceCaption(survey, document);
     MsgBox(QStringLiteral("保存が終わりました。"));
     MsgBox(QStringLiteral("データのパスワードは現在設定されていません。"

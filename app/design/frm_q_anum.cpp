@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/val.h"
 #include "useful_controls.h"
 
@@ -46,8 +47,9 @@ frmQAnum::frmQAnum() : KzForm(QStringLiteral("frmQAnum"))
 
     connect(UpDown1, &QAbstractSlider::valueChanged, this,
             [this](int value) { lblQAnum->setText(QString::number(value)); });
-    connect(cmdAll, &QPushButton::clicked, this,
-            [this] { showCount(static_cast<Integer>(survey.Questions[GetQno()].ChoiceCount - 1)); });
+    connect(cmdAll, &QPushButton::clicked, this, [this] {
+        showCount(static_cast<Integer>(ProgramWorkspace().survey.Questions[GetQno()].ChoiceCount - 1));
+    });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
     setDefaultButton(cmdClose);
     // Esc closes as the frame does: there is no cancel, the number applies.

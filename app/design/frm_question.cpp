@@ -9,11 +9,12 @@
 
 #include <algorithm>
 
-#include "conditions/condition_texts.h"
 #include "document/cmd_box.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
+#include "texts/condition_texts.h"
 #include "texts/question_lists.h"
 #include "texts/question_texts.h"
 #include "useful_controls.h"
@@ -239,12 +240,13 @@ QFrame* frmQuestion::buildChoicePart()
 
 void frmQuestion::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     CentreForm(this);
     windows().unloadEntryWindow();
     windows().unloadTotal();
     windows().unloadQuestionList();
     edit_ = std::make_unique<StructureEdit>();
-    OpenStructureEdit(*edit_);
+    OpenStructureEdit(survey, *edit_);
     fillQuestionRows();
     selectQuestion(0);
 }
@@ -253,6 +255,7 @@ void frmQuestion::formLoad()
 // question. A text being typed is stored with its own question first.
 void frmQuestion::Form_KeyDown(int key)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (Frame1->isHidden())
         return;
     const int next = CurrentQuestion() + (key == Qt::Key_Up ? -1 : +1);
@@ -309,7 +312,7 @@ Integer frmQuestion::CurrentQuestion() const { return static_cast<Integer>(Val(l
 
 Integer frmQuestion::CurrentChoice() const { return static_cast<Integer>(Val(lblCno->text())); }
 
-bool frmQuestion::realQuestion(Integer q) const { return q >= 0 && q < survey.QuestionCount; }
+bool frmQuestion::realQuestion(Integer q) const { return q >= 0 && q < ProgramWorkspace().survey.QuestionCount; }
 
 bool frmQuestion::realChoice(Integer q, Integer c) const { return realQuestion(q) && c >= 1 && c < ChoiceCountOf(q); }
 
@@ -317,10 +320,11 @@ bool frmQuestion::realChoice(Integer q, Integer c) const { return realQuestion(q
 // keeping the selected row.
 void frmQuestion::fillQuestionRows()
 {
+    Survey& survey = ProgramWorkspace().survey;
     QStringList rows;
     for (int i = 0; i < survey.QuestionCount; ++i)
         rows << QString();
-    FillQuestionTree(rows, 0);
+    FillQuestionTree(survey, rows, 0);
     const QSignalBlocker quiet(lstQno);
     const int row = lstQno->currentRow();
     lstQno->clear();
@@ -338,6 +342,7 @@ void frmQuestion::selectQuestion(Integer q)
 
 void frmQuestion::lstQno_Click()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const int row = lstQno->currentRow();
     lblQno->setText(QString::number(row + 1));
     const Integer q = static_cast<Integer>(row);
@@ -348,11 +353,11 @@ void frmQuestion::lstQno_Click()
         frameChoice->hide();
         return;
     }
-    QuesText[0]->setText(QuestionLabel(q));
-    QuesText[1]->setText(QuestionText(q));
+    QuesText[0]->setText(QuestionLabel(survey, q));
+    QuesText[1]->setText(QuestionText(survey, q));
     // The stored description only: one made from the condition would be
     // stored with the texts and no longer follow the condition.
-    QuesText[2]->setText(QuestionLimitText(q, true));
+    QuesText[2]->setText(QuestionLimitText(survey, q, true));
     frameChoice->show();
     {
         const QSignalBlocker quiet(optChr[0]);
@@ -361,18 +366,19 @@ void frmQuestion::lstQno_Click()
     {
         const QSignalBlocker quiet(lstCno);
         lstCno->clear();
-        lstCno->addItem(QuestionLabel(q) + QStringLiteral("の選択肢↓"));
-        lstCno->addItems(FillChoiceList(q));
+        lstCno->addItem(QuestionLabel(survey, q) + QStringLiteral("の選択肢↓"));
+        lstCno->addItems(FillChoiceList(survey, q));
         lstCno->addItem(EndRow);
         lstCno->setCurrentRow(std::min(1, lstCno->count() - 1));
     }
     lstCno_Click();
-    lblQLimit->setText(ConditionText(survey.QuestionLimit[q], true));
+    lblQLimit->setText(ConditionText(survey, survey.QuestionLimit[q], true));
     showAnswerCount();
 }
 
 void frmQuestion::lstCno_Click()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const int row = lstCno->currentRow();
     lblCno->setText(QString::number(row));
     const Integer q = CurrentQuestion();
@@ -380,7 +386,7 @@ void frmQuestion::lstCno_Click()
     if (realChoice(q, c)) {
         ChoiceText->setText(survey.Choices(q, c).Text);
         for (int i = 0; i < 6; ++i)
-            setBox(i, ChoiceHasAttr(q, c, static_cast<Integer>(i)) != 0);
+            setBox(i, ChoiceHasAttr(survey, q, c, static_cast<Integer>(i)) != 0);
     } else {
         ChoiceText->clear();
         setBox(AttrEssay, false);
@@ -393,16 +399,21 @@ void frmQuestion::setBox(int index, bool on) { chkStatus[static_cast<size_t>(ind
 
 void frmQuestion::refreshChoiceRow(Integer q, Integer c)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (QListWidgetItem* item = lstCno->item(c))
-        item->setText(ChoiceLabel(q, c, true, true));
+        item->setText(ChoiceLabel(survey, q, c, true, true));
 }
 
 void frmQuestion::showAnswerCount()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     lblAnum->setText(QString::number(survey.Questions[static_cast<size_t>(CurrentQuestion())].MaxAnswers)
                      + QStringLiteral("つまで"));
 }
 
-Integer frmQuestion::ChoiceCountOf(Integer q) { return survey.Questions[static_cast<size_t>(q)].ChoiceCount; }
+Integer frmQuestion::ChoiceCountOf(Integer q)
+{
+    return ProgramWorkspace().survey.Questions[static_cast<size_t>(q)].ChoiceCount;
+}
 
 }  // namespace kz

@@ -7,11 +7,12 @@
 #include "design/choice_entry.h"
 #include "design/question_rules.h"
 #include "document/cmd_box.h"
-#include "document/document.h"
-#include "document/useful.h"
 #include "frm_q_anum.h"
 #include "frm_question.h"
+#include "model/document.h"
 #include "model/survey.h"
+#include "model/useful.h"
+#include "program_state.h"
 #include "runtime/cp932.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
@@ -25,6 +26,7 @@ using widgets::Forms;
 // choices fit it.
 void frmQuestion::applyCodeStyle(Integer style)
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q))
         return;
@@ -33,6 +35,7 @@ void frmQuestion::applyCodeStyle(Integer style)
 
 void frmQuestion::optChr_Click(int index)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || survey.Questions[q].CodeStyle == index)
         return;
@@ -42,11 +45,12 @@ void frmQuestion::optChr_Click(int index)
 
 void frmQuestion::chkStatus_Click(int index)
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     const auto bit = static_cast<Integer>(index);
     const bool ticked = chkStatus[static_cast<size_t>(index)]->isChecked();
-    if (!realChoice(q, c) || ticked == (ChoiceHasAttr(q, c, bit) != 0))
+    if (!realChoice(q, c) || ticked == (ChoiceHasAttr(survey, q, c, bit) != 0))
         return;
     if (bit == AttrEssay || bit == AttrExclusive) {
         if (!ConfirmSampleChange()) {
@@ -59,7 +63,7 @@ void frmQuestion::chkStatus_Click(int index)
         }
         markChanged(false);
     }
-    ToggleChoiceAttr(q, c, bit);
+    ToggleChoiceAttr(survey, q, c, bit);
     if (bit == AttrEssay && !ticked) {
         setBox(AttrQuantity, false);
         setBox(AttrCoded, false);
@@ -67,7 +71,7 @@ void frmQuestion::chkStatus_Click(int index)
     if ((bit == AttrQuantity || bit == AttrCoded) && ticked) {
         setBox(AttrEssay, true);
         // Declined at the sample question: the box was set back.
-        if (ChoiceHasAttr(q, c, bit) == 0) {
+        if (ChoiceHasAttr(survey, q, c, bit) == 0) {
             refreshChoiceRow(q, c);
             return;
         }
@@ -94,6 +98,7 @@ void frmQuestion::chkStatus_Click(int index)
 
 void frmQuestion::askQuantityBounds(Integer q, Integer c)
 {
+    Survey& survey = ProgramWorkspace().survey;
     ChoiceRec& choice = survey.Choices(q, c);
     QString text = QString::number(choice.Low);
     if (InputBoxEx(QStringLiteral("数量の条件"), QStringLiteral("最小値は"), {}, {}, text))
@@ -107,6 +112,9 @@ void frmQuestion::askQuantityBounds(Integer q, Integer c)
 
 void frmQuestion::chooseCodeTable(Integer q, Integer c)
 {
+    Survey& survey = ProgramWorkspace().survey;
+    SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
     const QString path = FileDialog({}, QStringLiteral("全てのﾌｧｲﾙ|*.*|"), OpenDialog);
     if (path.isEmpty())
         return;
@@ -126,7 +134,7 @@ void frmQuestion::chooseCodeTable(Integer q, Integer c)
         return;
     }
     survey.Choices(q, c).CodeFile = name;
-    if (SampleCount() < 1)
+    if (SampleCount(samples) < 1)
         return;
     if (edit_->changed) {
         MsgBox(QStringLiteral("既にある記述回答に対する割り付けは要回答チェックが表示されていない時だけ出来ます。"));
@@ -145,11 +153,12 @@ void frmQuestion::chooseCodeTable(Integer q, Integer c)
 
 void frmQuestion::offerOtherSwap(Integer q, Integer c)
 {
-    const Integer k = OtherMarkedChoice(q, c);
+    Survey& survey = ProgramWorkspace().survey;
+    const Integer k = OtherMarkedChoice(survey, q, c);
     if (k < 0)
         return;
-    if (MsgBox(QStringLiteral("その他選択肢は通常１つの質問につき１つです。今まで") + ChoiceLabel(q, k, true, false)
-                   + QStringLiteral("がその他選択肢でしたが、交替しますか"),
+    if (MsgBox(QStringLiteral("その他選択肢は通常１つの質問につき１つです。今まで")
+                   + ChoiceLabel(survey, q, k, true, false) + QStringLiteral("がその他選択肢でしたが、交替しますか"),
                vbYesNo)
         == vbYes) {
         survey.Choices(q, k).Attr = static_cast<Integer>(survey.Choices(q, k).Attr & ~BitMaskI[AttrOther]);
@@ -167,6 +176,7 @@ void frmQuestion::cmdAllMulti_Click()
 
 void frmQuestion::cmdQAnum_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || !ConfirmSampleChange())
         return;

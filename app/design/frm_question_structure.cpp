@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/limit_depths.h"
 #include "design/choice_entry.h"
 #include "design/question_rules.h"
 #include "design/structure_finish.h"
@@ -12,8 +10,11 @@
 #include "frm_auto_q.h"
 #include "frm_collect.h"
 #include "frm_question.h"
+#include "model/condition_arrays.h"
+#include "model/limit_depths.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "widgets/forms.h"
 #include "window_services.h"
 
@@ -29,7 +30,8 @@ const QString AskDelete = QStringLiteral("本当に削除して構いません�
 
 bool frmQuestion::ConfirmSampleChange()
 {
-    if (edit_->changed || SampleCount() < 1)
+    const SampleTable& samples = ProgramWorkspace().samples;
+    if (edit_->changed || SampleCount(samples) < 1)
         return true;
     return MsgBox(
                QStringLiteral("この操作をするとサンプルデータを修正しなくてはいけません。修正には時間がかかります。"
@@ -40,14 +42,16 @@ bool frmQuestion::ConfirmSampleChange()
 
 void frmQuestion::markChanged(bool numbering)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     edit_->changed = true;
     if (numbering)
         edit_->numberingChanged = true;
-    lblChanged->setVisible(SampleCount() >= 1);
+    lblChanged->setVisible(SampleCount(samples) >= 1);
 }
 
 void frmQuestion::QuesText_LostFocus()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q))
         return;
@@ -57,6 +61,7 @@ void frmQuestion::QuesText_LostFocus()
 
 void frmQuestion::ChoiceText_LostFocus()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     if (!realChoice(q, c))
@@ -67,6 +72,8 @@ void frmQuestion::ChoiceText_LostFocus()
 
 void frmQuestion::InsertQuestion_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    SampleTable& samples = ProgramWorkspace().samples;
     const Integer q = CurrentQuestion();
     if (survey.QuestionCount >= MaxQuestions) {
         MsgBox(QStringLiteral("これ以上質問は作れません"), vbExclamation);
@@ -81,11 +88,11 @@ void frmQuestion::InsertQuestion_Click()
         return;
     Integer style = 0;
     if (text.isEmpty()) {
-        Integer source = QBoxSelect(QStringLiteral("どの質問をコピーしますか"), 0);
+        Integer source = QBoxSelect(survey, QStringLiteral("どの質問をコピーしますか"), 0);
         if (source < 0)
             return;
         markChanged(true);
-        ShiftStructure(*edit_, q, -1, +1);
+        ShiftStructure(survey, *edit_, q, -1, +1);
         if (source >= q)
             ++source;
         survey.Questions[q] = survey.Questions[source];
@@ -98,13 +105,13 @@ void frmQuestion::InsertQuestion_Click()
         if (!count)
             return;
         markChanged(true);
-        ShiftStructure(*edit_, q, -1, +1);
-        style = MakeNewQuestion(q, *count);
+        ShiftStructure(survey, *edit_, q, -1, +1);
+        style = MakeNewQuestion(survey, q, *count);
     }
     fillQuestionRows();
     applyCodeStyle(style);
     selectQuestion(q);
-    if (SampleCount() >= 1)
+    if (SampleCount(samples) >= 1)
         MsgBox(QStringLiteral("お知らせ\r\n")
                    + QStringLiteral("　既に入力してあるサンプルの新しい質問での回答は全員『(0)無回答』になります。"),
                vbInformation);
@@ -113,19 +120,21 @@ void frmQuestion::InsertQuestion_Click()
 
 void frmQuestion::DeleteQuestion_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || survey.QuestionCount == 1)
         return;
     if (MsgBox(AskDelete, vbOKCancel | vbExclamation) != vbOK || !ConfirmSampleChange())
         return;
     markChanged(true);
-    ShiftStructure(*edit_, q, -1, -1);
+    ShiftStructure(survey, *edit_, q, -1, -1);
     fillQuestionRows();
     selectQuestion(q);
 }
 
 bool frmQuestion::InsertChoice_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     if (!realQuestion(q) || c < 1 || c > ChoiceCountOf(q) || ChoiceCountOf(q) >= MaxChoices)
@@ -134,7 +143,7 @@ bool frmQuestion::InsertChoice_Click()
         return false;
     markChanged(true);
     ++survey.Questions[q].ChoiceCount;
-    ShiftStructure(*edit_, q, c, +1);
+    ShiftStructure(survey, *edit_, q, c, +1);
     survey.Choices(q, c) = ChoiceRec{};
     const Integer style = survey.Questions[q].CodeStyle;
     survey.Questions[q].CodeStyle = 0;
@@ -147,6 +156,7 @@ bool frmQuestion::InsertChoice_Click()
 
 void frmQuestion::DeleteChoice_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     const Integer c = CurrentChoice();
     if (!realChoice(q, c) || ChoiceCountOf(q) == 2)
@@ -155,7 +165,7 @@ void frmQuestion::DeleteChoice_Click()
         return;
     markChanged(true);
     --survey.Questions[q].ChoiceCount;
-    ShiftStructure(*edit_, q, c, -1);
+    ShiftStructure(survey, *edit_, q, c, -1);
     fillQuestionRows();
     selectQuestion(q);
     lstCno->setCurrentRow(c);
@@ -163,6 +173,7 @@ void frmQuestion::DeleteChoice_Click()
 
 void frmQuestion::lblQLimit_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!ConfirmSampleChange())
         return;
@@ -174,13 +185,14 @@ void frmQuestion::lblQLimit_Click()
     windows().editLimit(work, LimitEditMode::WithoutStoredLimits);
     markChanged(false);
     StoreCondition(work, survey.QuestionLimit, q);
-    LimitDepths();
+    LimitDepths(survey);
     fillQuestionRows();
     selectQuestion(q);
 }
 
 void frmQuestion::cmdDirUp_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || !ConfirmSampleChange())
         return;
@@ -188,25 +200,26 @@ void frmQuestion::cmdDirUp_Click()
     Integer parent = 0;
     Integer choice = 0;
     SplitQC(survey.QuestionLimit[q][1].Code, parent, choice);
-    CopyParentLimit(parent, q);
+    CopyParentLimit(survey, parent, q);
     fillQuestionRows();
     selectQuestion(q);
 }
 
 void frmQuestion::cmdDirDown_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     const Integer q = CurrentQuestion();
     if (!realQuestion(q) || q < 1)
         return;
-    const auto depth = [](Integer question) { return survey.QuestionLimit[question][0].KindRank; };
+    const auto depth = [&survey](Integer question) { return survey.QuestionLimit[question][0].KindRank; };
     if (depth(q - 1) - depth(q) == 1) {
         if (!ConfirmSampleChange())
             return;
-        CopyParentLimit(static_cast<Integer>(q - 1), q);
+        CopyParentLimit(survey, static_cast<Integer>(q - 1), q);
     } else if (q < survey.QuestionCount - 1 && depth(q + 1) - depth(q) == 1) {
         if (!ConfirmSampleChange())
             return;
-        CopyParentLimit(static_cast<Integer>(q + 1), q);
+        CopyParentLimit(survey, static_cast<Integer>(q + 1), q);
     } else {
         const Condition setAside = survey.QuestionLimit[q];
         Integer pos = 0;
@@ -250,21 +263,22 @@ void frmQuestion::lblAuto_Change(const QString& caption)
 
 void frmQuestion::cmdDo_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     QuesText_LostFocus();
     ChoiceText_LostFocus();
-    if (MsgBox(FinishConfirmation(!lblChanged->isHidden()), vbOKCancel | vbInformation) != vbOK)
+    if (MsgBox(FinishConfirmation(survey, !lblChanged->isHidden()), vbOKCancel | vbInformation) != vbOK)
         return;
     if (edit_->changed && !AskCheckOptions())
         return;
     Frame1->hide();
-    const FinishResult result = FinishStructureEdit(*edit_);
+    const FinishResult result = FinishStructureEdit(ProgramWorkspace(), *edit_);
     Frame1->show();
     if (result == FinishResult::TooLarge)
         return;
     if (result == FinishResult::Stopped) {
         // The structure at opening is back in the tables; editing goes on
         // with the edited one.
-        SaveRestoreStructure(*edit_, 0, true);
+        SaveRestoreStructure(survey, *edit_, 0, true);
         return;
     }
     finished_ = true;
@@ -275,7 +289,7 @@ void frmQuestion::AssignEssayCodes(Integer q, Integer c, EssayCoding mode)
 {
     const HourglassScope hourglass;
     Frame1->hide();
-    kz::AssignEssayCodes(q, c, mode, [this](const QString&, float ratio) {
+    kz::AssignEssayCodes(ProgramWorkspace(), q, c, mode, [this](const QString&, float ratio) {
         cmdDo->setText(QString::number(qRound(ratio * 100)) + u'%');
         QCoreApplication::processEvents();
         return cmdCancel->isEnabled();
@@ -287,6 +301,7 @@ void frmQuestion::AssignEssayCodes(Integer q, Integer c, EssayCoding mode)
 
 void frmQuestion::cmdCancel_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
     if (Frame1->isHidden()) {
         // Coding is running: a stop leaves the texts coded so far.
         if (MsgBox(QStringLiteral("中止しますか？"), vbOKCancel | vbExclamation | vbDefaultButton2) == vbOK)
@@ -297,7 +312,7 @@ void frmQuestion::cmdCancel_Click()
                vbOKCancel | vbExclamation)
         != vbOK)
         return;
-    SaveRestoreStructure(*edit_, 1, true);
+    SaveRestoreStructure(survey, *edit_, 1, true);
     hide();
 }
 

@@ -10,6 +10,7 @@
 #include "files/text_file_write.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "texts/question_lists.h"
 #include "texts/question_sheet.h"
 #include "texts/question_texts.h"
@@ -83,10 +84,11 @@ void frmTable::buildMenus()
 
 void frmTable::formLoad()
 {
+    Survey& survey = ProgramWorkspace().survey;
     CentreForm(this);
     RestoreWindowRec(WindowSlot::frmTable, this);
     QStringList tree;
-    FillQuestionTree(tree, 0);
+    FillQuestionTree(survey, tree, 0);
     lstQno->addItems(tree);
     lstQno->setCurrentRow(0);
 }
@@ -95,6 +97,7 @@ void frmTable::formUnload(bool&) { SaveWindowRec(this, WindowSlot::frmTable); }
 
 void frmTable::showQuestion(int q)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (q >= 0 && q < survey.QuestionCount)
         txtChoice->setPlainText(DisplayLines(QuestionSheetText(ProgramWorkspace(), static_cast<Integer>(q))));
 }
@@ -108,11 +111,14 @@ void frmTable::copySelection()
 
 void frmTable::writeQuestionTexts()
 {
-    const Integer first = QBoxSelect(QStringLiteral("どの質問から？"), 0);
+    const Survey& survey = ProgramWorkspace().survey;
+    const Integer first = QBoxSelect(survey, QStringLiteral("どの質問から？"), 0);
     if (first < 0)
         return;
-    const Integer last = QBoxSelect(
-        QuestionHeading(first, HeadingNumber | HeadingLabel) + QStringLiteral("からどの質問までですか？"), first);
+    const Integer last = QBoxSelect(survey,
+                                    QuestionHeading(survey, first, HeadingNumber | HeadingLabel)
+                                        + QStringLiteral("からどの質問までですか？"),
+                                    first);
     if (last < 0)
         return;
     const QString path = FileDialog(QString(), AllFiles, SaveDialog);

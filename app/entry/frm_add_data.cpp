@@ -9,6 +9,7 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "reply/reply_rtf.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -141,6 +142,9 @@ void frmAddData::connectControls()
 
 void frmAddData::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     tableGeneration_ = samples.generation;
     CentreForm(this);
     RestoreWindowRec(WindowSlot::frmAddData, this);
@@ -152,8 +156,8 @@ void frmAddData::formLoad()
     chkInputID->setChecked((survey.CheckOptions & AskIDOnAdd) != 0);
     ApplyFontRec(FontSlot::Reply, txtReply);
     keepReplyReadable();
-    if (SampleCount() > 0) {
-        txtDno->setText(QString::number(SampleCount() - 1));
+    if (SampleCount(samples) > 0) {
+        txtDno->setText(QString::number(SampleCount(samples) - 1));
         ShowSample();
     }
 }
@@ -173,6 +177,8 @@ void frmAddData::formQueryClose(bool& cancel)
 
 void frmAddData::formUnload(bool& cancel)
 {
+    Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     Q_UNUSED(cancel);
     // No commit here: the program also unloads the window after a load or a
     // merge has replaced the samples, and the typed text belongs to none of them.

@@ -9,6 +9,7 @@
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "reply/reply_parse.h"
 #include "reply/reply_rtf.h"
 #include "reply_colours.h"
@@ -32,6 +33,7 @@ bool OutsideFreeText(const QString& text, int caret) { return text.left(caret).c
 
 bool frmAddData::CommitReply(const QString& Insert)
 {
+    DocumentState& document = ProgramWorkspace().document;
     // A commit's own message boxes and redraw move the focus; that is no
     // second commit.
     if (!chkChanged->isChecked() || committing_)
@@ -45,7 +47,7 @@ bool frmAddData::CommitReply(const QString& Insert)
         return false;
     }
     committing_ = true;
-    SetModified();
+    SetModified(document);
     int Caret = txtReply->selStart();
     QString text = txtReply->text();
     if (Caret >= 0) {
@@ -59,7 +61,7 @@ bool frmAddData::CommitReply(const QString& Insert)
     QString Status;
     const QString typed = text;
     parsedReply_ = &text;
-    ParseReply(Dno, text, CursorQ, CursorN, Caret, CaretQ, Status, this);
+    ParseReply(ProgramWorkspace(), Dno, text, CursorQ, CursorN, Caret, CaretQ, Status, this);
     parsedReply_ = nullptr;
     setChanged(false);
     const bool stored = Status.isEmpty() || Status == ExeDllStatus;
@@ -87,6 +89,8 @@ void frmAddData::showRefusal(int Caret, const QString& Status)
 
 void frmAddData::showCommitted(const StoredReply& reply, const QString& Status)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     const Long Dno = reply.Dno;
     const Integer CursorQ = reply.CursorQ;
     if (Status == ExeDllStatus) {
@@ -97,7 +101,7 @@ void frmAddData::showCommitted(const StoredReply& reply, const QString& Status)
     } else {
         showStoredReply(reply, QString());
     }
-    windows().refreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(Dno));
+    windows().refreshSampleView(QString::number(CursorQ), QString::number(Dno), SampleIDText(samples.Samples, Dno));
     if (CursorQ == survey.QuestionCount && reply.CursorN == 0) {
         if (!windows().importWindowOpen())
             cmdNextInput->setFocus(Qt::OtherFocusReason);
@@ -108,24 +112,28 @@ void frmAddData::showCommitted(const StoredReply& reply, const QString& Status)
 
 void frmAddData::showStoredReply(const StoredReply& reply, const QString& Tail)
 {
+    const Settings& settings = ProgramSettings();
     int Caret = reply.Caret;
-    writeReply(BuildReplyRTF(reply.Dno, reply.CursorQ, reply.CursorN, Caret, reply.CaretQ, Tail, displayFlags()),
+    writeReply(BuildReplyRTF(ProgramWorkspace(), settings, reply.Dno, reply.CursorQ, reply.CursorN, Caret,
+                             reply.CaretQ, Tail, displayFlags()),
                ReplyForm::Rich);
     txtReply->setSelStart(Caret);
 }
 
 void frmAddData::listChoices(Integer CursorQ)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     lstChoices->clear();
     if (CursorQ < 0 || CursorQ >= survey.QuestionCount)
         return;
-    lstChoices->addItem(QuestionHeading(CursorQ, HeadingLabel | HeadingMax));
+    lstChoices->addItem(QuestionHeading(survey, CursorQ, HeadingLabel | HeadingMax));
     for (Integer c = 1; c < survey.Questions[CursorQ].ChoiceCount; ++c)
-        lstChoices->addItem(ChoiceLabel(CursorQ, c, true, true));
+        lstChoices->addItem(ChoiceLabel(survey, CursorQ, c, true, true));
 }
 
 void frmAddData::writeReply(const QString& text, ReplyForm form)
 {
+    const Settings& settings = ProgramSettings();
     // What is written replaces an imported sample still waiting to be shown.
     importToShow_.reset();
     // The program's own writes are no edits of the user's.
@@ -198,6 +206,7 @@ bool frmAddData::wantsReports() const { return windows().answerReportsWanted(); 
 
 void frmAddData::markAnswer(int start, int length)
 {
+    const Settings& settings = ProgramSettings();
     // The checks count in the text being parsed, which may hold a rewritten
     // line or the inserted line end the box does not show yet.
     if (parsedReply_ && txtReply->text() != *parsedReply_)

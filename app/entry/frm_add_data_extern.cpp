@@ -7,13 +7,14 @@
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "plugins/extern_process.h"
+#include "program_state.h"
 #include "window_services.h"
 
 namespace kz {
 
 QString frmAddData::externalTail(Long Dno, Integer CursorQ, Integer CursorN)
 {
-    const ExternProcessResult result = CallExternProcess(Dno, CursorQ, CursorN);
+    const ExternProcessResult result = CallExternProcess(ProgramWorkspace(), Dno, CursorQ, CursorN);
     // A failure is told, never typed into the answers.
     if (!result.ok) {
         MsgBox(result.text, vbExclamation);
@@ -24,13 +25,15 @@ QString frmAddData::externalTail(Long Dno, Integer CursorQ, Integer CursorN)
 
 void frmAddData::executeExternal()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     Long Dno = shownDno();
     if (Dno < 0) {
-        if (SampleCount() > 0)
+        if (SampleCount(samples) > 0)
             return;
         Dno = 0;
     }
-    const ExternProcessResult result = CallExternProcess(Dno, survey.QuestionCount, 0);
+    const ExternProcessResult result = CallExternProcess(ProgramWorkspace(), Dno, survey.QuestionCount, 0);
     if (!result.ok)
         MsgBox(result.text, vbExclamation);
     else if (!result.text.isEmpty())
@@ -39,6 +42,8 @@ void frmAddData::executeExternal()
 
 void frmAddData::remindToSave()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     if (!(NowAsDayCount() - samples.LastSaveTime > settings.SaveInterval))
         return;
     if (MsgBox(SaveReminderMessage(settings.SaveInterval), vbYesNo | vbQuestion) == vbYes) {
@@ -48,7 +53,7 @@ void frmAddData::remindToSave()
     } else {
         samples.LastSaveTime = NowAsDayCount();
     }
-    samples.SavedSampleCount = SampleCount();
+    samples.SavedSampleCount = SampleCount(samples);
 }
 
 }  // namespace kz

@@ -4,11 +4,12 @@
 // for the user to correct.
 #include <QMetaObject>
 
-#include "document/workspace.h"
 #include "entry_messages.h"
 #include "frm_add_data.h"
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "reply/reply_parse.h"
 
 namespace kz {
@@ -32,7 +33,7 @@ ImportOutcome frmAddData::enterImported(const ImportedRecord& record)
         stbInput->clear();
     QString reply = record.reply + CrLf;
     parsedReply_ = &reply;
-    const ImportedEntry entry = EnterImportedRecord(ProgramWorkspace(), record.ID, reply, this);
+    const ImportedEntry entry = EnterImportedRecord(ProgramWorkspace(), ProgramSettings(), record.ID, reply, this);
     parsedReply_ = nullptr;
     const StoredReply stored{entry.Dno, entry.CursorQ, entry.CursorN, entry.Caret, entry.CaretQ};
     switch (entry.result) {
@@ -87,7 +88,7 @@ void frmAddData::showImportedLater(Long ID, const StoredReply& reply)
             const std::optional<ImportToShow> shown = std::exchange(importToShow_, std::nullopt);
             // Another sample may be shown by now; later records may have
             // moved this one.
-            if (!shown || FindSamplePos(shown->ID) != shownDno())
+            if (!shown || FindSamplePos(ProgramWorkspace().samples.Samples, shown->ID) != shownDno())
                 return;
             StoredReply reply = shown->reply;
             reply.Dno = shownDno();
@@ -108,10 +109,11 @@ void frmAddData::showRefusedImport(const ImportedEntry& entry, const QString& re
 
 bool frmAddData::settleRefusedImport()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const std::optional<Long> ID = std::exchange(refusedImport_, std::nullopt);
     if (!ID)
         return false;
-    const Long Dno = FindSamplePos(*ID);
+    const Long Dno = FindSamplePos(samples.Samples, *ID);
     if (Dno < 0)
         return false;
     if (Dno == shownDno()) {
@@ -120,7 +122,7 @@ bool frmAddData::settleRefusedImport()
             CommitReply(QString());
         DropEmptySample(Dno);
     }
-    return FindSamplePos(*ID) >= 0;
+    return FindSamplePos(samples.Samples, *ID) >= 0;
 }
 
 }  // namespace kz

@@ -10,6 +10,7 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "reply/reply_rtf.h"
 #include "reply_colours.h"
 #include "widgets/modal_point.h"
@@ -28,6 +29,7 @@ constexpr int BackColourItem = 5;
 // errors, questions that do not apply, question names, its background.
 Long& ColourSetting(int index)
 {
+    Settings& settings = ProgramSettings();
     FontRec& reply = settings.FontRecs[FontSlot::Reply];
     if (index == TextColourItem)
         return reply.ForeColor;
@@ -92,7 +94,9 @@ void frmAddData::buildMenus()
 
 void frmAddData::showSampleView()
 {
-    if (SampleCount() > 0)
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
+    if (SampleCount(samples) > 0)
         windows().showSampleView(QString::number(survey.QuestionCount), txtDno->text(), txtIDno->text());
     else
         windows().showSampleView(QString(), QString(), QString());
@@ -100,17 +104,22 @@ void frmAddData::showSampleView()
 
 int frmAddData::displayFlags() const
 {
+    const Settings& settings = ProgramSettings();
     return static_cast<int>(settings.ColourTable[ColourSlot::DisplayFlags]) & (ReplyShowNames | ReplyShowReturns);
 }
 
 QString frmAddData::sampleRTF(Long Dno) const
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const Settings& settings = ProgramSettings();
     int caret = 0;
-    return BuildReplyRTF(Dno, survey.QuestionCount, 0, caret, -1, QString(), displayFlags());
+    return BuildReplyRTF(ProgramWorkspace(), settings, Dno, survey.QuestionCount, 0, caret, -1, QString(),
+                         displayFlags());
 }
 
 void frmAddData::toggleDisplayFlag(QAction* item, int flag)
 {
+    Settings& settings = ProgramSettings();
     // The menu has toggled the mark already; the setting follows it.
     Long& flags = settings.ColourTable[ColourSlot::DisplayFlags];
     flags = item->isChecked() ? (flags | flag) : (flags & ~Long{flag});

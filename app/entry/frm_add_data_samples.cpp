@@ -6,17 +6,18 @@
 
 #include <algorithm>
 
-#include "answers/answer_store.h"
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
-#include "document/workspace.h"
 #include "entry_messages.h"
 #include "frm_add_data.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
 #include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "useful_controls.h"
@@ -33,7 +34,7 @@ bool HasAnswer(Long Dno)
 {
     QVector<Integer> counts;
     QVector<Integer> codes;
-    PopSampleAnswers(Dno, counts, codes);
+    PopSampleAnswers(ProgramWorkspace(), Dno, counts, codes);
     qsizetype answers = 0;
     for (Integer n : counts)
         answers += n;
@@ -44,11 +45,12 @@ bool HasAnswer(Long Dno)
 // The position a text names, or -1 when it names none of the table.
 Long PositionIn(const QString& text)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const double value = Val(text);
     if (!FitsLong(value))
         return -1;
     const Long Dno = CLng(value);
-    return Dno >= 0 && Dno < SampleCount() ? Dno : -1;
+    return Dno >= 0 && Dno < SampleCount(samples) ? Dno : -1;
 }
 
 QString PositionText(Long Dno) { return Dno < 0 ? QString() : QString::number(Dno); }
@@ -63,7 +65,7 @@ void EndPress(QScrollBar* bar)
 
 }  // namespace
 
-Long frmAddData::shownDno() const { return shownDno_ < SampleCount() ? shownDno_ : -1; }
+Long frmAddData::shownDno() const { return shownDno_ < SampleCount(ProgramWorkspace().samples) ? shownDno_ : -1; }
 
 void frmAddData::setShownDno(Long Dno)
 {
@@ -73,21 +75,23 @@ void frmAddData::setShownDno(Long Dno)
 
 void frmAddData::ShowSample()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (chkChanged->isChecked())
         CommitReply(QString());
     const double wanted = Val(txtDno->text());
     const Long shown = shownDno();
     if (!chkNew->isChecked() && shown >= 0 && wanted != shown) {
-        const Long before = SampleCount();
+        const Long before = SampleCount(samples);
         DropEmptySample(shown);
         // The samples after a dropped one move up; the one asked for is shown.
-        if (SampleCount() < before && wanted > shown)
+        if (SampleCount(samples) < before && wanted > shown)
             txtDno->setText(QString::number(Val(txtDno->text()) - 1));
     }
     const Long Dno = PositionIn(txtDno->text());
     if (Dno < 0) {
-        if (SampleCount() > 0) {
-            MsgBox(PositionRangeMessage(SampleCount() - 1), vbExclamation);
+        if (SampleCount(samples) > 0) {
+            MsgBox(PositionRangeMessage(SampleCount(samples) - 1), vbExclamation);
             txtDno->setText(PositionText(shownDno_));
         }
         return;
@@ -105,35 +109,39 @@ void frmAddData::ShowSample()
 
 void frmAddData::showPosition(Long Dno)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     setShownDno(Dno);
     txtDno->setText(QString::number(Dno));
     SetBold(txtDno, false);
-    txtIDno->setText(SampleIDText(Dno));
+    txtIDno->setText(SampleIDText(samples.Samples, Dno));
     SetBold(txtIDno, false);
     setScrollBarFor(Dno);
-    lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount() - 1));
+    lblMax->setText(QStringLiteral("/ ") + QString::number(SampleCount(samples) - 1));
 }
 
 void frmAddData::EnableEntryControls()
 {
-    const bool any = SampleCount() > 0;
+    const SampleTable& samples = ProgramWorkspace().samples;
+    const bool any = SampleCount(samples) > 0;
     for (QWidget* control :
          {static_cast<QWidget*>(txtDno), static_cast<QWidget*>(txtIDno), static_cast<QWidget*>(cmdDelete),
           static_cast<QWidget*>(txtReply), static_cast<QWidget*>(scrDno)})
         control->setEnabled(any);
     const QSignalBlocker quiet(scrDno);
-    scrDno->setRange(0, std::clamp<Long>(SampleCount() - 1, 0, ScrollSteps));
+    scrDno->setRange(0, std::clamp<Long>(SampleCount(samples) - 1, 0, ScrollSteps));
 }
 
 void frmAddData::setScrollBarFor(Long Dno)
 {
-    const Long last = SampleCount() - 1;
+    const SampleTable& samples = ProgramWorkspace().samples;
+    const Long last = SampleCount(samples) - 1;
     const QSignalBlocker quiet(scrDno);
     scrDno->setValue(last > ScrollSteps ? static_cast<int>(qint64{Dno} * ScrollSteps / last) : Dno);
 }
 
 void frmAddData::scrollBarMoved(int value)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (chkChanged->isChecked()) {
         // A box the commit shows takes the mouse, so the bar would never see
         // its arrow released and go on stepping behind the box.
@@ -144,7 +152,7 @@ void frmAddData::scrollBarMoved(int value)
             return;
         }
     }
-    const Long last = SampleCount() - 1;
+    const Long last = SampleCount(samples) - 1;
     const qint64 Dno = last > ScrollSteps ? qint64{value} * last / ScrollSteps : value;
     txtDno->setText(QString::number(Dno));
     ShowSample();
@@ -152,17 +160,19 @@ void frmAddData::scrollBarMoved(int value)
 
 bool frmAddData::AddSample(Long ID)
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
     if (SampleTableFull(ProgramWorkspace())) {
         MsgBox(QStringLiteral("もうサンプルを入力できません"), vbExclamation);
         return false;
     }
-    if (FindSampleByID(ID) >= 0) {
+    if (FindSampleByID(samples.Samples, ID) >= 0) {
         refuseCommand(IDInUseMessage(ID));
         return false;
     }
     chkNew->setChecked(true);
-    SetModified();
-    const Long Dno = AppendSampleRec(ID);
+    SetModified(document);
+    const Long Dno = AppendSampleRec(ProgramWorkspace(), ID);
     // The sample shown so far keeps its place, so pending
     // answers are committed to it and not to its new neighbour.
     const Long shown = shownDno();
@@ -177,24 +187,29 @@ bool frmAddData::AddSample(Long ID)
 
 void frmAddData::DeleteSample(Long Dno)
 {
-    if (Dno < 0 || Dno >= SampleCount())
+    SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
+    if (Dno < 0 || Dno >= SampleCount(samples))
         return;
-    SetModified();
+    SetModified(document);
     // Once its sample is gone the position shows nothing until the next
     // sample is shown.
     if (Dno == shownDno())
         setShownDno(-1);
-    DeleteSampleRec(Dno);
+    DeleteSampleRec(samples.Samples, Dno);
     EnableEntryControls();
 }
 
 void frmAddData::DropEmptySample(Long Dno)
 {
-    if (Dno < 0 || Dno >= SampleCount() || HasAnswer(Dno))
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
+    if (Dno < 0 || Dno >= SampleCount(samples) || HasAnswer(Dno))
         return;
-    stbInput->setText(QStringLiteral("空のサンプル(ID=") + SampleIDText(Dno) + QStringLiteral(")を削除しました"));
+    stbInput->setText(QStringLiteral("空のサンプル(ID=") + SampleIDText(samples.Samples, Dno)
+                      + QStringLiteral(")を削除しました"));
     DeleteSample(Dno);
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
 }
 
 void frmAddData::dropShownEmptySample() { DropEmptySample(shownDno()); }
@@ -232,7 +247,9 @@ void frmAddData::refuseCommand(const QString& message)
 
 void frmAddData::autoNew()
 {
-    const Long ID = NextFreeID();
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
+    const Long ID = NextFreeID(samples, settings);
     if (ID == -1) {
         noIDLeft();
         return;
@@ -251,13 +268,14 @@ void frmAddData::noIDLeft()
 
 void frmAddData::showSampleByID()
 {
+    const SampleTable& samples = ProgramWorkspace().samples;
     const double id = Val(txtIDno->text());
     if (!FitsLong(id)) {
         MsgBox(IDRangeMessage(), vbExclamation);
         ShowSample();
         return;
     }
-    const Long Dno = FindSampleByID(CLng(id));
+    const Long Dno = FindSampleByID(samples.Samples, CLng(id));
     if (Dno < 0) {
         MsgBox(QStringLiteral("指定のＩＤが見つかりません。"), vbExclamation);
         ShowSample();
@@ -277,9 +295,11 @@ void frmAddData::stepPosition(int step)
 
 void frmAddData::nextInput()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     remindToSave();
     dropShownEmptySample();
-    const Long ID = NextFreeID();
+    const Long ID = NextFreeID(samples, settings);
     if (ID == -1) {
         MsgBox(QStringLiteral("発行できるＩＤが無くなりました。メインウィンドウ「ｱﾝｹｰﾄ」の「ＩＤの範囲」で、出せるＩ"
                               "Ｄを増やしてください。"),
@@ -302,6 +322,9 @@ void frmAddData::nextInput()
 
 void frmAddData::changeID()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    DocumentState& document = ProgramWorkspace().document;
+    const Settings& settings = ProgramSettings();
     const Long Dno = shownDno();
     if (Dno < 0)
         return;
@@ -324,7 +347,7 @@ void frmAddData::changeID()
     case IDChange::Moved:
         break;
     }
-    SetModified();
+    SetModified(document);
     // The shown sample moved with its ID; nothing was left behind to drop.
     setShownDno(result.Dno);
     txtDno->setText(QString::number(result.Dno));
@@ -333,6 +356,8 @@ void frmAddData::changeID()
 
 void frmAddData::deleteShownSample()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     const Long Dno = shownDno();
     if (Dno < 0)
         return;
@@ -341,7 +366,7 @@ void frmAddData::deleteShownSample()
         != vbOK)
         return;
     DeleteSample(Dno);
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     txtDno->setText(QString::number(std::max<Long>(Dno - 1, 0)));
     ShowSample();
     cmdNextInput->setFocus(Qt::OtherFocusReason);

@@ -5,6 +5,7 @@
 
 #include "document/cmd_box.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "texts/question_texts.h"
@@ -22,7 +23,8 @@ namespace {
 
 QString FromQuestionText(Integer q)
 {
-    return QuestionHeading(q, HeadingNumber | HeadingLabel) + QStringLiteral("から");
+    const Survey& survey = ProgramWorkspace().survey;
+    return QuestionHeading(survey, q, HeadingNumber | HeadingLabel) + QStringLiteral("から");
 }
 
 Integer QuestionCountIn(const QString& text)
@@ -100,7 +102,8 @@ void frmAnswer::rebuild()
 
 void frmAnswer::changeFromQ()
 {
-    const Integer q = QBoxSelect(QStringLiteral("どの質問から表示しますか"), 0);
+    const Survey& survey = ProgramWorkspace().survey;
+    const Integer q = QBoxSelect(survey, QStringLiteral("どの質問から表示しますか"), 0);
     if (q < 0)
         return;
     FromQ = q;

@@ -10,10 +10,11 @@
 
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
-#include "document/workspace.h"
 #include "frm_preview.h"
 #include "host/settings.h"
 #include "imports/samples_csv.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -300,11 +301,14 @@ void frmMerge::showFrame(int index)
 
 void frmMerge::formatWritten(const QString& format)
 {
+    Survey& survey = ProgramWorkspace().survey;
+    const DocumentState& document = ProgramWorkspace().document;
+    const Settings& settings = ProgramSettings();
     if (format == QLatin1String("WWWHTML")) {
         setWindowTitle(QStringLiteral("ﾈｯﾄﾜｰｸｱﾝｹｰﾄ作成"));
         showFrame(0);
         QStringList tree(ProgramWorkspace().survey.QuestionCount);
-        FillQuestionTree(tree, 0);
+        FillQuestionTree(survey, tree, 0);
         cmbDistQno->clear();
         cmbDistQno->addItem(QStringLiteral("(識別しない)"));
         cmbDistQno->addItems(tree);

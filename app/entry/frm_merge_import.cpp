@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QPointer>
 
-#include "document/workspace.h"
 #include "frm_merge.h"
 #include "frm_preview.h"
 #include "host/long_job.h"
@@ -13,6 +12,8 @@
 #include "imports/delimited_import.h"
 #include "imports/import_encoding.h"
 #include "imports/text_input_import.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "texts/choice_texts.h"
 #include "widgets/forms.h"
 #include "window_services.h"
@@ -55,6 +56,9 @@ void frmMerge::cmdGo_Click()
 
 frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     const QPointer<frmMerge> alive(this);
     const Long generation = ProgramWorkspace().samples.generation;
     // Between records the other windows get their turn (Stop, the entry
@@ -68,10 +72,10 @@ frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
     // The settings and the questionnaire stay as they are for the run.
     const bool delimited = lblFormat->text() == QLatin1String("CSV");
     const CsvSettings csv = csvSettings();
-    const std::vector<bool> textColumns = MarkEssayQuestions(csv.noEssay);
+    const std::vector<bool> textColumns = MarkEssayQuestions(survey, csv.noEssay);
     while (!lines.atEnd()) {
-        const ImportRecord record =
-            delimited ? ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns) : ReadTextInputRecord(lines);
+        const ImportRecord record = delimited ? ReadDelimitedRecord(ProgramWorkspace(), lines, csv, textColumns)
+                                              : ReadTextInputRecord(samples, settings, lines);
         lineRead_ = record.line;
         if (record.kind == ImportRecord::Kind::Failed) {
             MsgBox(record.message, vbExclamation);

@@ -5,12 +5,13 @@
 
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
-#include "document/workspace.h"
 #include "frm_merge.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_forms.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "widgets/forms.h"
 #include "window_services.h"
 
@@ -28,6 +29,8 @@ const QString CrLf = QStringLiteral("\r\n");
 
 void frmMerge::cmdDo_Click()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     const QString distName = txtDistName->text();
     // The name goes into the form and back through the answer files as it
     // stands: letters and digits only, as the hint says.
@@ -41,18 +44,19 @@ void frmMerge::cmdDo_Click()
     if (path.isEmpty())
         return;
     const NetworkFormOptions options{distName, chkEssayFull->isChecked()};
-    if (!(html ? WriteQuestionnaireHTML(path, options) : WriteQuestionnaireMailText(path, options)))
+    if (!(html ? WriteQuestionnaireHTML(survey, path, options) : WriteQuestionnaireMailText(survey, path, options)))
         return;
     MsgBox(QStringLiteral("作成しました"));
     document.WWWDistName = distName;
     document.WWWDistQno = Integer(cmbDistQno->currentIndex() - 1);
     document.WWWEssayFull = options.essayFull;
-    SetModified();
+    SetModified(document);
     Forms::unload(*this);
 }
 
 void frmMerge::cmdGetWWW_Click()
 {
+    Settings& settings = ProgramSettings();
     windows().showEntryWindow();
     ui().yieldToEvents();
     const QPointer<frmMerge> alive(this);
@@ -75,6 +79,7 @@ void frmMerge::cmdGetWWW_Click()
 
 bool frmMerge::importNetworkAnswers()
 {
+    const DocumentState& document = ProgramWorkspace().document;
     const WWWFolders folders{txtDir[0]->text(), txtDir[1]->text()};
     const QString problem = WWWFolderProblem(folders);
     if (!problem.isEmpty()) {
@@ -94,7 +99,8 @@ bool frmMerge::importNetworkAnswers()
     };
     const WWWDistinction distinction{document.WWWDistName, document.WWWDistQno};
     const WWWImportEnd end = ImportWWWAnswers(
-        folders, distinction, [this](const WWWAnswer& answer) { return SendWWWSample(answer); }, view);
+        ProgramWorkspace(), folders, distinction, [this](const WWWAnswer& answer) { return SendWWWSample(answer); },
+        view);
     if (alive && !end.refusedFiles.isEmpty())
         MsgBox(QStringLiteral("入力画面で受け付けられなかった回答があります。次のファイルを確かめてください:") + CrLf
                    + end.refusedFiles.join(CrLf),
@@ -104,7 +110,8 @@ bool frmMerge::importNetworkAnswers()
 
 HandOver frmMerge::SendWWWSample(const WWWAnswer& answer)
 {
-    const ImportOutcome outcome = windows().enterImported({std::nullopt, WWWReplyText(answer)});
+    const Survey& survey = ProgramWorkspace().survey;
+    const ImportOutcome outcome = windows().enterImported({std::nullopt, WWWReplyText(survey, answer)});
     switch (outcome.kind) {
     case ImportOutcome::Kind::Stored:
         if (outcome.corrected)

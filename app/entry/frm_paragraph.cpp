@@ -10,6 +10,7 @@
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "plugins/extern_process.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
@@ -59,7 +60,8 @@ frmParagraph::frmParagraph() : KzForm(QStringLiteral("frmParagraph"))
     connect(cmdInsert, &QPushButton::clicked, this, &frmParagraph::insertBreak);
     connect(cmdRemove, &QPushButton::clicked, this, &frmParagraph::removeBreak);
     connect(chkExeDLL, &QCheckBox::clicked, this, &frmParagraph::flagLine);
-    connect(txtDLL, &QLineEdit::textEdited, this, [](const QString& name) { survey.ExternProcessName = name; });
+    connect(txtDLL, &QLineEdit::textEdited, this,
+            [](const QString& name) { ProgramWorkspace().survey.ExternProcessName = name; });
     connect(cmdTest, &QPushButton::clicked, this, &frmParagraph::testProcess);
     connect(cmdClose, &QPushButton::clicked, this, [this] { widgets::Forms::unload(*this); });
     resize(560, 420);
@@ -67,6 +69,7 @@ frmParagraph::frmParagraph() : KzForm(QStringLiteral("frmParagraph"))
 
 void frmParagraph::formLoad()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     CentreForm(this);
     txtDLL->setText(survey.ExternProcessName);
     fillList(0);
@@ -74,9 +77,10 @@ void frmParagraph::formLoad()
 
 void frmParagraph::formUnload(bool&)
 {
+    DocumentState& document = ProgramWorkspace().document;
     // The tables were changed as the user went; however the window closes,
     // the questionnaire now holds them.
-    SetModified();
+    SetModified(document);
 }
 
 void frmParagraph::fillList(int row)
@@ -98,6 +102,7 @@ const ParagraphRow* frmParagraph::selectedRow() const
 
 void frmParagraph::rowSelected()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const ParagraphRow* row = selectedRow();
     const ParagraphRow::Kind kind = row ? row->kind : ParagraphRow::End;
     // The first line always begins the reply: it is neither removed nor
@@ -131,6 +136,7 @@ void frmParagraph::removeBreak()
 
 void frmParagraph::flagLine(bool runs)
 {
+    Survey& survey = ProgramWorkspace().survey;
     const ParagraphRow* row = selectedRow();
     if (!row || row->kind != ParagraphRow::Line || row->line == 0)
         return;
@@ -146,7 +152,7 @@ void frmParagraph::testProcess()
             vbOKCancel)
         != vbOK)
         return;
-    const ExternProcessResult result = CallExternProcess(0, -1, 0);
+    const ExternProcessResult result = CallExternProcess(ProgramWorkspace(), 0, -1, 0);
     MsgBox(result.text.isEmpty() ? QStringLiteral("OKです") : result.text);
 }
 

@@ -6,12 +6,13 @@
 #include <QVBoxLayout>
 
 #include "document/cmd_box.h"
-#include "document/document_events.h"
-#include "document/workspace.h"
 #include "frm_collect.h"
 #include "host/ui_seam.h"
 #include "menu_look.h"
+#include "model/document_events.h"
 #include "model/survey.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -128,7 +129,8 @@ void frmSearch::buildControls()
 
 void frmSearch::formLoad()
 {
-    const QStringList questions = FillQuestionList();
+    const Survey& survey = ProgramWorkspace().survey;
+    const QStringList questions = FillQuestionList(survey);
     cmbQno->addItems(questions);
     cmbAddQno->addItems(questions);
     cmbQno->setCurrentIndex(0);
@@ -163,12 +165,13 @@ void frmSearch::updateAddButtons()
 
 void frmSearch::targetChosen()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = static_cast<Integer>(cmbQno->currentIndex());
     if (q < 0)
         return;
     cmbCno->clear();
     cmbCno->addItem(survey.Choices(q, 0).Text);
-    cmbCno->addItems(FillChoiceList(q));
+    cmbCno->addItems(FillChoiceList(survey, q));
     cmbCno->setCurrentIndex(1);
     cmbRank->clear();
     cmbRank->addItem(QStringLiteral("回答を追加"));
@@ -180,6 +183,7 @@ void frmSearch::targetChosen()
 
 void frmSearch::sourceChosen()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = static_cast<Integer>(cmbAddQno->currentIndex());
     if (q >= 0)
         UpDown1->setMaximum(survey.Questions[q].ChoiceCount - 1);
@@ -225,7 +229,7 @@ void frmSearch::addClicked(bool askEach)
         return;
     if (!AskCheckOptions())
         return;
-    AddAnswersToListed(*sheet, askEach, *this);
+    AddAnswersToListed(ProgramWorkspace(), *sheet, askEach, *this);
     widgets::Forms::unload(*this);
 }
 

@@ -12,9 +12,9 @@
 
 #include <array>
 
-#include "answers/answer_addition.h"
 #include "frm_grid_base.h"
 #include "guarded_sheet.h"
+#include "tabulation/answer_addition.h"
 #include "widgets/kz_form.h"
 #include "widgets/spin_button.h"
 

@@ -9,6 +9,7 @@
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -107,6 +108,8 @@ void frmCollect::formLoad()
 
 bool AskCheckOptions()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
     auto& box = widgets::Forms::instance<frmCollect>();
     for (const OptionRow& option : OptionRows()) {
         const bool set = (survey.CheckOptions & option.bit) != 0;
@@ -125,7 +128,7 @@ bool AskCheckOptions()
     // The options are saved with the questionnaire: a change must not be
     // lost by leaving without the save question.
     if (survey.CheckOptions != before)
-        SetModified();
+        SetModified(document);
     const bool ok = box.cmdOK->isEnabled();
     widgets::Forms::unload(box);
     return ok;

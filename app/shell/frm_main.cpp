@@ -5,21 +5,22 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
+#include "document/single_instance.h"
 #include "files/file_header.h"
 #include "files/settings_file.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
-#include "host/single_instance.h"
 #include "host/ui_seam.h"
 #include "localize_form.h"
 #include "main_program.h"
 #include "menu_look.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/survey.h"
 #include "popup_placement.h"
+#include "program_state.h"
 #include "unload_all_forms.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
@@ -144,6 +145,9 @@ void frmMain::buildControls()
 
 void frmMain::formLoad()
 {
+    Survey& survey = ProgramWorkspace().survey;
+    DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     const DocumentEvents& events = documentEvents();
     connect(&events, &DocumentEvents::changed, this, &frmMain::showMenuState);
     connect(&events, &DocumentEvents::captionChanged, this, &frmMain::setWindowTitle);
@@ -153,21 +157,22 @@ void frmMain::formLoad()
     LocalizeForm(*this);
     CheckPrevInstance();
     InitBitMasks();
-    LoadSettings();
+    LoadSettings(settings);
     RestoreWindowRec(WindowSlot::frmMain, this);
     windows().loadKeyWindow();
-    InitNewFile();
-    NewQuestionnaire();
+    InitNewFile(ProgramWorkspace(), settings);
+    NewQuestionnaire(survey);
     // Nothing may be saved, entered or tabulated until a file is opened or
     // a questionnaire is made.
-    SetUnsavable();
-    ClearModified();
+    SetUnsavable(document);
+    ClearModified(document);
     showMenuState();
     openStartFile();
 }
 
 void frmMain::openStartFile()
 {
+    const Settings& settings = ProgramSettings();
     const QString commandLine = CommandLine();
     if (!commandLine.isEmpty()) {
         OpenDataFile(StartFilePath(commandLine), OpenQuestionnaire);
@@ -198,7 +203,7 @@ void frmMain::popUp(QMenu* menu, QToolButton* button)
         PopupMenuPoint(frameGeometry().left() - screen.left(), screen.width(), place, menu->sizeHint().width()));
 }
 
-bool frmMain::itemEnabled(MenuItem item) const { return MenuItemEnabled(item, document); }
+bool frmMain::itemEnabled(MenuItem item) const { return MenuItemEnabled(item, ProgramWorkspace().document); }
 
 void frmMain::commandWritten(const QString& command)
 {

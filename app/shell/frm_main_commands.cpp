@@ -8,6 +8,7 @@
 #include "frm_title.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "program_state.h"
 #include "save_interval.h"
 #include "unload_all_forms.h"
 #include "widgets/forms.h"
@@ -57,11 +58,12 @@ void frmMain::statis()
 
 void frmMain::resetWindows()
 {
+    Settings& settings = ProgramSettings();
     if (MsgBox(QStringLiteral("各ウィンドウのサイズとフォントなどを初期化します。"), vbOKCancel) == vbOK) {
-        DefaultSettings();
+        DefaultSettings(settings);
         // The defaults empty the recent files: the menu must not keep items
         // that would open nothing.
-        RecentFilesMenu(QString());
+        RecentFilesMenu(settings, QString());
     }
 }
 

@@ -1,15 +1,17 @@
 // Opening, saving, merging and importing from the main window's File menu.
 #include "document/cmd_box.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/data_file_merge.h"
 #include "files/data_file_save.h"
 #include "files/file_header.h"
 #include "frm_main.h"
+#include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "window_services.h"
 
 namespace kz {
@@ -26,8 +28,10 @@ const QString CsvFiles = QStringLiteral("CSV形式(*.csv)|*.csv|全てのﾌｧ�
 
 bool frmMain::SaveChangesFirst()
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const DocumentState& document = ProgramWorkspace().document;
     // An unsavable questionnaire has nothing the user could keep.
-    if (!IsModified() || IsUnsavable(document))
+    if (!IsModified(document) || IsUnsavable(document))
         return true;
     const int answer =
         MsgBox(QStringLiteral("アンケート「") + survey.Title + QStringLiteral("」は変更されています。保存しますか？"),
@@ -39,21 +43,25 @@ bool frmMain::SaveChangesFirst()
 
 bool frmMain::SaveFile()
 {
+    const DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     // The unsavable marker and a new document's placeholder are no names
     // the user chose: ask for one instead.
     if (!HasChosenPath(document))
         return SaveFileAs();
-    return SaveDataFile(document.CurrentFilePath);
+    return SaveDataFile(ProgramWorkspace(), settings, document.CurrentFilePath);
 }
 
 bool frmMain::SaveFileAs()
 {
+    DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     if (IsUnsavable(document)) {
         refuseSaving();
         return false;
     }
     const QString path = FileDialog(document.CurrentFilePath, DataFiles, SaveDialog);
-    if (path.isEmpty() || !SaveDataFile(path))
+    if (path.isEmpty() || !SaveDataFile(ProgramWorkspace(), settings, path))
         return false;
     SetDocumentPath(document, path);
     return true;
@@ -61,12 +69,13 @@ bool frmMain::SaveFileAs()
 
 void frmMain::OpenDataFile(QString path, Integer mode)
 {
+    Settings& settings = ProgramSettings();
     if (!SaveChangesFirst())
         return;
     const QString named = path;
-    const LoadDataFileResult result = LoadDataFile(path, mode);
+    const LoadDataFileResult result = LoadDataFile(ProgramWorkspace(), settings, path, mode);
     if (result == PageBaseToLoadFirst) {
-        if (LoadDataFile(path, OpenQuestionnaire) != NothingLoaded)
+        if (LoadDataFile(ProgramWorkspace(), settings, path, OpenQuestionnaire) != NothingLoaded)
             AfterFileLoad(named);
     } else if (result == PageOfLoadedQuestionnaire) {
         AfterFileLoad(named);
@@ -75,6 +84,7 @@ void frmMain::OpenDataFile(QString path, Integer mode)
 
 void frmMain::AfterFileLoad(const QString& pagePath)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (!windows().has(Window::ResultSheet))
         return;
     windows().showTotal(0);
@@ -105,9 +115,11 @@ void frmMain::loadResult()
 
 void frmMain::mergeDataFile()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    const Settings& settings = ProgramSettings();
     const QString path = FileDialog(QString(), DataFiles, OpenDialog);
-    if (!path.isEmpty() && MergeDataFile(path) == 1)
-        ResetIDCursor();
+    if (!path.isEmpty() && MergeDataFile(ProgramWorkspace(), path) == 1)
+        ResetIDCursor(samples, settings);
 }
 
 void frmMain::importInputFormat()

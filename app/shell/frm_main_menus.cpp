@@ -1,11 +1,12 @@
 // The main window's menu tree. Captions are string numbers swapped in when
 // the window loads (LocalizeForm); the literal one stays as designed.
 #include "document/recent_files.h"
-#include "document/workspace.h"
 #include "files/file_header.h"
 #include "frm_main.h"
 #include "host/settings.h"
 #include "menu_look.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "recent_file_caption.h"
 
 namespace kz {
@@ -76,7 +77,7 @@ void frmMain::buildMenus()
         QAction* item = addItem(mnuFile, QStringLiteral("mnuFileMRU(%1)").arg(i).toLatin1().constData(), QString(),
                                 none, [this, i] {
                                     // A copy: opening the file reorders the list it comes from.
-                                    const QString path = settings.MRUFiles[static_cast<size_t>(i)];
+                                    const QString path = ProgramSettings().MRUFiles[static_cast<size_t>(i)];
                                     OpenDataFile(path, OpenQuestionnaire);
                                 });
         item->setVisible(false);
@@ -117,17 +118,19 @@ void frmMain::buildMenus()
 
 void frmMain::showMenuState()
 {
+    const DocumentState& document = ProgramWorkspace().document;
+    const Settings& settings = ProgramSettings();
     for (int i = 0; i < MenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
         if (auto* action = findChild<QAction*>(MenuItemName(item)))
             action->setEnabled(MenuItemEnabled(item, document));
     }
     for (int i = 0; i < RecentFilesShown; ++i) {
-        const QString& caption = recentFileItems.captions[static_cast<size_t>(i)];
+        const QString& caption = settings.recentFileItems.captions[static_cast<size_t>(i)];
         mnuFileMRU[static_cast<size_t>(i)]->setText(RecentFileItemText(caption));
         mnuFileMRU[static_cast<size_t>(i)]->setVisible(!caption.isEmpty());
     }
-    mnuFileMRUSpace->setVisible(recentFileItems.separatorVisible);
+    mnuFileMRUSpace->setVisible(settings.recentFileItems.separatorVisible);
 }
 
 }  // namespace kz

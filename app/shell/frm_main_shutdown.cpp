@@ -2,11 +2,12 @@
 #include <QFile>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
 #include "files/settings_file.h"
 #include "frm_main.h"
 #include "host/program_folder.h"
 #include "main_program.h"
+#include "model/document.h"
+#include "program_state.h"
 #include "widgets/forms.h"
 #include "window_records.h"
 
@@ -14,6 +15,7 @@ namespace kz {
 
 void frmMain::formUnload(bool& cancel)
 {
+    Settings& settings = ProgramSettings();
     if (widgets::Forms::longJobRunning()) {
         cancel = true;
         return;
@@ -21,7 +23,7 @@ void frmMain::formUnload(bool& cancel)
     SaveWindowRec(this, WindowSlot::frmMain);
     cancel = !SaveChangesFirst();
     if (!cancel) {
-        SaveSettings();
+        SaveSettings(settings);
         QFile::remove(AppDir() + QStringLiteral("_convert.tmp"));
         QFile::remove(AppDir() + QStringLiteral("_result.tmp"));
     }

@@ -10,6 +10,7 @@
 
 #include "document/document_routines.h"
 #include "host/ui_seam.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -131,13 +132,14 @@ void frmProcessing::endJob()
 
 void frmProcessing::stopClicked()
 {
+    DocumentState& document = ProgramWorkspace().document;
     const int question = vbOKCancel | vbExclamation | vbDefaultButton2;
     if (chkFatal->isChecked() && !chkSave->isChecked()) {
         if (MsgBox(QStringLiteral("中止するとKelvorzun内部のアンケートデータが壊れて保存出来なくなります。"),
                    question)
             != vbOK)
             return;
-        SetUnsavable();
+        SetUnsavable(document);
     } else if (chkFatal->isChecked()) {
         if (MsgBox(QStringLiteral("中止すると保存先のファイルが中途半端で読み込めなくなります。"), question) != vbOK)
             return;

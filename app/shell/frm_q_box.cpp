@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "model/survey.h"
+#include "program_state.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -49,10 +50,11 @@ frmQBox::frmQBox() : KzForm(QStringLiteral("frmQBox"))
 
 void frmQBox::formLoad()
 {
+    Survey& survey = ProgramWorkspace().survey;
     QStringList rows;
     for (Integer q = 0; q < survey.QuestionCount; ++q)
         rows.push_back(QString());
-    FillQuestionTree(rows, 0);
+    FillQuestionTree(survey, rows, 0);
     for (QListWidget* list : lstQno)
         list->addItems(rows);
     resize(480, 360);

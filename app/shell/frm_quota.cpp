@@ -14,6 +14,7 @@
 #include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 
@@ -72,6 +73,7 @@ frmQuota::frmQuota() : KzForm(QStringLiteral("frmQuota"))
 
 void frmQuota::formLoad()
 {
+    const Settings& settings = ProgramSettings();
     txtFrom->setText(QString::number(settings.IDRangeLow));
     txtTo->setText(QString::number(settings.IDRangeHigh));
     resize(420, sizeHint().height());
@@ -80,6 +82,8 @@ void frmQuota::formLoad()
 
 void frmQuota::confirm()
 {
+    SampleTable& samples = ProgramWorkspace().samples;
+    Settings& settings = ProgramSettings();
     const std::optional<IDRange> range = ParseIDRange(txtFrom->text(), txtTo->text());
     if (!range) {
         MsgBox(QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。"), vbExclamation);
@@ -87,12 +91,12 @@ void frmQuota::confirm()
     }
     settings.IDRangeLow = range->low;
     settings.IDRangeHigh = range->high;
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     // A failed write is reported by SaveSettings itself. The range is in
     // force for this run all the same and shut-down tries to write it again,
     // so the window closes as after a successful write: keeping it open
     // would offer nothing the user could do about the file.
-    SaveSettings();
+    SaveSettings(settings);
     widgets::Forms::unload(*this);
 }
 

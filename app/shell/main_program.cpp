@@ -8,6 +8,7 @@
 #include "frm_main.h"
 #include "frm_title.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "shell_ui.h"
 #include "widgets/forms.h"
 
@@ -33,6 +34,8 @@ void Main()
 
 void StartProgram()
 {
+    DocumentState& document = ProgramWorkspace().document;
+    Settings& settings = ProgramSettings();
     // The main window's pictures come from the desktop's icon theme; where
     // it lacks one, from the theme most Linux desktops install.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
@@ -40,10 +43,10 @@ void StartProgram()
     title.show();
     InitBitMasks();
     // The questionnaire is not locked yet: only the password window's look.
-    LockMenus();
-    ClearModified();
+    LockMenus(document);
+    ClearModified(document);
     auto& main = Forms::instance<frmMain>();
-    LoadSettings();
+    LoadSettings(settings);
     main.show();
     Forms::unload(title);
 }

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "document/document.h"
+#include "model/document.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {

@@ -8,6 +8,7 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 
 namespace kz {
@@ -36,6 +37,7 @@ double TypedMinutes(const QString& text)
 
 void AskSaveInterval()
 {
+    Settings& settings = ProgramSettings();
     for (;;) {
         QString text = WholeMinutes(settings.SaveInterval);
         if (!InputBoxEx(QStringLiteral("保存の間隔"), QStringLiteral("間隔"), QStringLiteral("単位：分"),

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "host/settings.h"
+#include "program_state.h"
 
 namespace kz {
 
@@ -53,6 +54,7 @@ void SetColour(QWidget* control, QPalette::ColorRole role, Long rgb)
 
 void RestoreWindowRec(WindowSlot slot, QWidget* form)
 {
+    const Settings& settings = ProgramSettings();
     QScreen* primary = PrimaryScreen();
     if (!form || !primary)
         return;
@@ -85,6 +87,7 @@ void RestoreWindowRec(WindowSlot slot, QWidget* form)
 
 void SaveWindowRec(QWidget* form, WindowSlot slot)
 {
+    Settings& settings = ProgramSettings();
     QScreen* primary = PrimaryScreen();
     if (!form || !primary)
         return;
@@ -103,6 +106,7 @@ void SaveWindowRec(QWidget* form, WindowSlot slot)
 
 void ApplyFontRec(FontSlot slot, QWidget* control)
 {
+    const Settings& settings = ProgramSettings();
     if (!control)
         return;
     const FontRec& rec = settings.FontRecs[slot];
@@ -131,6 +135,7 @@ void ApplyFontRec(FontSlot slot, QWidget* control)
 
 void ReadFontRec(QWidget* control, FontSlot slot)
 {
+    Settings& settings = ProgramSettings();
     if (!control)
         return;
     FontRec& rec = settings.FontRecs[slot];

@@ -2,6 +2,7 @@
 
 #include "model/sample_table.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 
@@ -36,6 +37,8 @@ void InstallWindowServices(WindowServices* services) { installed() = services; }
 
 void ShowSampleID(const QString& dno, QString& idText)
 {
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
     if (windows().entryWindowVisible()) {
         windows().showSampleInEntryWindow(idText, idText.isEmpty() ? dno : QStringLiteral("ID"));
         return;
@@ -43,8 +46,8 @@ void ShowSampleID(const QString& dno, QString& idText)
     if (!dno.isEmpty()) {
         // A position outside the table names no sample: the ID text stays.
         const double pos = RoundHalfEven(Val(dno));
-        if (pos >= 0 && pos < SampleCount())
-            idText = SampleIDText(static_cast<Long>(pos));
+        if (pos >= 0 && pos < SampleCount(samples))
+            idText = SampleIDText(samples.Samples, static_cast<Long>(pos));
     }
     windows().showSampleView(QString::number(survey.QuestionCount), dno, idText);
 }

@@ -4,9 +4,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "document/workspace.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"

@@ -1,9 +1,10 @@
 // The result sheet feeds the chart window: on every selection change of a
 // count sheet while the chart is shown, and when the chart menus change how.
-#include "document/workspace.h"
 #include "frm_graph.h"
 #include "frm_grid_base.h"
 #include "host/ui_seam.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "widgets/forms.h"
 
 namespace kz {

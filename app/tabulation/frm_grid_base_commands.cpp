@@ -7,11 +7,12 @@
 
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
-#include "document/workspace.h"
 #include "files/data_file_save.h"
 #include "frm_grid_base.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "widgets/modal_point.h"
 #include "window_records.h"
 #include "window_services.h"
@@ -62,6 +63,7 @@ void frmGridBase::fontChangeClicked()
 
 void frmGridBase::outputClicked()
 {
+    Settings& settings = ProgramSettings();
     // A listing of samples no longer loaded would write a file without them.
     if (!listing_.listed.isOf(ProgramWorkspace().samples)) {
         Beep();
@@ -74,7 +76,7 @@ void frmGridBase::outputClicked()
     if (format == 1) {
         const QString fileName = FileDialog(QString(), QStringLiteral("Kelvorzun形式(*.kz)|*.kz|"), SaveDialog);
         if (!fileName.isEmpty())
-            SaveDataFile(fileName, this);
+            SaveDataFile(ProgramWorkspace(), settings, fileName, this);
     } else if (format == 2) {
         windows().exportListedSamples(this);
     }

@@ -6,6 +6,8 @@
 
 #include "frm_grid_base.h"
 #include "host/settings.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "tabulation/block_cells.h"
 
 namespace kz {
@@ -24,6 +26,7 @@ int frmGridBase::scaled(double twips) const { return static_cast<int>(std::lroun
 
 void frmGridBase::SaveColumnWidths()
 {
+    Settings& settings = ProgramSettings();
     Grid->clear();
     Grid->setRowHeight(0, scaled(FixedRowHeight));
     const auto unscaled = [this](int col) { return static_cast<Long>(std::lround(Grid->colWidth(col) / FontScale)); };
@@ -53,6 +56,7 @@ bool frmGridBase::showProgress(const QString& percent)
 
 void frmGridBase::layOut(const CountSheet& sheet)
 {
+    const Settings& settings = ProgramSettings();
     const TotalOptionRec& option = sheet.SheetOption;
     const ResultTable& table = sheet.result;
     Grid->setRows(table.RowStart[option.ToQno + 1]);

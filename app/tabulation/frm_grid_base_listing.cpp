@@ -6,14 +6,15 @@
 #include <cmath>
 
 #include "document/cmd_box.h"
-#include "document/document_events.h"
-#include "document/workspace.h"
 #include "frm_grid_base.h"
 #include "frm_word.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "menu_look.h"
+#include "model/document_events.h"
 #include "model/survey.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "tabulation/free_texts_behind.h"
@@ -63,7 +64,7 @@ void frmGridBase::RunListing()
     const Workspace& ws = ProgramWorkspace();
     const TotalOptionRec& option = sheet_.SheetOption;
     listing_ = FreeTextListing{};
-    listing_.listed.clear();
+    listing_.listed.clear(ws.samples);
     cmdNext->setEnabled(false);
     const std::optional<Condition> cond = ListingCondition(ws.survey, option);
     if (!cond) {
@@ -86,6 +87,7 @@ void frmGridBase::RunListing()
 
 void frmGridBase::SetupSheetHeader(const ListingHead& head)
 {
+    const Settings& settings = ProgramSettings();
     Grid->clear();
     const int refColumns = static_cast<int>(RefQuestions.size());
     Grid->setCols(ListingFixedColumns + refColumns);
@@ -139,7 +141,8 @@ void frmGridBase::appendCells(const std::vector<SheetCell>& cells, int newCols)
 
 void frmGridBase::cmdNextClicked()
 {
-    const Long sampleCount = SampleCount();
+    const SampleTable& samples = ProgramWorkspace().samples;
+    const Long sampleCount = SampleCount(samples);
     QString text = lblFromDno->text();
     if (!InputBoxEx(QStringLiteral("集計の続き"), QStringLiteral("ﾛｰｶﾙ番号"),
                     QStringLiteral("～") + QString::number(sampleCount - 1),
@@ -180,13 +183,14 @@ void frmGridBase::mnuSearchNumberClicked()
 
 void frmGridBase::mnuRefQnoClicked()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (!isListing())
         return;
     const Integer questionCount = ProgramWorkspace().survey.QuestionCount;
     std::vector<Integer> marks(static_cast<size_t>(questionCount), 0);
     for (Integer q : RefQuestions)
         marks[static_cast<size_t>(q)] = -1;
-    QBoxSelectMany(QStringLiteral("参照する質問を選択してください"), marks);
+    QBoxSelectMany(survey, QStringLiteral("参照する質問を選択してください"), marks);
     // A cancelled choice changes nothing.
     if (!marks.empty() && marks[0] == QBoxCancelled)
         return;

@@ -4,11 +4,12 @@
 #include <algorithm>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
-#include "document/workspace.h"
 #include "files/text_file_write.h"
 #include "frm_grid_base.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "tabulation/page_file.h"
 #include "tabulation/sheet_html.h"
 
@@ -78,6 +79,7 @@ bool frmGridBase::PageLoad(const QString& FileName)
 
 void frmGridBase::SavePage()
 {
+    const DocumentState& document = ProgramWorkspace().document;
     if (!ready_ || running()) {
         Beep();
         return;

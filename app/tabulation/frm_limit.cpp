@@ -8,10 +8,11 @@
 
 #include <functional>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
 #include "document/cmd_box.h"
+#include "model/condition_arrays.h"
 #include "model/survey.h"
+#include "program_state.h"
+#include "texts/condition_texts.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
 #include "widgets/forms.h"
@@ -161,14 +162,15 @@ void frmLimit::connectControls()
 
 void frmLimit::formLoad()
 {
+    Survey& survey = ProgramWorkspace().survey;
     QStringList questions;
     for (Integer q = 0; q < survey.QuestionCount; ++q)
         questions.push_back(QString());
-    FillQuestionTree(questions, 0);
+    FillQuestionTree(survey, questions, 0);
     lstQno->addItems(questions);
     lstQno->setCurrentRow(0);
     for (const Condition& stored : survey.LimitTable)
-        lstPreLimit->addItem(ConditionText(stored, true));
+        lstPreLimit->addItem(ConditionText(survey, stored, true));
     resize(820, 660);
     CentreForm(this);
 }

@@ -5,18 +5,20 @@
 #include <algorithm>
 #include <array>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
 #include "frm_limit.h"
 #include "host/ui_seam.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "texts/choice_texts.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 
 void frmLimit::ShowQuestionChoices()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const int q = lstQno->currentRow();
     const QSignalBlocker choices(lstCno);
     const QSignalBlocker ranks(cmbRank);
@@ -26,7 +28,7 @@ void frmLimit::ShowQuestionChoices()
         return;
     const QuestionRec& question = survey.Questions[static_cast<size_t>(q)];
     for (Integer c = 0; c < question.ChoiceCount; ++c)
-        lstCno->addItem(ChoiceLabel(static_cast<Integer>(q), c, true, true));
+        lstCno->addItem(ChoiceLabel(survey, static_cast<Integer>(q), c, true, true));
     // Choice 1, the first the user gave; "無回答" stays a click away.
     lstCno->setCurrentRow(question.ChoiceCount > 1 ? 1 : 0);
     cmbRank->addItem(QStringLiteral("順位不問"));
@@ -37,6 +39,7 @@ void frmLimit::ShowQuestionChoices()
 
 void frmLimit::ShowLimitRows(int line)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const QSignalBlocker blocker(lstLimit);
     lstLimit->clear();
     if (editing_.givenCondition)
@@ -47,7 +50,7 @@ void frmLimit::ShowLimitRows(int line)
                           + QStringLiteral("↓"));
     const int rows = LimitRowCount(editing_.rows);
     for (int i = 1; i <= rows; ++i)
-        lstLimit->addItem(LimitRowText(editing_.rows, static_cast<Integer>(i)));
+        lstLimit->addItem(LimitRowText(survey, editing_.rows, static_cast<Integer>(i)));
     lstLimit->addItem(QStringLiteral("↑以上"));
     lstLimit->setCurrentRow(std::clamp(line, 0, rows + 1));
 }
@@ -119,10 +122,11 @@ void frmLimit::chooseStoredLimit(int limit)
 
 void frmLimit::showStoredLimitText()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     if (editing_.givenCondition || !editing_.storedLimit)
         return;
     const auto limit = static_cast<size_t>(*editing_.storedLimit);
-    lstPreLimit->item(static_cast<int>(limit))->setText(ConditionText(survey.LimitTable[limit], true));
+    lstPreLimit->item(static_cast<int>(limit))->setText(ConditionText(survey, survey.LimitTable[limit], true));
 }
 
 void frmLimit::closeEditor()

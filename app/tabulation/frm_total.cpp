@@ -7,6 +7,7 @@
 
 #include "host/settings.h"
 #include "model/survey.h"
+#include "program_state.h"
 #include "tabulation/total_request.h"
 #include "texts/question_lists.h"
 #include "useful_controls.h"
@@ -233,13 +234,15 @@ void frmTotal::connectControls()
 
 void frmTotal::formLoad()
 {
-    const QStringList questions = FillQuestionList();
+    const Survey& survey = ProgramWorkspace().survey;
+    const SampleTable& samples = ProgramWorkspace().samples;
+    const QStringList questions = FillQuestionList(survey);
     for (QComboBox* list : {cmbQno, cmbXQno, cmbToQno, cmbEQno}) {
         list->addItems(questions);
         list->setCurrentIndex(0);
     }
     selectCross(2);
-    chkRough->setEnabled(RoughCountingOffered(SampleCount()));
+    chkRough->setEnabled(RoughCountingOffered(SampleCount(samples)));
     txtNname->setText(QStringLiteral("(題名)"));
     questionChosen();
     chkRough->setChecked(false);

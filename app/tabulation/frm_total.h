@@ -20,8 +20,8 @@
 
 #include "frm_grid_base.h"
 #include "guarded_sheet.h"
+#include "model/total_option.h"
 #include "tabulation/free_text_condition.h"
-#include "tabulation/total_option.h"
 #include "widgets/click_label.h"
 #include "widgets/kz_form.h"
 

@@ -1,13 +1,14 @@
 // The tabulation request window's work: the columns and the overall
 // condition, the free-text criteria, submitting a request to a result sheet
 // and loading one back.
-#include "conditions/condition_texts.h"
-#include "document/workspace.h"
 #include "frm_limit.h"
 #include "frm_total.h"
 #include "model/survey.h"
+#include "model/workspace.h"
+#include "program_state.h"
 #include "tabulation/request_columns.h"
 #include "tabulation/total_request.h"
+#include "texts/condition_texts.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -36,6 +37,7 @@ void ClearOptions(const std::array<QRadioButton*, 6>& options, Integer from, Int
 
 void frmTotal::questionChosen()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     cmbToQno->setCurrentIndex(cmbQno->currentIndex());
     cmbRank->clear();
     const Integer q = static_cast<Integer>(cmbQno->currentIndex());
@@ -45,6 +47,7 @@ void frmTotal::questionChosen()
 
 void frmTotal::freeTextQuestionChosen()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const Integer q = static_cast<Integer>(cmbEQno->currentIndex());
     cmbECno->clear();
     cmbERank->clear();
@@ -58,6 +61,7 @@ void frmTotal::freeTextQuestionChosen()
 
 void frmTotal::showColumns(int line)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     lstLimit->clear();
     lstLimit->addItems(ColumnLines(survey, work_));
     lstLimit->setCurrentRow(std::clamp(line, 0, lstLimit->count() - 1));
@@ -72,6 +76,7 @@ void frmTotal::showCross(Integer mode, int line)
 
 void frmTotal::selectCross(Integer mode)
 {
+    const Survey& survey = ProgramWorkspace().survey;
     ResetColumns(work_);
     if (mode == 0)
         CrossByQuestion(work_, survey, static_cast<Integer>(cmbXQno->currentIndex()));
@@ -127,6 +132,7 @@ void frmTotal::editOverallCondition(widgets::ClickLabel* label)
 
 void frmTotal::showOverallCondition()
 {
+    const Survey& survey = ProgramWorkspace().survey;
     const QString text = ConditionText(survey, work_.Limits[0], false);
     for (widgets::ClickLabel* label : lblExLimit) {
         label->setText(text);

@@ -1,8 +1,8 @@
 #include <QTimer>
 
-#include "answers/answer_store.h"
 #include "frm_about.h"
 #include "main_window_fixture.h"
+#include "model/answer_store.h"
 #include "program_windows.h"
 #include "support/survey_fixture.h"
 
@@ -19,13 +19,14 @@ protected:
         MainWindowTest::SetUp();
         survey.Title = QStringLiteral("通勤調査");
         survey.Author = QStringLiteral("総務課");
-        test::AddQuestion(1, 15);
-        test::AddQuestion(2, 5, {4});
+        AddQuestion(1, 15);
+        AddQuestion(2, 5, {4});
         survey.Questions[1].CodeStyle = 2;
-        test::BuildLayout();
-        WriteSampleAnswers(test::AddSample(1), {1, 2}, {12, 1, 4}, {QString(), QString(), QStringLiteral("バス")});
-        WriteSampleAnswers(test::AddSample(2), {0, 1}, {2}, {});
-        WriteSampleAnswers(test::AddSample(3), {1, 0}, {3}, {});
+        BuildLayout();
+        WriteSampleAnswers(workspace, AddSample(1), {1, 2}, {12, 1, 4},
+                           {QString(), QString(), QStringLiteral("バス")});
+        WriteSampleAnswers(workspace, AddSample(2), {0, 1}, {2}, {});
+        WriteSampleAnswers(workspace, AddSample(3), {1, 0}, {3}, {});
         samples.NextIDCursor = -1;
     }
     static frmAbout& About(QWidget& w) { return static_cast<frmAbout&>(w); }
@@ -43,7 +44,7 @@ TEST_F(AboutWindowTest, TitleAndAuthorAreStoredOnlyByOKWhenOpenedForEditing)
          {Case{true, "cmdClose", true}, Case{true, "cmdCancel", false}, Case{false, "cmdClose", false}}) {
         survey.Title = QStringLiteral("通勤調査");
         survey.Author = QStringLiteral("総務課");
-        ClearModified();
+        ClearModified(document);
         script.on("frmAbout")
             .inspect([&](QWidget& w) {
                 EXPECT_EQ(About(w).txtTitle->text(), "通勤調査");
@@ -59,7 +60,7 @@ TEST_F(AboutWindowTest, TitleAndAuthorAreStoredOnlyByOKWhenOpenedForEditing)
         windows().showAbout(c.editable);
         EXPECT_EQ(survey.Title, c.stored ? "新しい題" : "通勤調査") << c.button;
         EXPECT_EQ(survey.Author, c.stored ? "企画課" : "総務課");
-        EXPECT_EQ(IsModified(), c.stored);
+        EXPECT_EQ(IsModified(document), c.stored);
         EXPECT_EQ(widgets::Forms::loaded<frmAbout>(), nullptr);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "frm_auto_q.h"
 #include "frm_q_anum.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/command_label.h"
@@ -16,7 +17,7 @@ namespace {
 
 using widgets::Forms;
 
-class AnswerDialogsTest : public test::WindowTest {
+class AnswerDialogsTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     test::ProgramStateGuard programState;
     ShellUi shellUi;
@@ -25,8 +26,8 @@ protected:
 
 TEST_F(AnswerDialogsTest, AnswerCountOffersEveryChoiceAndSpinsOnFromTheNumberShown)
 {
-    test::AddQuestion(1, 3);
-    test::AddQuestion(2, 5);
+    AddQuestion(1, 3);
+    AddQuestion(2, 5);
     auto& box = Forms::instance<frmQAnum>();
     box.setQuestion(1, 2);
     script.on("frmQAnum")
@@ -54,7 +55,7 @@ TEST_F(AnswerDialogsTest, AnswerCountOffersEveryChoiceAndSpinsOnFromTheNumberSho
 
 TEST_F(AnswerDialogsTest, AnswerCountOpensCentredOnTheScreen)
 {
-    test::AddQuestion(1, 3);
+    AddQuestion(1, 3);
     auto& box = Forms::instance<frmQAnum>();
     box.setQuestion(0, 1);
     QPoint centre;

@@ -55,7 +55,7 @@ TEST_F(KeyWindowTest, EachLevelLocksItsCommandsAndTheChangesStayUnsaved)
         Item(main, "mnuKey")->trigger();
         EXPECT_EQ(document.ProtectLevel, level);
         EXPECT_EQ(CommandsOn(main), all - off) << "level " << level;
-        EXPECT_TRUE(IsModified());  // choosing the level changed the questionnaire
+        EXPECT_TRUE(IsModified(document));  // choosing the level changed the questionnaire
     }
     script.on("frmKey").typeKeys("Word", "\r").click("Close");
     Item(main, "mnuKey")->trigger();
@@ -99,8 +99,8 @@ TEST_F(KeyWindowTest, PasswordsAreCheckedAndTypedAsSmallLetters)
     frmMain& main = StartWith("a.kz");
     survey.Password = QStringLiteral("secret");
     document.ProtectLevel = 1;
-    LockMenus();
-    ClearModified();
+    LockMenus(document);
+    ClearModified(document);
     const QString longest(32, u'z');
     script.on("frmKey")
         .typeKeys("Word", "7guess\r")
@@ -137,7 +137,7 @@ TEST_F(KeyWindowTest, PasswordsAreCheckedAndTypedAsSmallLetters)
         EXPECT_EQ(script.messages()[i].text, expected[i]);
     EXPECT_EQ(survey.Password, longest);
     EXPECT_TRUE(Item(main, "mnuInput")->isEnabled());  // the right one unlocked
-    EXPECT_TRUE(IsModified());                         // by the change only
+    EXPECT_TRUE(IsModified(document));                 // by the change only
 }
 
 }  // namespace

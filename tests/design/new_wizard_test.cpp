@@ -1,8 +1,6 @@
 #include <QFile>
 #include <QTest>
 
-#include "conditions/condition_arrays.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/settings_file.h"
@@ -11,6 +9,8 @@
 #include "frm_question.h"
 #include "host/settings.h"
 #include "main_window_fixture.h"
+#include "model/condition_arrays.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -44,7 +44,7 @@ protected:
     {
         SetSaveWriteLimit(-1);
         QString path = WriteSurvey("a.kz");
-        ASSERT_NE(LoadDataFile(path, OpenQuestionnaire), NothingLoaded);
+        ASSERT_NE(LoadDataFile(workspace, settings, path, OpenQuestionnaire), NothingLoaded);
         test::FlushEvents();
     }
     // The messages shown from `first` on.
@@ -110,7 +110,7 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         EXPECT_EQ(wizard.windowTitle(), "あたらしいアンケート");
         EXPECT_EQ(wizard.lblBaseName->text(), "通勤調査");
         Advance(wizard, 3, useLoaded);
-        EXPECT_EQ(SampleCount(), 0);
+        EXPECT_EQ(SampleCount(samples), 0);
         // The page announces the question editor, which it opens next.
         EXPECT_FALSE(wizard.lblTaskTitle[3]->isHidden());
         Advance(wizard, 6);
@@ -123,18 +123,18 @@ TEST_F(NewWizardTest, BothWaysThroughAllPagesToAFileThatLoadsBack)
         EXPECT_EQ(messages.mid(1), (QStringList{Done, NoPassword}));
         EXPECT_EQ(document.CurrentFilePath, path);
         EXPECT_TRUE(HasChosenPath(document));
-        EXPECT_FALSE(IsModified());
+        EXPECT_FALSE(IsModified(document));
         EXPECT_FALSE(document.menusLocked);
 
         settings.IDRangeLow = settings.IDRangeHigh = 0;
-        LoadSettings();
+        LoadSettings(settings);
         EXPECT_EQ(settings.IDRangeLow, 500);
         EXPECT_EQ(settings.IDRangeHigh, 900);
         QString back = path;
-        ASSERT_NE(LoadDataFile(back, OpenQuestionnaire), NothingLoaded);
+        ASSERT_NE(LoadDataFile(workspace, settings, back, OpenQuestionnaire), NothingLoaded);
         EXPECT_EQ(survey.Title, "新しい調査");
         EXPECT_EQ(survey.Author, "企画課");
-        EXPECT_EQ(SampleCount(), 0);
+        EXPECT_EQ(SampleCount(samples), 0);
         EXPECT_EQ(survey.QuestionCount, useLoaded ? 2 : 1);
         if (useLoaded) {
             EXPECT_EQ(survey.ParagraphStart, loadedLines);
@@ -205,7 +205,7 @@ TEST_F(NewWizardTest, TheEditorsQuestionsAreSavedWithALineEach)
     ASSERT_FALSE(WizardOpen());
 
     QString back = path;
-    ASSERT_NE(LoadDataFile(back, OpenQuestionnaire), NothingLoaded);
+    ASSERT_NE(LoadDataFile(workspace, settings, back, OpenQuestionnaire), NothingLoaded);
     ASSERT_EQ(survey.QuestionCount, 3);
     EXPECT_EQ(survey.Questions[1].ChoiceCount, 3);
     EXPECT_EQ(survey.Questions[2].ChoiceCount, 4);
@@ -234,7 +234,7 @@ TEST_F(NewWizardTest, CancelAtEachPage)
         EXPECT_FALSE(WizardOpen()) << page;
         EXPECT_EQ(script.messages().back().text, CancelQuestion);
         EXPECT_EQ(script.messages().back().defaultAnswer, vbNo);
-        EXPECT_EQ(SampleCount(), page == 0 ? 2 : 0);
+        EXPECT_EQ(SampleCount(samples), page == 0 ? 2 : 0);
         const char* title = page < 2 ? "通勤調査" : page == 2 ? "新規アンケート" : "新しい調査";
         EXPECT_EQ(survey.Title, title);
         // The abandoned new document is saved only under a name the user
@@ -289,7 +289,7 @@ TEST_F(NewWizardTest, TheFirstPageDropsTheModifiedQuestionnaireOnlyOnceSaved)
         Reopen();
         const qsizetype first = script.messages().size();
         survey.Title = QStringLiteral("変更した調査");
-        SetModified();
+        SetModified(document);
         SetSaveWriteLimit(c.writeLimit);
         frmNew& wizard = Open(main);
         script.onMessage(c.answer);
@@ -298,12 +298,12 @@ TEST_F(NewWizardTest, TheFirstPageDropsTheModifiedQuestionnaireOnlyOnceSaved)
         Next(wizard);
         EXPECT_EQ(MessagesFrom(first).value(0), "アンケート「変更した調査」は変更されています。保存しますか？");
         EXPECT_EQ(WizardOpen(), c.goesOn);
-        EXPECT_EQ(SampleCount(), c.goesOn ? 0 : 2) << c.answer;
-        EXPECT_EQ(IsModified(), !c.goesOn);
+        EXPECT_EQ(SampleCount(samples), c.goesOn ? 0 : 2) << c.answer;
+        EXPECT_EQ(IsModified(document), !c.goesOn);
         if (c.goesOn) {
             EXPECT_EQ(wizard.WizardStep, 1);
             QString saved = dataPath("a.kz");
-            ASSERT_NE(LoadDataFile(saved, OpenQuestionnaire), NothingLoaded);
+            ASSERT_NE(LoadDataFile(workspace, settings, saved, OpenQuestionnaire), NothingLoaded);
             EXPECT_EQ(survey.Title, "変更した調査");
         } else {
             EXPECT_EQ(document.CurrentFilePath, dataPath("a.kz"));

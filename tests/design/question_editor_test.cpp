@@ -2,11 +2,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answers/answer_store.h"
 #include "frm_auto_q.h"
 #include "frm_question.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
@@ -23,17 +24,17 @@ const QString AskSampleChange = QStringLiteral(
 
 // The editor shown (not modally, so the test can drive it) on three
 // questions of four choices each, choice texts "QqCc".
-class QuestionEditorTest : public test::WindowTest {
+class QuestionEditorTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
         for (int q = 0; q < 3; ++q) {
-            test::AddQuestion(1, 4);
+            AddQuestion(1, 4);
             survey.Questions[q].Text = QStringLiteral("Q%1\r\r\r").arg(q);
             for (int c = 1; c < 4; ++c)
                 survey.Choices(q, c).Text = QStringLiteral("Q%1C%2").arg(q).arg(c);
         }
-        test::BuildLayout();
+        BuildLayout();
     }
     frmQuestion& open()
     {
@@ -137,7 +138,7 @@ TEST_F(QuestionEditorTest, ASecondOtherChoiceDeclinedKeepsBothAndAcceptedMovesTh
 TEST_F(QuestionEditorTest, ASymbolSetTooSmallForTheChoicesFallsBackToNumbers)
 {
     survey.Questions[2].ChoiceCount = 27;
-    test::BuildLayout();
+    BuildLayout();
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(2);
     editor.optChr[3]->click();
@@ -150,7 +151,7 @@ TEST_F(QuestionEditorTest, ASymbolSetTooSmallForTheChoicesFallsBackToNumbers)
 TEST_F(QuestionEditorTest, TheOnlyQuestionIsNotDeleted)
 {
     survey.QuestionCount = 1;
-    test::BuildLayout();
+    BuildLayout();
     frmQuestion& editor = open();
     editor.DeleteQuestion->click();
     EXPECT_EQ(survey.QuestionCount, 1);
@@ -159,7 +160,7 @@ TEST_F(QuestionEditorTest, TheOnlyQuestionIsNotDeleted)
 
 TEST_F(QuestionEditorTest, InsertingWithSamplesAsksOnceAndNotesTheUnansweredQuestion)
 {
-    test::AddSample(1);
+    AddSample(1);
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(1);
     script.onMessage(vbOK);
@@ -217,8 +218,8 @@ TEST_F(QuestionEditorTest, CancelBringsBackTheStructureAtOpening)
 
 TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
 {
-    test::AddSample(1);
-    WriteQuestionAnswers(0, 1, 1, {2}, {});
+    AddSample(1);
+    WriteQuestionAnswers(workspace, 0, 1, 1, {2}, {});
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(0);
     script.onMessage(vbOK);
@@ -231,16 +232,16 @@ TEST_F(QuestionEditorTest, FinishCarriesTheAnswersToTheirMovedQuestion)
     Integer count = 0;
     QVector<Integer> codes;
     QVector<QString> texts;
-    ReadQuestionAnswers(0, 2, count, codes, texts);
+    ReadQuestionAnswers(workspace, 0, 2, count, codes, texts);
     ASSERT_EQ(count, 1);
     EXPECT_EQ(codes[0], 2);
-    ReadQuestionAnswers(0, 0, count, codes, texts);
+    ReadQuestionAnswers(workspace, 0, 0, count, codes, texts);
     EXPECT_EQ(codes.value(0), 0) << "the new question reads unanswered";
 }
 
 TEST_F(QuestionEditorTest, ARefusedBulkInsertLeavesEveryChoiceAsItWas)
 {
-    test::AddSample(1);
+    AddSample(1);
     frmQuestion& editor = open();
     choose(editor, 1, 2);
     script.onMessage(vbCancel);
@@ -303,7 +304,7 @@ TEST_F(QuestionEditorTest, TheFinishIsConfirmedAndSaysWhatItWillDo)
         SCOPED_TRACE(test.name);
         test::ProgramStateGuard state;
         SetUp();
-        test::AddSample(1);
+        AddSample(1);
         if (test.storedLimit)
             survey.LimitTable[3][1] = LimitItem{1, MakeQC(0, 1)};
         const Integer choicesBefore = survey.Questions[0].ChoiceCount;
@@ -364,7 +365,7 @@ TEST_F(QuestionEditorTest, AConditionFromTheLimitEditorBecomesTheQuestionsLimit)
 {
     LimitEditorStandIn limitEditor;
     survey.QuestionLimit[2][1] = LimitItem{1, MakeQC(0, 3)};
-    test::AddSample(1);
+    AddSample(1);
     frmQuestion& editor = open();
     editor.lstQno->setCurrentRow(2);
     limitEditor.result[1] = LimitItem{1, MakeQC(1, 2)};

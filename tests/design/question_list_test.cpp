@@ -21,8 +21,8 @@ protected:
     {
         MainWindowTest::SetUp();
         for (const char* label : {"性別", "年齢", "交通"}) {
-            const Integer q = test::AddQuestion(1, 3);
-            test::SetQuestionText(q, QString::fromUtf8(label), QStringLiteral("どれですか"));
+            const Integer q = AddQuestion(1, 3);
+            SetQuestionText(q, QString::fromUtf8(label), QStringLiteral("どれですか"));
             survey.Choices(q, 1).Text = QStringLiteral("はい");
         }
         survey.QuestionLimit[2][1] = test::Row(3, 0, 1);

@@ -27,7 +27,7 @@ protected:
     {
         frmAddData& entry = Open();
         entry.cmdNextInput->click();
-        EXPECT_EQ(SampleCount(), 1);
+        EXPECT_EQ(SampleCount(samples), 1);
         return entry;
     }
 };
@@ -45,7 +45,7 @@ TEST_F(EntryCommit, EnterStoresTheAnswerRedrawsAndListsTheNextQuestion)
     EXPECT_FALSE(entry.chkChanged->isChecked());
     EXPECT_EQ(entry.stbInput->text(), QString());
     ASSERT_EQ(entry.lstChoices->count(), 5);
-    EXPECT_EQ(entry.lstChoices->item(0)->text(), QuestionHeading(1, HeadingLabel | HeadingMax));
+    EXPECT_EQ(entry.lstChoices->item(0)->text(), QuestionHeading(survey, 1, HeadingLabel | HeadingMax));
     EXPECT_TRUE(entry.lstChoices->item(0)->text().contains(QStringLiteral("［3つまで］")));
 }
 
@@ -94,7 +94,7 @@ TEST_F(EntryCommit, ADashTypedBeforeTheNextQuestionsNameClosesTheAnswerOnEveryTr
     for (const auto& t : triggers) {
         SCOPED_TRACE(t.trigger);
         entry.cmdNextInput->click();
-        const Long Dno = SampleCount() - 1;
+        const Long Dno = SampleCount(samples) - 1;
         ASSERT_EQ(entry.txtReply->text(), QStringLiteral("[1質問] "));
         Type(entry, "3-");
         t.commit(entry);
@@ -133,7 +133,7 @@ TEST_F(EntryCommit, ACompletedSampleLeavesNoCaretInTheReplyWhateverKeyCommittedI
         EXPECT_TRUE(entry.cmdNextInput->hasFocus());
         EXPECT_FALSE(CaretDrawn(*entry.txtReply));
         widgets::Forms::unload(entry);
-        DeleteSampleRec(0);
+        DeleteSampleRec(samples.Samples, 0);
     }
 }
 
@@ -232,7 +232,7 @@ TEST_F(EntryCommit, AnUnloadByTheProgramLeavesTheSamplesAsTheyAre)
     Type(entry, "4");
     // A file loaded meanwhile holds another sample at the shown position;
     // the windows are unloaded after it.
-    WriteQuestionAnswers(0, 0, 1, {3}, {QString()});
+    WriteQuestionAnswers(workspace, 0, 0, 1, {3}, {QString()});
     widgets::Forms::unload(entry);
     EXPECT_EQ(Answers(0, 0), QVector<Integer>{3});
 }

@@ -17,7 +17,7 @@ const QString RangeUsedUp = QStringLiteral(
 
 class EntrySamples : public EntryWindowTest {
 protected:
-    static QList<Long> IDs()
+    QList<Long> IDs()
     {
         const std::span<const Long> ids = samples.Samples.ids();
         return {ids.begin(), ids.end()};
@@ -40,7 +40,7 @@ TEST_F(EntrySamples, AutoNewTakesTheNextFreeIDUntilTheRangeIsUsedUp)
 {
     settings.IDRangeHigh = 2;
     StoredSample(1, 1);
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     frmAddData& entry = Open();
     entry.lblDno->setCaption(QStringLiteral("AUTONEW"));
     EXPECT_EQ(IDs(), (QList<Long>{1, 2}));
@@ -96,7 +96,7 @@ TEST_F(EntrySamples, NewWithAnIDInUseIsRefusedAndTheNextInputStoresNothing)
     ASSERT_EQ(script.messages().size(), 1);
     EXPECT_TRUE(script.messages()[0].text.contains(QStringLiteral("ＩＤ3は既に使われています")));
     EXPECT_EQ(entry.stbInput->text(), script.messages()[0].text);
-    EXPECT_EQ(SampleCount(), 1);
+    EXPECT_EQ(SampleCount(samples), 1);
 
     script.onMessage(vbOK);
     entry.txtReply->setText(QStringLiteral("4\r\n"));
@@ -140,8 +140,8 @@ TEST_F(EntrySamples, AnUnloadAfterTheTableWasReplacedDropsNothing)
     frmAddData& entry = Open();
     entry.cmdNextInput->click();  // an empty sample is shown
     // A file opened meanwhile has its own empty sample at that position.
-    InitNewFile();
-    AppendSampleRec(7);
+    InitNewFile(workspace, settings);
+    AppendSampleRec(workspace, 7);
     widgets::Forms::unload(entry);
     EXPECT_EQ(IDs(), QList<Long>{7});
 }
@@ -287,7 +287,7 @@ TEST_F(EntrySamples, TheSaveReminderOffersToSaveAfterTheInterval)
     EXPECT_EQ(script.messages()[0].icon, QMessageBox::Question);
     EXPECT_GT(samples.LastSaveTime, NowAsDayCount() - 0.001);
     EXPECT_EQ(samples.SavedSampleCount, 0);
-    EXPECT_EQ(SampleCount(), 1);
+    EXPECT_EQ(SampleCount(samples), 1);
     // Just saved (in effect): no question for the next sample.
     Type(entry, "1\r");
     entry.cmdNextInput->click();

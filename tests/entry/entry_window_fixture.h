@@ -10,12 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answers/answer_store.h"
 #include "files/day_count.h"
 #include "frm_add_data.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
@@ -24,7 +25,7 @@
 
 namespace kz::test {
 
-class EntryWindowTest : public WindowTest {
+class EntryWindowTest : public WindowTest, public ProgramSurvey {
 protected:
     void SetUp() override
     {
@@ -50,10 +51,10 @@ protected:
     }
 
     // A stored sample with ID `id` and Q0 answered `q0`.
-    static Long StoredSample(Long id, Integer q0)
+    Long StoredSample(Long id, Integer q0)
     {
         const Long Dno = AddSample(id);
-        WriteQuestionAnswers(Dno, 0, 1, {q0}, {QString()});
+        WriteQuestionAnswers(workspace, Dno, 0, 1, {q0}, {QString()});
         return Dno;
     }
 
@@ -78,20 +79,20 @@ protected:
         }
     }
 
-    static QVector<Integer> Answers(Long Dno, Integer q)
+    QVector<Integer> Answers(Long Dno, Integer q)
     {
         Integer count = 0;
         QVector<Integer> codes;
-        PopQuestionAnswers(Dno, q, count, codes);
+        PopQuestionAnswers(workspace, Dno, q, count, codes);
         return codes.mid(0, count);
     }
 
-    static QString Text(Long Dno, Integer q, int answer)
+    QString Text(Long Dno, Integer q, int answer)
     {
         Integer count = 0;
         QVector<Integer> codes;
         QVector<QString> texts;
-        ReadQuestionAnswers(Dno, q, count, codes, texts);
+        ReadQuestionAnswers(workspace, Dno, q, count, codes, texts);
         return texts.value(answer);
     }
 

@@ -25,7 +25,7 @@ protected:
 
 TEST_F(LineBreaksTest, BreaksFlagsAndTheProcessAreEditedInPlace)
 {
-    ClearModified();
+    ClearModified(document);
     // Rows: line 1, Q1, line 2, Q2 slots 1-3, line 3, Q3, the end.
     script.on("frmParagraph")
         .inspect([](QWidget& w) {
@@ -53,7 +53,7 @@ TEST_F(LineBreaksTest, BreaksFlagsAndTheProcessAreEditedInPlace)
     EXPECT_EQ(survey.ParagraphStart[3], MakeQC(2, 0));
     EXPECT_EQ(survey.ParagraphExeDLL[2], -1);
     EXPECT_EQ(survey.ExternProcessName, "kz_extern_echo");
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 }
 
 TEST_F(LineBreaksTest, TheTestCallRunsTheProcessOnlyAfterTheWarning)
@@ -74,11 +74,11 @@ TEST_F(LineBreaksTest, TheTestCallRunsTheProcessOnlyAfterTheWarning)
 
 TEST_F(LineBreaksTest, ClosingByTheFrameKeepsTheEditsToo)
 {
-    ClearModified();
+    ClearModified(document);
     script.on("frmParagraph").select("lstLLocate", 2).click("cmdRemove").closeFrame();
     windows.showParagraph();
     EXPECT_EQ(survey.ParagraphStart[1], MakeQC(2, 0));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 }
 
 }  // namespace

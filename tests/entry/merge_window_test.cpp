@@ -121,11 +121,11 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     EXPECT_EQ(entry.stbInput->text(), unclosed);
     EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, true, false}));
     EXPECT_EQ(merge.lblInportNum->text(), "1");
-    EXPECT_GE(FindSamplePos(2), 0);
+    EXPECT_GE(FindSamplePos(samples.Samples, 2), 0);
 
     // Stopped with the record left empty: it goes.
     merge.cmdStop->click();
-    EXPECT_EQ(FindSamplePos(2), -1);
+    EXPECT_EQ(FindSamplePos(samples.Samples, 2), -1);
     EXPECT_EQ(Enabled(merge), (QList<bool>{true, true, false, true}));
 
     // Read again: refused for what it says, not for its ID, and shown whole,
@@ -139,7 +139,7 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     EXPECT_TRUE(entry.stbInput->text().isEmpty());
     // Corrected, it stays and counts.
     merge.cmdStop->click();
-    EXPECT_EQ(Answers(FindSamplePos(2), 0), QVector<Integer>{2});
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 2), 0), QVector<Integer>{2});
     EXPECT_EQ(merge.lblInportNum->text(), "2");
 
     script.onMessage(vbOK);      // "終了しました"
@@ -153,11 +153,11 @@ TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithout
     EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, false, false}));
     EXPECT_EQ(merge.lblInportNum->text(), "3");
     EXPECT_EQ(merge.lblSeek->text(), QString::number(QFileInfo(path).size()));
-    const Long first = FindSamplePos(1);
+    const Long first = FindSamplePos(samples.Samples, 1);
     EXPECT_EQ(Answers(first, 1), (QVector<Integer>{2, 3}));
     EXPECT_EQ(Answers(first, 2), QVector<Integer>{1});
     // The record without an ID line took the next free one.
-    const Long third = FindSamplePos(3);
+    const Long third = FindSamplePos(samples.Samples, 3);
     ASSERT_GE(third, 0);
     EXPECT_EQ(Answers(third, 1), QVector<Integer>{4});
     EXPECT_EQ(Text(third, 1, 0), "x");
@@ -177,8 +177,8 @@ TEST_F(MergeWindowTest, StopEndsTheRunAfterTheRecordInHandAndLeavesTheOtherButto
     EXPECT_EQ(Enabled(merge), (QList<bool>{true, true, false, true}));
     EXPECT_EQ(merge.lblInportNum->text(), "1");
     EXPECT_EQ(merge.lblSeek->text(), QString::number(first.size()));
-    EXPECT_GE(FindSamplePos(1), 0);
-    EXPECT_EQ(FindSamplePos(2), -1);
+    EXPECT_GE(FindSamplePos(samples.Samples, 1), 0);
+    EXPECT_EQ(FindSamplePos(samples.Samples, 2), -1);
 }
 
 TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACorrectedOne)
@@ -190,7 +190,7 @@ TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACor
         frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
         script.onMessage(vbOK);  // the entry window refuses the record
         merge.cmdGo->click();
-        ASSERT_GE(FindSamplePos(1), 0);
+        ASSERT_GE(FindSamplePos(samples.Samples, 1), 0);
         // The refused reply is there to be corrected, laid out.
         EXPECT_TRUE(entry.txtReply->text().startsWith("9/"));
         EXPECT_FALSE(entry.txtReply->document()->documentLayout()->documentSize().isEmpty());
@@ -200,10 +200,10 @@ TEST_F(MergeWindowTest, ClosingTheWindowDropsARefusedRecordLeftEmptyAndKeepsACor
         merge.close();
         FlushEvents();
         EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
-        EXPECT_EQ(FindSamplePos(1) >= 0, corrected);
-        EXPECT_EQ(FindSamplePos(2), -1);
+        EXPECT_EQ(FindSamplePos(samples.Samples, 1) >= 0, corrected);
+        EXPECT_EQ(FindSamplePos(samples.Samples, 2), -1);
     }
-    EXPECT_EQ(Answers(FindSamplePos(1), 0), QVector<Integer>{2});
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 1), 0), QVector<Integer>{2});
 }
 
 TEST_F(MergeWindowTest, StoredRecordsAreShownAtThePaceTheRunLetsEventsIn)
@@ -232,7 +232,7 @@ TEST_F(MergeWindowTest, StoredRecordsAreShownAtThePaceTheRunLetsEventsIn)
         else
             EXPECT_EQ(shownIDs, QStringList{"5"});
         EXPECT_TRUE(entry.txtReply->text().startsWith("2-")) << entry.txtReply->text().toStdString();
-        EXPECT_EQ(SampleCount(), 5);
+        EXPECT_EQ(SampleCount(samples), 5);
         Forms::unload(merge);
         FlushEvents();
     }
@@ -259,8 +259,8 @@ TEST_F(MergeWindowTest, TheClosingMessageCountsTheRecordsTheChecksCorrected)
         ASSERT_GE(script.messages().size(), 2);
         EXPECT_EQ(script.messages()[script.messages().size() - 2].text,
                   "終了しました\r\n回答を修正したサンプルが2件あります(ID 1, 3)。");
-        EXPECT_EQ(Answers(FindSamplePos(1), 0), QVector<Integer>{0});
-        EXPECT_EQ(Answers(FindSamplePos(3), 1), QVector<Integer>{0});
+        EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 1), 0), QVector<Integer>{0});
+        EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 3), 1), QVector<Integer>{0});
     }
     EXPECT_EQ(script.messages().size(), 6);
 }
@@ -293,11 +293,11 @@ TEST_F(MergeWindowTest, EveryKindOfLineEndImportsLikeCrLf)
             merge.cmdGo->click();
             FlushEvents();
             EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
-            const Long Dno = FindSamplePos(first);
+            const Long Dno = FindSamplePos(samples.Samples, first);
             ASSERT_GE(Dno, 0);
             EXPECT_EQ(Answers(Dno, 1), (QVector<Integer>{2, 3}));
             EXPECT_EQ(Answers(Dno, 2), QVector<Integer>{1});
-            const Long next = FindSamplePos(second);
+            const Long next = FindSamplePos(samples.Samples, second);
             ASSERT_GE(next, 0);
             EXPECT_EQ(Answers(next, 0), QVector<Integer>{3});
             EXPECT_EQ(Text(next, 1, 0), "x");
@@ -329,10 +329,10 @@ TEST_F(MergeWindowTest, ADelimitedFileIsPreviewedAndImportedWithTheChosenSetting
     FlushEvents();
     EXPECT_EQ(Forms::loaded<frmMerge>(), nullptr);
     EXPECT_EQ(Forms::loaded<frmPreview>(), nullptr);
-    EXPECT_EQ(Answers(FindSamplePos(1), 1), QVector<Integer>{4});
-    EXPECT_EQ(Text(FindSamplePos(1), 1, 0), "他");
-    EXPECT_EQ(Answers(FindSamplePos(2), 1), (QVector<Integer>{1, 2}));
-    EXPECT_EQ(Answers(FindSamplePos(2), 2), QVector<Integer>{1});
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 1), 1), QVector<Integer>{4});
+    EXPECT_EQ(Text(FindSamplePos(samples.Samples, 1), 1, 0), "他");
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 2), 1), (QVector<Integer>{1, 2}));
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 2), 2), QVector<Integer>{1});
 }
 
 TEST_F(MergeWindowTest, ThePreviewShowsTheFirstTenThousandBytes)
@@ -378,7 +378,7 @@ TEST_F(MergeWindowTest, AFileInAnotherEncodingIsRefusedBeforeAnythingIsStored)
                                                              + QStringLiteral("で書かれているようです。")))
             << script.messages().back().text.toStdString();
         EXPECT_EQ(script.messages().back().icon, QMessageBox::Warning);
-        EXPECT_EQ(SampleCount(), 0);
+        EXPECT_EQ(SampleCount(samples), 0);
         EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, true, false}));
     }
 }
@@ -395,7 +395,7 @@ TEST_F(MergeWindowTest, ADeviceIsNoFileToImport)
     ASSERT_EQ(script.messages().size(), 2);
     EXPECT_EQ(script.messages()[0].text, notRegular);
     EXPECT_TRUE(script.messages()[1].text.startsWith(notRegular)) << script.messages()[1].text.toStdString();
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
 }
 
 TEST_F(MergeWindowTest, AnswerCheckMessagesWaitForTheReportOptionWhileTheWindowIsShown)

@@ -1,10 +1,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "document/workspace.h"
 #include "entry_window_fixture.h"
 #include "frm_merge.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 
 namespace kz::test {
 namespace {
@@ -80,13 +80,13 @@ TEST_F(NetworkWindowTest, ReturnedAnswersBecomeSamplesAndTheirFilesMove)
     merge.txtDir[1]->setText(folder.filePath("in"));
     script.onMessage(vbOK);
     merge.cmdGetWWW->click();
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
 
     merge.txtDir[1]->setText(folder.filePath("out"));
     script.onMessage(vbOK);
     merge.cmdGetWWW->click();
     EXPECT_EQ(script.messages().back().text, "作業が終了しました");
-    ASSERT_EQ(SampleCount(), 3);
+    ASSERT_EQ(SampleCount(samples), 3);
     EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
     EXPECT_EQ(Answers(0, 1), QVector<Integer>{4});
     EXPECT_EQ(Text(0, 1, 0), "tea");
@@ -119,7 +119,7 @@ TEST_F(NetworkWindowTest, AnAnswerTheEntryWindowRefusesLeavesNoSampleAndItsFileI
     EXPECT_EQ(script.messages()[0].text, "数量回答が範囲1～10に納まっていません。");
     EXPECT_TRUE(script.messages()[1].text.startsWith("入力画面で受け付けられなかった回答があります。"));
     EXPECT_EQ(script.messages()[2].text, "作業が終了しました");
-    ASSERT_EQ(SampleCount(), 1);
+    ASSERT_EQ(SampleCount(samples), 1);
     EXPECT_EQ(Answers(0, 0), QVector<Integer>{2});
     EXPECT_EQ(Text(0, 1, 0), "5");
 }
@@ -145,9 +145,9 @@ TEST_F(NetworkWindowTest, RunningOutOfIDsStopsTheRunAndTheEndNamesTheAnswersTheC
     EXPECT_EQ(script.messages()[1].text, "取り込みを中止します");
     EXPECT_EQ(script.messages()[2].text, "作業が終了しました\r\n回答を修正したサンプルが1件あります(ID 4)。");
     EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(Answers(FindSamplePos(4), 0), QVector<Integer>{2});
-    EXPECT_EQ(Text(FindSamplePos(4), 0, 0), "");
-    EXPECT_EQ(Answers(FindSamplePos(5), 0), QVector<Integer>{1});
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 4), 0), QVector<Integer>{2});
+    EXPECT_EQ(Text(FindSamplePos(samples.Samples, 4), 0, 0), "");
+    EXPECT_EQ(Answers(FindSamplePos(samples.Samples, 5), 0), QVector<Integer>{1});
     // Stopped inside it, the file stays to be read again.
     EXPECT_EQ(files("in"), QStringList{"a.txt"});
     EXPECT_TRUE(files("out").isEmpty());

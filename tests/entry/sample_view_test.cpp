@@ -1,8 +1,8 @@
 // The sample view, as the entry window and the result sheets drive it.
-#include "document/workspace.h"
 #include "entry_window_fixture.h"
 #include "frm_answer.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 #include "texts/sample_text.h"
 
 namespace kz::test {
@@ -55,7 +55,7 @@ TEST_F(SampleViewTest, QuestionsShownFromAChosenOneAndWithTheirTexts)
 TEST_F(SampleViewTest, FindsItsSampleAgainByIDWhenThePositionsMove)
 {
     windows.showSampleView("3", "2", "3");
-    DeleteSampleRec(0);  // sample 3 moves to position 1
+    DeleteSampleRec(samples.Samples, 0);  // sample 3 moves to position 1
     View().chkQ->click();
     EXPECT_EQ(View().lblDno->text(), "1");
     EXPECT_EQ(View().txtAnswer->toPlainText(), Shown(1, 0, true));

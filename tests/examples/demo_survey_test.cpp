@@ -5,15 +5,15 @@
 #include <algorithm>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
 #include "demo_survey.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/file_header.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
+#include "model/document.h"
+#include "model/limit_eval.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "reply/reply_parse.h"
@@ -32,13 +32,6 @@ struct SampleAnswers {
     QVector<QString> texts;
 };
 
-SampleAnswers Read(Long pos)
-{
-    SampleAnswers a;
-    ReadSampleAnswers(pos, a.counts, a.codes, a.texts);
-    return a;
-}
-
 // The answers of question q, codes and texts side by side.
 std::vector<std::pair<Integer, QString>> AnswersTo(const SampleAnswers& a, Integer q)
 {
@@ -53,12 +46,19 @@ std::vector<std::pair<Integer, QString>> AnswersTo(const SampleAnswers& a, Integ
 
 class DemoSurveyTest : public test::DataFileTest {
 protected:
+    SampleAnswers Read(Long pos)
+    {
+        SampleAnswers a;
+        ReadSampleAnswers(workspace, pos, a.counts, a.codes, a.texts);
+        return a;
+    }
+
     // Loads a copy of the committed file as the open questionnaire.
     void LoadCommitted()
     {
         QString copy = path(QStringLiteral("demo.kz"));
         ASSERT_TRUE(QFile::copy(CommittedFile, copy));
-        ASSERT_EQ(LoadDataFile(copy, OpenQuestionnaire), 1);
+        ASSERT_EQ(LoadDataFile(workspace, settings, copy, OpenQuestionnaire), 1);
     }
 };
 
@@ -81,11 +81,11 @@ TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
     LoadCommitted();
     EXPECT_EQ(survey.Title, "カフェ利用アンケート（デモ）");
     EXPECT_EQ(survey.QuestionCount, 8);
-    EXPECT_EQ(SampleCount(), 36);
+    EXPECT_EQ(SampleCount(samples), 36);
     // What the generator left in memory is what the file gives back.
     const Survey loadedSurvey = survey;
     const SampleStore loadedSamples = samples.Samples;
-    demo::BuildDemoSurvey();
+    demo::BuildDemoSurvey(workspace, settings);
     const SampleStore& built = samples.Samples;
     ASSERT_EQ(built.size(), loadedSamples.size());
     ASSERT_EQ(built.answerWords(), loadedSamples.answerWords());
@@ -101,21 +101,21 @@ TEST_F(DemoSurveyTest, LoadedFileHoldsWhatTheGeneratorBuilt)
 TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
 {
     LoadCommitted();
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         SampleAnswers checked = Read(pos);
         const SampleAnswers stored = checked;
-        CheckSampleAnswers(pos, checked.counts, checked.codes, checked.texts, false, nullptr);
+        CheckSampleAnswers(survey, pos, checked.counts, checked.codes, checked.texts, false, nullptr);
         EXPECT_EQ(checked.counts, stored.counts) << "sample " << samples.Samples.id(pos);
         EXPECT_EQ(checked.codes, stored.codes) << "sample " << samples.Samples.id(pos);
         EXPECT_EQ(checked.texts, stored.texts) << "sample " << samples.Samples.id(pos);
 
-        CheckSampleLimits(pos, false, nullptr);
+        CheckSampleLimits(workspace, pos, false, nullptr);
         const SampleAnswers afterLimits = Read(pos);
         EXPECT_EQ(afterLimits.codes, stored.codes) << "sample " << samples.Samples.id(pos);
 
         // The cached stored-limit flags agree with the stored limits.
         const Integer flags = samples.Samples.flags(pos);
-        UpdateSampleLimits(pos);
+        UpdateSampleLimits(workspace, pos);
         EXPECT_EQ(samples.Samples.flags(pos), flags);
     }
 }
@@ -123,12 +123,12 @@ TEST_F(DemoSurveyTest, EverySamplePassesTheAnswerChecksUnchanged)
 TEST_F(DemoSurveyTest, AnswersTypedOneLinePerQuestionAreStored)
 {
     LoadCommitted();
-    const Long pos = AppendSampleRec(5000);
+    const Long pos = AppendSampleRec(workspace, 5000);
     QString reply = QStringLiteral("1\r\n2\r\n3");
     Integer cursorQ = 0, cursorN = 0, caretQ = -1;
     int caret = 0;
     QString status;
-    ParseReply(pos, reply, cursorQ, cursorN, caret, caretQ, status);
+    ParseReply(workspace, pos, reply, cursorQ, cursorN, caret, caretQ, status);
     EXPECT_EQ(status, QString());
     EXPECT_EQ(cursorQ, 3);
     const SampleAnswers a = Read(pos);
@@ -142,9 +142,9 @@ TEST_F(DemoSurveyTest, SamplesShowEveryKindOfAnswer)
     LoadCommitted();
     constexpr Integer Orders = 3, Spend = 4, Complaints = 6, Comments = 7;
     int regulars = 0, complaints = 0, otherOrders = 0, exclusiveOrders = 0, comments = 0;
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         const SampleAnswers a = Read(pos);
-        regulars += GetSampleFlag(pos, 0) ? 1 : 0;
+        regulars += GetSampleFlag(samples.Samples, pos, 0) ? 1 : 0;
         for (const auto& [code, text] : AnswersTo(a, Orders)) {
             otherOrders += code == 5 && !text.isEmpty() ? 1 : 0;
             exclusiveOrders += code == 6 ? 1 : 0;
@@ -162,9 +162,9 @@ TEST_F(DemoSurveyTest, SamplesShowEveryKindOfAnswer)
     }
     // The stored limit and the limited question pick some samples, not all.
     EXPECT_GT(regulars, 0);
-    EXPECT_LT(regulars, SampleCount());
+    EXPECT_LT(regulars, SampleCount(samples));
     EXPECT_GT(complaints, 0);
-    EXPECT_LT(complaints, SampleCount());
+    EXPECT_LT(complaints, SampleCount(samples));
     EXPECT_GT(otherOrders, 0);
     EXPECT_GT(exclusiveOrders, 0);
     EXPECT_GT(comments, 0);

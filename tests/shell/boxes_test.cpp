@@ -14,6 +14,7 @@
 #include "frm_input.h"
 #include "frm_other.h"
 #include "frm_q_box.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
@@ -25,12 +26,12 @@ namespace {
 
 using widgets::Forms;
 
-class BoxesTest : public test::WindowTest {
+class BoxesTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
         for (int q = 0; q < 5; ++q) {
-            test::AddQuestion(1, 3);
+            AddQuestion(1, 3);
             survey.Questions[q].Text = QStringLiteral("質問%1\r文\r\r").arg(q + 1);
         }
     }
@@ -168,11 +169,11 @@ TEST_F(BoxesTest, QBoxSelectCountsFromFirst)
             EXPECT_EQ(box.cmdCancel->text(), "ｷｬﾝｾﾙ");
         })
         .click("cmdOK");
-    EXPECT_EQ(QBoxSelect("どの質問から？", 3), 3);
+    EXPECT_EQ(QBoxSelect(survey, "どの質問から？", 3), 3);
     script.on("frmQBox").select("lstQno(0)", 1).click("cmdOK");
-    EXPECT_EQ(QBoxSelect("p", 3), 4);
+    EXPECT_EQ(QBoxSelect(survey, "p", 3), 4);
     script.on("frmQBox").doubleClick("lstQno(0)", 2);
-    EXPECT_EQ(QBoxSelect("p", 0), 2);
+    EXPECT_EQ(QBoxSelect(survey, "p", 0), 2);
 }
 
 TEST_F(BoxesTest, QBoxSelectCancelEscFrameAndNothingSelectedGiveMinusOne)
@@ -184,9 +185,9 @@ TEST_F(BoxesTest, QBoxSelectCancelEscFrameAndNothingSelectedGiveMinusOne)
         .inspect([](QWidget& w) { static_cast<frmQBox&>(w).lstQno[0]->clearSelection(); })
         .click("cmdOK");
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(QBoxSelect("p", 0), -1) << i;
+        EXPECT_EQ(QBoxSelect(survey, "p", 0), -1) << i;
     // A start beyond the questions shows nothing and chooses nothing.
-    EXPECT_EQ(QBoxSelect("p", 5), -1);
+    EXPECT_EQ(QBoxSelect(survey, "p", 5), -1);
 }
 
 TEST_F(BoxesTest, QBoxSelectManyMarksEachQuestion)
@@ -201,7 +202,7 @@ TEST_F(BoxesTest, QBoxSelectManyMarksEachQuestion)
         .selectRows("lstQno(1)", {0, 3})
         .click("cmdOK");
     std::array<Integer, 6> selected{9, 9, 9, 9, 9, 9};
-    QBoxSelectMany("書き出す質問を選んでください", selected);
+    QBoxSelectMany(survey, "書き出す質問を選んでください", selected);
     EXPECT_EQ(selected, (std::array<Integer, 6>{-1, 0, 0, -1, 0, 9}));
 }
 
@@ -210,10 +211,10 @@ TEST_F(BoxesTest, QBoxSelectManyCancelMarksOnlyTheFirstEntry)
     script.on("frmQBox").selectRows("lstQno(1)", {1}).click("cmdCancel");
     script.on("frmQBox").closeFrame();
     std::array<Integer, 5> selected{0, -1, 0, -1, 0};
-    QBoxSelectMany("p", selected);
+    QBoxSelectMany(survey, "p", selected);
     EXPECT_EQ(selected, (std::array<Integer, 5>{QBoxCancelled, -1, 0, -1, 0}));
     selected = {0, -1, 0, -1, 0};
-    QBoxSelectMany("p", selected);
+    QBoxSelectMany(survey, "p", selected);
     EXPECT_EQ(selected[0], -32768);
 }
 

@@ -7,6 +7,7 @@
 #include "document/menu_state.h"
 #include "frm_collect.h"
 #include "frm_quota.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
@@ -22,7 +23,7 @@ using widgets::Forms;
 // one uses; the box must leave both alone.
 constexpr Integer OtherBits = 16 | 64;
 
-class CollectOptionsTest : public test::WindowTest {
+class CollectOptionsTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     test::ProgramStateGuard programState;
     ShellUi shellUi;
@@ -80,14 +81,14 @@ TEST_F(CollectOptionsTest, EachPairSetsAndClearsOnlyItsOwnBit)
 TEST_F(CollectOptionsTest, OnlyAChangeMarksTheQuestionnaireModified)
 {
     survey.CheckOptions = 15;
-    ClearModified();
+    ClearModified(document);
     script.on("frmCollect").click("cmdOK");
     EXPECT_TRUE(AskCheckOptions());
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
 
     script.on("frmCollect").click("optQLimit(1)").click("cmdCancel");
     EXPECT_FALSE(AskCheckOptions());
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 }
 
 TEST_F(CollectOptionsTest, CancelStillTakesOverTheChangedOptions)

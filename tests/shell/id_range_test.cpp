@@ -7,6 +7,7 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/sample_table.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
@@ -19,7 +20,7 @@ using widgets::Forms;
 
 const QString RangeMessage = QStringLiteral("割り当ての範囲は 0 から 2147483647 までです。");
 
-class IdRangeTest : public test::WindowTest {
+class IdRangeTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
@@ -73,7 +74,7 @@ TEST_F(IdRangeTest, ShowsTheRangeAndStoresTheSmallerValueFirst)
     // Written at once: the file read back holds the new range.
     ASSERT_TRUE(SettingsWritten());
     settings.IDRangeLow = settings.IDRangeHigh = 0;
-    LoadSettings();
+    LoadSettings(settings);
     EXPECT_EQ(settings.IDRangeLow, 100);
     EXPECT_EQ(settings.IDRangeHigh, 500);
 }
@@ -83,19 +84,19 @@ TEST_F(IdRangeTest, EqualValuesGiveARangeOfOneID)
     Confirm("7", "7");
     EXPECT_EQ(settings.IDRangeLow, 7);
     EXPECT_EQ(settings.IDRangeHigh, 7);
-    EXPECT_EQ(NextFreeID(), 7);
-    EXPECT_EQ(NextFreeID(), -1);
+    EXPECT_EQ(NextFreeID(samples, settings), 7);
+    EXPECT_EQ(NextFreeID(samples, settings), -1);
 }
 
 TEST_F(IdRangeTest, NewRangeResetsTheIssuingCursor)
 {
-    test::AddQuestion(1, 2);
-    test::BuildLayout();
+    AddQuestion(1, 2);
+    BuildLayout();
     for (Long id : {5, 50, 150})
-        test::AddSample(id);
+        AddSample(id);
     samples.NextIDCursor = 150;
     Confirm("100", "0");
-    EXPECT_EQ(NextFreeID(), 51);
+    EXPECT_EQ(NextFreeID(samples, settings), 51);
 }
 
 // Which values are refused is the engine's rule (sample_ids_test); here the

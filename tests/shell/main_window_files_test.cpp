@@ -27,7 +27,7 @@ protected:
     frmMain& StartChanged(const QString& name)
     {
         frmMain& main = StartWith(name);
-        SetModified();
+        SetModified(document);
         return main;
     }
 
@@ -49,7 +49,7 @@ TEST_F(MainWindowFilesTest, CancelToTheSaveQuestionOpensNothing)
     main.OpenDataFile(other, 1);
     ExpectSaveQuestion(0);
     EXPECT_EQ(survey.Title, "通勤調査");
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 }
 
 TEST_F(MainWindowFilesTest, NoToTheSaveQuestionDropsTheChanges)
@@ -60,7 +60,7 @@ TEST_F(MainWindowFilesTest, NoToTheSaveQuestionDropsTheChanges)
     script.onMessage(vbNo);
     main.OpenDataFile(other, 1);
     EXPECT_EQ(survey.Title, "別の調査");
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     EXPECT_EQ(Bytes(dataPath("old.kz")), before);
     EXPECT_FALSE(QFile::exists(dataPath("old.kz~")));
 }
@@ -90,7 +90,7 @@ TEST_F(MainWindowFilesTest, FailedSaveAfterYesKeepsTheChangedQuestionnaire)
     EXPECT_TRUE(script.messages()[1].text.contains("正しく保存出来ませんでした。"));
     EXPECT_EQ(survey.Title, "通勤調査");
     EXPECT_EQ(document.CurrentFilePath, dataPath("old.kz"));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(Bytes(dataPath("old.kz")), before);
 }
 
@@ -120,7 +120,7 @@ TEST_F(MainWindowFilesTest, SaveWithoutAPathAsksForOne)
     ChooseFile({});
     EXPECT_FALSE(main.SaveFile());
     EXPECT_TRUE(document.CurrentFilePath.isEmpty());
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 
     // A Yes to the save question that ends in a cancelled dialog is a Cancel.
     script.onMessage(vbYes);
@@ -133,14 +133,14 @@ TEST_F(MainWindowFilesTest, SaveWithoutAPathAsksForOne)
     EXPECT_TRUE(main.SaveFile());
     EXPECT_EQ(document.CurrentFilePath, chosen);
     EXPECT_TRUE(QFile::exists(chosen));
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
 }
 
 TEST_F(MainWindowFilesTest, AnUnsavableQuestionnaireIsNeitherSavedNorOfferedForSaving)
 {
     frmMain& main = StartChanged("old.kz");
-    SetUnsavable();
-    UnlockMenus();  // lifts the lock only
+    SetUnsavable(document);
+    UnlockMenus(document);  // lifts the lock only
     script.onMessage(vbOK);
     EXPECT_FALSE(main.SaveFile());
     ASSERT_EQ(script.messages().size(), 1);
@@ -291,7 +291,7 @@ TEST_F(SaveIntervalTest, AcceptedMinutesAreRoundedHalfToEven)
         shown = QString::number(minutes);
     }
     EXPECT_TRUE(script.messages().isEmpty());
-    EXPECT_FALSE(IsModified());  // a setting of this computer, not of the questionnaire
+    EXPECT_FALSE(IsModified(document));  // a setting of this computer, not of the questionnaire
 }
 
 TEST_F(SaveIntervalTest, CancelLeavesTheInterval)
@@ -333,7 +333,7 @@ TEST_F(ShutDownTest, CancelKeepsTheProgramRunningWithItsPlacementStored)
     EXPECT_TRUE(QFile::exists(appFile("_result.tmp")));
     EXPECT_FALSE(QFile::exists(appFile("zuntab.ini")));
     EXPECT_TRUE(HelpWasQuit());
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
 }
 
 TEST_F(ShutDownTest, NoEndsTheProgramSavingOnlyTheSettings)
@@ -361,7 +361,7 @@ TEST_F(ShutDownTest, FailedSaveAfterYesKeepsTheProgramRunning)
     script.onMessage(vbOK);
     EXPECT_FALSE(Forms::unload(main));
     EXPECT_EQ(Forms::loaded<frmMain>(), &main);
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_TRUE(QFile::exists(appFile("_convert.tmp")));
 }
 

@@ -12,12 +12,13 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include "document/document.h"
 #include "files/data_file_save.h"
 #include "frm_main.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "main_program.h"
+#include "model/document.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "support/data_file_test_base.h"
 #include "widgets/forms.h"
@@ -34,7 +35,7 @@ inline QString SharedProgramFolder()
     return folder.path();
 }
 
-class MainWindowTest : public WindowTest {
+class MainWindowTest : public WindowTest, public ProgramSurvey {
 protected:
     void SetUp() override
     {

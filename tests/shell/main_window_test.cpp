@@ -17,11 +17,11 @@ using widgets::Forms;
 class MainWindowMenusTest : public test::MainWindowTest {
 protected:
     // The open questionnaire locked at `level` as a load leaves it.
-    static void LockAt(Integer level)
+    void LockAt(Integer level)
     {
-        UnlockMenus();
+        UnlockMenus(document);
         document.ProtectLevel = level;
-        LockMenus();
+        LockMenus(document);
     }
 
     void Drop(frmMain& main, const QList<QUrl>& urls)
@@ -77,7 +77,7 @@ TEST_F(MainWindowMenusTest, LevelTwoTurnsTabulationOffAndUnlockingTurnsEverythin
     EXPECT_TRUE(calls.totalPages.isEmpty());
     EXPECT_EQ(calls.questionList, 0);
 
-    UnlockMenus();
+    UnlockMenus(document);
     // Unlocking lifts the lock only: the start-up questionnaire stays unsavable.
     EXPECT_FALSE(Item(main, "mnuFileSave")->isEnabled());
     EXPECT_FALSE(Item(main, "mnuFileSaveAs")->isEnabled());
@@ -154,7 +154,7 @@ TEST_F(MainWindowMenusTest, RecentFileIsOpenedFromACopyOfItsPath)
     const QString d = WriteSurvey("d.kz", "D");
     frmMain& main = Start();
     settings.MRUFiles = {a, b, c, d};
-    RecentFilesMenu({});
+    RecentFilesMenu(settings, {});
     EXPECT_EQ(main.mnuFileMRU[2]->text(), "&3 " + dataPath("c&&d.kz"));
 
     main.mnuFileMRU[2]->trigger();
@@ -170,7 +170,7 @@ TEST_F(MainWindowMenusTest, ResettingWindowsAndFontsAlsoEmptiesTheRecentFileItem
 {
     frmMain& main = Start();
     settings.MRUFiles = {WriteSurvey("a.kz", "A"), WriteSurvey("b.kz", "B")};
-    RecentFilesMenu({});
+    RecentFilesMenu(settings, {});
     ASSERT_TRUE(main.mnuFileMRU[0]->isVisible());
 
     script.onMessage(vbCancel);

@@ -2,11 +2,11 @@
 
 #include <QSignalSpy>
 
-#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "menu_look.h"
-#include "support/program_state.h"
+#include "model/document_events.h"
+#include "program_fixture.h"
 
 namespace kz {
 namespace {
@@ -14,10 +14,10 @@ namespace {
 constexpr int EditingItemCount = 10;  // mnuFileSave to mnuMerge
 constexpr int LevelItemCount = 13;    // and mnuStatis, mnuQuestions, mnuAbout
 
-class MenuLookTest : public ::testing::Test {
+class MenuLookTest : public ::testing::Test, public test::ProgramSurvey {
 protected:
     // Which of the items switched by the level are on, in table order.
-    static std::string levelItems()
+    std::string levelItems()
     {
         std::string on;
         for (int i = 0; i < LevelItemCount; ++i)
@@ -35,11 +35,11 @@ TEST_F(MenuLookTest, LockingFollowsTheLevelAndKeepsTheModifiedMark)
     for (const auto& [level, expected] : levels) {
         document = DocumentState{};
         document.ProtectLevel = level;
-        SetModified();
-        LockMenus();
+        SetModified(document);
+        LockMenus(document);
         EXPECT_EQ(levelItems(), expected) << "level " << level;
         // The lock only decides what may be run: the changes are still unsaved.
-        EXPECT_TRUE(IsModified());
+        EXPECT_TRUE(IsModified(document));
         EXPECT_TRUE(MenuItemEnabled(MenuItem::mnuKey, document));  // never touched by locking
         const KeyWindowFrames frames = KeyWindowLook(document);
         EXPECT_FALSE(frames.LockF);
@@ -55,11 +55,11 @@ TEST_F(MenuLookTest, LockingOnlySwitchesCommandsOff)
     // as a lock only ever turns commands off; a change made meanwhile does
     // not turn Save on under the lock.
     document.ProtectLevel = 2;
-    LockMenus();
+    LockMenus(document);
     document.ProtectLevel = 0;
-    LockMenus();
+    LockMenus(document);
     EXPECT_EQ(levelItems(), std::string(LevelItemCount, '0'));
-    SetModified();
+    SetModified(document);
     EXPECT_EQ(levelItems(), std::string(LevelItemCount, '0'));
 }
 
@@ -69,13 +69,13 @@ TEST_F(MenuLookTest, UnlockAtLevelTwoEnablesEveryItemAndLeavesTheMark)
         document = DocumentState{};
         document.modified = modified;
         document.ProtectLevel = 2;
-        LockMenus();
+        LockMenus(document);
         QSignalSpy changes(&documentEvents(), &DocumentEvents::changed);
-        UnlockMenus();
+        UnlockMenus(document);
         // Save is on exactly when there is something to save.
         EXPECT_EQ(levelItems(), (modified ? "1" : "0") + std::string(LevelItemCount - 1, '1'));
         EXPECT_TRUE(MenuItemEnabled(MenuItem::mnuKey, document));
-        EXPECT_EQ(IsModified(), modified);
+        EXPECT_EQ(IsModified(document), modified);
         const KeyWindowFrames frames = KeyWindowLook(document);
         EXPECT_TRUE(frames.LockF);
         EXPECT_FALSE(frames.UnlockF);
@@ -87,12 +87,12 @@ TEST_F(MenuLookTest, UnlockAtLevelTwoEnablesEveryItemAndLeavesTheMark)
 
 TEST_F(MenuLookTest, AnUnsavableDocumentStaysUnsavableWhenUnlocked)
 {
-    SetModified();
-    SetUnsavable();
-    UnlockMenus();
+    SetModified(document);
+    SetUnsavable(document);
+    UnlockMenus(document);
     // The lock is lifted; saving stays off.
     EXPECT_EQ(levelItems(), "00" + std::string(LevelItemCount - 2, '1'));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(document.ProtectLevel, 2);
 }
 

@@ -1,11 +1,11 @@
 #include <QMessageBox>
 
 #include "document/cmd_box.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "frm_processing.h"
+#include "model/document.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
-#include "support/program_state.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 
@@ -32,7 +32,7 @@ TEST(ProgressDrawingTest, PercentRoundsHalvesToEvenAndIsCapped)
     EXPECT_EQ(ProgressPercent(-0.2f), 0);
 }
 
-class ProcessingTest : public test::WindowTest {
+class ProcessingTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     test::ProgramStateGuard programState;
     frmProcessing& window() { return Forms::instance<frmProcessing>(); }
@@ -104,7 +104,7 @@ TEST_F(ProcessingTest, StopOfAFatalJobMakesTheDocumentUnsavable)
     EXPECT_FALSE(SetProcessingProgress("p", 0.2f));
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     const auto& shown = script.messages();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0].text, "中止するとKelvorzun内部のアンケートデータが壊れて保存出来なくなります。");

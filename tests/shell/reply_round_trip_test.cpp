@@ -8,7 +8,7 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "reply/reply_parse.h"
 #include "reply/reply_rtf.h"
@@ -35,8 +35,34 @@ const QStringList Texts = {QString(),
                            QStringLiteral("/"),
                            QStringLiteral("**")};
 
+struct Stored {
+    QVector<Integer> counts;
+    QVector<Integer> codes;
+    QVector<QString> texts;
+};
+
 class ReplyRoundTrip : public SurveyFixture {
 protected:
+    // "max answers per question | line starts as q.s", for failure messages.
+    QString Layout()
+    {
+        QString s;
+        for (int q = 0; q < survey.QuestionCount; ++q)
+            s += QString::number(survey.Questions[q].MaxAnswers) + QLatin1Char(' ');
+        s += QLatin1Char('|');
+        for (size_t k = 0;
+             k + 1 < survey.ParagraphStart.size() && survey.ParagraphStart[k] != survey.ParagraphStart[k + 1]; ++k)
+            s += QStringLiteral(" %1.%2").arg(survey.ParagraphStart[k] / 128).arg(survey.ParagraphStart[k] % 128);
+        return s;
+    }
+
+    Stored Read(Long dno)
+    {
+        Stored s;
+        ReadSampleAnswers(workspace, dno, s.counts, s.codes, s.texts);
+        return s;
+    }
+
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(random); }
 
@@ -89,7 +115,7 @@ protected:
                 const Integer c = static_cast<Integer>(pick(1, question.ChoiceCount - 1));
                 if (chosen.contains(c))
                     break;
-                if (ChoiceHasAttr(Integer(q), c, AttrExclusive)) {
+                if (ChoiceHasAttr(survey, Integer(q), c, AttrExclusive)) {
                     chosen = {c};
                     break;
                 }
@@ -102,48 +128,22 @@ protected:
             counts << Integer(chosen.size());
             for (Integer c : chosen) {
                 codes << c;
-                texts << (ChoiceHasAttr(Integer(q), c, AttrEssay) ? Texts[pick(0, int(Texts.size()) - 1)]
-                                                                  : QString());
+                texts << (ChoiceHasAttr(survey, Integer(q), c, AttrEssay) ? Texts[pick(0, int(Texts.size()) - 1)]
+                                                                          : QString());
             }
         }
-        WriteSampleAnswers(dno, counts, codes, texts);
+        WriteSampleAnswers(workspace, dno, counts, codes, texts);
     }
 
     std::mt19937 random{20240608};
     ScriptedUi ui;
 };
 
-struct Stored {
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    QVector<QString> texts;
-};
-
-// "max answers per question | line starts as q.s", for failure messages.
-QString Layout()
-{
-    QString s;
-    for (int q = 0; q < survey.QuestionCount; ++q)
-        s += QString::number(survey.Questions[q].MaxAnswers) + QLatin1Char(' ');
-    s += QLatin1Char('|');
-    for (size_t k = 0;
-         k + 1 < survey.ParagraphStart.size() && survey.ParagraphStart[k] != survey.ParagraphStart[k + 1]; ++k)
-        s += QStringLiteral(" %1.%2").arg(survey.ParagraphStart[k] / 128).arg(survey.ParagraphStart[k] % 128);
-    return s;
-}
-
-Stored Read(Long dno)
-{
-    Stored s;
-    ReadSampleAnswers(dno, s.counts, s.codes, s.texts);
-    return s;
-}
-
 TEST_F(ReplyRoundTrip, DisplayedSamplesParseToTheSameAnswers)
 {
     widgets::RichTextBox box;
     for (int round = 0; round < 300; ++round) {
-        ResetProgramState();
+        Reset();
         BuildQuestionnaire();
         AddSample(1);
         AddSample(2);
@@ -151,13 +151,13 @@ TEST_F(ReplyRoundTrip, DisplayedSamplesParseToTheSameAnswers)
         const Stored shown = Read(0);
         for (int flags = 0; flags <= (ReplyShowNames | ReplyShowReturns); ++flags) {
             int caret = 0;
-            box.setTextRTF(BuildReplyRTF(0, survey.QuestionCount, 0, caret, -1, {}, flags));
+            box.setTextRTF(BuildReplyRTF(workspace, settings, 0, survey.QuestionCount, 0, caret, -1, {}, flags));
             QString reply = box.text();
             const QString displayed = reply;
             Integer cursorQ = 0, cursorN = 0, caretQ = -1;
             int parseCaret = 1;
             QString status;
-            ParseReply(1, reply, cursorQ, cursorN, parseCaret, caretQ, status);
+            ParseReply(workspace, 1, reply, cursorQ, cursorN, parseCaret, caretQ, status);
             const Stored parsed = Read(1);
             const QString context =
                 QStringLiteral("round %1, flags %2, layout %3:\n%4").arg(round).arg(flags).arg(Layout(), displayed);

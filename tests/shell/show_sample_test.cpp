@@ -2,8 +2,7 @@
 
 #include <QStringList>
 
-#include "support/program_state.h"
-#include "support/survey_fixture.h"
+#include "program_fixture.h"
 #include "window_calls.h"
 
 namespace kz {
@@ -27,17 +26,18 @@ public:
     QStringList shown;
 };
 
-class ShowSampleTest : public test::SurveyFixture {
+class ShowSampleTest : public ::testing::Test, public test::ProgramSurvey {
 protected:
+    test::ProgramStateGuard programState_;
     SampleWindows windows_;
 };
 
 TEST_F(ShowSampleTest, SampleViewHandsBackTheSamplesID)
 {
-    test::AddQuestion(1, 3);
-    test::BuildLayout();
+    AddQuestion(1, 3);
+    BuildLayout();
     for (Long id : {100, 200, 300})
-        test::AddSample(id);
+        AddSample(id);
     QString idText;
     ShowSampleID(QStringLiteral("2"), idText);
     EXPECT_EQ(idText, QStringLiteral("300"));

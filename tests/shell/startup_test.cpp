@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
+#include "document/single_instance.h"
 #include "files/settings_file.h"
 #include "frm_title.h"
 #include "host/program_folder.h"
-#include "host/single_instance.h"
 #include "main_window_fixture.h"
 
 namespace kz {
@@ -90,7 +90,7 @@ TEST_F(StartupTest, StartsWithTheLockedDefaultQuestionnaireAndNoQuestion)
     EXPECT_EQ(survey.QuestionCount, 1);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
     EXPECT_EQ(document.ProtectLevel, 2);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     for (const char* off : {"mnuFileSave", "mnuFileSaveAs", "mnuInput", "mnuOutput", "mnuSetQuestion", "mnuMerge",
                             "mnuSetLimit", "mnuStatis", "mnuQuestions", "mnuAbout"})
         EXPECT_FALSE(Item(main, off)->isEnabled()) << off;
@@ -118,7 +118,7 @@ TEST_F(StartupTest, QuotedCommandLineOpensTheFileBeforeTheWindowShows)
 {
     const QString path = WriteSurvey("my survey.kz");
     settings.MRUFiles[0] = dataPath("stored.kz");
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     settings = Settings{};
     SetCommandLine("\"" + path + "\"");
 
@@ -128,7 +128,7 @@ TEST_F(StartupTest, QuotedCommandLineOpensTheFileBeforeTheWindowShows)
     EXPECT_EQ(document.ProtectLevel, 0);
     EXPECT_EQ(main.windowTitle(), "通勤調査");
     EXPECT_TRUE(Item(main, "mnuFileSaveAs")->isEnabled());
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     // The settings are read again after the start file: the recent files are
     // the stored ones, and the command line asked nothing.
     EXPECT_EQ(settings.MRUFiles[0], dataPath("stored.kz"));
@@ -153,7 +153,7 @@ TEST_F(StartupTest, DirectStartQuestionYesOpensTheFirstRecentFile)
 {
     const QString path = WriteSurvey("recent.kz", "前回の調査");
     settings.MRUFiles[0] = path;
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     settings = Settings{};
     script.onMessage(vbYes);
 
@@ -172,7 +172,7 @@ TEST_F(StartupTest, DirectStartQuestionYesOpensTheFirstRecentFile)
 TEST_F(StartupTest, DirectStartQuestionNoKeepsEveryEditingMenuOff)
 {
     settings.MRUFiles[0] = WriteSurvey("recent.kz");
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     settings = Settings{};
     script.onMessage(vbNo);
 

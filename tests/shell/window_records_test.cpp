@@ -8,18 +8,19 @@
 #include <cmath>
 
 #include "host/settings.h"
+#include "program_fixture.h"
 #include "window_records.h"
 
 namespace kz {
 namespace {
 
-class WindowRecordsTest : public ::testing::Test {
+class WindowRecordsTest : public ::testing::Test, public test::ProgramSurvey {
 protected:
     void TearDown() override { settings = Settings{}; }
 
     static QScreen& screen() { return *QGuiApplication::primaryScreen(); }
     // Stores `rect` (screen pixels) in the sample view's slot as twips.
-    static void storePixels(const QRect& rect)
+    void storePixels(const QRect& rect)
     {
         const qreal x = 1440 / screen().logicalDotsPerInchX(), y = 1440 / screen().logicalDotsPerInchY();
         settings.WindowRecs[WindowSlot::frmAnswer] = {float(rect.x() * x), float(rect.y() * y),

@@ -15,6 +15,7 @@
 #include "frm_graph.h"
 #include "frm_grid_base.h"
 #include "host/settings.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
@@ -31,11 +32,11 @@ using widgets::Forms;
 const Condition Men = test::MakeCondition(0, {test::Row(test::Required, Gender, 1)});
 const Condition Women = test::MakeCondition(0, {test::Row(test::Required, Gender, 2)});
 
-class ChartWindowTest : public test::WindowTest {
+class ChartWindowTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
-        test::BuildCafeSurvey();
+        test::BuildCafeSurvey(*this);
         ProgramWorkspace().TotalOption = Request(Gender, Orders, {Men, Women});
         sheet = &Forms::createNew<frmGridBase>();
         sheet->SheetCommand(QStringLiteral("Do Total"));

@@ -5,9 +5,10 @@
 
 #include <QStringList>
 
-#include "conditions/condition_arrays.h"
 #include "frm_limit.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "support/survey_fixture.h"
@@ -17,7 +18,7 @@
 
 namespace kz::test {
 
-class LimitEditorTest : public WindowTest {
+class LimitEditorTest : public WindowTest, public ProgramSurvey {
 protected:
     void SetUp() override
     {

@@ -7,17 +7,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_texts.h"
 #include "frm_grid_base.h"
 #include "frm_search.h"
 #include "frm_total.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/sample_table.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/listing_fixture.h"
 #include "tabulation/request_columns.h"
+#include "texts/condition_texts.h"
 #include "widgets/beep.h"
 #include "widgets/forms.h"
 #include "window_script.h"
@@ -30,9 +31,9 @@ using test::ListingOption;
 using test::Sex;
 using widgets::Forms;
 
-class ListingSheetTest : public test::WindowTest {
+class ListingSheetTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
-    void SetUp() override { test::BuildOpinionSurvey(); }
+    void SetUp() override { test::BuildOpinionSurvey(*this); }
 
     frmGridBase& DoTotal(const TotalOptionRec& request)
     {
@@ -301,7 +302,7 @@ TEST_F(ListingSheetTest, AddingAnswersReachesTheListedSamplesOnlyWhileTheirSheet
     for (Long id : {10, 20, 30, 40, 50}) {
         Integer n = 0;
         QVector<Integer> codes;
-        PopQuestionAnswers(FindSamplePos(id), Sex, n, codes);
+        PopQuestionAnswers(workspace, FindSamplePos(samples.Samples, id), Sex, n, codes);
         const bool listed = id == 10 || id == 40 || id == 50;
         EXPECT_EQ(codes.value(0), listed ? 2 : (id / 10) % 2 == 1 ? 1 : 2) << id;
     }

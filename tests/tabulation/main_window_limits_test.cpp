@@ -25,7 +25,7 @@ TEST_F(MainWindowLimitsTest, EveryWayOfClosingTheStoredLimitEditorRecomputesTheC
 {
     frmMain& main = Start();
     main.OpenDataFile(WriteSurvey("a.kz"), 1);
-    ASSERT_EQ(SampleCount(), 2);  // Q1 answered 1 and 2
+    ASSERT_EQ(SampleCount(samples), 2);  // Q1 answered 1 and 2
     // Every bit set or clear against its limit, bit 3 set as empty limit 3 is.
     constexpr Integer Flags = 0x5A5A;
     const std::pair<const char*, std::function<void(test::ScriptStep&)>> closings[] = {
@@ -38,7 +38,7 @@ TEST_F(MainWindowLimitsTest, EveryWayOfClosingTheStoredLimitEditorRecomputesTheC
         survey.LimitTable[3] = {};
         samples.Samples.setFlags(0, Flags);
         samples.Samples.setFlags(1, Flags);
-        ClearModified();
+        ClearModified(document);
         programWindows.showEntryWindow();
         QPointer<frmLimit> shown;
         // Stored limit 3 becomes "Q1 answered 2".

@@ -5,13 +5,14 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "conditions/condition_texts.h"
 #include "frm_limit.h"
 #include "frm_total.h"
 #include "model/question_codes.h"
+#include "program_fixture.h"
 #include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
+#include "texts/condition_texts.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 
@@ -24,11 +25,11 @@ using test::Required;
 using test::Satisfaction;
 using widgets::Forms;
 
-class RequestWindowTest : public test::WindowTest {
+class RequestWindowTest : public test::WindowTest, public test::ProgramSurvey {
 protected:
     void SetUp() override
     {
-        test::BuildCafeSurvey();
+        test::BuildCafeSurvey(*this);
         windows().showTotal(1);
     }
 
@@ -71,9 +72,9 @@ protected:
             .click("cmdClose");
     }
 
-    static QString Requires(Integer q, Integer c)
+    QString Requires(Integer q, Integer c)
     {
-        return ConditionText(test::MakeCondition(0, {test::Row(test::Required, q, c)}), false);
+        return ConditionText(survey, test::MakeCondition(0, {test::Row(test::Required, q, c)}), false);
     }
 
     test::ProgramStateGuard state;

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "frm_grid_base.h"
+#include "program_fixture.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
@@ -12,9 +13,9 @@
 
 namespace kz::test {
 
-class ResultSheetWindowTest : public WindowTest {
+class ResultSheetWindowTest : public WindowTest, public ProgramSurvey {
 protected:
-    void SetUp() override { BuildCafeSurvey(); }
+    void SetUp() override { BuildCafeSurvey(*this); }
 
     // A new sheet counting `request`.
     static frmGridBase& DoTotal(const TotalOptionRec& request)

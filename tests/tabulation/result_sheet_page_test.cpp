@@ -67,8 +67,8 @@ TEST_F(ResultSheetPageTest, AReopenedPageCountsTheCurrentDataWithTheStoredDispla
     ASSERT_TRUE(QFileInfo::exists(pagePath()));
 
     // Other data of the same shape: two more women.
-    test::AddSampleWith({{2}, {}, {}});
-    test::AddSampleWith({{2}, {}, {}});
+    test::AddSampleWith(*this, {{2}, {}, {}});
+    test::AddSampleWith(*this, {{2}, {}, {}});
     ProgramWorkspace().TotalOption = TotalOptionRec{};
     ASSERT_TRUE(fresh.PageLoad(pagePath()));
     EXPECT_TRUE(fresh.mnuPercent[0]->isChecked());

@@ -98,7 +98,7 @@ TEST_F(SheetsAndDocumentTest, TheWizardsNewDocumentClosesTheSheetsAndKeepsTheWiz
     ASSERT_NE(wizard, nullptr);
 
     wizard->cmdNext[0]->click();
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
     EXPECT_EQ(OpenSheets(), 0);
     EXPECT_EQ(Forms::loaded<frmGraph>(), nullptr);
     ASSERT_EQ(Forms::loaded<frmNew>(), wizard);
@@ -111,7 +111,7 @@ TEST_F(SheetsAndDocumentTest, AListingOfSamplesNoLongerLoadedWritesNothing)
     StartWithListedSample();
     frmGridBase& listing = ListingSheet();
     // The table replaced under the sheet, as every new document replaces it.
-    InitNewFile();
+    InitNewFile(workspace, settings);
     const int beeps = widgets::BeepCount();
     // Any box shown now would fail the test: the format is not even asked.
     listing.mnuOutput->trigger();
@@ -129,7 +129,7 @@ TEST_F(SheetsAndDocumentTest, TheLockTurnsOffTheListingsOutputsAsTheMainWindowsO
     for (const Integer level : {0, 1, 2}) {
         SCOPED_TRACE(level);
         document.ProtectLevel = level;
-        LockMenus();
+        LockMenus(document);
         const bool on = Item(main, "mnuOutput")->isEnabled();
         EXPECT_EQ(on, level == 0);
         EXPECT_EQ(listing.mnuOutput->isEnabled(), on);
@@ -141,14 +141,14 @@ TEST_F(SheetsAndDocumentTest, TheLockTurnsOffTheListingsOutputsAsTheMainWindowsO
         if (!on)
             listing.mnuOutput->trigger();
 
-        UnlockMenus();
+        UnlockMenus(document);
         EXPECT_TRUE(listing.mnuOutput->isEnabled());
         EXPECT_TRUE(listing.mnuSearch->isEnabled());
         EXPECT_TRUE(addition->cmdAdd[1]->isEnabled());
     }
     // A sheet opened while locked starts with them off.
     document.ProtectLevel = 1;
-    LockMenus();
+    LockMenus(document);
     frmGridBase& later = ListingSheet();
     EXPECT_FALSE(later.mnuOutput->isEnabled());
     EXPECT_FALSE(later.mnuSearch->isEnabled());

@@ -14,21 +14,24 @@ namespace {
 // them packable: only the last remaining answer turns into the unanswered 0.
 class QuestionAnswers {
 public:
-    QuestionAnswers(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts, bool report,
-                    ReportContext* context)
-        : q_(q), count_(count), codes_(codes), texts_(texts), report_(report), context_(context)
+    QuestionAnswers(const Survey& questionnaire, Integer q, Integer& count, QVector<Integer>& codes,
+                    QVector<QString>& texts, bool report, ReportContext* context)
+        : questionnaire_(questionnaire), q_(q), count_(count), codes_(codes), texts_(texts), report_(report),
+          context_(context)
     {}
 
+    const Survey& questionnaire() const { return questionnaire_; }
     Integer count() const { return count_; }
     Integer& code(int i) { return codes_[i]; }
     QString& text(int i) { return texts_[i]; }
-    bool has(int i, ChoiceAttr bit) const { return ChoiceHasAttr(q_, codes_[i], bit) != 0; }
+    bool has(int i, ChoiceAttr bit) const { return ChoiceHasAttr(questionnaire_, q_, codes_[i], bit) != 0; }
     bool isUnanswered() const { return count_ == 1 && codes_[0] == 0; }
 
     void report(const QString& phrase, const QString& tail, int i) const
     {
         if (report_)
-            ReportAnswerProblem(QuestionHeading(q_, HeadingNumber | HeadingLabel) + phrase, tail, i, context_);
+            ReportAnswerProblem(QuestionHeading(questionnaire_, q_, HeadingNumber | HeadingLabel) + phrase, tail, i,
+                                context_);
     }
 
     void remove(int i)
@@ -49,11 +52,12 @@ public:
     // Answers beyond MaxAnswers cannot be packed; the lowest ranks go.
     void keepWithinMaxAnswers()
     {
-        while (count_ > survey.Questions[q_].MaxAnswers && count_ > 1)
+        while (count_ > questionnaire_.Questions[q_].MaxAnswers && count_ > 1)
             remove(count_ - 1);
     }
 
 private:
+    const Survey& questionnaire_;
     Integer q_;
     Integer& count_;
     QVector<Integer>& codes_;
@@ -62,18 +66,20 @@ private:
     ReportContext* context_;
 };
 
-bool OptionSet(CheckOption option) { return (survey.CheckOptions & option) != 0; }
+bool OptionSet(const Survey& questionnaire, CheckOption option) { return (questionnaire.CheckOptions & option) != 0; }
 
 void CheckMissingChoices(QuestionAnswers& a, Integer q)
 {
-    const Integer choiceCount = survey.Questions[q].ChoiceCount;
+    const Survey& questionnaire = a.questionnaire();
+    const Integer choiceCount = questionnaire.Questions[q].ChoiceCount;
     for (int i = 0; i < a.count();) {
         if (a.code(i) >= 0 && a.code(i) < choiceCount) {
             ++i;
             continue;
         }
         a.report(QStringLiteral("の回答は存在しない選択肢"), QStringLiteral("を回答してます"), i);
-        const Integer other = OptionSet(CheckMissingToOther) ? FindOtherChoice(q) : Integer(-1);
+        const Integer other =
+            OptionSet(questionnaire, CheckMissingToOther) ? FindOtherChoice(questionnaire, q) : Integer(-1);
         if (other >= 0)
             a.code(i) = other;
         else
@@ -83,14 +89,16 @@ void CheckMissingChoices(QuestionAnswers& a, Integer q)
 
 void CheckMisplacedTexts(QuestionAnswers& a, Integer q)
 {
+    const Survey& questionnaire = a.questionnaire();
     for (int i = 0; i < a.count(); ++i) {
         if (a.text(i).isEmpty() || a.has(i, AttrEssay))
             continue;
         a.report(QStringLiteral("の回答"), QStringLiteral("は記述選択肢ではないのに記述文があります"), i);
         // The answer itself becomes the other choice, so no answer is added
         // and the count stays within MaxAnswers.
-        const Integer other = OptionSet(CheckEssayToOther) ? FindOtherChoice(q) : Integer(-1);
-        if (other >= 0 && ChoiceHasAttr(q, other, AttrEssay) != 0)
+        const Integer other =
+            OptionSet(questionnaire, CheckEssayToOther) ? FindOtherChoice(questionnaire, q) : Integer(-1);
+        if (other >= 0 && ChoiceHasAttr(questionnaire, q, other, AttrEssay) != 0)
             a.code(i) = other;
         else
             a.text(i).clear();
@@ -132,7 +140,7 @@ void CheckExclusiveAnswers(QuestionAnswers& a)
     if (exclusive < 0)
         return;
     const QString phrase = QStringLiteral("の複数回答に排他回答");
-    if (OptionSet(CheckDropExclusive)) {
+    if (OptionSet(a.questionnaire(), CheckDropExclusive)) {
         a.report(phrase, QStringLiteral("が混じっていました。排他回答を取り除いておきます。"), exclusive);
         // Once one answer is left it no longer stands among others.
         for (int i = 0; i < a.count() && a.count() > 1;) {
@@ -164,8 +172,9 @@ void DropInnerZeros(QuestionAnswers& a)
 
 }  // namespace
 
-void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<Integer>& codes,
-                          QVector<QString>& texts, bool report, bool checkDuplicates, ReportContext* context)
+void CheckQuestionAnswers(const Survey& questionnaire, Long /*sample*/, Integer q, Integer& count,
+                          QVector<Integer>& codes, QVector<QString>& texts, bool report, bool checkDuplicates,
+                          ReportContext* context)
 {
     if (count < 1) {
         count = 1;
@@ -174,9 +183,9 @@ void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<In
     }
     if (texts.size() < count)
         texts.resize(count);
-    if (SoundAnswers(q, count, codes.constData(), texts.constData()))
+    if (SoundAnswers(questionnaire, q, count, codes.constData(), texts.constData()))
         return;
-    QuestionAnswers answers(q, count, codes, texts, report, context);
+    QuestionAnswers answers(questionnaire, q, count, codes, texts, report, context);
     answers.keepWithinMaxAnswers();
     if (answers.isUnanswered()) {
         // Not a real answer: nothing to check, and no text may stay beside it.
@@ -194,22 +203,22 @@ void CheckQuestionAnswers(Long /*sample*/, Integer q, Integer& count, QVector<In
     DropInnerZeros(answers);
 }
 
-bool SoundSingleAnswer(Integer q, Integer code, const QString& text)
+bool SoundSingleAnswer(const Survey& questionnaire, Integer q, Integer code, const QString& text)
 {
-    return code >= 0 && code < survey.Questions[q].ChoiceCount
-           && (text.isEmpty() || ChoiceHasAttr(q, code, AttrEssay) != 0);
+    return code >= 0 && code < questionnaire.Questions[q].ChoiceCount
+           && (text.isEmpty() || ChoiceHasAttr(questionnaire, q, code, AttrEssay) != 0);
 }
 
-bool SoundAnswers(Integer q, Integer count, const Integer* codes, const QString* texts)
+bool SoundAnswers(const Survey& questionnaire, Integer q, Integer count, const Integer* codes, const QString* texts)
 {
-    if (count < 1 || count > survey.Questions[q].MaxAnswers)
+    if (count < 1 || count > questionnaire.Questions[q].MaxAnswers)
         return false;
     for (int i = 0; i < count; ++i) {
-        if (!SoundSingleAnswer(q, codes[i], texts[i]))
+        if (!SoundSingleAnswer(questionnaire, q, codes[i], texts[i]))
             return false;
         if (count == 1)
             return true;
-        if (codes[i] == 0 || ChoiceHasAttr(q, codes[i], AttrExclusive) != 0)
+        if (codes[i] == 0 || ChoiceHasAttr(questionnaire, q, codes[i], AttrExclusive) != 0)
             return false;
         for (int j = 0; j < i; ++j) {
             if (codes[j] == codes[i])
@@ -219,16 +228,17 @@ bool SoundAnswers(Integer q, Integer count, const Integer* codes, const QString*
     return true;
 }
 
-void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts)
+void RepairMissingChoices(const Survey& questionnaire, Integer q, Integer& count, QVector<Integer>& codes,
+                          QVector<QString>& texts)
 {
     if (texts.size() < count)
         texts.resize(count);
-    QuestionAnswers answers(q, count, codes, texts, false, nullptr);
+    QuestionAnswers answers(questionnaire, q, count, codes, texts, false, nullptr);
     CheckMissingChoices(answers, q);
 }
 
-void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes, QVector<QString>& texts,
-                        bool report, ReportContext* context)
+void CheckSampleAnswers(const Survey& questionnaire, Long sample, QVector<Integer>& counts, QVector<Integer>& codes,
+                        QVector<QString>& texts, bool report, ReportContext* context)
 {
     // The answers are checked where they stand, question after question.
     // The checks only take answers away, so what a question keeps moves down
@@ -240,7 +250,7 @@ void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>&
     QVector<QString> workTexts;
     qsizetype read = 0;
     qsizetype written = 0;
-    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q) {
         Integer n = counts[q];
         if (n < 1) {
             codes.insert(read, 0);
@@ -258,7 +268,7 @@ void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>&
         Integer* code = codes.data();
         QString* text = texts.data();
         // Most answers are sound: nothing to copy or check.
-        if (SoundAnswers(q, n, code + read, text + read)) {
+        if (SoundAnswers(questionnaire, q, n, code + read, text + read)) {
             if (written != read) {
                 for (int i = 0; i < n; ++i) {
                     code[written + i] = code[read + i];
@@ -281,7 +291,7 @@ void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>&
         read += n;
         if (context != nullptr)
             context->first = static_cast<int>(written);
-        CheckQuestionAnswers(sample, q, n, workCodes, workTexts, report, true, context);
+        CheckQuestionAnswers(questionnaire, sample, q, n, workCodes, workTexts, report, true, context);
         for (int i = 0; i < n; ++i) {
             code[written + i] = workCodes[i];
             text[written + i] = std::move(workTexts[i]);

@@ -1,7 +1,7 @@
 // Checking and repairing a sample's answers against the questionnaire's rules
 // before they are stored: answers to choices that do not exist, free text
 // beside a choice without free text, the same answer twice, an exclusive
-// answer among others. survey.CheckOptions chooses the repairs; each finding
+// answer among others. The questionnaire's CheckOptions choose the repairs; each finding
 // can be reported to the user (answer_report.h).
 //
 // Whatever the options, the result is valid for packing: codes below the
@@ -18,7 +18,9 @@
 
 namespace kz {
 
-// The bits of survey.CheckOptions that choose the repairs.
+struct Survey;
+
+// The bits of Survey::CheckOptions that choose the repairs.
 enum CheckOption : Integer {
     CheckMissingToOther = 1,  // set: an answer to a missing choice becomes the other choice; clear: removed
     CheckEssayToOther = 2,    // set: a misplaced text moves to the other choice with free text; clear: cleared
@@ -33,29 +35,31 @@ enum CheckOption : Integer {
 // Duplicates are looked for only when checkDuplicates is true. Findings are
 // reported only when report is true. `sample` is the position the answers
 // belong to; the check works on the arrays alone.
-void CheckQuestionAnswers(Long sample, Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts,
-                          bool report, bool checkDuplicates, ReportContext* context);
+void CheckQuestionAnswers(const Survey& questionnaire, Long sample, Integer q, Integer& count,
+                          QVector<Integer>& codes, QVector<QString>& texts, bool report, bool checkDuplicates,
+                          ReportContext* context);
 
 // Whether a single answer of q, choice `code` with `text`, passes every check
 // as it stands: an existing choice, without a text or on a choice that takes
 // one; the checks return at once for it.
-bool SoundSingleAnswer(Integer q, Integer code, const QString& text);
+bool SoundSingleAnswer(const Survey& questionnaire, Integer q, Integer code, const QString& text);
 
 // Whether `count` answers of q (from 1 to MaxAnswers) pass every check as
 // they stand: each sound on its own and, when there are several, none of
 // them 0 or exclusive and no choice twice.
-bool SoundAnswers(Integer q, Integer count, const Integer* codes, const QString* texts);
+bool SoundAnswers(const Survey& questionnaire, Integer q, Integer count, const Integer* codes, const QString* texts);
 
 // Only the first of those checks, without reports: answers naming a choice
 // that q lacks become q's other choice or are removed, as CheckMissingToOther
 // chooses. Run before a list longer than MaxAnswers is cut, it keeps valid
 // answers from giving way to ones that are gone.
-void RepairMissingChoices(Integer q, Integer& count, QVector<Integer>& codes, QVector<QString>& texts);
+void RepairMissingChoices(const Survey& questionnaire, Integer q, Integer& count, QVector<Integer>& codes,
+                          QVector<QString>& texts);
 
 // CheckQuestionAnswers, duplicates included, for every question of a sample's
 // flat answers (answer_store.h): counts change and the flat arrays, and the
 // context's, stay aligned with them.
-void CheckSampleAnswers(Long sample, QVector<Integer>& counts, QVector<Integer>& codes, QVector<QString>& texts,
-                        bool report, ReportContext* context);
+void CheckSampleAnswers(const Survey& questionnaire, Long sample, QVector<Integer>& counts, QVector<Integer>& codes,
+                        QVector<QString>& texts, bool report, ReportContext* context);
 
 }  // namespace kz

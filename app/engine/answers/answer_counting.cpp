@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-#include "answers/zuntab_binding.h"
+#include "model/zuntab_binding.h"
 
 namespace kz {
 

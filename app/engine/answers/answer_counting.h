@@ -26,7 +26,7 @@
 #include <array>
 #include <span>
 
-#include "document/workspace.h"
+#include "model/workspace.h"
 
 namespace kz {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
 #include "model/survey.h"
 #include "runtime/val.h"
 #include "texts/code_files.h"
@@ -12,17 +12,18 @@ namespace kz {
 
 namespace {
 
-bool IsConsidered(const FreeTextRequest& request, Integer code)
+bool IsConsidered(const Survey& questionnaire, const FreeTextRequest& request, Integer code)
 {
-    if (request.XQno >= 0 && request.XQno < survey.Questions[request.Qno].ChoiceCount)
+    if (request.XQno >= 0 && request.XQno < questionnaire.Questions[request.Qno].ChoiceCount)
         return code == request.XQno;
     return code != 0;
 }
 
 // The text judged by the quantity and code criteria: a coded choice's code part.
-QString JudgedPart(Integer q, Integer code, const QString& text)
+QString JudgedPart(const Survey& questionnaire, Integer q, Integer code, const QString& text)
 {
-    if (ChoiceHasAttr(q, code, AttrEssay) == 0 || ChoiceHasAttr(q, code, AttrCoded) == 0)
+    if (ChoiceHasAttr(questionnaire, q, code, AttrEssay) == 0
+        || ChoiceHasAttr(questionnaire, q, code, AttrCoded) == 0)
         return text;
     QString codePart;
     QString label;
@@ -30,11 +31,11 @@ QString JudgedPart(Integer q, Integer code, const QString& text)
     return codePart;
 }
 
-bool IsTaken(const FreeTextRequest& request, Integer code, const QString& text)
+bool IsTaken(const Survey& questionnaire, const FreeTextRequest& request, Integer code, const QString& text)
 {
     if (request.CrossMode < 0)
         return true;
-    if (!IsConsidered(request, code))
+    if (!IsConsidered(questionnaire, request, code))
         return false;
     switch (request.CrossMode) {
     case 0:
@@ -44,11 +45,11 @@ bool IsTaken(const FreeTextRequest& request, Integer code, const QString& text)
     case 2:
         return text.contains(request.EssayText);
     case 3: {
-        const double quantity = Val(JudgedPart(request.Qno, code, text));
+        const double quantity = Val(JudgedPart(questionnaire, request.Qno, code, text));
         return quantity >= request.QtyMin && quantity <= request.QtyMax;
     }
     case 4: {
-        const QString codePart = JudgedPart(request.Qno, code, text);
+        const QString codePart = JudgedPart(questionnaire, request.Qno, code, text);
         return codePart >= request.CodeFrom && codePart <= request.CodeTo;
     }
     case 5:
@@ -60,21 +61,21 @@ bool IsTaken(const FreeTextRequest& request, Integer code, const QString& text)
 
 }  // namespace
 
-bool MatchSampleQuestion(Long sample, const FreeTextRequest& request, const Condition& cond, Integer& count,
-                         QVector<Integer>& codes, QVector<QString>& texts)
+bool MatchSampleQuestion(const Workspace& ws, Long sample, const FreeTextRequest& request, const Condition& cond,
+                         Integer& count, QVector<Integer>& codes, QVector<QString>& texts)
 {
     count = 0;
-    if (!DoLimit(sample, cond))
+    if (!DoLimit(ws, sample, cond))
         return false;
     Integer n = 0;
     QVector<Integer> answerCodes;
     QVector<QString> answerTexts;  // stays empty for a question without free text
-    ReadQuestionAnswers(sample, request.Qno, n, answerCodes, answerTexts);
+    ReadQuestionAnswers(ws, sample, request.Qno, n, answerCodes, answerTexts);
     answerTexts.resize(std::max<qsizetype>(answerTexts.size(), n));
     const int first = request.Rank > 0 ? request.Rank - 1 : 0;
     const int end = request.Rank > 0 ? std::min<int>(request.Rank, n) : n;
     for (int i = first; i < end; ++i) {
-        if (!IsTaken(request, answerCodes[i], answerTexts[i]))
+        if (!IsTaken(ws.survey, request, answerCodes[i], answerTexts[i]))
             continue;
         if (codes.size() <= count)
             codes.resize(count + 1);

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include "model/survey_types.h"
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -31,7 +32,7 @@ struct FreeTextRequest {
 // count. A coded choice's text is judged by its code part under criteria 3 and 4.
 // With a rank n, only the n-th answer can be taken, and none when the sample
 // gave fewer.
-bool MatchSampleQuestion(Long sample, const FreeTextRequest& request, const Condition& cond, Integer& count,
-                         QVector<Integer>& codes, QVector<QString>& texts);
+bool MatchSampleQuestion(const Workspace& ws, Long sample, const FreeTextRequest& request, const Condition& cond,
+                         Integer& count, QVector<Integer>& codes, QVector<QString>& texts);
 
 }  // namespace kz

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 
 namespace kz {
@@ -31,7 +31,7 @@ void AddSampleEffort(const Workspace& ws, Long sample, InputEffort& effort)
     QVector<Integer> counts;
     QVector<Integer> codes;
     QVector<QString> texts;
-    ReadSampleAnswers(sample, counts, codes, texts);
+    ReadSampleAnswers(ws, sample, counts, codes, texts);
     qsizetype answer = 0;
     for (Integer q = 0; q < ws.survey.QuestionCount; ++q) {
         const Integer style = ws.survey.Questions[static_cast<size_t>(q)].CodeStyle;

@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "document/workspace.h"
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {

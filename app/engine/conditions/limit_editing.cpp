@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "answers/limit_eval.h"
 #include "document/menu_state.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/limit_eval.h"
 
 namespace kz {
 

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "conditions/limit_rows.h"
-#include "document/workspace.h"
+#include "model/workspace.h"
 
 namespace kz {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "conditions/condition_arrays.h"
 #include "host/ui_seam.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 

@@ -64,11 +64,11 @@ void RenumberCondition(Condition& cond, Integer ownChoiceCount, Integer q, Integ
 
 }  // namespace
 
-void RenumberConditions(Integer q, Integer c, Integer delta)
+void RenumberConditions(Survey& questionnaire, Integer q, Integer c, Integer delta)
 {
-    for (Integer qq = 0; qq < survey.QuestionCount; ++qq)
-        RenumberCondition(survey.QuestionLimit[static_cast<size_t>(qq)], survey.Questions[qq].ChoiceCount, q, c,
-                          delta);
+    for (Integer qq = 0; qq < questionnaire.QuestionCount; ++qq)
+        RenumberCondition(questionnaire.QuestionLimit[static_cast<size_t>(qq)],
+                          questionnaire.Questions[qq].ChoiceCount, q, c, delta);
 }
 
 }  // namespace kz

@@ -2,16 +2,15 @@
 
 #include <QVector>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
+#include "model/answer_store.h"
 #include "model/survey.h"
 #include "texts/code_files.h"
 
 namespace kz {
 
-bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report report)
+bool AssignEssayCodes(Workspace& ws, Integer q, Integer c, EssayCoding mode, LongJob::Report report)
 {
-    const Long n = SampleCount();
+    const Long n = SampleCount(ws.samples);
     LongJob job(n, QStringLiteral("記述"), LongJob::Bar::Fills, std::move(report));
     QVector<Integer> codes;
     QVector<QString> texts;
@@ -19,7 +18,7 @@ bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report re
         if (!job.step(s))
             return false;
         Integer count = 0;
-        ReadQuestionAnswers(s, q, count, codes, texts);
+        ReadQuestionAnswers(ws, s, q, count, codes, texts);
         for (int i = 0; i < count && i < texts.size(); ++i) {
             if (codes[i] != c)
                 continue;
@@ -31,10 +30,10 @@ bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report re
                 continue;
             }
             (mode == EssayCoding::ByCode ? label : code) = QStringLiteral("?");
-            LookupChoiceCode(q, c, code, label, document.CurrentFilePath);
+            LookupChoiceCode(ws.survey, q, c, code, label, ws.document.CurrentFilePath);
             texts[i] = code + u':' + label;
         }
-        WriteQuestionAnswers(s, q, count, codes, texts);
+        WriteQuestionAnswers(ws, s, q, count, codes, texts);
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/long_job.h"
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -14,9 +15,9 @@ enum class EssayCoding {
 };
 
 // Rewrites the free text of every answer naming choice c of question q in
-// every sample: "code:label" completed from the code file, or the label
+// every sample of the workspace: "code:label" completed from the code file, or the label
 // alone. Progress and the stop go through `report`; false when stopped (the
 // samples done so far stay coded).
-bool AssignEssayCodes(Integer q, Integer c, EssayCoding mode, LongJob::Report report);
+bool AssignEssayCodes(Workspace& ws, Integer q, Integer c, EssayCoding mode, LongJob::Report report);
 
 }  // namespace kz

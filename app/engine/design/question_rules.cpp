@@ -38,10 +38,10 @@ std::optional<QString> InvalidCodeTableLine(const QStringList& lines)
     return std::nullopt;
 }
 
-Integer OtherMarkedChoice(Integer q, Integer c)
+Integer OtherMarkedChoice(const Survey& questionnaire, Integer q, Integer c)
 {
-    for (Integer k = 1; k < survey.Questions[static_cast<size_t>(q)].ChoiceCount; ++k) {
-        if (k != c && ChoiceHasAttr(q, k, AttrOther) != 0)
+    for (Integer k = 1; k < questionnaire.Questions[static_cast<size_t>(q)].ChoiceCount; ++k) {
+        if (k != c && ChoiceHasAttr(questionnaire, q, k, AttrOther) != 0)
             return k;
     }
     return -1;
@@ -52,27 +52,27 @@ QString JoinQuestionText(const QString& name, const QString& sentence, const QSt
     return (name + CR + sentence + CR + limitText + CR).left(QuestionTextLength);
 }
 
-Integer MakeNewQuestion(Integer q, Integer choiceCount)
+Integer MakeNewQuestion(Survey& questionnaire, Integer q, Integer choiceCount)
 {
-    QuestionRec& question = survey.Questions[static_cast<size_t>(q)];
+    QuestionRec& question = questionnaire.Questions[static_cast<size_t>(q)];
     const Integer formerStyle = question.CodeStyle;
     question.Text = JoinQuestionText(QStringLiteral("質問") + QString::number(q + 1), {}, {});
     question.MaxAnswers = 1;
     question.ChoiceCount = choiceCount;
     question.CodeStyle = 0;
-    survey.Choices(q, 0) = ChoiceRec{QStringLiteral("無回答"), 0, 0, {}, BitMaskI[AttrExclusive]};
+    questionnaire.Choices(q, 0) = ChoiceRec{QStringLiteral("無回答"), 0, 0, {}, BitMaskI[AttrExclusive]};
     for (Integer c = 1; c < choiceCount; ++c)
-        survey.Choices(q, c) = ChoiceRec{};
-    Condition& limit = survey.QuestionLimit[static_cast<size_t>(q)];
+        questionnaire.Choices(q, c) = ChoiceRec{};
+    Condition& limit = questionnaire.QuestionLimit[static_cast<size_t>(q)];
     for (size_t k = 1; k < limit.size(); ++k)
         limit[k].KindRank = 0;
     return formerStyle;
 }
 
-void CopyParentLimit(Integer src, Integer dst)
+void CopyParentLimit(Survey& questionnaire, Integer src, Integer dst)
 {
-    const Condition& from = survey.QuestionLimit[static_cast<size_t>(src)];
-    Condition& to = survey.QuestionLimit[static_cast<size_t>(dst)];
+    const Condition& from = questionnaire.QuestionLimit[static_cast<size_t>(src)];
+    Condition& to = questionnaire.QuestionLimit[static_cast<size_t>(dst)];
     for (size_t k = 0; k < from.size(); ++k) {
         to[k] = from[k];
         if (k >= 1 && from[k].KindRank == 0)

@@ -14,6 +14,8 @@
 
 namespace kz {
 
+struct Survey;
+
 // The symbol set a question of choiceCount choices ("無回答" included)
 // shows when `style` is chosen: the style itself when every choice has a
 // symbol in it, otherwise 0 ("0-127").
@@ -29,7 +31,7 @@ std::optional<QString> InvalidCodeTableLine(const QStringList& lines);
 
 // The first choice of question q other than c that is marked "other"
 // (1 <= k < ChoiceCount), or -1.
-Integer OtherMarkedChoice(Integer q, Integer c);
+Integer OtherMarkedChoice(const Survey& questionnaire, Integer q, Integer c);
 
 // The question's stored text from its three parts: name, sentence and limit
 // description, each ended by CR, cut to the 128-character field.
@@ -39,10 +41,10 @@ QString JoinQuestionText(const QString& name, const QString& sentence, const QSt
 // its 1-based number, one answer allowed, no condition, choice 0 "無回答"
 // exclusive and the other choices empty. Returns the symbol set the record
 // carried before (the caller re-applies it when the choices fit).
-Integer MakeNewQuestion(Integer q, Integer choiceCount);
+Integer MakeNewQuestion(Survey& questionnaire, Integer q, Integer choiceCount);
 
 // Question dst takes question src's condition (and so src's parent): the
 // head and the rows up to and including the first ending row.
-void CopyParentLimit(Integer src, Integer dst);
+void CopyParentLimit(Survey& questionnaire, Integer src, Integer dst);
 
 }  // namespace kz

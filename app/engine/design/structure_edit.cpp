@@ -23,10 +23,10 @@ void CopyQuestion(QuestionArray& dstQuestions, ChoiceTable& dstChoices, LimitArr
     dstLimits[static_cast<size_t>(to)] = srcLimits[static_cast<size_t>(from)];
 }
 
-void MoveQuestion(int to, int from)
+void MoveQuestion(Survey& questionnaire, int to, int from)
 {
-    CopyQuestion(survey.Questions, survey.Choices, survey.QuestionLimit, to, survey.Questions, survey.Choices,
-                 survey.QuestionLimit, from);
+    CopyQuestion(questionnaire.Questions, questionnaire.Choices, questionnaire.QuestionLimit, to,
+                 questionnaire.Questions, questionnaire.Choices, questionnaire.QuestionLimit, from);
 }
 
 void ShiftQuestionMaps(StructureEdit& edit, Integer q, Integer delta)
@@ -51,69 +51,73 @@ void ShiftChoiceMaps(StructureEdit& edit, Integer q, Integer c, Integer delta)
     }
 }
 
-void MoveRecords(Integer q, Integer c, Integer delta, Integer oldQuestionCount)
+void MoveRecords(Survey& questionnaire, Integer q, Integer c, Integer delta, Integer oldQuestionCount)
 {
     if (c < 0 && delta > 0) {
         for (int i = oldQuestionCount; i > q; --i)
-            MoveQuestion(i, i - 1);
+            MoveQuestion(questionnaire, i, i - 1);
     } else if (c < 0) {
         for (int i = q; i <= oldQuestionCount - 2; ++i)
-            MoveQuestion(i, i + 1);
+            MoveQuestion(questionnaire, i, i + 1);
     } else if (delta > 0) {
-        for (int j = survey.Questions[q].ChoiceCount - 1; j > c; --j)
-            survey.Choices(q, j) = survey.Choices(q, j - 1);
+        for (int j = questionnaire.Questions[q].ChoiceCount - 1; j > c; --j)
+            questionnaire.Choices(q, j) = questionnaire.Choices(q, j - 1);
     } else {
-        for (int j = c; j < survey.Questions[q].ChoiceCount; ++j)
-            survey.Choices(q, j) = survey.Choices(q, j + 1);
+        for (int j = c; j < questionnaire.Questions[q].ChoiceCount; ++j)
+            questionnaire.Choices(q, j) = questionnaire.Choices(q, j + 1);
     }
+}
+
+void SaveStructure(const Survey& questionnaire, StructureSlot& saved)
+{
+    saved.QuestionCount = questionnaire.QuestionCount;
+    for (int q = 0; q < questionnaire.QuestionCount; ++q)
+        CopyQuestion(saved.Questions, saved.Choices, saved.Limits, q, questionnaire.Questions, questionnaire.Choices,
+                     questionnaire.QuestionLimit, q);
 }
 
 }  // namespace
 
-void OpenStructureEdit(StructureEdit& edit)
+void OpenStructureEdit(const Survey& questionnaire, StructureEdit& edit)
 {
-    SaveRestoreStructure(edit, 0, false);
+    SaveStructure(questionnaire, edit.Backup[0]);
     for (int q = 0; q < MaxQuestions; ++q) {
-        const bool exists = q < survey.QuestionCount;
+        const bool exists = q < questionnaire.QuestionCount;
         edit.QnoMap[static_cast<size_t>(q)] = exists ? Integer(q) : Integer(-1);
         for (int c = 0; c < MaxChoices; ++c)
-            edit.CnoMap(c, q) = exists && c < survey.Questions[q].ChoiceCount ? Integer(c) : Integer(-1);
+            edit.CnoMap(c, q) = exists && c < questionnaire.Questions[q].ChoiceCount ? Integer(c) : Integer(-1);
     }
-    edit.oldLayout = survey.AnswerLayout;
-    edit.oldAnswerSlotCount = survey.AnswerSlotCount;
+    edit.oldLayout = questionnaire.AnswerLayout;
+    edit.oldAnswerSlotCount = questionnaire.AnswerSlotCount;
     edit.changed = false;
     edit.numberingChanged = false;
 }
 
-void SaveRestoreStructure(StructureEdit& edit, Integer slot, bool swap)
+void SaveRestoreStructure(Survey& questionnaire, StructureEdit& edit, Integer slot, bool swap)
 {
-    StructureSlot& saved = edit.Backup[static_cast<size_t>(slot)];
-    saved.QuestionCount = survey.QuestionCount;
-    for (int q = 0; q < survey.QuestionCount; ++q)
-        CopyQuestion(saved.Questions, saved.Choices, saved.Limits, q, survey.Questions, survey.Choices,
-                     survey.QuestionLimit, q);
+    SaveStructure(questionnaire, edit.Backup[static_cast<size_t>(slot)]);
     if (!swap)
         return;
     const StructureSlot& other = edit.Backup[static_cast<size_t>(1 - slot)];
-    survey.QuestionCount = other.QuestionCount;
+    questionnaire.QuestionCount = other.QuestionCount;
     for (int q = 0; q < other.QuestionCount; ++q)
-        CopyQuestion(survey.Questions, survey.Choices, survey.QuestionLimit, q, other.Questions, other.Choices,
-                     other.Limits, q);
-    ComputeAnswerLayout();
+        CopyQuestion(questionnaire.Questions, questionnaire.Choices, questionnaire.QuestionLimit, q, other.Questions,
+                     other.Choices, other.Limits, q);
+    ComputeAnswerLayout(questionnaire);
 }
 
-void ShiftStructure(StructureEdit& edit, Integer q, Integer c, Integer delta)
+void ShiftStructure(Survey& questionnaire, StructureEdit& edit, Integer q, Integer c, Integer delta)
 {
     HourglassScope hourglass;
-    const Integer oldQuestionCount = survey.QuestionCount;
+    const Integer oldQuestionCount = questionnaire.QuestionCount;
     if (c < 0) {
         ShiftQuestionMaps(edit, q, delta);
-        survey.QuestionCount = static_cast<Integer>(survey.QuestionCount + delta);
+        questionnaire.QuestionCount = static_cast<Integer>(questionnaire.QuestionCount + delta);
     } else {
         ShiftChoiceMaps(edit, q, c, delta);
     }
-    MoveRecords(q, c, delta, oldQuestionCount);
-    RenumberConditions(q, c, delta);
+    MoveRecords(questionnaire, q, c, delta, oldQuestionCount);
+    RenumberConditions(questionnaire, q, c, delta);
 }
 
 }  // namespace kz

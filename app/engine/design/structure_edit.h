@@ -52,18 +52,18 @@ struct StructureEdit {
     bool numberingChanged = false;
 };
 
-// The editor opens: the structure goes to slot 0 and the maps start as the
+// The editor opens: the questionnaire's structure goes to slot 0 and the maps start as the
 // identity.
-void OpenStructureEdit(StructureEdit& edit);
+void OpenStructureEdit(const Survey& questionnaire, StructureEdit& edit);
 
-// Saves the current structure into `slot`; with swap, loads the other slot
-// into the tables and recomputes the answer layout.
-void SaveRestoreStructure(StructureEdit& edit, Integer slot, bool swap);
+// Saves the questionnaire's structure into `slot`; with swap, loads the
+// other slot into the questionnaire and recomputes the answer layout.
+void SaveRestoreStructure(Survey& questionnaire, StructureEdit& edit, Integer slot, bool swap);
 
 // After an insert (delta +1, before position q or choice c) or a delete
 // (delta -1, at q or c) in question q; c is -1 for a whole question. For a
 // choice edit the caller has already changed q's ChoiceCount; for a question
 // insert the caller fills the opened position afterwards.
-void ShiftStructure(StructureEdit& edit, Integer q, Integer c, Integer delta);
+void ShiftStructure(Survey& questionnaire, StructureEdit& edit, Integer q, Integer c, Integer delta);
 
 }  // namespace kz

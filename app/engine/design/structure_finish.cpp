@@ -6,15 +6,15 @@
 #include <utility>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
-#include "answers/zuntab_binding.h"
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
 #include "model/question_codes.h"
+#include "model/zuntab_binding.h"
 
 namespace kz {
 
@@ -32,7 +32,7 @@ constexpr int QuestionRoom = MaxChoices + 1;
 // for the questions that have some in the sample at hand.
 class SampleCarrier {
 public:
-    explicit SampleCarrier(const StructureEdit& edit) : edit_(edit), old_(edit.Backup[0])
+    SampleCarrier(Workspace& ws, const StructureEdit& edit) : ws_(ws), edit_(edit), old_(edit.Backup[0])
     {
         for (int k = 0; k < old_.QuestionCount; ++k) {
             const Integer q = edit.QnoMap[static_cast<size_t>(k)];
@@ -49,24 +49,24 @@ public:
         withTexts_.resize(oldQuestions);
         codes_.resize(QuestionRoom);
         texts_.resize(QuestionRoom);
-        counts_.resize(survey.QuestionCount);
+        counts_.resize(ws.survey.QuestionCount);
     }
 
     void carry(const SampleStore& from, Long s)
     {
         readOld(from, s);
         written_ = 0;
-        for (Integer q = 0; q < survey.QuestionCount; ++q)
+        for (Integer q = 0; q < ws_.survey.QuestionCount; ++q)
             carryQuestion(s, q);
         for (const qsizetype i : textsRead_)
             oldTexts_[static_cast<size_t>(i)].clear();
         textsRead_.clear();
         std::fill(withTexts_.begin(), withTexts_.end(), false);
-        WriteSampleAnswers(s, counts_, flatCodes_, flatTexts_);
+        WriteSampleAnswers(ws_, s, counts_, flatCodes_, flatTexts_);
         for (const qsizetype i : textsWritten_)
             flatTexts_[i].clear();
         textsWritten_.clear();
-        CheckSampleLimits(s, false, nullptr);
+        CheckSampleLimits(ws_, s, false, nullptr);
     }
 
 private:
@@ -118,9 +118,9 @@ private:
         const Integer read = n;
         // Answers that are gone make way before the list is cut, so a
         // valid one is never lost to them.
-        if (n > survey.Questions[q].MaxAnswers)
-            RepairMissingChoices(q, n, codes_, texts_);
-        CheckQuestionAnswers(s, q, n, codes_, texts_, false, true, nullptr);
+        if (n > ws_.survey.Questions[q].MaxAnswers)
+            RepairMissingChoices(ws_.survey, q, n, codes_, texts_);
+        CheckQuestionAnswers(ws_.survey, s, q, n, codes_, texts_, false, true, nullptr);
         if (flatCodes_.size() < written_ + n) {
             flatCodes_.resize(written_ + n);
             flatTexts_.resize(written_ + n);
@@ -141,6 +141,7 @@ private:
         counts_[q] = n;
     }
 
+    Workspace& ws_;
     const StructureEdit& edit_;
     const StructureSlot& old_;
     std::array<Integer, MaxQuestions> sourceOf_ = MakeFilled(-1);
@@ -169,11 +170,12 @@ private:
 
 // Builds the converted table beside the old one and swaps it in; false, with
 // the old table back in place, when the user stopped.
-bool ConvertSamples(const StructureEdit& edit)
+bool ConvertSamples(Workspace& ws, const StructureEdit& edit)
 {
-    const Long n = SampleCount();
+    SampleTable& samples = ws.samples;
+    const Long n = SampleCount(samples);
     SampleStore table;
-    table.reshape(AnswerWordsPerSample(survey));
+    table.reshape(AnswerWordsPerSample(ws.survey));
     table.resize(n);
     for (Long s = 0; s < n; ++s)
         table.setId(s, samples.Samples.id(s));
@@ -181,7 +183,7 @@ bool ConvertSamples(const StructureEdit& edit)
 
     ShowProcessing(QStringLiteral("質問と選択肢の設定"), QStringLiteral("回答を新しい質問構成に移しています"),
                    QStringLiteral("回答"), false, true, false);
-    SampleCarrier carrier(edit);
+    SampleCarrier carrier(ws, edit);
     LongJob job(n, QStringLiteral("回答"));
     bool done = true;
     for (Long s = 0; s < n && done; ++s) {
@@ -198,85 +200,86 @@ bool ConvertSamples(const StructureEdit& edit)
     return true;
 }
 
-bool AnyStoredLimitDefined()
+bool AnyStoredLimitDefined(const Survey& questionnaire)
 {
-    for (const Condition& limit : survey.LimitTable)
+    for (const Condition& limit : questionnaire.LimitTable)
         if (limit[1].KindRank != 0)
             return true;
     return false;
 }
 
-void EmptyStoredLimits()
+void EmptyStoredLimits(Survey& questionnaire)
 {
-    for (Condition& limit : survey.LimitTable)
+    for (Condition& limit : questionnaire.LimitTable)
         for (LimitItem& item : limit)
             item.KindRank = 0;
 }
 
 // Every question starts its own line of the reply text and no line runs the
 // external process.
-void ResetEntryLines()
+void ResetEntryLines(Survey& questionnaire)
 {
-    survey.ParagraphStart[0] = 0;
+    questionnaire.ParagraphStart[0] = 0;
     for (int i = 1; i <= 254; ++i)
-        survey.ParagraphStart[static_cast<size_t>(i)] = MakeQC(static_cast<Integer>(i), 0);
-    survey.ParagraphStart[255] = survey.ParagraphStart[254];
+        questionnaire.ParagraphStart[static_cast<size_t>(i)] = MakeQC(static_cast<Integer>(i), 0);
+    questionnaire.ParagraphStart[255] = questionnaire.ParagraphStart[254];
     for (int i = 0; i < MaxQuestions; ++i)
-        survey.ParagraphExeDLL[static_cast<size_t>(i)] = 0;
+        questionnaire.ParagraphExeDLL[static_cast<size_t>(i)] = 0;
 }
 
 // A line that started at a slot its question no longer has starts at the
 // question's last slot.
-void ClampEntryLines()
+void ClampEntryLines(Survey& questionnaire)
 {
-    for (Integer& start : survey.ParagraphStart) {
+    for (Integer& start : questionnaire.ParagraphStart) {
         Integer q = 0;
         Integer slot = 0;
         SplitQC(start, q, slot);
-        if (q < survey.QuestionCount && slot >= survey.Questions[q].MaxAnswers)
-            start = MakeQC(q, static_cast<Integer>(survey.Questions[q].MaxAnswers - 1));
+        if (q < questionnaire.QuestionCount && slot >= questionnaire.Questions[q].MaxAnswers)
+            start = MakeQC(q, static_cast<Integer>(questionnaire.Questions[q].MaxAnswers - 1));
     }
 }
 
 }  // namespace
 
-FinishResult FinishStructureEdit(StructureEdit& edit)
+FinishResult FinishStructureEdit(Workspace& ws, StructureEdit& edit)
 {
-    if (!ComputeAnswerLayout()) {
+    Survey& questionnaire = ws.survey;
+    if (!ComputeAnswerLayout(questionnaire)) {
         MsgBox(QStringLiteral("この構成では１サンプルの回答が32767ビットを超えるため終了できません。"
                               "質問、選択肢または回答可能数を減らしてください。"),
                vbExclamation);
         return FinishResult::TooLarge;
     }
     HourglassScope hourglass;
-    const auto storedLimits = survey.LimitTable;
-    EmptyStoredLimits();
-    if (edit.changed && SampleCount() >= 1) {
-        if (!ConvertSamples(edit)) {
-            survey.LimitTable = storedLimits;
-            SaveRestoreStructure(edit, 1, true);
+    const auto storedLimits = questionnaire.LimitTable;
+    EmptyStoredLimits(questionnaire);
+    if (edit.changed && SampleCount(ws.samples) >= 1) {
+        if (!ConvertSamples(ws, edit)) {
+            questionnaire.LimitTable = storedLimits;
+            SaveRestoreStructure(questionnaire, edit, 1, true);
             Beep();
             return FinishResult::Stopped;
         }
     } else {
-        for (Long s = 0; s < SampleCount(); ++s)
-            UpdateSampleLimits(s);
+        for (Long s = 0; s < SampleCount(ws.samples); ++s)
+            UpdateSampleLimits(ws, s);
     }
     if (edit.numberingChanged || edit.Backup[0].QuestionCount == 1)
-        ResetEntryLines();
+        ResetEntryLines(questionnaire);
     else
-        ClampEntryLines();
-    SetModified();
+        ClampEntryLines(questionnaire);
+    SetModified(ws.document);
     Beep();
     return FinishResult::Finished;
 }
 
-QString FinishConfirmation(bool checksSamples)
+QString FinishConfirmation(const Survey& questionnaire, bool checksSamples)
 {
     QString text = QStringLiteral("終了します。");
     if (checksSamples)
         text += QStringLiteral("要回答チェックの時は時間がかかります。");
-    if (AnyStoredLimitDefined())
+    if (AnyStoredLimitDefined(questionnaire))
         text += QStringLiteral("既成限定条件はすべて空になります。");
     return text;
 }

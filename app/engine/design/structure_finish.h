@@ -1,5 +1,5 @@
 // The finish of a structure change: the edited structure becomes the
-// questionnaire's and every stored sample is carried over to it.
+// workspace's questionnaire and every stored sample is carried over to it.
 //
 // The new sample table is built beside the old one and takes its place only
 // once every sample is converted: a stop, or a structure too large to pack,
@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "design/structure_edit.h"
+#include "model/workspace.h"
 
 namespace kz {
 
@@ -23,16 +24,16 @@ enum class FinishResult {
 // questions' and choices' new places (answers to deleted questions go,
 // inserted questions read unanswered), answers to deleted choices are
 // repaired before a list is cut to its new MaxAnswers, and the answers are
-// checked by survey.CheckOptions and the questions' limits. On Finished the
+// checked by the questionnaire's CheckOptions and the questions' limits. On Finished the
 // stored limits are empty, so every sample's stored-limit flags are all on;
 // the entry lines start one per question after a numbering change (or when
 // the old questionnaire had one question), and are otherwise held within
 // their questions' slots. A finish that ran, also one stopped, ends with a
 // beep.
-FinishResult FinishStructureEdit(StructureEdit& edit);
+FinishResult FinishStructureEdit(Workspace& ws, StructureEdit& edit);
 
 // The question before a finish: that it may take long when the samples are
 // checked, and that the stored limits in use will be emptied.
-QString FinishConfirmation(bool checksSamples);
+QString FinishConfirmation(const Survey& questionnaire, bool checksSamples);
 
 }  // namespace kz

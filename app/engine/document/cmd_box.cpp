@@ -37,14 +37,14 @@ QString AskFolder() { return ui().askFolder(); }
 
 bool AskPassword(const QString& expected) { return ui().askPassword(expected); }
 
-Integer QBoxSelect(const QString& prompt, Integer first)
+Integer QBoxSelect(const Survey& questionnaire, const QString& prompt, Integer first)
 {
-    if (first < 0 || first >= survey.QuestionCount)
+    if (first < 0 || first >= questionnaire.QuestionCount)
         return -1;
     return ui().qBoxSelect(prompt, first);
 }
 
-void QBoxSelectMany(const QString& prompt, std::span<Integer> selected)
+void QBoxSelectMany(const Survey& questionnaire, const QString& prompt, std::span<Integer> selected)
 {
     QList<bool> chosen;
     if (!ui().qBoxSelectMany(prompt, chosen)) {
@@ -52,7 +52,7 @@ void QBoxSelectMany(const QString& prompt, std::span<Integer> selected)
             selected[0] = QBoxCancelled;
         return;
     }
-    const auto count = std::min<qsizetype>(survey.QuestionCount, static_cast<qsizetype>(selected.size()));
+    const auto count = std::min<qsizetype>(questionnaire.QuestionCount, static_cast<qsizetype>(selected.size()));
     for (qsizetype q = 0; q < count; ++q)
         selected[q] = chosen.value(q) ? Integer(-1) : Integer(0);
 }

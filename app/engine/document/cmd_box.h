@@ -12,6 +12,8 @@
 
 namespace kz {
 
+struct Survey;
+
 // The cancel mark QBoxSelectMany leaves in selected[0].
 constexpr Integer QBoxCancelled = -32768;
 
@@ -30,10 +32,10 @@ QString AskFolder();
 bool AskPassword(const QString& expected);
 // The question chosen from those numbered `first` on; -1 when cancelled, when
 // none is chosen, or when `first` names no question.
-Integer QBoxSelect(const QString& prompt, Integer first);
+Integer QBoxSelect(const Survey& questionnaire, const QString& prompt, Integer first);
 // Marks each question chosen -1 and each other 0 (as far as `selected`
 // reaches); when cancelled, only selected[0] = QBoxCancelled.
-void QBoxSelectMany(const QString& prompt, std::span<Integer> selected);
+void QBoxSelectMany(const Survey& questionnaire, const QString& prompt, std::span<Integer> selected);
 // The open (saveMode OpenDialog) or save dialog starting at `path` (a full path or a
 // file name) with a filter "desc|pattern|desc|pattern|"; the chosen path, or
 // "" when cancelled.

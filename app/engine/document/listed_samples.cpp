@@ -3,23 +3,23 @@
 #include <unordered_set>
 
 #include "model/sample_table.h"
-#include "model/survey.h"
 
 namespace kz {
 
-void ListedSampleIds::clear()
+void ListedSampleIds::clear(const SampleTable& table)
 {
     ids_.clear();
     cursor_ = 0;
-    generation_ = samples.generation;
+    table_ = &table;
+    generation_ = table.generation;
 }
 
 Long ListedSampleIds::EssayDno()
 {
-    if (generation_ != samples.generation)
+    if (table_ == nullptr || !isOf(*table_))
         return -1;
     while (cursor_ < ids_.size()) {
-        const Long pos = FindSamplePos(ids_[cursor_++]);
+        const Long pos = FindSamplePos(table_->Samples, ids_[cursor_++]);
         if (pos >= 0)
             return pos;
     }

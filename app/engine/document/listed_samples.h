@@ -20,7 +20,7 @@ public:
     virtual Long EssayDnoCount() = 0;
     // Starts the walk over the listed samples.
     virtual void EssayDnoReset() = 0;
-    // The position in samples.Samples of the next listed sample (again for
+    // The position in its sample table of the next listed sample (again for
     // each further row it is listed on); -1 after the last.
     virtual Long EssayDno() = 0;
 };
@@ -31,8 +31,8 @@ public:
 // sample table that was since replaced (another file) lists nothing.
 class ListedSampleIds : public ListedSamples {
 public:
-    // Empty, and tied to the program's current sample table.
-    void clear();
+    // Empty, and tied to `table` as it holds its samples now.
+    void clear(const SampleTable& table);
     void append(Long id) { ids_.push_back(id); }
 
     Long EssayDnoCount() override { return static_cast<Long>(ids_.size()); }
@@ -45,6 +45,7 @@ public:
 private:
     std::vector<Long> ids_;
     std::size_t cursor_ = 0;
+    const SampleTable* table_ = nullptr;
     Long generation_ = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "document/menu_state.h"
 
-#include "document/document.h"
-#include "document/document_events.h"
+#include "model/document.h"
+#include "model/document_events.h"
 
 namespace kz {
 
@@ -15,23 +15,22 @@ void setModified(DocumentState& state, bool on)
 
 }  // namespace
 
-void SetModified() { setModified(document, true); }
 void SetModified(DocumentState& state) { setModified(state, true); }
-void ClearModified() { setModified(document, false); }
-bool IsModified() { return document.modified; }
+void ClearModified(DocumentState& state) { setModified(state, false); }
+bool IsModified(const DocumentState& state) { return state.modified; }
 
-void LockMenus()
+void LockMenus(DocumentState& state)
 {
-    document.menusLocked = true;
-    if (document.ProtectLevel > document.menuLockLevel)
-        document.menuLockLevel = document.ProtectLevel;
+    state.menusLocked = true;
+    if (state.ProtectLevel > state.menuLockLevel)
+        state.menuLockLevel = state.ProtectLevel;
     emit documentEvents().changed();
 }
 
-void UnlockMenus()
+void UnlockMenus(DocumentState& state)
 {
-    document.menusLocked = false;
-    document.menuLockLevel = 0;
+    state.menusLocked = false;
+    state.menuLockLevel = 0;
     emit documentEvents().changed();
 }
 

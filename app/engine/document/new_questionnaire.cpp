@@ -1,45 +1,43 @@
 #include "document/new_questionnaire.h"
 
-#include "document/document.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
-#include "document/workspace.h"
 #include "model/survey.h"
 #include "reply/paragraph_table.h"
 
 namespace kz {
 
-void StartNewDocument(NewQuestionnaireSteps& steps, bool hiddenBase)
+void StartNewDocument(Workspace& ws, const Settings& computer, NewQuestionnaireSteps& steps, bool hiddenBase)
 {
-    InitNewFile();
+    InitNewFile(ws, computer);
     steps.newDocument = true;
     if (hiddenBase)
-        ChooseStructure(steps, false);
+        ChooseStructure(ws, steps, false);
 }
 
-void ChooseStructure(NewQuestionnaireSteps& steps, bool useLoaded)
+void ChooseStructure(Workspace& ws, NewQuestionnaireSteps& steps, bool useLoaded)
 {
     steps.structureChosen = true;
     if (useLoaded)
         return;
-    NewBlankQuestionnaire();
+    NewBlankQuestionnaire(ws);
     steps.blank = true;
 }
 
-void NewBlankQuestionnaire()
+void NewBlankQuestionnaire(Workspace& ws)
 {
-    NewQuestionnaire();
+    NewQuestionnaire(ws.survey);
     // Lines that all start at the first slot leave the first line no room
     // for an answer: the entry window would refuse the first one.
-    OneLinePerQuestion(ProgramWorkspace());
-    ComputeAnswerLayout();
+    OneLinePerQuestion(ws);
+    ComputeAnswerLayout(ws.survey);
 }
 
-void CompleteNewDocument(const QString& path)
+void CompleteNewDocument(DocumentState& state, const QString& path)
 {
-    SetDocumentPath(document, path);
-    UnlockMenus();
-    document.ProtectLevel = 0;
+    SetDocumentPath(state, path);
+    UnlockMenus(state);
+    state.ProtectLevel = 0;
 }
 
 }  // namespace kz

@@ -7,6 +7,9 @@
 
 #include <QString>
 
+#include "host/settings.h"
+#include "model/workspace.h"
+
 namespace kz {
 
 struct NewQuestionnaireSteps {
@@ -20,11 +23,11 @@ struct NewQuestionnaireSteps {
 
 // A new unnamed document without samples. A hidden questionnaire (locked at
 // level 2) offers no structure to build on, so it is blanked as well.
-void StartNewDocument(NewQuestionnaireSteps& steps, bool hiddenBase);
+void StartNewDocument(Workspace& ws, const Settings& computer, NewQuestionnaireSteps& steps, bool hiddenBase);
 
 // Keeps the loaded questionnaire's questions, conditions and reply lines, or
 // blanks it.
-void ChooseStructure(NewQuestionnaireSteps& steps, bool useLoaded);
+void ChooseStructure(Workspace& ws, NewQuestionnaireSteps& steps, bool useLoaded);
 
 // Whether the structure choice would throw away what was set up since it
 // was first made.
@@ -35,9 +38,9 @@ inline bool ChoiceLosesWork(const NewQuestionnaireSteps& steps, bool useLoaded)
 
 // The default questionnaire ready for answers: one reply line per question
 // and its answer layout.
-void NewBlankQuestionnaire();
+void NewBlankQuestionnaire(Workspace& ws);
 
 // The new document saved as `path`: it is named and unlocked.
-void CompleteNewDocument(const QString& path);
+void CompleteNewDocument(DocumentState& state, const QString& path);
 
 }  // namespace kz

@@ -1,10 +1,8 @@
 #include "document/questionnaire_info.h"
 
-#include "host/settings.h"
-
 namespace kz {
 
-QuestionnaireInfo DescribeQuestionnaire(const Workspace& ws)
+QuestionnaireInfo DescribeQuestionnaire(const Workspace& ws, const Settings& computer)
 {
     const qint64 bytes = ws.survey.SampleBytes;
     const qint64 count = ws.samples.Samples.size();
@@ -14,8 +12,8 @@ QuestionnaireInfo DescribeQuestionnaire(const Workspace& ws)
         QString::number(bytes) + QStringLiteral(" byte"),
         QString::number(count) + QStringLiteral(" 人"),
         QString::number(bytes * count) + QStringLiteral(" byte"),
-        QString::number(settings.IDRangeLow),
-        QString::number(settings.IDRangeHigh),
+        QString::number(computer.IDRangeLow),
+        QString::number(computer.IDRangeHigh),
         cursor < 0 ? QStringLiteral("(未発行)") : QString::number(cursor),
     };
 }

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-#include "document/workspace.h"
+#include "host/settings.h"
+#include "model/workspace.h"
 
 namespace kz {
 
@@ -20,6 +21,6 @@ struct QuestionnaireInfo {
     QString lastID;
 };
 
-QuestionnaireInfo DescribeQuestionnaire(const Workspace& ws);
+QuestionnaireInfo DescribeQuestionnaire(const Workspace& ws, const Settings& computer);
 
 }  // namespace kz

@@ -1,15 +1,12 @@
 #include "document/recent_files.h"
 
-#include "document/document_events.h"
-#include "host/settings.h"
+#include "model/document_events.h"
 
 namespace kz {
 
-RecentFileItems recentFileItems;
-
-void RecentFilesMenu(const QString& path)
+void RecentFilesMenu(Settings& computer, const QString& path)
 {
-    auto& files = settings.MRUFiles;
+    auto& files = computer.MRUFiles;
     if (!path.isEmpty()) {
         // The highest matching index counts; an absent path moves entry 3
         // on to entry 4.
@@ -24,7 +21,7 @@ void RecentFilesMenu(const QString& path)
             files[static_cast<size_t>(j)] = files[static_cast<size_t>(j - 1)];
         files[0] = path;
     }
-    RecentFileItems& items = recentFileItems;
+    RecentFileItems& items = computer.recentFileItems;
     items.separatorVisible = false;
     for (int i = 0; i < RecentFilesShown; ++i) {
         const QString& file = files[static_cast<size_t>(i)];

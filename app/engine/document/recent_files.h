@@ -4,21 +4,12 @@
 
 #include <QString>
 
-#include <array>
+#include "host/settings.h"
 
 namespace kz {
 
-// The four recent-file items of the File menu; an empty caption is a hidden
-// item.
-struct RecentFileItems {
-    std::array<QString, 4> captions;
-    bool separatorVisible = false;
-};
-
-extern RecentFileItems recentFileItems;
-
-// Puts `path` at the top of the recent files (when not empty) and refreshes
-// the File menu's recent-file items.
-void RecentFilesMenu(const QString& path);
+// Puts `path` at the top of this computer's recent files (when not empty) and
+// refreshes the File menu's recent-file items.
+void RecentFilesMenu(Settings& computer, const QString& path);
 
 }  // namespace kz

@@ -4,8 +4,6 @@
 
 #include <cerrno>
 
-#include "document/document.h"
-#include "document/document_events.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "document/recent_files.h"
@@ -15,6 +13,8 @@
 #include "host/long_job.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
+#include "model/document_events.h"
 #include "model/sample_sort.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -44,56 +44,57 @@ void ShowReadError(const QString& error, const QString& fileName)
 // document the lock level 0 and the path "new.kz" until the load completes.
 // The defaults get their answer layout, so a load refused in the question
 // part leaves no question without one.
-void DiscardQuestionnaire()
+void DiscardQuestionnaire(Workspace& ws, const Settings& computer)
 {
-    InitNewFile();
-    SetUnsavable();
-    survey = Survey{};
-    NewQuestionnaire();
-    ComputeAnswerLayout();
-    ClearModified();
+    InitNewFile(ws, computer);
+    SetUnsavable(ws.document);
+    ws.survey = Survey{};
+    NewQuestionnaire(ws.survey);
+    ComputeAnswerLayout(ws.survey);
+    ClearModified(ws.document);
 }
 
-void ApplyQuestionnaire(const StoredQuestionnaire& part)
+void ApplyQuestionnaire(Workspace& ws, const StoredQuestionnaire& part)
 {
-    survey.Title = part.Title;
-    survey.Password = part.Password;
-    UnlockMenus();
-    document.ProtectLevel = part.ProtectLevel;
-    LockMenus();
-    survey.Author = part.Author;
+    Survey& questionnaire = ws.survey;
+    questionnaire.Title = part.Title;
+    questionnaire.Password = part.Password;
+    UnlockMenus(ws.document);
+    ws.document.ProtectLevel = part.ProtectLevel;
+    LockMenus(ws.document);
+    questionnaire.Author = part.Author;
 
-    survey.QuestionCount = static_cast<Integer>(part.Questions.size());
-    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+    questionnaire.QuestionCount = static_cast<Integer>(part.Questions.size());
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q) {
         const StoredQuestion& stored = part.Questions[static_cast<size_t>(q)];
-        QuestionRec& question = survey.Questions[static_cast<size_t>(q)];
+        QuestionRec& question = questionnaire.Questions[static_cast<size_t>(q)];
         question.Text = stored.Text.leftJustified(QuestionTextLength, u' ', true);
-        survey.QuestionLimit[static_cast<size_t>(q)] = stored.Limit;
+        questionnaire.QuestionLimit[static_cast<size_t>(q)] = stored.Limit;
         question.MaxAnswers = stored.MaxAnswers;
         question.CodeStyle = stored.CodeStyle;
         question.ChoiceCount = stored.ChoiceCount;
-        SetChoiceText(q, 0, QStringLiteral("無回答"));
-        survey.Choices(q, 0).Attr = 1 << AttrExclusive;
+        SetChoiceText(questionnaire, q, 0, QStringLiteral("無回答"));
+        questionnaire.Choices(q, 0).Attr = 1 << AttrExclusive;
         for (Integer c = 1; c < stored.ChoiceCount; ++c) {
             const StoredChoice& choice = stored.Choices[static_cast<size_t>(c - 1)];
-            SetChoiceText(q, c, choice.TextBlock);
-            survey.Choices(q, c).Attr = choice.Attr;
+            SetChoiceText(questionnaire, q, c, choice.TextBlock);
+            questionnaire.Choices(q, c).Attr = choice.Attr;
         }
     }
     // Entry 0 of a stored limit keeps what the defaults left.
-    for (size_t L = 0; L < survey.LimitTable.size(); ++L)
-        std::copy(part.LimitTable[L].begin() + 1, part.LimitTable[L].end(), survey.LimitTable[L].begin() + 1);
-    survey.ParagraphStart = part.ParagraphStart;
-    survey.CheckOptions = part.CheckOptions;
+    for (size_t L = 0; L < questionnaire.LimitTable.size(); ++L)
+        std::copy(part.LimitTable[L].begin() + 1, part.LimitTable[L].end(), questionnaire.LimitTable[L].begin() + 1);
+    questionnaire.ParagraphStart = part.ParagraphStart;
+    questionnaire.CheckOptions = part.CheckOptions;
 }
 
 // Reads n sample blocks into the table; false when the user stopped. The
 // table always holds exactly the samples read completely.
-bool ReadSamples(SampleBlockReader& reader, Long n)
+bool ReadSamples(SampleTable& samples, const Settings& computer, SampleBlockReader& reader, Long n)
 {
     SampleStore& table = samples.Samples;
     table.resize(n);
-    samples.NextIDCursor = settings.IDRangeLow;
+    samples.NextIDCursor = computer.IDRangeLow;
     LongJob job(n, QStringLiteral("回答"));
     Long i = 0;
     try {
@@ -112,43 +113,44 @@ bool ReadSamples(SampleBlockReader& reader, Long n)
 }
 
 // Steps from the questionnaire part to the tail; false when the user stopped.
-bool ReadDataFile(BinaryReader& file, Integer version)
+bool ReadDataFile(Workspace& ws, const Settings& computer, BinaryReader& file, Integer version)
 {
     DataFileReader in(file, version);
     ui().setProcessingProgress(QStringLiteral("ｱﾝｹｰﾄの質問・限定条件読み込み"), 0);
-    ApplyQuestionnaire(ReadQuestionnairePart(in));
-    if (!ComputeAnswerLayout())
+    ApplyQuestionnaire(ws, ReadQuestionnairePart(in));
+    if (!ComputeAnswerLayout(ws.survey))
         throw DataFileError(QStringLiteral("ファイルの内容が正しくありません（回答の大きさ）"));
 
     // The table, emptied with the previous questionnaire, takes this one's width.
-    samples.Samples.reshape(AnswerWordsPerSample(survey));
-    SampleBlockReader reader(in, survey);
+    ws.samples.Samples.reshape(AnswerWordsPerSample(ws.survey));
+    SampleBlockReader reader(in, ws.survey);
     const Long n = reader.readSampleCount();
     if (n > 0) {
-        if (!ReadSamples(reader, n))
+        if (!ReadSamples(ws.samples, computer, reader, n))
             return false;
         ui().setProcessingProgress(QStringLiteral("サンプルIDの並びをチェック"), 1);
-        if (!SortSamplesByID())
+        if (!SortSamplesByID(ws.samples.Samples))
             return false;
-        ResetIDCursor();
+        ResetIDCursor(ws.samples, computer);
     }
-    ReadTail(in, survey, document.WWWDistName, document.WWWDistQno, document.WWWEssayFull);
+    DocumentState& state = ws.document;
+    ReadTail(in, ws.survey, state.WWWDistName, state.WWWDistQno, state.WWWEssayFull);
     return true;
 }
 
-void CompleteLoad(const QString& fileName)
+void CompleteLoad(Workspace& ws, Settings& computer, const QString& fileName)
 {
-    ClearModified();
-    LockMenus();
-    SetDocumentPath(document, fileName);
-    samples.SavedSampleCount = SampleCount();
-    samples.LastSaveTime = NowAsDayCount();
+    ClearModified(ws.document);
+    LockMenus(ws.document);
+    SetDocumentPath(ws.document, fileName);
+    ws.samples.SavedSampleCount = SampleCount(ws.samples);
+    ws.samples.LastSaveTime = NowAsDayCount();
     Beep();
-    RecentFilesMenu(fileName);
+    RecentFilesMenu(computer, fileName);
     emit documentEvents().replaced();
 }
 
-LoadDataFileResult Load(QString& fileName, Integer mode)
+LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, Integer mode)
 {
     // Opened without asking first whether the file exists: the answer could
     // be out of date by the time of the open.
@@ -171,7 +173,7 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
     }
     file.close();
     BinaryReader in(QByteArrayView(content.data(), qsizetype(content.size())));
-    const FileVersionCode version = FileVersion(in, fileName, mode);
+    const FileVersionCode version = FileVersion(in, ws.document, fileName, mode);
     switch (version) {
     case FileRefused:
         return NothingLoaded;
@@ -187,31 +189,31 @@ LoadDataFileResult Load(QString& fileName, Integer mode)
 
     HourglassScope busy;
     ui().showProcessing(QStringLiteral("読み込み中"), fileName, QStringLiteral("質問など"), true, true, false);
-    DiscardQuestionnaire();
+    DiscardQuestionnaire(ws, computer);
     bool complete = false;
     try {
-        complete = ReadDataFile(in, version);
+        complete = ReadDataFile(ws, computer, in, version);
     } catch (const DataFileError& error) {
         ShowReadError(error.text(), fileName);
     }
     if (!complete) {
-        SetUnsavable();
+        SetUnsavable(ws.document);
         // The previous questionnaire is gone as after a completed load: no
         // window may go on showing it.
         emit documentEvents().replaced();
         return NothingLoaded;
     }
-    CompleteLoad(fileName);
+    CompleteLoad(ws, computer, fileName);
     return DataFileLoaded;
 }
 
 }  // namespace
 
-LoadDataFileResult LoadDataFile(QString& fileName, Integer mode)
+LoadDataFileResult LoadDataFile(Workspace& ws, Settings& computer, QString& fileName, Integer mode)
 {
-    const LoadDataFileResult result = Load(fileName, mode);
+    const LoadDataFileResult result = Load(ws, computer, fileName, mode);
     ui().endProcessing();
-    AnnounceCaption(survey, document);
+    AnnounceCaption(ws.survey, ws.document);
     return result;
 }
 

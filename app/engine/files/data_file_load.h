@@ -1,9 +1,11 @@
-// Opening a data file: the questionnaire and its samples replace the ones in
-// memory, under the progress window.
+// Opening a data file: the questionnaire and its samples replace the
+// workspace's, under the progress window.
 #pragma once
 
 #include <QString>
 
+#include "host/settings.h"
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -16,8 +18,10 @@ enum LoadDataFileResult : Integer {
     PageBaseToLoadFirst = 9001,        // fileName is now the page's base data file, to be loaded first
 };
 
-// Loads fileName with `mode` (FileVersionMode). On PageBaseToLoadFirst the
+// Loads fileName with `mode` (FileVersionMode) into the workspace; the
+// samples' ID cursor starts in this computer's range and the file joins its
+// recent files. On PageBaseToLoadFirst the
 // caller loads fileName (the base) and then opens the page it first named.
-LoadDataFileResult LoadDataFile(QString& fileName, Integer mode);
+LoadDataFileResult LoadDataFile(Workspace& ws, Settings& computer, QString& fileName, Integer mode);
 
 }  // namespace kz

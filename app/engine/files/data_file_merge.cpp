@@ -8,14 +8,14 @@
 #include <utility>
 #include <vector>
 
-#include "answers/limit_eval.h"
 #include "document/cmd_box.h"
-#include "document/document_events.h"
 #include "document/menu_state.h"
 #include "files/data_file_read.h"
 #include "files/file_header.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/document_events.h"
+#include "model/limit_eval.h"
 #include "model/survey.h"
 #include "runtime/file_errors.h"
 
@@ -33,24 +33,24 @@ QString Qno(int q) { return QStringLiteral("Q") + QString::number(q + 1); }
 
 // Whether the other file holds this questionnaire, asking where the user
 // decides; every refusal has told the user why.
-bool SameQuestionnaire(const StoredQuestionnaire& other)
+bool SameQuestionnaire(const Survey& questionnaire, const StoredQuestionnaire& other)
 {
-    if (other.Title != survey.Title
+    if (other.Title != questionnaire.Title
         && !GoOn(QStringLiteral("タイトルが一致しません(") + other.Title + QStringLiteral(") 続行しますか")))
         return false;
     if (other.ProtectLevel > 0 && !AskPassword(other.Password))
         return false;
-    if (other.Author != survey.Author
+    if (other.Author != questionnaire.Author
         && !GoOn(QStringLiteral("制作者名が一致しません(") + other.Author + QStringLiteral(") 続行しますか")))
         return false;
     const auto count = static_cast<int>(other.Questions.size());
-    if (count != survey.QuestionCount) {
+    if (count != questionnaire.QuestionCount) {
         MsgBox(QStringLiteral("質問数が違う(") + QString::number(count) + QStringLiteral("個)ため、取り込めません"));
         return false;
     }
     for (int q = 0; q < count; ++q) {
         const StoredQuestion& theirs = other.Questions[static_cast<size_t>(q)];
-        const QuestionRec& ours = survey.Questions[static_cast<size_t>(q)];
+        const QuestionRec& ours = questionnaire.Questions[static_cast<size_t>(q)];
         if (theirs.MaxAnswers != ours.MaxAnswers) {
             MsgBox(Qno(q) + QStringLiteral("の[複数]回答数が違う(") + QString::number(theirs.MaxAnswers)
                        + QStringLiteral("個)ため、取り込めません"),
@@ -64,7 +64,7 @@ bool SameQuestionnaire(const StoredQuestionnaire& other)
             return false;
         }
         for (int c = 1; c < theirs.ChoiceCount; ++c) {
-            if (theirs.Choices[static_cast<size_t>(c - 1)].Attr != survey.Choices(q, c).Attr) {
+            if (theirs.Choices[static_cast<size_t>(c - 1)].Attr != questionnaire.Choices(q, c).Attr) {
                 MsgBox(Qno(q) + QStringLiteral(" (") + QString::number(c)
                            + QStringLiteral(")の選択肢の種類が違うので、取り込めません"),
                        vbExclamation);
@@ -84,12 +84,13 @@ struct TakenSamples {
 
 // Reads the other file's n samples and keeps those whose ID is not present
 // yet; false when the user stopped.
-bool TakeSamples(SampleBlockReader& reader, Long n, TakenSamples& taken)
+bool TakeSamples(const Workspace& ws, SampleBlockReader& reader, Long n, TakenSamples& taken)
 {
-    const std::span<const Long> current = samples.Samples.ids();
-    const auto tests = StoredLimitTests();
+    const Survey& questionnaire = ws.survey;
+    const std::span<const Long> current = ws.samples.Samples.ids();
+    const auto tests = StoredLimitTests(questionnaire);
     SampleStore& table = taken.samples;
-    table.reshape(AnswerWordsPerSample(survey));
+    table.reshape(AnswerWordsPerSample(questionnaire));
     // Counts the other file's samples, which this loop walks.
     LongJob job(n, QStringLiteral("回答"));
     for (Long i = 0; i < n; ++i) {
@@ -104,7 +105,7 @@ bool TakeSamples(SampleBlockReader& reader, Long n, TakenSamples& taken)
             table.resize(k);
             continue;
         }
-        table.setFlags(k, StoredLimitFlags(table.answers(k), tests));
+        table.setFlags(k, StoredLimitFlags(questionnaire, table.answers(k), tests));
         taken.positions.push_back(static_cast<Long>(at - current.begin()));
     }
     return true;
@@ -113,7 +114,7 @@ bool TakeSamples(SampleBlockReader& reader, Long n, TakenSamples& taken)
 // The current samples with the taken ones slotted in before their positions
 // (in file order within one position), then put in SampleID order; false
 // when the user stopped.
-bool Arrange(const TakenSamples& taken, SampleStore& merged)
+bool Arrange(const SampleStore& current, const TakenSamples& taken, SampleStore& merged)
 {
     // Taken samples in the order of their positions, file order within one.
     std::vector<Long> byPosition(taken.positions.size());
@@ -121,7 +122,6 @@ bool Arrange(const TakenSamples& taken, SampleStore& merged)
     std::stable_sort(byPosition.begin(), byPosition.end(),
                      [&](Long a, Long b) { return taken.positions[size_t(a)] < taken.positions[size_t(b)]; });
 
-    const SampleStore& current = samples.Samples;
     const Long old = current.size();
     merged.reshape(taken.samples.answerWords());
     // Counts the current samples; the last position, after all of them, is a
@@ -150,7 +150,7 @@ bool Arrange(const TakenSamples& taken, SampleStore& merged)
 }
 
 // The merge after the file is read; 1 when it ran to its end.
-Integer Merge(const LargeVector<char>& content)
+Integer Merge(Workspace& ws, const LargeVector<char>& content)
 {
     BinaryReader file(QByteArrayView(content.data(), qsizetype(content.size())));
     if (ClassifyFile(file).version != DataFile1003) {
@@ -162,25 +162,25 @@ Integer Merge(const LargeVector<char>& content)
     DataFileReader in(file, DataFile1003);
     // The whole questionnaire part is read and checked for damage before the
     // user is asked anything about it; the checks then go in file order.
-    if (!SameQuestionnaire(ReadQuestionnairePart(in)))
+    if (!SameQuestionnaire(ws.survey, ReadQuestionnairePart(in)))
         return 0;
 
-    SampleBlockReader reader(in, survey);
+    SampleBlockReader reader(in, ws.survey);
     const Long n = reader.readSampleCount();
     TakenSamples taken;
     if (n > 0) {
         SampleStore merged;
-        if (!TakeSamples(reader, n, taken) || !Arrange(taken, merged))
+        if (!TakeSamples(ws, reader, n, taken) || !Arrange(ws.samples.Samples, taken, merged))
             return 0;
-        samples.Samples = std::move(merged);
-        ++samples.generation;
+        ws.samples.Samples = std::move(merged);
+        ++ws.samples.generation;
     }
-    SetModified();
+    SetModified(ws.document);
     MsgBox(QString::number(taken.samples.size()) + QStringLiteral("サンプル、取り込みました"));
     return 1;
 }
 
-Integer MergeFile(const QString& fileName)
+Integer MergeFile(Workspace& ws, const QString& fileName)
 {
     try {
         const QString unreadable = fileName + QStringLiteral(" を読み込めません。");
@@ -190,7 +190,7 @@ Integer MergeFile(const QString& fileName)
         const LargeVector<char> content = ReadRemainingBytes(file);
         if (file.error() != QFileDevice::NoError)
             throw DataFileError(unreadable + file.errorString());
-        return Merge(content);
+        return Merge(ws, content);
     } catch (const DataFileError& error) {
         Beep();
         MsgBox(error.text() + CrLf
@@ -205,12 +205,12 @@ Integer MergeFile(const QString& fileName)
 
 }  // namespace
 
-Integer MergeDataFile(const QString& fileName)
+Integer MergeDataFile(Workspace& ws, const QString& fileName)
 {
     HourglassScope hourglass;
     // Not fatal: the current samples stay untouched until the merge is complete.
     ui().showProcessing(QStringLiteral("取り込み中"), fileName, QString(), false, true, false);
-    const Integer result = MergeFile(fileName);
+    const Integer result = MergeFile(ws, fileName);
     ui().endProcessing();
     emit documentEvents().replaced();
     Beep();

@@ -1,9 +1,10 @@
 // Taking the samples of another computer's copy of the questionnaire into
-// the one loaded.
+// the workspace's.
 #pragma once
 
 #include <QString>
 
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -17,6 +18,6 @@ namespace kz {
 // refusal, a stop or a read error leaves the samples as they were. The
 // document's path stays the loaded file's. Returns 1 when the merge ran to
 // its end (also when no sample was taken), else 0.
-Integer MergeDataFile(const QString& fileName);
+Integer MergeDataFile(Workspace& ws, const QString& fileName);
 
 }  // namespace kz

@@ -4,10 +4,10 @@
 #include <bit>
 #include <utility>
 
-#include "answers/zuntab_binding.h"
 #include "files/counted_strings.h"
 #include "files/data_file_format.h"
 #include "model/question_codes.h"
+#include "model/zuntab_binding.h"
 
 namespace kz {
 namespace {

@@ -72,30 +72,30 @@ private:
 
 // The questionnaire part; false when the user stopped. The bar is left to
 // the samples.
-bool WriteQuestions(ChunkedOutput& output)
+bool WriteQuestions(ChunkedOutput& output, const Workspace& ws)
 {
     BinaryWriter& out = output.writer();
     WriteFileHeader(out, DataFile1003);
-    WriteQuestionnaireHead(out);
-    const Integer count = survey.QuestionCount;
+    WriteQuestionnaireHead(out, ws);
+    const Integer count = ws.survey.QuestionCount;
     LongJob job(count, QStringLiteral("質問など"), LongJob::Bar::StaysEmpty);
     for (Integer q = 0; q < count; ++q) {
-        WriteQuestionBlock(out, q);
+        WriteQuestionBlock(out, ws.survey, q);
         output.flushWhenFull();
         if (!job.step(q))
             return false;
     }
-    WriteQuestionnaireRest(out);
+    WriteQuestionnaireRest(out, ws.survey);
     return true;
 }
 
 // The sample count and blocks: every sample, or each sample the sheet lists
 // once. The progress counts against every sample of the table; false when
 // stopped.
-bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
+bool WriteSamples(ChunkedOutput& output, const Workspace& ws, ListedSamples* sheet)
 {
     BinaryWriter& out = output.writer();
-    const Long total = SampleCount();
+    const Long total = SampleCount(ws.samples);
     std::vector<Long> listed;
     if (sheet)
         listed = DistinctListedPositions(*sheet);
@@ -109,7 +109,7 @@ bool WriteSamples(ChunkedOutput& output, ListedSamples* sheet)
                                 + QLatin1Char(')'));
         if (!job.step(s))
             return false;
-        WriteSampleBlock(out, samples.Samples, s);
+        WriteSampleBlock(out, ws.survey, ws.samples.Samples, s);
         output.flushWhenFull();
     }
     return true;
@@ -143,7 +143,7 @@ void PutInPlace(QSaveFile& file)
 enum class SaveEnd { Saved, Stopped, Failed };
 
 // Writes `target`, the file behind the name the user gave.
-SaveEnd WriteDataFile(const QString& target, ListedSamples* sheet)
+SaveEnd WriteDataFile(const Workspace& ws, const QString& target, ListedSamples* sheet)
 {
     try {
         QSaveFile file(target);
@@ -151,9 +151,9 @@ SaveEnd WriteDataFile(const QString& target, ListedSamples* sheet)
         if (!file.open(QIODevice::WriteOnly))
             throw DataFileError(QStringLiteral("ファイルを作成できません。") + FileErrorText(errno));
         ChunkedOutput output(file);
-        if (!WriteQuestions(output) || !WriteSamples(output, sheet))
+        if (!WriteQuestions(output, ws) || !WriteSamples(output, ws, sheet))
             return SaveEnd::Stopped;  // the unfinished temporary file goes with `file`
-        WriteTail(output.writer());
+        WriteTail(output.writer(), ws);
         output.flush();
         PutInPlace(file);
         return SaveEnd::Saved;
@@ -178,7 +178,7 @@ QString BackupFileName(const QString& fileName)
 
 void SetSaveWriteLimit(qint64 bytes) { saveWriteLimit = bytes; }
 
-bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
+bool SaveDataFile(Workspace& ws, Settings& computer, const QString& fileName, ListedSamples* sheet)
 {
     HourglassScope hourglass;
     // Not fatal: the new file is written aside and the previous one stays in
@@ -196,7 +196,7 @@ bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
     if (QFileInfo::exists(target) && (isBackupName(fileName) || isBackupName(target))) {
         MsgBox(QStringLiteral("ファイル名の拡張子を kz~ 以外にしてください"));
     } else {
-        end = WriteDataFile(target, sheet);
+        end = WriteDataFile(ws, target, sheet);
         if (end == SaveEnd::Stopped)
             MsgBox(QStringLiteral("保存がｷｬﾝｾﾙされました。"));
     }
@@ -204,12 +204,12 @@ bool SaveDataFile(const QString& fileName, ListedSamples* sheet)
     if (end == SaveEnd::Saved) {
         // An export did not write the questionnaire's own file.
         if (!sheet) {
-            samples.SavedSampleCount = SampleCount();
-            ClearModified();
+            ws.samples.SavedSampleCount = SampleCount(ws.samples);
+            ClearModified(ws.document);
         }
-        RecentFilesMenu(fileName);
+        RecentFilesMenu(computer, fileName);
         if (!sheet)
-            samples.LastSaveTime = NowAsDayCount();
+            ws.samples.LastSaveTime = NowAsDayCount();
     }
     ui().endProcessing();
     Beep();

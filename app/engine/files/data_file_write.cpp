@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <bit>
 
-#include "document/document.h"
 #include "files/counted_strings.h"
 #include "files/data_file_format.h"
 #include "files/data_file_read.h"
+#include "model/document.h"
 #include "model/survey.h"
 #include "texts/choice_texts.h"
 
@@ -50,49 +50,50 @@ void WriteEntryList(BinaryWriter& out, const Condition& cond, const QString& wha
     }
 }
 
-void WriteQuestionnaireHead(BinaryWriter& out)
+void WriteQuestionnaireHead(BinaryWriter& out, const Workspace& ws)
 {
-    PutText(out, survey.Title);
-    if (!PutSqrStr(out, survey.Password))
+    const Survey& questionnaire = ws.survey;
+    PutText(out, questionnaire.Title);
+    if (!PutSqrStr(out, questionnaire.Password))
         throw DataFileError(QStringLiteral("パスワードに1バイト文字以外の文字があるため保存できません。"));
-    out.writeInteger(document.ProtectLevel);
-    PutText(out, survey.Author);
-    out.writeInteger(survey.QuestionCount);
+    out.writeInteger(ws.document.ProtectLevel);
+    PutText(out, questionnaire.Author);
+    out.writeInteger(questionnaire.QuestionCount);
 }
 
-void WriteQuestionBlock(BinaryWriter& out, Integer q)
+void WriteQuestionBlock(BinaryWriter& out, const Survey& questionnaire, Integer q)
 {
-    const QuestionRec& question = survey.Questions[q];
+    const QuestionRec& question = questionnaire.Questions[q];
     PutText(out, question.Text.leftJustified(QuestionTextWidth, QLatin1Char(' '), true));
-    WriteEntryList(out, survey.QuestionLimit[q], QStringLiteral("Q") + QString::number(q + 1));
+    WriteEntryList(out, questionnaire.QuestionLimit[q], QStringLiteral("Q") + QString::number(q + 1));
     out.writeInteger(question.MaxAnswers);
     out.writeInteger(question.CodeStyle);
     out.writeInteger(question.ChoiceCount);
     for (Integer c = 1; c < question.ChoiceCount; ++c) {
-        PutText(out, ChoiceTextBlock(q, c));
-        out.writeInteger(survey.Choices(q, c).Attr);
+        PutText(out, ChoiceTextBlock(questionnaire, q, c));
+        out.writeInteger(questionnaire.Choices(q, c).Attr);
     }
 }
 
-void WriteQuestionnaireRest(BinaryWriter& out)
+void WriteQuestionnaireRest(BinaryWriter& out, const Survey& questionnaire)
 {
     out.writeInteger(StoredLimitCountField);
     for (int L = 0; L < StoredLimitCount; ++L)
-        WriteEntryList(out, survey.LimitTable[L], QStringLiteral("既成限定") + QString::number(L + 1));
+        WriteEntryList(out, questionnaire.LimitTable[L], QStringLiteral("既成限定") + QString::number(L + 1));
 
-    const auto& starts = survey.ParagraphStart;
+    const auto& starts = questionnaire.ParagraphStart;
     const int stored = StoredParagraphCount(starts);
     if (starts[stored - 1] != starts[stored - 2])
         throw DataFileError(QStringLiteral("改行位置の並びが終わっていないため保存できません。"));
     for (int k = 0; k < stored; ++k)
         out.writeInteger(starts[k]);
 
-    out.writeInteger(survey.CheckOptions);
+    out.writeInteger(questionnaire.CheckOptions);
 }
 
-void WriteSampleBlock(BinaryWriter& out, const SampleStore& table, Long pos)
+void WriteSampleBlock(BinaryWriter& out, const Survey& questionnaire, const SampleStore& table, Long pos)
 {
-    const int words = survey.AnoBytes / 2;
+    const int words = questionnaire.AnoBytes / 2;
     if (table.answerWords() < words)
         throw DataFileError(QStringLiteral("サンプルID ") + QString::number(table.id(pos))
                             + QStringLiteral(" の回答データが欠けているため保存できません。"));
@@ -103,8 +104,9 @@ void WriteSampleBlock(BinaryWriter& out, const SampleStore& table, Long pos)
     // Texts are stored in ascending slot order; a slot past the layout's is
     // not the questionnaire's.
     const FreeTexts& texts = table.texts(pos);
-    const auto pastSlots = std::find_if(
-        texts.begin(), texts.end(), [](const FreeTexts::Entry& entry) { return entry.slot >= survey.EssayCount; });
+    const auto pastSlots = std::find_if(texts.begin(), texts.end(), [&questionnaire](const FreeTexts::Entry& entry) {
+        return entry.slot >= questionnaire.EssayCount;
+    });
     out.writeInteger(static_cast<Integer>(pastSlots - texts.begin()));
     for (auto entry = texts.begin(); entry != pastSlots; ++entry) {
         out.writeInteger(entry->slot);
@@ -112,19 +114,20 @@ void WriteSampleBlock(BinaryWriter& out, const SampleStore& table, Long pos)
     }
 }
 
-void WriteTail(BinaryWriter& out)
+void WriteTail(BinaryWriter& out, const Workspace& ws)
 {
+    const Survey& questionnaire = ws.survey;
     out.writeInteger(NetworkItemCount);
-    PutText(out, document.WWWDistName);
-    out.writeInteger(document.WWWDistQno);
-    out.writeBoolean(document.WWWEssayFull);
+    PutText(out, ws.document.WWWDistName);
+    out.writeInteger(ws.document.WWWDistQno);
+    out.writeBoolean(ws.document.WWWEssayFull);
 
-    const auto& starts = survey.ParagraphStart;
+    const auto& starts = questionnaire.ParagraphStart;
     for (size_t k = 0; k + 1 < starts.size() && starts[k] != starts[k + 1]; ++k)
-        out.writeInteger(survey.ParagraphExeDLL[k] != 0 ? ExeDllOn : ExeDllOff);
+        out.writeInteger(questionnaire.ParagraphExeDLL[k] != 0 ? ExeDllOn : ExeDllOff);
     out.writeInteger(ExeDllEnd);
 
-    PutText(out, survey.ExternProcessName);
+    PutText(out, questionnaire.ExternProcessName);
 }
 
 }  // namespace kz

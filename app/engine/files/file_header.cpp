@@ -1,8 +1,8 @@
 #include "files/file_header.h"
 
-#include "document/document.h"
 #include "files/counted_strings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 
 namespace kz {
 namespace {
@@ -50,9 +50,9 @@ FileVersionCode DataFileVersion(FileVersionCode version, const QString& fileName
     }
 }
 
-FileVersionCode PageFileVersion(const QString& base, QString& fileName, Integer mode)
+FileVersionCode PageFileVersion(const DocumentState& open, const QString& base, QString& fileName, Integer mode)
 {
-    const QString& current = document.CurrentFilePath;
+    const QString& current = open.CurrentFilePath;
     const QString baseLines = CrLf + base + CrLf;
     switch (mode) {
     case OpenQuestionnaire:
@@ -122,14 +122,14 @@ FileClassification ClassifyFile(BinaryReader& in)
     return {FileKind::PageFile, version, base};
 }
 
-FileVersionCode FileVersion(BinaryReader& in, QString& fileName, Integer mode)
+FileVersionCode FileVersion(BinaryReader& in, const DocumentState& open, QString& fileName, Integer mode)
 {
     const FileClassification file = ClassifyFile(in);
     switch (file.kind) {
     case FileKind::DataFile:
         return DataFileVersion(file.version, fileName, mode);
     case FileKind::PageFile:
-        return PageFileVersion(file.basePath, fileName, mode);
+        return PageFileVersion(open, file.basePath, fileName, mode);
     case FileKind::NotOurs:
         break;
     }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "files/data_file_format.h"
+#include "model/document.h"
 #include "runtime/binary_file.h"
 
 namespace kz {
@@ -38,8 +39,9 @@ struct FileClassification {
 FileClassification ClassifyFile(BinaryReader& in);
 
 // Classifies the file from the reader's position, asks the user what `mode`
-// calls for and returns the version code. When the page file's base is to be
+// calls for (a page file's base is compared with the open document's path)
+// and returns the version code. When the page file's base is to be
 // loaded first (PageFileBaseFirst), fileName is replaced by the base path.
-FileVersionCode FileVersion(BinaryReader& in, QString& fileName, Integer mode);
+FileVersionCode FileVersion(BinaryReader& in, const DocumentState& open, QString& fileName, Integer mode);
 
 }  // namespace kz

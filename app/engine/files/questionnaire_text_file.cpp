@@ -16,8 +16,9 @@ QString Field(const QString& text) { return text + QLatin1Char(','); }
 QString QuestionLine(const Workspace& ws, Integer q)
 {
     const QuestionRec& question = ws.survey.Questions[static_cast<size_t>(q)];
-    QString line = Field(q) + Field(QuestionHeading(q, HeadingLabel)) + Field(QuestionHeading(q, HeadingText))
-                   + Field(question.MaxAnswers) + Field(question.CodeStyle) + Field(question.ChoiceCount);
+    QString line = Field(q) + Field(QuestionHeading(ws.survey, q, HeadingLabel))
+                   + Field(QuestionHeading(ws.survey, q, HeadingText)) + Field(question.MaxAnswers)
+                   + Field(question.CodeStyle) + Field(question.ChoiceCount);
     const Condition& limit = ws.survey.QuestionLimit[static_cast<size_t>(q)];
     for (size_t k = 1; k < limit.size(); ++k) {
         Integer question = 0;
@@ -36,7 +37,7 @@ QString ChoiceLines(const Workspace& ws, Integer q)
 {
     QString lines;
     for (Integer c = 1; c < ws.survey.Questions[static_cast<size_t>(q)].ChoiceCount; ++c)
-        lines += Field(q) + Field(c) + Field(ChoiceLabel(q, c, false, true))
+        lines += Field(q) + Field(c) + Field(ChoiceLabel(ws.survey, q, c, false, true))
                  + QString::number(ws.survey.Choices(q, c).Attr) + CrLf;
     return lines;
 }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "document/workspace.h"
+#include "model/workspace.h"
 
 namespace kz {
 

@@ -9,13 +9,13 @@
 #include <cmath>
 #include <optional>
 
-#include "document/document.h"
 #include "document/recent_files.h"
 #include "files/counted_strings.h"
 #include "files/file_commit.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 #include "model/sample_ids.h"
 #include "model/survey.h"
 #include "runtime/file_errors.h"
@@ -236,8 +236,6 @@ void DefaultSettings(Settings& into)
     into.SaveInterval = DefaultSaveInterval;
 }
 
-void DefaultSettings() { DefaultSettings(settings); }
-
 bool ReadSettings(BinaryReader& in, Settings& into)
 {
     const bool whole = ReadSettingsFields(in, into);
@@ -281,9 +279,9 @@ bool WriteSettings(QIODevice& device, const Settings& from)
     return textsFit && out.ok();
 }
 
-void LoadSettings()
+void LoadSettings(Settings& settings)
 {
-    DefaultSettings();
+    DefaultSettings(settings);
     // Opened without asking first whether the file exists: a save in
     // another copy may replace it in between. After a read error what was
     // read stays, and the recent-file menu keeps what it showed.
@@ -292,10 +290,10 @@ void LoadSettings()
     BinaryReader in(file);
     const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettings(in, settings));
     if (readWhole)
-        RecentFilesMenu(QString());
+        RecentFilesMenu(settings, QString());
 }
 
-bool SaveSettings()
+bool SaveSettings(Settings& settings)
 {
     settings.SettingsVersion = CurrentVersion;
     // Written beside the old file and renamed over it on success, so a

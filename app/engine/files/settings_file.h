@@ -14,10 +14,9 @@ struct Settings;
 // The settings file's full path.
 QString SettingsFilePath();
 
-// Puts the defaults into the settings tables (the program's, or `into`);
-// values without a default keep theirs.
+// Puts the defaults into the settings tables of `into`; values without a
+// default keep theirs.
 void DefaultSettings(Settings& into);
-void DefaultSettings();
 
 // Reads a settings file from its start into `into`, over what it holds (the
 // defaults, when LoadSettings reads it). An unrecognised file leaves it as
@@ -34,10 +33,10 @@ bool WriteSettings(QIODevice& device, const Settings& from);
 // not a number, a negative column width, an interval outside one minute to
 // one day) are replaced by sane ones; an ID range no ID could be issued from
 // leaves the default, with a message.
-void LoadSettings();
+void LoadSettings(Settings& settings);
 
 // Writes the settings file completely or not at all: a failure leaves the
 // previous file as it was and is reported to the user. False on failure.
-bool SaveSettings();
+bool SaveSettings(Settings& settings);
 
 }  // namespace kz

@@ -98,6 +98,13 @@ struct SlotTable : std::array<Rec, SettingsSlotCount> {
     const Rec& operator[](Slot slot) const { return (*this)[static_cast<size_t>(slot)]; }
 };
 
+// The four recent-file items of the File menu; an empty caption is a hidden
+// item.
+struct RecentFileItems {
+    std::array<QString, RecentFilesShown> captions;
+    bool separatorVisible = false;
+};
+
 struct Settings {
     Integer SettingsVersion = 0;
     SlotTable<FontRec, FontSlot> FontRecs{};
@@ -111,8 +118,10 @@ struct Settings {
     Long IDRangeLow = 0;
     Long IDRangeHigh = 0;
     double SaveInterval = 0;  // day fraction
-};
 
-extern Settings settings;
+    // Not kept in the file: the File menu's items as MRUFiles last refreshed
+    // them.
+    RecentFileItems recentFileItems;
+};
 
 }  // namespace kz

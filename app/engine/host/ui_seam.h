@@ -1,7 +1,7 @@
 // The engine's only way to the user: message boxes and the small modal
 // boxes, the beep, the hourglass, the progress window and yielding to the
 // event loop. What happens to the document is told as events instead
-// (document/document_events.h). The program installs
+// (model/document_events.h). The program installs
 // its widgets behind it; tests install a scripted one.
 #pragma once
 

@@ -124,7 +124,7 @@ QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettin
             // it; the parse refuses it.
             const bool number = F.size() < 4;
             if (number)
-                C = ChoiceNumberFromCode(q, F);
+                C = ChoiceNumberFromCode(survey, q, F);
             if (s == 0)
                 firstChoice = F;
             lineEnded = fields.isEmpty();
@@ -187,7 +187,7 @@ ImportRecord ReadDelimitedRecord(const Workspace& ws, ImportLines& lines, const 
                                    + QStringLiteral("個。このアンケートでは") + QString::number(full)
                                    + QStringLiteral("個まで)。区切りと「記述文不要」の設定を確かめてください。"),
                                QStringLiteral("項目が多すぎます"));
-    } else if (FindSamplePos(CLng(id)) != -1) {
+    } else if (FindSamplePos(ws.samples.Samples, CLng(id)) != -1) {
         const QString message = QStringLiteral("IDが重複しています(") + QString::number(CLng(id)) + u')';
         record = RefusedRecord(message, message, vbOKOnly);
     } else {

@@ -9,10 +9,10 @@
 
 #include <vector>
 
-#include "document/workspace.h"
 #include "imports/csv_fields.h"
 #include "imports/import_lines.h"
 #include "imports/import_record.h"
+#include "model/workspace.h"
 
 namespace kz {
 

@@ -9,9 +9,11 @@
 
 namespace kz {
 
-// For each question q of the program's questionnaire and each choice c from
+struct Survey;
+
+// For each question q of the questionnaire and each choice c from
 // 1, the question a respondent who takes c meets next (QuestionCount: the
 // end); entry [q][0] is unused.
-std::vector<std::vector<Integer>> FollowConditions();
+std::vector<std::vector<Integer>> FollowConditions(const Survey& questionnaire);
 
 }  // namespace kz

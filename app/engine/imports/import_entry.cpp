@@ -15,10 +15,11 @@ constexpr qsizetype NamedIDs = 5;
 
 }  // namespace
 
-ImportedEntry EnterImportedRecord(Workspace& ws, std::optional<Long> ID, QString& reply, ReplyView* view)
+ImportedEntry EnterImportedRecord(Workspace& ws, const Settings& computer, std::optional<Long> ID, QString& reply,
+                                  ReplyView* view)
 {
     ImportedEntry entry;
-    entry.ID = ID ? *ID : NextFreeID();
+    entry.ID = ID ? *ID : NextFreeID(ws.samples, computer);
     if (!ID && entry.ID == -1)
         return entry;
     if (SampleTableFull(ws)) {
@@ -34,7 +35,7 @@ ImportedEntry EnterImportedRecord(Workspace& ws, std::optional<Long> ID, QString
     // Once is enough: the mark is told to every window that shows it.
     if (!ws.document.modified)
         SetModified(ws.document);
-    ParseReply(entry.Dno, reply, entry.CursorQ, entry.CursorN, entry.Caret, entry.CaretQ, entry.Status, view,
+    ParseReply(ws, entry.Dno, reply, entry.CursorQ, entry.CursorN, entry.Caret, entry.CaretQ, entry.Status, view,
                &entry.findings);
     const bool stored = entry.Status.isEmpty() || entry.Status == ExeDllStatus;
     entry.result = stored ? ImportedEntry::Result::Stored : ImportedEntry::Result::Refused;

@@ -8,7 +8,8 @@
 
 #include <optional>
 
-#include "document/workspace.h"
+#include "host/settings.h"
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -51,12 +52,13 @@ struct ImportedEntry {
     int findings = 0;  // answers the checks repaired (or found at fault)
 };
 
-// Makes a sample with the record's ID (or the next free one) and parses
-// `reply` into it, storing what it says as a commit of the entry window
-// does; `reply` holds the record's reply with its line end and comes back
-// as parsed (one-slot lines rewritten). A refused reply leaves its new
-// sample empty. Checks report through `view`.
-ImportedEntry EnterImportedRecord(Workspace& ws, std::optional<Long> ID, QString& reply, ReplyView* view);
+// Makes a sample of the workspace with the record's ID (or the next free one
+// of this computer's range) and parses `reply` into it, storing what it says
+// as a commit of the entry window does; `reply` holds the record's reply with
+// its line end and comes back as parsed (one-slot lines rewritten). A refused
+// reply leaves its new sample empty. Checks report through `view`.
+ImportedEntry EnterImportedRecord(Workspace& ws, const Settings& computer, std::optional<Long> ID, QString& reply,
+                                  ReplyView* view);
 
 // Whether one more sample would take the sample table to 2^31 bytes.
 bool SampleTableFull(const Workspace& ws);

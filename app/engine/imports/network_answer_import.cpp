@@ -181,8 +181,8 @@ QString WWWFolderProblem(const WWWFolders& folders)
     return {};
 }
 
-WWWImportEnd ImportWWWAnswers(const WWWFolders& folders, const WWWDistinction& distinction, const SendAnswer& send,
-                              const WWWImportView& view)
+WWWImportEnd ImportWWWAnswers(const Workspace& ws, const WWWFolders& folders, const WWWDistinction& distinction,
+                              const SendAnswer& send, const WWWImportView& view)
 {
     const QDir answers(folders.answerDir);
     const QDir backup(folders.backupDir);
@@ -209,7 +209,7 @@ WWWImportEnd ImportWWWAnswers(const WWWFolders& folders, const WWWDistinction& d
             MsgBox(path + CrLf + why + CrLf + QStringLiteral("このファイルは読み込みません。"), vbExclamation);
         } else {
             BackupMove move(backup, path, file.fileName());
-            const WWWFileRead read = ReadWWWAnswers(*W, distinction, [&move, &send](const WWWAnswer& answer) {
+            const WWWFileRead read = ReadWWWAnswers(ws, *W, distinction, [&move, &send](const WWWAnswer& answer) {
                 return move.prepare() ? send(answer) : HandOver::FileStays;
             });
             if (read.stopped) {

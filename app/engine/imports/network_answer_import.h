@@ -41,8 +41,8 @@ struct WWWImportEnd {
 // and hands each accepted answer to `send`. A file that cannot be read or
 // moved is reported and stays where it is; running out of IDs stops the run
 // with "取り込みを中止します".
-WWWImportEnd ImportWWWAnswers(const WWWFolders& folders, const WWWDistinction& distinction, const SendAnswer& send,
-                              const WWWImportView& view);
+WWWImportEnd ImportWWWAnswers(const Workspace& ws, const WWWFolders& folders, const WWWDistinction& distinction,
+                              const SendAnswer& send, const WWWImportView& view);
 
 // For tests: the clock of the backup names.
 void SetBackupStampForTest(std::function<QString()> stamp);

@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "answers/answer_store.h"
 #include "host/ui_seam.h"
 #include "imports/answer_fields.h"
+#include "model/answer_store.h"
 #include "model/survey.h"
 #include "reply/paragraph_table.h"
 #include "reply/reply_text_form.h"
@@ -39,9 +39,11 @@ struct Held {
 // its fields out of question order still packs each answer to its question.
 class AnswerCollector {
 public:
+    explicit AnswerCollector(const Survey& questionnaire) : questionnaire_(questionnaire) {}
+
     void clear()
     {
-        held_.assign(size_t(survey.QuestionCount), {});
+        held_.assign(size_t(questionnaire_.QuestionCount), {});
         lastHeld_ = -1;
         LastQ = -1;
     }
@@ -50,12 +52,12 @@ public:
     // text; false when the field is not taken.
     bool take(const QString& Value, double Q, double C, const QString* text)
     {
-        if (!(Q >= 0 && Q < survey.QuestionCount)) {
+        if (!(Q >= 0 && Q < questionnaire_.QuestionCount)) {
             MsgBox(QStringLiteral("回答データの中に存在しない質問番号があります:") + Value);
             return false;
         }
         const Integer q = Integer(Q);
-        if (!(C >= 0 && C < survey.Questions[q].ChoiceCount)) {
+        if (!(C >= 0 && C < questionnaire_.Questions[q].ChoiceCount)) {
             MsgBox(QStringLiteral("回答データの中に存在しない選択肢番号があります:") + Value);
             return false;
         }
@@ -79,7 +81,7 @@ public:
             answers.erase(it);
             break;
         }
-        if (Integer(answers.size()) >= survey.Questions[q].MaxAnswers) {
+        if (Integer(answers.size()) >= questionnaire_.Questions[q].MaxAnswers) {
             MsgBox(QStringLiteral("回答可能数オーバーがありました"));
             answers.assign(1, Held{});
             LastQ = q;
@@ -109,14 +111,15 @@ public:
     Integer LastQ = -1;
 
 private:
+    const Survey& questionnaire_;
     std::vector<std::vector<Held>> held_;
     Integer lastHeld_ = -1;
 };
 
 class FileReader {
 public:
-    FileReader(const QString& W, const WWWDistinction& distinction, const SendAnswer& send)
-        : W_(W), distinction_(distinction), send_(send), MailMode_(IsMailAnswer(W))
+    FileReader(const Workspace& ws, const QString& W, const WWWDistinction& distinction, const SendAnswer& send)
+        : ws_(ws), W_(W), distinction_(distinction), send_(send), MailMode_(IsMailAnswer(W)), collector_(ws.survey)
     {}
 
     WWWFileRead read()
@@ -179,7 +182,7 @@ private:
 
     void passOverRepeatedRespondent(Integer q)
     {
-        if (q != distinction_.question || q == collector_.LastQ || !SampleNameExists(q, collector_.lastText(q)))
+        if (q != distinction_.question || q == collector_.LastQ || !SampleNameExists(ws_, q, collector_.lastText(q)))
             return;
         Beep();
         MsgBox(QStringLiteral("重複サンプルがありました:") + collector_.lastText(q));
@@ -209,6 +212,7 @@ private:
         ++result_.Taken;
     }
 
+    const Workspace& ws_;
     const QString& W_;
     const WWWDistinction& distinction_;
     const SendAnswer& send_;
@@ -221,39 +225,40 @@ private:
 
 }  // namespace
 
-WWWFileRead ReadWWWAnswers(const QString& W, const WWWDistinction& distinction, const SendAnswer& send)
+WWWFileRead ReadWWWAnswers(const Workspace& ws, const QString& W, const WWWDistinction& distinction,
+                           const SendAnswer& send)
 {
-    return FileReader(W, distinction, send).read();
+    return FileReader(ws, W, distinction, send).read();
 }
 
-bool SampleNameExists(Integer Q, const QString& Name)
+bool SampleNameExists(const Workspace& ws, Integer Q, const QString& Name)
 {
-    if (Name.isEmpty() || Q < 0 || Q >= survey.QuestionCount)
+    if (Name.isEmpty() || Q < 0 || Q >= ws.survey.QuestionCount)
         return false;
     Integer count = 0;
     QVector<Integer> codes;
     QVector<QString> texts;
-    for (Long sample = 0; sample < SampleCount(); ++sample) {
+    for (Long sample = 0; sample < SampleCount(ws.samples); ++sample) {
         texts.clear();
-        ReadQuestionAnswers(sample, Q, count, codes, texts);
+        ReadQuestionAnswers(ws, sample, Q, count, codes, texts);
         if (!texts.isEmpty() && texts.first() == Name)
             return true;
     }
     return false;
 }
 
-QString WWWReplyText(const WWWAnswer& answer)
+QString WWWReplyText(const Survey& questionnaire, const WWWAnswer& answer)
 {
     QString R;
     int paragraph = 0;
     qsizetype A = 0;
-    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q) {
         const Integer count = answer.Counts.value(q);
         // Once the question's answers are over its "-" follows at once, so
         // that the lines of its later slots stay empty.
         bool over = false;
-        for (Integer s = 0; s < survey.Questions[q].MaxAnswers; ++s) {
-            if (LineStartsAt(survey, paragraph, q, s)) {
+        for (Integer s = 0; s < questionnaire.Questions[q].MaxAnswers; ++s) {
+            if (LineStartsAt(questionnaire, paragraph, q, s)) {
                 ++paragraph;
                 R += CrLf;
             }
@@ -267,7 +272,7 @@ QString WWWReplyText(const WWWAnswer& answer)
                 R += u'0';
                 continue;
             }
-            R += ReplyChoiceSymbol(q, answer.Codes.value(A));
+            R += ReplyChoiceSymbol(questionnaire, q, answer.Codes.value(A));
             const QString text = answer.Texts.value(A);
             if (!text.isEmpty())
                 R += ReplyFreeTextNotation(text);

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -44,16 +45,19 @@ struct WWWFileRead {
     bool kept = false;     // the file was to stay: nothing more was handed over
 };
 
-// Reads W (answer_fields.h) and hands each accepted answer to `send`;
+// Reads W (answer_fields.h) against the workspace's questionnaire and samples
+// and hands each accepted answer to `send`;
 // messages for numbers outside the questionnaire, over-counts and repeated
 // respondents go to the user.
-WWWFileRead ReadWWWAnswers(const QString& W, const WWWDistinction& distinction, const SendAnswer& send);
+WWWFileRead ReadWWWAnswers(const Workspace& ws, const QString& W, const WWWDistinction& distinction,
+                           const SendAnswer& send);
 
 // True when Name is not empty and some stored sample's first free text of
 // question Q equals it.
-bool SampleNameExists(Integer Q, const QString& Name);
+bool SampleNameExists(const Workspace& ws, Integer Q, const QString& Name);
 
-// The answer in reply notation, with the line breaks of the reply sheet.
-QString WWWReplyText(const WWWAnswer& answer);
+// The answer in reply notation, with the line breaks of the questionnaire's
+// reply sheet.
+QString WWWReplyText(const Survey& questionnaire, const WWWAnswer& answer);
 
 }  // namespace kz

@@ -26,30 +26,40 @@ QString Html(const QString& text) { return text.toHtmlEscaped(); }
 
 // How many text fields a free-text choice of question q offers: a question
 // with a single real choice offers one per answer allowed.
-int EssayFieldCount(Integer q, const NetworkFormOptions& options)
+int EssayFieldCount(const Survey& questionnaire, Integer q, const NetworkFormOptions& options)
 {
-    const QuestionRec& question = survey.Questions[q];
+    const QuestionRec& question = questionnaire.Questions[q];
     return question.ChoiceCount == 2 || options.essayFull ? std::max<int>(question.MaxAnswers, 1) : 1;
 }
 
-bool HasEssay(Integer q, Integer c) { return ChoiceHasAttr(q, c, AttrEssay) != 0; }
+bool HasEssay(const Survey& questionnaire, Integer q, Integer c)
+{
+    return ChoiceHasAttr(questionnaire, q, c, AttrEssay) != 0;
+}
 
-QString ChoiceText(Integer q, Integer c) { return ChoiceLabel(q, c, false, false); }
+QString ChoiceText(const Survey& questionnaire, Integer q, Integer c)
+{
+    return ChoiceLabel(questionnaire, q, c, false, false);
+}
 
 // " " and "［n つまで］" when more than one answer is allowed.
-QString AnswerCountText(Integer q) { return u' ' + QuestionHeading(q, HeadingMax); }
+QString AnswerCountText(const Survey& questionnaire, Integer q)
+{
+    return u' ' + QuestionHeading(questionnaire, q, HeadingMax);
+}
 
 QString Number(Integer n) { return QString::number(n); }
 
-void HtmlQuestion(QStringList& lines, Integer q, const std::vector<Integer>& next, const NetworkFormOptions& options)
+void HtmlQuestion(const Survey& questionnaire, QStringList& lines, Integer q, const std::vector<Integer>& next,
+                  const NetworkFormOptions& options)
 {
-    const QuestionRec& question = survey.Questions[q];
+    const QuestionRec& question = questionnaire.Questions[q];
     const QString qs = Number(q);
     lines << QStringLiteral("<A NAME=") + Quoted(u'Q' + qs) + QStringLiteral("></A>") << QStringLiteral("<HR>")
-          << Html(QuestionHeading(q, HeadingLabel)) + QStringLiteral("<BR>") << QStringLiteral("<H3>")
-          << Html(u' ' + QuestionHeading(q, HeadingText)) + QStringLiteral("<BR>") << QStringLiteral("<U>")
-          << Html(AnswerCountText(q)) + QStringLiteral("<BR>") << QStringLiteral("</H3></U>")
-          << QStringLiteral("<BLOCKQUOTE>");
+          << Html(QuestionHeading(questionnaire, q, HeadingLabel)) + QStringLiteral("<BR>") << QStringLiteral("<H3>")
+          << Html(u' ' + QuestionHeading(questionnaire, q, HeadingText)) + QStringLiteral("<BR>")
+          << QStringLiteral("<U>") << Html(AnswerCountText(questionnaire, q)) + QStringLiteral("<BR>")
+          << QStringLiteral("</H3></U>") << QStringLiteral("<BLOCKQUOTE>");
     const QString selector = question.MaxAnswers > 1 ? QStringLiteral("checkbox") : QStringLiteral("radio");
     bool everyChoiceJumps = true;
     for (Integer c = 1; c < question.ChoiceCount; ++c) {
@@ -59,12 +69,12 @@ void HtmlQuestion(QStringList& lines, Integer q, const std::vector<Integer>& nex
             line += QStringLiteral("<INPUT type=") + Quoted(selector) + QStringLiteral(" name=")
                     + Quoted(QStringLiteral("KZANSQ") + qs) + QStringLiteral(" value=")
                     + Quoted(QStringLiteral("KZCHQ") + qs + u'C' + cs) + u'>';
-        line += Html(ChoiceText(q, c));
-        if (HasEssay(q, c)) {
+        line += Html(ChoiceText(questionnaire, q, c));
+        if (HasEssay(questionnaire, q, c)) {
             const QString field = QStringLiteral("<INPUT type=") + Quoted(QStringLiteral("text"))
                                   + QStringLiteral(" name=") + Quoted(QStringLiteral("KZESQ") + qs + u'C' + cs)
                                   + QStringLiteral(" size=") + Quoted(QStringLiteral("30")) + u'>';
-            line += field.repeated(EssayFieldCount(q, options));
+            line += field.repeated(EssayFieldCount(questionnaire, q, options));
         }
         const Integer target = next[size_t(c)];
         if (target > q + 1) {
@@ -82,29 +92,30 @@ void HtmlQuestion(QStringList& lines, Integer q, const std::vector<Integer>& nex
                      + QStringLiteral(">次に進む</A></H2><BR>");
 }
 
-void MailQuestion(QStringList& lines, Integer q, const std::vector<Integer>& next, const NetworkFormOptions& options)
+void MailQuestion(const Survey& questionnaire, QStringList& lines, Integer q, const std::vector<Integer>& next,
+                  const NetworkFormOptions& options)
 {
-    const QuestionRec& question = survey.Questions[q];
+    const QuestionRec& question = questionnaire.Questions[q];
     const QString qs = Number(q);
-    lines << QuestionHeading(q, HeadingLabel | HeadingText) << AnswerCountText(q);
+    lines << QuestionHeading(questionnaire, q, HeadingLabel | HeadingText) << AnswerCountText(questionnaire, q);
     for (Integer c = 1; c < question.ChoiceCount; ++c) {
         const QString cs = Number(c);
         QString line;
         if (question.ChoiceCount > 2)
             line += QStringLiteral("#Q") + qs + u'C' + cs + QStringLiteral("( ) ");
-        line += ChoiceText(q, c);
-        if (HasEssay(q, c)) {
+        line += ChoiceText(questionnaire, q, c);
+        if (HasEssay(questionnaire, q, c)) {
             // Each free-text item ends its line.
-            for (int i = EssayFieldCount(q, options); i > 0; --i) {
+            for (int i = EssayFieldCount(questionnaire, q, options); i > 0; --i) {
                 lines << line + QStringLiteral(" #EQ") + qs + u'C' + cs + QStringLiteral("( )");
                 line.clear();
             }
         }
         const Integer target = next[size_t(c)];
-        if (target == survey.QuestionCount && target > q + 1)
+        if (target == questionnaire.QuestionCount && target > q + 1)
             line += QStringLiteral(" [アンケート終わり]");
         else if (target > q + 1)
-            line += QStringLiteral(" [") + QuestionLabel(target) + QStringLiteral("へ進む]");
+            line += QStringLiteral(" [") + QuestionLabel(questionnaire, target) + QStringLiteral("へ進む]");
         lines << line;
     }
     lines << QString();
@@ -129,10 +140,10 @@ bool IsValidDistName(const QString& name)
     });
 }
 
-QString QuestionnaireHTML(const NetworkFormOptions& options)
+QString QuestionnaireHTML(const Survey& questionnaire, const NetworkFormOptions& options)
 {
-    const std::vector<std::vector<Integer>> next = FollowConditions();
-    const QString title = Html(survey.Title);
+    const std::vector<std::vector<Integer>> next = FollowConditions(questionnaire);
+    const QString title = Html(questionnaire.Title);
     QStringList lines;
     lines << QStringLiteral("<html>") << QStringLiteral("<head>")
           << QStringLiteral("<meta http-equiv=") + Quoted(QStringLiteral("Content-Type"))
@@ -145,7 +156,7 @@ QString QuestionnaireHTML(const NetworkFormOptions& options)
                  + Quoted(QStringLiteral("KZDSTNCTNNAME")) + QStringLiteral(" VALUE=")
                  + Quoted(Html(options.distName)) + u'>'
           << QStringLiteral("<H2><CENTER>") + title + QStringLiteral("</H2></CENTER><BR>")
-          << QStringLiteral("<H4><CENTER>") + Html(survey.Author) + QStringLiteral("</H4></CENTER><BR>")
+          << QStringLiteral("<H4><CENTER>") + Html(questionnaire.Author) + QStringLiteral("</H4></CENTER><BR>")
           << QStringLiteral("<CENTER>特に指定の無い場合は各質問につき１つだけ回答してください</CENTER><BR>")
           << QStringLiteral("<CENTER>選んだら「次へ進む」をクリックして次の質問に進んでください</CENTER><BR>")
           << QStringLiteral(
@@ -153,10 +164,10 @@ QString QuestionnaireHTML(const NetworkFormOptions& options)
           << QStringLiteral("<CENTER><H2><A HREF=") + Quoted(QStringLiteral("#Q0"))
                  + QStringLiteral(">アンケートを始める</A></H2></CENTER><BR>")
           << TenBreaks << TenBreaks << TenBreaks << TenBreaks;
-    for (Integer q = 0; q < survey.QuestionCount; ++q)
-        HtmlQuestion(lines, q, next[size_t(q)], options);
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q)
+        HtmlQuestion(questionnaire, lines, q, next[size_t(q)], options);
     lines << TenBreaks << TenBreaks << TenBreaks << TenBreaks
-          << QStringLiteral("<A NAME=") + Quoted(u'Q' + Number(survey.QuestionCount)) + QStringLiteral("></A>")
+          << QStringLiteral("<A NAME=") + Quoted(u'Q' + Number(questionnaire.QuestionCount)) + QStringLiteral("></A>")
           << QStringLiteral("<HR>") << QStringLiteral("<CENTER><H3>ご協力ありがとうございました。</CENTER>")
           << QStringLiteral("<CENTER>最後に「送る」ボタンを押して、回答を送信してください。</H3></CENTER>")
           << QStringLiteral("<CENTER><INPUT type=") + Quoted(QStringLiteral("submit")) + QStringLiteral(" value=")
@@ -165,30 +176,31 @@ QString QuestionnaireHTML(const NetworkFormOptions& options)
     return Joined(lines);
 }
 
-QString QuestionnaireMailText(const NetworkFormOptions& options)
+QString QuestionnaireMailText(const Survey& questionnaire, const NetworkFormOptions& options)
 {
-    const std::vector<std::vector<Integer>> next = FollowConditions();
+    const std::vector<std::vector<Integer>> next = FollowConditions(questionnaire);
     QStringList lines;
-    lines << survey.Title << survey.Author << QString()
+    lines << questionnaire.Title << questionnaire.Author << QString()
           << QStringLiteral("< cut from here > から < cut to here >までを返送してください")
           << QStringLiteral("回答する選択肢の前の( )に * を入れてください  例 #Q1C1(*) 男")
           << QStringLiteral("記述回答は選択肢の後の( )に記入してください  例 #EQ1C1記述(どらやき)") << QString()
           << QStringLiteral("--- < cut from here > ---")
           << QStringLiteral("KZEMAIL#KZDSTNCTNNAME(") + options.distName + u')' << QString();
-    for (Integer q = 0; q < survey.QuestionCount; ++q)
-        MailQuestion(lines, q, next[size_t(q)], options);
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q)
+        MailQuestion(questionnaire, lines, q, next[size_t(q)], options);
     lines << QStringLiteral("--- < cut to here > ---");
     return Joined(lines);
 }
 
-bool WriteQuestionnaireHTML(const QString& fileName, const NetworkFormOptions& options)
+bool WriteQuestionnaireHTML(const Survey& questionnaire, const QString& fileName, const NetworkFormOptions& options)
 {
-    return WriteForm(fileName, QuestionnaireHTML(options));
+    return WriteForm(fileName, QuestionnaireHTML(questionnaire, options));
 }
 
-bool WriteQuestionnaireMailText(const QString& fileName, const NetworkFormOptions& options)
+bool WriteQuestionnaireMailText(const Survey& questionnaire, const QString& fileName,
+                                const NetworkFormOptions& options)
 {
-    return WriteForm(fileName, QuestionnaireMailText(options));
+    return WriteForm(fileName, QuestionnaireMailText(questionnaire, options));
 }
 
 }  // namespace kz

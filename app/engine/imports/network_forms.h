@@ -8,6 +8,8 @@
 
 namespace kz {
 
+struct Survey;
+
 struct NetworkFormOptions {
     // Tells this questionnaire's answers from other questionnaires'.
     QString distName;
@@ -19,13 +21,14 @@ struct NetworkFormOptions {
 // digits only, at least one.
 bool IsValidDistName(const QString& name);
 
-// The forms of the program's questionnaire, lines ended by CR LF.
-QString QuestionnaireHTML(const NetworkFormOptions& options);
-QString QuestionnaireMailText(const NetworkFormOptions& options);
+// The forms of the questionnaire, lines ended by CR LF.
+QString QuestionnaireHTML(const Survey& questionnaire, const NetworkFormOptions& options);
+QString QuestionnaireMailText(const Survey& questionnaire, const NetworkFormOptions& options);
 
 // Write the form to fileName (replacing a file of that name) and beep. Every
 // failure is reported to the user; false then, and a previous file is left.
-bool WriteQuestionnaireHTML(const QString& fileName, const NetworkFormOptions& options);
-bool WriteQuestionnaireMailText(const QString& fileName, const NetworkFormOptions& options);
+bool WriteQuestionnaireHTML(const Survey& questionnaire, const QString& fileName, const NetworkFormOptions& options);
+bool WriteQuestionnaireMailText(const Survey& questionnaire, const QString& fileName,
+                                const NetworkFormOptions& options);
 
 }  // namespace kz

@@ -8,10 +8,10 @@
 #include <iterator>
 #include <vector>
 
-#include "answers/answer_store.h"
 #include "document/cmd_box.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
 #include "texts/choice_texts.h"
@@ -47,19 +47,20 @@ QByteArrayView ChoiceNumberText(Integer c)
 class LineWriter {
 public:
     LineWriter(const Workspace& ws, std::span<const Integer> selected, const CsvSettings& csv)
-        : survey_(ws.survey), selected_(selected), csv_(csv), separator_(char(csv.separator.unicode())),
-          textColumns_(MarkEssayQuestions(csv.noEssay)), emptyText_(Encoded(CsvTextField(QString(), csv).field))
+        : ws_(ws), selected_(selected), csv_(csv), separator_(char(csv.separator.unicode())),
+          textColumns_(MarkEssayQuestions(ws.survey, csv.noEssay)),
+          emptyText_(Encoded(CsvTextField(QString(), csv).field))
     {}
 
     // Appends the line of sample ID, at position Dno, to `out`.
     void write(Long ID, Long Dno, QByteArray& out)
     {
-        ReadSampleAnswers(Dno, counts_, codes_, texts_);
+        ReadSampleAnswers(ws_, Dno, counts_, codes_, texts_);
         char digits[16];
         const auto written = std::to_chars(std::begin(digits), std::end(digits), ID);
         out.append(digits, written.ptr - digits);
         int A = 0;
-        for (Integer q = 0; q < survey_.QuestionCount; ++q) {
+        for (Integer q = 0; q < ws_.survey.QuestionCount; ++q) {
             if (selected_[size_t(q)] == -1)
                 writeQuestion(q, A, out);
             A += counts_[q];
@@ -73,7 +74,7 @@ private:
     void writeQuestion(Integer q, int A, QByteArray& out)
     {
         const bool texts = textColumns_[size_t(q)];
-        for (Integer s = 0; s < survey_.Questions[q].MaxAnswers; ++s) {
+        for (Integer s = 0; s < ws_.survey.Questions[q].MaxAnswers; ++s) {
             const bool answered = s < counts_[q];
             out.append(separator_);
             out.append(ChoiceNumberText(answered ? codes_[A + s] : 0));
@@ -90,7 +91,7 @@ private:
         }
     }
 
-    const Survey& survey_;
+    const Workspace& ws_;
     std::span<const Integer> selected_;
     const CsvSettings& csv_;
     const char separator_;
@@ -155,7 +156,7 @@ CsvExport WriteSamplesCSV(const Workspace& ws, const QString& FileName, const QV
     for (qsizetype i = 0; i < ids.size(); ++i) {
         if (!job.step(i))
             return {CsvExport::End::Stopped, {}, writer.changedTexts()};
-        const Long Dno = FindSamplePos(ids[i]);
+        const Long Dno = FindSamplePos(ws.samples.Samples, ids[i]);
         if (Dno < 0)
             continue;
         writer.write(ids[i], Dno, buffer);
@@ -179,7 +180,7 @@ void ExportSamplesCSV(const Workspace& ws, ListedSamples& sheet, const CsvSettin
         return;
     std::vector<Integer> Selected(size_t(ws.survey.QuestionCount) + 1, -1);
     if (part == 2) {
-        QBoxSelectMany(QStringLiteral("書き出す質問を選んでください"), Selected);
+        QBoxSelectMany(ws.survey, QStringLiteral("書き出す質問を選んでください"), Selected);
         if (Selected[0] == QBoxCancelled)
             return;
     }

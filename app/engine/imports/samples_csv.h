@@ -9,8 +9,8 @@
 #include <span>
 
 #include "document/listed_samples.h"
-#include "document/workspace.h"
 #include "imports/csv_fields.h"
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {

@@ -1,5 +1,6 @@
 #include "imports/text_input_import.h"
 
+#include "host/settings.h"
 #include "model/sample_table.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
@@ -84,7 +85,7 @@ std::optional<Long> IDLineValue(const QString& line, bool& outOfRange)
     return CLng(value);
 }
 
-ImportRecord ReadTextInputRecord(ImportLines& lines)
+ImportRecord ReadTextInputRecord(SampleTable& table, const Settings& computer, ImportLines& lines)
 {
     RecordLines record(lines);
     QString first;
@@ -116,12 +117,12 @@ ImportRecord ReadTextInputRecord(ImportLines& lines)
         const QString status = QStringLiteral("ID番号の指定が正しくありません");
         return RefusedRecord(status + u':' + first, status);
     }
-    const Long ID = lineID ? *lineID : NextFreeID();
+    const Long ID = lineID ? *lineID : NextFreeID(table, computer);
     if (!lineID && ID == -1) {
         const QString message = QStringLiteral("割り当て番号がいっぱいになりました。");
         return RefusedRecord(message, message);
     }
-    if (FindSampleByID(ID) != -1)
+    if (FindSampleByID(table.Samples, ID) != -1)
         return RefusedRecord(IDInUse(ID), IDInUse(ID));
     ImportRecord result;
     result.kind = ImportRecord::Kind::Sample;

@@ -7,8 +7,10 @@
 
 #include <optional>
 
+#include "host/settings.h"
 #include "imports/import_lines.h"
 #include "imports/import_record.h"
+#include "model/survey.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -19,11 +21,12 @@ namespace kz {
 // range gives none too, with `outOfRange` set.
 std::optional<Long> IDLineValue(const QString& line, bool& outOfRange);
 
-// Reads the next record. A record without an ID line takes the next free ID
-// of this computer's range (NextFreeID) once it has been read. Refused: an
+// Reads the next record for the sample table. A record without an ID line
+// takes the table's next free ID of this computer's range (NextFreeID) once
+// it has been read. Refused: an
 // ID that is in use or out of range, no free ID left, a line that is no
 // text. The records are taken as they are written; the entry window reads
 // them.
-ImportRecord ReadTextInputRecord(ImportLines& lines);
+ImportRecord ReadTextInputRecord(SampleTable& table, const Settings& computer, ImportLines& lines);
 
 }  // namespace kz

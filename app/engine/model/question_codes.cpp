@@ -88,8 +88,6 @@ void SplitQC(Integer code, Integer& q, Integer& c)
     c = static_cast<Integer>(u % 128);
 }
 
-QString ChoiceCodeText(Integer q, Integer c) { return ChoiceCodeText(survey, q, c); }
-
 QString ChoiceCodeText(const Survey& questionnaire, Integer q, Integer c)
 {
     if (c < 0)
@@ -110,12 +108,15 @@ QString ChoiceCodeText(const Survey& questionnaire, Integer q, Integer c)
     }
 }
 
-Integer ChoiceNumberFromCode(Integer q, const QString& s) { return ChoiceNumberFromCode(q, QStringView(s)); }
+Integer ChoiceNumberFromCode(const Survey& questionnaire, Integer q, const QString& s)
+{
+    return ChoiceNumberFromCode(questionnaire, q, QStringView(s));
+}
 
-Integer ChoiceNumberFromCode(Integer q, QStringView s)
+Integer ChoiceNumberFromCode(const Survey& questionnaire, Integer q, QStringView s)
 {
     if (s.size() == 1)
-        return ChoiceNumberFromCharacter(StyleOf(survey, q), AnsiCode(s.at(0)));
+        return ChoiceNumberFromCharacter(StyleOf(questionnaire, q), AnsiCode(s.at(0)));
     const double number = Val(s.toString());
     if (FitsInteger(number))
         return CInt(number);

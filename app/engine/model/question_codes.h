@@ -26,15 +26,13 @@ Integer QCChoice(Integer code);
 // Reads the code as unsigned 16 bits: q = code \ 128 (0 to 511), c = code Mod 128.
 void SplitQC(Integer code, Integer& q, Integer& c);
 
-// The typed code of choice c under question q's code style, of the program's
-// questionnaire or the one given; "" for an unknown style or a question
-// outside the table.
-QString ChoiceCodeText(Integer q, Integer c);
+// The typed code of choice c under question q's code style; "" for an
+// unknown style or a question outside the table.
 QString ChoiceCodeText(const Survey& questionnaire, Integer q, Integer c);
 // The choice number a typed code stands for under q's code style: one
 // character by the style's symbol set (0 when it is none of them), a longer
 // or empty text by its number, rounded and held within the Integer range.
-Integer ChoiceNumberFromCode(Integer q, const QString& s);
-Integer ChoiceNumberFromCode(Integer q, QStringView s);
+Integer ChoiceNumberFromCode(const Survey& questionnaire, Integer q, const QString& s);
+Integer ChoiceNumberFromCode(const Survey& questionnaire, Integer q, QStringView s);
 
 }  // namespace kz

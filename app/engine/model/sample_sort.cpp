@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "host/long_job.h"
-#include "model/survey.h"
 
 namespace kz {
 
@@ -80,17 +79,17 @@ bool SortKeys(std::vector<SortKey>& keys, SortProgress& progress)
 
 }  // namespace
 
-bool IsSampleOrderOK()
+bool IsSampleOrderOK(const SampleStore& table)
 {
-    const std::span<const Long> ids = samples.Samples.ids();
+    const std::span<const Long> ids = table.ids();
     return std::is_sorted(ids.begin(), ids.end());
 }
 
-bool SortSamplesByID()
+bool SortSamplesByID(SampleStore& table)
 {
-    if (IsSampleOrderOK())
+    if (IsSampleOrderOK(table))
         return true;
-    const std::span<const Long> ids = samples.Samples.ids();
+    const std::span<const Long> ids = table.ids();
     const auto n = static_cast<qsizetype>(ids.size());
     std::vector<SortKey> keys(ids.size());
     for (size_t i = 0; i < ids.size(); ++i)
@@ -102,7 +101,7 @@ bool SortSamplesByID()
 
     std::vector<Long> order(keys.size());
     std::transform(keys.begin(), keys.end(), order.begin(), [](const SortKey& key) { return key.pos; });
-    samples.Samples.permute(order);
+    table.permute(order);
     return true;
 }
 

@@ -37,9 +37,7 @@ bool SearchSampleID(const SampleStore& table, Long id, Long& pos)
     return pos < table.size();
 }
 
-bool SearchSampleID(Long id, Long& pos) { return SearchSampleID(samples.Samples, id, pos); }
-
-bool InsertPosForID(Long id, Long& pos) { return SearchSampleID(id, pos); }
+bool InsertPosForID(const SampleStore& table, Long id, Long& pos) { return SearchSampleID(table, id, pos); }
 
 Long FindSamplePos(const SampleStore& table, Long id)
 {
@@ -47,9 +45,7 @@ Long FindSamplePos(const SampleStore& table, Long id)
     return IsUsed(table, id, pos) ? pos : -1;
 }
 
-Long FindSamplePos(Long id) { return FindSamplePos(samples.Samples, id); }
-
-Long FindSampleByID(Long id) { return FindSamplePos(id); }
+Long FindSampleByID(const SampleStore& table, Long id) { return FindSamplePos(table, id); }
 
 Long InsertSampleRec(SampleStore& table, const Survey& survey, Long id)
 {
@@ -64,16 +60,16 @@ Long InsertSampleRec(SampleStore& table, const Survey& survey, Long id)
     return pos;
 }
 
-Long AppendSampleRec(Long id)
+Long AppendSampleRec(Workspace& ws, Long id)
 {
     HourglassScope busy;
-    return InsertSampleRec(samples.Samples, survey, id);
+    return InsertSampleRec(ws.samples.Samples, ws.survey, id);
 }
 
-void DeleteSampleRec(Long pos)
+void DeleteSampleRec(SampleStore& table, Long pos)
 {
     HourglassScope busy;
-    samples.Samples.remove(pos);
+    table.remove(pos);
 }
 
 Long PutSampleRec(SampleStore& table, Long pos, Long id)
@@ -90,63 +86,62 @@ Long PutSampleRec(SampleStore& table, Long pos, Long id)
     return place;
 }
 
-Long PutSampleRec(Long pos, Long id) { return PutSampleRec(samples.Samples, pos, id); }
-
-void MoveSampleRec(Long from, Long to)
+void MoveSampleRec(SampleStore& table, Long from, Long to)
 {
     HourglassScope busy;
-    samples.Samples.move(from, to);
+    table.move(from, to);
 }
 
-void ShiftSampleRecs(Long from, Long to)
+void ShiftSampleRecs(SampleStore& table, Long from, Long to)
 {
     const Long d = to > from ? 1 : -1;
     for (Long i = from; i != to; i += d)
-        samples.Samples.copy(i, samples.Samples, i + d);
+        table.copy(i, table, i + d);
 }
 
-void CopyImportSample(Long dst, Long src) { samples.Samples.copy(dst, samples.SampleImport, src); }
+void CopyImportSample(SampleTable& table, Long dst, Long src) { table.Samples.copy(dst, table.SampleImport, src); }
 
-QString SampleIDText(Long pos) { return QString::number(samples.Samples.id(pos)); }
+QString SampleIDText(const SampleStore& table, Long pos) { return QString::number(table.id(pos)); }
 
-Long SampleIDAt(Long pos) { return samples.Samples.id(pos); }
+Long SampleIDAt(const SampleStore& table, Long pos) { return table.id(pos); }
 
-void ResetIDCursor()
+void ResetIDCursor(SampleTable& table, const Settings& computer)
 {
-    samples.NextIDCursor = settings.IDRangeLow;
-    if (SampleCount() < 1) {
-        samples.NextIDCursor = -1;
+    table.NextIDCursor = computer.IDRangeLow;
+    if (SampleCount(table) < 1) {
+        table.NextIDCursor = -1;
         return;
     }
-    for (const Long id : samples.Samples.ids()) {
-        if (id > samples.NextIDCursor && id <= settings.IDRangeHigh)
-            samples.NextIDCursor = id;
+    for (const Long id : table.Samples.ids()) {
+        if (id > table.NextIDCursor && id <= computer.IDRangeHigh)
+            table.NextIDCursor = id;
     }
 }
 
-Long NextFreeID()
+Long NextFreeID(SampleTable& table, const Settings& computer)
 {
     // Counted in 64 bits: the range may end at the top of the Long range.
     constexpr qint64 LongMax = std::numeric_limits<Long>::max();
-    qint64 c = std::max(samples.NextIDCursor, settings.IDRangeLow);
+    qint64 c = std::max(table.NextIDCursor, computer.IDRangeLow);
     // The table ascends, so a run of used IDs is a run of neighbouring records;
     // a loaded table may hold equal neighbours, which are stepped over.
-    const std::span<const Long> ids = samples.Samples.ids();
-    Long pos = FindSamplePos(static_cast<Long>(c));
-    while (pos >= 0 && c <= settings.IDRangeHigh) {
+    const std::span<const Long> ids = table.Samples.ids();
+    const Long count = SampleCount(table);
+    Long pos = FindSamplePos(table.Samples, static_cast<Long>(c));
+    while (pos >= 0 && c <= computer.IDRangeHigh) {
         ++c;
         Long next = pos + 1;
-        while (next < SampleCount() && ids[static_cast<size_t>(next)] < c)
+        while (next < count && ids[static_cast<size_t>(next)] < c)
             ++next;
-        pos = next < SampleCount() && ids[static_cast<size_t>(next)] == c ? next : -1;
+        pos = next < count && ids[static_cast<size_t>(next)] == c ? next : -1;
     }
-    if (c > settings.IDRangeHigh) {
-        samples.NextIDCursor = static_cast<Long>(std::min(c, LongMax));
+    if (c > computer.IDRangeHigh) {
+        table.NextIDCursor = static_cast<Long>(std::min(c, LongMax));
         return -1;
     }
     // At the top of the range the cursor stays on the issued ID; once that ID
     // is used, the next call finds the range used up.
-    samples.NextIDCursor = static_cast<Long>(std::min(c + 1, LongMax));
+    table.NextIDCursor = static_cast<Long>(std::min(c + 1, LongMax));
     return static_cast<Long>(c);
 }
 

@@ -23,10 +23,10 @@ std::array<Integer, 17> powersOfTwoI()
     return masks;
 }
 
-bool hasEssayChoice(int q)
+bool hasEssayChoice(const Survey& questionnaire, int q)
 {
-    for (int c = 0; c < survey.Questions[q].ChoiceCount; ++c)
-        if (ChoiceHasAttr(static_cast<Integer>(q), static_cast<Integer>(c), AttrEssay))
+    for (int c = 0; c < questionnaire.Questions[q].ChoiceCount; ++c)
+        if (ChoiceHasAttr(questionnaire, static_cast<Integer>(q), static_cast<Integer>(c), AttrEssay))
             return true;
     return false;
 }
@@ -46,23 +46,23 @@ void InitBitMasks()
     BitMaskI = powersOfTwoI();
 }
 
-bool ComputeAnswerLayout()
+bool ComputeAnswerLayout(Survey& questionnaire)
 {
     // Built aside and committed only when every size fits its 16-bit field.
-    auto layout = survey.AnswerLayout;
+    auto layout = questionnaire.AnswerLayout;
     int bitOffset = 0;
     int essayOffset = 0;
     int slotCount = 0;
     layout[0].BitOffset = 0;
     layout[0].EssayOffset = 0;
-    for (int q = 0; q < survey.QuestionCount; ++q) {
-        const QuestionRec& question = survey.Questions[q];
+    for (int q = 0; q < questionnaire.QuestionCount; ++q) {
+        const QuestionRec& question = questionnaire.Questions[q];
         const int bitsPerSlot = std::bit_width(static_cast<unsigned>(question.ChoiceCount));
         layout[q].Slots = question.MaxAnswers;
         layout[q].BitsPerSlot = static_cast<Integer>(bitsPerSlot);
         bitOffset += question.MaxAnswers * bitsPerSlot;
         slotCount += question.MaxAnswers;
-        if (hasEssayChoice(q))
+        if (hasEssayChoice(questionnaire, q))
             essayOffset += question.MaxAnswers;
         if (!fitsInteger(bitOffset))
             return false;
@@ -74,17 +74,17 @@ bool ComputeAnswerLayout()
     if (!fitsInteger(sampleBytes))
         return false;
 
-    survey.AnswerLayout = layout;
-    survey.AnoBytes = static_cast<Integer>(anoBytes);
-    survey.SampleBytes = static_cast<Integer>(sampleBytes);
-    survey.AnswerSlotCount = static_cast<Integer>(slotCount);
-    survey.EssayCount = static_cast<Integer>(essayOffset);
+    questionnaire.AnswerLayout = layout;
+    questionnaire.AnoBytes = static_cast<Integer>(anoBytes);
+    questionnaire.SampleBytes = static_cast<Integer>(sampleBytes);
+    questionnaire.AnswerSlotCount = static_cast<Integer>(slotCount);
+    questionnaire.EssayCount = static_cast<Integer>(essayOffset);
     return true;
 }
 
-void ToggleChoiceAttr(Integer q, Integer c, Integer bit)
+void ToggleChoiceAttr(Survey& questionnaire, Integer q, Integer c, Integer bit)
 {
-    Integer& attr = survey.Choices(q, c).Attr;
+    Integer& attr = questionnaire.Choices(q, c).Attr;
     attr = static_cast<Integer>(attr ^ BitMaskI[bit]);
 }
 

@@ -1,4 +1,4 @@
-// The one open questionnaire and its samples, held for the whole run.
+// A questionnaire and its samples.
 #pragma once
 
 #include <vector>
@@ -66,12 +66,7 @@ struct SampleTable {
     Long generation = 0;
 };
 
-// The program's questionnaire and samples (document/workspace.h): routines
-// written before the Workspace reach them here.
-extern Survey& survey;
-extern SampleTable& samples;
-
-inline Long SampleCount() { return samples.Samples.size(); }
+inline Long SampleCount(const SampleTable& table) { return table.Samples.size(); }
 
 // Powers of two; entry 32 (Long) and 16 (Integer) stay 0 so that a test of
 // that bit is always false.
@@ -83,14 +78,14 @@ void InitBitMasks();
 // Rebuilds AnswerLayout and the sizes from Questions and Choices. False when
 // a sample would need more than 32767 answer bits or SampleBytes would pass
 // 32767; the tables are then left as they were.
-bool ComputeAnswerLayout();
+bool ComputeAnswerLayout(Survey& questionnaire);
 
 // Inline: the checks of a structure change ask it for every answer of
 // every sample.
-inline Integer ChoiceHasAttr(Integer q, Integer c, Integer bit)
+inline Integer ChoiceHasAttr(const Survey& questionnaire, Integer q, Integer c, Integer bit)
 {
-    return (survey.Choices(q, c).Attr & BitMaskI[static_cast<size_t>(bit)]) != 0 ? Integer(-1) : Integer(0);
+    return (questionnaire.Choices(q, c).Attr & BitMaskI[static_cast<size_t>(bit)]) != 0 ? Integer(-1) : Integer(0);
 }
-void ToggleChoiceAttr(Integer q, Integer c, Integer bit);
+void ToggleChoiceAttr(Survey& questionnaire, Integer q, Integer c, Integer bit);
 
 }  // namespace kz

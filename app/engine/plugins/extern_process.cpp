@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "model/survey.h"
 #include "plugins/plugin_host.h"
 #include "runtime/cp932.h"
@@ -87,9 +87,10 @@ ExternProcessResult ResultOf(const HostExchange& exchange, const QString& name)
 
 void SetExternProcessWindowHandle(Long handle) { windowHandle = handle; }
 
-ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integer option)
+ExternProcessResult CallExternProcess(const Workspace& ws, Long sampleIndex, Integer paraIndex, Integer option)
 {
-    const QString& name = survey.ExternProcessName;
+    const Survey& questionnaire = ws.survey;
+    const QString& name = questionnaire.ExternProcessName;
     if (name.isEmpty())
         return Failure(NoProcess);
     if (name.contains(u'/') || name.contains(u'\\'))
@@ -98,26 +99,26 @@ ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integ
         return Failure(Overflow);  // the action code paraIndex + 1 has no 16-bit value
     // With no samples there is no record to read; the plug-in still runs, on
     // SampleID 0 and no answers, and the table is left as it is.
-    const bool haveSample = SampleCount() > 0;
-    if (haveSample && (sampleIndex < 0 || sampleIndex >= SampleCount()))
+    const bool haveSample = SampleCount(ws.samples) > 0;
+    if (haveSample && (sampleIndex < 0 || sampleIndex >= SampleCount(ws.samples)))
         return Failure(SubscriptOutOfRange);
 
-    const Integer questionCount = survey.QuestionCount;
+    const Integer questionCount = questionnaire.QuestionCount;
     PluginCall call;
     call.name = name;
     call.window = windowHandle;
-    call.title = ToCp932(survey.Title);
+    call.title = ToCp932(questionnaire.Title);
     call.action = static_cast<Integer>(paraIndex + 1);
     call.questionCount = questionCount;
     call.answered = option;
-    call.sampleId = haveSample ? samples.Samples.id(sampleIndex) : 0;
+    call.sampleId = haveSample ? ws.samples.Samples.id(sampleIndex) : 0;
     call.counts.resize(questionCount + 1);
-    call.codes.resize(survey.AnswerSlotCount + 1);
-    QVector<QString> labels(questionCount + 1), texts(survey.AnswerSlotCount + 1);
+    call.codes.resize(questionnaire.AnswerSlotCount + 1);
+    QVector<QString> labels(questionCount + 1), texts(questionnaire.AnswerSlotCount + 1);
     for (Integer q = 0; q < questionCount; ++q)
-        labels[q] = QuestionLabel(q);
+        labels[q] = QuestionLabel(questionnaire, q);
     if (paraIndex >= 0 && haveSample)
-        ReadSampleAnswers(sampleIndex, call.counts, call.codes, texts);
+        ReadSampleAnswers(ws, sampleIndex, call.counts, call.codes, texts);
     call.labels = Cp932Texts(labels);
     call.texts = Cp932Texts(texts);
     return ResultOf(CallPluginHost(call), name);

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -17,7 +18,7 @@ struct ExternProcessResult {
     bool ok = false;  // false when text describes a failure
 };
 
-// sampleIndex: the sample's position in Samples; with no samples at all the
+// sampleIndex: the sample's position in the workspace's Samples; with no samples at all the
 //   plug-in gets SampleID 0 and no answers, and the table stays empty.
 // paraIndex: on a reply commit the question the reply has reached;
 //   QuestionCount from the entry window's Execute; -1 for the test call,
@@ -29,7 +30,7 @@ struct ExternProcessResult {
 // stops in the progress window, and one that returns more than MaxResultBytes
 // (plugin_protocol.h) give a failure, described in Japanese; the next call
 // after a host that ended starts a new host.
-ExternProcessResult CallExternProcess(Long sampleIndex, Integer paraIndex, Integer option);
+ExternProcessResult CallExternProcess(const Workspace& ws, Long sampleIndex, Integer paraIndex, Integer option);
 
 // The main window's handle that plug-ins receive as their first argument;
 // 0 until the program sets it.

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "answers/zuntab_binding.h"
+#include "model/zuntab_binding.h"
 #include "plugins/plugin_activation.h"
 
 namespace kz {

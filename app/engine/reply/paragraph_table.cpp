@@ -12,11 +12,11 @@ namespace {
 QString SlotText(const Workspace& ws, Integer q, Integer s)
 {
     const Integer max = ws.survey.Questions[static_cast<size_t>(q)].MaxAnswers;
-    QString text = QuestionHeading(q, HeadingNumber | HeadingLabel);
+    QString text = QuestionHeading(ws.survey, q, HeadingNumber | HeadingLabel);
     if (max > 1)
         text +=
             QLatin1Char('[') + QString::number(s + 1) + QLatin1Char('/') + QString::number(max) + QLatin1Char(']');
-    return text + QLatin1Char(' ') + QuestionText(q);
+    return text + QLatin1Char(' ') + QuestionText(ws.survey, q);
 }
 
 template <typename Table>

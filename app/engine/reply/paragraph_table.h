@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "document/workspace.h"
+#include "model/workspace.h"
 #include "reply/reply_lines.h"
 #include "runtime/vbtypes.h"
 

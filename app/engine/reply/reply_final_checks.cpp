@@ -1,6 +1,5 @@
 #include "reply/reply_final_checks.h"
 
-#include "document/document.h"
 #include "model/survey.h"
 #include "runtime/number_format.h"
 #include "runtime/val.h"
@@ -13,7 +12,10 @@ namespace {
 // Longer quantities are not read as numbers at all.
 constexpr int MaxQuantityLength = 308;
 
-bool Has(Integer q, Integer c, ChoiceAttr bit) { return c >= 0 && c < MaxChoices && ChoiceHasAttr(q, c, bit) != 0; }
+bool Has(const Survey& questionnaire, Integer q, Integer c, ChoiceAttr bit)
+{
+    return c >= 0 && c < MaxChoices && ChoiceHasAttr(questionnaire, q, c, bit) != 0;
+}
 
 QString CheckQuantity(const ChoiceRec& choice, const QString& text)
 {
@@ -29,7 +31,7 @@ QString CheckQuantity(const ChoiceRec& choice, const QString& text)
     return {};
 }
 
-QString CompletedCode(Integer q, Integer c, const QString& text)
+QString CompletedCode(const Workspace& ws, Integer q, Integer c, const QString& text)
 {
     QString code;
     QString label;
@@ -37,27 +39,29 @@ QString CompletedCode(Integer q, Integer c, const QString& text)
     // A given code decides the label.
     if (!code.isEmpty() && code != QLatin1String("?"))
         label = QStringLiteral("?");
-    LookupChoiceCode(q, c, code, label, document.CurrentFilePath);
+    LookupChoiceCode(ws.survey, q, c, code, label, ws.document.CurrentFilePath);
     return code + QLatin1Char(':') + label;
 }
 
 }  // namespace
 
-QString CheckRepliedTexts(const QVector<Integer>& counts, const QVector<Integer>& codes, QVector<QString>& texts)
+QString CheckRepliedTexts(const Workspace& ws, const QVector<Integer>& counts, const QVector<Integer>& codes,
+                          QVector<QString>& texts)
 {
+    const Survey& questionnaire = ws.survey;
     int k = 0;
-    for (Integer q = 0; q < survey.QuestionCount; ++q) {
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q) {
         for (int j = 0; j < counts.value(q); ++j, ++k) {
             const Integer c = codes.value(k);
             // Both qualify the free text of a choice; without it there is none.
-            if (!Has(q, c, AttrEssay) || k >= texts.size())
+            if (!Has(questionnaire, q, c, AttrEssay) || k >= texts.size())
                 continue;
-            if (Has(q, c, AttrQuantity)) {
-                const QString error = CheckQuantity(survey.Choices(q, c), texts[k]);
+            if (Has(questionnaire, q, c, AttrQuantity)) {
+                const QString error = CheckQuantity(questionnaire.Choices(q, c), texts[k]);
                 if (!error.isEmpty())
                     return error;
-            } else if (Has(q, c, AttrCoded)) {
-                texts[k] = CompletedCode(q, c, texts[k]);
+            } else if (Has(questionnaire, q, c, AttrCoded)) {
+                texts[k] = CompletedCode(ws, q, c, texts[k]);
             }
         }
     }

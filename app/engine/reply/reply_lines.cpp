@@ -7,12 +7,12 @@
 
 namespace kz {
 
-int ReplyLineStart(int k)
+int ReplyLineStart(const Survey& questionnaire, int k)
 {
-    const int end = SlotOf(survey.QuestionCount, 0);
-    if (k >= static_cast<int>(survey.ParagraphStart.size()))
+    const int end = SlotOf(questionnaire.QuestionCount, 0);
+    if (k >= static_cast<int>(questionnaire.ParagraphStart.size()))
         return end;
-    return std::min<int>(static_cast<uint16_t>(survey.ParagraphStart[static_cast<size_t>(k)]), end);
+    return std::min<int>(static_cast<uint16_t>(questionnaire.ParagraphStart[static_cast<size_t>(k)]), end);
 }
 
 }  // namespace kz

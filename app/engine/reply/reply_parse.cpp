@@ -6,12 +6,12 @@
 
 #include "answers/answer_check.h"
 #include "answers/answer_report.h"
-#include "answers/answer_store.h"
-#include "conditions/question_limit_check.h"
-#include "document/useful.h"
+#include "answers/question_limit_check.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "model/reply_conditions.h"
 #include "model/survey.h"
-#include "reply/reply_conditions.h"
+#include "model/useful.h"
 #include "reply/reply_final_checks.h"
 #include "reply/reply_lines.h"
 #include "reply/reply_one_slot.h"
@@ -34,12 +34,12 @@ constexpr Integer MaxChoiceNumber = 127;
 
 class ReplyParser {
 public:
-    ReplyParser(QString& reply, int caret) : reply_(reply), caret_(caret)
+    ReplyParser(Workspace& ws, QString& reply, int caret) : ws_(ws), reply_(reply), caret_(caret)
     {
         enterLine(0);
-        counts_.resize(survey.QuestionCount + 1);
+        counts_.resize(ws_.survey.QuestionCount + 1);
         // One spare answer index, as the spare question above.
-        const int room = std::max<int>(survey.AnswerSlotCount, 0) + 1;
+        const int room = std::max<int>(ws_.survey.AnswerSlotCount, 0) + 1;
         codes_.resize(room);
         texts_.resize(room);
         answerPos_.resize(room);
@@ -69,15 +69,19 @@ private:
     }
     bool failLine() { return fail(QString::number(line_ + 1) + QStringLiteral("行目の回答数が違います。"), p_ - 1); }
 
-    bool isQuestion(int q) const { return q < survey.QuestionCount; }
-    int maxAnswers(int q) const { return isQuestion(q) ? survey.Questions[static_cast<size_t>(q)].MaxAnswers : 0; }
+    bool isQuestion(int q) const { return q < ws_.survey.QuestionCount; }
+    int maxAnswers(int q) const
+    {
+        return isQuestion(q) ? ws_.survey.Questions[static_cast<size_t>(q)].MaxAnswers : 0;
+    }
     bool isExclusive(int q, Integer c) const
     {
-        return isQuestion(q) && c >= 0 && c < MaxChoices && ChoiceHasAttr(Integer(q), c, AttrExclusive) != 0;
+        return isQuestion(q) && c >= 0 && c < MaxChoices
+               && ChoiceHasAttr(ws_.survey, Integer(q), c, AttrExclusive) != 0;
     }
     Integer otherChoice() const
     {
-        const Integer other = isQuestion(q_) ? FindOtherChoice(Integer(q_)) : Integer(-1);
+        const Integer other = isQuestion(q_) ? FindOtherChoice(ws_.survey, Integer(q_)) : Integer(-1);
         return other >= 0 ? other : Integer(1);
     }
     bool roomForAnswer() { return a_ < codes_.size() || failLine(); }
@@ -98,9 +102,10 @@ private:
     // character is looked up here, once.
     void enterLine(int k);
 
+    Workspace& ws_;
     QString& reply_;
     const int caret_;
-    const int end_ = SlotOf(survey.QuestionCount, 0);
+    const int end_ = SlotOf(ws_.survey.QuestionCount, 0);
 
     QVector<Integer> counts_;
     QVector<Integer> codes_;
@@ -141,7 +146,7 @@ bool ReplyParser::read()
             return false;
         ++p_;
     }
-    const QString error = CheckRepliedTexts(counts_, codes_, texts_);
+    const QString error = CheckRepliedTexts(ws_, counts_, codes_, texts_);
     if (!error.isEmpty())
         return fail(error, p_);
     if (caretQ == -1)
@@ -177,7 +182,7 @@ bool ReplyParser::readCharacter(QChar ch)
     }
     if (oneSlotLine_) {
         const Integer choiceCount =
-            isQuestion(q_) ? survey.Questions[static_cast<size_t>(q_)].ChoiceCount : Integer(0);
+            isQuestion(q_) ? ws_.survey.Questions[static_cast<size_t>(q_)].ChoiceCount : Integer(0);
         if (RewriteOneSlotValue(reply_, p_, choiceCount))
             return readCharacter(reply_.at(p_ - 1));
     }
@@ -228,7 +233,7 @@ bool ReplyParser::readDottedNumber()
         return true;
     }
     const int len = close - p_ - 1;
-    const Integer code = ChoiceNumberFromCode(Integer(q_), Mid(reply_, p_ + 1, len));
+    const Integer code = ChoiceNumberFromCode(ws_.survey, Integer(q_), Mid(reply_, p_ + 1, len));
     if (code > MaxChoiceNumber)
         return fail(QStringLiteral("回答番号が大きすぎます。"), p_);
     if (!setAnswer(code, p_ + 1, len))
@@ -244,7 +249,7 @@ bool ReplyParser::readSymbol(QChar ch)
         --p_;
         return true;
     }
-    return setAnswer(ChoiceNumberFromCode(Integer(q_), QStringView(&ch, 1)), p_, 1);
+    return setAnswer(ChoiceNumberFromCode(ws_.survey, Integer(q_), QStringView(&ch, 1)), p_, 1);
 }
 
 bool ReplyParser::setAnswer(Integer code, int pos, int len)
@@ -371,25 +376,25 @@ bool ReplyParser::lineCheck()
 void ReplyParser::enterLine(int k)
 {
     line_ = k;
-    lineStart_ = ReplyLineStart(k);
-    nextLineStart_ = ReplyLineStart(k + 1);
-    oneSlotLine_ = k < MaxQuestions && IsNextChoice(Integer(k)) != 0;
+    lineStart_ = ReplyLineStart(ws_.survey, k);
+    nextLineStart_ = ReplyLineStart(ws_.survey, k + 1);
+    oneSlotLine_ = k < MaxQuestions && IsNextChoice(ws_.survey, Integer(k)) != 0;
 }
 
 int ReplyParser::store(Long dno, ReplyView* view)
 {
     ReportContext context{reply_, answerPos_, answerLen_, 0, view};
-    CheckSampleAnswers(dno, counts_, codes_, texts_, true, &context);
-    WriteSampleAnswers(dno, counts_, codes_, texts_);
-    CheckSampleLimits(dno, true, &context);
+    CheckSampleAnswers(ws_.survey, dno, counts_, codes_, texts_, true, &context);
+    WriteSampleAnswers(ws_, dno, counts_, codes_, texts_);
+    CheckSampleLimits(ws_, dno, true, &context);
     return context.findings;
 }
 
 void ReplyParser::skipQuestionsNotAsked(Long dno)
 {
-    if (cursorQ >= survey.QuestionCount)
+    if (cursorQ >= ws_.survey.QuestionCount)
         return;
-    const Integer asked = FirstApplyingQuestion(dno, cursorQ);
+    const Integer asked = FirstApplyingQuestion(ws_, dno, cursorQ);
     if (asked != cursorQ) {
         cursorQ = asked;
         cursorN = 0;
@@ -399,11 +404,11 @@ void ReplyParser::skipQuestionsNotAsked(Long dno)
 // An exclusive answer leaves no room in its question.
 void ReplyParser::stepPastExclusiveAnswer(Long dno)
 {
-    if (cursorN <= 0 || cursorQ >= survey.QuestionCount)
+    if (cursorN <= 0 || cursorQ >= ws_.survey.QuestionCount)
         return;
     Integer count = 0;
     QVector<Integer> stored;
-    PopQuestionAnswers(dno, cursorQ, count, stored);
+    PopQuestionAnswers(ws_, dno, cursorQ, count, stored);
     if (cursorN - 1 < count && isExclusive(cursorQ, stored.value(cursorN - 1))) {
         ++cursorQ;
         cursorN = 0;
@@ -412,31 +417,31 @@ void ReplyParser::stepPastExclusiveAnswer(Long dno)
 
 bool ReplyParser::exeDllDue() const
 {
-    return line_ < static_cast<int>(survey.ParagraphExeDLL.size())
-           && survey.ParagraphExeDLL[static_cast<size_t>(line_)] != 0;
+    return line_ < static_cast<int>(ws_.survey.ParagraphExeDLL.size())
+           && ws_.survey.ParagraphExeDLL[static_cast<size_t>(line_)] != 0;
 }
 
 }  // namespace
 
-void ParseReply(Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret, Integer& CaretQ,
-                QString& Status, ReplyView* view, int* Findings)
+void ParseReply(Workspace& ws, Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret,
+                Integer& CaretQ, QString& Status, ReplyView* view, int* Findings)
 {
     if (Findings != nullptr)
         *Findings = 0;
-    ReplyParser parser(Reply, Caret);
+    ReplyParser parser(ws, Reply, Caret);
     const bool ok = parser.read();
     CaretQ = parser.caretQ;
     if (!ok) {
         // The answer that overran the questionnaire may have moved it on.
-        const bool past = parser.cursorQ >= survey.QuestionCount;
-        CursorQ = past ? survey.QuestionCount : parser.cursorQ;
+        const bool past = parser.cursorQ >= ws.survey.QuestionCount;
+        CursorQ = past ? ws.survey.QuestionCount : parser.cursorQ;
         CursorN = past ? Integer(0) : parser.cursorN;
         Status = parser.status;
         Caret = parser.errorPos;
         return;
     }
     // Without a sample to hold them the answers are read but not kept.
-    if (Dno >= 0 && Dno < SampleCount()) {
+    if (Dno >= 0 && Dno < SampleCount(ws.samples)) {
         const int findings = parser.store(Dno, view);
         if (Findings != nullptr)
             *Findings = findings;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {
@@ -16,7 +17,7 @@ class ReplyView;
 inline const QString ExeDllStatus = QStringLiteral("EXEDLL");
 
 // Parses Reply and, when it reads without error, stores its answers into
-// sample Dno (checked and repaired by the answer checks, which report through
+// sample Dno of the workspace (checked and repaired by the answer checks, which report through
 // `view` when one is given).
 //   Reply    in: the typed text (CR LF line ends); out: the text with its
 //            one-slot lines rewritten, also when the parse fails.
@@ -32,7 +33,7 @@ inline const QString ExeDllStatus = QStringLiteral("EXEDLL");
 //   Findings out, when given: the answers the checks repaired (or found at
 //            fault) while storing, whether `view` showed them or not.
 // Positions are 1-based and count CR LF as two characters.
-void ParseReply(Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret, Integer& CaretQ,
-                QString& Status, ReplyView* view = nullptr, int* Findings = nullptr);
+void ParseReply(Workspace& ws, Long Dno, QString& Reply, Integer& CursorQ, Integer& CursorN, int& Caret,
+                Integer& CaretQ, QString& Status, ReplyView* view = nullptr, int* Findings = nullptr);
 
 }  // namespace kz

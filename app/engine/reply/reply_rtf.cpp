@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "answers/answer_store.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "model/reply_conditions.h"
 #include "model/survey.h"
-#include "reply/reply_conditions.h"
 #include "reply/reply_lines.h"
 #include "reply/reply_text_form.h"
 #include "reply/rtf_escape.h"
@@ -74,9 +74,9 @@ private:
     int shown_ = 0;
 };
 
-void WriteHeader(ReplyWriter& w)
+void WriteHeader(ReplyWriter& w, const Settings& computer)
 {
-    const FontRec& font = settings.FontRecs[FontSlot::Reply];
+    const FontRec& font = computer.FontRecs[FontSlot::Reply];
     w.control(QStringLiteral("{\\rtf1\\ansi{\\fonttbl"));
     if (!font.Name.isEmpty()) {
         const bool singleByte = Cp932Length(font.Name) == font.Name.size();
@@ -94,14 +94,14 @@ void WriteHeader(ReplyWriter& w)
 
     w.control(QStringLiteral("{\\colortbl") + ColourEntry(font.ForeColor));
     for (ColourSlot slot : ReplyColourSlots)
-        w.control(ColourEntry(settings.ColourTable[slot]));
+        w.control(ColourEntry(computer.ColourTable[slot]));
     w.control(QStringLiteral("}") + ColourWord(AnswerColour));
 }
 
-void WriteName(ReplyWriter& w, Integer q, const QString& after)
+void WriteName(ReplyWriter& w, const Survey& questionnaire, Integer q, const QString& after)
 {
     w.control(ColourWord(MarkColour));
-    w.text(QLatin1Char('[') + ReplyQuestionName(QuestionHeading(q, HeadingLabel)) + QLatin1Char(']'));
+    w.text(QLatin1Char('[') + ReplyQuestionName(QuestionHeading(questionnaire, q, HeadingLabel)) + QLatin1Char(']'));
     w.control(after);
 }
 
@@ -119,27 +119,28 @@ void WriteFreeText(ReplyWriter& w, const QString& text)
 
 }  // namespace
 
-QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, Integer CaretQ, const QString& Tail,
-                      int displayFlags)
+QString BuildReplyRTF(const Workspace& ws, const Settings& computer, Long Dno, Integer CursorQ, Integer CursorN,
+                      int& Caret, Integer CaretQ, const QString& Tail, int displayFlags)
 {
+    const Survey& questionnaire = ws.survey;
     const bool showNames = (displayFlags & ReplyShowNames) != 0;
     const bool showReturns = (displayFlags & ReplyShowReturns) != 0;
 
     QVector<Integer> counts;
     QVector<Integer> codes;
     QVector<QString> texts;
-    const bool known = Dno >= 0 && Dno < SampleCount();
+    const bool known = Dno >= 0 && Dno < SampleCount(ws.samples);
     if (known)
-        ReadSampleAnswers(Dno, counts, codes, texts);
+        ReadSampleAnswers(ws, Dno, counts, codes, texts);
 
     ReplyWriter w;
-    WriteHeader(w);
+    WriteHeader(w, computer);
 
     int line = 0;
     // A bound that does not move on is the end of the table: no more lines.
     auto breakDue = [&](int slot) {
-        const int next = ReplyLineStart(line + 1);
-        return slot >= next && next > ReplyLineStart(line);
+        const int next = ReplyLineStart(questionnaire, line + 1);
+        return slot >= next && next > ReplyLineStart(questionnaire, line);
     };
     auto breakLine = [&] {
         ++line;
@@ -152,12 +153,12 @@ QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, In
     };
 
     int answer = 0;  // flat index of the question's first answer
-    const Integer lastQ = std::min<Integer>(CursorQ, static_cast<Integer>(survey.QuestionCount - 1));
+    const Integer lastQ = std::min<Integer>(CursorQ, static_cast<Integer>(questionnaire.QuestionCount - 1));
     for (Integer q = 0; q <= lastQ; ++q) {
-        const QString colour = ColourWord(known && !QuestionApplies(Dno, q) ? NotAskedColour : AnswerColour);
+        const QString colour = ColourWord(known && !QuestionApplies(ws, Dno, q) ? NotAskedColour : AnswerColour);
         w.control(colour);
         const int count = known ? counts[q] : 0;
-        const int maxAnswers = survey.Questions[static_cast<size_t>(q)].MaxAnswers;
+        const int maxAnswers = questionnaire.Questions[static_cast<size_t>(q)].MaxAnswers;
         const int slotCount = q < CursorQ ? maxAnswers : std::clamp<int>(CursorN, 0, maxAnswers);
         bool closed = false;
         for (int s = 0; s < slotCount; ++s) {
@@ -174,10 +175,10 @@ QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, In
             if (s >= count)
                 continue;
             if (s == 0 && showNames)
-                WriteName(w, q, ColourWord(AnswerColour) + colour);
+                WriteName(w, questionnaire, q, ColourWord(AnswerColour) + colour);
             const Integer code = codes[answer + s];
-            w.text(ReplyChoiceSymbol(q, code));
-            if (ChoiceHasAttr(q, code, AttrEssay))
+            w.text(ReplyChoiceSymbol(questionnaire, q, code));
+            if (ChoiceHasAttr(questionnaire, q, code, AttrEssay))
                 WriteFreeText(w, texts[answer + s]);
         }
         answer += count;
@@ -191,8 +192,8 @@ QString BuildReplyRTF(Long Dno, Integer CursorQ, Integer CursorN, int& Caret, In
         breakLine();
     if (CursorQ == CaretQ)
         Caret = w.shown();
-    if (showNames && CursorQ >= 0 && CursorQ < survey.QuestionCount) {
-        WriteName(w, CursorQ, ColourWord(AnswerColour));
+    if (showNames && CursorQ >= 0 && CursorQ < questionnaire.QuestionCount) {
+        WriteName(w, questionnaire, CursorQ, ColourWord(AnswerColour));
         w.text(QStringLiteral(" "));
     }
     w.text(Tail);

@@ -42,10 +42,10 @@ QString ReplyQuestionName(const QString& name)
     return s;
 }
 
-QString ReplyChoiceSymbol(Integer q, Integer c)
+QString ReplyChoiceSymbol(const Survey& questionnaire, Integer q, Integer c)
 {
-    const QString code = ChoiceCodeText(q, c);
-    if (code.size() == 1 && ChoiceNumberFromCode(q, code) == c)
+    const QString code = ChoiceCodeText(questionnaire, q, c);
+    if (code.size() == 1 && ChoiceNumberFromCode(questionnaire, q, code) == c)
         return code;
     return QLatin1Char('.') + QString::number(c) + QLatin1Char('.');
 }

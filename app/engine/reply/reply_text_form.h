@@ -10,6 +10,8 @@
 
 namespace kz {
 
+struct Survey;
+
 // A free text in its marks: "/" text "/", or "/*" text "*/" when the text
 // holds a "/" or begins with "*". Line breaks in the text become blanks (a
 // reply line ends at the first CR), and in the "/*" form every "*/" becomes
@@ -31,6 +33,6 @@ QString ReplyQuestionName(const QString& name);
 // The symbol of choice c of question q: its code (ChoiceCodeText), or the
 // dotted form "." c "." when the code would not read back as c (a choice
 // beyond its code style's symbols).
-QString ReplyChoiceSymbol(Integer q, Integer c);
+QString ReplyChoiceSymbol(const Survey& questionnaire, Integer q, Integer c);
 
 }  // namespace kz

@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "answers/answer_counting.h"
-#include "conditions/condition_arrays.h"
-#include "document/workspace.h"
 #include "host/parallel_stretches.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
+#include "model/total_option.h"
+#include "model/workspace.h"
 #include "tabulation/result_table.h"
 #include "tabulation/rough_random.h"
-#include "tabulation/total_option.h"
 
 namespace kz {
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <iterator>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
-#include "document/workspace.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/condition_arrays.h"
+#include "model/workspace.h"
 #include "runtime/number_format.h"
 #include "tabulation/count_samples.h"
 #include "tabulation/result_order.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 

@@ -8,10 +8,10 @@
 #include <QStringList>
 
 #include "host/parallel_stretches.h"
+#include "model/total_option.h"
 #include "tabulation/block_cells.h"
 #include "tabulation/column_plan.h"
 #include "tabulation/result_table.h"
-#include "tabulation/total_option.h"
 
 namespace kz {
 

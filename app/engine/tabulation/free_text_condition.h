@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "tabulation/total_option.h"
+#include "model/total_option.h"
 
 namespace kz {
 

@@ -2,16 +2,16 @@
 
 #include <QStringBuilder>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
-#include "document/workspace.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 #include "runtime/number_format.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
+#include "texts/condition_texts.h"
 #include "texts/question_texts.h"
 
 namespace kz {
@@ -28,16 +28,16 @@ bool IsQuantityChoice(const Survey& questionnaire, Integer q, Integer c)
 }
 
 // The labels of the sample's answers to each referenced question, a field each.
-QString ReferencedAnswers(const Survey& questionnaire, Long sample, std::span<const Integer> refQuestions,
+QString ReferencedAnswers(const Workspace& ws, Long sample, std::span<const Integer> refQuestions,
                           QVector<Integer>& codes)
 {
     QString fields;
     for (Integer q : refQuestions) {
         Integer count = 0;
-        PopQuestionAnswers(sample, q, count, codes);
+        PopQuestionAnswers(ws, sample, q, count, codes);
         QStringList labels;
         for (int i = 0; i < count; ++i)
-            labels.push_back(ChoiceLabel(questionnaire, q, codes[i], false, false));
+            labels.push_back(ChoiceLabel(ws.survey, q, codes[i], false, false));
         fields += u'\t' + GridField(labels.join(QStringLiteral(", ")));
     }
     return fields;
@@ -126,7 +126,7 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
                             std::span<const Integer> refQuestions, Long from, ListingView& view)
 {
     FreeTextListing listing;
-    listing.listed.clear();
+    listing.listed.clear(ws.samples);
     const Long sampleCount = static_cast<Long>(ws.samples.Samples.size());
     if (sampleCount == 0)
         return listing;
@@ -143,9 +143,9 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
     for (; s < sampleCount; ++s) {
         if (!job.step(s - from, [&] { return FormatPercent(double(s) / sampleCount, 0); }))
             break;
-        if (!MatchSampleQuestion(s, request, cond, count, codes, texts))
+        if (!MatchSampleQuestion(ws, s, request, cond, count, codes, texts))
             continue;
-        const Long id = SampleIDAt(s);
+        const Long id = SampleIDAt(ws.samples.Samples, s);
         const QString idText = QString::number(id);
         for (int j = 0; j < count; ++j) {
             listing.listed.append(id);
@@ -154,7 +154,7 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
             QString line = idText % u'\t' % GridField(ChoiceLabel(questionnaire, q, codes[j], false, false)) % u'\t'
                            % GridField(texts[j]);
             if (j == 0 && !refQuestions.empty())
-                line += ReferencedAnswers(questionnaire, s, refQuestions, refCodes);
+                line += ReferencedAnswers(ws, s, refQuestions, refCodes);
             view.addRow(line);
             ++listing.rows;
         }

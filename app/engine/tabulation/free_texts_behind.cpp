@@ -1,6 +1,6 @@
 #include "tabulation/free_texts_behind.h"
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "tabulation/count_sheet.h"

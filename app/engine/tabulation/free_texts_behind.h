@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "tabulation/total_option.h"
+#include "model/total_option.h"
 
 namespace kz {
 

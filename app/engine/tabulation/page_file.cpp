@@ -285,7 +285,8 @@ std::optional<PageRequest> LoadPageFile(const QString& fileName, const Survey& q
     }
     BinaryReader in(file);
     QString name = fileName;
-    if (FileVersion(in, name, OpenPageInSheet) != PageFile)
+    // The sheet's own load asks nothing, so no open document is compared.
+    if (FileVersion(in, DocumentState{}, name, OpenPageInSheet) != PageFile)
         return std::nullopt;
     QString refusal;
     std::optional<PageRequest> page = ReadPage(in, questionnaire, current, refusal);

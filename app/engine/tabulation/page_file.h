@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "model/total_option.h"
 #include "tabulation/result_table.h"
-#include "tabulation/total_option.h"
 
 namespace kz {
 

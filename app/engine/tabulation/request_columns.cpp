@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "conditions/condition_arrays.h"
-#include "conditions/condition_texts.h"
 #include "host/ui_seam.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 

@@ -3,7 +3,7 @@
 #include "host/ui_seam.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
-#include "tabulation/total_option.h"
+#include "model/total_option.h"
 #include "texts/question_texts.h"
 
 namespace kz {

@@ -5,12 +5,12 @@
 #include <map>
 #include <utility>
 
-#include "conditions/condition_texts.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "tabulation/block_cells.h"
 #include "tabulation/count_sheet.h"
 #include "texts/choice_texts.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 

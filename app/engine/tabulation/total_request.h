@@ -6,8 +6,8 @@
 
 #include <QStringList>
 
+#include "model/total_option.h"
 #include "tabulation/free_text_condition.h"
-#include "tabulation/total_option.h"
 
 namespace kz {
 

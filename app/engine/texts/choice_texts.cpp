@@ -38,11 +38,6 @@ QString AttributeTags(const ChoiceRec& choice)
 
 }  // namespace
 
-QString ChoiceLabel(Integer q, Integer c, bool withCode, bool withTags)
-{
-    return ChoiceLabel(survey, q, c, withCode, withTags);
-}
-
 QString ChoiceLabel(const Survey& questionnaire, Integer q, Integer c, bool withCode, bool withTags)
 {
     QString s;
@@ -57,9 +52,9 @@ QString ChoiceLabel(const Survey& questionnaire, Integer q, Integer c, bool with
     return s;
 }
 
-void SetChoiceText(Integer q, Integer c, const QString& block)
+void SetChoiceText(Survey& questionnaire, Integer q, Integer c, const QString& block)
 {
-    ChoiceRec& choice = survey.Choices(q, c);
+    ChoiceRec& choice = questionnaire.Choices(q, c);
     const qsizetype first = block.indexOf(CR);
     if (first < 0) {
         choice.Text = block;
@@ -75,29 +70,29 @@ void SetChoiceText(Integer q, Integer c, const QString& block)
     choice.High = Val(block.mid(second + 1));
 }
 
-QString ChoiceTextBlock(Integer q, Integer c)
+QString ChoiceTextBlock(const Survey& questionnaire, Integer q, Integer c)
 {
-    const ChoiceRec& choice = survey.Choices(q, c);
+    const ChoiceRec& choice = questionnaire.Choices(q, c);
     if (!choice.CodeFile.isEmpty())
         return choice.Text + CR + choice.CodeFile;
     return choice.Text + CR + Format(choice.Low) + CR + Format(choice.High);
 }
 
-Integer FindOtherChoice(Integer q)
+Integer FindOtherChoice(const Survey& questionnaire, Integer q)
 {
-    for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
-        if (HasAttr(survey.Choices(q, c), AttrOther))
+    for (Integer c = 1; c < questionnaire.Questions[q].ChoiceCount; ++c) {
+        if (HasAttr(questionnaire.Choices(q, c), AttrOther))
             return c;
     }
     return -1;
 }
 
-std::vector<bool> MarkEssayQuestions(bool flag)
+std::vector<bool> MarkEssayQuestions(const Survey& questionnaire, bool flag)
 {
-    std::vector<bool> result(static_cast<size_t>(survey.QuestionCount), !flag);
-    for (Integer q = 0; q < survey.QuestionCount; ++q) {
-        for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c) {
-            if (HasAttr(survey.Choices(q, c), AttrEssay)) {
+    std::vector<bool> result(static_cast<size_t>(questionnaire.QuestionCount), !flag);
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q) {
+        for (Integer c = 1; c < questionnaire.Questions[q].ChoiceCount; ++c) {
+            if (HasAttr(questionnaire.Choices(q, c), AttrEssay)) {
                 result[static_cast<size_t>(q)] = true;
                 break;
             }

@@ -14,23 +14,21 @@ struct Survey;
 
 // "(" code ")" when withCode, the choice's text, and with withTags its
 // attribute tags: "［記述］", "［数値:Low-High］" or "[ｺｰﾄﾞ:CodeFile]",
-// then "［排他］", "［その他］", "［複数］"; of the program's questionnaire or
-// the one given.
-QString ChoiceLabel(Integer q, Integer c, bool withCode, bool withTags);
+// then "［排他］", "［その他］", "［複数］".
 QString ChoiceLabel(const Survey& questionnaire, Integer q, Integer c, bool withCode, bool withTags);
 
 // Stores a choice from its text block: "label", "label CR CodeFile" or
 // "label CR Low CR High"; fields the block does not name keep their values.
-void SetChoiceText(Integer q, Integer c, const QString& block);
+void SetChoiceText(Survey& questionnaire, Integer q, Integer c, const QString& block);
 // The text block the data file keeps: "Text CR CodeFile" for a coded choice,
 // else "Text CR Low CR High".
-QString ChoiceTextBlock(Integer q, Integer c);
+QString ChoiceTextBlock(const Survey& questionnaire, Integer q, Integer c);
 
 // The first choice from 1 marked as the question's other choice, or -1.
-Integer FindOtherChoice(Integer q);
+Integer FindOtherChoice(const Survey& questionnaire, Integer q);
 
 // One entry per question: true when a choice from 1 takes free text,
 // otherwise !flag.
-std::vector<bool> MarkEssayQuestions(bool flag);
+std::vector<bool> MarkEssayQuestions(const Survey& questionnaire, bool flag);
 
 }  // namespace kz

@@ -73,9 +73,10 @@ void FillFromFile(const QString& path, QString& code, QString& label)
 
 }  // namespace
 
-void LookupChoiceCode(Integer q, Integer c, QString& code, QString& label, const QString& dataFilePath)
+void LookupChoiceCode(const Survey& questionnaire, Integer q, Integer c, QString& code, QString& label,
+                      const QString& dataFilePath)
 {
-    const QString& codeFile = survey.Choices(q, c).CodeFile;
+    const QString& codeFile = questionnaire.Choices(q, c).CodeFile;
     if (!codeFile.isEmpty())
         FillFromFile(CodeFilePath(codeFile, dataFilePath), code, label);
     if (code.isEmpty())

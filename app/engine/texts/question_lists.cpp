@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "conditions/limit_depths.h"
+#include "model/limit_depths.h"
 #include "model/survey.h"
 #include "texts/choice_texts.h"
 #include "texts/question_texts.h"
@@ -21,15 +21,15 @@ void SetEntry(QStringList& list, qsizetype row, const QString& text)
     list[row] = text;
 }
 
-QStringList Headings(int parts)
+QStringList Headings(const Survey& questionnaire, int parts)
 {
     QStringList rows;
-    for (Integer q = 0; q < survey.QuestionCount; ++q)
-        rows.append(QuestionHeading(q, parts));
+    for (Integer q = 0; q < questionnaire.QuestionCount; ++q)
+        rows.append(QuestionHeading(questionnaire, q, parts));
     return rows;
 }
 
-Integer DepthOf(Integer q) { return survey.QuestionLimit[q][0].KindRank; }
+Integer DepthOf(const Survey& questionnaire, Integer q) { return questionnaire.QuestionLimit[q][0].KindRank; }
 
 // Equal KindRank and Code in every row and in the end entry.
 bool SameLimitRows(const Condition& a, const Condition& b)
@@ -43,46 +43,53 @@ bool SameLimitRows(const Condition& a, const Condition& b)
     return true;
 }
 
-QString TreePrefix(Integer q)
+QString TreePrefix(const Survey& questionnaire, Integer q)
 {
-    const Integer depth = DepthOf(q);
+    const Integer depth = DepthOf(questionnaire, q);
     if (depth <= 0)
         return {};
     Integer p = static_cast<Integer>(q - 1);
-    while (p >= 0 && DepthOf(p) > depth)
+    while (p >= 0 && DepthOf(questionnaire, p) > depth)
         --p;
     // A question with nothing above it to continue opens a branch.
-    const bool continues = p >= 0 && SameLimitRows(survey.QuestionLimit[q], survey.QuestionLimit[p]);
+    const bool continues = p >= 0 && SameLimitRows(questionnaire.QuestionLimit[q], questionnaire.QuestionLimit[p]);
     return TreeContinue.repeated(depth - 1) + (continues ? TreeContinue : TreeBranch);
 }
 
 }  // namespace
 
-QStringList FillChoiceList(Integer q)
+QStringList FillChoiceList(const Survey& questionnaire, Integer q)
 {
     QStringList rows;
-    for (Integer c = 1; c < survey.Questions[q].ChoiceCount; ++c)
-        rows.append(ChoiceLabel(q, c, true, true));
+    for (Integer c = 1; c < questionnaire.Questions[q].ChoiceCount; ++c)
+        rows.append(ChoiceLabel(questionnaire, q, c, true, true));
     return rows;
 }
 
-void SetChoiceListItem(QStringList& list, Integer q, Integer c)
+void SetChoiceListItem(const Survey& questionnaire, QStringList& list, Integer q, Integer c)
 {
-    for (Integer k = c; k < survey.Questions[q].ChoiceCount; ++k) {
+    for (Integer k = c; k < questionnaire.Questions[q].ChoiceCount; ++k) {
         if (k >= 1)
-            SetEntry(list, k - 1, ChoiceLabel(q, k, true, true));
+            SetEntry(list, k - 1, ChoiceLabel(questionnaire, q, k, true, true));
     }
 }
 
-QStringList FillQuestionList() { return Headings(HeadingNumber | HeadingLabel); }
-
-QStringList FillQuestionList2() { return Headings(HeadingNumber | HeadingLabel | HeadingLimit); }
-
-void FillQuestionTree(QStringList& list, Integer from)
+QStringList FillQuestionList(const Survey& questionnaire)
 {
-    LimitDepths();
-    for (Integer q = std::max<Integer>(from, 0); q < survey.QuestionCount; ++q)
-        SetEntry(list, q, TreePrefix(q) + QuestionHeading(q, HeadingNumber | HeadingLabel));
+    return Headings(questionnaire, HeadingNumber | HeadingLabel);
+}
+
+QStringList FillQuestionList2(const Survey& questionnaire)
+{
+    return Headings(questionnaire, HeadingNumber | HeadingLabel | HeadingLimit);
+}
+
+void FillQuestionTree(Survey& questionnaire, QStringList& list, Integer from)
+{
+    LimitDepths(questionnaire);
+    for (Integer q = std::max<Integer>(from, 0); q < questionnaire.QuestionCount; ++q)
+        SetEntry(list, q,
+                 TreePrefix(questionnaire, q) + QuestionHeading(questionnaire, q, HeadingNumber | HeadingLabel));
 }
 
 }  // namespace kz

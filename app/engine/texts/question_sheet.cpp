@@ -13,9 +13,9 @@ const QString CrLf = QStringLiteral("\r\n");
 
 QString QuestionSheetText(const Workspace& ws, Integer q)
 {
-    QString text = QuestionHeading(q, HeadingAll) + CrLf;
+    QString text = QuestionHeading(ws.survey, q, HeadingAll) + CrLf;
     for (Integer c = 0; c < ws.survey.Questions[static_cast<size_t>(q)].ChoiceCount; ++c)
-        text += ChoiceLabel(q, c, true, true) + CrLf;
+        text += ChoiceLabel(ws.survey, q, c, true, true) + CrLf;
     return text;
 }
 

@@ -1,7 +1,7 @@
 #include "texts/question_texts.h"
 
-#include "conditions/condition_texts.h"
 #include "model/survey.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 
@@ -36,8 +36,6 @@ QString TextPart(const Survey& questionnaire, Integer q, int index)
 
 }  // namespace
 
-QString QuestionLabel(Integer q) { return QuestionLabel(survey, q); }
-
 QString QuestionLabel(const Survey& questionnaire, Integer q)
 {
     const qsizetype cr = IsQuestion(q) ? questionnaire.Questions[q].Text.indexOf(CR) : -1;
@@ -46,11 +44,7 @@ QString QuestionLabel(const Survey& questionnaire, Integer q)
     return questionnaire.Questions[q].Text.left(cr);
 }
 
-QString QuestionText(Integer q) { return QuestionText(survey, q); }
-
 QString QuestionText(const Survey& questionnaire, Integer q) { return TextPart(questionnaire, q, 1); }
-
-QString QuestionLimitText(Integer q, bool stored) { return QuestionLimitText(survey, q, stored); }
 
 QString QuestionLimitText(const Survey& questionnaire, Integer q, bool stored)
 {
@@ -62,8 +56,6 @@ QString QuestionLimitText(const Survey& questionnaire, Integer q, bool stored)
         return {};
     return QStringLiteral("（") + ConditionText(questionnaire, limit, true) + QStringLiteral("の人）");
 }
-
-QString QuestionHeading(Integer q, int parts) { return QuestionHeading(survey, q, parts); }
 
 QString QuestionHeading(const Survey& questionnaire, Integer q, int parts)
 {

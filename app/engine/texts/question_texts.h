@@ -8,19 +8,15 @@
 
 namespace kz {
 
-// Each routine reads the program's questionnaire, or the one it is given.
 struct Survey;
 
 // The label; "<Q + 1>質問" when the text has no CR or begins with one.
-QString QuestionLabel(Integer q);
 QString QuestionLabel(const Survey& questionnaire, Integer q);
 // The question sentence: the second part.
-QString QuestionText(Integer q);
 QString QuestionText(const Survey& questionnaire, Integer q);
 // The limit description: the third part; when that is empty and stored is
 // false, "（" + the long text of the question's limit + "の人）" (or "" when the
 // question has no limit rows).
-QString QuestionLimitText(Integer q, bool stored);
 QString QuestionLimitText(const Survey& questionnaire, Integer q, bool stored);
 
 // The parts of a heading, joined in this order.
@@ -34,7 +30,6 @@ enum HeadingPart : int {
 inline constexpr int HeadingAll = HeadingNumber | HeadingLabel | HeadingLimit | HeadingText | HeadingMax;
 
 // parts: HeadingPart flags.
-QString QuestionHeading(Integer q, int parts);
 QString QuestionHeading(const Survey& questionnaire, Integer q, int parts);
 
 }  // namespace kz

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
+#include "model/reply_conditions.h"
 #include "model/sample_table.h"
-#include "reply/reply_conditions.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
 #include "texts/choice_texts.h"
@@ -16,18 +16,18 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-QString Heading(Integer q, bool withQuestions)
+QString Heading(const Survey& questionnaire, Integer q, bool withQuestions)
 {
     if (withQuestions)
-        return QStringLiteral("---- ") + QuestionHeading(q, HeadingLabel | HeadingText) + CrLf;
-    return QuestionHeading(q, HeadingLabel) + QStringLiteral(" : ");
+        return QStringLiteral("---- ") + QuestionHeading(questionnaire, q, HeadingLabel | HeadingText) + CrLf;
+    return QuestionHeading(questionnaire, q, HeadingLabel) + QStringLiteral(" : ");
 }
 
-QString Answers(Integer q, Integer count, const Integer* codes, const QString* texts)
+QString Answers(const Survey& questionnaire, Integer q, Integer count, const Integer* codes, const QString* texts)
 {
     QStringList answers;
     for (Integer i = 0; i < count; ++i) {
-        QString answer = ChoiceLabel(q, codes[i], true, false);
+        QString answer = ChoiceLabel(questionnaire, q, codes[i], true, false);
         if (!texts[i].isEmpty())
             answer += QLatin1Char('/') + texts[i] + QStringLiteral("/ ");
         answers.append(answer);
@@ -42,7 +42,7 @@ QString SampleViewText(const Workspace& ws, Long sample, Integer fromQ, Integer 
     QVector<Integer> counts;
     QVector<Integer> codes;
     QVector<QString> texts;
-    ReadSampleAnswers(sample, counts, codes, texts);
+    ReadSampleAnswers(ws, sample, counts, codes, texts);
     texts.resize(codes.size());
 
     const Integer lastQ = std::min(endQ, ws.survey.QuestionCount);
@@ -51,9 +51,9 @@ QString SampleViewText(const Workspace& ws, Long sample, Integer fromQ, Integer 
         answer += counts[q];
     QString text;
     for (Integer q = std::max<Integer>(fromQ, 0); q < lastQ; ++q) {
-        text += Heading(q, withQuestions);
-        if (QuestionApplies(sample, q))
-            text += Answers(q, counts[q], codes.constData() + answer, texts.constData() + answer);
+        text += Heading(ws.survey, q, withQuestions);
+        if (QuestionApplies(ws, sample, q))
+            text += Answers(ws.survey, q, counts[q], codes.constData() + answer, texts.constData() + answer);
         else
             text += QStringLiteral("(該当せず)");
         text += CrLf;
@@ -79,7 +79,7 @@ Long SampleViewPosition(const Workspace& ws, const QString& dno, const QString& 
                 return Dno;
         }
     }
-    return FindSampleByID(ID);
+    return FindSampleByID(table, ID);
 }
 
 }  // namespace kz

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "document/workspace.h"
+#include "model/workspace.h"
 #include "runtime/vbtypes.h"
 
 namespace kz {

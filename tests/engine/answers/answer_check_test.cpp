@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
 #include "answers/free_text_match.h"
-#include "conditions/question_limit_check.h"
+#include "answers/question_limit_check.h"
+#include "model/answer_store.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
@@ -15,11 +15,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
 using test::Row;
-using test::SetQuestionText;
 
 struct Answers {
     std::vector<Integer> codes;
@@ -44,33 +40,37 @@ Answers Take(Integer count, const QVector<Integer>& codes, const QVector<QString
     return a;
 }
 
-void SetAttr(Integer q, Integer c, std::initializer_list<ChoiceAttr> bits)
-{
-    for (ChoiceAttr bit : bits)
-        survey.Choices(q, c).Attr |= Integer(1 << bit);
-}
+class AnswerFixture : public test::SurveyFixture {
+protected:
+    void SetAttr(Integer q, Integer c, std::initializer_list<ChoiceAttr> bits)
+    {
+        for (ChoiceAttr bit : bits)
+            survey.Choices(q, c).Attr |= Integer(1 << bit);
+    }
 
-// Stored answers of one question, with "" for a question without free text.
-Answers Stored(Long sample, Integer q)
-{
-    Integer count = 0;
-    QVector<Integer> codes;
-    QVector<QString> texts;
-    ReadQuestionAnswers(sample, q, count, codes, texts);
-    return Take(count, codes, texts);
-}
+    // Stored answers of one question, with "" for a question without free text.
+    Answers Stored(Long sample, Integer q)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        QVector<QString> texts;
+        ReadQuestionAnswers(workspace, sample, q, count, codes, texts);
+        return Take(count, codes, texts);
+    }
 
-void Store(Long sample, Integer q, std::vector<Integer> codes, std::vector<QString> texts = {})
-{
-    texts.resize(codes.size());
-    WriteQuestionAnswers(sample, q, static_cast<Integer>(codes.size()), QVector<Integer>(codes.begin(), codes.end()),
-                         QVector<QString>(texts.begin(), texts.end()));
-}
+    void Store(Long sample, Integer q, std::vector<Integer> codes, std::vector<QString> texts = {})
+    {
+        texts.resize(codes.size());
+        WriteQuestionAnswers(workspace, sample, q, static_cast<Integer>(codes.size()),
+                             QVector<Integer>(codes.begin(), codes.end()),
+                             QVector<QString>(texts.begin(), texts.end()));
+    }
+};
 
 // Question 1 "好きな色": up to 3 answers of choices 0..4; choice 1 may be
 // selected repeatedly, choice 3 takes free text, choice 4 is the other choice
 // with free text. Question 2 "年代": one answer of 0..2, no free text.
-class AnswerCheckTest : public test::SurveyFixture {
+class AnswerCheckTest : public AnswerFixture {
 protected:
     void SetUp() override
     {
@@ -92,7 +92,7 @@ protected:
         auto count = static_cast<Integer>(codes.size());
         QVector<Integer> c(codes.begin(), codes.end());
         QVector<QString> t(texts.begin(), texts.end());
-        CheckQuestionAnswers(0, q, count, c, t, report, duplicates, context);
+        CheckQuestionAnswers(survey, 0, q, count, c, t, report, duplicates, context);
         return Take(count, c, t);
     }
 
@@ -147,7 +147,7 @@ TEST_F(AnswerCheckTest, ASingleAnswerIsSoundExactlyWhenTheChecksKeepIt)
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << test.q << ": " << test.code << " '" << test.text << "'");
-        EXPECT_EQ(SoundSingleAnswer(test.q, test.code, QString::fromUtf8(test.text)), test.sound);
+        EXPECT_EQ(SoundSingleAnswer(survey, test.q, test.code, QString::fromUtf8(test.text)), test.sound);
         EXPECT_EQ(Check(test.q, {test.code}, {QString::fromUtf8(test.text)}), test.checked);
     }
 }
@@ -351,7 +351,7 @@ TEST_F(AnswerCheckTest, SampleCheckKeepsTheFlatArraysAligned)
     QVector<Integer> codes{2, 2, 3, 7};
     QVector<QString> texts{"", "", "t", ""};
     ReportContext context = Context(QStringLiteral("2 2 3/t/-7"), {1, 3, 5, 10});
-    CheckSampleAnswers(0, counts, codes, texts, true, &context);
+    CheckSampleAnswers(survey, 0, counts, codes, texts, true, &context);
     EXPECT_EQ(counts, (QVector<Integer>{2, 1}));
     EXPECT_EQ(Take(3, codes, texts), A({2, 3, 0}, {"", "t", ""}));
     ASSERT_EQ(ui_.boxes().size(), 2u);
@@ -364,7 +364,7 @@ TEST_F(AnswerCheckTest, SampleCheckOfAQuestionWithoutAnswersOverwritesNothing)
     QVector<Integer> counts{0, 1};
     QVector<Integer> codes{2};
     QVector<QString> texts{""};
-    CheckSampleAnswers(0, counts, codes, texts, false, nullptr);
+    CheckSampleAnswers(survey, 0, counts, codes, texts, false, nullptr);
     EXPECT_EQ(counts, (QVector<Integer>{1, 1}));
     EXPECT_EQ(Take(2, codes, texts), A({0, 2}));
 }
@@ -376,7 +376,7 @@ TEST_F(AnswerCheckTest, SampleCheckGivesAnEmptyContextEntryToAQuestionWithoutAns
     QVector<Integer> codes{7};
     QVector<QString> texts{""};
     ReportContext context = Context(QStringLiteral("-7"), {2});
-    CheckSampleAnswers(0, counts, codes, texts, true, &context);
+    CheckSampleAnswers(survey, 0, counts, codes, texts, true, &context);
     EXPECT_EQ(OnlyBox(), QStringLiteral("Q2 年代の回答は存在しない選択肢(7)を回答してます"));
     EXPECT_EQ(context.answerStart, (QVector<int>{0, 2}));
 }
@@ -406,7 +406,7 @@ TEST_F(QuestionLimitTest, UnansweredParentIsCompletedWithOption8Clear)
     survey.LimitTable[0] = test::MakeCondition(0, {Row(3, 0, 1)});
     Store(0, 1, {2}, {"memo"});
     EXPECT_EQ(samples.Samples.flags(0) & 1, 0);
-    CheckSampleLimits(0, false, nullptr);
+    CheckSampleLimits(workspace, 0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), A({1}));
     EXPECT_EQ(Stored(0, 1), A({2}, {"memo"}));
     EXPECT_EQ(samples.Samples.flags(0) & 1, 1) << "stored limits see the completed parent";
@@ -416,7 +416,7 @@ TEST_F(QuestionLimitTest, QuestionBecomesUnansweredWithOption8AndLosesItsTexts)
 {
     survey.CheckOptions = CheckLimitToUnanswered;
     Store(0, 1, {2, 2}, {"memo", "more"});
-    CheckSampleLimits(0, false, nullptr);
+    CheckSampleLimits(workspace, 0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), Unanswered);
     EXPECT_EQ(Stored(0, 1), Unanswered);
     EXPECT_TRUE(samples.Samples.texts(0).isEmpty());
@@ -426,14 +426,14 @@ TEST_F(QuestionLimitTest, AnsweredParentLeavesTheFindingAsItIs)
 {
     Store(0, 0, {2});
     Store(0, 1, {1});
-    CheckSampleLimits(0, false, nullptr);
+    CheckSampleLimits(workspace, 0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), A({2}));
     EXPECT_EQ(Stored(0, 1), A({1}));
 }
 
 TEST_F(QuestionLimitTest, UnansweredQuestionOutsideItsLimitIsLeftAlone)
 {
-    CheckSampleLimits(0, true, nullptr);  // no box expected
+    CheckSampleLimits(workspace, 0, true, nullptr);  // no box expected
     EXPECT_EQ(Stored(0, 0), Unanswered);
 }
 
@@ -449,7 +449,7 @@ TEST_F(QuestionLimitTest, LimitsThatCannotBeCompletedMakeTheQuestionUnanswered)
         Store(0, 1, {1});
         if (limit[1].KindRank == 4)
             Store(0, 0, {1});  // the exclusion fails only when the parent has the answer
-        CheckSampleLimits(0, false, nullptr);
+        CheckSampleLimits(workspace, 0, false, nullptr);
         const Answers parent = Stored(0, 0);
         EXPECT_LT(parent.codes[0], survey.Questions[0].ChoiceCount);
         EXPECT_EQ(Stored(0, 1), Unanswered) << "limit row code " << limit[1].Code;
@@ -461,7 +461,7 @@ TEST_F(QuestionLimitTest, RowOnChoice0OfAnUnansweredParentLeavesTheFinding)
     // Asked of those who left question 1 unanswered and gave 1 to question 3.
     survey.QuestionLimit[1] = test::MakeCondition(0, {Row(3, 0, 0), Row(3, 2, 1)});
     Store(0, 1, {1});
-    CheckSampleLimits(0, false, nullptr);
+    CheckSampleLimits(workspace, 0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), Unanswered);
     EXPECT_EQ(Stored(0, 1), A({1}));
 }
@@ -471,7 +471,7 @@ TEST_F(QuestionLimitTest, ChainOfParentsIsCompletedUpwards)
     survey.QuestionLimit[1] = test::MakeCondition(0, {Row(3, 0, 2)});
     survey.QuestionLimit[2] = test::MakeCondition(0, {Row(3, 1, 1)});
     Store(0, 2, {2});
-    CheckSampleLimits(0, false, nullptr);
+    CheckSampleLimits(workspace, 0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), A({2}));
     EXPECT_EQ(Stored(0, 1), A({1}));
     EXPECT_EQ(Stored(0, 2), A({2}));
@@ -481,7 +481,7 @@ TEST_F(QuestionLimitTest, CycleOfLimitsEnds)
 {
     survey.QuestionLimit[0] = test::MakeCondition(0, {Row(3, 1, 1)});
     Store(0, 1, {2});
-    CheckSampleLimits(0, false, nullptr);
+    CheckSampleLimits(workspace, 0, false, nullptr);
     EXPECT_EQ(Stored(0, 0), A({1}));
     EXPECT_EQ(Stored(0, 1), A({2}));
 }
@@ -495,7 +495,7 @@ TEST_F(QuestionLimitTest, ReportAndContextFollowTheStoredAnswers)
     ui_.expectBox(vbOK);
     ui_.expectBox(vbOK);
     ReportContext context = Context(QStringLiteral("0-12/z/-1"), {1, 3, 4, 9});
-    CheckSampleLimits(0, true, &context);
+    CheckSampleLimits(workspace, 0, true, &context);
     ASSERT_EQ(ui_.boxes().size(), 2u);
     EXPECT_EQ(ui_.boxes()[0].prompt, QStringLiteral("Q2 子の回答(1)は質問の限定に合致していません。"));
     EXPECT_EQ(ui_.boxes()[1].prompt, QStringLiteral("Q3 3質問の回答(1)は質問の限定に合致していません。"));
@@ -506,7 +506,7 @@ TEST_F(QuestionLimitTest, ReportAndContextFollowTheStoredAnswers)
 
 // Question 1: up to 3 answers; choice 1 free text, choice 2 a coded choice,
 // choice 3 a quantity. Question 2: no free text.
-class FreeTextMatchTest : public test::SurveyFixture {
+class FreeTextMatchTest : public AnswerFixture {
 protected:
     void SetUp() override
     {
@@ -526,7 +526,7 @@ protected:
         Integer count = -1;
         QVector<Integer> codes;
         QVector<QString> texts;
-        const bool matched = MatchSampleQuestion(0, request, cond, count, codes, texts);
+        const bool matched = MatchSampleQuestion(workspace, 0, request, cond, count, codes, texts);
         EXPECT_EQ(matched, count > 0);
         return Take(count, codes, texts);
     }

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "answers/answer_counting.h"
-#include "answers/answer_store.h"
-#include "answers/zuntab_binding.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "model/zuntab_binding.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 
@@ -22,24 +22,24 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(1, 5);
-        test::AddQuestion(3, 10);
+        AddQuestion(1, 5);
+        AddQuestion(3, 10);
         survey.LimitTable[0] = test::MakeCondition(0, {{3, MakeQC(0, 2)}});
-        test::BuildLayout();
+        BuildLayout();
         std::mt19937 random(5);
         for (Long id = 1; id <= 60; ++id) {
-            const Long s = test::AddSample(id);
+            const Long s = AddSample(id);
             const auto answers = static_cast<Integer>(random() % 4);
             QVector<Integer> codes{static_cast<Integer>(random() % 5)};
             for (Integer a = 0; a < answers; ++a)
                 codes.append(static_cast<Integer>(1 + random() % 9));
-            PushSampleAnswers(s, {1, answers}, codes);
+            PushSampleAnswers(workspace, s, {1, answers}, codes);
         }
     }
 
     // What VerstTotalC adds up sample by sample.
-    static Long PerSample(const Condition& cond, Integer q, Integer rank, const std::vector<Long>& positions,
-                          ChoiceCounts& counts)
+    Long PerSample(const Condition& cond, Integer q, Integer rank, const std::vector<Long>& positions,
+                   ChoiceCounts& counts)
     {
         Long base = 0;
         for (Long s : positions)
@@ -71,14 +71,13 @@ TEST_F(AnswerCountingTest, ChunksAndListsCountAsEverySampleWould)
             ChoiceCounts counted{};
             Long chunked = 0;
             for (Long first = 0; first < 60; first += 25)
-                chunked +=
-                    CountAnswers(ProgramWorkspace(), cond, q, rank, first, std::min<Long>(first + 25, 60), counted);
+                chunked += CountAnswers(workspace, cond, q, rank, first, std::min<Long>(first + 25, 60), counted);
             EXPECT_EQ(chunked, base);
             EXPECT_EQ(counted, expected);
 
             ChoiceCounts listExpected{};
             ChoiceCounts listed{};
-            EXPECT_EQ(CountAnswers(ProgramWorkspace(), cond, q, rank, drawn, listed),
+            EXPECT_EQ(CountAnswers(workspace, cond, q, rank, drawn, listed),
                       PerSample(cond, q, rank, drawn, listExpected));
             EXPECT_EQ(listed, listExpected);
         }
@@ -95,8 +94,8 @@ TEST_F(AnswerCountingTest, SeveralQuestionsInOnePassCountAsEachAlone)
         SCOPED_TRACE(rank);
         std::vector<ChoiceCounts> counts(questions.size());
         std::vector<Long> bases(questions.size());
-        CountAnswers(ProgramWorkspace(), conds, questions, rank, 0, 35, counts, bases);
-        CountAnswers(ProgramWorkspace(), conds, questions, rank, 35, 60, counts, bases);
+        CountAnswers(workspace, conds, questions, rank, 0, 35, counts, bases);
+        CountAnswers(workspace, conds, questions, rank, 35, 60, counts, bases);
 
         std::vector<Long> all(60);
         std::iota(all.begin(), all.end(), 0);

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
 #include "answers/input_effort.h"
+#include "model/answer_store.h"
 #include "support/survey_fixture.h"
 
 namespace kz {
 namespace {
-
-using test::AddQuestion;
-using test::AddSample;
 
 class InputEffortTest : public test::SurveyFixture {};
 
@@ -26,13 +23,13 @@ TEST_F(InputEffortTest, AnswersNeedingMoreThanOneKeyCountByCodeStyle)
         {2, 1, {0, 0, 1}},  {2, 0, {0, 0, 0}}, {3, 12, {0, 0, 0}},
     };
     for (const Case& c : cases) {
-        test::ResetProgramState();
+        Reset();
         const Integer q = AddQuestion(1, 20);
         survey.Questions[q].CodeStyle = c.codeStyle;
-        test::BuildLayout();
-        WriteSampleAnswers(AddSample(1), {1}, {c.choice}, {});
+        BuildLayout();
+        WriteSampleAnswers(workspace, AddSample(1), {1}, {c.choice}, {});
         InputEffort effort;
-        AddSampleEffort(ProgramWorkspace(), 0, effort);
+        AddSampleEffort(workspace, 0, effort);
         EXPECT_EQ(effort.counters, c.counters) << "style " << c.codeStyle << " choice " << c.choice;
         EXPECT_EQ(effort.answers, 1);
     }
@@ -42,11 +39,11 @@ TEST_F(InputEffortTest, UnansweredQuestionsCountAsOneAnswerAndFreeTextsByCharact
 {
     AddQuestion(3, 5, {4});
     AddQuestion(1, 3);
-    test::BuildLayout();
-    WriteSampleAnswers(AddSample(1), {2, 0}, {1, 4}, {QString(), QStringLiteral("電車とバス")});
-    WriteSampleAnswers(AddSample(2), {0, 1}, {2}, {});
+    BuildLayout();
+    WriteSampleAnswers(workspace, AddSample(1), {2, 0}, {1, 4}, {QString(), QStringLiteral("電車とバス")});
+    WriteSampleAnswers(workspace, AddSample(2), {0, 1}, {2}, {});
     InputEffort effort;
-    EXPECT_TRUE(CountInputEffort(ProgramWorkspace(), effort, [](Long, const InputEffort&) { return true; }));
+    EXPECT_TRUE(CountInputEffort(workspace, effort, [](Long, const InputEffort&) { return true; }));
     // 2 + 1 (unanswered) for the first sample, 1 + 1 for the second.
     EXPECT_EQ(effort.answers, 5);
     EXPECT_EQ(effort.characters, 5);
@@ -55,10 +52,10 @@ TEST_F(InputEffortTest, UnansweredQuestionsCountAsOneAnswerAndFreeTextsByCharact
 TEST_F(InputEffortTest, CountEndsAtOnceWithoutSamplesAndWhereItIsStopped)
 {
     AddQuestion(1, 3);
-    test::BuildLayout();
+    BuildLayout();
     InputEffort none;
     int reports = 0;
-    EXPECT_TRUE(CountInputEffort(ProgramWorkspace(), none, [&](Long, const InputEffort&) { return ++reports > 0; }));
+    EXPECT_TRUE(CountInputEffort(workspace, none, [&](Long, const InputEffort&) { return ++reports > 0; }));
     EXPECT_EQ(reports, 0);
     EXPECT_EQ(none.answers, 0);
     EXPECT_EQ(none.characters, 0);
@@ -67,7 +64,7 @@ TEST_F(InputEffortTest, CountEndsAtOnceWithoutSamplesAndWhereItIsStopped)
         AddSample(id);
     InputEffort stopped;
     QList<Long> done;
-    EXPECT_FALSE(CountInputEffort(ProgramWorkspace(), stopped, [&](Long n, const InputEffort&) {
+    EXPECT_FALSE(CountInputEffort(workspace, stopped, [&](Long n, const InputEffort&) {
         done.append(n);
         return n < 2;
     }));

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
-#include "conditions/condition_arrays.h"
 #include "conditions/limit_editing.h"
 #include "host/long_job.h"
+#include "model/answer_store.h"
+#include "model/condition_arrays.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
@@ -21,25 +21,25 @@ class LimitEditingTest : public test::SurveyFixture {
 protected:
     void SetUp() override
     {
-        test::AddQuestion(1, 5);
-        test::BuildLayout();
+        AddQuestion(1, 5);
+        BuildLayout();
         survey.LimitTable[3] = MakeCondition(0, {Row(Required, 0, 1)});
     }
 
     // Samples answering Q0 with each of `answers`, their flags then `flags`.
-    static void AddSamples(const std::vector<Integer>& answers, Integer flags)
+    void AddSamples(const std::vector<Integer>& answers, Integer flags)
     {
         for (Integer answer : answers) {
-            const Long s = test::AddSample(SampleCount() + 1);
-            PushQuestionAnswers(s, 0, 1, {answer});
-            SetSampleFlags(s, flags);
+            const Long s = AddSample(SampleCount(samples) + 1);
+            PushQuestionAnswers(workspace, s, 0, 1, {answer});
+            SetSampleFlags(samples.Samples, s, flags);
         }
     }
 
-    static QStringList Apply(const LimitEditing& editing)
+    QStringList Apply(const LimitEditing& editing)
     {
         QStringList shown;
-        ApplyChangedLimits(ProgramWorkspace(), editing, [&](const QString& percent) { shown.push_back(percent); });
+        ApplyChangedLimits(workspace, editing, [&](const QString& percent) { shown.push_back(percent); });
         return shown;
     }
 
@@ -49,12 +49,12 @@ protected:
 TEST_F(LimitEditingTest, StoredLimitsStartOnLimitZeroAndEachChangeIsStoredAtOnce)
 {
     survey.LimitTable[3][0].Code = 2;  // a head from an old file: stored limits require no others
-    LimitEditing editing = StoredLimitsEditing(ProgramWorkspace());
+    LimitEditing editing = StoredLimitsEditing(workspace);
     EXPECT_EQ(editing.storedLimit.value_or(-1), 0);
-    SelectStoredLimit(ProgramWorkspace(), editing, 3);
+    SelectStoredLimit(workspace, editing, 3);
     EXPECT_FALSE(document.modified);
 
-    ASSERT_TRUE(WriteLimitRow(ProgramWorkspace(), editing, 2, {Required, 0, 3, 0}).written);
+    ASSERT_TRUE(WriteLimitRow(workspace, editing, 2, {Required, 0, 3, 0}).written);
     EXPECT_EQ(ConditionRowCount(survey.LimitTable[3]), 2);
     EXPECT_EQ(survey.LimitTable[3][2].Code, MakeQC(0, 3));
     EXPECT_EQ(survey.LimitTable[3][0].Code, 0);
@@ -65,7 +65,7 @@ TEST_F(LimitEditingTest, StoredLimitsStartOnLimitZeroAndEachChangeIsStoredAtOnce
 
     // With no stored limit chosen a write only beeps.
     editing.storedLimit.reset();
-    EXPECT_FALSE(WriteLimitRow(ProgramWorkspace(), editing, 1, {Required, 0, 2, 0}).written);
+    EXPECT_FALSE(WriteLimitRow(workspace, editing, 1, {Required, 0, 2, 0}).written);
     EXPECT_EQ(ui.beeps(), 1);
     EXPECT_EQ(ConditionRowCount(editing.rows), 2);
 }
@@ -75,16 +75,16 @@ TEST_F(LimitEditingTest, ClosingAfterEditingLimitThreeChangesBitThreeOfEverySamp
     // The other bits disagree with their limits: recomputing any would show.
     const auto others = static_cast<Integer>(0x5A5A & ~8);
     AddSamples({1, 2, 3, 4, 2}, others);
-    LimitEditing editing = StoredLimitsEditing(ProgramWorkspace());
-    SelectStoredLimit(ProgramWorkspace(), editing, 3);
-    ClearLimitRows(ProgramWorkspace(), editing);  // "Q0 answered 2 to 3"
-    ASSERT_TRUE(WriteLimitRow(ProgramWorkspace(), editing, 1, {Required, 0, 3, 0}).written);
-    ASSERT_TRUE(WriteLimitRow(ProgramWorkspace(), editing, 2, {2, 0, 2, 0}).written);
+    LimitEditing editing = StoredLimitsEditing(workspace);
+    SelectStoredLimit(workspace, editing, 3);
+    ClearLimitRows(workspace, editing);  // "Q0 answered 2 to 3"
+    ASSERT_TRUE(WriteLimitRow(workspace, editing, 1, {Required, 0, 3, 0}).written);
+    ASSERT_TRUE(WriteLimitRow(workspace, editing, 2, {2, 0, 2, 0}).written);
 
     Apply(editing);
     const std::array<bool, 5> met = {false, true, true, false, true};
-    for (Long s = 0; s < SampleCount(); ++s) {
-        EXPECT_EQ(GetSampleFlag(s, 3), met[static_cast<size_t>(s)]) << s;
+    for (Long s = 0; s < SampleCount(samples); ++s) {
+        EXPECT_EQ(GetSampleFlag(samples.Samples, s, 3), met[static_cast<size_t>(s)]) << s;
         EXPECT_EQ(samples.Samples.flags(s) & ~8, others) << s;
     }
 }
@@ -105,7 +105,7 @@ TEST_F(LimitEditingTest, ProgressIsTheLimitsShareOfSixteenAlsoWithoutSamples)
     for (const Case& c : cases) {
         samples.Samples.clear();
         AddSamples(c.answers, 0);
-        LimitEditing editing = StoredLimitsEditing(ProgramWorkspace());
+        LimitEditing editing = StoredLimitsEditing(workspace);
         for (size_t limit : c.changed)
             editing.changed[limit] = true;
         EXPECT_EQ(Apply(editing), c.shown);

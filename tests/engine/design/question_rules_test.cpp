@@ -45,12 +45,12 @@ TEST_F(QuestionRulesTest, OtherMarkedChoiceSkipsTheChoiceItselfAndChoiceZero)
 {
     const Integer q = AddQuestion(1, 5);
     survey.Choices(q, 0).Attr |= 1 << AttrOther;
-    EXPECT_EQ(OtherMarkedChoice(q, 2), -1);
+    EXPECT_EQ(OtherMarkedChoice(survey, q, 2), -1);
     survey.Choices(q, 2).Attr |= 1 << AttrOther;
-    EXPECT_EQ(OtherMarkedChoice(q, 2), -1);
+    EXPECT_EQ(OtherMarkedChoice(survey, q, 2), -1);
     survey.Choices(q, 4).Attr |= 1 << AttrOther;
-    EXPECT_EQ(OtherMarkedChoice(q, 2), 4);
-    EXPECT_EQ(OtherMarkedChoice(q, 4), 2);
+    EXPECT_EQ(OtherMarkedChoice(survey, q, 2), 4);
+    EXPECT_EQ(OtherMarkedChoice(survey, q, 4), 2);
 }
 
 TEST_F(QuestionRulesTest, MakeNewQuestionClearsChoicesAndConditionAndHandsBackTheStyle)
@@ -59,7 +59,7 @@ TEST_F(QuestionRulesTest, MakeNewQuestionClearsChoicesAndConditionAndHandsBackTh
     survey.Questions[q].CodeStyle = 2;
     survey.Choices(q, 1) = ChoiceRec{"old", 1, 2, "codes.txt", 1};
     survey.QuestionLimit[q][1] = LimitItem{3, MakeQC(0, 1)};
-    EXPECT_EQ(MakeNewQuestion(q, 3), 2);
+    EXPECT_EQ(MakeNewQuestion(survey, q, 3), 2);
     const QuestionRec& made = survey.Questions[q];
     EXPECT_EQ(made.Text, QStringLiteral("質問1\r\r\r"));
     EXPECT_EQ(made.MaxAnswers, 1);
@@ -84,7 +84,7 @@ TEST_F(QuestionRulesTest, CopyParentLimitCopiesUpToTheEndingRowOnly)
     src[2] = LimitItem{0, 0};
     src[3] = LimitItem{5, 7};
     dst[3] = LimitItem{9, 9};
-    CopyParentLimit(0, 1);
+    CopyParentLimit(survey, 0, 1);
     EXPECT_EQ(dst[1].Code, MakeQC(2, 1));
     EXPECT_EQ(dst[2].KindRank, 0);
     EXPECT_EQ(dst[3].KindRank, 9) << "rows after the end stay";

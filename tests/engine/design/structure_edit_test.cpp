@@ -13,22 +13,22 @@ constexpr Integer Required = 3;
 
 LimitItem Row(Integer kindRank, Integer q, Integer c) { return LimitItem{kindRank, MakeQC(q, c)}; }
 
-// The rows of q's condition up to its end, as (KindRank, question, choice).
-std::vector<std::vector<int>> RowsOf(Integer q)
-{
-    std::vector<std::vector<int>> rows;
-    const Condition& cond = survey.QuestionLimit[static_cast<size_t>(q)];
-    for (size_t k = 1; k < cond.size() && cond[k].KindRank != 0; ++k) {
-        Integer p = 0;
-        Integer c = 0;
-        SplitQC(cond[k].Code, p, c);
-        rows.push_back({cond[k].KindRank, p, c});
-    }
-    return rows;
-}
-
 class StructureEditTest : public SurveyFixture {
 protected:
+    // The rows of q's condition up to its end, as (KindRank, question, choice).
+    std::vector<std::vector<int>> RowsOf(Integer q)
+    {
+        std::vector<std::vector<int>> rows;
+        const Condition& cond = survey.QuestionLimit[static_cast<size_t>(q)];
+        for (size_t k = 1; k < cond.size() && cond[k].KindRank != 0; ++k) {
+            Integer p = 0;
+            Integer c = 0;
+            SplitQC(cond[k].Code, p, c);
+            rows.push_back({cond[k].KindRank, p, c});
+        }
+        return rows;
+    }
+
     void SetUp() override
     {
         // Question 3 has one choice less: the -2 rule looks at the
@@ -40,19 +40,19 @@ protected:
                 survey.Choices(q, c).Text = QStringLiteral("Q%1C%2").arg(q).arg(c);
         }
         BuildLayout();
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
     }
 
     void insertChoice(Integer q, Integer c)
     {
         ++survey.Questions[q].ChoiceCount;
-        ShiftStructure(edit_, q, c, +1);
+        ShiftStructure(survey, edit_, q, c, +1);
         survey.Choices(q, c) = ChoiceRec{};
     }
     void deleteChoice(Integer q, Integer c)
     {
         --survey.Questions[q].ChoiceCount;
-        ShiftStructure(edit_, q, c, -1);
+        ShiftStructure(survey, edit_, q, c, -1);
     }
 
     StructureEdit edit_;
@@ -60,11 +60,11 @@ protected:
 
 TEST_F(StructureEditTest, MapsFollowEveryInitialQuestionAndChoice)
 {
-    ShiftStructure(edit_, 0, -1, +1);  // new question at 0
+    ShiftStructure(survey, edit_, 0, -1, +1);  // new question at 0
     survey.Questions[0] = QuestionRec{QStringLiteral("new"), 1, 2, 0};
-    ShiftStructure(edit_, 1, -1, -1);  // the question that stood first
-    insertChoice(2, 1);                // before choice 1 of initial Q2, moved to 2
-    deleteChoice(3, 1);                // choice 1 of initial Q3
+    ShiftStructure(survey, edit_, 1, -1, -1);  // the question that stood first
+    insertChoice(2, 1);                        // before choice 1 of initial Q2, moved to 2
+    deleteChoice(3, 1);                        // choice 1 of initial Q3
 
     EXPECT_EQ(edit_.QnoMap[0], -1);
     EXPECT_EQ(edit_.QnoMap[1], 1);
@@ -130,13 +130,13 @@ TEST_F(StructureEditTest, ConditionRowsFollowTheEdit)
     };
     for (const RenumberCase& test : cases) {
         SCOPED_TRACE(test.name);
-        ProgramStateGuard clean;
+        Reset();
         SetUp();
         Condition& cond = survey.QuestionLimit[3];
         for (size_t k = 0; k < test.before.size(); ++k)
             cond[k + 1] = test.before[k];
         if (test.c < 0)
-            ShiftStructure(edit_, test.q, -1, test.delta);
+            ShiftStructure(survey, edit_, test.q, -1, test.delta);
         else if (test.delta > 0)
             insertChoice(test.q, test.c);
         else
@@ -151,18 +151,18 @@ TEST_F(StructureEditTest, RestoringSlotZeroBringsBackTheStructureAtOpening)
     survey.QuestionLimit[2][1] = Row(Required, 1, 2);
     survey.Choices(1, 2).Attr = 1 << AttrEssay;
     BuildLayout();
-    OpenStructureEdit(edit_);
+    OpenStructureEdit(survey, edit_);
     const Survey opened = survey;
 
-    ShiftStructure(edit_, 0, -1, +1);
+    ShiftStructure(survey, edit_, 0, -1, +1);
     survey.Questions[0] = QuestionRec{QStringLiteral("new"), 1, 2, 0};
-    ShiftStructure(edit_, 2, -1, -1);
+    ShiftStructure(survey, edit_, 2, -1, -1);
     deleteChoice(2, 1);
     survey.Questions[1].Text = QStringLiteral("renamed");
     survey.Choices(3, 1).Attr = 1 << AttrOther;
     survey.Questions[3].MaxAnswers = 3;
 
-    SaveRestoreStructure(edit_, 1, true);
+    SaveRestoreStructure(survey, edit_, 1, true);
 
     ASSERT_EQ(survey.QuestionCount, opened.QuestionCount);
     for (int q = 0; q < opened.QuestionCount; ++q) {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "answers/answer_check.h"
-#include "answers/answer_store.h"
 #include "design/structure_finish.h"
-#include "document/document.h"
 #include "files/data_file_save.h"
 #include "host/long_job.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
@@ -22,36 +22,39 @@ namespace {
 
 using Answers = std::vector<std::vector<Integer>>;  // per question, the codes in order
 
-void SetAnswers(Long s, const Answers& answers, const std::vector<QString>& texts = {})
-{
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    for (const auto& list : answers) {
-        counts.push_back(static_cast<Integer>(list.size()));
-        for (Integer c : list)
-            codes.push_back(c);
+class SampleAnswersFixture : public SurveyFixture {
+protected:
+    void SetAnswers(Long s, const Answers& answers, const std::vector<QString>& texts = {})
+    {
+        QVector<Integer> counts;
+        QVector<Integer> codes;
+        for (const auto& list : answers) {
+            counts.push_back(static_cast<Integer>(list.size()));
+            for (Integer c : list)
+                codes.push_back(c);
+        }
+        QVector<QString> flatTexts(codes.size());
+        for (size_t i = 0; i < texts.size(); ++i)
+            flatTexts[static_cast<qsizetype>(i)] = texts[i];
+        WriteSampleAnswers(workspace, s, counts, codes, flatTexts);
     }
-    QVector<QString> flatTexts(codes.size());
-    for (size_t i = 0; i < texts.size(); ++i)
-        flatTexts[static_cast<qsizetype>(i)] = texts[i];
-    WriteSampleAnswers(s, counts, codes, flatTexts);
-}
 
-Answers AnswersOf(Long s)
-{
-    QVector<Integer> counts;
-    QVector<Integer> codes;
-    PopSampleAnswers(s, counts, codes);
-    Answers answers;
-    qsizetype k = 0;
-    for (int q = 0; q < survey.QuestionCount; ++q) {
-        answers.emplace_back(codes.begin() + k, codes.begin() + k + counts[q]);
-        k += counts[q];
+    Answers AnswersOf(Long s)
+    {
+        QVector<Integer> counts;
+        QVector<Integer> codes;
+        PopSampleAnswers(workspace, s, counts, codes);
+        Answers answers;
+        qsizetype k = 0;
+        for (int q = 0; q < survey.QuestionCount; ++q) {
+            answers.emplace_back(codes.begin() + k, codes.begin() + k + counts[q]);
+            k += counts[q];
+        }
+        return answers;
     }
-    return answers;
-}
+};
 
-class StructureFinishTest : public SurveyFixture {
+class StructureFinishTest : public SampleAnswersFixture {
 protected:
     // Questions of 4 choices (1, 2, 3 and "無回答"), `maxAnswers` each.
     void build(std::initializer_list<Integer> maxAnswers, Long sampleCount)
@@ -61,25 +64,25 @@ protected:
         BuildLayout();
         for (Long s = 0; s < sampleCount; ++s)
             AddSample(s + 1);
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
     }
 
     void deleteChoice(Integer q, Integer c)
     {
         --survey.Questions[q].ChoiceCount;
-        ShiftStructure(edit_, q, c, -1);
+        ShiftStructure(survey, edit_, q, c, -1);
         edit_.changed = edit_.numberingChanged = true;
     }
     void insertChoice(Integer q, Integer c)
     {
         ++survey.Questions[q].ChoiceCount;
-        ShiftStructure(edit_, q, c, +1);
+        ShiftStructure(survey, edit_, q, c, +1);
         survey.Choices(q, c) = ChoiceRec{};
         edit_.changed = edit_.numberingChanged = true;
     }
     void insertQuestion(Integer q, Integer choiceCount)
     {
-        ShiftStructure(edit_, q, -1, +1);
+        ShiftStructure(survey, edit_, q, -1, +1);
         survey.Questions[q] = QuestionRec{QStringLiteral("new"), 1, choiceCount, 0};
         survey.Choices(q, 0) = ChoiceRec{QStringLiteral("無回答"), 0, 0, {}, 1 << AttrExclusive};
         for (int c = 1; c < choiceCount; ++c)
@@ -89,7 +92,7 @@ protected:
     }
     void deleteQuestion(Integer q)
     {
-        ShiftStructure(edit_, q, -1, -1);
+        ShiftStructure(survey, edit_, q, -1, -1);
         edit_.changed = edit_.numberingChanged = true;
     }
 
@@ -111,17 +114,17 @@ TEST_F(StructureFinishTest, DeletedChoiceIsRepairedByTheCorrectionOptions)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        ProgramStateGuard clean;
+        Reset();
         build({1, 1, 3}, 1);
         for (int q = 0; q < 3; ++q)
             survey.Choices(q, 3).Attr = 1 << AttrOther;
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
         SetAnswers(0, {{3}, {2}, {1, 2, 3}});
         survey.CheckOptions = test.options;
         for (Integer q = 0; q < 3; ++q)
             deleteChoice(q, 2);
 
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
         EXPECT_EQ(AnswersOf(0), test.expected);
     }
 }
@@ -136,7 +139,7 @@ TEST_F(StructureFinishTest, AnswersFollowTheirQuestionsAndChoices)
     insertChoice(1, 1);  // before choice 1 of the question moved by the insert
     deleteChoice(2, 2);
 
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(AnswersOf(0), (Answers{{0}, {3, 4}, {2}}));
     EXPECT_EQ(AnswersOf(1), (Answers{{0}, {2}, {1}}));
 }
@@ -149,7 +152,7 @@ TEST_F(StructureFinishTest, LoweredMaxAnswersKeepsTheFirstValidAnswers)
     survey.Questions[1].MaxAnswers = 1;
     survey.CheckOptions = 0;
     deleteChoice(1, 2);  // Q2's first answer goes; its second is kept, not lost to the cut
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(AnswersOf(0), (Answers{{1}, {2}}));
 }
 
@@ -157,13 +160,13 @@ TEST_F(StructureFinishTest, FinishEmptiesStoredLimitsAndSetsEveryFlag)
 {
     for (bool changed : {false, true}) {
         SCOPED_TRACE(changed);
-        ProgramStateGuard clean;
+        Reset();
         build({1}, 3);
         survey.LimitTable[0][1] = LimitItem{3, MakeQC(0, 1)};
         for (Long s = 0; s < 3; ++s)
             SetAnswers(s, {{static_cast<Integer>(s + 1)}});
         edit_.changed = changed;
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
         for (const Condition& limit : survey.LimitTable)
             for (const LimitItem& item : limit)
                 EXPECT_EQ(item.KindRank, 0);
@@ -181,14 +184,14 @@ TEST_F(StructureFinishTest, EntryLinesResetAfterANumberingChangeAndStayWithinSlo
     survey.Questions[0].MaxAnswers = 2;
     survey.Questions[1].MaxAnswers = 1;
     edit_.changed = true;
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(survey.ParagraphStart[1], MakeQC(0, 1));
     EXPECT_EQ(survey.ParagraphStart[2], MakeQC(1, 0));
     EXPECT_EQ(survey.ParagraphExeDLL[1], -1);
 
-    OpenStructureEdit(edit_);
+    OpenStructureEdit(survey, edit_);
     insertQuestion(1, 2);
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(survey.ParagraphStart[0], 0);
     for (int i = 1; i <= 254; ++i)
         EXPECT_EQ(survey.ParagraphStart[static_cast<size_t>(i)], MakeQC(static_cast<Integer>(i), 0));
@@ -206,7 +209,7 @@ TEST_F(StructureFinishTest, TooLargeARecordIsRefusedBeforeAnythingChanges)
     for (int q = 1; q < 40; ++q)
         survey.Questions[q].MaxAnswers = 120;
     ui_.expectBox(vbOK);
-    EXPECT_EQ(FinishStructureEdit(edit_), FinishResult::TooLarge);
+    EXPECT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::TooLarge);
     EXPECT_TRUE(ui_.boxes().back().prompt.contains(QStringLiteral("32767")));
     EXPECT_EQ(samples.Samples, before);
     EXPECT_EQ(survey.QuestionCount, 40);  // the editor stays open on the edited structure
@@ -219,11 +222,11 @@ TEST_F(StructureFinishTest, TheFinishBeepsAtItsEndAlsoAfterAStop)
     build({1, 1}, 2);
     deleteChoice(0, 1);
     ui_.scriptProgress(false);
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Stopped);
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Stopped);
     EXPECT_EQ(ui_.beeps(), 1);
 
-    SaveRestoreStructure(edit_, 0, true);  // editing goes on with the edited structure
-    ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+    SaveRestoreStructure(survey, edit_, 0, true);  // editing goes on with the edited structure
+    ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
     EXPECT_EQ(ui_.beeps(), 2);
 }
 
@@ -235,21 +238,21 @@ TEST_F(StructureFinishTest, StopLeavesTheQuestionnaireAndSamplesIntact)
     ASSERT_TRUE(dir.isValid());
     const auto save = [&](const QString& name) {
         const QString path = dir.filePath(name);
-        EXPECT_TRUE(SaveDataFile(path));
+        EXPECT_TRUE(SaveDataFile(workspace, settings, path));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     };
     for (int stopAt : {0, 30, 59}) {
         SCOPED_TRACE(stopAt);
-        ProgramStateGuard clean;
+        Reset();
         LongJobPacing everyStep(0);
         build({2, 1, 1}, 60);
         survey.Choices(0, 1).Attr = 1 << AttrEssay;
         survey.LimitTable[2][1] = LimitItem{3, MakeQC(1, 1)};
         survey.ParagraphStart[1] = MakeQC(1, 0);
         BuildLayout();
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
         for (Long s = 0; s < 60; ++s)
             SetAnswers(s, {{1, static_cast<Integer>(s % 3 + 1)}, {static_cast<Integer>(s % 4)}, {3}},
                        {QStringLiteral("text %1").arg(s)});
@@ -261,7 +264,7 @@ TEST_F(StructureFinishTest, StopLeavesTheQuestionnaireAndSamplesIntact)
         for (int i = 0; i < stopAt; ++i)
             ui_.scriptProgress(true);
         ui_.scriptProgress(false);
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Stopped);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Stopped);
         EXPECT_EQ(survey.QuestionCount, 3);
         EXPECT_EQ(save(QStringLiteral("after.kz")), before);
     }
@@ -320,7 +323,7 @@ protected:
             break;
         case 1: {  // copy
             const Integer from = static_cast<Integer>(pick(0, survey.QuestionCount - 1));
-            ShiftStructure(edit_, q, -1, +1);
+            ShiftStructure(survey, edit_, q, -1, +1);
             const Integer src = from >= q ? static_cast<Integer>(from + 1) : from;
             survey.Questions[q] = survey.Questions[src];
             for (int c = 0; c < survey.Questions[src].ChoiceCount; ++c)
@@ -369,18 +372,18 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
 {
     for (int round = 0; round < 12; ++round) {
         SCOPED_TRACE(round);
-        ProgramStateGuard clean;
+        Reset();
         buildRandom();
-        OpenStructureEdit(edit_);
+        OpenStructureEdit(survey, edit_);
         survey.CheckOptions = static_cast<Integer>(CheckLimitToUnanswered | (round % 2 ? CheckMissingToOther : 0));
         const Survey before = survey;
         std::vector<Answers> answersBefore;
-        for (Long s = 0; s < SampleCount(); ++s)
+        for (Long s = 0; s < SampleCount(samples); ++s)
             answersBefore.push_back(AnswersOf(s));
 
         for (int i = 0; i < 10; ++i)
             randomEdit();
-        ASSERT_EQ(FinishStructureEdit(edit_), FinishResult::Finished);
+        ASSERT_EQ(FinishStructureEdit(workspace, edit_), FinishResult::Finished);
 
         for (int k = 0; k < before.QuestionCount; ++k) {
             const Integer q = edit_.QnoMap[static_cast<size_t>(k)];
@@ -400,8 +403,8 @@ TEST_F(ConversionProperty, EverySurvivingAnswerKeepsItsChoiceText)
             if (limitBefore[1].KindRank != 0)
                 continue;  // its answers also answer to its limit
 
-            const Integer other = FindOtherChoice(q);
-            for (Long s = 0; s < SampleCount(); ++s) {
+            const Integer other = FindOtherChoice(survey, q);
+            for (Long s = 0; s < SampleCount(samples); ++s) {
                 std::vector<QString> expected;
                 for (Integer c : answersBefore[static_cast<size_t>(s)][static_cast<size_t>(k)]) {
                     const Integer now = edit_.CnoMap(c, k);

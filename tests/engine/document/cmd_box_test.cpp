@@ -34,7 +34,7 @@ protected:
     {
         test::SurveyFixture::SetUp();
         for (int q = 0; q < 4; ++q)
-            test::AddQuestion(1, 2);
+            AddQuestion(1, 2);
     }
 };
 
@@ -45,27 +45,27 @@ TEST_F(CmdBoxTest, WithoutWindowsEveryBoxIsCancelled)
     EXPECT_EQ(text, "");
     EXPECT_EQ(AskBox("a", "b", "c", "d"), 0);
     EXPECT_EQ(AskFolder(), "");
-    EXPECT_EQ(QBoxSelect("p", 0), -1);
+    EXPECT_EQ(QBoxSelect(survey, "p", 0), -1);
     EXPECT_EQ(FileDialog("/x/y.kz", "a|*.a|", 1), "");
     std::array<Integer, 4> selected{0, -1, 0, -1};
-    QBoxSelectMany("p", selected);
+    QBoxSelectMany(survey, "p", selected);
     EXPECT_EQ(selected, (std::array<Integer, 4>{QBoxCancelled, -1, 0, -1}));
 }
 
 TEST_F(CmdBoxTest, QuestionBoxKeepsToTheQuestionsAndTheCallersArray)
 {
     ChoosingUi ui;
-    EXPECT_EQ(QBoxSelect("p", 3), 3);
-    EXPECT_EQ(QBoxSelect("p", 4), -1);  // no question 4
-    EXPECT_EQ(QBoxSelect("p", -1), -1);
+    EXPECT_EQ(QBoxSelect(survey, "p", 3), 3);
+    EXPECT_EQ(QBoxSelect(survey, "p", 4), -1);  // no question 4
+    EXPECT_EQ(QBoxSelect(survey, "p", -1), -1);
     std::array<Integer, 2> shortMarks{5, 5};
-    QBoxSelectMany("p", shortMarks);  // only what fits is written
+    QBoxSelectMany(survey, "p", shortMarks);  // only what fits is written
     EXPECT_EQ(shortMarks, (std::array<Integer, 2>{-1, 0}));
     std::array<Integer, 5> marks{5, 5, 5, 5, 5};
-    QBoxSelectMany("p", marks);
+    QBoxSelectMany(survey, "p", marks);
     EXPECT_EQ(marks, (std::array<Integer, 5>{-1, 0, -1, -1, 5}));
     std::span<Integer> none;
-    QBoxSelectMany("p", none);  // nothing to write into, nothing happens
+    QBoxSelectMany(survey, "p", none);  // nothing to write into, nothing happens
 }
 
 }  // namespace

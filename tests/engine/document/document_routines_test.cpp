@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "document/document.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
 #include "host/program_folder.h"
+#include "model/document.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 
@@ -18,19 +18,19 @@ protected:
 TEST_F(DocumentRoutinesTest, UnsavableLocksEverythingButTheKey)
 {
     document.CurrentFilePath = QStringLiteral("/data/a.kz");
-    SetUnsavable();
+    SetUnsavable(document);
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     EXPECT_TRUE(document.menusLocked);
     EXPECT_EQ(document.menuLockLevel, 2);
 }
 
 TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
 {
-    test::AddQuestion(1, 3);
-    test::BuildLayout();
-    test::AddSample(4);
+    AddQuestion(1, 3);
+    BuildLayout();
+    AddSample(4);
     survey.Title = QStringLiteral("元の調査");
     survey.LimitTable[3][1] = {3, 1};
     survey.Password = QStringLiteral("pw");
@@ -38,8 +38,8 @@ TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
     document = {2, QStringLiteral("/data/a.kz"), QStringLiteral("net"), 5, true};
     document.menuLockLevel = 2;
 
-    InitNewFile();
-    EXPECT_EQ(SampleCount(), 0);
+    InitNewFile(workspace, settings);
+    EXPECT_EQ(SampleCount(samples), 0);
     EXPECT_EQ(samples.NextIDCursor, -1);
     EXPECT_EQ(document.CurrentFilePath, AppDir() + QStringLiteral("new.kz"));
     EXPECT_EQ(document.ProtectLevel, 0);
@@ -57,17 +57,17 @@ TEST_F(DocumentRoutinesTest, NewFileResetsTheFileStateOnly)
 
 TEST_F(DocumentRoutinesTest, NewQuestionnaireIsOneQuestionWithTwoChoices)
 {
-    test::AddQuestion(3, 9, {2});
-    test::AddQuestion(1, 2);
-    test::BuildLayout();
-    test::AddSample(7);
+    AddQuestion(3, 9, {2});
+    AddQuestion(1, 2);
+    BuildLayout();
+    AddSample(7);
     survey.QuestionLimit[0][1] = {1, 128};
     survey.LimitTable[15][4] = {3, 130};
     survey.ParagraphStart[256] = 99;
     survey.ParagraphExeDLL[10] = -1;
     survey.CheckOptions = 2;
 
-    NewQuestionnaire();
+    NewQuestionnaire(survey);
     EXPECT_EQ(survey.Title, QStringLiteral("新規アンケート"));
     EXPECT_EQ(survey.Author, QStringLiteral("＊＊＊＊"));
     EXPECT_EQ(survey.QuestionCount, 1);
@@ -88,7 +88,7 @@ TEST_F(DocumentRoutinesTest, NewQuestionnaireIsOneQuestionWithTwoChoices)
     EXPECT_EQ(survey.LimitTable[15][4].Code, 130);  // codes are left
     EXPECT_EQ(survey.CheckOptions, 15);
     // Samples and the layout are not its business.
-    EXPECT_EQ(SampleCount(), 1);
+    EXPECT_EQ(SampleCount(samples), 1);
     EXPECT_EQ(survey.AnswerLayout[0].Slots, 3);
 }
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
 #include "document/new_questionnaire.h"
 #include "host/program_folder.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "support/enter_reply.h"
 #include "support/scripted_ui.h"
@@ -19,14 +19,14 @@ protected:
     void Load(Integer level)
     {
         survey.Title = QStringLiteral("通勤調査");
-        test::AddQuestion(1, 4);
-        test::AddQuestion(2, 6);
-        test::BuildLayout();
+        AddQuestion(1, 4);
+        AddQuestion(2, 6);
+        BuildLayout();
         survey.ParagraphStart.fill(MakeQC(2, 0));
         survey.ParagraphStart[0] = 0;
         survey.ParagraphStart[1] = MakeQC(1, 1);
         survey.ParagraphExeDLL[1] = -1;
-        test::AddSample(101);
+        AddSample(101);
         document.CurrentFilePath = QStringLiteral("/data/commute.kz");
         document.ProtectLevel = level;
     }
@@ -36,11 +36,11 @@ protected:
 TEST_F(NewQuestionnaireTest, TheNewDocumentIsUnnamedAndBlankOnlyForAHiddenBase)
 {
     for (const Integer level : {0, 1, 2}) {
-        test::ProgramStateGuard fresh;
+        Reset();
         Load(level);
         NewQuestionnaireSteps steps;
-        StartNewDocument(steps, level >= 2);
-        EXPECT_EQ(SampleCount(), 0);
+        StartNewDocument(workspace, settings, steps, level >= 2);
+        EXPECT_EQ(SampleCount(samples), 0);
         EXPECT_EQ(document.CurrentFilePath, AppDir() + QStringLiteral("new.kz"));
         EXPECT_TRUE(document.untitled);
         EXPECT_FALSE(HasChosenPath(document));
@@ -58,8 +58,8 @@ TEST_F(NewQuestionnaireTest, TheLoadedStructureKeepsItsLines)
 {
     Load(0);
     NewQuestionnaireSteps steps;
-    StartNewDocument(steps, false);
-    ChooseStructure(steps, true);
+    StartNewDocument(workspace, settings, steps, false);
+    ChooseStructure(workspace, steps, true);
     EXPECT_TRUE(steps.structureChosen);
     EXPECT_FALSE(steps.blank);
     EXPECT_EQ(survey.QuestionCount, 2);
@@ -73,8 +73,8 @@ TEST_F(NewQuestionnaireTest, ABlankQuestionnaireHasOneLinePerQuestion)
 {
     Load(0);
     NewQuestionnaireSteps steps;
-    StartNewDocument(steps, false);
-    ChooseStructure(steps, false);
+    StartNewDocument(workspace, settings, steps, false);
+    ChooseStructure(workspace, steps, false);
     EXPECT_TRUE(steps.blank);
     EXPECT_EQ(survey.QuestionCount, 1);
     EXPECT_EQ(survey.ParagraphStart[0], 0);
@@ -82,10 +82,10 @@ TEST_F(NewQuestionnaireTest, ABlankQuestionnaireHasOneLinePerQuestion)
     EXPECT_EQ(survey.ParagraphStart[256], MakeQC(1, 0));
     EXPECT_EQ(survey.ParagraphExeDLL[1], 0);
     EXPECT_EQ(survey.AnswerLayout[1].BitOffset, survey.AnswerLayout[0].BitsPerSlot);
-    EXPECT_EQ(test::EnterReply(1, QStringLiteral("1")), "");
+    EXPECT_EQ(test::EnterReply(workspace, 1, QStringLiteral("1")), "");
     Integer count = 0;
     QVector<Integer> codes;
-    PopQuestionAnswers(0, 0, count, codes);
+    PopQuestionAnswers(workspace, 0, 0, count, codes);
     ASSERT_EQ(count, 1);
     EXPECT_EQ(codes[0], 1);
 }
@@ -109,9 +109,9 @@ TEST_F(NewQuestionnaireTest, ASavedNewDocumentIsNamedAndUnlocked)
 {
     Load(2);
     NewQuestionnaireSteps steps;
-    StartNewDocument(steps, true);
+    StartNewDocument(workspace, settings, steps, true);
     document.ProtectLevel = 1;
-    CompleteNewDocument(QStringLiteral("/data/new survey.kz"));
+    CompleteNewDocument(document, QStringLiteral("/data/new survey.kz"));
     EXPECT_EQ(document.CurrentFilePath, "/data/new survey.kz");
     EXPECT_TRUE(HasChosenPath(document));
     EXPECT_EQ(document.ProtectLevel, 0);

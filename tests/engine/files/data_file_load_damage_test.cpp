@@ -7,11 +7,11 @@
 
 #include <random>
 
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
+#include "model/document.h"
 #include "support/data_file_builder.h"
 #include "support/survey_fixture.h"
 
@@ -31,7 +31,7 @@ protected:
     {
         EXPECT_TRUE(test::WriteBytes(path_, bytes));
         QString name = path_;
-        return LoadDataFile(name, OpenQuestionnaireMode);
+        return LoadDataFile(workspace, settings, name, OpenQuestionnaireMode);
     }
     // A loaded questionnaire must be usable: every sample sized to its
     // layout, its texts within its slots.
@@ -39,10 +39,10 @@ protected:
     {
         ASSERT_GE(survey.QuestionCount, 0);
         ASSERT_LE(survey.QuestionCount, MaxQuestions);
-        if (SampleCount() > 0) {
+        if (SampleCount(samples) > 0) {
             ASSERT_EQ(samples.Samples.answerWords(), survey.AnoBytes / 2 + 1);
         }
-        for (Long pos = 0; pos < SampleCount(); ++pos)
+        for (Long pos = 0; pos < SampleCount(samples); ++pos)
             for (const FreeTexts::Entry& entry : samples.Samples.texts(pos))
                 ASSERT_LT(entry.slot, survey.EssayCount);
     }

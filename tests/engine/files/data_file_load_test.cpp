@@ -5,12 +5,12 @@
 #include <functional>
 #include <malloc.h>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "host/long_job.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "runtime/large_blocks.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"
@@ -22,20 +22,17 @@ namespace {
 using test::DataFileFixture;
 using test::RichDataFile;
 using test::SlotTexts;
-using test::TextsOf;
-
-using test::TableIDs;
-
-std::vector<Integer> Answers(Long pos, Integer q)
-{
-    Integer count = 0;
-    QVector<Integer> codes;
-    PopQuestionAnswers(pos, q, count, codes);
-    return {codes.begin(), codes.begin() + count};
-}
 
 class LoadTest : public test::SurveyFixture {
 protected:
+    std::vector<Integer> Answers(Long pos, Integer q)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        PopQuestionAnswers(workspace, pos, q, count, codes);
+        return {codes.begin(), codes.begin() + count};
+    }
+
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString Write(const QByteArray& bytes, const QString& name = QStringLiteral("survey.kz"))
     {
@@ -48,7 +45,7 @@ protected:
         path_ = Write(bytes);
         QString name = path_;
         unloadsBefore_ = ui_.formsUnloaded();
-        return LoadDataFile(name, mode);
+        return LoadDataFile(workspace, settings, name, mode);
     }
     Integer Load(const DataFileFixture& fixture) { return Load(test::BuildDataFile(fixture)); }
     // A loaded questionnaire to tell whether a refused load left it alone.
@@ -56,15 +53,15 @@ protected:
     {
         ASSERT_EQ(Load(RichDataFile(1003)), 1);
         previousPath_ = path_;
-        SetModified();
+        SetModified(document);
         unloadsBefore_ = ui_.formsUnloaded();
     }
     void ExpectPreviousUntouched()
     {
         EXPECT_EQ(survey.Title, QStringLiteral("顧客満足度調査"));
-        EXPECT_EQ(SampleCount(), 3);
+        EXPECT_EQ(SampleCount(samples), 3);
         EXPECT_EQ(document.CurrentFilePath, previousPath_);
-        EXPECT_TRUE(IsModified());
+        EXPECT_TRUE(IsModified(document));
         // The windows may go on showing it.
         EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_);
     }
@@ -83,7 +80,7 @@ protected:
         EXPECT_EQ(ui_.boxes().back().style, vbExclamation);
         EXPECT_EQ(document.ProtectLevel, 2);
         EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
-        EXPECT_FALSE(IsModified());
+        EXPECT_FALSE(IsModified(document));
         EXPECT_EQ(document.menuLockLevel, 2);
         ExpectWindowsClosed();
     }
@@ -141,7 +138,7 @@ TEST_F(LoadTest, CurrentGenerationFillsEveryTable)
     EXPECT_EQ(survey.ExternProcessName, QStringLiteral("plugin.dll"));
 
     EXPECT_EQ(document.CurrentFilePath, path_);
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 3);
     EXPECT_GT(samples.LastSaveTime, 0);
     EXPECT_EQ(settings.MRUFiles[0], path_);
@@ -212,7 +209,7 @@ TEST_F(LoadTest, FileWithoutSamplesSkipsTheSampleSectionAndReadsTheTail)
     DataFileFixture f = RichDataFile(1003);
     f.Samples.clear();
     ASSERT_EQ(Load(f), 1);
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
     EXPECT_FALSE(ui_.progressTexts().contains(QStringLiteral("サンプルIDの並びをチェック")));
     EXPECT_EQ(survey.ExternProcessName, QStringLiteral("plugin.dll"));
 }
@@ -410,7 +407,7 @@ TEST_F(LoadTest, EmptyFreeTextSlotsTakeNoMemory)
     const auto grown = static_cast<double>(HeapInUse() - before);
 
     ASSERT_EQ(survey.EssayCount, 7620);
-    ASSERT_EQ(SampleCount(), samplesInFile);
+    ASSERT_EQ(SampleCount(samples), samplesInFile);
     EXPECT_EQ(samples.Samples.texts(9).text(30), QStringLiteral("記述10"));
     // The answer words and texts, 60 bytes more a sample, and room for the
     // questionnaire and whole huge pages, about 8 MB. A slot kept for every sample
@@ -443,7 +440,7 @@ TEST_F(LoadTest, StoppedLoadKeepsTheSamplesReadAndIsUnsavable)
         ui_.scriptProgress(true);
     ui_.scriptProgress(false);
     EXPECT_EQ(Load(f), 0);
-    EXPECT_EQ(SampleCount(), 9);
+    EXPECT_EQ(SampleCount(samples), 9);
     EXPECT_EQ(ui_.progressTexts().last(), QStringLiteral("回答 10/193"));
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
@@ -475,7 +472,7 @@ TEST_F(LoadTest, MissingFileLeavesTheQuestionnaireAlone)
     LoadPrevious();
     ui_.expectBox(vbOK);
     QString name = dir_.filePath(QStringLiteral("none.kz"));
-    EXPECT_EQ(LoadDataFile(name, 1), 0);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 1), 0);
     EXPECT_EQ(ui_.boxes().back().prompt, name + QStringLiteral("が見つかりません"));
     EXPECT_EQ(ui_.boxes().back().style, vbCritical);
     ExpectPreviousUntouched();
@@ -486,13 +483,13 @@ TEST_F(LoadTest, RefusedHeaderLeavesTheQuestionnaireAlone)
     LoadPrevious();
     ui_.expectBox(vbOK);
     QString name = Write(QByteArray("not a data file"), QStringLiteral("other.kz"));
-    EXPECT_EQ(LoadDataFile(name, 1), 0);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 1), 0);
     ExpectPreviousUntouched();
 
     // A data file offered as a tabulation result.
     ui_.expectBox(vbOK);
     name = Write(test::BuildDataFile(RichDataFile(1003)), QStringLiteral("other.kz"));
-    EXPECT_EQ(LoadDataFile(name, 2), 0);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 2), 0);
     ExpectPreviousUntouched();
 }
 
@@ -504,7 +501,7 @@ TEST_F(LoadTest, PageFilesAreHandedBack)
     page.reversed(QString::fromLatin1(test::FixtureMagic(2001)));
     page.plain(previousPath_);
     QString name = Write(page.bytes(), QStringLiteral("result.kzp"));
-    EXPECT_EQ(LoadDataFile(name, 2), 2001);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 2), 2001);
     ExpectPreviousUntouched();
 
     test::FieldWriter other;
@@ -513,7 +510,7 @@ TEST_F(LoadTest, PageFilesAreHandedBack)
     other.plain(QStringLiteral("/elsewhere/base.kz"));
     name = Write(other.bytes(), QStringLiteral("result.kzp"));
     ui_.expectBox(vbYes);
-    EXPECT_EQ(LoadDataFile(name, 1), 9001);
+    EXPECT_EQ(LoadDataFile(workspace, settings, name, 1), 9001);
     EXPECT_EQ(name, QStringLiteral("/elsewhere/base.kz"));
     ExpectPreviousUntouched();
 }

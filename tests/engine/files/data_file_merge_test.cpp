@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "answers/answer_store.h"
-#include "answers/limit_eval.h"
 #include "files/data_file_merge.h"
 #include "host/long_job.h"
+#include "model/answer_store.h"
+#include "model/limit_eval.h"
 #include "support/data_file_test_base.h"
 
 namespace kz::test {
@@ -37,7 +37,7 @@ protected:
     {
         const QString file = path(QStringLiteral("other.kz"));
         EXPECT_TRUE(WriteDataFile(file, other));
-        return MergeDataFile(file);
+        return MergeDataFile(workspace, file);
     }
 
     // A refused merge leaves the samples, the path and the mark as they were.
@@ -45,7 +45,7 @@ protected:
     {
         EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30}));
         EXPECT_EQ(samples.Samples.texts(1).text(0), QStringLiteral("元の記述"));
-        EXPECT_FALSE(IsModified());
+        EXPECT_FALSE(IsModified(document));
         EXPECT_EQ(document.CurrentFilePath, basePath_);
     }
 
@@ -67,7 +67,7 @@ TEST_F(MergeDataFileTest, TakesNewIDsInOrderDropsPresentOnesAndKeepsThePath)
     EXPECT_EQ(TableIDs(), (std::vector<Long>{5, 10, 20, 25, 30, 40}));
     EXPECT_EQ(lastBox(), QStringLiteral("3サンプル、取り込みました"));
     EXPECT_EQ(samples.Samples.texts(2).text(0), QStringLiteral("元の記述"));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(document.CurrentFilePath, basePath_);
     EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_ + 1);
     EXPECT_TRUE(ui_.progressTexts().contains(QStringLiteral("回答 4/4 取り込み数:2")));
@@ -87,15 +87,15 @@ TEST_F(MergeDataFileTest, EverySampleKeepsItsAnswersAndTexts)
     expected.insert(expected.end(), others.begin(), others.end());
     std::sort(expected.begin(), expected.end(),
               [](const SampleContents& a, const SampleContents& b) { return a.id < b.id; });
-    ASSERT_EQ(SampleCount(), static_cast<Long>(expected.size()));
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    ASSERT_EQ(SampleCount(samples), static_cast<Long>(expected.size()));
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         const SampleContents& wantSample = expected[static_cast<size_t>(pos)];
         SCOPED_TRACE(wantSample.id);
         EXPECT_EQ(samples.Samples.id(pos), wantSample.id);
         for (Integer q = 0; q < 2; ++q) {
             Integer count = 0;
             QVector<Integer> codes;
-            PopQuestionAnswers(pos, q, count, codes);
+            PopQuestionAnswers(workspace, pos, q, count, codes);
             const std::vector<Integer> want = wantSample.answers[static_cast<size_t>(q)].empty()
                                                   ? std::vector<Integer>{0}
                                                   : wantSample.answers[static_cast<size_t>(q)];
@@ -129,7 +129,7 @@ TEST_F(MergeDataFileTest, StoredLimitFlagsOfTakenSamplesAreComputedHere)
     EXPECT_EQ(samples.Samples.flags(4), Integer(-2));
     for (Long s : {3, 4}) {
         const Integer merged = samples.Samples.flags(s);
-        UpdateSampleLimits(s);
+        UpdateSampleLimits(workspace, s);
         EXPECT_EQ(samples.Samples.flags(s), merged);
     }
 }
@@ -318,7 +318,7 @@ TEST_F(MergeDataFileTest, DamagedFileIsAReadErrorThatLeavesTheTable)
         ASSERT_TRUE(WriteBytes(path(QStringLiteral("other.kz")), bytes));
         ui_.expectBox(vbOK);
 
-        EXPECT_EQ(MergeDataFile(path(QStringLiteral("other.kz"))), 0);
+        EXPECT_EQ(MergeDataFile(workspace, path(QStringLiteral("other.kz"))), 0);
 
         EXPECT_TRUE(lastBox().endsWith(
             QStringLiteral("\r\n取り込みを中止しました。今まで扱っていたデータは変わっていません。")));

@@ -27,7 +27,7 @@ TEST_F(DataFileOpenTest, OnlyANameTheOpenCannotFindIsMissing)
     for (const char* name : {"none.kz", "folder.kz", "a.kz/b.kz"}) {
         QString path = dir_.filePath(name);
         ui_.expectBox(vbOK);
-        EXPECT_EQ(LoadDataFile(path, OpenQuestionnaire), NothingLoaded);
+        EXPECT_EQ(LoadDataFile(workspace, settings, path, OpenQuestionnaire), NothingLoaded);
         EXPECT_EQ(ui_.boxes().back().prompt, path + QStringLiteral("が見つかりません"));
         EXPECT_EQ(ui_.boxes().back().style, vbCritical);
     }
@@ -38,7 +38,7 @@ TEST_F(DataFileOpenTest, ReadErrorSaysWhyInWords)
     // A file that opens but fails every read from its start.
     QString path = QStringLiteral("/proc/self/mem");
     ui_.expectBox(vbOK);
-    EXPECT_EQ(LoadDataFile(path, OpenQuestionnaire), NothingLoaded);
+    EXPECT_EQ(LoadDataFile(workspace, settings, path, OpenQuestionnaire), NothingLoaded);
     EXPECT_TRUE(ui_.boxes().back().prompt.startsWith(
         QStringLiteral("ファイルの読み書きでエラーが発生しました。(エラー番号 5)\r\n/proc/self/mem\r\n")))
         << ui_.boxes().back().prompt.toStdString();

@@ -47,7 +47,7 @@ protected:
     QByteArray BytesOfASave()
     {
         const QString probe = path(QStringLiteral("probe.kz"));
-        EXPECT_TRUE(SaveDataFile(probe));
+        EXPECT_TRUE(SaveDataFile(workspace, settings, probe));
         const QByteArray bytes = ReadAll(probe);
         QFile::remove(probe);
         return bytes;
@@ -59,7 +59,7 @@ TEST_F(SaveInPlaceTest, NameHoldsTheOldOrTheNewFileAtEveryStepAndAfterAFailureAt
     const QString target = path(QStringLiteral("data.kz"));
     const QString backup = path(QStringLiteral("data.kz~"));
     const QByteArray old = ReadAll(path(QStringLiteral("base.kz")));
-    samples.Samples.resize(SampleCount() - 1);
+    samples.Samples.resize(SampleCount(samples) - 1);
     const QByteArray fresh = BytesOfASave();
     ASSERT_NE(old, fresh);
 
@@ -87,17 +87,17 @@ TEST_F(SaveInPlaceTest, NameHoldsTheOldOrTheNewFileAtEveryStepAndAfterAFailureAt
                 << "a part or nothing under the name before step " << static_cast<int>(step);
             return step == c.failingStep ? c.error : 0;
         });
-        SetModified();
+        SetModified(document);
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         ASSERT_FALSE(seen.empty());
         EXPECT_EQ(seen.back(), c.failingStep);
         EXPECT_EQ(ReadAll(target), c.replaced ? fresh : old);
         EXPECT_TRUE(ui_.boxes().back().prompt.contains(c.reason)) << ui_.boxes().back().prompt.toStdString();
         EXPECT_TRUE(ui_.boxes().back().prompt.endsWith(Failed));
-        EXPECT_TRUE(IsModified());
+        EXPECT_TRUE(IsModified(document));
         for (const QString& entry : FolderEntries())
             EXPECT_TRUE(QStringList({"base.kz", "data.kz", "data.kz~"}).contains(entry)) << entry.toStdString();
     }
@@ -108,7 +108,7 @@ TEST_F(SaveInPlaceTest, NameHoldsTheOldOrTheNewFileAtEveryStepAndAfterAFailureAt
         EXPECT_TRUE(now == old || now == fresh);
         return 0;
     });
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
     EXPECT_EQ(ReadAll(target), fresh);
     EXPECT_EQ(ReadAll(backup), old);
 }
@@ -121,7 +121,7 @@ TEST_F(SaveInPlaceTest, SavingThroughASymbolicLinkWritesItsTargetKeepsTheLinkAnd
     ASSERT_TRUE(WriteBytes(real, "previous"));
     ASSERT_TRUE(QFile::link(QStringLiteral("real/data.kz"), link));
 
-    EXPECT_TRUE(SaveDataFile(link));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, link));
 
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(ReadAll(real), ReadAll(path(QStringLiteral("base.kz"))));
@@ -136,7 +136,7 @@ TEST_F(SaveInPlaceTest, LinkToABackupNameIsRefusedLikeTheName)
     ASSERT_TRUE(QFile::link(QStringLiteral("data.kz~"), path(QStringLiteral("data.kz"))));
     ui_.expectBox(vbOK);
 
-    EXPECT_FALSE(SaveDataFile(path(QStringLiteral("data.kz"))));
+    EXPECT_FALSE(SaveDataFile(workspace, settings, path(QStringLiteral("data.kz"))));
 
     ASSERT_FALSE(ui_.boxes().empty());
     EXPECT_EQ(ui_.boxes().back().prompt, QStringLiteral("ファイル名の拡張子を kz~ 以外にしてください"));
@@ -188,7 +188,7 @@ TEST_F(SaveInPlaceTest, FullOrReadOnlyDiskIsReportedInWordsAndKeepsThePreviousFi
         }
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         EXPECT_TRUE(ui_.boxes().back().prompt.contains(reason)) << ui_.boxes().back().prompt.toStdString();
         EXPECT_EQ(ReadAll(target), old);
@@ -210,7 +210,7 @@ TEST_F(SaveInPlaceTest, LoadsWhileAnotherCopySavesTheSameFileAlwaysFindAWholeFil
             else
                 samples.Samples.resize(whole.size() - 1);
             ui_.expectBox(vbOK);  // a failed save would say so; it never comes
-            SaveDataFile(target);
+            SaveDataFile(workspace, settings, target);
         }
     }
     QElapsedTimer waited;
@@ -223,9 +223,9 @@ TEST_F(SaveInPlaceTest, LoadsWhileAnotherCopySavesTheSameFileAlwaysFindAWholeFil
     int loads = 0;
     while (timer.elapsed() < 1500) {
         QString file = target;
-        if (LoadDataFile(file, OpenQuestionnaire) != DataFileLoaded)
+        if (LoadDataFile(workspace, settings, file, OpenQuestionnaire) != DataFileLoaded)
             break;
-        EXPECT_TRUE(SampleCount() == 2 || SampleCount() == 3);
+        EXPECT_TRUE(SampleCount(samples) == 2 || SampleCount(samples) == 3);
         ++loads;
     }
     kill(saver, SIGKILL);

@@ -53,10 +53,10 @@ protected:
     QByteArray SaveFirstVersion(const QString& file)
     {
         const SampleStore all = samples.Samples;
-        samples.Samples.resize(SampleCount() - 1);
-        EXPECT_TRUE(SaveDataFile(file));
+        samples.Samples.resize(SampleCount(samples) - 1);
+        EXPECT_TRUE(SaveDataFile(workspace, settings, file));
         samples.Samples = all;
-        SetModified();
+        SetModified(document);
         return ReadAll(file);
     }
 };
@@ -67,7 +67,7 @@ TEST_F(SaveDataFileTest, WritesExactlyTheBytesOfTheFileItWasLoadedFrom)
     Open(fixture);
     const QString target = path(QStringLiteral("copy.kz"));
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     EXPECT_EQ(ReadAll(target), BuildDataFile(fixture));
     EXPECT_TRUE(ui_.boxes().empty());
@@ -78,7 +78,7 @@ TEST_F(SaveDataFileTest, PadsQuestionTextsAndGoesFromAnEmptySampleTableStraightT
     // Built in memory, not loaded: the question text is short and unpadded.
     AddQuestion(1, 2);
     survey.Questions[0].Text = QStringLiteral("Q1\r\r\r");
-    SetChoiceText(0, 1, QStringLiteral("はい"));
+    SetChoiceText(survey, 0, 1, QStringLiteral("はい"));
     survey.Title = QStringLiteral("空");
     survey.Author = QStringLiteral("誰か");
     survey.Password = QStringLiteral("pw");
@@ -87,7 +87,7 @@ TEST_F(SaveDataFileTest, PadsQuestionTextsAndGoesFromAnEmptySampleTableStraightT
     BuildLayout();
     const QString target = path(QStringLiteral("empty.kz"));
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     DataFileFixture expected;
     expected.Title = survey.Title;
@@ -151,11 +151,11 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
     const SampleStore savedSamples = samples.Samples;
     const DocumentState savedDocument = document;
     const QString target = path(QStringLiteral("round.kz"));
-    ASSERT_TRUE(SaveDataFile(target));
+    ASSERT_TRUE(SaveDataFile(workspace, settings, target));
 
     Reset();
     QString file = target;
-    ASSERT_EQ(LoadDataFile(file, OpenQuestionnaire), 1);
+    ASSERT_EQ(LoadDataFile(workspace, settings, file, OpenQuestionnaire), 1);
 
     EXPECT_EQ(survey.Title, saved.Title);
     EXPECT_EQ(survey.Author, saved.Author);
@@ -197,9 +197,9 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
     EXPECT_EQ(document.WWWDistQno, savedDocument.WWWDistQno);
     EXPECT_EQ(document.WWWEssayFull, savedDocument.WWWEssayFull);
 
-    ASSERT_EQ(SampleCount(), savedSamples.size());
+    ASSERT_EQ(SampleCount(samples), savedSamples.size());
     const SampleStore& got = samples.Samples;
-    for (Long s = 0; s < SampleCount(); ++s) {
+    for (Long s = 0; s < SampleCount(samples); ++s) {
         ASSERT_EQ(got.id(s), savedSamples.id(s));
         EXPECT_EQ(got.flags(s), savedSamples.flags(s));
         EXPECT_TRUE(std::equal(got.answers(s), got.answers(s) + survey.AnoBytes / 2, savedSamples.answers(s))) << s;
@@ -210,15 +210,15 @@ TEST_F(SaveDataFileTest, SaveThenLoadGivesBackEveryTableAndEverySample)
 TEST_F(SaveDataFileTest, FirstSaveUnderANewNameLeavesNoBackupAndMarksTheQuestionnaireSaved)
 {
     Open(SurveyFile(ThreeSamples()));
-    SetModified();
+    SetModified(document);
     const QString target = path(QStringLiteral("new.kz"));
     const int shown = ui_.processingShown();
     const int ended = ui_.processingEnded();
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     EXPECT_EQ(FolderEntries(), (QStringList{QStringLiteral("base.kz"), QStringLiteral("new.kz")}));
-    EXPECT_FALSE(IsModified());
+    EXPECT_FALSE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 3);
     EXPECT_GT(samples.LastSaveTime, 40000.0);
     EXPECT_EQ(settings.MRUFiles[0], target);
@@ -234,7 +234,7 @@ TEST_F(SaveDataFileTest, SecondSaveKeepsTheFirstInTheBackup)
     const QString target = path(QStringLiteral("data.kz"));
     const QByteArray first = SaveFirstVersion(target);
 
-    EXPECT_TRUE(SaveDataFile(target));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target));
 
     EXPECT_EQ(ReadAll(path(QStringLiteral("data.kz~"))), first);
     EXPECT_NE(ReadAll(target), first);
@@ -249,7 +249,7 @@ TEST_F(SaveDataFileTest, RefusesAnExistingTargetNamedLikeABackupInAnyCase)
         ASSERT_TRUE(WriteBytes(target, "old"));
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         EXPECT_EQ(ui_.boxes().back().prompt, QStringLiteral("ファイル名の拡張子を kz~ 以外にしてください"));
         EXPECT_EQ(ReadAll(target), "old");
@@ -270,7 +270,7 @@ TEST_F(SaveDataFileTest, BackupStaysInAFolderWithADotAlsoForANameWithoutExtensio
     for (const QString& name : {QStringLiteral("data.kz"), QStringLiteral("data")}) {
         const QString target = path(QStringLiteral("a.b/") + name);
         const QByteArray first = SaveFirstVersion(target);
-        EXPECT_TRUE(SaveDataFile(target));
+        EXPECT_TRUE(SaveDataFile(workspace, settings, target));
         EXPECT_EQ(ReadAll(path(QStringLiteral("a.b/data.kz~"))), first) << name.toStdString();
     }
     EXPECT_EQ(FolderEntries(QStringLiteral("a.b")),
@@ -282,9 +282,9 @@ TEST_F(SaveDataFileTest, StopInEitherPhaseLeavesThePreviousFileAndBackupAndTheMo
     Open(SurveyFile(ThreeSamples()));
     const QString target = path(QStringLiteral("data.kz"));
     const QByteArray first = SaveFirstVersion(target);
-    ASSERT_TRUE(SaveDataFile(target));
+    ASSERT_TRUE(SaveDataFile(workspace, settings, target));
     const QByteArray second = ReadAll(target);
-    SetModified();
+    SetModified(document);
     const double lastSave = samples.LastSaveTime;
 
     // With a report at every step, the two questions report once each, then
@@ -296,12 +296,12 @@ TEST_F(SaveDataFileTest, StopInEitherPhaseLeavesThePreviousFileAndBackupAndTheMo
         ui_.scriptProgress(false);
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         EXPECT_EQ(ui_.boxes().back().prompt, Cancelled);
         EXPECT_EQ(ReadAll(target), second);
         EXPECT_EQ(ReadAll(path(QStringLiteral("data.kz~"))), first);
-        EXPECT_TRUE(IsModified());
+        EXPECT_TRUE(IsModified(document));
         EXPECT_EQ(samples.LastSaveTime, lastSave);
         EXPECT_EQ(FolderEntries().size(), 3) << FolderEntries().join(u' ').toStdString();
     }
@@ -313,7 +313,7 @@ TEST_F(SaveDataFileTest, StoppedSaveUnderANewNameLeavesNoFile)
     ui_.scriptProgress(false);
     ui_.expectBox(vbOK);
 
-    EXPECT_FALSE(SaveDataFile(path(QStringLiteral("new.kz"))));
+    EXPECT_FALSE(SaveDataFile(workspace, settings, path(QStringLiteral("new.kz"))));
 
     EXPECT_EQ(FolderEntries(), QStringList{QStringLiteral("base.kz")});
 }
@@ -323,18 +323,18 @@ TEST_F(SaveDataFileTest, WriteFailureReportsAndLeavesThePreviousFile)
     Open(SurveyFile(ThreeSamples()));
     const QString target = path(QStringLiteral("base.kz"));
     const QByteArray previous = ReadAll(target);
-    SetModified();
+    SetModified(document);
     SetSaveWriteLimit(100);
     ui_.expectBox(vbOK);
 
-    EXPECT_FALSE(SaveDataFile(target));
+    EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
     ASSERT_EQ(ui_.boxes().size(), 1u);
     EXPECT_TRUE(ui_.boxes()[0].prompt.endsWith(QStringLiteral("\r\n") + Failed));
     EXPECT_EQ(ui_.boxes()[0].style, vbExclamation);
     EXPECT_EQ(ReadAll(target), previous);
     EXPECT_EQ(FolderEntries(), QStringList{QStringLiteral("base.kz")});
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 3);
 }
 
@@ -353,12 +353,12 @@ TEST_F(SaveDataFileTest, ContentTheFileCannotHoldFailsTheSaveInsteadOfWritingAnU
     const std::vector<std::function<void()>> faults = {
         [&] { survey.QuestionLimit[1] = fullCondition; },
         [&] { survey.LimitTable[15] = fullCondition; },
-        [] { survey.Password = QStringLiteral("パス"); },
-        [] {
+        [this] { survey.Password = QStringLiteral("パス"); },
+        [this] {
             for (size_t k = 0; k < survey.ParagraphStart.size(); ++k)
                 survey.ParagraphStart[k] = static_cast<Integer>(k);
         },
-        [] { samples.Samples.texts(1).setText(0, QString(20000, QChar(0x3042))); },
+        [this] { samples.Samples.texts(1).setText(0, QString(20000, QChar(0x3042))); },
     };
     for (size_t i = 0; i < faults.size(); ++i) {
         SCOPED_TRACE(i);
@@ -367,7 +367,7 @@ TEST_F(SaveDataFileTest, ContentTheFileCannotHoldFailsTheSaveInsteadOfWritingAnU
         faults[i]();
         ui_.expectBox(vbOK);
 
-        EXPECT_FALSE(SaveDataFile(target));
+        EXPECT_FALSE(SaveDataFile(workspace, settings, target));
 
         EXPECT_TRUE(ui_.boxes().back().prompt.endsWith(Failed));
         EXPECT_EQ(ReadAll(target), previous);
@@ -384,14 +384,14 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
         samples.Samples.answers(s)[0] = static_cast<Integer>(id % 4);
         samples.Samples.texts(s).setText(0, id == 8 ? QStringLiteral("八") : QString());
     }
-    SetModified();
+    SetModified(document);
     samples.SavedSampleCount = 60;
     samples.LastSaveTime = 45000.5;
     // 7 is listed on two rows and written once.
     FakeSheet sheet({42, 7, 99, 7});
     const QString target = path(QStringLiteral("export.kz"));
 
-    EXPECT_TRUE(SaveDataFile(target, &sheet));
+    EXPECT_TRUE(SaveDataFile(workspace, settings, target, &sheet));
 
     QByteArray blocks;
     QBuffer buffer(&blocks);
@@ -399,9 +399,9 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     BinaryWriter out(buffer);
     out.writeLong(3);
     for (Long s : {42, 7, 99})
-        WriteSampleBlock(out, samples.Samples, s);
+        WriteSampleBlock(out, survey, samples.Samples, s);
     EXPECT_TRUE(ReadAll(target).contains(blocks));
-    EXPECT_TRUE(IsModified());
+    EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(samples.SavedSampleCount, 60);
     EXPECT_EQ(samples.LastSaveTime, 45000.5);
     EXPECT_EQ(settings.MRUFiles[0], target);
@@ -417,7 +417,7 @@ TEST_F(SaveDataFileTest, ExportOfAPositionOutsideTheTableFails)
     FakeSheet sheet({0, 1});
     ui_.expectBox(vbOK);
 
-    EXPECT_FALSE(SaveDataFile(path(QStringLiteral("export.kz")), &sheet));
+    EXPECT_FALSE(SaveDataFile(workspace, settings, path(QStringLiteral("export.kz")), &sheet));
 
     EXPECT_TRUE(ui_.boxes().back().prompt.endsWith(Failed));
     EXPECT_TRUE(FolderEntries().isEmpty());

@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "document/document.h"
 #include "files/file_header.h"
+#include "model/document.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"
 
@@ -32,21 +32,21 @@ struct VersionResult {
     QString fileName;
 };
 
-VersionResult Classify(QByteArray bytes, Integer mode)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    BinaryReader in(buffer);
-    QString fileName = Name;
-    const Integer version = FileVersion(in, fileName, mode);
-    return {version, fileName};
-}
-
 class FileHeaderTest : public ::testing::Test {
 protected:
+    VersionResult Classify(QByteArray bytes, Integer mode)
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        BinaryReader in(buffer);
+        QString fileName = Name;
+        const Integer version = FileVersion(in, document, fileName, mode);
+        return {version, fileName};
+    }
+
     void SetUp() override { document.CurrentFilePath = Base; }
-    void TearDown() override { document = DocumentState{}; }
     QString LastBox() const { return ui_.boxes().empty() ? QString() : ui_.boxes().back().prompt; }
+    DocumentState document;
     test::ScriptedUi ui_;
 };
 

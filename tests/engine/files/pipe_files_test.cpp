@@ -20,8 +20,8 @@
 #include "files/settings_file.h"
 #include "host/program_folder.h"
 #include "model/survey.h"
+#include "model/workspace.h"
 #include "runtime/file_errors.h"
-#include "support/program_state.h"
 #include "support/scripted_ui.h"
 #include "tabulation/page_file.h"
 
@@ -36,7 +36,8 @@ struct PipeCase {
 
 TEST(PipeFiles, ArePassedOverWithoutWaitingForAWriter)
 {
-    test::ProgramStateGuard state;
+    Workspace workspace;
+    Settings settings;
     QTemporaryDir folder;
     // The settings file is the program folder's "zuntab.ini".
     SetProgramFolderForTest(folder.path());
@@ -44,14 +45,15 @@ TEST(PipeFiles, ArePassedOverWithoutWaitingForAWriter)
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const PipeCase cases[] = {
         {"data file",
-         [](const QString& path) {
+         [&](const QString& path) {
              QString fileName = path;
-             EXPECT_EQ(LoadDataFile(fileName, OpenQuestionnaire), NothingLoaded);
+             EXPECT_EQ(LoadDataFile(workspace, settings, fileName, OpenQuestionnaire), NothingLoaded);
          },
          true},
-        {"data file to merge", [](const QString& path) { EXPECT_EQ(MergeDataFile(path), 0); }, true},
-        {"page file", [](const QString& path) { EXPECT_FALSE(LoadPageFile(path, survey, TotalOptionRec{})); }, true},
-        {"settings file", [](const QString&) { LoadSettings(); }, false},
+        {"data file to merge", [&](const QString& path) { EXPECT_EQ(MergeDataFile(workspace, path), 0); }, true},
+        {"page file",
+         [&](const QString& path) { EXPECT_FALSE(LoadPageFile(path, workspace.survey, TotalOptionRec{})); }, true},
+        {"settings file", [&](const QString&) { LoadSettings(settings); }, false},
     };
     for (const PipeCase& c : cases) {
         test::ScriptedUi ui;

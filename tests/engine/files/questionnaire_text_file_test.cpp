@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "document/workspace.h"
 #include "files/questionnaire_text_file.h"
 #include "files/text_file_write.h"
+#include "model/workspace.h"
 #include "runtime/cp932.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
@@ -15,9 +15,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
 using test::Row;
-using test::SetQuestionText;
 
 class QuestionnaireTextFileTest : public test::SurveyFixture {
 protected:
@@ -43,18 +41,18 @@ TEST_F(QuestionnaireTextFileTest, QuestionsWithTheirConditionsAndChoices)
     survey.QuestionLimit[time][1] = Row(3, way, 1);
     survey.QuestionLimit[time][2] = {0, 555};  // an end entry's code is not written
 
-    EXPECT_EQ(QuestionnaireTextFile(ProgramWorkspace()), "Kelvor Zuntabo Questionaire Text Data Since 96.7A\r\n"
-                                                         "/data/a.kz\r\n"
-                                                         "通勤調査\r\n"
-                                                         "総務課\r\n"
-                                                         "2\r\n"
-                                                         "0,交通,通勤手段は？,3,0,3,0,0,0,\r\n"
-                                                         "0,1,電車,0\r\n"
-                                                         "0,2,その他［記述］［その他］,9\r\n"
-                                                         "\r\n"
-                                                         "1,時間,,1,1,2,3,0,1,0,0,0,\r\n"
-                                                         "1,1,30分,0\r\n"
-                                                         "\r\n");
+    EXPECT_EQ(QuestionnaireTextFile(workspace), "Kelvor Zuntabo Questionaire Text Data Since 96.7A\r\n"
+                                                "/data/a.kz\r\n"
+                                                "通勤調査\r\n"
+                                                "総務課\r\n"
+                                                "2\r\n"
+                                                "0,交通,通勤手段は？,3,0,3,0,0,0,\r\n"
+                                                "0,1,電車,0\r\n"
+                                                "0,2,その他［記述］［その他］,9\r\n"
+                                                "\r\n"
+                                                "1,時間,,1,1,2,3,0,1,0,0,0,\r\n"
+                                                "1,1,30分,0\r\n"
+                                                "\r\n");
 }
 
 TEST_F(QuestionnaireTextFileTest, AConditionWithoutEndEntryStopsAfterItsLastEntry)
@@ -63,7 +61,7 @@ TEST_F(QuestionnaireTextFileTest, AConditionWithoutEndEntryStopsAfterItsLastEntr
     Condition& limit = survey.QuestionLimit[q];
     for (size_t k = 1; k < limit.size(); ++k)
         limit[k] = Row(1, 0, 1);
-    const QStringList lines = QuestionnaireTextFile(ProgramWorkspace()).split(QStringLiteral("\r\n"));
+    const QStringList lines = QuestionnaireTextFile(workspace).split(QStringLiteral("\r\n"));
     // Five header lines, the question, its one choice, the empty line, and
     // what follows the last line end.
     ASSERT_EQ(lines.size(), 9);

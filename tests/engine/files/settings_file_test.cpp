@@ -16,7 +16,6 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/survey.h"
-#include "support/program_state.h"
 #include "support/scripted_ui.h"
 
 namespace kz {
@@ -40,7 +39,7 @@ protected:
         SetProgramFolderForTest({});
         reset();
     }
-    static void reset() { test::ResetProgramState(); }
+    void reset() { settings = Settings{}; }
     void writeIni(const QByteArray& bytes) const
     {
         QFile file(folder_.filePath("zuntab.ini"));
@@ -54,6 +53,7 @@ protected:
     }
 
     QTemporaryDir folder_;
+    Settings settings;
 };
 
 // A file of the current layout, ending after field `lastField` (8 recent
@@ -125,7 +125,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
     settings.WindowRecs[3] = {1, 2, 3, 4};
     settings.ColumnWidths[10] = 77;
     settings.MRUFiles = {"/0", "/1", "/2", "/3", "/4"};
-    LoadSettings();
+    LoadSettings(settings);
     EXPECT_EQ(settings.IDRangeHigh, 100000);
     EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
     EXPECT_EQ(settings.ColourTable[ColourSlot::FreeText], 96 * 256);
@@ -136,7 +136,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesTheDefaults)
     EXPECT_EQ(settings.ColumnWidths[10], 77);
     EXPECT_EQ(settings.MRUFiles[3], "");
     EXPECT_EQ(settings.MRUFiles[4], "/4");
-    EXPECT_FALSE(recentFileItems.separatorVisible);
+    EXPECT_FALSE(settings.recentFileItems.separatorVisible);
 }
 
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
@@ -156,9 +156,9 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     settings.WWWAnswerDir = "/srv/回答";
     const Settings saved = settings;
 
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     reset();
-    LoadSettings();
+    LoadSettings(settings);
 
     EXPECT_EQ(settings.IDRangeLow, 100001);
     EXPECT_EQ(settings.IDRangeHigh, 200000);
@@ -176,7 +176,7 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     EXPECT_EQ(settings.ColumnWidths, saved.ColumnWidths);
     EXPECT_EQ(settings.MRUFiles, saved.MRUFiles);
     EXPECT_EQ(settings.WWWAnswerDir, saved.WWWAnswerDir);
-    EXPECT_EQ(recentFileItems.captions[1], "&2 /home/u/調査1.kz");
+    EXPECT_EQ(settings.recentFileItems.captions[1], "&2 /home/u/調査1.kz");
 }
 
 TEST_F(SettingsFileTest, SaveWritesTheFileLayoutWholeOverALongerFile)
@@ -184,7 +184,7 @@ TEST_F(SettingsFileTest, SaveWritesTheFileLayoutWholeOverALongerFile)
     writeIni(QByteArray(5000, 'x'));
     settings.IDRangeLow = 0x01020304;
     settings.SaveInterval = 0.5;
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     const QByteArray bytes = readIni();
     ASSERT_EQ(bytes.size(), DefaultFileSize);
     // version 1, the magic reversed (38 bytes, last character first), the range
@@ -206,7 +206,7 @@ TEST_F(SettingsFileTest, OlderFilesCarryOnlyTheIdRangeAndUnknownOnesNothing)
     };
     for (const auto& [file, low] : files) {
         writeIni(file);
-        LoadSettings();
+        LoadSettings(settings);
         EXPECT_EQ(settings.IDRangeLow, low);
         EXPECT_EQ(settings.ColumnWidths[ColumnSlot::CountLabel], 1000);
         EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListReferences], 1000);
@@ -218,7 +218,7 @@ TEST_F(SettingsFileTest, LostColumnWidthsGetTheUsualOnes)
 {
     for (bool firstLost : {false, true}) {
         writeIni(CurrentFile(firstLost ? 0 : 555, firstLost ? 555 : 0, {0, 0, 1, 1}, Minute));
-        LoadSettings();
+        LoadSettings(settings);
         const Long s = firstLost ? 0 : 555;  // stored in every other column
         const std::array<Long, 16> expected = {1400, 1000, 800, s, s, 1000, 1000, 1400, 2600, 1400, s, s, s, s, s, s};
         EXPECT_EQ(settings.ColumnWidths, expected) << "first column lost: " << firstLost;
@@ -228,13 +228,13 @@ TEST_F(SettingsFileTest, LostColumnWidthsGetTheUsualOnes)
 TEST_F(SettingsFileTest, FileEndingEarlyKeepsDefaultFoldersAndInterval)
 {
     writeIni(CurrentFile(555, 555, {}, Minute, 8));
-    LoadSettings();
+    LoadSettings(settings);
     EXPECT_EQ(settings.MRUFiles[7], "/data/調査7.kz");
     EXPECT_EQ(settings.WWWAnswerDir, "");
     EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
 
     writeIni(CurrentFile(555, 555, {}, Minute, 9));
-    LoadSettings();
+    LoadSettings(settings);
     EXPECT_EQ(settings.WWWBackupDir, "/www/backup");
     EXPECT_DOUBLE_EQ(settings.SaveInterval, 30 * Minute);
 }
@@ -247,7 +247,7 @@ TEST_F(SettingsFileTest, IntervalOutsideOneMinuteToOneDayBecomesHalfAnHour)
                                                {-5 * Minute, 30 * Minute}, {nan, 30 * Minute}};
     for (const auto& [stored, loaded] : cases) {
         writeIni(CurrentFile(stored));
-        LoadSettings();
+        LoadSettings(settings);
         EXPECT_DOUBLE_EQ(settings.SaveInterval, loaded) << "stored " << stored;
     }
 }
@@ -258,13 +258,13 @@ TEST_F(SettingsFileTest, DamagedPlacementsAndWidthsAreMadeSane)
     for (const WindowRec& damaged :
          {WindowRec{nan, 0, 3000, 3000}, WindowRec{0, 0, -3000, 3000}, WindowRec{0, 0, 3000, 1e30f}}) {
         writeIni(CurrentFile(555, 555, damaged, Minute));
-        LoadSettings();
+        LoadSettings(settings);
         EXPECT_EQ(settings.WindowRecs[0].Width, 0);
         EXPECT_EQ(settings.WindowRecs[0].Left, 0);
     }
     // Left of the primary screen is a place, not damage: the window decides.
     writeIni(CurrentFile(1'000'000, -40, {-2000, 100, 3000, 3000}, Minute));
-    LoadSettings();
+    LoadSettings(settings);
     EXPECT_EQ(settings.WindowRecs[5].Left, -2000);
     EXPECT_EQ(settings.ColumnWidths[12], 28800);
     EXPECT_EQ(settings.ColumnWidths[ColumnSlot::ListReferences], 2600);  // a negative width counts as lost
@@ -275,9 +275,9 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     // Fonts are 24 bytes and their names ("フォント0" 9 bytes, "フォント10" 10).
     const int placementsStart = 50 + 16 * 24 + 10 * 9 + 6 * 10 + 64;
     writeIni(CurrentFile().left(placementsStart + 2 * 16 + 8));
-    recentFileItems.captions[0] = "stale";
+    settings.recentFileItems.captions[0] = "stale";
     settings.WindowRecs[2] = {1, 2, 3, 4};
-    LoadSettings();
+    LoadSettings(settings);
     EXPECT_EQ(settings.IDRangeLow, 7);
     EXPECT_EQ(settings.FontRecs[15].Name, "フォント15");
     EXPECT_EQ(settings.ColourTable[ColourSlot::DisplayFlags], 2015);
@@ -285,7 +285,7 @@ TEST_F(SettingsFileTest, FileBreakingOffKeepsWhatWasReadAndTheMenuAsItWas)
     // The broken placement keeps what the defaults left.
     EXPECT_EQ(settings.WindowRecs[2].Width, 0);
     EXPECT_EQ(settings.WindowRecs[2].Left, 1);
-    EXPECT_EQ(recentFileItems.captions[0], "stale");
+    EXPECT_EQ(settings.recentFileItems.captions[0], "stale");
 }
 
 TEST_F(SettingsFileTest, IDRangeNoIDCouldBeIssuedFromLeavesTheDefaultAndSaysSo)
@@ -306,7 +306,7 @@ TEST_F(SettingsFileTest, IDRangeNoIDCouldBeIssuedFromLeavesTheDefaultAndSaysSo)
             writeIni(file);
             if (!c.kept && ui.boxes().empty())
                 ui.expectBox(vbOK);
-            LoadSettings();
+            LoadSettings(settings);
             EXPECT_EQ(settings.IDRangeLow, c.kept ? c.low : 0);
             EXPECT_EQ(settings.IDRangeHigh, c.kept ? c.high : 100000);
         }
@@ -326,8 +326,8 @@ TEST_F(SettingsFileTest, IDRangeNoIDCouldBeIssuedFromLeavesTheDefaultAndSaysSo)
 
 TEST_F(SettingsFileTest, DefaultFileHasTheBytesOfTheFormat)
 {
-    LoadSettings();
-    ASSERT_TRUE(SaveSettings());
+    LoadSettings(settings);
+    ASSERT_TRUE(SaveSettings(settings));
 
     const auto times = [](const char* hex, int count) { return QByteArray::fromHex(hex).repeated(count); };
     QByteArray expected =
@@ -366,7 +366,7 @@ TEST_F(SettingsFileTest, ReadsWhileTwoOtherCopiesSaveAlwaysFindTheUsersSettings)
     settings.IDRangeLow = 5000;
     settings.IDRangeHigh = 5999;
     settings.MRUFiles[0] = QStringLiteral("/data/調査.kz");
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(SaveSettings(settings));
     const Settings users = settings;
 
     pid_t writers[2];
@@ -375,14 +375,14 @@ TEST_F(SettingsFileTest, ReadsWhileTwoOtherCopiesSaveAlwaysFindTheUsersSettings)
         ASSERT_GE(writer, 0);
         if (writer == 0) {
             for (;;)
-                SaveSettings();
+                SaveSettings(settings);
         }
     }
     QElapsedTimer timer;
     timer.start();
     int reads = 0;
     while (timer.elapsed() < 1500) {
-        LoadSettings();
+        LoadSettings(settings);
         if (settings.IDRangeLow != users.IDRangeLow || settings.MRUFiles[0] != users.MRUFiles[0])
             break;
         ++reads;
@@ -402,14 +402,14 @@ TEST_F(SettingsFileTest, FailedSaveIsReportedAndKeepsTheOldFile)
     settings.MRUFiles[6] = QString(40000, 'a');  // too long for a counted string
     test::ScriptedUi ui;
     ui.expectBox(vbOK);
-    EXPECT_FALSE(SaveSettings());
+    EXPECT_FALSE(SaveSettings(settings));
     EXPECT_EQ(readIni(), old);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"zuntab.ini"});
 
     SetProgramFolderForTest(folder_.filePath("missing"));
     settings.MRUFiles[6].clear();
     ui.expectBox(vbOK);
-    EXPECT_FALSE(SaveSettings());
+    EXPECT_FALSE(SaveSettings(settings));
     ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_TRUE(ui.boxes()[1].prompt.contains("missing/zuntab.ini"));
     EXPECT_TRUE(ui.boxes()[1].prompt.endsWith("\n(ファイルまたはフォルダーが見つかりません。)"))

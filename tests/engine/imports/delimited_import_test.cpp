@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
@@ -16,6 +16,14 @@ using Kind = ImportRecord::Kind;
 // `essay`, choice 3 of each takes free text.
 class DelimitedImport : public ImportFixture {
 protected:
+    QVector<Integer> StoredAnswers(Long Dno, Integer q)
+    {
+        Integer count = 0;
+        QVector<Integer> codes;
+        PopQuestionAnswers(workspace, Dno, q, count, codes);
+        return codes.mid(0, count);
+    }
+
     void Build(bool essay)
     {
         for (Integer max : {1, 2})
@@ -34,14 +42,6 @@ protected:
         return records[0].kind == Kind::Sample ? records[0].reply : records[0].message;
     }
 };
-
-QVector<Integer> StoredAnswers(Long Dno, Integer q)
-{
-    Integer count = 0;
-    QVector<Integer> codes;
-    PopQuestionAnswers(Dno, q, count, codes);
-    return codes.mid(0, count);
-}
 
 struct LineCase {
     const char* line;
@@ -144,8 +144,8 @@ TEST_F(DelimitedImport, AnswersAfterAnEmptyOr0SlotAreKeptWhereverTheReplyLinesBr
             const QByteArray line = QByteArray::number(++ID) + ',' + c.fields + ",2";
             const std::vector<ImportRecord> records = ReadAll(line, Format::Delimited);
             ASSERT_EQ(records.size(), 1u);
-            ASSERT_EQ(EnterReply(records[0].ID, records[0].reply), QString());
-            const Long Dno = FindSamplePos(ID);
+            ASSERT_EQ(EnterReply(workspace, records[0].ID, records[0].reply), QString());
+            const Long Dno = FindSamplePos(samples.Samples, ID);
             EXPECT_EQ(StoredAnswers(Dno, 0), c.answers);
             EXPECT_EQ(StoredAnswers(Dno, 1), QVector<Integer>{2});
         }

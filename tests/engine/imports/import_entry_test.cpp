@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "answers/answer_report.h"
-#include "answers/answer_store.h"
-#include "document/workspace.h"
 #include "host/settings.h"
 #include "imports/import_entry.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
+#include "model/workspace.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 
@@ -32,15 +32,15 @@ protected:
     ImportedEntry Enter(std::optional<Long> ID, const QString& reply)
     {
         QString text = reply + QStringLiteral("\r\n");
-        const ImportedEntry entry = EnterImportedRecord(ProgramWorkspace(), ID, text, &silent);
+        const ImportedEntry entry = EnterImportedRecord(workspace, settings, ID, text, &silent);
         parsed = text;
         return entry;
     }
-    static QVector<Integer> Answers(Long Dno, Integer q)
+    QVector<Integer> Answers(Long Dno, Integer q)
     {
         Integer count = 0;
         QVector<Integer> codes;
-        PopQuestionAnswers(Dno, q, count, codes);
+        PopQuestionAnswers(workspace, Dno, q, count, codes);
         return codes.mid(0, count);
     }
 
@@ -75,17 +75,17 @@ TEST_F(ImportEntry, ARecordBecomesANewSampleAsATypedReplyWould)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reply);
-        const Long before = SampleCount();
+        const Long before = SampleCount(samples);
         const ImportedEntry entry = Enter(c.ID, QString::fromUtf8(c.reply));
         EXPECT_EQ(entry.result, c.result);
         EXPECT_EQ(entry.ID, c.storedID);
         EXPECT_EQ(entry.findings, c.findings);
         if (c.result == Result::IDInUse) {
-            EXPECT_EQ(SampleCount(), before);
+            EXPECT_EQ(SampleCount(samples), before);
             continue;
         }
         // A refused reply leaves its new sample empty, waiting to be corrected.
-        ASSERT_EQ(entry.Dno, FindSamplePos(c.storedID));
+        ASSERT_EQ(entry.Dno, FindSamplePos(samples.Samples, c.storedID));
         EXPECT_EQ(Answers(entry.Dno, 0), c.q0);
     }
     EXPECT_TRUE(document.modified);
@@ -109,11 +109,11 @@ TEST_F(ImportEntry, NoSampleIsMadeWithoutAFreeIDOrRoomInTheTable)
     // Each sample of 32767 bytes: one more would take the table to 2^31.
     survey.SampleBytes = 32767;
     samples.Samples.resize(65'538);
-    EXPECT_TRUE(SampleTableFull(ProgramWorkspace()));
+    EXPECT_TRUE(SampleTableFull(workspace));
     EXPECT_EQ(Enter(100'000, QStringLiteral("1")).result, Result::TableFull);
-    EXPECT_EQ(SampleCount(), 65'538);
+    EXPECT_EQ(SampleCount(samples), 65'538);
     samples.Samples.resize(65'537);
-    EXPECT_FALSE(SampleTableFull(ProgramWorkspace()));
+    EXPECT_FALSE(SampleTableFull(workspace));
 }
 
 TEST(CorrectedRecords, TheNoteCountsThemAndNamesTheFirstFive)

@@ -6,9 +6,9 @@
 
 #include <random>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
 #include "imports/samples_csv.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
@@ -27,21 +27,21 @@ struct StoredSample {
     QVector<QString> texts;
 };
 
-std::vector<StoredSample> Stored()
-{
-    std::vector<StoredSample> stored;
-    for (Long Dno = 0; Dno < SampleCount(); ++Dno) {
-        StoredSample s;
-        s.id = samples.Samples.id(Dno);
-        s.flags = samples.Samples.flags(Dno);
-        ReadSampleAnswers(Dno, s.counts, s.codes, s.texts);
-        stored.push_back(s);
-    }
-    return stored;
-}
-
 class ImportRoundTrip : public ImportFixture {
 protected:
+    std::vector<StoredSample> Stored()
+    {
+        std::vector<StoredSample> stored;
+        for (Long Dno = 0; Dno < SampleCount(samples); ++Dno) {
+            StoredSample s;
+            s.id = samples.Samples.id(Dno);
+            s.flags = samples.Samples.flags(Dno);
+            ReadSampleAnswers(workspace, Dno, s.counts, s.codes, s.texts);
+            stored.push_back(s);
+        }
+        return stored;
+    }
+
     void SetUp() override
     {
         QFile codes(folder.filePath(QStringLiteral("codes.txt")));
@@ -151,7 +151,7 @@ protected:
                     codes << 0;
                     texts << QString();
                 }
-                WriteQuestionAnswers(Dno, q, Integer(codes.size()), codes, texts);
+                WriteQuestionAnswers(workspace, Dno, q, Integer(codes.size()), codes, texts);
             }
         }
     }
@@ -163,7 +163,7 @@ protected:
         const std::span<const Long> stored = samples.Samples.ids();
         const QVector<Long> ids(stored.begin(), stored.end());
         const std::vector<Integer> all(size_t(survey.QuestionCount) + 1, -1);
-        EXPECT_EQ(WriteSamplesCSV(ProgramWorkspace(), path, ids, all, csv).end, CsvExport::End::Written);
+        EXPECT_EQ(WriteSamplesCSV(workspace, path, ids, all, csv).end, CsvExport::End::Written);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
@@ -180,7 +180,7 @@ protected:
         for (ImportRecord r = Read(lines, Format::Delimited); r.kind != ImportRecord::Kind::End;
              r = Read(lines, Format::Delimited)) {
             ASSERT_EQ(r.kind, ImportRecord::Kind::Sample) << r.message.toStdString();
-            const QString status = EnterReply(r.ID, r.reply);
+            const QString status = EnterReply(workspace, r.ID, r.reply);
             ASSERT_TRUE(status.isEmpty())
                 << status.toStdString() << " in " << QString(r.reply).replace(u'\r', u'|').toStdString();
         }

@@ -9,11 +9,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "answers/answer_store.h"
 #include "host/long_job.h"
 #include "imports/answer_fields.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_answers.h"
+#include "model/answer_store.h"
 #include "runtime/cp932.h"
 #include "support/network_survey.h"
 #include "support/scripted_ui.h"
@@ -106,13 +106,13 @@ TEST(AnswerFields, AnAnswerFileInAnotherEncodingIsRefused)
 // Each answer handed over, in reply notation.
 class NetworkAnswers : public SurveyFixture {
 protected:
-    void SetUp() override { BuildNetworkSurvey(); }
+    void SetUp() override { BuildNetworkSurvey(*this); }
 
     QStringList read(const char* W)
     {
         replies.clear();
-        lastRead = ReadWWWAnswers(QString::fromUtf8(W), distinction, [this](const WWWAnswer& answer) {
-            replies << WWWReplyText(answer);
+        lastRead = ReadWWWAnswers(workspace, QString::fromUtf8(W), distinction, [this](const WWWAnswer& answer) {
+            replies << WWWReplyText(survey, answer);
             return answerFate;
         });
         return replies;
@@ -205,7 +205,7 @@ TEST_F(NetworkAnswers, PostedAndMailFilesBecomeAnswers)
 TEST_F(NetworkAnswers, ARepeatedRespondentIsPassedOver)
 {
     const Long sample = AddSample(1);
-    WriteQuestionAnswers(sample, 2, 1, {1}, {QStringLiteral("taro")});
+    WriteQuestionAnswers(workspace, sample, 2, 1, {1}, {QStringLiteral("taro")});
     const char* W = "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C2&KZESQ2C1=taro&KZANSQ1=KZCHQ1C1&"
                     "KZDSTNCTNNAME=cafe1&KZANSQ0=KZCHQ0C1&KZESQ2C1=jiro&";
     EXPECT_EQ(read(W), (QStringList{"2-1-1/taro/-", "1-0-1/jiro/-"}));
@@ -235,7 +235,7 @@ TEST_F(NetworkAnswers, RepliesFollowTheReplySheetLines)
     survey.ParagraphStart[1] = MakeQC(1, 1);
     survey.ParagraphStart[2] = MakeQC(2, 0);
     const WWWAnswer answer{{1, 1, 0}, {3, 2}, {QString(), QString()}};
-    EXPECT_EQ(WWWReplyText(answer), QStringLiteral("3-2\r\n-\r\n0-"));
+    EXPECT_EQ(WWWReplyText(survey, answer), QStringLiteral("3-2\r\n-\r\n0-"));
 }
 
 class NetworkAnswerFolder : public NetworkAnswers {
@@ -263,9 +263,9 @@ protected:
         view.showFile = [this](const QString& path, qint64) { shown << QFileInfo(path).fileName(); };
         view.report = std::move(report);
         return ImportWWWAnswers(
-            folders, distinction,
+            workspace, folders, distinction,
             [this](const WWWAnswer& answer) {
-                replies << WWWReplyText(answer);
+                replies << WWWReplyText(survey, answer);
                 return answer.Counts.value(0) > 0 && answer.Codes.value(0) == 3 ? HandOver::Refused
                                                                                 : HandOver::Stored;
             },

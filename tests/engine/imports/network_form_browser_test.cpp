@@ -17,9 +17,9 @@
 
 #include <numeric>
 
-#include "answers/answer_store.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_forms.h"
+#include "model/answer_store.h"
 #include "support/enter_reply.h"
 #include "support/network_survey.h"
 
@@ -145,12 +145,12 @@ TEST_F(NetworkFormInBrowser, FilledFormsBecomeSamples)
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
 
-    BuildNetworkSurvey();
+    BuildNetworkSurvey(*this);
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("in")) && QDir(root.path()).mkpath(QStringLiteral("out")));
     const WWWFolders folders{root.filePath(QStringLiteral("in")), root.filePath(QStringLiteral("out"))};
     const QString formPath = root.filePath(QStringLiteral("form.html"));
-    ASSERT_TRUE(WriteQuestionnaireHTML(formPath, {QStringLiteral("cafe1"), false}));
+    ASSERT_TRUE(WriteQuestionnaireHTML(survey, formPath, {QStringLiteral("cafe1"), false}));
     QFile form(formPath);
     ASSERT_TRUE(form.open(QIODevice::ReadOnly));
 
@@ -176,20 +176,21 @@ TEST_F(NetworkFormInBrowser, FilledFormsBecomeSamples)
 
     Long ID = 1;
     const WWWImportEnd end = ImportWWWAnswers(
-        folders, {QStringLiteral("cafe1"), 2},
-        [&ID](const WWWAnswer& answer) {
-            return EnterReply(ID++, WWWReplyText(answer)).isEmpty() ? HandOver::Stored : HandOver::Refused;
+        workspace, folders, {QStringLiteral("cafe1"), 2},
+        [this, &ID](const WWWAnswer& answer) {
+            return EnterReply(workspace, ID++, WWWReplyText(survey, answer)).isEmpty() ? HandOver::Stored
+                                                                                       : HandOver::Refused;
         },
         WWWImportView{[](const QString&, qint64) {}, {}});
     EXPECT_TRUE(end.refusedFiles.isEmpty());
-    ASSERT_EQ(SampleCount(), 2);
+    ASSERT_EQ(SampleCount(samples), 2);
 
     // The posts may come in either order; each sample is told by its name.
     QMap<QString, QString> stored;
-    for (Long sample = 0; sample < SampleCount(); ++sample) {
+    for (Long sample = 0; sample < SampleCount(samples); ++sample) {
         QVector<Integer> counts, codes;
         QVector<QString> texts;
-        ReadSampleAnswers(sample, counts, codes, texts);
+        ReadSampleAnswers(workspace, sample, counts, codes, texts);
         const qsizetype held = std::accumulate(counts.begin(), counts.end(), qsizetype(0));
         QString answers;
         for (qsizetype i = 0; i < held; ++i)

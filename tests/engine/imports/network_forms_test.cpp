@@ -141,16 +141,19 @@ const QString ExpectedMail = Lines({
 
 class NetworkForms : public SurveyFixture {
 protected:
-    void SetUp() override { BuildNetworkSurvey(); }
+    void SetUp() override { BuildNetworkSurvey(*this); }
     NetworkFormOptions options{QStringLiteral("cafe1"), false};
 };
 
 TEST_F(NetworkForms, HtmlFollowsTheConditionsAndEscapesEveryText)
 {
-    EXPECT_EQ(QuestionnaireHTML(options), ExpectedHtml);
+    EXPECT_EQ(QuestionnaireHTML(survey, options), ExpectedHtml);
 }
 
-TEST_F(NetworkForms, MailTextFollowsTheConditions) { EXPECT_EQ(QuestionnaireMailText(options), ExpectedMail); }
+TEST_F(NetworkForms, MailTextFollowsTheConditions)
+{
+    EXPECT_EQ(QuestionnaireMailText(survey, options), ExpectedMail);
+}
 
 TEST_F(NetworkForms, EssayFullOffersAFieldPerAnswerAllowed)
 {
@@ -158,26 +161,26 @@ TEST_F(NetworkForms, EssayFullOffersAFieldPerAnswerAllowed)
     const QString field = QStringLiteral("<INPUT type=\"text\" name=\"KZESQ1C3\" size=\"30\">");
     QString html = ExpectedHtml;
     html.replace(field, field + field);
-    EXPECT_EQ(QuestionnaireHTML(options), html);
+    EXPECT_EQ(QuestionnaireHTML(survey, options), html);
     QString mail = ExpectedMail;
     mail.replace(QStringLiteral("その他 #EQ1C3( )\r\n"), QStringLiteral("その他 #EQ1C3( )\r\n #EQ1C3( )\r\n"));
-    EXPECT_EQ(QuestionnaireMailText(options), mail);
+    EXPECT_EQ(QuestionnaireMailText(survey, options), mail);
 }
 
 TEST_F(NetworkForms, WithoutConditionsEveryQuestionGoesOnToTheNext)
 {
     survey.QuestionLimit[1] = MakeCondition(0, {});
-    const QString html = QuestionnaireHTML(options);
+    const QString html = QuestionnaireHTML(survey, options);
     EXPECT_FALSE(html.contains(QStringLiteral(">別へ進む</A>")));
     EXPECT_EQ(html.count(QStringLiteral("次に進む")), 3);
-    EXPECT_FALSE(QuestionnaireMailText(options).contains(QStringLiteral("へ進む]")));
+    EXPECT_FALSE(QuestionnaireMailText(survey, options).contains(QStringLiteral("へ進む]")));
 }
 
 TEST_F(NetworkForms, AQuestionWhoseEveryChoiceJumpsHasNoNextLink)
 {
     // Q1 now applies to nobody: every choice of Q0 jumps past it.
     survey.QuestionLimit[1] = MakeCondition(0, {Row(KindRequired, 0, 2), Row(KindExclude, 0, 2)});
-    const QString html = QuestionnaireHTML(options);
+    const QString html = QuestionnaireHTML(survey, options);
     EXPECT_FALSE(html.contains(QStringLiteral("<A HREF=\"#Q1\">次に進む</A>")));
     EXPECT_EQ(html.count(QStringLiteral("<A HREF=\"#Q2\">別へ進む</A>")), 3);
 }
@@ -185,9 +188,10 @@ TEST_F(NetworkForms, AQuestionWhoseEveryChoiceJumpsHasNoNextLink)
 TEST_F(NetworkForms, AJumpPastTheLastQuestionGoesToTheEnd)
 {
     survey.QuestionLimit[2] = MakeCondition(0, {Row(KindRequired, 0, 2)});
-    const QString mail = QuestionnaireMailText(options);
+    const QString mail = QuestionnaireMailText(survey, options);
     EXPECT_TRUE(mail.contains(QStringLiteral("#Q0C1( ) 男 [アンケート終わり]\r\n")));
-    EXPECT_TRUE(QuestionnaireHTML(options).contains(QStringLiteral("男    <A HREF=\"#Q3\">別へ進む</A><BR>")));
+    EXPECT_TRUE(
+        QuestionnaireHTML(survey, options).contains(QStringLiteral("男    <A HREF=\"#Q3\">別へ進む</A><BR>")));
 }
 
 TEST(DistName, OnlyHalfWidthLettersAndDigits)
@@ -203,7 +207,7 @@ TEST_F(NetworkForms, WritersStoreShiftJisAndReportFailures)
     ScriptedUi ui;
     QTemporaryDir dir;
     const QString html = dir.filePath(QStringLiteral("form.html"));
-    ASSERT_TRUE(WriteQuestionnaireHTML(html, options));
+    ASSERT_TRUE(WriteQuestionnaireHTML(survey, html, options));
     QFile file(html);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), ToCp932(ExpectedHtml));
@@ -211,7 +215,7 @@ TEST_F(NetworkForms, WritersStoreShiftJisAndReportFailures)
 
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/form.txt"));
     ui.expectBox(vbOK);
-    EXPECT_FALSE(WriteQuestionnaireMailText(missing, options));
+    EXPECT_FALSE(WriteQuestionnaireMailText(survey, missing, options));
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("form.html")});
 }

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "answers/answer_store.h"
 #include "imports/samples_csv.h"
+#include "model/answer_store.h"
 #include "runtime/cp932.h"
 #include "support/listed_rows.h"
 #include "support/scripted_ui.h"
@@ -38,8 +38,8 @@ protected:
         AddQuestion(1, 3);
         AddQuestion(3, 4, {3});
         BuildLayout();
-        WriteQuestionAnswers(AddSample(10), 1, 2, {1, 3}, {QString(), QStringLiteral("a,b")});
-        WriteQuestionAnswers(AddSample(20), 0, 1, {2}, {QString()});
+        WriteQuestionAnswers(workspace, AddSample(10), 1, 2, {1, 3}, {QString(), QStringLiteral("a,b")});
+        WriteQuestionAnswers(workspace, AddSample(20), 0, 1, {2}, {QString()});
         ui.file = folder.filePath(QStringLiteral("out.csv"));
     }
     QString Written(const QString& path) const
@@ -49,7 +49,7 @@ protected:
     }
     CsvExport Write(const QVector<Long>& ids, std::vector<Integer> selected, const CsvSettings& csv)
     {
-        return WriteSamplesCSV(ProgramWorkspace(), ui.file, ids, selected, csv);
+        return WriteSamplesCSV(workspace, ui.file, ids, selected, csv);
     }
 
     ExportUi ui;
@@ -77,7 +77,7 @@ TEST_F(SamplesCsvTest, LinesHoldEverySlotWithZerosAndEmptyTextsPastTheAnswers)
 
 TEST_F(SamplesCsvTest, TextsTheFormatCannotHoldAreCountedOnceAndWrittenWithBlanks)
 {
-    WriteQuestionAnswers(AddSample(30), 1, 1, {3}, {QStringLiteral(" x\r\ny,")});
+    WriteQuestionAnswers(workspace, AddSample(30), 1, 1, {3}, {QStringLiteral(" x\r\ny,")});
     const CsvExport result = Write({10, 30}, {0, -1, 0}, Csv(u',', {}, true));
     EXPECT_EQ(result.changedTexts, 2);
     EXPECT_EQ(Written(ui.file), "10,1,,3,a b,0,\r\n30,3,  x y  ,0,,0,\r\n");
@@ -88,7 +88,7 @@ TEST_F(SamplesCsvTest, TheExportAsksWhatAndWhereWritesTheListedSamplesOnceAndSay
     ListedRows sheet({1, 0, 1});
     ui.expectBox(vbOK);
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), sheet, Csv(u',', {}, true));
+    ExportSamplesCSV(workspace, sheet, Csv(u',', {}, true));
     EXPECT_EQ(Written(ui.file), "20,2,0,,0,,0,\r\n10,0,1,,3,a b,0,\r\n");
     ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_EQ(ui.boxes()[0].prompt, "区切り文字か改行を含む記述が1件あったので、それらを空白にして書き出しました。");
@@ -102,7 +102,7 @@ TEST_F(SamplesCsvTest, SomeQuestionsOrNoneAndAnEmptyListing)
     ui.questions = {false, true};
     ListedRows empty({});
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), empty, Csv(u',', u'"', true));
+    ExportSamplesCSV(workspace, empty, Csv(u',', u'"', true));
     EXPECT_EQ(Written(ui.file), "");
     EXPECT_EQ(ui.boxes().back().prompt, "書き出しが終わりました");
     // Cancelled at each question: nothing is written.
@@ -114,7 +114,7 @@ TEST_F(SamplesCsvTest, SomeQuestionsOrNoneAndAnEmptyListing)
         ui.part = part;
         ui.questions = questions;
         ui.file = file;
-        ExportSamplesCSV(ProgramWorkspace(), sheet, Csv(u',', {}, true));
+        ExportSamplesCSV(workspace, sheet, Csv(u',', {}, true));
         EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("out.csv"))));
     }
 }
@@ -129,12 +129,12 @@ TEST_F(SamplesCsvTest, AFailureIsReportedAndLeavesAnyFileOfThatNameAsItWas)
     old.write("old");
     old.close();
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), broken, Csv(u',', {}, true));
+    ExportSamplesCSV(workspace, broken, Csv(u',', {}, true));
     EXPECT_EQ(ui.boxes().back().prompt, "サンプル番号が範囲外です。(5)");
     EXPECT_EQ(Written(ui.file), "old");
     ui.file = folder.filePath(QStringLiteral("out.csv/in/no/folder.csv"));
     ui.expectBox(vbOK);
-    ExportSamplesCSV(ProgramWorkspace(), sheet, Csv(u',', {}, true));
+    ExportSamplesCSV(workspace, sheet, Csv(u',', {}, true));
     EXPECT_TRUE(ui.boxes().back().prompt.startsWith(QStringLiteral("ファイルを作成できません。")));
     EXPECT_EQ(ui.boxes().back().style, vbOKOnly);
     EXPECT_EQ(ui.beeps(), 0);

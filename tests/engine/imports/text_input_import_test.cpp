@@ -18,7 +18,7 @@ protected:
         BuildLayout();
         settings.IDRangeLow = 100;
         settings.IDRangeHigh = 101;
-        ResetIDCursor();
+        ResetIDCursor(samples, settings);
     }
 };
 

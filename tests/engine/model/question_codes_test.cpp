@@ -29,7 +29,7 @@ class CodeStyleTest : public test::SurveyFixture {
 protected:
     Integer QuestionOfStyle(Integer style)
     {
-        const Integer q = test::AddQuestion(1, 128);
+        const Integer q = AddQuestion(1, 128);
         survey.Questions[q].CodeStyle = style;
         return q;
     }
@@ -53,7 +53,7 @@ TEST_F(CodeStyleTest, CodeTextsAtTheBoundariesOfEachStyle)
         {-1, 1, ""},
     };
     for (const Case& k : cases)
-        EXPECT_EQ(ChoiceCodeText(QuestionOfStyle(k.style), k.choice), QString::fromUtf8(k.code))
+        EXPECT_EQ(ChoiceCodeText(survey, QuestionOfStyle(k.style), k.choice), QString::fromUtf8(k.code))
             << "style " << k.style << " choice " << k.choice;
 }
 
@@ -66,10 +66,10 @@ TEST_F(CodeStyleTest, EveryCodeOfAStyleReadsBackAsItsChoice)
     for (const Span& span : {Span{0, 127}, Span{1, 35}, Span{2, 45}, Span{3, 25}}) {
         const Integer q = QuestionOfStyle(span.style);
         for (Integer c = 0; c <= span.last; ++c) {
-            QString code = ChoiceCodeText(q, c);
+            QString code = ChoiceCodeText(survey, q, c);
             if (code.startsWith(u'.'))
                 code = code.mid(1, code.size() - 2);  // the entry window reads between the points
-            EXPECT_EQ(ChoiceNumberFromCode(q, code), c) << "style " << span.style << " choice " << c;
+            EXPECT_EQ(ChoiceNumberFromCode(survey, q, code), c) << "style " << span.style << " choice " << c;
         }
     }
 }
@@ -79,37 +79,37 @@ TEST_F(CodeStyleTest, StylesNoneToTwoReadEverySymbolSet)
     for (Integer style : {0, 1, 2}) {
         const Integer q = QuestionOfStyle(style);
         SCOPED_TRACE(style);
-        EXPECT_EQ(ChoiceNumberFromCode(q, "c"), 12);
-        EXPECT_EQ(ChoiceNumberFromCode(q, "Z"), 35);
-        EXPECT_EQ(ChoiceNumberFromCode(q, "ﾝ"), 45);
-        EXPECT_EQ(ChoiceNumberFromCode(q, "ｦ"), 0);  // code 166, before "ｱ"
-        EXPECT_EQ(ChoiceNumberFromCode(q, "ﾞ"), 0);  // code 222, after "ﾝ"
-        EXPECT_EQ(ChoiceNumberFromCode(q, "["), 0);
-        EXPECT_EQ(ChoiceNumberFromCode(q, "Ａ"), 0);  // full-width: two bytes
+        EXPECT_EQ(ChoiceNumberFromCode(survey, q, "c"), 12);
+        EXPECT_EQ(ChoiceNumberFromCode(survey, q, "Z"), 35);
+        EXPECT_EQ(ChoiceNumberFromCode(survey, q, "ﾝ"), 45);
+        EXPECT_EQ(ChoiceNumberFromCode(survey, q, "ｦ"), 0);  // code 166, before "ｱ"
+        EXPECT_EQ(ChoiceNumberFromCode(survey, q, "ﾞ"), 0);  // code 222, after "ﾝ"
+        EXPECT_EQ(ChoiceNumberFromCode(survey, q, "["), 0);
+        EXPECT_EQ(ChoiceNumberFromCode(survey, q, "Ａ"), 0);  // full-width: two bytes
     }
 }
 
 TEST_F(CodeStyleTest, CapitalsReadLettersFromOne)
 {
     const Integer q = QuestionOfStyle(3);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "7"), 7);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "c"), 3);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "z"), 26);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "ｱ"), 0);
-    EXPECT_EQ(ChoiceNumberFromCode(QuestionOfStyle(7), "5"), 0);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "7"), 7);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "c"), 3);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "z"), 26);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "ｱ"), 0);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, QuestionOfStyle(7), "5"), 0);
 }
 
 TEST_F(CodeStyleTest, LongerTextIsItsRoundedNumber)
 {
     for (Integer style : {0, 1, 2, 3, 7})
-        EXPECT_EQ(ChoiceNumberFromCode(QuestionOfStyle(style), "15"), 15) << style;
+        EXPECT_EQ(ChoiceNumberFromCode(survey, QuestionOfStyle(style), "15"), 15) << style;
     const Integer q = QuestionOfStyle(0);
-    EXPECT_EQ(ChoiceNumberFromCode(q, ""), 0);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "12abc"), 12);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "2.5"), 2);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "3.5"), 4);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "99999"), 32767);
-    EXPECT_EQ(ChoiceNumberFromCode(q, "-99999"), -32768);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, ""), 0);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "12abc"), 12);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "2.5"), 2);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "3.5"), 4);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "99999"), 32767);
+    EXPECT_EQ(ChoiceNumberFromCode(survey, q, "-99999"), -32768);
 }
 
 }  // namespace

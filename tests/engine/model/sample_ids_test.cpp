@@ -50,13 +50,11 @@ protected:
     void SetUp() override
     {
         SurveyFixture::SetUp();
-        test::AddQuestion(1, 3);
-        test::BuildLayout();
+        AddQuestion(1, 3);
+        BuildLayout();
     }
     test::ScriptedUi ui_;
 };
-
-using test::TableIDs;
 
 TEST_F(IDChangeTest, TypedIDsAreCheckedAndTheSampleMovesToItsPlace)
 {
@@ -96,7 +94,7 @@ TEST_F(IDChangeTest, TypedIDsAreCheckedAndTheSampleMovesToItsPlace)
     for (const Case& c : cases) {
         samples.Samples.clear();
         for (Long id : unchanged)
-            test::AddSample(id);
+            AddSample(id);
         samples.NextIDCursor = 5;
         const IDChangeResult result = ChangeSampleID(samples, c.Dno, QString::fromUtf8(c.text), {1, 8});
         EXPECT_EQ(result.change, c.change) << c.text;
@@ -123,7 +121,7 @@ TEST_F(IDChangeTest, ACursorBelowTheNewIDGoesBackToTheOldOne)
     for (const Case& c : cases) {
         samples.Samples.clear();
         for (Long id : {2, 4})
-            test::AddSample(id);
+            AddSample(id);
         samples.NextIDCursor = c.cursor;
         EXPECT_EQ(ChangeSampleID(samples, 1, QString::fromUtf8(c.text), {1, 8}).change, IDChange::Moved);
         EXPECT_EQ(samples.NextIDCursor, c.cursorAfter) << c.cursor << " -> " << c.text;

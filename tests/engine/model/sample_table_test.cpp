@@ -17,16 +17,22 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
-using test::TableIDs;
-using test::TextsOf;
-
 constexpr Long LongMax = std::numeric_limits<Long>::max();
+
+struct SearchResult {
+    bool between;
+    Long pos;
+};
 
 class SampleTableTest : public test::SurveyFixture {
 protected:
+    SearchResult Search(Long id)
+    {
+        Long pos = 99;
+        const bool between = SearchSampleID(samples.Samples, id, pos);
+        return {between, pos};
+    }
+
     void SetUp() override
     {
         SurveyFixture::SetUp();
@@ -43,18 +49,6 @@ protected:
 
 // --- search ---
 
-struct SearchResult {
-    bool between;
-    Long pos;
-};
-
-SearchResult Search(Long id)
-{
-    Long pos = 99;
-    const bool between = SearchSampleID(id, pos);
-    return {between, pos};
-}
-
 TEST_F(SampleTableTest, SearchOnThreeIDsGivesEveryKindOfResult)
 {
     AddSamples({10, 20, 30});
@@ -66,7 +60,7 @@ TEST_F(SampleTableTest, SearchOnThreeIDsGivesEveryKindOfResult)
         EXPECT_EQ(r.between, between) << id;
         EXPECT_EQ(r.pos, pos) << id;
         Long insertPos = 0;
-        EXPECT_EQ(InsertPosForID(id, insertPos), between) << id;
+        EXPECT_EQ(InsertPosForID(samples.Samples, id, insertPos), between) << id;
         EXPECT_EQ(insertPos, pos) << id;
     }
 }
@@ -76,7 +70,7 @@ TEST_F(SampleTableTest, SearchOnEmptyAndSingleTables)
     for (Long id : {0, -7, 100}) {
         EXPECT_FALSE(Search(id).between);
         EXPECT_EQ(Search(id).pos, 0);
-        EXPECT_EQ(FindSamplePos(id), -1);
+        EXPECT_EQ(FindSamplePos(samples.Samples, id), -1);
     }
     AddSamples({10});
     EXPECT_EQ(Search(10).pos, 0);
@@ -112,8 +106,8 @@ TEST_F(SampleTableTest, SearchAgreesWithALinearScanOnALargerTable)
             EXPECT_EQ(r.pos, index);
             EXPECT_TRUE(r.between);
         }
-        EXPECT_EQ(FindSamplePos(id), present ? index : -1);
-        EXPECT_EQ(FindSampleByID(id), FindSamplePos(id));
+        EXPECT_EQ(FindSamplePos(samples.Samples, id), present ? index : -1);
+        EXPECT_EQ(FindSampleByID(samples.Samples, id), FindSamplePos(samples.Samples, id));
     }
 }
 
@@ -122,9 +116,9 @@ TEST_F(SampleTableTest, SearchAgreesWithALinearScanOnALargerTable)
 TEST_F(SampleTableTest, AppendPutsTheNewRecordAtItsPlace)
 {
     AddSamples({10, 20, 30});
-    EXPECT_EQ(AppendSampleRec(5), 0);
-    EXPECT_EQ(AppendSampleRec(40), 4);
-    EXPECT_EQ(AppendSampleRec(25), 3);
+    EXPECT_EQ(AppendSampleRec(workspace, 5), 0);
+    EXPECT_EQ(AppendSampleRec(workspace, 40), 4);
+    EXPECT_EQ(AppendSampleRec(workspace, 25), 3);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{5, 10, 20, 25, 30, 40}));
     EXPECT_FALSE(ui_.hourglass());
 
@@ -139,16 +133,16 @@ TEST_F(SampleTableTest, AppendPutsTheNewRecordAtItsPlace)
 TEST_F(SampleTableTest, AppendOfAUsedIDAddsNothing)
 {
     AddSamples({10, 20});
-    EXPECT_EQ(AppendSampleRec(20), -1);
+    EXPECT_EQ(AppendSampleRec(workspace, 20), -1);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20}));
 }
 
 TEST_F(SampleTableTest, DeleteMovesTheLaterRecordsDown)
 {
     AddSamples({10, 20, 30, 40});
-    DeleteSampleRec(1);
+    DeleteSampleRec(samples.Samples, 1);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 30, 40}));
-    DeleteSampleRec(2);
+    DeleteSampleRec(samples.Samples, 2);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 30}));
     EXPECT_FALSE(ui_.hourglass());
 }
@@ -158,15 +152,15 @@ TEST_F(SampleTableTest, DeleteMovesTheLaterRecordsDown)
 TEST_F(SampleTableTest, RenameBelowEveryIDKeepsTheFirstRecordInPlace)
 {
     AddSamples({10, 20, 30});
-    EXPECT_EQ(PutSampleRec(0, 1), 0);
+    EXPECT_EQ(PutSampleRec(samples.Samples, 0, 1), 0);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 20, 30}));
 }
 
 TEST_F(SampleTableTest, RenameToAUsedIDChangesNothing)
 {
     AddSamples({10, 20, 30});
-    EXPECT_EQ(PutSampleRec(1, 20), -1);  // its own ID
-    EXPECT_EQ(PutSampleRec(1, 30), -1);
+    EXPECT_EQ(PutSampleRec(samples.Samples, 1, 20), -1);  // its own ID
+    EXPECT_EQ(PutSampleRec(samples.Samples, 1, 30), -1);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30}));
     EXPECT_FALSE(ui_.hourglass());
 }
@@ -178,31 +172,31 @@ TEST_F(SampleTableTest, RenameMovesTheRecordWithItsAnswersBothWays)
     samples.Samples.answers(0)[0] = 123;
     samples.Samples.texts(0).setText(0, QStringLiteral("memo"));
 
-    EXPECT_EQ(PutSampleRec(0, 35), 2);
+    EXPECT_EQ(PutSampleRec(samples.Samples, 0, 35), 2);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{20, 30, 35, 40}));
     EXPECT_EQ(samples.Samples.flags(2), 5);
     EXPECT_EQ(samples.Samples.answers(2)[0], 123);
     EXPECT_EQ(samples.Samples.texts(2).text(0), QStringLiteral("memo"));
 
-    EXPECT_EQ(PutSampleRec(2, 25), 1);
-    EXPECT_EQ(PutSampleRec(1, 5), 0);
-    EXPECT_EQ(PutSampleRec(0, 99), 3);
+    EXPECT_EQ(PutSampleRec(samples.Samples, 2, 25), 1);
+    EXPECT_EQ(PutSampleRec(samples.Samples, 1, 5), 0);
+    EXPECT_EQ(PutSampleRec(samples.Samples, 0, 99), 3);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{20, 30, 40, 99}));
     EXPECT_EQ(samples.Samples.texts(3).text(0), QStringLiteral("memo"));
-    EXPECT_TRUE(IsSampleOrderOK());
+    EXPECT_TRUE(IsSampleOrderOK(samples.Samples));
 }
 
 TEST_F(SampleTableTest, MoveAndShiftCopyWholeRecords)
 {
     AddSamples({1, 2, 3, 4, 5});
-    MoveSampleRec(0, 3);
+    MoveSampleRec(samples.Samples, 0, 3);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 3, 4, 1, 5}));
-    MoveSampleRec(4, 1);
+    MoveSampleRec(samples.Samples, 4, 1);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 5, 3, 4, 1}));
-    MoveSampleRec(2, 2);
+    MoveSampleRec(samples.Samples, 2, 2);
     EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 5, 3, 4, 1}));
 
-    ShiftSampleRecs(3, 0);  // records 0..2 move up, record 3 stays where it was
+    ShiftSampleRecs(samples.Samples, 3, 0);  // records 0..2 move up, record 3 stays where it was
     EXPECT_EQ(TableIDs(), (std::vector<Long>{2, 2, 5, 3, 1}));
     samples.Samples.answers(1)[0] = 7;
     EXPECT_EQ(samples.Samples.answers(0)[0], 0) << "copies own their arrays";
@@ -212,20 +206,20 @@ TEST_F(SampleTableTest, MoveAndShiftCopyWholeRecords)
 
 TEST_F(SampleTableTest, OrderCheckLetsEqualNeighboursPass)
 {
-    EXPECT_TRUE(IsSampleOrderOK());
+    EXPECT_TRUE(IsSampleOrderOK(samples.Samples));
     AddSamples({1, 1, 2});
-    EXPECT_TRUE(IsSampleOrderOK());
+    EXPECT_TRUE(IsSampleOrderOK(samples.Samples));
     samples = SampleTable{};
     AddSamples({2, 1});
-    EXPECT_FALSE(IsSampleOrderOK());
+    EXPECT_FALSE(IsSampleOrderOK(samples.Samples));
 }
 
 TEST_F(SampleTableTest, SortIsStableForEqualIDs)
 {
     AddSamples({3, 1, 3, 2, 1, 3});
-    for (Long i = 0; i < SampleCount(); ++i)
+    for (Long i = 0; i < SampleCount(samples); ++i)
         samples.Samples.setFlags(i, static_cast<Integer>(i));  // the original position
-    EXPECT_TRUE(SortSamplesByID());
+    EXPECT_TRUE(SortSamplesByID(samples.Samples));
     EXPECT_EQ(TableIDs(), (std::vector<Long>{1, 1, 2, 3, 3, 3}));
     const std::span<const Integer> flags = samples.Samples.allFlags();
     const std::vector<Integer> order(flags.begin(), flags.end());
@@ -235,15 +229,15 @@ TEST_F(SampleTableTest, SortIsStableForEqualIDs)
 TEST_F(SampleTableTest, SortMovesEachRecordWithItsAnswersAndTexts)
 {
     AddSamples({40, 10, 30, 20});
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         const Long id = samples.Samples.id(pos);
         samples.Samples.answers(pos)[0] = static_cast<Integer>(id);
         samples.Samples.answers(pos)[1] = static_cast<Integer>(-id);
         samples.Samples.texts(pos).setText(static_cast<int>(id % 3), QString::number(id));
     }
-    EXPECT_TRUE(SortSamplesByID());
+    EXPECT_TRUE(SortSamplesByID(samples.Samples));
     EXPECT_EQ(TableIDs(), (std::vector<Long>{10, 20, 30, 40}));
-    for (Long pos = 0; pos < SampleCount(); ++pos) {
+    for (Long pos = 0; pos < SampleCount(samples); ++pos) {
         const Long id = samples.Samples.id(pos);
         EXPECT_EQ(samples.Samples.answers(pos)[0], id);
         EXPECT_EQ(samples.Samples.answers(pos)[1], -id);
@@ -263,13 +257,13 @@ TEST_F(SampleTableTest, SortOfALargeTableMatchesAStableReference)
     for (int i = 0; i < 30000; ++i) {
         const Long id = ids(random);
         AddSample(id);
-        samples.Samples.setFlags(SampleCount() - 1, static_cast<Integer>(i));
+        samples.Samples.setFlags(SampleCount(samples) - 1, static_cast<Integer>(i));
         reference.push_back({id, static_cast<Integer>(i)});
     }
     std::stable_sort(reference.begin(), reference.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
 
-    EXPECT_TRUE(SortSamplesByID());
-    ASSERT_EQ(SampleCount(), static_cast<Long>(reference.size()));
+    EXPECT_TRUE(SortSamplesByID(samples.Samples));
+    ASSERT_EQ(SampleCount(samples), static_cast<Long>(reference.size()));
     for (size_t i = 0; i < reference.size(); ++i) {
         ASSERT_EQ(samples.Samples.id(static_cast<qsizetype>(i)), reference[i].id) << i;
         ASSERT_EQ(samples.Samples.flags(static_cast<qsizetype>(i)), reference[i].mark) << i;
@@ -283,14 +277,14 @@ TEST_F(SampleTableTest, StoppedSortLeavesTheTableAsItWas)
 {
     const LongJobPacing everyStep(0);
     const Long n = 20000;  // several runs and merge passes
-    const auto fill = [n] {
+    const auto fill = [this, n] {
         samples.Samples.clear();
         for (Long i = 0; i < n; ++i)
             AddSample(static_cast<Long>((qint64(i) * 7919) % n));  // a permutation: 7919 is prime
     };
     fill();
     const std::vector<Long> before = TableIDs();
-    ASSERT_TRUE(SortSamplesByID());
+    ASSERT_TRUE(SortSamplesByID(samples.Samples));
     const QStringList reports = ui_.progressTexts();
     ASSERT_GT(reports.size(), 2);
     const QRegularExpression text(QStringLiteral("^ID並び替え (\\d+)/%1$").arg(n));
@@ -311,7 +305,7 @@ TEST_F(SampleTableTest, StoppedSortLeavesTheTableAsItWas)
         ui_.scriptProgress(false);
         const qsizetype reportsBefore = ui_.progressTexts().size();
 
-        EXPECT_FALSE(SortSamplesByID());
+        EXPECT_FALSE(SortSamplesByID(samples.Samples));
 
         EXPECT_EQ(TableIDs(), before);
         EXPECT_EQ(ui_.progressTexts().size() - reportsBefore, stopAt);
@@ -334,40 +328,40 @@ TEST_F(SampleIDIssueTest, ContinuesAboveTheLargestUsedIDUntilTheRangeEnds)
 {
     SetRange(100, 102);
     AddSamples({100, 101});
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     EXPECT_EQ(samples.NextIDCursor, 101);
-    EXPECT_EQ(NextFreeID(), 102);
-    EXPECT_EQ(NextFreeID(), -1);
-    EXPECT_EQ(NextFreeID(), -1);
+    EXPECT_EQ(NextFreeID(samples, settings), 102);
+    EXPECT_EQ(NextFreeID(samples, settings), -1);
+    EXPECT_EQ(NextFreeID(samples, settings), -1);
 }
 
 TEST_F(SampleIDIssueTest, EmptyTableStartsAtTheRangeLow)
 {
     SetRange(50, 60);
-    ResetIDCursor();
+    ResetIDCursor(samples, settings);
     EXPECT_EQ(samples.NextIDCursor, -1);
-    EXPECT_EQ(NextFreeID(), 50);
-    EXPECT_EQ(NextFreeID(), 51);
+    EXPECT_EQ(NextFreeID(samples, settings), 50);
+    EXPECT_EQ(NextFreeID(samples, settings), 51);
 }
 
 TEST_F(SampleIDIssueTest, IDsOutsideTheRangeDoNotMoveTheCursor)
 {
     SetRange(100, 150);
     AddSamples({5, 200});
-    ResetIDCursor();
-    EXPECT_EQ(NextFreeID(), 100);
+    ResetIDCursor(samples, settings);
+    EXPECT_EQ(NextFreeID(samples, settings), 100);
 }
 
 TEST_F(SampleIDIssueTest, GapsBelowTheCursorAreFilledOnlyWhenItIsSetLower)
 {
     SetRange(100, 110);
     AddSamples({100, 102, 103});
-    ResetIDCursor();
-    EXPECT_EQ(NextFreeID(), 104);
+    ResetIDCursor(samples, settings);
+    EXPECT_EQ(NextFreeID(samples, settings), 104);
     samples.NextIDCursor = 100;
-    EXPECT_EQ(NextFreeID(), 101);
-    ASSERT_GE(AppendSampleRec(101), 0);
-    EXPECT_EQ(NextFreeID(), 104) << "skips the run of used IDs 102, 103";
+    EXPECT_EQ(NextFreeID(samples, settings), 101);
+    ASSERT_GE(AppendSampleRec(workspace, 101), 0);
+    EXPECT_EQ(NextFreeID(samples, settings), 104) << "skips the run of used IDs 102, 103";
 }
 
 TEST_F(SampleIDIssueTest, EqualNeighboursOfALoadedTableAreNotIssued)
@@ -375,19 +369,19 @@ TEST_F(SampleIDIssueTest, EqualNeighboursOfALoadedTableAreNotIssued)
     SetRange(1, 10);
     AddSamples({5, 5, 6, 7});
     samples.NextIDCursor = 5;
-    EXPECT_EQ(NextFreeID(), 8);
+    EXPECT_EQ(NextFreeID(samples, settings), 8);
 }
 
 TEST_F(SampleIDIssueTest, TopOfTheLongRangeDoesNotOverflow)
 {
     SetRange(LongMax - 2, LongMax);
     AddSamples({LongMax - 1});
-    ResetIDCursor();
-    EXPECT_EQ(NextFreeID(), LongMax);
+    ResetIDCursor(samples, settings);
+    EXPECT_EQ(NextFreeID(samples, settings), LongMax);
     EXPECT_EQ(samples.NextIDCursor, LongMax);
-    ASSERT_GE(AppendSampleRec(LongMax), 0);
-    EXPECT_EQ(NextFreeID(), -1);
-    EXPECT_EQ(NextFreeID(), -1);
+    ASSERT_GE(AppendSampleRec(workspace, LongMax), 0);
+    EXPECT_EQ(NextFreeID(samples, settings), -1);
+    EXPECT_EQ(NextFreeID(samples, settings), -1);
     EXPECT_EQ(samples.NextIDCursor, LongMax);
 }
 
@@ -395,9 +389,9 @@ TEST_F(SampleIDIssueTest, UnusedTopIDIsIssuedAgain)
 {
     SetRange(LongMax - 1, LongMax);
     AddSamples({LongMax - 1});
-    ResetIDCursor();
-    EXPECT_EQ(NextFreeID(), LongMax);
-    EXPECT_EQ(NextFreeID(), LongMax) << "still free: the caller never used it";
+    ResetIDCursor(samples, settings);
+    EXPECT_EQ(NextFreeID(samples, settings), LongMax);
+    EXPECT_EQ(NextFreeID(samples, settings), LongMax) << "still free: the caller never used it";
 }
 
 }  // namespace

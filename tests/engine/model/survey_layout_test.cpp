@@ -7,10 +7,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
-
 class SurveyLayoutTest : public test::SurveyFixture {};
 
 TEST_F(SurveyLayoutTest, MaskTablesEndInAZeroEntry)
@@ -119,7 +115,7 @@ TEST_F(SurveyLayoutTest, TooManyBitsFailAndLeaveTheTablesAsTheyWere)
     for (int q = 0; q < 36; ++q)
         AddQuestion(127, 100);
     AddQuestion(109, 100);  // now 32767 + 18 bits
-    EXPECT_FALSE(ComputeAnswerLayout());
+    EXPECT_FALSE(ComputeAnswerLayout(survey));
     EXPECT_EQ(0, std::memcmp(before.data(), survey.AnswerLayout.data(), sizeof before));
     EXPECT_EQ(survey.AnoBytes, 2);
     EXPECT_EQ(survey.AnswerSlotCount, 4);
@@ -132,7 +128,7 @@ TEST_F(SurveyLayoutTest, SampleSizePast16BitsFails)
     // 20320 answer bits fit, but with 10160 essay slots a sample takes 43186 bytes.
     for (int q = 0; q < 80; ++q)
         AddQuestion(127, 2, {1});
-    EXPECT_FALSE(ComputeAnswerLayout());
+    EXPECT_FALSE(ComputeAnswerLayout(survey));
     EXPECT_EQ(survey.AnoBytes, 0);
 }
 
@@ -140,18 +136,18 @@ TEST_F(SurveyLayoutTest, ChoiceAttributes)
 {
     AddQuestion(1, 4);
     survey.Choices(0, 1).Attr = -1;  // every bit
-    EXPECT_EQ(ChoiceHasAttr(0, 1, 16), 0);
-    EXPECT_EQ(ChoiceHasAttr(0, 1, 15), -1);
-    EXPECT_EQ(ChoiceHasAttr(0, 0, AttrExclusive), -1);
-    EXPECT_EQ(ChoiceHasAttr(0, 0, AttrEssay), 0);
+    EXPECT_EQ(ChoiceHasAttr(survey, 0, 1, 16), 0);
+    EXPECT_EQ(ChoiceHasAttr(survey, 0, 1, 15), -1);
+    EXPECT_EQ(ChoiceHasAttr(survey, 0, 0, AttrExclusive), -1);
+    EXPECT_EQ(ChoiceHasAttr(survey, 0, 0, AttrEssay), 0);
 
     survey.Choices(0, 2).Attr = 0x21;
-    ToggleChoiceAttr(0, 2, AttrOther);
+    ToggleChoiceAttr(survey, 0, 2, AttrOther);
     EXPECT_EQ(survey.Choices(0, 2).Attr, 0x29);
-    ToggleChoiceAttr(0, 2, AttrOther);
+    ToggleChoiceAttr(survey, 0, 2, AttrOther);
     EXPECT_EQ(survey.Choices(0, 2).Attr, 0x21);
-    ToggleChoiceAttr(0, 2, 15);
-    ToggleChoiceAttr(0, 2, 15);
+    ToggleChoiceAttr(survey, 0, 2, 15);
+    ToggleChoiceAttr(survey, 0, 2, 15);
     EXPECT_EQ(survey.Choices(0, 2).Attr, 0x21);
 }
 

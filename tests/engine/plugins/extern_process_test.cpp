@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "answers/answer_store.h"
 #include "host/program_folder.h"
+#include "model/answer_store.h"
 #include "plugins/extern_process.h"
 #include "plugins/plugin_activation.h"
 #include "plugins/plugin_host.h"
@@ -30,13 +30,13 @@ protected:
     {
         test::SurveyFixture::SetUp();
         survey.Title = QStringLiteral("調査");
-        test::AddQuestion(1, 3, {1});
-        test::AddQuestion(2, 4, {1, 2});
-        test::AddQuestion(1, 3, {2});
-        test::SetQuestionText(0, QStringLiteral("年齢"));
-        test::SetQuestionText(1, QStringLiteral("職業"));
-        test::SetQuestionText(2, QStringLiteral("感想"));
-        test::BuildLayout();
+        AddQuestion(1, 3, {1});
+        AddQuestion(2, 4, {1, 2});
+        AddQuestion(1, 3, {2});
+        SetQuestionText(0, QStringLiteral("年齢"));
+        SetQuestionText(1, QStringLiteral("職業"));
+        SetQuestionText(2, QStringLiteral("感想"));
+        BuildLayout();
     }
     void TearDown() override
     {
@@ -48,16 +48,16 @@ protected:
 
     void AddAnsweredSamples()
     {
-        test::AddSample(100);
-        const Long sample = test::AddSample(205);
-        WriteSampleAnswers(sample, {1, 2, 1}, {1, 1, 2, 2},
+        AddSample(100);
+        const Long sample = AddSample(205);
+        WriteSampleAnswers(workspace, sample, {1, 2, 1}, {1, 1, 2, 2},
                            {QStringLiteral("あ"), QStringLiteral("い"), QStringLiteral("う"), QStringLiteral("え")});
     }
 
     ExternProcessResult Call(const QString& name, Long sample, Integer paraIndex, Integer option = 0)
     {
         survey.ExternProcessName = name;
-        return CallExternProcess(sample, paraIndex, option);
+        return CallExternProcess(workspace, sample, paraIndex, option);
     }
 
     test::ScriptedUi ui;  // no call shows a box unless a test expects one
@@ -102,7 +102,7 @@ TEST_F(ExternProcessTest, WithoutSamplesThePluginGetsSampleIdZeroAndTheTableStay
     ExpectResult(Call("kz_extern_echo", 0, -1), QStringLiteral("0|調査|0|3|0|年齢,職業,感想,|0|0,0,0||,,,,"), true);
     ExpectResult(Call("kz_extern_echo", 0, 2, 1), QStringLiteral("0|調査|3|3|1|年齢,職業,感想,|0|0,0,0||,,,,"), true);
     ExpectResult(Call("qexolin", 0, 2), QString(), true);
-    EXPECT_EQ(SampleCount(), 0);
+    EXPECT_EQ(SampleCount(samples), 0);
 }
 
 TEST_F(ExternProcessTest, ZuntabMessagesAndNoNameAreFailuresTold)

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,11 +29,19 @@ const char* const Kinds[] = {"kz_faulty_plugin", "kz_faulty_plugin.Faulty"};
 // Each test starts with no host running and ends its own.
 class PluginHostTest : public test::SurveyFixture {
 protected:
+    // The test call of `plugin`, the title saying what the faulty plug-in does.
+    ExternProcessResult RunFaulty(const QString& plugin, const QString& command)
+    {
+        survey.ExternProcessName = plugin;
+        survey.Title = command;
+        return CallExternProcess(workspace, 0, -1, 0);
+    }
+
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        test::AddQuestion(1, 3);
-        test::BuildLayout();
+        AddQuestion(1, 3);
+        BuildLayout();
         EndPluginHost();
     }
     void TearDown() override
@@ -47,14 +56,6 @@ void ExpectResult(const ExternProcessResult& result, const QString& text, bool o
 {
     EXPECT_EQ(result.text, text);
     EXPECT_EQ(result.ok, ok) << result.text.toStdString();
-}
-
-// The test call of `plugin`, the title saying what the faulty plug-in does.
-ExternProcessResult RunFaulty(const QString& plugin, const QString& command)
-{
-    survey.ExternProcessName = plugin;
-    survey.Title = command;
-    return CallExternProcess(0, -1, 0);
 }
 
 // Starts the count of the most memory this process holds anew; false where
@@ -173,18 +174,22 @@ TEST_F(PluginHostTest, AHugeResultLeavesTheProgramsMemoryAlone)
 // A seam whose event loop, while the first call waits, runs a second one.
 class ReenteringUi : public test::ScriptedUi {
 public:
+    explicit ReenteringUi(std::function<ExternProcessResult()> secondCall) : secondCall_(std::move(secondCall)) {}
     void yieldToEvents() override
     {
         if (!nested)
-            nested = RunFaulty("kz_faulty_plugin", "count");
+            nested = secondCall_();
     }
     std::optional<ExternProcessResult> nested;
+
+private:
+    std::function<ExternProcessResult()> secondCall_;
 };
 
 TEST_F(PluginHostTest, ACallWhileAnotherWaitsIsRefused)
 {
     SetProgressDelayForTest(0);
-    ReenteringUi ui;
+    ReenteringUi ui([this] { return RunFaulty("kz_faulty_plugin", "count"); });
     ExpectResult(RunFaulty("kz_faulty_plugin", "slow"), "done", true);
     ASSERT_TRUE(ui.nested);
     ExpectResult(*ui.nested, QStringLiteral("ほかの外部処理が実行中です。") + CallFailed, false);

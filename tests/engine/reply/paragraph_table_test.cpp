@@ -10,9 +10,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::SetQuestionText;
-
 const QString Rule = QStringLiteral("- - - - - - - - - - - - - -");
 const QString ProcessRule = QStringLiteral("▲DLL実行 - - - - - - - - -");
 
@@ -31,14 +28,14 @@ protected:
         for (size_t k = 2; k < starts().size(); ++k)
             starts()[k] = MakeQC(2, 0);
     }
-    static std::array<Integer, MaxQuestions + 1>& starts() { return survey.ParagraphStart; }
-    static std::array<Integer, MaxQuestions + 1>& flags() { return survey.ParagraphExeDLL; }
+    std::array<Integer, MaxQuestions + 1>& starts() { return survey.ParagraphStart; }
+    std::array<Integer, MaxQuestions + 1>& flags() { return survey.ParagraphExeDLL; }
 
     // Each row as kind, line and position: "L0", "S1:128", "E2".
-    static QStringList Shape()
+    QStringList Shape()
     {
         QStringList shape;
-        for (const ParagraphRow& row : ParagraphRows(ProgramWorkspace())) {
+        for (const ParagraphRow& row : ParagraphRows(workspace)) {
             const QString kind = row.kind == ParagraphRow::Line ? "L" : row.kind == ParagraphRow::Slot ? "S" : "E";
             shape << kind + QString::number(row.line)
                          + (row.kind == ParagraphRow::Slot ? ":" + QString::number(row.position) : QString());
@@ -50,7 +47,7 @@ protected:
 TEST_F(ParagraphTableTest, RowsWalkTheAnswerSlotsWithALineRowWhereALineBegins)
 {
     flags()[1] = -1;
-    const std::vector<ParagraphRow> rows = ParagraphRows(ProgramWorkspace());
+    const std::vector<ParagraphRow> rows = ParagraphRows(workspace);
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(Shape(), (QStringList{"L0", "S1:0", "L1", "S2:128", "S2:129", "E2"}));
     EXPECT_EQ(rows[0].text, "■第1行 " + Rule);
@@ -64,7 +61,7 @@ TEST_F(ParagraphTableTest, RowsWalkTheAnswerSlotsWithALineRowWhereALineBegins)
 TEST_F(ParagraphTableTest, ABreakInsideAQuestionStartsALineThere)
 {
     flags()[2] = -1;
-    ASSERT_TRUE(InsertParagraph(ProgramWorkspace(), 2, MakeQC(1, 1)));
+    ASSERT_TRUE(InsertParagraph(workspace, 2, MakeQC(1, 1)));
     EXPECT_EQ(Shape(), (QStringList{"L0", "S1:0", "L1", "S2:128", "L2", "S3:129", "E3"}));
     EXPECT_EQ(starts()[2], MakeQC(1, 1));
     EXPECT_EQ(starts()[3], MakeQC(2, 0));
@@ -75,7 +72,7 @@ TEST_F(ParagraphTableTest, ABreakInsideAQuestionStartsALineThere)
     EXPECT_EQ(flags()[2], -1);
     EXPECT_EQ(flags()[3], -1);
 
-    RemoveParagraph(ProgramWorkspace(), 1);
+    RemoveParagraph(workspace, 1);
     EXPECT_EQ(Shape(), (QStringList{"L0", "S1:0", "S1:128", "L1", "S2:129", "E2"}));
     EXPECT_EQ(starts()[1], MakeQC(1, 1));
     EXPECT_EQ(flags()[1], -1);
@@ -88,7 +85,7 @@ TEST_F(ParagraphTableTest, InsertingShiftsTheTablesUpAndRepeatsEntry254)
         flags()[static_cast<size_t>(k)] = static_cast<Integer>(k % 2 ? -1 : 0);
     }
     starts()[256] = 999;
-    ASSERT_TRUE(InsertParagraph(ProgramWorkspace(), 253, 700));
+    ASSERT_TRUE(InsertParagraph(workspace, 253, 700));
     EXPECT_EQ(starts()[252], 252);
     EXPECT_EQ(starts()[253], 700);
     EXPECT_EQ(starts()[254], 253);
@@ -98,7 +95,7 @@ TEST_F(ParagraphTableTest, InsertingShiftsTheTablesUpAndRepeatsEntry254)
 
     // A slot whose following line is 254 or later takes no break.
     for (Integer k : {254, 255, 256})
-        EXPECT_FALSE(InsertParagraph(ProgramWorkspace(), k, 800)) << k;
+        EXPECT_FALSE(InsertParagraph(workspace, k, 800)) << k;
     EXPECT_EQ(starts()[254], 253);
 }
 

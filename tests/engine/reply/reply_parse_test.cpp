@@ -197,7 +197,7 @@ TEST_F(ReplyParseTest, AnswerChecksPointAtTheTypedAnswer)
     Parse(QStringLiteral("2-/x/"), -1, &view);
     ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_EQ(ui.boxes()[1].prompt,
-              QuestionHeading(1, HeadingNumber | HeadingLabel)
+              QuestionHeading(survey, 1, HeadingNumber | HeadingLabel)
                   + QStringLiteral("の回答(選択肢の記号なし)は記述選択肢ではないのに記述文があります"));
     view.wants = false;
     Parse(QStringLiteral("2-.1./x/"), -1, &view);

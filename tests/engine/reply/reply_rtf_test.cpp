@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
 #include "host/settings.h"
+#include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "reply/reply_rtf.h"
 #include "support/survey_fixture.h"
@@ -48,14 +48,15 @@ protected:
             survey.ParagraphStart[k] = starts[std::min<size_t>(k, 3)];
 
         AddSample(1);
-        WriteSampleAnswers(0, {1, 2, 1}, {3, 11, 2, 2}, {QStringLiteral("a/b"), {}, QStringLiteral("*x"), {}});
+        WriteSampleAnswers(workspace, 0, {1, 2, 1}, {3, 11, 2, 2},
+                           {QStringLiteral("a/b"), {}, QStringLiteral("*x"), {}});
     }
 
-    static QString Build(Integer cursorQ, Integer cursorN, int flags, Integer caretQ = -1, int* caret = nullptr,
-                         const QString& tail = {})
+    QString Build(Integer cursorQ, Integer cursorN, int flags, Integer caretQ = -1, int* caret = nullptr,
+                  const QString& tail = {})
     {
         int place = -7;
-        const QString rtf = BuildReplyRTF(0, cursorQ, cursorN, place, caretQ, tail, flags);
+        const QString rtf = BuildReplyRTF(workspace, settings, 0, cursorQ, cursorN, place, caretQ, tail, flags);
         if (caret)
             *caret = place;
         return rtf;
@@ -107,7 +108,7 @@ TEST_F(ReplyRtfTest, NamesTheQuestionToAnswerNext)
 
 TEST_F(ReplyRtfTest, QuestionAskedWhenItsConditionHolds)
 {
-    WriteSampleAnswers(0, {1, 1, 1}, {1, 0, 2}, {});
+    WriteSampleAnswers(workspace, 0, {1, 1, 1}, {1, 0, 2}, {});
     const QString rtf = Build(3, 0, 0);
     EXPECT_TRUE(rtf.endsWith(QStringLiteral("\\cf0 \\par 2\\cf4 -\\cf0 \\par \\par }"))) << qPrintable(rtf);
     EXPECT_FALSE(rtf.contains(QStringLiteral("\\cf3 ")));
@@ -115,7 +116,7 @@ TEST_F(ReplyRtfTest, QuestionAskedWhenItsConditionHolds)
 
 TEST_F(ReplyRtfTest, FinishedQuestionClosesOnTheLineOfItsLastAnswer)
 {
-    WriteSampleAnswers(0, {1, 1, 1}, {1, 11, 2}, {});
+    WriteSampleAnswers(workspace, 0, {1, 1, 1}, {1, 11, 2}, {});
     int caret = 0;
     // Not "11" CR LF "-": an empty line opening a line of several slots is
     // passed over when read back, and the "-" would land on the wrong line.
@@ -154,7 +155,7 @@ TEST_F(ReplyRtfTest, ChoiceBeyondItsCodeStyleIsDotted)
     BuildLayout();
     samples.Samples.clear();
     AddSample(1);
-    WriteSampleAnswers(0, {1, 1, 1}, {27, 11, 0}, {});
+    WriteSampleAnswers(workspace, 0, {1, 1, 1}, {27, 11, 0}, {});
     // 27 would be "[" and open a question name.
     const QString rtf = Build(2, 0, 0);
     EXPECT_TRUE(rtf.contains(QStringLiteral("\\cf0 .27.\\cf4 -\\cf0 \\cf0 K\\cf4 -"))) << qPrintable(rtf);

@@ -13,11 +13,11 @@
 
 #include <vector>
 
-#include "document/document.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/file_header.h"
 #include "host/settings.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "support/data_file_builder.h"
 #include "support/scripted_ui.h"
@@ -72,16 +72,16 @@ inline DataFileFixture SurveyFile(const std::vector<SampleContents>& list)
     return f;
 }
 
-class DataFileTest : public ::testing::Test {
+class DataFileTest : public ::testing::Test, private OwnState, public SurveyState {
 protected:
+    DataFileTest() : SurveyState(ownWorkspace, ownSettings) {}
+
     void SetUp() override
     {
         ASSERT_TRUE(folder_.isValid());
         Reset();
     }
     void TearDown() override { Reset(); }
-
-    static void Reset() { ResetProgramState(); }
 
     QString path(const QString& name) const { return folder_.filePath(name); }
 
@@ -90,7 +90,7 @@ protected:
     {
         ASSERT_TRUE(WriteDataFile(path(name), fixture));
         QString file = path(name);
-        ASSERT_EQ(LoadDataFile(file, OpenQuestionnaire), 1);
+        ASSERT_EQ(LoadDataFile(workspace, settings, file, OpenQuestionnaire), 1);
     }
 
     static QByteArray ReadAll(const QString& file)

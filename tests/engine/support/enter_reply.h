@@ -1,6 +1,6 @@
-// Enters one record as the entry window stores a reply: a new sample with
-// the ID, and the reply (with the line end the hand-over adds) parsed,
-// checked and stored into it. The parse's status: empty when stored.
+// Enters one record as the entry window stores a reply: a new sample of the
+// workspace with the ID, and the reply (with the line end the hand-over adds)
+// parsed, checked and stored into it. The parse's status: empty when stored.
 #pragma once
 
 #include <QString>
@@ -10,13 +10,13 @@
 
 namespace kz::test {
 
-inline QString EnterReply(Long ID, const QString& reply)
+inline QString EnterReply(Workspace& ws, Long ID, const QString& reply)
 {
     QString text = reply + QStringLiteral("\r\n");
     Integer cursorQ = 0, cursorN = 0, caretQ = 0;
     int caret = -1;
     QString status;
-    ParseReply(AppendSampleRec(ID), text, cursorQ, cursorN, caret, caretQ, status);
+    ParseReply(ws, AppendSampleRec(ws, ID), text, cursorQ, cursorN, caret, caretQ, status);
     return status;
 }
 

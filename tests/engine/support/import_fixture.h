@@ -10,9 +10,9 @@
 
 #include <vector>
 
-#include "document/workspace.h"
 #include "imports/delimited_import.h"
 #include "imports/text_input_import.h"
+#include "model/workspace.h"
 #include "support/survey_fixture.h"
 #include "texts/choice_texts.h"
 
@@ -34,8 +34,8 @@ protected:
     ImportRecord Read(ImportLines& lines, Format format)
     {
         if (format == Format::TextInput)
-            return ReadTextInputRecord(lines);
-        return ReadDelimitedRecord(ProgramWorkspace(), lines, csv, MarkEssayQuestions(csv.noEssay));
+            return ReadTextInputRecord(samples, settings, lines);
+        return ReadDelimitedRecord(workspace, lines, csv, MarkEssayQuestions(survey, csv.noEssay));
     }
 
     // Every record of the file, up to the end (which is not listed).

@@ -4,33 +4,33 @@
 //   Q2 名前 (two answers, a single real choice): 1 自由記述 with free text
 #pragma once
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 
 namespace kz::test {
 
-inline void BuildNetworkSurvey()
+inline void BuildNetworkSurvey(SurveyState& state)
 {
-    survey.Title = QStringLiteral("カフェ<調査>");
-    survey.Author = QStringLiteral("A&B");
-    AddQuestion(1, 4, {3});
-    AddQuestion(2, 4, {3});
-    AddQuestion(2, 2, {1});
-    SetQuestionText(0, QStringLiteral("性別"), QStringLiteral("あなたは？"));
-    SetQuestionText(1, QStringLiteral("飲み物"), QStringLiteral("好きな飲み物"));
-    SetQuestionText(2, QStringLiteral("名前"), QStringLiteral("お名前を"));
+    state.survey.Title = QStringLiteral("カフェ<調査>");
+    state.survey.Author = QStringLiteral("A&B");
+    state.AddQuestion(1, 4, {3});
+    state.AddQuestion(2, 4, {3});
+    state.AddQuestion(2, 2, {1});
+    state.SetQuestionText(0, QStringLiteral("性別"), QStringLiteral("あなたは？"));
+    state.SetQuestionText(1, QStringLiteral("飲み物"), QStringLiteral("好きな飲み物"));
+    state.SetQuestionText(2, QStringLiteral("名前"), QStringLiteral("お名前を"));
     const QStringList choices[] = {{QStringLiteral("男"), QStringLiteral("女"), QStringLiteral("その他")},
                                    {QStringLiteral("珈琲"), QStringLiteral("紅茶"), QStringLiteral("その他")},
                                    {QStringLiteral("自由記述")}};
     for (Integer q = 0; q < 3; ++q)
         for (Integer c = 1; c <= choices[q].size(); ++c)
-            survey.Choices(q, c).Text = choices[q][c - 1];
-    survey.QuestionLimit[1] = MakeCondition(0, {Row(KindRequired, 0, 2)});
+            state.survey.Choices(q, c).Text = choices[q][c - 1];
+    state.survey.QuestionLimit[1] = MakeCondition(0, {Row(KindRequired, 0, 2)});
     // The reply sheet is one line.
-    survey.ParagraphStart.fill(MakeQC(3, 0));
-    survey.ParagraphStart[0] = 0;
-    BuildLayout();
+    state.survey.ParagraphStart.fill(MakeQC(3, 0));
+    state.survey.ParagraphStart[0] = 0;
+    state.BuildLayout();
 }
 
 }  // namespace kz::test

@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "answers/answer_store.h"
-#include "document/document.h"
+#include "model/answer_store.h"
+#include "model/document.h"
 #include "model/question_codes.h"
 #include "reply/reply_parse.h"
 #include "runtime/cp932.h"
@@ -62,10 +62,10 @@ protected:
         document.CurrentFilePath = folder.filePath(QStringLiteral("survey.kz"));
     }
 
-    static void SetAttr(Integer q, Integer c, ChoiceAttr bit) { survey.Choices(q, c).Attr |= Integer(1 << bit); }
+    void SetAttr(Integer q, Integer c, ChoiceAttr bit) { survey.Choices(q, c).Attr |= Integer(1 << bit); }
 
     // The listed starts, the last one repeated to the end of the table.
-    static void SetParagraphs(std::initializer_list<Integer> starts)
+    void SetParagraphs(std::initializer_list<Integer> starts)
     {
         size_t k = 0;
         for (Integer start : starts)
@@ -79,20 +79,20 @@ protected:
         ParseResult r;
         r.reply = text;
         r.caret = caret;
-        ParseReply(0, r.reply, r.cursorQ, r.cursorN, r.caret, r.caretQ, r.status, view, &r.findings);
+        ParseReply(workspace, 0, r.reply, r.cursorQ, r.cursorN, r.caret, r.caretQ, r.status, view, &r.findings);
         return r;
     }
 
     // The stored sample, question by question ("|"), answers by ",", each
     // answer's text after a "/": "2|3/x|1,4|0|0|0".
-    static QString Stored()
+    QString Stored()
     {
         QStringList questions;
         for (Integer q = 0; q < survey.QuestionCount; ++q) {
             Integer count = 0;
             QVector<Integer> codes;
             QVector<QString> texts;
-            ReadQuestionAnswers(0, q, count, codes, texts);
+            ReadQuestionAnswers(workspace, 0, q, count, codes, texts);
             QStringList answers;
             for (int i = 0; i < count; ++i)
                 answers << QString::number(codes[i]) + (texts.value(i).isEmpty() ? QString() : u'/' + texts[i]);

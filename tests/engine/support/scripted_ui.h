@@ -13,8 +13,8 @@
 #include <deque>
 #include <vector>
 
-#include "document/document_events.h"
 #include "host/ui_seam.h"
+#include "model/document_events.h"
 
 namespace kz::test {
 

@@ -10,9 +10,9 @@
 #include <thread>
 #include <vector>
 
-#include "answers/zuntab_binding.h"
 #include "host/long_job.h"
 #include "model/question_codes.h"
+#include "model/zuntab_binding.h"
 #include "sheet_fixture.h"
 #include "tabulation/count_samples.h"
 #include "tabulation/rough_random.h"
@@ -31,11 +31,11 @@ protected:
     {
         const int questions = uniform(2, 8);
         for (int q = 0; q < questions; ++q)
-            test::AddQuestion(static_cast<Integer>(uniform(1, 5)),
-                              static_cast<Integer>(uniform(0, 4) == 0 ? uniform(20, 128) : uniform(2, 12)));
-        test::BuildLayout();
+            AddQuestion(static_cast<Integer>(uniform(1, 5)),
+                        static_cast<Integer>(uniform(0, 4) == 0 ? uniform(20, 128) : uniform(2, 12)));
+        BuildLayout();
         for (Long id = 1; id <= sampleCount; ++id) {
-            const Long s = test::AddSample(id);
+            const Long s = AddSample(id);
             samples.Samples.setFlags(s, static_cast<Integer>(uniform(0, 0xFFFF)));
             for (Integer q = 0; q < survey.QuestionCount; ++q) {
                 std::vector<Integer> values(static_cast<size_t>(uniform(0, survey.Questions[q].MaxAnswers)));
@@ -118,7 +118,7 @@ protected:
     {
         CountSheet sheet;
         sheet.SheetOption = option;
-        RunCountSheet(ProgramWorkspace(), sheet, {}, view_, threads);
+        RunCountSheet(workspace, sheet, {}, view_, threads);
         return sheet;
     }
 
@@ -132,10 +132,10 @@ TEST_F(ColumnCountTest, EveryBlockCountsWhatEachSampleAddsUnderItsWorkingConditi
 {
     for (int round = 0; round < 20; ++round) {
         SCOPED_TRACE(round);
-        test::ProgramStateGuard fresh;
+        Reset();
         BuildSurvey(round % 4 == 0 ? uniform(20000, 40000) : uniform(0, 3000));
         const TotalOptionRec option = RandomRequest();
-        std::vector<Long> all(static_cast<size_t>(SampleCount()));
+        std::vector<Long> all(static_cast<size_t>(SampleCount(samples)));
         std::iota(all.begin(), all.end(), 0);
         for (int threads : {1, 3}) {
             SCOPED_TRACE(threads);
@@ -164,7 +164,7 @@ TEST_F(ColumnCountTest, RoughCountsDrawEachBlocksSamplesInBlockOrder)
 {
     for (int round = 0; round < 20; ++round) {
         SCOPED_TRACE(round);
-        test::ProgramStateGuard fresh;
+        Reset();
         BuildSurvey(uniform(0, 30000));
         TotalOptionRec option = RandomRequest();
         option.Rough = true;
@@ -179,10 +179,10 @@ TEST_F(ColumnCountTest, RoughCountsDrawEachBlocksSamplesInBlockOrder)
         // The same numbers, block by block in column order, the refused
         // blocks drawing none.
         std::mt19937_64 replayed(seed);
-        const Long roughSpan = SampleCount() / 100;
+        const Long roughSpan = SampleCount(samples) / 100;
         ExpectCountsOfEachSample(sheet, [&](Integer, int) {
             std::vector<Long> picked;
-            for (Long s = 0; s < SampleCount(); s += static_cast<Long>(next(replayed) * roughSpan) + 1)
+            for (Long s = 0; s < SampleCount(samples); s += static_cast<Long>(next(replayed) * roughSpan) + 1)
                 picked.push_back(s);
             return picked;
         });
@@ -225,7 +225,7 @@ TEST_F(ColumnCountTest, WithoutTheLibraryTheThreadsCountNothingAndOneMessageSays
         CountSheet sheet;
         sheet.SheetOption.ToQno = 0;
         SlowFirstReport view;
-        RunCountSheet(ProgramWorkspace(), sheet, {}, view, 4);
+        RunCountSheet(workspace, sheet, {}, view, 4);
         EXPECT_EQ(sheet.result.count(0, BaseRow(survey, sheet.result, 0)), 0);
         EXPECT_EQ(ui.boxes().size(), 1u);
     }

@@ -3,8 +3,8 @@
 // crosses, ranks, stops and conditions that do not fit together.
 #include <gtest/gtest.h>
 
-#include "answers/limit_eval.h"
 #include "host/long_job.h"
+#include "model/limit_eval.h"
 #include "sheet_fixture.h"
 #include "tabulation/count_samples.h"
 
@@ -105,8 +105,8 @@ TEST_F(CafeSheetTest, CrossByTheChoicesOfASecondQuestion)
 TEST_F(CafeSheetTest, CrossByStoredLimitsAndAnOverallCondition)
 {
     survey.LimitTable[0] = MakeCondition(0, {Row(Required, Orders, 2)});  // 紅茶
-    for (Long s = 0; s < SampleCount(); ++s)
-        UpdateSampleLimits(s);
+    for (Long s = 0; s < SampleCount(samples); ++s)
+        UpdateSampleLimits(workspace, s);
     TotalOptionRec option = Request(Gender, Gender, {MakeCondition(1, {}), MakeCondition(2, {})});
     Run(option);
     EXPECT_EQ(view.rowsFrom(3, 5), QStringList({
@@ -207,15 +207,15 @@ TEST_F(CafeSheetTest, DisplayChangesRedrawTheStoredCountsWithoutCounting)
 {
     CountSheet sheet;
     sheet.SheetOption = Request(Orders, Orders);
-    RunCountSheet(ProgramWorkspace(), sheet, {1, false, false}, view);
+    RunCountSheet(workspace, sheet, {1, false, false}, view);
     samples.Samples.clear();  // a recount would find nothing
 
-    RunCountSheet(ProgramWorkspace(), sheet, {2, true, false}, view);
+    RunCountSheet(workspace, sheet, {2, true, false}, view);
     EXPECT_TRUE(sheet.sorted);
     EXPECT_EQ(view.rowsFrom(4, 2), QStringList({"紅茶|50.0%|", "コーヒー|33.3%|"}));
 
     // Order off again: natural order from the stored codes.
-    RunCountSheet(ProgramWorkspace(), sheet, {0, false, false}, view);
+    RunCountSheet(workspace, sheet, {0, false, false}, view);
     EXPECT_FALSE(sheet.sorted);
     EXPECT_EQ(view.rowsFrom(4, 2), QStringList({"コーヒー|2|", "紅茶|3|"}));
 }
@@ -246,7 +246,7 @@ TEST_F(CafeSheetTest, AStopEndsTheRunAndLeavesTheColumnBeingCountedAndTheLaterOn
         view.stopAtStatus = c.stopAtStatus;
         CountSheet sheet;
         sheet.SheetOption = Request(Gender, Satisfaction, {GenderIs(1), GenderIs(2)});
-        RunCountSheet(ProgramWorkspace(), sheet, {}, view);
+        RunCountSheet(workspace, sheet, {}, view);
 
         EXPECT_TRUE(sheet.totaled);
         std::vector<int> shown;
@@ -262,7 +262,7 @@ TEST_F(CafeSheetTest, AStopEndsTheRunAndLeavesTheColumnBeingCountedAndTheLaterOn
 
         // A redraw shows the counted blocks alone; the rest stay empty.
         view.stopAtStatus = 0;
-        RunCountSheet(ProgramWorkspace(), sheet, {1, false, false}, view);
+        RunCountSheet(workspace, sheet, {1, false, false}, view);
         EXPECT_EQ(view.row(4), c.row4);
         for (int r = 1; r < 28; ++r)
             EXPECT_EQ(view.text(r, 3) + view.text(r, 4), "") << r;

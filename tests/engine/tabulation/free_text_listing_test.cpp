@@ -4,9 +4,9 @@
 // samples kept by ID.
 #include <gtest/gtest.h>
 
-#include "conditions/condition_arrays.h"
 #include "host/long_job.h"
 #include "listing_fixture.h"
+#include "model/condition_arrays.h"
 #include "model/sample_table.h"
 #include "tabulation/count_sheet.h"
 
@@ -130,7 +130,7 @@ TEST_F(OpinionListingTest, NoSamplesShowsNothingAndAStopKeepsTheRowsWithTheirFoo
     EXPECT_TRUE(view.rows.isEmpty());
     EXPECT_EQ(listing.listed.EssayDno(), -1);
 
-    test::BuildOpinionSurvey();
+    test::BuildOpinionSurvey(*this);
     samples.Samples.resize(5);
     LongJobPacing everyStep(0);
     view.stopAtReport = 2;
@@ -167,8 +167,8 @@ TEST_F(OpinionListingTest, LongListingIsCutAndContinuedFromTheNextSample)
 {
     samples.Samples.clear();
     for (Long s = 0; s < 5000; ++s) {
-        test::AddSample(s + 1);
-        test::StoreAnswers(s, Opinion, {Good, Bad}, {QStringLiteral("a"), QStringLiteral("b")});
+        AddSample(s + 1);
+        test::StoreAnswers(workspace, s, Opinion, {Good, Bad}, {QStringLiteral("a"), QStringLiteral("b")});
     }
     ui.expectBox(vbOK);
     FreeTextListing listing = List(ListingOption(AnyChoice, 5));
@@ -197,7 +197,7 @@ TEST_F(OpinionListingTest, ListedSamplesFollowTheirIdsThroughInsertsAndDeletes)
     samples.Samples.copy(0, samples.Samples, samples.Samples.size() - 1);
     samples.Samples.setId(0, 5);
     samples.Samples.remove(4);
-    ASSERT_EQ(FindSamplePos(50), 4);
+    ASSERT_EQ(FindSamplePos(samples.Samples, 50), 4);
     EXPECT_EQ(Walk(listing.listed), (std::vector<Long>{1, 4}));
     EXPECT_EQ(listing.listed.EssayDnoCount(), 3) << "the count stays the listing's";
 

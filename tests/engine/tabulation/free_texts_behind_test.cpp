@@ -2,7 +2,7 @@
 // request of the respondents behind it.
 #include <gtest/gtest.h>
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "sheet_fixture.h"
 #include "tabulation/free_texts_behind.h"
 

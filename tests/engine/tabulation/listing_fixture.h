@@ -15,13 +15,13 @@
 
 #include <QStringList>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
+#include "model/answer_store.h"
+#include "model/total_option.h"
+#include "model/workspace.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 #include "tabulation/free_text_listing.h"
-#include "tabulation/total_option.h"
 
 namespace kz::test {
 
@@ -43,36 +43,37 @@ public:
     QStringList rows;
 };
 
-inline void StoreAnswers(Long sample, Integer q, std::vector<Integer> codes, std::vector<QString> texts = {})
+inline void StoreAnswers(Workspace& ws, Long sample, Integer q, std::vector<Integer> codes,
+                         std::vector<QString> texts = {})
 {
     texts.resize(codes.size());
-    WriteQuestionAnswers(sample, q, static_cast<Integer>(codes.size()), QVector<Integer>(codes.begin(), codes.end()),
-                         QVector<QString>(texts.begin(), texts.end()));
+    WriteQuestionAnswers(ws, sample, q, static_cast<Integer>(codes.size()),
+                         QVector<Integer>(codes.begin(), codes.end()), QVector<QString>(texts.begin(), texts.end()));
 }
 
-inline void BuildOpinionSurvey()
+inline void BuildOpinionSurvey(SurveyState& state)
 {
-    AddQuestion(2, 5, {Good, Bad, Amount, Shop});
-    SetQuestionText(Opinion, QStringLiteral("意見"), QStringLiteral("ご意見をどうぞ。"));
-    survey.Choices(Opinion, Good).Text = QStringLiteral("良い");
-    survey.Choices(Opinion, Bad).Text = QStringLiteral("悪い");
-    survey.Choices(Opinion, Amount).Text = QStringLiteral("金額");
-    survey.Choices(Opinion, Amount).Attr |= 1 << AttrQuantity;
-    survey.Choices(Opinion, Shop).Text = QStringLiteral("店");
-    survey.Choices(Opinion, Shop).Attr |= 1 << AttrCoded;
-    AddQuestion(1, 3);
-    SetQuestionText(Sex, QStringLiteral("性別"), QStringLiteral("性別は。"));
-    survey.Choices(Sex, 1).Text = QStringLiteral("男性");
-    survey.Choices(Sex, 2).Text = QStringLiteral("女性");
-    BuildLayout();
+    state.AddQuestion(2, 5, {Good, Bad, Amount, Shop});
+    state.SetQuestionText(Opinion, QStringLiteral("意見"), QStringLiteral("ご意見をどうぞ。"));
+    state.survey.Choices(Opinion, Good).Text = QStringLiteral("良い");
+    state.survey.Choices(Opinion, Bad).Text = QStringLiteral("悪い");
+    state.survey.Choices(Opinion, Amount).Text = QStringLiteral("金額");
+    state.survey.Choices(Opinion, Amount).Attr |= 1 << AttrQuantity;
+    state.survey.Choices(Opinion, Shop).Text = QStringLiteral("店");
+    state.survey.Choices(Opinion, Shop).Attr |= 1 << AttrCoded;
+    state.AddQuestion(1, 3);
+    state.SetQuestionText(Sex, QStringLiteral("性別"), QStringLiteral("性別は。"));
+    state.survey.Choices(Sex, 1).Text = QStringLiteral("男性");
+    state.survey.Choices(Sex, 2).Text = QStringLiteral("女性");
+    state.BuildLayout();
     for (Long id = 10; id <= 50; id += 10)
-        AddSample(id);
-    StoreAnswers(0, Opinion, {Good, Amount}, {QStringLiteral("速い"), QStringLiteral("500")});
-    StoreAnswers(1, Opinion, {Bad}, {QStringLiteral("遅い\tとても")});
-    StoreAnswers(3, Opinion, {Good}, {QString()});
-    StoreAnswers(4, Opinion, {Good, Shop}, {QStringLiteral("速い"), QStringLiteral("B2:本店")});
+        state.AddSample(id);
+    StoreAnswers(state.workspace, 0, Opinion, {Good, Amount}, {QStringLiteral("速い"), QStringLiteral("500")});
+    StoreAnswers(state.workspace, 1, Opinion, {Bad}, {QStringLiteral("遅い\tとても")});
+    StoreAnswers(state.workspace, 3, Opinion, {Good}, {QString()});
+    StoreAnswers(state.workspace, 4, Opinion, {Good, Shop}, {QStringLiteral("速い"), QStringLiteral("B2:本店")});
     for (Long s = 0; s < 5; ++s)
-        StoreAnswers(s, Sex, {static_cast<Integer>(s % 2 == 0 ? 1 : 2)});
+        StoreAnswers(state.workspace, s, Sex, {static_cast<Integer>(s % 2 == 0 ? 1 : 2)});
 }
 
 // A listing request of Q1: the choice looked at and the criterion.
@@ -89,14 +90,14 @@ inline TotalOptionRec ListingOption(Integer choice, Integer mode)
 
 class OpinionListingTest : public SurveyFixture {
 protected:
-    void SetUp() override { BuildOpinionSurvey(); }
+    void SetUp() override { BuildOpinionSurvey(*this); }
 
     FreeTextListing List(const TotalOptionRec& option, std::vector<Integer> refs = {}, Long from = 0)
     {
         view.rows.clear();
         const std::optional<Condition> cond = ListingCondition(survey, option);
         EXPECT_TRUE(cond.has_value());
-        return ListSamples(ProgramWorkspace(), option, cond.value_or(Condition{}), refs, from, view);
+        return ListSamples(workspace, option, cond.value_or(Condition{}), refs, from, view);
     }
 
     ScriptedUi ui;

@@ -48,7 +48,7 @@ void ExpectCondition(FieldWriter& expected, const Condition& cond)
 }
 
 // Reads a page as the sheet does after the header; nullopt when refused.
-std::optional<PageRequest> Read(const QByteArray& bytes, QString* why = nullptr,
+std::optional<PageRequest> Read(const Survey& questionnaire, const QByteArray& bytes, QString* why = nullptr,
                                 const TotalOptionRec& current = TotalOptionRec{})
 {
     QBuffer buffer;
@@ -58,7 +58,7 @@ std::optional<PageRequest> Read(const QByteArray& bytes, QString* why = nullptr,
     if (ClassifyFile(in).kind != FileKind::PageFile)
         return std::nullopt;
     QString refusal;
-    std::optional<PageRequest> page = ReadPage(in, ProgramWorkspace().survey, current, refusal);
+    std::optional<PageRequest> page = ReadPage(in, questionnaire, current, refusal);
     EXPECT_EQ(page.has_value(), refusal.isEmpty());
     if (why)
         *why = refusal;
@@ -190,7 +190,7 @@ TEST_F(PageFileTest, ReadingTakesOverTheStoredRequestAndKeepsTheRest)
     current.CrossMode = 0;
 
     const PageContents count = CountPage();
-    const std::optional<PageRequest> counted = Read(Written(count), nullptr, current);
+    const std::optional<PageRequest> counted = Read(survey, Written(count), nullptr, current);
     ASSERT_TRUE(counted);
     EXPECT_EQ(counted->DisplayOptions, 7);
     EXPECT_EQ(counted->option.Kind, TotalCodedAnswers);
@@ -202,7 +202,7 @@ TEST_F(PageFileTest, ReadingTakesOverTheStoredRequestAndKeepsTheRest)
     EXPECT_EQ(counted->option.Limits[0][1].Code, MakeQC(Gender, 1));
     EXPECT_EQ(counted->option.EssayText, "前の語");
 
-    const std::optional<PageRequest> listed = Read(Written(ListingPage()), nullptr, current);
+    const std::optional<PageRequest> listed = Read(survey, Written(ListingPage()), nullptr, current);
     ASSERT_TRUE(listed);
     EXPECT_EQ(listed->option.Kind, TotalFreeTexts);
     EXPECT_EQ(listed->option.Qno, Orders);
@@ -218,11 +218,11 @@ TEST_F(PageFileTest, ReadingTakesOverTheStoredRequestAndKeepsTheRest)
 TEST_F(PageFileTest, EveryCutAndEveryRunOnIsRefused)
 {
     for (const QByteArray& whole : {Written(CountPage()), Written(ListingPage())}) {
-        ASSERT_TRUE(Read(whole));
+        ASSERT_TRUE(Read(survey, whole));
         for (qsizetype size = 0; size < whole.size(); ++size)
-            EXPECT_FALSE(Read(whole.first(size))) << "cut to " << size << " of " << whole.size() << " bytes";
+            EXPECT_FALSE(Read(survey, whole.first(size))) << "cut to " << size << " of " << whole.size() << " bytes";
         QString why;
-        EXPECT_FALSE(Read(whole + QByteArray(1, '\0'), &why));
+        EXPECT_FALSE(Read(survey, whole + QByteArray(1, '\0'), &why));
         EXPECT_EQ(why, "ファイルが途中で切れているか、壊れています。");
     }
 }
@@ -235,10 +235,10 @@ TEST_F(PageFileTest, APageTheQuestionnaireDoesNotFitIsRefused)
         const char* why;
     };
     const Case cases[] = {
-        {"the counted question is gone", [] { survey.QuestionCount = 0; }, "現在のアンケートに合いません。"},
-        {"the condition's choice is gone", [] { survey.Questions[Orders].ChoiceCount = 1; },
+        {"the counted question is gone", [this] { survey.QuestionCount = 0; }, "現在のアンケートに合いません。"},
+        {"the condition's choice is gone", [this] { survey.Questions[Orders].ChoiceCount = 1; },
          "現在のアンケートに合いません。"},
-        {"a counted choice is gone", [] { survey.Questions[Gender].ChoiceCount = 2; },
+        {"a counted choice is gone", [this] { survey.Questions[Gender].ChoiceCount = 2; },
          "集計結果が現在のアンケートに合いません。"},
     };
     const QByteArray bytes = Written(CountPage());
@@ -246,7 +246,7 @@ TEST_F(PageFileTest, APageTheQuestionnaireDoesNotFitIsRefused)
         const Survey kept = survey;
         c.change();
         QString why;
-        EXPECT_FALSE(Read(bytes, &why)) << c.what;
+        EXPECT_FALSE(Read(survey, bytes, &why)) << c.what;
         EXPECT_TRUE(why.startsWith(QString::fromUtf8(c.why))) << c.what << ": " << why.toStdString();
         survey = kept;
     }
@@ -254,14 +254,14 @@ TEST_F(PageFileTest, APageTheQuestionnaireDoesNotFitIsRefused)
     const Survey kept = survey;
     survey.QuestionCount = Satisfaction;
     QString why;
-    EXPECT_FALSE(Read(Written(ListingPage()), &why));
+    EXPECT_FALSE(Read(survey, Written(ListingPage()), &why));
     EXPECT_TRUE(why.startsWith("現在のアンケートに合いません。")) << why.toStdString();
     survey = kept;
     // Fields past the table: a count page whose condition count runs over.
     QByteArray tooMany = bytes;
     const qsizetype countAt = bytes.indexOf(QByteArray("\x07\x00\x00\x00\x00\x00\x01\x00", 8)) + 6;
     tooMany[countAt] = char(MaxLimitCount + 1);
-    EXPECT_FALSE(Read(tooMany));
+    EXPECT_FALSE(Read(survey, tooMany));
 }
 
 class CutPageTest : public test::SurveyFixture {
@@ -274,8 +274,8 @@ TEST_F(CutPageTest, ThePageOfACutRangeMayStoreTheRowTheCutBlockReached)
     // Sixteen blocks of 133 rows: fifteen end at row 1996, the sixteenth
     // would have ended at 2129.
     for (Integer q = 0; q < 16; ++q)
-        test::AddQuestion(1, 128);
-    test::BuildLayout();
+        AddQuestion(1, 128);
+    BuildLayout();
     PageContents page;
     page.option.ToQno = 15;
     ui.expectBox(vbOK);
@@ -287,7 +287,7 @@ TEST_F(CutPageTest, ThePageOfACutRangeMayStoreTheRowTheCutBlockReached)
     const std::pair<Integer, bool> cases[] = {{1996, true}, {2129, true}, {2132, true}, {2133, false}};
     for (const auto& [lastRowStart, loads] : cases) {
         page.result.RowStart[15] = lastRowStart;
-        EXPECT_EQ(Read(Written(page)).has_value(), loads) << lastRowStart;
+        EXPECT_EQ(Read(survey, Written(page)).has_value(), loads) << lastRowStart;
     }
 }
 

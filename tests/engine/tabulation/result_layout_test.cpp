@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "sheet_fixture.h"
 #include "tabulation/result_order.h"
 #include "tabulation/result_table.h"
@@ -15,37 +15,34 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
-using test::BuildLayout;
 using test::RecordingView;
-using test::SetQuestionText;
 
-// The display order of one block after SortResultRows, from the count of
-// each choice (index = choice).
-std::vector<Integer> Order(std::vector<Long> countOfChoice, bool byCount)
-{
-    const auto n = static_cast<Integer>(countOfChoice.size());
-    survey.Questions[0].ChoiceCount = n;
-    ResultTable table;
-    table.RowStart[0] = 1;
-    table.reset(1, 1 + n + 6);
-    // Rows in reverse order, as an earlier sort may have left them.
-    for (Integer i = 0; i < n; ++i) {
-        const Integer c = static_cast<Integer>(n - 1 - i);
-        table.code(0, 4 + i) = MakeQC(0, c);
-        table.count(0, 4 + i) = countOfChoice[static_cast<size_t>(c)];
+class ResultOrderTest : public test::SurveyFixture {
+protected:
+    // The display order of one block after SortResultRows, from the count of
+    // each choice (index = choice).
+    std::vector<Integer> Order(std::vector<Long> countOfChoice, bool byCount)
+    {
+        const auto n = static_cast<Integer>(countOfChoice.size());
+        survey.Questions[0].ChoiceCount = n;
+        ResultTable table;
+        table.RowStart[0] = 1;
+        table.reset(1, 1 + n + 6);
+        // Rows in reverse order, as an earlier sort may have left them.
+        for (Integer i = 0; i < n; ++i) {
+            const Integer c = static_cast<Integer>(n - 1 - i);
+            table.code(0, 4 + i) = MakeQC(0, c);
+            table.count(0, 4 + i) = countOfChoice[static_cast<size_t>(c)];
+        }
+        SortResultRows(survey, table, 0, 0, byCount);
+        std::vector<Integer> order;
+        for (Integer i = 0; i < n; ++i) {
+            order.push_back(QCChoice(table.code(0, 4 + i)));
+            EXPECT_EQ(table.count(0, 4 + i), countOfChoice[static_cast<size_t>(order.back())]);
+        }
+        return order;
     }
-    SortResultRows(survey, table, 0, 0, byCount);
-    std::vector<Integer> order;
-    for (Integer i = 0; i < n; ++i) {
-        order.push_back(QCChoice(table.code(0, 4 + i)));
-        EXPECT_EQ(table.count(0, 4 + i), countOfChoice[static_cast<size_t>(order.back())]);
-    }
-    return order;
-}
-
-class ResultOrderTest : public test::SurveyFixture {};
+};
 
 TEST_F(ResultOrderTest, NaturalOrderPutsNoAnswerLastAndSortingKeepsTheExchangeOrder)
 {
@@ -97,16 +94,16 @@ protected:
             survey.Choices(q, c).Text = QStringLiteral("色%1").arg(c);
         BuildLayout();
         for (Integer answer : answers) {
-            const Long s = AddSample(SampleCount() + 1);
+            const Long s = AddSample(SampleCount(samples) + 1);
             if (answer > 0)
-                PushQuestionAnswers(s, q, 1, {answer});
+                PushQuestionAnswers(workspace, s, q, 1, {answer});
         }
     }
     CountSheet Run(bool rough)
     {
         CountSheet sheet;
         sheet.SheetOption.Rough = rough;
-        RunCountSheet(ProgramWorkspace(), sheet, {2, false, false}, view);
+        RunCountSheet(workspace, sheet, {2, false, false}, view);
         return sheet;
     }
     test::ScriptedUi ui;

@@ -21,8 +21,8 @@
 #include <utility>
 #include <vector>
 
-#include "answers/answer_store.h"
-#include "document/workspace.h"
+#include "model/answer_store.h"
+#include "model/workspace.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
@@ -97,40 +97,42 @@ public:
     std::vector<int> shownColumns;
 };
 
-inline void AddChoices(Integer q, const char* label, const char* sentence, std::initializer_list<const char*> texts)
+inline void AddChoices(SurveyState& state, Integer q, const char* label, const char* sentence,
+                       std::initializer_list<const char*> texts)
 {
-    SetQuestionText(q, QString::fromUtf8(label), QString::fromUtf8(sentence));
+    state.SetQuestionText(q, QString::fromUtf8(label), QString::fromUtf8(sentence));
     Integer c = 1;
     for (const char* text : texts)
-        survey.Choices(q, c++).Text = QString::fromUtf8(text);
+        state.survey.Choices(q, c++).Text = QString::fromUtf8(text);
 }
 
 // A sample with these answers per question ({} unanswered).
-inline void AddSampleWith(std::initializer_list<QVector<Integer>> answers)
+inline void AddSampleWith(SurveyState& state, std::initializer_list<QVector<Integer>> answers)
 {
-    const Long pos = AddSample(SampleCount() + 1);
+    const Long pos = state.AddSample(SampleCount(state.samples) + 1);
     Integer q = 0;
     for (const QVector<Integer>& codes : answers) {
         if (!codes.isEmpty())
-            PushQuestionAnswers(pos, q, static_cast<Integer>(codes.size()), codes);
+            PushQuestionAnswers(state.workspace, pos, q, static_cast<Integer>(codes.size()), codes);
         ++q;
     }
 }
 
 // The café questionnaire and its six samples as the program's own.
-inline void BuildCafeSurvey()
+inline void BuildCafeSurvey(SurveyState& state)
 {
-    AddChoices(AddQuestion(1, 3), "性別", "男女のどちらですか。", {"男性", "女性"});
-    AddChoices(AddQuestion(3, 5), "注文", "よく注文するものは。", {"コーヒー", "紅茶", "ケーキ", "その他"});
-    AddChoices(AddQuestion(1, 4), "満足", "満足していますか。", {"満足", "普通", "不満"});
-    survey.QuestionLimit[Satisfaction] = MakeCondition(0, {Row(Required, Gender, 1)});
-    BuildLayout();
-    AddSampleWith({{1}, {1, 2}, {3}});
-    AddSampleWith({{2}, {2}, {}});
-    AddSampleWith({{1}, {1, 2, 3}, {1}});
-    AddSampleWith({{}, {}, {}});
-    AddSampleWith({{2}, {4}, {}});
-    AddSampleWith({{1}, {}, {3}});
+    AddChoices(state, state.AddQuestion(1, 3), "性別", "男女のどちらですか。", {"男性", "女性"});
+    AddChoices(state, state.AddQuestion(3, 5), "注文", "よく注文するものは。",
+               {"コーヒー", "紅茶", "ケーキ", "その他"});
+    AddChoices(state, state.AddQuestion(1, 4), "満足", "満足していますか。", {"満足", "普通", "不満"});
+    state.survey.QuestionLimit[Satisfaction] = MakeCondition(0, {Row(Required, Gender, 1)});
+    state.BuildLayout();
+    AddSampleWith(state, {{1}, {1, 2}, {3}});
+    AddSampleWith(state, {{2}, {2}, {}});
+    AddSampleWith(state, {{1}, {1, 2, 3}, {1}});
+    AddSampleWith(state, {{}, {}, {}});
+    AddSampleWith(state, {{2}, {4}, {}});
+    AddSampleWith(state, {{1}, {}, {3}});
 }
 
 // A request over questions first..last with one column per condition.
@@ -148,14 +150,14 @@ inline TotalOptionRec Request(Integer first, Integer last, std::initializer_list
 
 class CafeSheetTest : public SurveyFixture {
 protected:
-    void SetUp() override { BuildCafeSurvey(); }
+    void SetUp() override { BuildCafeSurvey(*this); }
 
     // A first run of `option` with the display menus.
     CountSheet Run(const TotalOptionRec& option, const DisplayMenus& menus = {})
     {
         CountSheet sheet;
         sheet.SheetOption = option;
-        RunCountSheet(ProgramWorkspace(), sheet, menus, view);
+        RunCountSheet(workspace, sheet, menus, view);
         return sheet;
     }
 

@@ -6,10 +6,10 @@
 #include <map>
 #include <utility>
 
-#include "conditions/condition_texts.h"
 #include "sheet_fixture.h"
 #include "tabulation/sheet_html.h"
 #include "tabulation/sheet_text.h"
+#include "texts/condition_texts.h"
 
 namespace kz {
 namespace {
@@ -66,7 +66,7 @@ protected:
         return Body(SheetHtml(survey, sheet, Reader(Cells{}), 0, 0));
     }
 
-    static QString NoCondition() { return ConditionText(survey, Condition{}, false); }
+    QString NoCondition() { return ConditionText(survey, Condition{}, false); }
 };
 
 TEST_F(SheetHtmlTest, ACountSheetIsAWholePage)
@@ -176,7 +176,7 @@ TEST_F(SheetHtmlTest, RankAndRoughCountAreNamed)
 TEST_F(SheetHtmlTest, MarkupCharactersInTextsAreEscaped)
 {
     survey.Title = QStringLiteral("<b>A&B</b>");
-    test::SetQuestionText(Gender, QStringLiteral("性別"), QStringLiteral("\"男\"<女>&"));
+    SetQuestionText(Gender, QStringLiteral("性別"), QStringLiteral("\"男\"<女>&"));
     survey.Choices(Gender, 1).Text = QStringLiteral("<i>男性</i>");
     const CountSheet sheet = Run(Request(Gender, Gender), {0, false, false});
     const QString html = SheetHtml(survey, sheet, Reader(Cells{}), 0, 0);

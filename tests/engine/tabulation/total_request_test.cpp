@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "conditions/condition_arrays.h"
+#include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "sheet_fixture.h"
 #include "tabulation/request_columns.h"

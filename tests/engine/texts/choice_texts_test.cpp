@@ -13,21 +13,21 @@ protected:
     void SetUp() override
     {
         test::SurveyFixture::SetUp();
-        q = test::AddQuestion(1, 13);
+        q = AddQuestion(1, 13);
         survey.Questions[q].CodeStyle = 1;
         choice().Text = QStringLiteral("年齢");
         choice().CodeFile = QStringLiteral("codes.txt");
     }
     ChoiceRec& choice() { return survey.Choices(q, 12); }
-    QString Tagged() { return ChoiceLabel(q, 12, false, true); }
+    QString Tagged() { return ChoiceLabel(survey, q, 12, false, true); }
     Integer q = 0;
 };
 
 TEST_F(ChoiceTextsTest, CodeGoesInParentheses)
 {
-    EXPECT_EQ(ChoiceLabel(q, 12, true, false), "(c)年齢");
-    EXPECT_EQ(ChoiceLabel(q, 12, false, false), "年齢");
-    EXPECT_EQ(ChoiceLabel(q, 0, true, true), "(0)無回答［排他］");
+    EXPECT_EQ(ChoiceLabel(survey, q, 12, true, false), "(c)年齢");
+    EXPECT_EQ(ChoiceLabel(survey, q, 12, false, false), "年齢");
+    EXPECT_EQ(ChoiceLabel(survey, q, 0, true, true), "(0)無回答［排他］");
 }
 
 TEST_F(ChoiceTextsTest, FreeTextTags)
@@ -50,21 +50,21 @@ TEST_F(ChoiceTextsTest, FreeTextTags)
 TEST_F(ChoiceTextsTest, AllTagsInOrder)
 {
     choice().Attr = Bit(AttrMultiple) | Bit(AttrOther) | Bit(AttrExclusive) | Bit(AttrEssay);
-    EXPECT_EQ(ChoiceLabel(q, 12, true, true), "(c)年齢［記述］［排他］［その他］［複数］");
+    EXPECT_EQ(ChoiceLabel(survey, q, 12, true, true), "(c)年齢［記述］［排他］［その他］［複数］");
 }
 
 TEST_F(ChoiceTextsTest, TextBlockSetsOnlyTheFieldsItNames)
 {
-    SetChoiceText(q, 12, QStringLiteral("身長\r5\r20"));
+    SetChoiceText(survey, q, 12, QStringLiteral("身長\r5\r20"));
     EXPECT_EQ(choice().Text, "身長");
     EXPECT_EQ(choice().Low, 5);
     EXPECT_EQ(choice().High, 20);
     EXPECT_EQ(choice().CodeFile, "codes.txt");
-    SetChoiceText(q, 12, QStringLiteral("職業\rjobs.txt"));
+    SetChoiceText(survey, q, 12, QStringLiteral("職業\rjobs.txt"));
     EXPECT_EQ(choice().Text, "職業");
     EXPECT_EQ(choice().CodeFile, "jobs.txt");
     EXPECT_EQ(choice().Low, 5);
-    SetChoiceText(q, 12, QStringLiteral("新しい"));
+    SetChoiceText(survey, q, 12, QStringLiteral("新しい"));
     EXPECT_EQ(choice().Text, "新しい");
     EXPECT_EQ(choice().CodeFile, "jobs.txt");
     EXPECT_EQ(choice().High, 20);
@@ -72,12 +72,12 @@ TEST_F(ChoiceTextsTest, TextBlockSetsOnlyTheFieldsItNames)
 
 TEST_F(ChoiceTextsTest, TextBlockRoundTrip)
 {
-    EXPECT_EQ(ChoiceTextBlock(q, 12), "年齢\rcodes.txt");
+    EXPECT_EQ(ChoiceTextBlock(survey, q, 12), "年齢\rcodes.txt");
     choice().CodeFile.clear();
     choice().Low = -1.25;
     choice().High = 3e-7;
-    EXPECT_EQ(ChoiceTextBlock(q, 12), "年齢\r-1.25\r3E-07");
-    SetChoiceText(q, 3, ChoiceTextBlock(q, 12));
+    EXPECT_EQ(ChoiceTextBlock(survey, q, 12), "年齢\r-1.25\r3E-07");
+    SetChoiceText(survey, q, 3, ChoiceTextBlock(survey, q, 12));
     EXPECT_EQ(survey.Choices(q, 3).Text, "年齢");
     EXPECT_DOUBLE_EQ(survey.Choices(q, 3).Low, -1.25);
     EXPECT_DOUBLE_EQ(survey.Choices(q, 3).High, 3e-7);
@@ -87,21 +87,21 @@ TEST_F(ChoiceTextsTest, OtherChoiceIsTheFirstMarkedFromOne)
 {
     survey.Choices(q, 0).Attr |= Bit(AttrOther);
     survey.Choices(q, 13).Attr |= Bit(AttrOther);  // beyond ChoiceCount
-    EXPECT_EQ(FindOtherChoice(q), -1);
+    EXPECT_EQ(FindOtherChoice(survey, q), -1);
     survey.Choices(q, 7).Attr |= Bit(AttrOther);
     survey.Choices(q, 4).Attr |= Bit(AttrOther);
-    EXPECT_EQ(FindOtherChoice(q), 4);
+    EXPECT_EQ(FindOtherChoice(survey, q), 4);
 }
 
 TEST_F(ChoiceTextsTest, EssayQuestionsMarked)
 {
-    const Integer essay = test::AddQuestion(1, 3, {2});
-    const Integer zeroOnly = test::AddQuestion(1, 3);
+    const Integer essay = AddQuestion(1, 3, {2});
+    const Integer zeroOnly = AddQuestion(1, 3);
     survey.Choices(zeroOnly, 0).Attr |= Bit(AttrEssay);  // choice 0 does not count
-    EXPECT_EQ(MarkEssayQuestions(false), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(MarkEssayQuestions(survey, false), (std::vector<bool>{true, true, true}));
     std::vector<bool> expected(3, false);
     expected[essay] = true;
-    EXPECT_EQ(MarkEssayQuestions(true), expected);
+    EXPECT_EQ(MarkEssayQuestions(survey, true), expected);
 }
 
 }  // namespace

@@ -12,8 +12,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-
 class LookupChoiceCodeTest : public test::SurveyFixture {
 protected:
     void SetUp() override
@@ -34,7 +32,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(ToCp932(text));
     }
-    void Lookup(QString& code, QString& label) { LookupChoiceCode(q, 1, code, label, dataFile()); }
+    void Lookup(QString& code, QString& label) { LookupChoiceCode(survey, q, 1, code, label, dataFile()); }
     QString dataFile() const { return folder.filePath(QStringLiteral("survey.kz")); }
 
     QTemporaryDir folder;
@@ -105,7 +103,7 @@ TEST_F(LookupChoiceCodeTest, CodeFileWithFolderIsTakenAsItIs)
     survey.Choices(q, 1).CodeFile = folder.filePath(QStringLiteral("sub\\area.txt")).replace(u'/', u'\\');
     QString code = QStringLiteral("2");
     QString label = QStringLiteral("?");
-    LookupChoiceCode(q, 1, code, label, QStringLiteral("/elsewhere/survey.kz"));
+    LookupChoiceCode(survey, q, 1, code, label, QStringLiteral("/elsewhere/survey.kz"));
     EXPECT_EQ(label, "大阪");
 }
 

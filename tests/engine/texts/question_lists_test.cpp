@@ -7,9 +7,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
 using test::Row;
-using test::SetQuestionText;
 
 class QuestionListsTest : public test::SurveyFixture {
 protected:
@@ -28,7 +26,7 @@ TEST_F(QuestionListsTest, ChoiceRowsStartAtChoiceOne)
     survey.Choices(q, 1).Text = QStringLiteral("はい");
     survey.Choices(q, 2).Text = QStringLiteral("いいえ");
     survey.Choices(q, 2).Attr = 1 << AttrOther;
-    EXPECT_EQ(FillChoiceList(q), (QStringList{"(1)はい", "(2)いいえ［その他］"}));
+    EXPECT_EQ(FillChoiceList(survey, q), (QStringList{"(1)はい", "(2)いいえ［その他］"}));
 }
 
 TEST_F(QuestionListsTest, ChoiceRowsRewrittenFromAChoiceOn)
@@ -37,10 +35,10 @@ TEST_F(QuestionListsTest, ChoiceRowsRewrittenFromAChoiceOn)
     QStringList rows{"keep", "old", "old", "after"};
     survey.Choices(q, 2).Text = QStringLiteral("b");
     survey.Choices(q, 3).Text = QStringLiteral("c");
-    SetChoiceListItem(rows, q, 2);
+    SetChoiceListItem(survey, rows, q, 2);
     EXPECT_EQ(rows, (QStringList{"keep", "(2)b", "(3)c", "after"}));
     QStringList shorter{"x"};
-    SetChoiceListItem(shorter, q, 2);
+    SetChoiceListItem(survey, shorter, q, 2);
     EXPECT_EQ(shorter, (QStringList{"x", "(2)b", "(3)c"}));
 }
 
@@ -50,8 +48,8 @@ TEST_F(QuestionListsTest, QuestionHeadings)
     const Integer age = Add("年齢");
     Limit(age, 0, 1);
     survey.Choices(0, 1).Text = QStringLiteral("男");
-    EXPECT_EQ(FillQuestionList(), (QStringList{"Q1 性別", "Q2 年齢"}));
-    EXPECT_EQ(FillQuestionList2(), (QStringList{"Q1 性別 ", "Q2 年齢 （性別(1)男の人）"}));
+    EXPECT_EQ(FillQuestionList(survey), (QStringList{"Q1 性別", "Q2 年齢"}));
+    EXPECT_EQ(FillQuestionList2(survey), (QStringList{"Q1 性別 ", "Q2 年齢 （性別(1)男の人）"}));
 }
 
 TEST_F(QuestionListsTest, TreeIndentsByDepthAndMarksBranches)
@@ -68,7 +66,7 @@ TEST_F(QuestionListsTest, TreeIndentsByDepthAndMarksBranches)
     Limit(e, a, 2);  // depth 1, another limit than C's: a new branch
     (void)f;         // depth 0
     QStringList rows;
-    FillQuestionTree(rows, 0);
+    FillQuestionTree(survey, rows, 0);
     EXPECT_EQ(rows, (QStringList{"Q1 A", "+--Q2 B", "|  Q3 C", "|  +--Q4 D", "+--Q5 E", "Q6 F"}));
     EXPECT_EQ(survey.QuestionLimit[d][0].KindRank, 2);
 }
@@ -82,7 +80,7 @@ TEST_F(QuestionListsTest, TreeComparesTheEndEntryToo)
     Limit(c, a, 1);
     survey.QuestionLimit[c][2].Code = 77;  // a stale Code left in the end entry
     QStringList rows;
-    FillQuestionTree(rows, 0);
+    FillQuestionTree(survey, rows, 0);
     EXPECT_EQ(rows[2], "+--Q3 C");
 }
 
@@ -92,7 +90,7 @@ TEST_F(QuestionListsTest, TreeRewritesFromARowAndKeepsTheRest)
     const Integer b = Add("B");
     Limit(b, a, 1);
     QStringList rows{"old", "old", "以上↑"};
-    FillQuestionTree(rows, 1);
+    FillQuestionTree(survey, rows, 1);
     EXPECT_EQ(rows, (QStringList{"old", "+--Q2 B", "以上↑"}));
 }
 
@@ -102,7 +100,7 @@ TEST_F(QuestionListsTest, FirstQuestionLimitedByALaterOneOpensABranch)
     const Integer b = Add("B");
     Limit(a, b, 1);
     QStringList rows;
-    FillQuestionTree(rows, 0);
+    FillQuestionTree(survey, rows, 0);
     EXPECT_EQ(rows, (QStringList{"+--Q1 A", "Q2 B"}));
 }
 

@@ -7,9 +7,6 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::SetQuestionText;
-
 class QuestionSheetTest : public test::SurveyFixture {
 protected:
     void SetUp() override
@@ -27,10 +24,10 @@ protected:
 
 TEST_F(QuestionSheetTest, HeadingThenEveryChoiceFromNoAnswer)
 {
-    EXPECT_EQ(QuestionSheetText(ProgramWorkspace(), 2), "Q3 交通 どれですか［2つまで］\r\n"
-                                                        "(0)無回答［排他］\r\n"
-                                                        "(1)はい\r\n"
-                                                        "(2)いいえ［記述］\r\n");
+    EXPECT_EQ(QuestionSheetText(workspace, 2), "Q3 交通 どれですか［2つまで］\r\n"
+                                               "(0)無回答［排他］\r\n"
+                                               "(1)はい\r\n"
+                                               "(2)いいえ［記述］\r\n");
 }
 
 }  // namespace

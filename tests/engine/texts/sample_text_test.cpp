@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "answers/answer_store.h"
+#include "model/answer_store.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
 #include "texts/sample_text.h"
@@ -8,10 +8,7 @@
 namespace kz {
 namespace {
 
-using test::AddQuestion;
-using test::AddSample;
 using test::Row;
-using test::SetQuestionText;
 
 // Q1 "性別" one answer of 男/女; Q2 "交通" up to three answers, 3 "その他"
 // with free text; Q3 "車種", asked only of those who answered 2 to Q2.
@@ -32,12 +29,13 @@ protected:
         SetQuestionText(2, QStringLiteral("車種"));
         survey.Choices(2, 1).Text = QStringLiteral("軽");
         survey.QuestionLimit[2][1] = Row(3, 1, 2);
-        test::BuildLayout();
+        BuildLayout();
         // Answers 女; 電車 and その他 "徒歩"; 軽 although Q3 does not apply.
-        WriteSampleAnswers(AddSample(10), {1, 2, 1}, {2, 1, 3, 1}, {QString(), QString(), QStringLiteral("徒歩")});
-        WriteSampleAnswers(AddSample(20), {1, 1, 1}, {1, 2, 1}, {});
+        WriteSampleAnswers(workspace, AddSample(10), {1, 2, 1}, {2, 1, 3, 1},
+                           {QString(), QString(), QStringLiteral("徒歩")});
+        WriteSampleAnswers(workspace, AddSample(20), {1, 1, 1}, {1, 2, 1}, {});
     }
-    const Workspace& ws = ProgramWorkspace();
+    const Workspace& ws = workspace;
 };
 
 TEST_F(SampleTextTest, NamesAndAnswersOnOneLinePerQuestion)

@@ -1,7 +1,0 @@
-#include "host/settings.h"
-
-namespace kz {
-
-Settings settings;
-
-}  // namespace kz

@@ -1,0 +1,17 @@
+#include "program_state.h"
+
+namespace kz {
+
+Workspace& ProgramWorkspace()
+{
+    static Workspace workspace;
+    return workspace;
+}
+
+Settings& ProgramSettings()
+{
+    static Settings settings;
+    return settings;
+}
+
+}  // namespace kz
