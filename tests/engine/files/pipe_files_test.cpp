@@ -68,8 +68,9 @@ TEST(PipeFiles, ArePassedOverWithoutWaitingForAWriter)
             ADD_FAILURE() << c.reader << ": the open waited for the pipe's writer";
             continue;
         }
-        if (c.told && !ui.boxes().empty())
+        if (c.told && !ui.boxes().empty()) {
             EXPECT_TRUE(ui.boxes().front().prompt.contains(FileErrorText(ENODEV))) << c.reader;
+        }
     }
     SetProgramFolderForTest({});
 }
