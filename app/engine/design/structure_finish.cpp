@@ -116,10 +116,6 @@ private:
                 texts_[i] = oldTexts_[first + i];
         }
         const Integer read = n;
-        // Answers that are gone make way before the list is cut, so a
-        // valid one is never lost to them.
-        if (n > ws_.survey.Questions[q].MaxAnswers)
-            RepairMissingChoices(ws_.survey, q, n, codes_, texts_);
         CheckQuestionAnswers(ws_.survey, s, q, n, codes_, texts_, false, true, nullptr);
         if (flatCodes_.size() < written_ + n) {
             flatCodes_.resize(written_ + n);
