@@ -1,7 +1,5 @@
 #include "tabulation/answer_addition.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <cmath>
 
@@ -136,14 +134,7 @@ Long AddAnswersToListed(Workspace& ws, ListedSamples& listed, bool askEach, Answ
                 [](const QString& text, float ratio) { return SetProcessingProgress(text, ratio); });
     Long handled = 0;
     Long changed = 0;
-    QSet<Long> done;
-    listed.EssayDnoReset();
-    for (Long s = listed.EssayDno(); s >= 0; s = listed.EssayDno()) {
-        // A sample listed on several rows takes the answer once.
-        const Long id = SampleIDAt(ws.samples.Samples, s);
-        if (done.contains(id))
-            continue;
-        done.insert(id);
+    for (const Long s : DistinctListedPositions(listed)) {
         ++handled;
         if (!job.step(s, [&] { return QStringLiteral("該当:%1  経過:%2/%3").arg(handled).arg(s + 1).arg(total); }))
             break;
