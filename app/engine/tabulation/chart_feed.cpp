@@ -21,17 +21,6 @@ const QString NoCondition = QStringLiteral("条件なし");
 
 QString Cut(const QString& text) { return text.left(ChartTextLength); }
 
-// The result column whose block holds grid column `col`; the last one for the
-// spare column after the blocks.
-int ColumnUnder(const std::vector<Integer>& colStart, int col)
-{
-    const int blocks = static_cast<int>(colStart.size()) - 1;
-    for (int L = 0; L < blocks; ++L)
-        if (col < colStart[static_cast<size_t>(L) + 1])
-            return L;
-    return blocks - 1;
-}
-
 double Share(Long n, Long base) { return base > 0 ? static_cast<double>(n) / base : 0.0; }
 
 // One question's block in one result column: each column orders its own rows.
@@ -110,7 +99,9 @@ std::optional<ChartFeed> FeedChart(const Survey& questionnaire, const CountSheet
     SplitQC(code, q, c);
     if (c == 0 || q < option.Qno || q > option.ToQno)
         return std::nullopt;
-    const int L = ColumnUnder(sheet.columns.ColStart, col);
+    const int blockUnder = BlockOfColumn(sheet.columns, col);
+    // The column that closes the sheet stands beside the last block.
+    const int L = blockUnder >= 0 ? blockUnder : static_cast<int>(sheet.columns.ColStart.size()) - 2;
     if (q == state.LastGraphQ && !(options.oneColumn && L != state.LastGraphCol))
         return std::nullopt;
     state.LastGraphQ = state.shownQ = q;
