@@ -23,38 +23,34 @@ QString Cut(const QString& text) { return text.left(ChartTextLength); }
 
 double Share(Long n, Long base) { return base > 0 ? static_cast<double>(n) / base : 0.0; }
 
-// One question's block in one result column: each column orders its own rows.
+// One question's block in one result column: each column orders its own
+// rows. Its counts are taken by choice once, as the chart asks for each
+// choice in every column.
 class Block {
 public:
     Block(const Survey& questionnaire, const ResultTable& table, Integer q, int L)
-        : table_(table), q_(q), L_(L), first_(table.RowStart[q] + BlockHeadRows),
-          base_(BaseRow(questionnaire, table, q))
-    {}
+        : counts_(static_cast<size_t>(questionnaire.Questions[q].ChoiceCount), 0)
+    {
+        const int baseRow = BaseRow(questionnaire, table, q);
+        base_ = table.count(L, baseRow);
+        for (int row = table.RowStart[q] + BlockHeadRows; row < baseRow; ++row) {
+            const Integer c = QCChoice(table.code(L, row));
+            if (c >= static_cast<Integer>(counts_.size()))
+                continue;
+            order_.push_back(c);
+            counts_[static_cast<size_t>(c)] = table.count(L, row);
+        }
+    }
 
-    Long base() const { return table_.count(L_, base_); }
-    Long count(Integer c) const
-    {
-        const Integer code = MakeQC(q_, c);
-        for (int row = first_; row < base_; ++row)
-            if (table_.code(L_, row) == code)
-                return table_.count(L_, row);
-        return 0;
-    }
+    Long base() const { return base_; }
+    Long count(Integer c) const { return counts_[static_cast<size_t>(c)]; }
     // The choices in the order the block shows them.
-    std::vector<Integer> order() const
-    {
-        std::vector<Integer> choices;
-        for (int row = first_; row < base_; ++row)
-            choices.push_back(QCChoice(table_.code(L_, row)));
-        return choices;
-    }
+    const std::vector<Integer>& order() const { return order_; }
 
 private:
-    const ResultTable& table_;
-    Integer q_;
-    int L_;
-    int first_;
-    int base_;
+    std::vector<Long> counts_;
+    std::vector<Integer> order_;
+    Long base_ = 0;
 };
 
 // The choices with a count in any sent column, at least two: when fewer
