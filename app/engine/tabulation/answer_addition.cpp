@@ -68,7 +68,6 @@ AddedAnswers AnswersToAdd(const Workspace& ws, Long sample, const AnswerAddition
 {
     AddedAnswers added;
     if (!form.copy) {
-        added.count = 1;
         added.codes = {form.Cno};
         added.texts = {form.AddEssay};
         return added;
@@ -94,7 +93,6 @@ AddedAnswers AnswersToAdd(const Workspace& ws, Long sample, const AnswerAddition
         }
         added.codes.push_back(code);
         added.texts.push_back(texts[i]);
-        ++added.count;
     }
     return added;
 }
@@ -106,7 +104,7 @@ bool MergeAddedAnswers(Integer maxAnswers, Integer rank, Integer& n, QVector<Int
     const qsizetype room = std::max<qsizetype>(maxAnswers, n);
     codes.resize(std::max(codes.size(), room));
     texts.resize(std::max(texts.size(), room));
-    for (int i = 0; i < added.count; ++i) {
+    for (qsizetype i = 0; i < added.codes.size(); ++i) {
         int at = -1;
         if (rank == 0) {
             if (n < maxAnswers)
@@ -118,7 +116,7 @@ bool MergeAddedAnswers(Integer maxAnswers, Integer rank, Integer& n, QVector<Int
         if (at < 0)
             continue;
         codes[at] = added.codes[i];
-        texts[at] = added.texts.value(i);
+        texts[at] = added.texts[i];
         placed = true;
     }
     return placed;
