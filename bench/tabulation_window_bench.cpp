@@ -32,8 +32,7 @@ void RunThroughTheWindow(benchmark::State& state, bool cross)
     frmTotal& total = *widgets::Forms::loaded<frmTotal>();
     for (auto _ : state) {
         state.PauseTiming();
-        ProgramWorkspace().TotalOption = bench::Request(cross);
-        total.SetTotalOption();
+        total.SetTotalOption(bench::Request(cross));
         QApplication::processEvents();
         state.ResumeTiming();
         total.cmdTotal[1]->click();

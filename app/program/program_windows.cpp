@@ -157,11 +157,11 @@ void ProgramWindows::unloadTotal()
         Forms::unload(*total);
 }
 
-void ProgramWindows::runFreeTextRequest()
+void ProgramWindows::runFreeTextRequest(const TotalOptionRec& request)
 {
     auto& total = Forms::instance<frmTotal>();
     ShowInFront(total);
-    total.SetTotalOption();
+    total.SetTotalOption(request);
     total.DoTotal(2);
 }
 
@@ -175,7 +175,7 @@ void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
         search->setParentGrid(grid);
     if (auto* total = Forms::loaded<frmTotal>()) {
         total->setParentGrid(*grid);
-        total->SetTotalOption();
+        total->SetTotalOption(grid->result().SheetOption);
     }
 }
 

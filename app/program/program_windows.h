@@ -39,7 +39,7 @@ public:
     void showAddAnswersOn(frmGridBase& sheet) override;
     void showTotal(Integer page) override;
     void unloadTotal() override;
-    void runFreeTextRequest() override;
+    void runFreeTextRequest(const TotalOptionRec& request) override;
     void resultSheetActivated(widgets::KzForm& sheet) override;
     void openResultPage(const QString& pagePath) override;
 

@@ -11,6 +11,7 @@
 
 #include "imports/import_entry.h"
 #include "model/survey_types.h"
+#include "model/total_option.h"
 #include "runtime/vbtypes.h"
 
 namespace kz::widgets {
@@ -110,9 +111,9 @@ public:
     // texts; 0 leaves the page it shows); and its unloading.
     virtual void showTotal(Integer /*page*/) {}
     virtual void unloadTotal() {}
-    // The tabulation window, shown, loads the program's current request (a
-    // free-text listing) and runs it on a new result sheet.
-    virtual void runFreeTextRequest() {}
+    // The tabulation window, shown, loads `request` (a free-text listing)
+    // and runs it on a new result sheet.
+    virtual void runFreeTextRequest(const TotalOptionRec& /*request*/) {}
     // A result sheet was activated: the windows that work on a result sheet
     // take this one, and the tabulation window shows its request.
     virtual void resultSheetActivated(widgets::KzForm& /*sheet*/) {}

@@ -219,8 +219,7 @@ void frmGridBase::mnuGoEssayClicked()
     }
     // The tabulation window states the request, so the user can change and
     // run it again from there.
-    ProgramWorkspace().TotalOption = *behind.request;
-    windows().runFreeTextRequest();
+    windows().runFreeTextRequest(*behind.request);
 }
 
 }  // namespace kz

@@ -42,8 +42,8 @@ public:
     void DoTotal(Integer mode);
     // 1 or 2 shows that page; any other value does nothing.
     void SetWindow(Integer tab);
-    // The program's current request into the working copy and the controls.
-    void SetTotalOption();
+    // `option` into the working copy and the controls.
+    void SetTotalOption(const TotalOptionRec& option);
 
     QLineEdit* txtNname;
     QTabBar* tabTotal;

@@ -4,7 +4,6 @@
 #include "frm_limit.h"
 #include "frm_total.h"
 #include "model/survey.h"
-#include "model/workspace.h"
 #include "program_state.h"
 #include "tabulation/request_columns.h"
 #include "tabulation/total_request.h"
@@ -195,21 +194,20 @@ TotalOptionRec frmTotal::freeTextRequest() const
 
 void frmTotal::submit(bool coded, bool newSheet)
 {
-    ProgramWorkspace().TotalOption = coded ? codedRequest() : freeTextRequest();
+    const TotalOptionRec request = coded ? codedRequest() : freeTextRequest();
     // A closed sheet is never driven: "更新" then starts a new one.
     frmGridBase* sheet = newSheet ? nullptr : ParentGrid();
     if (!sheet) {
         sheet = &widgets::Forms::createNew<frmGridBase>();
         setParentGrid(*sheet);
     }
-    sheet->DoHandedTotal();
+    sheet->DoHandedTotal(request);
 }
 
 void frmTotal::DoTotal(Integer mode) { submit(mode == 1, true); }
 
-void frmTotal::SetTotalOption()
+void frmTotal::SetTotalOption(const TotalOptionRec& option)
 {
-    const TotalOptionRec& option = ProgramWorkspace().TotalOption;
     work_.Limits[0] = option.Limits[0];
     showOverallCondition();
     ResetColumns(work_);

@@ -37,9 +37,8 @@ protected:
     void SetUp() override
     {
         test::BuildCafeSurvey(*this);
-        ProgramWorkspace().TotalOption = Request(Gender, Orders, {Men, Women});
         sheet = &Forms::createNew<frmGridBase>();
-        sheet->SheetCommand(QStringLiteral("Do Total"));
+        sheet->DoTotal(Request(Gender, Orders, {Men, Women}));
         // "グラフを描き直す": the chart window opens on this sheet.
         sheet->mnuGraphOrder[4]->trigger();
         graph = Forms::loaded<frmGraph>();
@@ -93,21 +92,18 @@ TEST_F(ChartWindowTest, ARunOfTheFeedingSheetSendsItsChartAgain)
     SelectChoice(Orders, 0);
     ASSERT_EQ(graph->Graph->table().series.size(), 2);
     // Another sheet that never fed the chart runs without touching it.
-    ProgramWorkspace().TotalOption = Request(Gender, Gender, {Men});
-    Forms::createNew<frmGridBase>().DoHandedTotal();
+    Forms::createNew<frmGridBase>().DoHandedTotal(Request(Gender, Gender, {Men}));
     ASSERT_EQ(graph->Graph->table().series.size(), 2);
 
     // "更新" with the women alone: their choices with a count, 紅茶 and その他.
-    ProgramWorkspace().TotalOption = Request(Gender, Orders, {Women});
-    sheet->DoHandedTotal();
+    sheet->DoHandedTotal(Request(Gender, Orders, {Women}));
     EXPECT_EQ(graph->Graph->table().series.size(), 1);
     EXPECT_EQ(graph->Graph->table().categories, QStringList({"紅茶", "その他"}));
     EXPECT_EQ(graph->Graph->table().values, (QList<QList<double>>{{1, 1}}));
     EXPECT_TRUE(graph->Graph->titleText().startsWith(QStringLiteral("よく注文するものは。")));
 
     // A run without the question leaves the chart nothing of it.
-    ProgramWorkspace().TotalOption = Request(Gender, Gender, {Women});
-    sheet->DoHandedTotal();
+    sheet->DoHandedTotal(Request(Gender, Gender, {Women}));
     EXPECT_TRUE(graph->Graph->table().categories.isEmpty());
     EXPECT_TRUE(graph->Graph->titleText().isEmpty());
 }

@@ -37,9 +37,8 @@ protected:
 
     frmGridBase& DoTotal(const TotalOptionRec& request)
     {
-        ProgramWorkspace().TotalOption = request;
         frmGridBase& sheet = Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
+        sheet.DoTotal(request);
         return sheet;
     }
 

@@ -58,7 +58,8 @@ protected:
         return sheets;
     }
 
-    static const TotalOptionRec& Sent() { return ProgramWorkspace().TotalOption; }
+    // The request of the sheet the window drives.
+    const TotalOptionRec& Sent() { return total().ParentGrid()->result().SheetOption; }
 
     // The limit editor writes "choice c of question q, required" and closes.
     void ExpectLimitEditorWriting(int q, int c)
@@ -223,9 +224,8 @@ TEST_F(RequestWindowTest, The129thConditionIsRefused)
     TotalOptionRec request = test::Request(Gender, Gender);
     request.CrossMode = 2;
     request.LimitCount = MaxLimitCount;
-    ProgramWorkspace().TotalOption = request;
     frmTotal& w = total();
-    w.SetTotalOption();
+    w.SetTotalOption(request);
     ASSERT_EQ(Lines().size(), MaxLimitCount + 1);
     w.lstLimit->setCurrentRow(MaxLimitCount);
     script.onMessage(vbOK);
@@ -309,8 +309,7 @@ TEST_F(RequestWindowTest, ActivatingAnOlderSheetLoadsItsRequestBack)
     free.CrossMode = 2;
     free.Rough = true;
     free.Title = "自由";
-    ProgramWorkspace().TotalOption = free;
-    w.SetTotalOption();
+    w.SetTotalOption(free);
     w.DoTotal(1);
     frmGridBase* freeSheet = w.ParentGrid();
 

@@ -20,9 +20,8 @@ protected:
     // A new sheet counting `request`.
     static frmGridBase& DoTotal(const TotalOptionRec& request)
     {
-        ProgramWorkspace().TotalOption = request;
         frmGridBase& sheet = widgets::Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
+        sheet.DoTotal(request);
         return sheet;
     }
 

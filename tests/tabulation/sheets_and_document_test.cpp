@@ -35,9 +35,8 @@ protected:
 
     static frmGridBase& NewSheet(const TotalOptionRec& request)
     {
-        ProgramWorkspace().TotalOption = request;
         frmGridBase& sheet = Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
+        sheet.DoTotal(request);
         return sheet;
     }
     // Q1 and Q2 counted in one column.
