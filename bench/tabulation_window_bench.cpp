@@ -39,7 +39,7 @@ void RunThroughTheWindow(benchmark::State& state, bool cross)
         // The finished sheet drawn.
         QApplication::processEvents();
         state.PauseTiming();
-        const frmGridBase* sheet = total.ParentGrid();
+        const auto* sheet = qobject_cast<const frmGridBase*>(total.ParentGrid());
         if (!sheet || !sheet->result().totaled || sheet->Grid->textMatrix(4, 1).isEmpty())
             state.SkipWithError("the sheet was not counted");
         widgets::Forms::discardAll();

@@ -6,7 +6,6 @@
 #include <QPointer>
 
 #include "frm_merge.h"
-#include "frm_preview.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
 #include "imports/delimited_import.h"
@@ -122,9 +121,8 @@ bool frmMerge::handOver(const ImportRecord& record)
 
 void frmMerge::showLineRead()
 {
-    auto* preview = Forms::loaded<frmPreview>();
-    if (preview && !lineRead_.isEmpty())
-        preview->showLine(lineRead_);
+    if (!lineRead_.isEmpty())
+        windows().showLineInPreview(lineRead_);
 }
 
 void frmMerge::cmdBack_Click()

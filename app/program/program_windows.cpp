@@ -13,6 +13,7 @@
 #include "frm_merge.h"
 #include "frm_new.h"
 #include "frm_paragraph.h"
+#include "frm_preview.h"
 #include "frm_question.h"
 #include "frm_search.h"
 #include "frm_table.h"
@@ -25,6 +26,9 @@ namespace kz {
 using widgets::Forms;
 
 namespace {
+
+// The result sheet that `form` is; nullptr for any other window.
+frmGridBase* ResultSheet(widgets::KzForm& form) { return qobject_cast<frmGridBase*>(&form); }
 
 // Shows a modeless window in front.
 void ShowInFront(widgets::KzForm& form)
@@ -46,11 +50,9 @@ void ShowModalOnce()
 
 }  // namespace
 
-ProgramWindows::ProgramWindows() { InstallWindowServices(this); }
+ProgramWindows::ProgramWindows() : replaced_(InstallWindowServices(this)) {}
 
-ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
-
-bool ProgramWindows::has(Window /*window*/) const { return true; }
+ProgramWindows::~ProgramWindows() { InstallWindowServices(replaced_); }
 
 void ProgramWindows::showNewQuestionnaire() { ShowInFront(Forms::instance<frmNew>()); }
 
@@ -61,13 +63,14 @@ void ProgramWindows::showAddAnswers()
     // Opened now, it works on the sheet activated last, as it would had it
     // been open then.
     if (opening && lastSheet_)
-        search.setParentGrid(lastSheet_);
+        search.setParentGrid(lastSheet_, lastSheet_);
     ShowInFront(search);
 }
 
-void ProgramWindows::showAddAnswersOn(frmGridBase& sheet)
+void ProgramWindows::showAddAnswersOn(widgets::KzForm& sheet)
 {
-    Forms::instance<frmSearch>().setParentGrid(&sheet);
+    frmGridBase* grid = ResultSheet(sheet);
+    Forms::instance<frmSearch>().setParentGrid(grid, grid);
     showAddAnswers();
 }
 
@@ -165,18 +168,28 @@ void ProgramWindows::runFreeTextRequest(const TotalOptionRec& request)
     total.DoTotal(2);
 }
 
+widgets::KzForm& ProgramWindows::newResultSheet() { return Forms::createNew<frmGridBase>(); }
+
+void ProgramWindows::runTotal(widgets::KzForm& sheet, const TotalOptionRec& request)
+{
+    if (frmGridBase* grid = ResultSheet(sheet))
+        grid->DoHandedTotal(request);
+}
+
 void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
 {
-    auto* grid = qobject_cast<frmGridBase*>(&sheet);
+    frmGridBase* grid = ResultSheet(sheet);
     if (!grid)
         return;
     lastSheet_ = grid;
     if (auto* search = Forms::loaded<frmSearch>())
-        search->setParentGrid(grid);
+        search->setParentGrid(grid, grid);
     if (auto* total = Forms::loaded<frmTotal>()) {
         total->setParentGrid(*grid);
         total->SetTotalOption(grid->result().SheetOption);
     }
+    if (auto* graph = Forms::loaded<frmGraph>())
+        graph->ParentGrid.set(*grid);
 }
 
 void ProgramWindows::openResultPage(const QString& pagePath)
@@ -257,8 +270,23 @@ void ProgramWindows::startImport(const QString& format, const QString& formatLab
     merge.lblFormat->setCaption(format);
     merge.lblFormatL->setText(formatLabel);
     merge.lblFileName->setCaption(file);
-    if (format == QLatin1String("CSV"))
-        merge.showPreview();
+    if (format == QLatin1String("CSV")) {
+        auto& preview = Forms::instance<frmPreview>();
+        preview.showFile(file);
+        preview.show();
+    }
+}
+
+void ProgramWindows::showLineInPreview(const QString& line)
+{
+    if (auto* preview = Forms::loaded<frmPreview>())
+        preview->showLine(line);
+}
+
+void ProgramWindows::unloadPreview()
+{
+    if (auto* preview = Forms::loaded<frmPreview>())
+        Forms::unload(*preview);
 }
 
 void ProgramWindows::writeNetworkForms()
@@ -283,6 +311,40 @@ bool ProgramWindows::saveChangesFirst()
 }
 
 void ProgramWindows::showGraph() { ShowInFront(Forms::instance<frmGraph>()); }
+
+void ProgramWindows::raiseGraph()
+{
+    auto& graph = Forms::instance<frmGraph>();
+    graph.show();
+    graph.raise();
+}
+
+bool ProgramWindows::graphShown() const
+{
+    const auto* graph = Forms::loaded<frmGraph>();
+    return graph && graph->isVisible();
+}
+
+bool ProgramWindows::graphFedBy(const widgets::KzForm& sheet) const
+{
+    return graphShown() && Forms::loaded<frmGraph>()->ParentGrid.get() == &sheet;
+}
+
+void ProgramWindows::feedGraph(widgets::KzForm& sheet, const std::optional<ChartFeed>& feed)
+{
+    auto* graph = Forms::loaded<frmGraph>();
+    if (!graph)
+        return;
+    graph->ParentGrid.set(sheet);
+    if (feed)
+        graph->showFeed(*feed);
+}
+
+void ProgramWindows::resendGraphData(widgets::KzForm& sheet)
+{
+    if (frmGridBase* grid = ResultSheet(sheet))
+        grid->ResendGraphData();
+}
 
 bool ProgramWindows::saveFile()
 {

@@ -42,8 +42,6 @@ void frmMain::setSaveInterval() { AskSaveInterval(); }
 
 void frmMain::setLimit()
 {
-    if (!windows().has(Window::LimitEditor))
-        return;
     windows().editStoredLimits();
     // The stored limits may have changed under every open window; the
     // limit editor closes with them.

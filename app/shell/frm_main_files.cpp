@@ -85,8 +85,6 @@ void frmMain::OpenDataFile(QString path, Integer mode)
 void frmMain::AfterFileLoad(const QString& pagePath)
 {
     const Survey& survey = ProgramWorkspace().survey;
-    if (!windows().has(Window::ResultSheet))
-        return;
     windows().showTotal(0);
     // A questionnaire locked at level 2 shows its results only to whoever
     // knows its password.
@@ -153,8 +151,6 @@ void frmMain::importNetworkAnswers()
 
 void frmMain::saveSelectedSamples()
 {
-    if (!windows().has(Window::Tabulation))
-        return;
     MsgBox(QStringLiteral("特定の条件を満たしたサンプルのみのKelvorzun／区切り(CSV)形式のファイルを作ります。"
                           "（もちろん条件無しでも構いません）"));
     windows().showTotal(2);

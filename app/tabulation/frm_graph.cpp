@@ -11,6 +11,7 @@
 #include "widgets/modal_point.h"
 #include "widgets/named_control.h"
 #include "window_records.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -97,10 +98,16 @@ void frmGraph::stackClicked()
     resend();
 }
 
+void frmGraph::showFeed(const ChartFeed& feed)
+{
+    Graph->setTitleText(feed.title);
+    Graph->setChartData(feed.data);
+}
+
 void frmGraph::resend()
 {
-    if (frmGridBase* sheet = ParentGrid.get())
-        sheet->SheetCommand(QStringLiteral("Resend GraphData"));
+    if (widgets::KzForm* sheet = ParentGrid.get())
+        windows().resendGraphData(*sheet);
 }
 
 void frmGraph::printClicked()

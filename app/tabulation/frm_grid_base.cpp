@@ -114,7 +114,6 @@ void frmGridBase::changeEvent(QEvent* event)
     // window is handing it a request, and except before it has one at all.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_) {
         windows().resultSheetActivated(*this);
-        becomeChartParent();
     }
 }
 

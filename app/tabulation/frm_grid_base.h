@@ -62,7 +62,7 @@ public:
 
     // What the sheet has computed: its request, counts and layout.
     const CountSheet& result() const { return sheet_; }
-    bool isListing() const { return ready_ && sheet_.SheetOption.Kind == TotalFreeTexts; }
+    bool isListing() const override { return ready_ && sheet_.SheetOption.Kind == TotalFreeTexts; }
 
     // The samples of the last listing run, a sample once per listed row;
     // none on a count sheet.
@@ -148,8 +148,6 @@ private:
     // After a run: the chart fed by this sheet takes the question it showed
     // from the sheet's new result, or is emptied when that question is gone.
     void refeedChart();
-    // The chart window works on this sheet from now on.
-    void becomeChartParent();
     // A run of this sheet has its own menus off; a long job elsewhere,
     // which disables the whole window, is no run of the sheet.
     bool running() const { return !mnuFile->isEnabledTo(this); }

@@ -18,7 +18,6 @@
 
 #include <array>
 
-#include "frm_grid_base.h"
 #include "guarded_sheet.h"
 #include "model/total_option.h"
 #include "tabulation/free_text_condition.h"
@@ -34,8 +33,8 @@ public:
 
     // The result sheet the window drives; nullptr once it is closed (the
     // next "更新" then starts a new one).
-    frmGridBase* ParentGrid() const { return parentGrid_.get(); }
-    void setParentGrid(frmGridBase& sheet) { parentGrid_.set(sheet); }
+    widgets::KzForm* ParentGrid() const { return parentGrid_.get(); }
+    void setParentGrid(widgets::KzForm& sheet) { parentGrid_.set(sheet); }
 
     // A new result sheet runs the request of page 1 (mode 1) or page 2 (any
     // other mode).
@@ -113,7 +112,7 @@ private:
     TotalOptionRec work_;
     FreeTextCondition freeText_;
     Integer crossMode_ = 2;
-    GuardedSheet<frmGridBase> parentGrid_;
+    GuardedSheet<widgets::KzForm> parentGrid_;
 };
 
 }  // namespace kz

@@ -8,7 +8,7 @@
 #include "tabulation/request_columns.h"
 #include "tabulation/total_request.h"
 #include "texts/condition_texts.h"
-#include "widgets/forms.h"
+#include "window_services.h"
 
 namespace kz {
 
@@ -196,12 +196,12 @@ void frmTotal::submit(bool coded, bool newSheet)
 {
     const TotalOptionRec request = coded ? codedRequest() : freeTextRequest();
     // A closed sheet is never driven: "更新" then starts a new one.
-    frmGridBase* sheet = newSheet ? nullptr : ParentGrid();
+    widgets::KzForm* sheet = newSheet ? nullptr : ParentGrid();
     if (!sheet) {
-        sheet = &widgets::Forms::createNew<frmGridBase>();
+        sheet = &windows().newResultSheet();
         setParentGrid(*sheet);
     }
-    sheet->DoHandedTotal(request);
+    windows().runTotal(*sheet, request);
 }
 
 void frmTotal::DoTotal(Integer mode) { submit(mode == 1, true); }

@@ -68,6 +68,7 @@ protected:
     test::ProgramStateGuard programState;
     ShellUi shellUi;
     test::WindowScript script;
+    test::WindowCalls windowCalls;
 };
 
 // The file dialog answers a given path.

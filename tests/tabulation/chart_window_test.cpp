@@ -4,6 +4,7 @@
 
 #include <Q3DBars>
 #include <Q3DSurface>
+#include <QApplication>
 #include <QBarSeries>
 #include <QChart>
 #include <QClipboard>
@@ -11,11 +12,13 @@
 #include <QLineSeries>
 #include <QMimeData>
 #include <QStackedBarSeries>
+#include <QTest>
 
 #include "frm_graph.h"
 #include "frm_grid_base.h"
 #include "host/settings.h"
 #include "program_fixture.h"
+#include "program_windows.h"
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
@@ -54,6 +57,7 @@ protected:
     test::ProgramStateGuard state;
     ShellUi shellUi;
     test::WindowScript script;
+    ProgramWindows programWindows;
     frmGridBase* sheet = nullptr;
     frmGraph* graph = nullptr;
 };
@@ -85,6 +89,21 @@ TEST_F(ChartWindowTest, TheChartShowsTheSelectedQuestionOnceAndAgainWhenAsked)
     sheet->mnuGraphOrder[1]->trigger();
     EXPECT_TRUE(sheet->mnuGraphOrder[1]->isChecked());
     EXPECT_EQ(graph->Graph->table().categories.front(), "無回答");
+}
+
+TEST_F(ChartWindowTest, TheChartWorksOnTheSheetThatFedItOrWasActivatedLast)
+{
+    frmGridBase& other = Forms::createNew<frmGridBase>();
+    other.DoTotal(Request(Gender, Orders, {Women}));
+    SelectChoice(Orders, 0);
+    EXPECT_EQ(graph->ParentGrid.get(), sheet) << "it fed the chart";
+
+    for (frmGridBase* activated : {sheet, &other}) {
+        QApplication::setActiveWindow(activated);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(activated));
+    }
+    EXPECT_EQ(graph->ParentGrid.get(), &other);
+    EXPECT_EQ(graph->Graph->table().series.size(), 2) << "activation sends nothing";
 }
 
 TEST_F(ChartWindowTest, ARunOfTheFeedingSheetSendsItsChartAgain)

@@ -195,7 +195,7 @@ TEST_F(ListingSheetTest, GoingFromACountStatesTheListingInTheTabulationWindow)
 
         auto* total = Forms::loaded<frmTotal>();
         ASSERT_TRUE(total && total->isVisible());
-        frmGridBase* listing = total->ParentGrid();
+        auto* listing = qobject_cast<frmGridBase*>(total->ParentGrid());
         ASSERT_TRUE(listing && listing != &sheet && listing->isListing());
         EXPECT_EQ(total->tabTotal->currentIndex(), 1) << "the free-text page";
         EXPECT_EQ(total->cmbEQno->currentIndex(), test::Opinion);
@@ -275,6 +275,25 @@ TEST_F(ListingSheetTest, TheAnswerWindowOpenedLaterWorksOnTheSheetActivatedLast)
     search = Forms::loaded<frmSearch>();
     ASSERT_TRUE(search);
     EXPECT_FALSE(search->cmdAdd[1]->isEnabled()) << "the sheet has closed";
+}
+
+TEST_F(ListingSheetTest, AListingRunAgainAsACountTakesNoAnswers)
+{
+    frmGridBase& sheet = DoTotal(ListingOption(test::Good, 5));
+    sheet.mnuSearch->trigger();
+    auto* search = Forms::loaded<frmSearch>();
+    ASSERT_TRUE(search && search->cmdAdd[1]->isEnabled());
+
+    TotalOptionRec count;
+    count.Qno = test::Opinion;
+    count.ToQno = test::Opinion;
+    sheet.DoTotal(count);
+    const int beeps = widgets::BeepCount();
+    search->cmdAdd[1]->click();
+    EXPECT_EQ(widgets::BeepCount(), beeps + 1);
+    EXPECT_FALSE(search->cmdAdd[0]->isEnabled());
+    EXPECT_FALSE(search->cmdAdd[1]->isEnabled());
+    EXPECT_TRUE(script.finished()) << "no warning, no options box";
 }
 
 TEST_F(ListingSheetTest, AddingAnswersReachesTheListedSamplesOnlyWhileTheirSheetIsOpen)

@@ -1,5 +1,6 @@
 // Result sheets over the café questionnaire (tabulation/sheet_fixture.h),
-// opened from code as the tabulation window will open them.
+// opened from code as the tabulation window will open them; what they ask
+// of the other windows is recorded.
 #pragma once
 
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include "shell_ui.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
+#include "window_calls.h"
 #include "window_script.h"
 
 namespace kz::test {
@@ -36,6 +38,7 @@ protected:
     ProgramStateGuard state;
     ShellUi shellUi;
     WindowScript script;
+    WindowCalls calls;
 };
 
 }  // namespace kz::test
