@@ -8,10 +8,10 @@
 
 #include <QApplication>
 
-#include "frm_grid_base.h"
-#include "frm_total.h"
-#include "program_state.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
+#include "shell/program_state.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_total.h"
 #include "tabulation_bench_data.h"
 #include "widgets/forms.h"
 

@@ -1,4 +1,4 @@
-#include "frm_merge.h"
+#include "entry/frm_merge.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -13,11 +13,11 @@
 #include "host/settings.h"
 #include "imports/samples_csv.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_services.h"
 #include "texts/question_lists.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
-#include "window_services.h"
 
 namespace kz {
 

@@ -1,4 +1,4 @@
-#include "frm_search.h"
+#include "entry/frm_search.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,15 +6,15 @@
 #include <QVBoxLayout>
 
 #include "document/cmd_box.h"
-#include "frm_collect.h"
 #include "host/ui_seam.h"
-#include "menu_look.h"
 #include "model/document_events.h"
 #include "model/survey.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/frm_collect.h"
+#include "shell/menu_look.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "texts/question_lists.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
 

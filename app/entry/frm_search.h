@@ -13,7 +13,7 @@
 #include <array>
 
 #include "document/listed_samples.h"
-#include "guarded_sheet.h"
+#include "shell/guarded_sheet.h"
 #include "tabulation/answer_addition.h"
 #include "widgets/kz_form.h"
 #include "widgets/spin_button.h"

@@ -5,7 +5,7 @@
 
 #include <QPointer>
 
-#include "window_services.h"
+#include "shell/window_services.h"
 
 namespace kz {
 

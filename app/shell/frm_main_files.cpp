@@ -5,14 +5,14 @@
 #include "files/data_file_merge.h"
 #include "files/data_file_save.h"
 #include "files/file_header.h"
-#include "frm_main.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/document.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "program_state.h"
-#include "window_services.h"
+#include "shell/frm_main.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 
 namespace kz {
 

@@ -1,12 +1,12 @@
-#include "window_services.h"
+#include "shell/window_services.h"
 
 #include <utility>
 
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
+#include "shell/program_state.h"
 
 namespace kz {
 

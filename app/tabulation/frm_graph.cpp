@@ -1,4 +1,4 @@
-#include "frm_graph.h"
+#include "tabulation/frm_graph.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 
 #include "host/settings.h"
-#include "localize_form.h"
+#include "shell/localize_form.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
 #include "widgets/modal_point.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
-#include "window_services.h"
 
 namespace kz {
 

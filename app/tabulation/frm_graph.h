@@ -10,7 +10,7 @@
 
 #include <array>
 
-#include "guarded_sheet.h"
+#include "shell/guarded_sheet.h"
 #include "tabulation/chart_feed.h"
 #include "widgets/chart_control.h"
 #include "widgets/kz_form.h"

@@ -1,4 +1,4 @@
-#include "frm_grid_base.h"
+#include "tabulation/frm_grid_base.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -7,12 +7,12 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
-#include "program_state.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
-#include "window_services.h"
 
 namespace kz {
 

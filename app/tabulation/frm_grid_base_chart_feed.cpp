@@ -1,10 +1,10 @@
 // The result sheet feeds the chart window: on every selection change of a
 // count sheet while the chart is shown, and when the chart menus change how.
-#include "frm_grid_base.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
-#include "program_state.h"
-#include "window_services.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
+#include "tabulation/frm_grid_base.h"
 
 namespace kz {
 

@@ -5,11 +5,11 @@
 
 #include "document/cmd_box.h"
 #include "files/text_file_write.h"
-#include "frm_grid_base.h"
 #include "host/ui_seam.h"
 #include "model/document.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "tabulation/frm_grid_base.h"
 #include "tabulation/page_file.h"
 #include "tabulation/sheet_html.h"
 

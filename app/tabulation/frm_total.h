@@ -18,8 +18,8 @@
 
 #include <array>
 
-#include "guarded_sheet.h"
 #include "model/total_option.h"
+#include "shell/guarded_sheet.h"
 #include "tabulation/free_text_condition.h"
 #include "widgets/click_label.h"
 #include "widgets/kz_form.h"

@@ -1,14 +1,14 @@
 // The tabulation request window's work: the columns and the overall
 // condition, the free-text criteria, submitting a request to a result sheet
 // and loading one back.
-#include "frm_limit.h"
-#include "frm_total.h"
 #include "model/survey.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
+#include "tabulation/frm_limit.h"
+#include "tabulation/frm_total.h"
 #include "tabulation/request_columns.h"
 #include "tabulation/total_request.h"
 #include "texts/condition_texts.h"
-#include "window_services.h"
 
 namespace kz {
 

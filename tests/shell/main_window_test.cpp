@@ -6,7 +6,7 @@
 
 #include "document/recent_files.h"
 #include "main_window_fixture.h"
-#include "popup_placement.h"
+#include "shell/popup_placement.h"
 #include "window_calls.h"
 
 namespace kz {

@@ -10,9 +10,9 @@
 
 #include "document/single_instance.h"
 #include "files/settings_file.h"
-#include "frm_title.h"
 #include "host/program_folder.h"
 #include "main_window_fixture.h"
+#include "shell/frm_title.h"
 #include "window_calls.h"
 
 namespace kz {

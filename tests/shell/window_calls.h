@@ -8,8 +8,8 @@
 
 #include <QStringList>
 
+#include "shell/window_services.h"
 #include "widgets/forms.h"
-#include "window_services.h"
 
 namespace kz::test {
 

@@ -14,12 +14,12 @@
 #include <QStackedBarSeries>
 #include <QTest>
 
-#include "frm_graph.h"
-#include "frm_grid_base.h"
 #include "host/settings.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "program_windows.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_graph.h"
+#include "tabulation/frm_grid_base.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
 #include "window_script.h"

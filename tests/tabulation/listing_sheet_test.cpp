@@ -7,15 +7,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "frm_grid_base.h"
-#include "frm_search.h"
-#include "frm_total.h"
+#include "entry/frm_search.h"
 #include "host/settings.h"
 #include "model/answer_store.h"
 #include "model/sample_table.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "program_windows.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_total.h"
 #include "tabulation/listing_fixture.h"
 #include "tabulation/request_columns.h"
 #include "texts/condition_texts.h"

@@ -5,13 +5,13 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "frm_grid_base.h"
-#include "frm_limit.h"
-#include "frm_total.h"
 #include "model/question_codes.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "program_windows.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_limit.h"
+#include "tabulation/frm_total.h"
 #include "tabulation/sheet_fixture.h"
 #include "texts/condition_texts.h"
 #include "widgets/forms.h"

@@ -5,9 +5,9 @@
 
 #include <QStringList>
 
-#include "frm_grid_base.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_grid_base.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
 #include "window_calls.h"

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "program_windows.h"
+#include "program/program_windows.h"
 #include "result_sheet_fixture.h"
 #include "runtime/cp932.h"
 
