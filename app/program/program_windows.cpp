@@ -188,8 +188,8 @@ void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
         total->setParentGrid(*grid);
         total->SetTotalOption(grid->result().SheetOption);
     }
-    if (auto* graph = Forms::loaded<frmGraph>())
-        graph->ParentGrid.set(*grid);
+    // The chart takes the sheet and keeps what it shows.
+    feedGraph(*grid, std::nullopt);
 }
 
 void ProgramWindows::openResultPage(const QString& pagePath)

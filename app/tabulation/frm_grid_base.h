@@ -1,8 +1,9 @@
 // The result sheet: one window per tabulation request, counting the request
 // over the samples and showing the result in its grid. Several sheets can be
 // open at once (Forms::createNew); each keeps its own copy of the request
-// and its own results until it is closed. Other windows drive it through
-// SheetCommand.
+// and its own results until it is closed. Other windows drive it through the
+// window services, which hand it requests (DoHandedTotal) and ask it to send
+// its chart again (ResendGraphData).
 #pragma once
 
 #include <QAction>
