@@ -4,7 +4,6 @@
 #include "model/survey.h"
 #include "shell/program_state.h"
 #include "shell/window_services.h"
-#include "tabulation/frm_limit.h"
 #include "tabulation/frm_total.h"
 #include "tabulation/request_columns.h"
 #include "tabulation/total_request.h"
@@ -97,7 +96,7 @@ void frmTotal::addLimit()
     if (!ColumnRoomLeft(work_))
         return;
     Condition cond{};
-    EditLimit(cond, LimitEditMode::WithStoredLimits);
+    windows().editLimit(cond, LimitEditMode::WithStoredLimits);
     const int line = lstLimit->currentRow();
     InsertColumn(work_, line, cond);
     // The line that was selected stays selected, one further down.
@@ -109,7 +108,7 @@ void frmTotal::changeLimit()
     const int line = lstLimit->currentRow();
     if (!IsColumnLine(work_, line))
         return;
-    EditLimit(work_.Limits[static_cast<size_t>(line + 1)], LimitEditMode::WithStoredLimits);
+    windows().editLimit(work_.Limits[static_cast<size_t>(line + 1)], LimitEditMode::WithStoredLimits);
     // An edited column is the user's own, also in a cross.
     showCross(2, line);
 }
@@ -124,7 +123,7 @@ void frmTotal::deleteLimit()
 void frmTotal::editOverallCondition(widgets::ClickLabel* label)
 {
     label->setAutoFillBackground(false);
-    EditLimit(work_.Limits[0], LimitEditMode::WithStoredLimits);
+    windows().editLimit(work_.Limits[0], LimitEditMode::WithStoredLimits);
     label->setAutoFillBackground(true);
     showOverallCondition();
 }
