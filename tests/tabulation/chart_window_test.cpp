@@ -5,6 +5,7 @@
 #include <Q3DBars>
 #include <Q3DSurface>
 #include <QApplication>
+#include <QAreaSeries>
 #include <QBarSeries>
 #include <QChart>
 #include <QClipboard>
@@ -149,6 +150,10 @@ TEST_F(ChartWindowTest, EachChartTypeDrawsTheSeriesItsWay)
         const QList<QAbstractSeries*> series = graph->Graph->chart()->series();
         ASSERT_EQ(series.size(), c.series) << "the sheet sent its rows again";
         EXPECT_STREQ(series.front()->metaObject()->className(), c.seriesClass);
+        // An area's line goes with the area when the chart is redrawn.
+        for (QAbstractSeries* s : series)
+            if (auto* area = qobject_cast<QAreaSeries*>(s))
+                EXPECT_EQ(area->upperSeries()->parent(), area);
     }
     // Steps hold each value across its category.
     auto* steps = qobject_cast<QLineSeries*>(graph->Graph->chart()->series().front());
