@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "main_program.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
+#include "shell/main_program.h"
 #include "widgets/qt_japanese.h"
 
 int main(int argc, char** argv)

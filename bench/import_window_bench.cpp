@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "frm_merge.h"
+#include "entry/frm_merge.h"
 #include "host/ui_seam.h"
 #include "import_bench_data.h"
-#include "program_state.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
+#include "shell/program_state.h"
 #include "widgets/forms.h"
 #include "widgets/hourglass.h"
 

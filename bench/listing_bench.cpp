@@ -11,6 +11,7 @@
 
 #include "bench_state.h"
 #include "model/answer_store.h"
+#include "model/total_option.h"
 #include "model/workspace.h"
 #include "tabulation/free_text_listing.h"
 #include "tabulation/listing_search.h"

@@ -8,10 +8,10 @@
 
 #include <QApplication>
 
-#include "frm_grid_base.h"
-#include "frm_total.h"
-#include "program_state.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
+#include "shell/program_state.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_total.h"
 #include "tabulation_bench_data.h"
 #include "widgets/forms.h"
 
@@ -32,15 +32,14 @@ void RunThroughTheWindow(benchmark::State& state, bool cross)
     frmTotal& total = *widgets::Forms::loaded<frmTotal>();
     for (auto _ : state) {
         state.PauseTiming();
-        ProgramWorkspace().TotalOption = bench::Request(cross);
-        total.SetTotalOption();
+        total.SetTotalOption(bench::Request(cross));
         QApplication::processEvents();
         state.ResumeTiming();
         total.cmdTotal[1]->click();
         // The finished sheet drawn.
         QApplication::processEvents();
         state.PauseTiming();
-        const frmGridBase* sheet = total.ParentGrid();
+        const auto* sheet = qobject_cast<const frmGridBase*>(total.ParentGrid());
         if (!sheet || !sheet->result().totaled || sheet->Grid->textMatrix(4, 1).isEmpty())
             state.SkipWithError("the sheet was not counted");
         widgets::Forms::discardAll();

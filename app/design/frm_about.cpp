@@ -1,4 +1,4 @@
-#include "frm_about.h"
+#include "design/frm_about.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,8 +16,8 @@
 #include "model/document.h"
 #include "model/document_events.h"
 #include "model/survey.h"
-#include "program_state.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
 

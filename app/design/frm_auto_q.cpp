@@ -1,4 +1,4 @@
-#include "frm_auto_q.h"
+#include "design/frm_auto_q.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -6,7 +6,7 @@
 #include "design/choice_entry.h"
 #include "host/ui_seam.h"
 #include "model/survey_types.h"
-#include "useful_controls.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

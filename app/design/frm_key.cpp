@@ -1,18 +1,18 @@
-#include "frm_key.h"
+#include "design/frm_key.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "document/menu_state.h"
-#include "frm_other.h"
 #include "host/ui_seam.h"
-#include "menu_look.h"
 #include "model/document.h"
 #include "model/document_events.h"
 #include "model/survey.h"
-#include "password_box.h"
-#include "program_state.h"
-#include "useful_controls.h"
+#include "shell/frm_other.h"
+#include "shell/menu_look.h"
+#include "shell/password_box.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "widgets/named_control.h"
 
 namespace kz {

@@ -1,4 +1,4 @@
-#include "frm_new.h"
+#include "design/frm_new.h"
 
 #include <QHBoxLayout>
 #include <QPointer>
@@ -7,17 +7,17 @@
 
 #include "document/cmd_box.h"
 #include "files/data_file_save.h"
-#include "frm_quota.h"
 #include "host/ui_seam.h"
 #include "model/document.h"
 #include "model/document_events.h"
 #include "model/survey.h"
-#include "program_state.h"
-#include "unload_all_forms.h"
-#include "useful_controls.h"
+#include "shell/frm_quota.h"
+#include "shell/program_state.h"
+#include "shell/unload_all_forms.h"
+#include "shell/useful_controls.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
-#include "window_services.h"
 
 namespace kz {
 

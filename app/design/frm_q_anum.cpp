@@ -1,12 +1,12 @@
-#include "frm_q_anum.h"
+#include "design/frm_q_anum.h"
 
 #include <QGridLayout>
 #include <QSignalBlocker>
 
 #include "model/survey.h"
-#include "program_state.h"
 #include "runtime/val.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 
 namespace kz {
 

@@ -1,4 +1,4 @@
-#include "frm_question.h"
+#include "design/frm_question.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,14 +11,14 @@
 
 #include "document/cmd_box.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "runtime/val.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_services.h"
 #include "texts/choice_texts.h"
 #include "texts/condition_texts.h"
 #include "texts/question_lists.h"
 #include "texts/question_texts.h"
-#include "useful_controls.h"
-#include "window_services.h"
 
 namespace kz {
 

@@ -5,16 +5,16 @@
 #include <QPointer>
 
 #include "design/choice_entry.h"
+#include "design/frm_q_anum.h"
+#include "design/frm_question.h"
 #include "design/question_rules.h"
 #include "document/cmd_box.h"
-#include "frm_q_anum.h"
-#include "frm_question.h"
 #include "model/document.h"
 #include "model/survey.h"
 #include "model/useful.h"
-#include "program_state.h"
 #include "runtime/cp932.h"
 #include "runtime/val.h"
+#include "shell/program_state.h"
 #include "texts/choice_texts.h"
 #include "widgets/forms.h"
 

@@ -4,19 +4,19 @@
 #include <QPointer>
 
 #include "design/choice_entry.h"
+#include "design/frm_auto_q.h"
+#include "design/frm_question.h"
 #include "design/question_rules.h"
 #include "design/structure_finish.h"
 #include "document/cmd_box.h"
-#include "frm_auto_q.h"
-#include "frm_collect.h"
-#include "frm_question.h"
 #include "model/condition_arrays.h"
 #include "model/limit_depths.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
-#include "program_state.h"
+#include "shell/frm_collect.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
-#include "window_services.h"
 
 namespace kz {
 

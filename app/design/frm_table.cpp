@@ -1,4 +1,4 @@
-#include "frm_table.h"
+#include "design/frm_table.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -10,14 +10,14 @@
 #include "files/text_file_write.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_records.h"
 #include "texts/question_lists.h"
 #include "texts/question_sheet.h"
 #include "texts/question_texts.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
 
 namespace kz {
 

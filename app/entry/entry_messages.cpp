@@ -1,4 +1,4 @@
-#include "entry_messages.h"
+#include "entry/entry_messages.h"
 
 #include <cmath>
 #include <limits>

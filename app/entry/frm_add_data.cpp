@@ -1,4 +1,4 @@
-#include "frm_add_data.h"
+#include "entry/frm_add_data.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -9,13 +9,13 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "reply/reply_rtf.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
-#include "window_services.h"
 
 namespace kz {
 

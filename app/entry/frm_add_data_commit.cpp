@@ -3,19 +3,19 @@
 #include <QSignalBlocker>
 
 #include "document/menu_state.h"
-#include "entry_messages.h"
-#include "frm_add_data.h"
+#include "entry/entry_messages.h"
+#include "entry/frm_add_data.h"
+#include "entry/reply_colours.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "reply/reply_parse.h"
 #include "reply/reply_rtf.h"
-#include "reply_colours.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 #include "texts/choice_texts.h"
 #include "texts/question_texts.h"
-#include "window_services.h"
 
 namespace kz {
 

@@ -1,14 +1,14 @@
 // The questionnaire's external process, run on the shown sample, and the
 // reminder to save before another sample is added.
-#include "entry_messages.h"
+#include "entry/entry_messages.h"
+#include "entry/frm_add_data.h"
 #include "files/day_count.h"
-#include "frm_add_data.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "plugins/extern_process.h"
-#include "program_state.h"
-#include "window_services.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 
 namespace kz {
 

@@ -4,13 +4,13 @@
 // for the user to correct.
 #include <QMetaObject>
 
-#include "entry_messages.h"
-#include "frm_add_data.h"
+#include "entry/entry_messages.h"
+#include "entry/frm_add_data.h"
 #include "host/ui_seam.h"
 #include "model/sample_table.h"
 #include "model/workspace.h"
-#include "program_state.h"
 #include "reply/reply_parse.h"
+#include "shell/program_state.h"
 
 namespace kz {
 

@@ -6,16 +6,16 @@
 #include <QLayout>
 
 #include "document/cmd_box.h"
-#include "frm_add_data.h"
+#include "entry/frm_add_data.h"
+#include "entry/reply_colours.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "reply/reply_rtf.h"
-#include "reply_colours.h"
+#include "shell/program_state.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
 #include "widgets/modal_point.h"
-#include "window_records.h"
-#include "window_services.h"
 
 namespace kz {
 

@@ -8,8 +8,8 @@
 
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
-#include "entry_messages.h"
-#include "frm_add_data.h"
+#include "entry/entry_messages.h"
+#include "entry/frm_add_data.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/answer_store.h"
@@ -17,11 +17,11 @@
 #include "model/sample_table.h"
 #include "model/survey.h"
 #include "model/workspace.h"
-#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
-#include "useful_controls.h"
-#include "window_services.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_services.h"
 
 namespace kz {
 

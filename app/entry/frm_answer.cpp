@@ -1,19 +1,19 @@
-#include "frm_answer.h"
+#include "entry/frm_answer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 
 #include "document/cmd_box.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_records.h"
 #include "texts/question_texts.h"
 #include "texts/sample_text.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
 
 namespace kz {
 

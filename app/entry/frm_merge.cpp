@@ -1,4 +1,4 @@
-#include "frm_merge.h"
+#include "entry/frm_merge.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -10,13 +10,13 @@
 
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
-#include "frm_preview.h"
 #include "host/settings.h"
 #include "imports/samples_csv.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_services.h"
 #include "texts/question_lists.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -279,8 +279,7 @@ void frmMerge::formUnload(bool& cancel)
 {
     Q_UNUSED(cancel);
     settleRefusedRecord();
-    if (auto* preview = widgets::Forms::loaded<frmPreview>())
-        widgets::Forms::unload(*preview);
+    windows().unloadPreview();
 }
 
 CsvSettings frmMerge::csvSettings() const
@@ -364,13 +363,6 @@ void frmMerge::configured()
     if (auto* sheet = dynamic_cast<ListedSamples*>(ParentGrid.data()))
         ExportSamplesCSV(ProgramWorkspace(), *sheet, csvSettings());
     widgets::Forms::unload(*this);
-}
-
-void frmMerge::showPreview()
-{
-    auto& preview = widgets::Forms::instance<frmPreview>();
-    preview.showFile(lblFileName->text());
-    preview.show();
 }
 
 }  // namespace kz

@@ -88,8 +88,6 @@ public:
 
     // The delimited settings as the frame holds them.
     CsvSettings csvSettings() const;
-    // Shows the preview of the file named in lblFileName.
-    void showPreview();
 
 protected:
     void formLoad() override;

@@ -5,18 +5,17 @@
 #include <QFileInfo>
 #include <QPointer>
 
-#include "frm_merge.h"
-#include "frm_preview.h"
+#include "entry/frm_merge.h"
 #include "host/long_job.h"
 #include "host/ui_seam.h"
 #include "imports/delimited_import.h"
 #include "imports/import_encoding.h"
 #include "imports/text_input_import.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 #include "texts/choice_texts.h"
 #include "widgets/forms.h"
-#include "window_services.h"
 
 namespace kz {
 
@@ -122,9 +121,8 @@ bool frmMerge::handOver(const ImportRecord& record)
 
 void frmMerge::showLineRead()
 {
-    auto* preview = Forms::loaded<frmPreview>();
-    if (preview && !lineRead_.isEmpty())
-        preview->showLine(lineRead_);
+    if (!lineRead_.isEmpty())
+        windows().showLineInPreview(lineRead_);
 }
 
 void frmMerge::cmdBack_Click()

@@ -5,15 +5,15 @@
 
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
-#include "frm_merge.h"
+#include "entry/frm_merge.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "imports/network_answer_import.h"
 #include "imports/network_forms.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
-#include "window_services.h"
 
 namespace kz {
 

@@ -1,4 +1,4 @@
-#include "frm_paragraph.h"
+#include "entry/frm_paragraph.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,8 +10,8 @@
 #include "host/ui_seam.h"
 #include "model/survey.h"
 #include "plugins/extern_process.h"
-#include "program_state.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
 

@@ -1,4 +1,4 @@
-#include "frm_preview.h"
+#include "entry/frm_preview.h"
 
 #include <QFile>
 #include <QVBoxLayout>

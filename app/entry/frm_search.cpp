@@ -1,4 +1,4 @@
-#include "frm_search.h"
+#include "entry/frm_search.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,15 +6,15 @@
 #include <QVBoxLayout>
 
 #include "document/cmd_box.h"
-#include "frm_collect.h"
 #include "host/ui_seam.h"
-#include "menu_look.h"
 #include "model/document_events.h"
 #include "model/survey.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/frm_collect.h"
+#include "shell/menu_look.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "texts/question_lists.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
 
@@ -145,20 +145,21 @@ void frmSearch::showEvent(QShowEvent* event)
     KzForm::showEvent(event);
 }
 
-void frmSearch::setParentGrid(frmGridBase* sheet)
+void frmSearch::setParentGrid(widgets::KzForm* sheet, ListedSamples* listed)
 {
-    if (sheet)
+    if (sheet && listed)
         ParentGrid.set(*sheet);
     else
         ParentGrid.clear();
+    listed_ = listed;
     updateAddButtons();
 }
 
+ListedSamples* frmSearch::listing() const { return ParentGrid.get() && listed_->isListing() ? listed_ : nullptr; }
+
 void frmSearch::updateAddButtons()
 {
-    const frmGridBase* sheet = ParentGrid.get();
-    const bool listing = sheet && sheet->isListing();
-    const bool enabled = listing && ListedSampleCommandsEnabled(ProgramWorkspace().document);
+    const bool enabled = listing() && ListedSampleCommandsEnabled(ProgramWorkspace().document);
     for (QPushButton* button : cmdAdd)
         button->setEnabled(enabled);
 }
@@ -216,8 +217,8 @@ void frmSearch::dropBands() { chkCopyNum->setChecked(false); }
 
 void frmSearch::addClicked(bool askEach)
 {
-    frmGridBase* sheet = ParentGrid.get();
-    if (!sheet || !sheet->isListing()) {
+    ListedSamples* listed = listing();
+    if (!listed) {
         Beep();
         updateAddButtons();
         return;
@@ -229,7 +230,7 @@ void frmSearch::addClicked(bool askEach)
         return;
     if (!AskCheckOptions())
         return;
-    AddAnswersToListed(ProgramWorkspace(), *sheet, askEach, *this);
+    AddAnswersToListed(ProgramWorkspace(), *listed, askEach, *this);
     widgets::Forms::unload(*this);
 }
 

@@ -12,8 +12,8 @@
 
 #include <array>
 
-#include "frm_grid_base.h"
-#include "guarded_sheet.h"
+#include "document/listed_samples.h"
+#include "shell/guarded_sheet.h"
 #include "tabulation/answer_addition.h"
 #include "widgets/kz_form.h"
 #include "widgets/spin_button.h"
@@ -25,9 +25,10 @@ class frmSearch : public widgets::KzForm, private AnswerAdditionWindow {
 public:
     frmSearch();
 
-    // The sheet whose listed samples receive the answer; the add buttons
-    // work only while it is loaded and lists samples.
-    void setParentGrid(frmGridBase* sheet);
+    // The result sheet `sheet` whose listed samples `listed` receive the
+    // answer (nullptr: none); the add buttons work only while it is loaded
+    // and lists samples.
+    void setParentGrid(widgets::KzForm* sheet, ListedSamples* listed);
 
     QComboBox* cmbQno;
     QComboBox* cmbRank;
@@ -59,8 +60,11 @@ private:
     void addClicked(bool askEach);
     AnswerAdditionForm form() override;
     void dropBands() override;
+    // The samples of the sheet while it is loaded and lists them.
+    ListedSamples* listing() const;
 
-    GuardedSheet<frmGridBase> ParentGrid;
+    GuardedSheet<widgets::KzForm> ParentGrid;
+    ListedSamples* listed_ = nullptr;
 };
 
 }  // namespace kz

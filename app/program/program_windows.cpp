@@ -1,23 +1,24 @@
-#include "program_windows.h"
+#include "program/program_windows.h"
 
 #include <QPointer>
 
-#include "frm_about.h"
-#include "frm_add_data.h"
-#include "frm_answer.h"
-#include "frm_graph.h"
-#include "frm_grid_base.h"
-#include "frm_key.h"
-#include "frm_limit.h"
-#include "frm_main.h"
-#include "frm_merge.h"
-#include "frm_new.h"
-#include "frm_paragraph.h"
-#include "frm_question.h"
-#include "frm_search.h"
-#include "frm_table.h"
-#include "frm_total.h"
-#include "unload_all_forms.h"
+#include "design/frm_about.h"
+#include "design/frm_key.h"
+#include "design/frm_new.h"
+#include "design/frm_question.h"
+#include "design/frm_table.h"
+#include "entry/frm_add_data.h"
+#include "entry/frm_answer.h"
+#include "entry/frm_merge.h"
+#include "entry/frm_paragraph.h"
+#include "entry/frm_preview.h"
+#include "entry/frm_search.h"
+#include "shell/frm_main.h"
+#include "shell/unload_all_forms.h"
+#include "tabulation/frm_graph.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_limit.h"
+#include "tabulation/frm_total.h"
 #include "widgets/forms.h"
 
 namespace kz {
@@ -25,6 +26,9 @@ namespace kz {
 using widgets::Forms;
 
 namespace {
+
+// The result sheet that `form` is; nullptr for any other window.
+frmGridBase* ResultSheet(widgets::KzForm& form) { return qobject_cast<frmGridBase*>(&form); }
 
 // Shows a modeless window in front.
 void ShowInFront(widgets::KzForm& form)
@@ -46,11 +50,9 @@ void ShowModalOnce()
 
 }  // namespace
 
-ProgramWindows::ProgramWindows() { InstallWindowServices(this); }
+ProgramWindows::ProgramWindows() : replaced_(InstallWindowServices(this)) {}
 
-ProgramWindows::~ProgramWindows() { InstallWindowServices(nullptr); }
-
-bool ProgramWindows::has(Window /*window*/) const { return true; }
+ProgramWindows::~ProgramWindows() { InstallWindowServices(replaced_); }
 
 void ProgramWindows::showNewQuestionnaire() { ShowInFront(Forms::instance<frmNew>()); }
 
@@ -61,13 +63,14 @@ void ProgramWindows::showAddAnswers()
     // Opened now, it works on the sheet activated last, as it would had it
     // been open then.
     if (opening && lastSheet_)
-        search.setParentGrid(lastSheet_);
+        search.setParentGrid(lastSheet_, lastSheet_);
     ShowInFront(search);
 }
 
-void ProgramWindows::showAddAnswersOn(frmGridBase& sheet)
+void ProgramWindows::showAddAnswersOn(widgets::KzForm& sheet)
 {
-    Forms::instance<frmSearch>().setParentGrid(&sheet);
+    frmGridBase* grid = ResultSheet(sheet);
+    Forms::instance<frmSearch>().setParentGrid(grid, grid);
     showAddAnswers();
 }
 
@@ -157,26 +160,36 @@ void ProgramWindows::unloadTotal()
         Forms::unload(*total);
 }
 
-void ProgramWindows::runFreeTextRequest()
+void ProgramWindows::runFreeTextRequest(const TotalOptionRec& request)
 {
     auto& total = Forms::instance<frmTotal>();
     ShowInFront(total);
-    total.SetTotalOption();
+    total.SetTotalOption(request);
     total.DoTotal(2);
+}
+
+widgets::KzForm& ProgramWindows::newResultSheet() { return Forms::createNew<frmGridBase>(); }
+
+void ProgramWindows::runTotal(widgets::KzForm& sheet, const TotalOptionRec& request)
+{
+    if (frmGridBase* grid = ResultSheet(sheet))
+        grid->DoHandedTotal(request);
 }
 
 void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
 {
-    auto* grid = qobject_cast<frmGridBase*>(&sheet);
+    frmGridBase* grid = ResultSheet(sheet);
     if (!grid)
         return;
     lastSheet_ = grid;
     if (auto* search = Forms::loaded<frmSearch>())
-        search->setParentGrid(grid);
+        search->setParentGrid(grid, grid);
     if (auto* total = Forms::loaded<frmTotal>()) {
         total->setParentGrid(*grid);
-        total->SetTotalOption();
+        total->SetTotalOption(grid->result().SheetOption);
     }
+    // The chart takes the sheet and keeps what it shows.
+    feedGraph(*grid, std::nullopt);
 }
 
 void ProgramWindows::openResultPage(const QString& pagePath)
@@ -257,8 +270,23 @@ void ProgramWindows::startImport(const QString& format, const QString& formatLab
     merge.lblFormat->setCaption(format);
     merge.lblFormatL->setText(formatLabel);
     merge.lblFileName->setCaption(file);
-    if (format == QLatin1String("CSV"))
-        merge.showPreview();
+    if (format == QLatin1String("CSV")) {
+        auto& preview = Forms::instance<frmPreview>();
+        preview.showFile(file);
+        preview.show();
+    }
+}
+
+void ProgramWindows::showLineInPreview(const QString& line)
+{
+    if (auto* preview = Forms::loaded<frmPreview>())
+        preview->showLine(line);
+}
+
+void ProgramWindows::unloadPreview()
+{
+    if (auto* preview = Forms::loaded<frmPreview>())
+        Forms::unload(*preview);
 }
 
 void ProgramWindows::writeNetworkForms()
@@ -283,6 +311,40 @@ bool ProgramWindows::saveChangesFirst()
 }
 
 void ProgramWindows::showGraph() { ShowInFront(Forms::instance<frmGraph>()); }
+
+void ProgramWindows::raiseGraph()
+{
+    auto& graph = Forms::instance<frmGraph>();
+    graph.show();
+    graph.raise();
+}
+
+bool ProgramWindows::graphShown() const
+{
+    const auto* graph = Forms::loaded<frmGraph>();
+    return graph && graph->isVisible();
+}
+
+bool ProgramWindows::graphFedBy(const widgets::KzForm& sheet) const
+{
+    return graphShown() && Forms::loaded<frmGraph>()->ParentGrid.get() == &sheet;
+}
+
+void ProgramWindows::feedGraph(widgets::KzForm& sheet, const std::optional<ChartFeed>& feed)
+{
+    auto* graph = Forms::loaded<frmGraph>();
+    if (!graph)
+        return;
+    graph->ParentGrid.set(sheet);
+    if (feed)
+        graph->showFeed(*feed);
+}
+
+void ProgramWindows::resendGraphData(widgets::KzForm& sheet)
+{
+    if (frmGridBase* grid = ResultSheet(sheet))
+        grid->ResendGraphData();
+}
 
 bool ProgramWindows::saveFile()
 {

@@ -1,9 +1,9 @@
-#include "frm_ask.h"
+#include "shell/frm_ask.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "useful_controls.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

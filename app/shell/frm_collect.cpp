@@ -1,4 +1,4 @@
-#include "frm_collect.h"
+#include "shell/frm_collect.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -9,8 +9,8 @@
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
 #include "model/survey.h"
-#include "program_state.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

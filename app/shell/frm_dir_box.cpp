@@ -1,4 +1,4 @@
-#include "frm_dir_box.h"
+#include "shell/frm_dir_box.h"
 
 #include <QDir>
 #include <QHBoxLayout>

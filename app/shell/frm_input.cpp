@@ -1,4 +1,4 @@
-#include "frm_input.h"
+#include "shell/frm_input.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "message_box.h"
-#include "useful_controls.h"
+#include "shell/message_box.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

@@ -1,4 +1,4 @@
-#include "frm_main.h"
+#include "shell/frm_main.h"
 
 #include <QGridLayout>
 #include <QIcon>
@@ -13,19 +13,19 @@
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
-#include "localize_form.h"
-#include "main_program.h"
-#include "menu_look.h"
 #include "model/document.h"
 #include "model/document_events.h"
 #include "model/survey.h"
-#include "popup_placement.h"
-#include "program_state.h"
-#include "unload_all_forms.h"
+#include "shell/localize_form.h"
+#include "shell/main_program.h"
+#include "shell/menu_look.h"
+#include "shell/popup_placement.h"
+#include "shell/program_state.h"
+#include "shell/unload_all_forms.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"
-#include "window_records.h"
-#include "window_services.h"
 
 namespace kz {
 

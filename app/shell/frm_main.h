@@ -13,8 +13,8 @@
 #include <array>
 #include <functional>
 
-#include "menu_look.h"
 #include "runtime/vbtypes.h"
+#include "shell/menu_look.h"
 #include "widgets/command_label.h"
 #include "widgets/kz_form.h"
 

@@ -2,17 +2,17 @@
 #include "document/cmd_box.h"
 #include "document/recent_files.h"
 #include "files/settings_file.h"
-#include "frm_collect.h"
-#include "frm_main.h"
-#include "frm_quota.h"
-#include "frm_title.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
-#include "program_state.h"
-#include "save_interval.h"
-#include "unload_all_forms.h"
+#include "shell/frm_collect.h"
+#include "shell/frm_main.h"
+#include "shell/frm_quota.h"
+#include "shell/frm_title.h"
+#include "shell/program_state.h"
+#include "shell/save_interval.h"
+#include "shell/unload_all_forms.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
-#include "window_services.h"
 
 namespace kz {
 
@@ -42,8 +42,6 @@ void frmMain::setSaveInterval() { AskSaveInterval(); }
 
 void frmMain::setLimit()
 {
-    if (!windows().has(Window::LimitEditor))
-        return;
     windows().editStoredLimits();
     // The stored limits may have changed under every open window; the
     // limit editor closes with them.

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "files/file_header.h"
-#include "frm_main.h"
+#include "shell/frm_main.h"
 #include "widgets/forms.h"
 
 namespace kz {

@@ -5,14 +5,14 @@
 #include "files/data_file_merge.h"
 #include "files/data_file_save.h"
 #include "files/file_header.h"
-#include "frm_main.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/document.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "program_state.h"
-#include "window_services.h"
+#include "shell/frm_main.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 
 namespace kz {
 
@@ -85,8 +85,6 @@ void frmMain::OpenDataFile(QString path, Integer mode)
 void frmMain::AfterFileLoad(const QString& pagePath)
 {
     const Survey& survey = ProgramWorkspace().survey;
-    if (!windows().has(Window::ResultSheet))
-        return;
     windows().showTotal(0);
     // A questionnaire locked at level 2 shows its results only to whoever
     // knows its password.
@@ -153,8 +151,6 @@ void frmMain::importNetworkAnswers()
 
 void frmMain::saveSelectedSamples()
 {
-    if (!windows().has(Window::Tabulation))
-        return;
     MsgBox(QStringLiteral("特定の条件を満たしたサンプルのみのKelvorzun／区切り(CSV)形式のファイルを作ります。"
                           "（もちろん条件無しでも構いません）"));
     windows().showTotal(2);

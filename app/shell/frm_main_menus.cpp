@@ -2,12 +2,12 @@
 // the window loads (LocalizeForm); the literal one stays as designed.
 #include "document/recent_files.h"
 #include "files/file_header.h"
-#include "frm_main.h"
 #include "host/settings.h"
-#include "menu_look.h"
 #include "model/workspace.h"
-#include "program_state.h"
-#include "recent_file_caption.h"
+#include "shell/frm_main.h"
+#include "shell/menu_look.h"
+#include "shell/program_state.h"
+#include "shell/recent_file_caption.h"
 
 namespace kz {
 

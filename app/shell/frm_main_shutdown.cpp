@@ -3,13 +3,13 @@
 
 #include "document/cmd_box.h"
 #include "files/settings_file.h"
-#include "frm_main.h"
 #include "host/program_folder.h"
-#include "main_program.h"
 #include "model/document.h"
-#include "program_state.h"
+#include "shell/frm_main.h"
+#include "shell/main_program.h"
+#include "shell/program_state.h"
+#include "shell/window_records.h"
 #include "widgets/forms.h"
-#include "window_records.h"
 
 namespace kz {
 

@@ -1,11 +1,11 @@
-#include "frm_other.h"
+#include "shell/frm_other.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "host/ui_seam.h"
-#include "password_box.h"
-#include "useful_controls.h"
+#include "shell/password_box.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

@@ -1,4 +1,4 @@
-#include "frm_processing.h"
+#include "shell/frm_processing.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -10,9 +10,9 @@
 
 #include "document/document_routines.h"
 #include "host/ui_seam.h"
-#include "program_state.h"
 #include "runtime/rounding.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

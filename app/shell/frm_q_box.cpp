@@ -1,12 +1,12 @@
-#include "frm_q_box.h"
+#include "shell/frm_q_box.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "model/survey.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "texts/question_lists.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

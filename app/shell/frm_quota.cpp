@@ -1,4 +1,4 @@
-#include "frm_quota.h"
+#include "shell/frm_quota.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,8 +14,8 @@
 #include "model/sample_ids.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "program_state.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

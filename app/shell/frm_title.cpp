@@ -1,10 +1,10 @@
-#include "frm_title.h"
+#include "shell/frm_title.h"
 
 #include <QFont>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "useful_controls.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 
 namespace kz {

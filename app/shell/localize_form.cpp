@@ -1,4 +1,4 @@
-#include "localize_form.h"
+#include "shell/localize_form.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,15 +1,15 @@
-#include "main_program.h"
+#include "shell/main_program.h"
 
 #include <QCoreApplication>
 #include <QIcon>
 
 #include "document/menu_state.h"
 #include "files/settings_file.h"
-#include "frm_main.h"
-#include "frm_title.h"
 #include "model/survey.h"
-#include "program_state.h"
-#include "shell_ui.h"
+#include "shell/frm_main.h"
+#include "shell/frm_title.h"
+#include "shell/program_state.h"
+#include "shell/shell_ui.h"
 #include "widgets/forms.h"
 
 namespace kz {

@@ -1,4 +1,4 @@
-#include "menu_look.h"
+#include "shell/menu_look.h"
 
 #include <array>
 

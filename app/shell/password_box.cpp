@@ -1,4 +1,4 @@
-#include "password_box.h"
+#include "shell/password_box.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "popup_placement.h"
+#include "shell/popup_placement.h"
 
 namespace kz {
 

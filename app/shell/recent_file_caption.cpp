@@ -1,4 +1,4 @@
-#include "recent_file_caption.h"
+#include "shell/recent_file_caption.h"
 
 namespace kz {
 

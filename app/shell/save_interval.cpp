@@ -1,4 +1,4 @@
-#include "save_interval.h"
+#include "shell/save_interval.h"
 
 #include <QLocale>
 
@@ -8,8 +8,8 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "runtime/rounding.h"
+#include "shell/program_state.h"
 
 namespace kz {
 

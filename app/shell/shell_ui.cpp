@@ -1,15 +1,15 @@
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
-#include "frm_ask.h"
-#include "frm_dir_box.h"
-#include "frm_input.h"
-#include "frm_other.h"
-#include "frm_processing.h"
-#include "frm_q_box.h"
-#include "message_box.h"
+#include "shell/frm_ask.h"
+#include "shell/frm_dir_box.h"
+#include "shell/frm_input.h"
+#include "shell/frm_other.h"
+#include "shell/frm_processing.h"
+#include "shell/frm_q_box.h"
+#include "shell/message_box.h"
 #include "widgets/beep.h"
 #include "widgets/file_dialog.h"
 #include "widgets/forms.h"

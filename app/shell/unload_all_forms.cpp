@@ -1,4 +1,4 @@
-#include "unload_all_forms.h"
+#include "shell/unload_all_forms.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "useful_controls.h"
+#include "shell/useful_controls.h"
 
 #include <QCheckBox>
 #include <QEvent>

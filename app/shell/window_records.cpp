@@ -1,4 +1,4 @@
-#include "window_records.h"
+#include "shell/window_records.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "host/settings.h"
-#include "program_state.h"
+#include "shell/program_state.h"
 
 namespace kz {
 

@@ -1,39 +1,29 @@
-#include "window_services.h"
+#include "shell/window_services.h"
+
+#include <utility>
 
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
+#include "shell/program_state.h"
 
 namespace kz {
 
 namespace {
 
-WindowServices*& installed()
-{
-    static WindowServices* services = nullptr;
-    return services;
-}
-
-// Until windows are installed there is no entry window to take a record.
-class NoWindows final : public WindowServices {
-public:
-    ImportOutcome enterImported(const ImportedRecord& /*record*/) override { return {}; }
-    bool settleRefusedImport() override { return false; }
-    void setEntryStatus(const QString& /*status*/) override {}
-};
+WindowServices* installed = nullptr;
 
 }  // namespace
 
 WindowServices& windows()
 {
-    static NoWindows silent;
-    WindowServices* services = installed();
-    return services ? *services : silent;
+    if (!installed)
+        qFatal("A window asked for another window before the window services were installed");
+    return *installed;
 }
 
-void InstallWindowServices(WindowServices* services) { installed() = services; }
+WindowServices* InstallWindowServices(WindowServices* services) { return std::exchange(installed, services); }
 
 void ShowSampleID(const QString& dno, QString& idText)
 {

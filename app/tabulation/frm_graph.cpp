@@ -1,4 +1,4 @@
-#include "frm_graph.h"
+#include "tabulation/frm_graph.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -6,11 +6,12 @@
 #include <QVBoxLayout>
 
 #include "host/settings.h"
-#include "localize_form.h"
+#include "shell/localize_form.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
 #include "widgets/modal_point.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
 
 namespace kz {
 
@@ -97,10 +98,16 @@ void frmGraph::stackClicked()
     resend();
 }
 
+void frmGraph::showFeed(const ChartFeed& feed)
+{
+    Graph->setTitleText(feed.title);
+    Graph->setChartData(feed.data);
+}
+
 void frmGraph::resend()
 {
-    if (frmGridBase* sheet = ParentGrid.get())
-        sheet->SheetCommand(QStringLiteral("Resend GraphData"));
+    if (widgets::KzForm* sheet = ParentGrid.get())
+        windows().resendGraphData(*sheet);
 }
 
 void frmGraph::printClicked()

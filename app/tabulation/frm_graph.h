@@ -10,8 +10,8 @@
 
 #include <array>
 
-#include "frm_grid_base.h"
-#include "guarded_sheet.h"
+#include "shell/guarded_sheet.h"
+#include "tabulation/chart_feed.h"
 #include "widgets/chart_control.h"
 #include "widgets/kz_form.h"
 
@@ -22,9 +22,13 @@ class frmGraph : public widgets::KzForm {
 public:
     frmGraph();
 
-    // The sheet that feeds the chart; a sheet sets itself when activated.
-    GuardedSheet<frmGridBase> ParentGrid;
+    // The result sheet that feeds the chart: the sheet activated or fed by
+    // last.
+    GuardedSheet<widgets::KzForm> ParentGrid;
     widgets::ChartControl* Graph;
+
+    // Charts what a sheet sent: its data under its title.
+    void showFeed(const ChartFeed& feed);
 
     QMenuBar* menuBar;
     QMenu* mnuEdit;

@@ -1,4 +1,4 @@
-#include "frm_grid_base.h"
+#include "tabulation/frm_grid_base.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -7,12 +7,12 @@
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
-#include "program_state.h"
-#include "useful_controls.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
-#include "window_services.h"
 
 namespace kz {
 
@@ -109,60 +109,66 @@ void frmGridBase::closeEvent(QCloseEvent* event)
 void frmGridBase::changeEvent(QEvent* event)
 {
     KzForm::changeEvent(event);
-    // Activated: the sheet's request becomes the current one and the windows
-    // that work on a sheet take this one, except while the tabulation window
-    // is handing it a request, and except before it has one at all.
+    // Activated: the windows that work on a sheet take this one and the
+    // tabulation window shows its request, except while the tabulation
+    // window is handing it a request, and except before it has one at all.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && txtGrid->isEnabled() && ready_) {
-        ProgramWorkspace().TotalOption = sheet_.SheetOption;
         windows().resultSheetActivated(*this);
-        becomeChartParent();
     }
 }
 
 void frmGridBase::SheetCommand(const QString& cmd)
 {
-    if (cmd == QLatin1String("Do Total")) {
-        show();
-        const Workspace& ws = ProgramWorkspace();
-        const QString refusal = TotalOptionRefusal(ws.TotalOption, ws.survey);
-        if (!refusal.isEmpty()) {
-            MsgBox(refusal, vbExclamation);
-            return;
-        }
-        sheet_ = CountSheet{};
-        sheet_.SheetOption = ws.TotalOption;
-        sheet_.SheetOption.ExLimit = sheet_.SheetOption.Limits[0];
-        Grid->setCols(FreshColumns);
-        Grid->setRows(2);
-        if (sheet_.SheetOption.Kind != LastKind) {
-            for (int col = 0; col < FreshColumns; ++col)
-                Grid->setColWidth(col, FreshWidth);
-            LastKind = sheet_.SheetOption.Kind;
-            widthsShown_ = 0;
-        }
-        chkTotaled->setChecked(false);
-        // Only cmdNext continues a cut listing.
-        lblFromDno->setText(QStringLiteral("0"));
-        const bool counts = sheet_.SheetOption.Kind == TotalCodedAnswers;
-        ShowTotalMenus(counts);
-        ShowEssayMenus(!counts);
-        ready_ = true;
-        DoSheet();
-    } else if (cmd == QLatin1String("Resend GraphData")) {
-        graphFeed_.LastGraphQ = -1;
-        selectionChanged();
-    } else if (cmd == QLatin1String("Save Page")) {
+    if (cmd == QLatin1String("Do Total"))
+        DoTotal(sheet_.SheetOption);
+    else if (cmd == QLatin1String("Resend GraphData"))
+        ResendGraphData();
+    else if (cmd == QLatin1String("Save Page"))
         SavePage();
-    } else {
+    else
         MsgBox(QStringLiteral("命令ミス : ") + cmd);
-    }
 }
 
-void frmGridBase::DoHandedTotal()
+void frmGridBase::DoTotal(TotalOptionRec request)
+{
+    show();
+    const QString refusal = TotalOptionRefusal(request, ProgramWorkspace().survey);
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal, vbExclamation);
+        return;
+    }
+    sheet_ = CountSheet{};
+    sheet_.SheetOption = std::move(request);
+    sheet_.SheetOption.ExLimit = sheet_.SheetOption.Limits[0];
+    Grid->setCols(FreshColumns);
+    Grid->setRows(2);
+    if (sheet_.SheetOption.Kind != LastKind) {
+        for (int col = 0; col < FreshColumns; ++col)
+            Grid->setColWidth(col, FreshWidth);
+        LastKind = sheet_.SheetOption.Kind;
+        widthsShown_ = 0;
+    }
+    chkTotaled->setChecked(false);
+    // Only cmdNext continues a cut listing.
+    lblFromDno->setText(QStringLiteral("0"));
+    const bool counts = sheet_.SheetOption.Kind == TotalCodedAnswers;
+    ShowTotalMenus(counts);
+    ShowEssayMenus(!counts);
+    ready_ = true;
+    DoSheet();
+}
+
+void frmGridBase::DoHandedTotal(const TotalOptionRec& request)
 {
     txtGrid->setEnabled(false);
-    SheetCommand(QStringLiteral("Do Total"));
+    DoTotal(request);
     txtGrid->setEnabled(true);
+}
+
+void frmGridBase::ResendGraphData()
+{
+    graphFeed_.LastGraphQ = -1;
+    selectionChanged();
 }
 
 void frmGridBase::DoSheet()

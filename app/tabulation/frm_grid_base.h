@@ -1,8 +1,9 @@
 // The result sheet: one window per tabulation request, counting the request
 // over the samples and showing the result in its grid. Several sheets can be
 // open at once (Forms::createNew); each keeps its own copy of the request
-// and its own results until it is closed. Other windows drive it through
-// SheetCommand.
+// and its own results until it is closed. Other windows drive it through the
+// window services, which hand it requests (DoHandedTotal) and ask it to send
+// its chart again (ResendGraphData).
 #pragma once
 
 #include <QAction>
@@ -31,20 +32,27 @@ class frmGridBase : public widgets::KzForm, public ListedSamples, private CountS
 public:
     frmGridBase();
 
-    // "Do Total": take the program's current request and count it;
-    // "Resend GraphData": send the selection to the chart again; "Save Page":
-    // write the page file named in lblInfo2. Anything else is refused with
-    // "命令ミス : " and the command.
+    // "Do Total": count the sheet's own request again; "Resend GraphData":
+    // send the selection to the chart again; "Save Page": write the page file
+    // named in lblInfo2. Anything else is refused with "命令ミス : " and the
+    // command.
     void SheetCommand(const QString& cmd);
-    // "Do Total" on the request the tabulation window hands over; until it
-    // is done the sheet's activation hands nothing back.
-    void DoHandedTotal();
+    // Shows the sheet and counts `request`, which becomes the sheet's own; a
+    // request that does not fit the questionnaire is refused with a message
+    // and the sheet keeps what it had.
+    void DoTotal(TotalOptionRec request);
+    // DoTotal on the request the tabulation window hands over; until it is
+    // done the sheet's activation hands nothing back.
+    void DoHandedTotal(const TotalOptionRec& request);
+    // Sends the current selection to the chart again.
+    void ResendGraphData();
     // Counts (after "Do Total") or redraws from the stored counts (after a
     // display change); nothing before the first "Do Total".
     void DoSheet();
 
-    // Opens a page file: its request becomes the program's current one and
-    // is counted on the data now loaded, with the page's display options.
+    // Opens a page file: its request, over the sheet's own for what a page
+    // does not store, is counted on the data now loaded, with the page's
+    // display options.
     // False, with a message and nothing taken over, for a page that is not
     // whole or does not fit the questionnaire; the sheet keeps its result.
     bool PageLoad(const QString& FileName);
@@ -55,7 +63,7 @@ public:
 
     // What the sheet has computed: its request, counts and layout.
     const CountSheet& result() const { return sheet_; }
-    bool isListing() const { return ready_ && sheet_.SheetOption.Kind == TotalFreeTexts; }
+    bool isListing() const override { return ready_ && sheet_.SheetOption.Kind == TotalFreeTexts; }
 
     // The samples of the last listing run, a sample once per listed row;
     // none on a count sheet.
@@ -141,8 +149,6 @@ private:
     // After a run: the chart fed by this sheet takes the question it showed
     // from the sheet's new result, or is emptied when that question is gone.
     void refeedChart();
-    // The chart window works on this sheet from now on.
-    void becomeChartParent();
     // A run of this sheet has its own menus off; a long job elsewhere,
     // which disables the whole window, is no run of the sheet.
     bool running() const { return !mnuFile->isEnabledTo(this); }

@@ -1,15 +1,12 @@
 // The result sheet feeds the chart window: on every selection change of a
 // count sheet while the chart is shown, and when the chart menus change how.
-#include "frm_graph.h"
-#include "frm_grid_base.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
-#include "program_state.h"
-#include "widgets/forms.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
+#include "tabulation/frm_grid_base.h"
 
 namespace kz {
-
-using widgets::Forms;
 
 namespace {
 
@@ -31,41 +28,26 @@ void frmGridBase::graphOrderClicked(size_t /*index*/)
 {
     // The switches have turned already; every item sends again. The chart is
     // shown first, as a hidden chart takes nothing.
-    frmGraph& graph = Forms::instance<frmGraph>();
-    graph.show();
-    graph.raise();
-    graphFeed_.LastGraphQ = -1;
-    selectionChanged();
-}
-
-void frmGridBase::becomeChartParent()
-{
-    if (auto* graph = Forms::loaded<frmGraph>())
-        graph->ParentGrid.set(*this);
+    windows().raiseGraph();
+    ResendGraphData();
 }
 
 void frmGridBase::feedChart()
 {
-    auto* graph = Forms::loaded<frmGraph>();
-    if (!graph || !graph->isVisible())
+    if (!windows().graphShown())
         return;
     if (!chkTotaled->isChecked()) {
         Beep();
         return;
     }
-    graph->ParentGrid.set(*this);
     const std::optional<ChartFeed> feed =
         FeedChart(ProgramWorkspace().survey, sheet_, chartOptions(), Grid->row(), Grid->col(), graphFeed_);
-    if (!feed)
-        return;
-    graph->Graph->setTitleText(feed->title);
-    graph->Graph->setChartData(feed->data);
+    windows().feedGraph(*this, feed);
 }
 
 void frmGridBase::refeedChart()
 {
-    auto* graph = Forms::loaded<frmGraph>();
-    if (!graph || !graph->isVisible() || graph->ParentGrid.get() != this || graphFeed_.shownQ < 0)
+    if (!windows().graphFedBy(*this) || graphFeed_.shownQ < 0)
         return;
     std::optional<ChartFeed> feed;
     if (sheet_.SheetOption.Kind == TotalCodedAnswers && chkTotaled->isChecked())
@@ -73,8 +55,7 @@ void frmGridBase::refeedChart()
     if (!feed)
         graphFeed_.shownQ = -1;
     // What the chart showed of the sheet before the run goes in any case.
-    graph->Graph->setTitleText(feed ? feed->title : QString());
-    graph->Graph->setChartData(feed ? feed->data : QList<QVariantList>{});
+    windows().feedGraph(*this, feed.value_or(ChartFeed{}));
 }
 
 }  // namespace kz

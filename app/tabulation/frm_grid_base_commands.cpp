@@ -8,14 +8,14 @@
 #include "document/cmd_box.h"
 #include "document/listed_samples.h"
 #include "files/data_file_save.h"
-#include "frm_grid_base.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/window_records.h"
+#include "shell/window_services.h"
+#include "tabulation/frm_grid_base.h"
 #include "widgets/modal_point.h"
-#include "window_records.h"
-#include "window_services.h"
 
 namespace kz {
 

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "frm_grid_base.h"
 #include "host/settings.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
 #include "tabulation/block_cells.h"
+#include "tabulation/frm_grid_base.h"
 
 namespace kz {
 

@@ -6,20 +6,20 @@
 #include <cmath>
 
 #include "document/cmd_box.h"
-#include "frm_grid_base.h"
-#include "frm_word.h"
 #include "host/settings.h"
 #include "host/ui_seam.h"
-#include "menu_look.h"
 #include "model/document_events.h"
 #include "model/survey.h"
 #include "model/workspace.h"
-#include "program_state.h"
 #include "runtime/rounding.h"
 #include "runtime/val.h"
+#include "shell/menu_look.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
 #include "tabulation/free_texts_behind.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_word.h"
 #include "tabulation/listing_search.h"
-#include "window_services.h"
 
 namespace kz {
 
@@ -219,8 +219,7 @@ void frmGridBase::mnuGoEssayClicked()
     }
     // The tabulation window states the request, so the user can change and
     // run it again from there.
-    ProgramWorkspace().TotalOption = *behind.request;
-    windows().runFreeTextRequest();
+    windows().runFreeTextRequest(*behind.request);
 }
 
 }  // namespace kz

@@ -4,7 +4,7 @@
 // commands; until then their items are shown disabled.
 #include <QLayout>
 
-#include "frm_grid_base.h"
+#include "tabulation/frm_grid_base.h"
 #include "widgets/forms.h"
 
 namespace kz {

@@ -5,11 +5,11 @@
 
 #include "document/cmd_box.h"
 #include "files/text_file_write.h"
-#include "frm_grid_base.h"
 #include "host/ui_seam.h"
 #include "model/document.h"
 #include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "tabulation/frm_grid_base.h"
 #include "tabulation/page_file.h"
 #include "tabulation/sheet_html.h"
 
@@ -56,15 +56,13 @@ void frmGridBase::showOutputMenus(bool available)
 
 bool frmGridBase::PageLoad(const QString& FileName)
 {
-    Workspace& ws = ProgramWorkspace();
     std::optional<PageRequest> page;
     {
         HourglassScope hourglass;
-        page = LoadPageFile(FileName, ws.survey, ws.TotalOption);
+        page = LoadPageFile(FileName, ProgramWorkspace().survey, sheet_.SheetOption);
     }
     if (!page)
         return false;
-    ws.TotalOption = page->option;
     if (page->option.Kind == TotalFreeTexts)
         RefQuestions = page->RefQuestions;
     const DisplayMenus menus = DisplayMenusOf(page->DisplayOptions);
@@ -73,7 +71,7 @@ bool frmGridBase::PageLoad(const QString& FileName)
     mnuSort->setChecked(menus.sort);
     chkSorted->setChecked(menus.sort);
     mnuSpace->setChecked(menus.space);
-    SheetCommand(QStringLiteral("Do Total"));
+    DoTotal(page->option);
     return true;
 }
 

@@ -1,5 +1,5 @@
 // The limit editor's controls and the two ways it is opened.
-#include "frm_limit.h"
+#include "tabulation/frm_limit.h"
 
 #include <QHBoxLayout>
 #include <QPointer>
@@ -11,10 +11,10 @@
 #include "document/cmd_box.h"
 #include "model/condition_arrays.h"
 #include "model/survey.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
 #include "texts/condition_texts.h"
 #include "texts/question_lists.h"
-#include "useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
 

@@ -14,8 +14,8 @@
 #include <array>
 
 #include "conditions/limit_editing.h"
+#include "shell/window_services.h"
 #include "widgets/kz_form.h"
-#include "window_services.h"
 
 namespace kz {
 

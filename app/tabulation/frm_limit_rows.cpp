@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <array>
 
-#include "frm_limit.h"
 #include "host/ui_seam.h"
 #include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "tabulation/frm_limit.h"
 #include "texts/choice_texts.h"
 #include "texts/condition_texts.h"
 

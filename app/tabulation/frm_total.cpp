@@ -1,5 +1,5 @@
 // The tabulation request window's controls, its loading and unloading.
-#include "frm_total.h"
+#include "tabulation/frm_total.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,12 +7,12 @@
 
 #include "host/settings.h"
 #include "model/survey.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/useful_controls.h"
+#include "shell/window_records.h"
 #include "tabulation/total_request.h"
 #include "texts/question_lists.h"
-#include "useful_controls.h"
 #include "widgets/named_control.h"
-#include "window_records.h"
 
 namespace kz {
 

@@ -18,9 +18,8 @@
 
 #include <array>
 
-#include "frm_grid_base.h"
-#include "guarded_sheet.h"
 #include "model/total_option.h"
+#include "shell/guarded_sheet.h"
 #include "tabulation/free_text_condition.h"
 #include "widgets/click_label.h"
 #include "widgets/kz_form.h"
@@ -34,16 +33,16 @@ public:
 
     // The result sheet the window drives; nullptr once it is closed (the
     // next "更新" then starts a new one).
-    frmGridBase* ParentGrid() const { return parentGrid_.get(); }
-    void setParentGrid(frmGridBase& sheet) { parentGrid_.set(sheet); }
+    widgets::KzForm* ParentGrid() const { return parentGrid_.get(); }
+    void setParentGrid(widgets::KzForm& sheet) { parentGrid_.set(sheet); }
 
     // A new result sheet runs the request of page 1 (mode 1) or page 2 (any
     // other mode).
     void DoTotal(Integer mode);
     // 1 or 2 shows that page; any other value does nothing.
     void SetWindow(Integer tab);
-    // The program's current request into the working copy and the controls.
-    void SetTotalOption();
+    // `option` into the working copy and the controls.
+    void SetTotalOption(const TotalOptionRec& option);
 
     QLineEdit* txtNname;
     QTabBar* tabTotal;
@@ -113,7 +112,7 @@ private:
     TotalOptionRec work_;
     FreeTextCondition freeText_;
     Integer crossMode_ = 2;
-    GuardedSheet<frmGridBase> parentGrid_;
+    GuardedSheet<widgets::KzForm> parentGrid_;
 };
 
 }  // namespace kz

@@ -1,15 +1,13 @@
 // The tabulation request window's work: the columns and the overall
 // condition, the free-text criteria, submitting a request to a result sheet
 // and loading one back.
-#include "frm_limit.h"
-#include "frm_total.h"
 #include "model/survey.h"
-#include "model/workspace.h"
-#include "program_state.h"
+#include "shell/program_state.h"
+#include "shell/window_services.h"
+#include "tabulation/frm_total.h"
 #include "tabulation/request_columns.h"
 #include "tabulation/total_request.h"
 #include "texts/condition_texts.h"
-#include "widgets/forms.h"
 
 namespace kz {
 
@@ -98,7 +96,7 @@ void frmTotal::addLimit()
     if (!ColumnRoomLeft(work_))
         return;
     Condition cond{};
-    EditLimit(cond, LimitEditMode::WithStoredLimits);
+    windows().editLimit(cond, LimitEditMode::WithStoredLimits);
     const int line = lstLimit->currentRow();
     InsertColumn(work_, line, cond);
     // The line that was selected stays selected, one further down.
@@ -110,7 +108,7 @@ void frmTotal::changeLimit()
     const int line = lstLimit->currentRow();
     if (!IsColumnLine(work_, line))
         return;
-    EditLimit(work_.Limits[static_cast<size_t>(line + 1)], LimitEditMode::WithStoredLimits);
+    windows().editLimit(work_.Limits[static_cast<size_t>(line + 1)], LimitEditMode::WithStoredLimits);
     // An edited column is the user's own, also in a cross.
     showCross(2, line);
 }
@@ -125,7 +123,7 @@ void frmTotal::deleteLimit()
 void frmTotal::editOverallCondition(widgets::ClickLabel* label)
 {
     label->setAutoFillBackground(false);
-    EditLimit(work_.Limits[0], LimitEditMode::WithStoredLimits);
+    windows().editLimit(work_.Limits[0], LimitEditMode::WithStoredLimits);
     label->setAutoFillBackground(true);
     showOverallCondition();
 }
@@ -195,21 +193,20 @@ TotalOptionRec frmTotal::freeTextRequest() const
 
 void frmTotal::submit(bool coded, bool newSheet)
 {
-    ProgramWorkspace().TotalOption = coded ? codedRequest() : freeTextRequest();
+    const TotalOptionRec request = coded ? codedRequest() : freeTextRequest();
     // A closed sheet is never driven: "更新" then starts a new one.
-    frmGridBase* sheet = newSheet ? nullptr : ParentGrid();
+    widgets::KzForm* sheet = newSheet ? nullptr : ParentGrid();
     if (!sheet) {
-        sheet = &widgets::Forms::createNew<frmGridBase>();
+        sheet = &windows().newResultSheet();
         setParentGrid(*sheet);
     }
-    sheet->DoHandedTotal();
+    windows().runTotal(*sheet, request);
 }
 
 void frmTotal::DoTotal(Integer mode) { submit(mode == 1, true); }
 
-void frmTotal::SetTotalOption()
+void frmTotal::SetTotalOption(const TotalOptionRec& option)
 {
-    const TotalOptionRec& option = ProgramWorkspace().TotalOption;
     work_.Limits[0] = option.Limits[0];
     showOverallCondition();
     ResetColumns(work_);

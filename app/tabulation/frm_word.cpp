@@ -1,10 +1,10 @@
-#include "frm_word.h"
+#include "tabulation/frm_word.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "useful_controls.h"
+#include "shell/useful_controls.h"
 #include "widgets/forms.h"
 #include "widgets/named_control.h"
 

@@ -1,9 +1,9 @@
 #include <QTimer>
 
-#include "frm_about.h"
+#include "design/frm_about.h"
 #include "main_window_fixture.h"
 #include "model/answer_store.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
 #include "support/survey_fixture.h"
 
 namespace kz {

@@ -1,13 +1,13 @@
 #include <QLabel>
 
-#include "frm_about.h"
-#include "frm_answer.h"
-#include "frm_key.h"
-#include "frm_new.h"
-#include "frm_paragraph.h"
-#include "frm_table.h"
+#include "design/frm_about.h"
+#include "design/frm_key.h"
+#include "design/frm_new.h"
+#include "design/frm_table.h"
+#include "entry/frm_answer.h"
+#include "entry/frm_paragraph.h"
 #include "main_window_fixture.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
 
 namespace kz {
 namespace {

@@ -3,10 +3,10 @@
 #include <QScreen>
 #include <QTest>
 
-#include "frm_auto_q.h"
-#include "frm_q_anum.h"
+#include "design/frm_auto_q.h"
+#include "design/frm_q_anum.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/command_label.h"
 #include "widgets/forms.h"

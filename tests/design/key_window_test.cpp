@@ -1,10 +1,10 @@
 #include <QSet>
 
+#include "design/frm_key.h"
 #include "files/data_file_save.h"
-#include "frm_key.h"
 #include "main_window_fixture.h"
-#include "menu_look.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
+#include "shell/menu_look.h"
 
 namespace kz {
 namespace {

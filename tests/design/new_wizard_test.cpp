@@ -1,12 +1,11 @@
 #include <QFile>
 #include <QTest>
 
+#include "design/frm_new.h"
+#include "design/frm_question.h"
 #include "document/menu_state.h"
 #include "files/data_file_load.h"
 #include "files/settings_file.h"
-#include "frm_limit.h"
-#include "frm_new.h"
-#include "frm_question.h"
 #include "host/settings.h"
 #include "main_window_fixture.h"
 #include "model/condition_arrays.h"
@@ -14,7 +13,8 @@
 #include "model/question_codes.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
+#include "tabulation/frm_limit.h"
 
 namespace kz {
 namespace {

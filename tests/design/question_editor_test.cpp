@@ -2,13 +2,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "frm_auto_q.h"
-#include "frm_question.h"
+#include "design/frm_auto_q.h"
+#include "design/frm_question.h"
 #include "model/answer_store.h"
 #include "model/question_codes.h"
 #include "model/survey.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "window_calls.h"
@@ -68,6 +68,7 @@ protected:
     test::ProgramStateGuard programState;
     ShellUi shellUi;
     test::WindowScript script;
+    test::WindowCalls windowCalls;
 };
 
 // The file dialog answers a given path.

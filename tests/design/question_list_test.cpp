@@ -1,10 +1,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "design/frm_table.h"
 #include "files/questionnaire_text_file.h"
-#include "frm_table.h"
 #include "main_window_fixture.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
 #include "runtime/cp932.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"

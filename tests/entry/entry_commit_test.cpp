@@ -8,10 +8,10 @@
 
 #include <functional>
 
+#include "entry/reply_colours.h"
 #include "entry_window_fixture.h"
 #include "model/sample_table.h"
 #include "reply/reply_rtf.h"
-#include "reply_colours.h"
 #include "support/text_setup.h"
 #include "texts/question_texts.h"
 

@@ -10,15 +10,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "entry/frm_add_data.h"
 #include "files/day_count.h"
-#include "frm_add_data.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/answer_store.h"
 #include "model/question_codes.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "program_windows.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "window_script.h"

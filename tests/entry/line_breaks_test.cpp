@@ -1,8 +1,8 @@
 // The reply sheet's line breaks and the external process, edited in their
 // window.
 #include "document/menu_state.h"
+#include "entry/frm_paragraph.h"
 #include "entry_window_fixture.h"
-#include "frm_paragraph.h"
 #include "model/question_codes.h"
 
 namespace kz::test {

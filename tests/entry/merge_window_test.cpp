@@ -5,9 +5,9 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include "entry/frm_merge.h"
+#include "entry/frm_preview.h"
 #include "entry_window_fixture.h"
-#include "frm_merge.h"
-#include "frm_preview.h"
 #include "host/long_job.h"
 #include "host/settings.h"
 #include "model/sample_table.h"

@@ -1,8 +1,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "entry/frm_merge.h"
 #include "entry_window_fixture.h"
-#include "frm_merge.h"
 #include "model/sample_table.h"
 #include "model/workspace.h"
 

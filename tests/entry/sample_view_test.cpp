@@ -1,6 +1,6 @@
 // The sample view, as the entry window and the result sheets drive it.
+#include "entry/frm_answer.h"
 #include "entry_window_fixture.h"
-#include "frm_answer.h"
 #include "model/sample_table.h"
 #include "model/workspace.h"
 #include "texts/sample_text.h"

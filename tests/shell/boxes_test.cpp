@@ -10,12 +10,12 @@
 #include <cstdlib>
 
 #include "document/cmd_box.h"
-#include "frm_ask.h"
-#include "frm_input.h"
-#include "frm_other.h"
-#include "frm_q_box.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/frm_ask.h"
+#include "shell/frm_input.h"
+#include "shell/frm_other.h"
+#include "shell/frm_q_box.h"
+#include "shell/shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"

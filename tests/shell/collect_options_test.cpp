@@ -5,10 +5,10 @@
 #include <array>
 
 #include "document/menu_state.h"
-#include "frm_collect.h"
-#include "frm_quota.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/frm_collect.h"
+#include "shell/frm_quota.h"
+#include "shell/shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"

@@ -3,12 +3,12 @@
 #include <QTemporaryDir>
 
 #include "files/settings_file.h"
-#include "frm_quota.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "model/sample_table.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/frm_quota.h"
+#include "shell/shell_ui.h"
 #include "support/survey_fixture.h"
 #include "widgets/forms.h"
 #include "window_script.h"

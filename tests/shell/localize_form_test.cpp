@@ -9,7 +9,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "localize_form.h"
+#include "shell/localize_form.h"
 #include "widgets/kz_form.h"
 
 namespace kz {

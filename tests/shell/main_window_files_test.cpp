@@ -6,13 +6,13 @@
 #include "document/document_routines.h"
 #include "files/data_file_format.h"
 #include "files/file_header.h"
-#include "frm_input.h"
-#include "frm_title.h"
 #include "host/settings.h"
 #include "main_window_fixture.h"
 #include "model/sample_table.h"
 #include "model/survey.h"
-#include "save_interval.h"
+#include "shell/frm_input.h"
+#include "shell/frm_title.h"
+#include "shell/save_interval.h"
 #include "support/data_file_builder.h"
 #include "window_calls.h"
 
@@ -23,6 +23,8 @@ using widgets::Forms;
 
 class MainWindowFilesTest : public test::MainWindowTest {
 protected:
+    test::WindowCalls calls;
+
     // Starts with `name` open and changed.
     frmMain& StartChanged(const QString& name)
     {
@@ -170,9 +172,16 @@ protected:
         file.write(out.bytes());
         return file.fileName();
     }
-    test::WindowCalls windows_{{Window::ResultSheet}};
-    const QStringList& sheets = windows_.sheets;
-    const int& totalsUnloaded = windows_.totalsUnloaded;
+    // The pages opened in result sheets.
+    QStringList sheets() const
+    {
+        QStringList pages;
+        for (const QString& call : calls.asked)
+            if (call.startsWith(u"openResultPage("))
+                pages << call.mid(15).chopped(1);
+        return pages;
+    }
+    qsizetype totalsUnloaded() const { return calls.asked.count(QStringLiteral("unloadTotal")); }
 };
 
 TEST_F(ResultPageTest, QuestionnaireIsLoadedFirstThenThePageNamedOpensInASheet)
@@ -183,11 +192,11 @@ TEST_F(ResultPageTest, QuestionnaireIsLoadedFirstThenThePageNamedOpensInASheet)
     script.onMessage(vbOK);  // the questionnaire comes first
     main.OpenDataFile(page, OpenTabulationResult);
     EXPECT_EQ(document.CurrentFilePath, base);
-    EXPECT_EQ(sheets, QStringList{page});  // the page the user named, not its base
+    EXPECT_EQ(sheets(), QStringList{page});  // the page the user named, not its base
 
     // A page of the loaded questionnaire opens at once.
     main.OpenDataFile(page, OpenTabulationResult);
-    EXPECT_EQ(sheets, QStringList({page, page}));
+    EXPECT_EQ(sheets(), QStringList({page, page}));
     EXPECT_EQ(script.messages().size(), 1);
 
     // A questionnaire that fails to load opens no sheet.
@@ -195,7 +204,7 @@ TEST_F(ResultPageTest, QuestionnaireIsLoadedFirstThenThePageNamedOpensInASheet)
     script.onMessage(vbYes);  // load gone.kz first
     script.onMessage(vbOK);   // it is not found
     main.OpenDataFile(lost, OpenTabulationResult);
-    EXPECT_EQ(sheets.size(), 2);
+    EXPECT_EQ(sheets().size(), 2);
     EXPECT_TRUE(script.messages().back().text.endsWith("が見つかりません"));
 }
 
@@ -213,13 +222,13 @@ TEST_F(ResultPageTest, QuestionnaireLockedAtLevelTwoShowsItsPageOnlyWithThePassw
     script.on("frmOther").typeKeys("Text", "guess").click("OK");
     script.onMessage(vbOK);  // the wrong password is reported
     main.OpenDataFile(page, OpenTabulationResult);
-    EXPECT_TRUE(sheets.isEmpty());
-    EXPECT_EQ(totalsUnloaded, 1);
+    EXPECT_TRUE(sheets().isEmpty());
+    EXPECT_EQ(totalsUnloaded(), 1);
     EXPECT_EQ(document.CurrentFilePath, base);  // the questionnaire stays
 
     script.on("frmOther").typeKeys("Text", "secret").click("OK");
     main.OpenDataFile(page, OpenTabulationResult);
-    EXPECT_EQ(sheets, QStringList{page});
+    EXPECT_EQ(sheets(), QStringList{page});
 }
 
 // --- the save interval

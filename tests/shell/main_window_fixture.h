@@ -13,13 +13,13 @@
 #include <QTemporaryDir>
 
 #include "files/data_file_save.h"
-#include "frm_main.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
-#include "main_program.h"
 #include "model/document.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/frm_main.h"
+#include "shell/main_program.h"
+#include "shell/shell_ui.h"
 #include "support/data_file_test_base.h"
 #include "widgets/forms.h"
 #include "widgets/help_service.h"

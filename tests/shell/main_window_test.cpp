@@ -6,7 +6,7 @@
 
 #include "document/recent_files.h"
 #include "main_window_fixture.h"
-#include "popup_placement.h"
+#include "shell/popup_placement.h"
 #include "window_calls.h"
 
 namespace kz {
@@ -16,12 +16,14 @@ using widgets::Forms;
 
 class MainWindowMenusTest : public test::MainWindowTest {
 protected:
-    // The open questionnaire locked at `level` as a load leaves it.
+    // The open questionnaire locked at `level` as a load leaves it; what the
+    // start asked of the other windows is forgotten.
     void LockAt(Integer level)
     {
         UnlockMenus(document);
         document.ProtectLevel = level;
         LockMenus(document);
+        calls.asked.clear();
     }
 
     void Drop(frmMain& main, const QList<QUrl>& urls)
@@ -34,12 +36,13 @@ protected:
         QCoreApplication::sendEvent(&main, &drop);
         test::FlushEvents();
     }
+
+    test::WindowCalls calls;
 };
 
 TEST_F(MainWindowMenusTest, LevelOneLeavesTabulationAndTheQuestionListOn)
 {
     frmMain& main = Start();
-    test::WindowCalls calls;
     LockAt(1);
     for (const char* off : {"mnuFileSave", "mnuFileSaveAs", "mnuInput", "mnuOutput", "mnuSetQuota", "mnuSetParagraph",
                             "mnuSetCollection", "mnuSetQuestion", "mnuSetLimit", "mnuMerge"})
@@ -58,24 +61,18 @@ TEST_F(MainWindowMenusTest, LevelOneLeavesTabulationAndTheQuestionListOn)
     main.cmdStatis->click();
     main.cmdListQues->click();
     Item(main, "mnuAbout")->trigger();
-    EXPECT_EQ(calls.entry, 0);
-    EXPECT_EQ(calls.totalPages, QList<Integer>{1});
-    EXPECT_EQ(calls.graph, 1);
-    EXPECT_EQ(calls.questionList, 1);
-    EXPECT_EQ(calls.aboutEditable, QList<bool>{false});
+    EXPECT_EQ(calls.asked, QStringList({"showTotal(1)", "showGraph", "showQuestionList", "showAbout(false)"}));
 }
 
 TEST_F(MainWindowMenusTest, LevelTwoTurnsTabulationOffAndUnlockingTurnsEverythingOn)
 {
     frmMain& main = Start();
-    test::WindowCalls calls;
     LockAt(2);
     for (const char* off : {"mnuStatis", "mnuQuestions", "mnuAbout"})
         EXPECT_FALSE(Item(main, off)->isEnabled()) << off;
     main.cmdStatis->click();
     main.cmdListQues->click();
-    EXPECT_TRUE(calls.totalPages.isEmpty());
-    EXPECT_EQ(calls.questionList, 0);
+    EXPECT_TRUE(calls.asked.isEmpty());
 
     UnlockMenus(document);
     // Unlocking lifts the lock only: the start-up questionnaire stays unsavable.
@@ -83,8 +80,7 @@ TEST_F(MainWindowMenusTest, LevelTwoTurnsTabulationOffAndUnlockingTurnsEverythin
     EXPECT_FALSE(Item(main, "mnuFileSaveAs")->isEnabled());
     main.cmdInput->click();
     Item(main, "mnuAbout")->trigger();
-    EXPECT_EQ(calls.entry, 1);
-    EXPECT_EQ(calls.aboutEditable, QList<bool>{true});
+    EXPECT_EQ(calls.asked, QStringList({"showEntryWindow", "showAbout(true)"}));
 }
 
 TEST_F(MainWindowMenusTest, OpenButtonRefusesWhileOpeningIsOff)
@@ -101,27 +97,45 @@ TEST_F(MainWindowMenusTest, OpenButtonRefusesWhileOpeningIsOff)
 TEST_F(MainWindowMenusTest, NoCommandStartsWhileALongJobRuns)
 {
     frmMain& main = Start();
-    test::WindowCalls calls;
     LockAt(0);
     Forms::setLongJobRunning(true);
     main.cmdListQues->click();
     main.cmdOpen->click();  // would show the file dialog
     Item(main, "mnuQuit")->trigger();
-    EXPECT_EQ(calls.questionList, 0);
+    EXPECT_TRUE(calls.asked.isEmpty());
     EXPECT_EQ(Forms::loaded<frmMain>(), &main);
     Forms::setLongJobRunning(false);
     main.cmdListQues->click();
-    EXPECT_EQ(calls.questionList, 1);
+    EXPECT_EQ(calls.asked, QStringList{"showQuestionList"});
 }
 
-TEST_F(MainWindowMenusTest, ItemsThatOpenOtherWindowsDoNothingWithoutTheirServices)
+TEST_F(MainWindowMenusTest, ItemsThatOpenOtherWindowsAskTheWindowServicesForThem)
 {
     frmMain& main = Start();
     LockAt(0);
-    for (const char* name :
-         {"mnuNewfile", "mnuSetQuestion", "mnuQuestions", "mnuAbout", "mnuInput", "mnuSetParagraph", "mnuSetLimit",
-          "mnuStatis", "mnuKey", "mnuMergeHTML", "mnuSaveSelect", "mnuHTMLOut", "mnuDBOut"})
-        Item(main, name)->trigger();
+    struct Case {
+        const char* item;
+        QStringList asked;
+    };
+    const Case cases[] = {
+        {"mnuNewfile", {"showNewQuestionnaire"}},
+        {"mnuSetQuestion", {"showQuestionEditor"}},
+        {"mnuQuestions", {"showQuestionList"}},
+        {"mnuAbout", {"showAbout(true)"}},
+        {"mnuInput", {"showEntryWindow"}},
+        {"mnuSetParagraph", {"showParagraph"}},
+        {"mnuSetLimit", {"editStoredLimits"}},
+        {"mnuStatis", {"showTotal(1)", "showGraph"}},
+        {"mnuKey", {"unloadEntryWindow", "showKeyWindow"}},
+        {"mnuMergeHTML", {"startImport(WWWANS, WWWｱﾝｹｰﾄ, )"}},
+        {"mnuHTMLOut", {"writeNetworkForms"}},
+        {"mnuDBOut", {}},
+    };
+    for (const Case& c : cases) {
+        calls.asked.clear();
+        Item(main, c.item)->trigger();
+        EXPECT_EQ(calls.asked, c.asked) << c.item;
+    }
     EXPECT_TRUE(script.messages().isEmpty());
     EXPECT_EQ(Forms::openForms(), QList<widgets::KzForm*>{&main});
 }
@@ -129,10 +143,9 @@ TEST_F(MainWindowMenusTest, ItemsThatOpenOtherWindowsDoNothingWithoutTheirServic
 TEST_F(MainWindowMenusTest, SavingSelectedSamplesExplainsTheRoadAroundTheRequestWindowsSecondPage)
 {
     frmMain& main = Start();
-    test::WindowCalls calls{{Window::Tabulation}};
     LockAt(0);
-    script.onMessage(vbOK).inspect([&](QWidget&) { EXPECT_TRUE(calls.totalPages.isEmpty()); });
-    script.onMessage(vbOK).inspect([&](QWidget&) { EXPECT_EQ(calls.totalPages, QList<Integer>{2}); });
+    script.onMessage(vbOK).inspect([&](QWidget&) { EXPECT_TRUE(calls.asked.isEmpty()); });
+    script.onMessage(vbOK).inspect([&](QWidget&) { EXPECT_EQ(calls.asked, QStringList{"showTotal(2)"}); });
     script.onMessage(vbOK);
     Item(main, "mnuSaveSelect")->trigger();
     ASSERT_EQ(script.messages().size(), 3);
@@ -226,7 +239,7 @@ TEST_F(MainWindowMenusTest, LoadPageCommandOpensTheResultDialog)
 TEST_F(MainWindowMenusTest, ImportCommandsStartTheImportWindowOnTheChosenFileOnceTheNoticeIsAccepted)
 {
     frmMain& main = Start();
-    test::WindowCalls calls;
+    calls.asked.clear();
     const QString file = WriteSurvey("answers.txt");
     ChooseFile(file);
     script.onMessage(vbOK);
@@ -237,7 +250,8 @@ TEST_F(MainWindowMenusTest, ImportCommandsStartTheImportWindowOnTheChosenFileOnc
     ChooseFile(file);
     script.onMessage(vbCancel);
     Item(main, "mnuMergeCSV")->trigger();
-    EXPECT_EQ(calls.imports, (QList<QStringList>{{"TXT", "Kelvorzun入力形式", file}, {"CSV", "区切り形式", file}}));
+    EXPECT_EQ(calls.asked, QStringList({"startImport(TXT, Kelvorzun入力形式, " + file + ")",
+                                        "startImport(CSV, 区切り形式, " + file + ")"}));
     ASSERT_EQ(script.messages().size(), 3);
     EXPECT_EQ(script.messages()[1].icon, QMessageBox::Information);
 }

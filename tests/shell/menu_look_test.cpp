@@ -4,9 +4,9 @@
 
 #include "document/document_routines.h"
 #include "document/menu_state.h"
-#include "menu_look.h"
 #include "model/document_events.h"
 #include "program_fixture.h"
+#include "shell/menu_look.h"
 
 namespace kz {
 namespace {

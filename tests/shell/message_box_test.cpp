@@ -1,7 +1,7 @@
 #include <QMessageBox>
 
 #include "host/ui_seam.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
 #include "widgets/beep.h"
 #include "window_script.h"
 

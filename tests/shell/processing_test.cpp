@@ -2,10 +2,10 @@
 
 #include "document/cmd_box.h"
 #include "document/menu_state.h"
-#include "frm_processing.h"
 #include "model/document.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/frm_processing.h"
+#include "shell/shell_ui.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 

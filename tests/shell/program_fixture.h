@@ -3,7 +3,7 @@
 // when they start and end (ProgramStateGuard).
 #pragma once
 
-#include "program_state.h"
+#include "shell/program_state.h"
 #include "support/survey_fixture.h"
 
 namespace kz::test {

@@ -8,28 +8,10 @@
 namespace kz {
 namespace {
 
-// Records where each sample was shown: "entry:" idText "|" command, or
-// "view:" questionCount "|" dno "|" idText.
-class SampleWindows : public test::WindowCalls {
-public:
-    bool entryWindowVisible() const override { return entryVisible; }
-    void showSampleInEntryWindow(const QString& idText, const QString& command) override
-    {
-        shown.push_back(QStringLiteral("entry:") + idText + u'|' + command);
-    }
-    void showSampleView(const QString& endQno, const QString& dno, const QString& idText) override
-    {
-        shown.push_back(QStringLiteral("view:") + endQno + u'|' + dno + u'|' + idText);
-    }
-
-    bool entryVisible = false;
-    QStringList shown;
-};
-
 class ShowSampleTest : public ::testing::Test, public test::ProgramSurvey {
 protected:
     test::ProgramStateGuard programState_;
-    SampleWindows windows_;
+    test::WindowCalls windows_;
 };
 
 TEST_F(ShowSampleTest, SampleViewHandsBackTheSamplesID)
@@ -45,7 +27,7 @@ TEST_F(ShowSampleTest, SampleViewHandsBackTheSamplesID)
     idText = QStringLiteral("55");
     ShowSampleID(QStringLiteral("12"), idText);
     EXPECT_EQ(idText, QStringLiteral("55"));
-    EXPECT_EQ(windows_.shown, (QStringList{QStringLiteral("view:1|2|300"), QStringLiteral("view:1|12|55")}));
+    EXPECT_EQ(windows_.asked, QStringList({"showSampleView(1, 2, 300)", "showSampleView(1, 12, 55)"}));
 }
 
 TEST_F(ShowSampleTest, EntryWindowShowsByIDOrPosition)
@@ -55,7 +37,7 @@ TEST_F(ShowSampleTest, EntryWindowShowsByIDOrPosition)
     ShowSampleID(QStringLiteral("2"), idText);
     QString none;
     ShowSampleID(QStringLiteral("4"), none);
-    EXPECT_EQ(windows_.shown, (QStringList{QStringLiteral("entry:300|ID"), QStringLiteral("entry:|4")}));
+    EXPECT_EQ(windows_.asked, QStringList({"showSampleInEntryWindow(300, ID)", "showSampleInEntryWindow(, 4)"}));
 }
 
 }  // namespace

@@ -10,16 +10,20 @@
 
 #include "document/single_instance.h"
 #include "files/settings_file.h"
-#include "frm_title.h"
 #include "host/program_folder.h"
 #include "main_window_fixture.h"
+#include "shell/frm_title.h"
+#include "window_calls.h"
 
 namespace kz {
 namespace {
 
 using widgets::Forms;
 
-class StartupTest : public test::MainWindowTest {};
+class StartupTest : public test::MainWindowTest {
+protected:
+    test::WindowCalls calls;
+};
 
 struct ItemDesign {
     const char* name;

@@ -1,5 +1,5 @@
-#include "shell_ui.h"
-#include "unload_all_forms.h"
+#include "shell/shell_ui.h"
+#include "shell/unload_all_forms.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "useful_controls.h"
+#include "shell/useful_controls.h"
 
 namespace kz {
 namespace {

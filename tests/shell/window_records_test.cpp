@@ -9,7 +9,7 @@
 
 #include "host/settings.h"
 #include "program_fixture.h"
-#include "window_records.h"
+#include "shell/window_records.h"
 
 namespace kz {
 namespace {

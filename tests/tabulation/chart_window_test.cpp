@@ -4,6 +4,8 @@
 
 #include <Q3DBars>
 #include <Q3DSurface>
+#include <QApplication>
+#include <QAreaSeries>
 #include <QBarSeries>
 #include <QChart>
 #include <QClipboard>
@@ -11,12 +13,14 @@
 #include <QLineSeries>
 #include <QMimeData>
 #include <QStackedBarSeries>
+#include <QTest>
 
-#include "frm_graph.h"
-#include "frm_grid_base.h"
 #include "host/settings.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_graph.h"
+#include "tabulation/frm_grid_base.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
 #include "window_script.h"
@@ -37,9 +41,8 @@ protected:
     void SetUp() override
     {
         test::BuildCafeSurvey(*this);
-        ProgramWorkspace().TotalOption = Request(Gender, Orders, {Men, Women});
         sheet = &Forms::createNew<frmGridBase>();
-        sheet->SheetCommand(QStringLiteral("Do Total"));
+        sheet->DoTotal(Request(Gender, Orders, {Men, Women}));
         // "グラフを描き直す": the chart window opens on this sheet.
         sheet->mnuGraphOrder[4]->trigger();
         graph = Forms::loaded<frmGraph>();
@@ -55,6 +58,7 @@ protected:
     test::ProgramStateGuard state;
     ShellUi shellUi;
     test::WindowScript script;
+    ProgramWindows programWindows;
     frmGridBase* sheet = nullptr;
     frmGraph* graph = nullptr;
 };
@@ -88,26 +92,38 @@ TEST_F(ChartWindowTest, TheChartShowsTheSelectedQuestionOnceAndAgainWhenAsked)
     EXPECT_EQ(graph->Graph->table().categories.front(), "無回答");
 }
 
+TEST_F(ChartWindowTest, TheChartWorksOnTheSheetThatFedItOrWasActivatedLast)
+{
+    frmGridBase& other = Forms::createNew<frmGridBase>();
+    other.DoTotal(Request(Gender, Orders, {Women}));
+    SelectChoice(Orders, 0);
+    EXPECT_EQ(graph->ParentGrid.get(), sheet) << "it fed the chart";
+
+    for (frmGridBase* activated : {sheet, &other}) {
+        QApplication::setActiveWindow(activated);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(activated));
+    }
+    EXPECT_EQ(graph->ParentGrid.get(), &other);
+    EXPECT_EQ(graph->Graph->table().series.size(), 2) << "activation sends nothing";
+}
+
 TEST_F(ChartWindowTest, ARunOfTheFeedingSheetSendsItsChartAgain)
 {
     SelectChoice(Orders, 0);
     ASSERT_EQ(graph->Graph->table().series.size(), 2);
     // Another sheet that never fed the chart runs without touching it.
-    ProgramWorkspace().TotalOption = Request(Gender, Gender, {Men});
-    Forms::createNew<frmGridBase>().DoHandedTotal();
+    Forms::createNew<frmGridBase>().DoHandedTotal(Request(Gender, Gender, {Men}));
     ASSERT_EQ(graph->Graph->table().series.size(), 2);
 
     // "更新" with the women alone: their choices with a count, 紅茶 and その他.
-    ProgramWorkspace().TotalOption = Request(Gender, Orders, {Women});
-    sheet->DoHandedTotal();
+    sheet->DoHandedTotal(Request(Gender, Orders, {Women}));
     EXPECT_EQ(graph->Graph->table().series.size(), 1);
     EXPECT_EQ(graph->Graph->table().categories, QStringList({"紅茶", "その他"}));
     EXPECT_EQ(graph->Graph->table().values, (QList<QList<double>>{{1, 1}}));
     EXPECT_TRUE(graph->Graph->titleText().startsWith(QStringLiteral("よく注文するものは。")));
 
     // A run without the question leaves the chart nothing of it.
-    ProgramWorkspace().TotalOption = Request(Gender, Gender, {Women});
-    sheet->DoHandedTotal();
+    sheet->DoHandedTotal(Request(Gender, Gender, {Women}));
     EXPECT_TRUE(graph->Graph->table().categories.isEmpty());
     EXPECT_TRUE(graph->Graph->titleText().isEmpty());
 }
@@ -134,6 +150,10 @@ TEST_F(ChartWindowTest, EachChartTypeDrawsTheSeriesItsWay)
         const QList<QAbstractSeries*> series = graph->Graph->chart()->series();
         ASSERT_EQ(series.size(), c.series) << "the sheet sent its rows again";
         EXPECT_STREQ(series.front()->metaObject()->className(), c.seriesClass);
+        // An area's line goes with the area when the chart is redrawn.
+        for (QAbstractSeries* s : series)
+            if (auto* area = qobject_cast<QAreaSeries*>(s))
+                EXPECT_EQ(area->upperSeries()->parent(), area);
     }
     // Steps hold each value across its category.
     auto* steps = qobject_cast<QLineSeries*>(graph->Graph->chart()->series().front());

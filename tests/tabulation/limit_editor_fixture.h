@@ -5,14 +5,14 @@
 
 #include <QStringList>
 
-#include "frm_limit.h"
 #include "model/condition_arrays.h"
 #include "model/question_codes.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "program_windows.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
 #include "support/survey_fixture.h"
 #include "support/text_setup.h"
+#include "tabulation/frm_limit.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 

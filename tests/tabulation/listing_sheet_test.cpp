@@ -7,15 +7,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "frm_grid_base.h"
-#include "frm_search.h"
-#include "frm_total.h"
+#include "entry/frm_search.h"
 #include "host/settings.h"
 #include "model/answer_store.h"
 #include "model/sample_table.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "program_windows.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_total.h"
 #include "tabulation/listing_fixture.h"
 #include "tabulation/request_columns.h"
 #include "texts/condition_texts.h"
@@ -37,9 +37,8 @@ protected:
 
     frmGridBase& DoTotal(const TotalOptionRec& request)
     {
-        ProgramWorkspace().TotalOption = request;
         frmGridBase& sheet = Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
+        sheet.DoTotal(request);
         return sheet;
     }
 
@@ -196,7 +195,7 @@ TEST_F(ListingSheetTest, GoingFromACountStatesTheListingInTheTabulationWindow)
 
         auto* total = Forms::loaded<frmTotal>();
         ASSERT_TRUE(total && total->isVisible());
-        frmGridBase* listing = total->ParentGrid();
+        auto* listing = qobject_cast<frmGridBase*>(total->ParentGrid());
         ASSERT_TRUE(listing && listing != &sheet && listing->isListing());
         EXPECT_EQ(total->tabTotal->currentIndex(), 1) << "the free-text page";
         EXPECT_EQ(total->cmbEQno->currentIndex(), test::Opinion);
@@ -276,6 +275,25 @@ TEST_F(ListingSheetTest, TheAnswerWindowOpenedLaterWorksOnTheSheetActivatedLast)
     search = Forms::loaded<frmSearch>();
     ASSERT_TRUE(search);
     EXPECT_FALSE(search->cmdAdd[1]->isEnabled()) << "the sheet has closed";
+}
+
+TEST_F(ListingSheetTest, AListingRunAgainAsACountTakesNoAnswers)
+{
+    frmGridBase& sheet = DoTotal(ListingOption(test::Good, 5));
+    sheet.mnuSearch->trigger();
+    auto* search = Forms::loaded<frmSearch>();
+    ASSERT_TRUE(search && search->cmdAdd[1]->isEnabled());
+
+    TotalOptionRec count;
+    count.Qno = test::Opinion;
+    count.ToQno = test::Opinion;
+    sheet.DoTotal(count);
+    const int beeps = widgets::BeepCount();
+    search->cmdAdd[1]->click();
+    EXPECT_EQ(widgets::BeepCount(), beeps + 1);
+    EXPECT_FALSE(search->cmdAdd[0]->isEnabled());
+    EXPECT_FALSE(search->cmdAdd[1]->isEnabled());
+    EXPECT_TRUE(script.finished()) << "no warning, no options box";
 }
 
 TEST_F(ListingSheetTest, AddingAnswersReachesTheListedSamplesOnlyWhileTheirSheetIsOpen)

@@ -5,11 +5,11 @@
 #include <functional>
 #include <utility>
 
-#include "frm_add_data.h"
-#include "frm_limit.h"
+#include "entry/frm_add_data.h"
 #include "main_window_fixture.h"
 #include "model/question_codes.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
+#include "tabulation/frm_limit.h"
 
 namespace kz {
 namespace {

@@ -5,12 +5,13 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "frm_limit.h"
-#include "frm_total.h"
 #include "model/question_codes.h"
+#include "program/program_windows.h"
 #include "program_fixture.h"
-#include "program_windows.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_limit.h"
+#include "tabulation/frm_total.h"
 #include "tabulation/sheet_fixture.h"
 #include "texts/condition_texts.h"
 #include "widgets/forms.h"
@@ -34,6 +35,8 @@ protected:
     }
 
     frmTotal& total() { return *Forms::loaded<frmTotal>(); }
+    // The result sheet the window drives.
+    frmGridBase* driven() { return qobject_cast<frmGridBase*>(total().ParentGrid()); }
 
     static void Choose(QComboBox* list, int index)
     {
@@ -58,7 +61,8 @@ protected:
         return sheets;
     }
 
-    static const TotalOptionRec& Sent() { return ProgramWorkspace().TotalOption; }
+    // The request of the sheet the window drives.
+    const TotalOptionRec& Sent() { return driven()->result().SheetOption; }
 
     // The limit editor writes "choice c of question q, required" and closes.
     void ExpectLimitEditorWriting(int q, int c)
@@ -118,7 +122,7 @@ TEST_F(RequestWindowTest, NewSheetsAndUpdatesAndAClosedSheetIsNeverDriven)
     w.cmdTotal[1]->click();
     ASSERT_EQ(Sheets().size(), 1);
     frmGridBase* first = Sheets()[0];
-    EXPECT_EQ(w.ParentGrid(), first);
+    EXPECT_EQ(driven(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->result().SheetOption.Qno, Gender) << "counted from the earlier question";
     EXPECT_EQ(first->result().SheetOption.ToQno, Satisfaction);
@@ -135,15 +139,15 @@ TEST_F(RequestWindowTest, NewSheetsAndUpdatesAndAClosedSheetIsNeverDriven)
     // Once its sheet is closed, "更新" starts a new one.
     Forms::unload(*first);
     test::FlushEvents();
-    EXPECT_EQ(w.ParentGrid(), nullptr);
+    EXPECT_EQ(driven(), nullptr);
     w.cmdTotal[0]->click();
     ASSERT_EQ(Sheets().size(), 1);
-    EXPECT_EQ(w.ParentGrid(), Sheets()[0]);
+    EXPECT_EQ(driven(), Sheets()[0]);
     EXPECT_TRUE(Sheets()[0]->isVisible());
 
     w.DoTotal(1);
     EXPECT_EQ(Sheets().size(), 2);
-    EXPECT_EQ(w.ParentGrid(), Sheets()[1]);
+    EXPECT_EQ(driven(), Sheets()[1]);
 }
 
 TEST_F(RequestWindowTest, CrossesByAQuestionAndByTheStoredLimits)
@@ -223,9 +227,8 @@ TEST_F(RequestWindowTest, The129thConditionIsRefused)
     TotalOptionRec request = test::Request(Gender, Gender);
     request.CrossMode = 2;
     request.LimitCount = MaxLimitCount;
-    ProgramWorkspace().TotalOption = request;
     frmTotal& w = total();
-    w.SetTotalOption();
+    w.SetTotalOption(request);
     ASSERT_EQ(Lines().size(), MaxLimitCount + 1);
     w.lstLimit->setCurrentRow(MaxLimitCount);
     script.onMessage(vbOK);
@@ -292,7 +295,7 @@ TEST_F(RequestWindowTest, ActivatingAnOlderSheetLoadsItsRequestBack)
     Choose(w.cmbXQno, Orders);
     w.cmbToQno->setCurrentIndex(Satisfaction);
     w.cmdTotal[1]->click();
-    frmGridBase* crossSheet = w.ParentGrid();
+    frmGridBase* crossSheet = driven();
 
     windows().showTotal(2);
     w.optCon[WithText]->click();
@@ -300,7 +303,7 @@ TEST_F(RequestWindowTest, ActivatingAnOlderSheetLoadsItsRequestBack)
     script.on("frmInput").setText("txtInput", "1").click("cmdOK");
     w.optCon[QuantityBetween]->click();
     w.cmdTotal[3]->click();
-    frmGridBase* listing = w.ParentGrid();
+    frmGridBase* listing = driven();
     ASSERT_NE(listing, crossSheet);
 
     // A request stated freely, with a rough count that this window could not
@@ -309,14 +312,13 @@ TEST_F(RequestWindowTest, ActivatingAnOlderSheetLoadsItsRequestBack)
     free.CrossMode = 2;
     free.Rough = true;
     free.Title = "自由";
-    ProgramWorkspace().TotalOption = free;
-    w.SetTotalOption();
+    w.SetTotalOption(free);
     w.DoTotal(1);
-    frmGridBase* freeSheet = w.ParentGrid();
+    frmGridBase* freeSheet = driven();
 
     QApplication::setActiveWindow(crossSheet);
     test::FlushEvents();
-    EXPECT_EQ(w.ParentGrid(), crossSheet);
+    EXPECT_EQ(driven(), crossSheet);
     EXPECT_EQ(w.pages->currentWidget(), w.frameTotal[0]);
     EXPECT_TRUE(w.optCross[0]->isChecked());
     EXPECT_EQ(w.cmbXQno->currentIndex(), Orders);

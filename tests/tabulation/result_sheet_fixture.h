@@ -1,14 +1,16 @@
 // Result sheets over the café questionnaire (tabulation/sheet_fixture.h),
-// opened from code as the tabulation window will open them.
+// opened from code as the tabulation window will open them; what they ask
+// of the other windows is recorded.
 #pragma once
 
 #include <QStringList>
 
-#include "frm_grid_base.h"
 #include "program_fixture.h"
-#include "shell_ui.h"
+#include "shell/shell_ui.h"
+#include "tabulation/frm_grid_base.h"
 #include "tabulation/sheet_fixture.h"
 #include "widgets/forms.h"
+#include "window_calls.h"
 #include "window_script.h"
 
 namespace kz::test {
@@ -20,9 +22,8 @@ protected:
     // A new sheet counting `request`.
     static frmGridBase& DoTotal(const TotalOptionRec& request)
     {
-        ProgramWorkspace().TotalOption = request;
         frmGridBase& sheet = widgets::Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
+        sheet.DoTotal(request);
         return sheet;
     }
 
@@ -37,6 +38,7 @@ protected:
     ProgramStateGuard state;
     ShellUi shellUi;
     WindowScript script;
+    WindowCalls calls;
 };
 
 }  // namespace kz::test

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "program_windows.h"
+#include "program/program_windows.h"
 #include "result_sheet_fixture.h"
 #include "runtime/cp932.h"
 
@@ -69,14 +69,13 @@ TEST_F(ResultSheetPageTest, AReopenedPageCountsTheCurrentDataWithTheStoredDispla
     // Other data of the same shape: two more women.
     test::AddSampleWith(*this, {{2}, {}, {}});
     test::AddSampleWith(*this, {{2}, {}, {}});
-    ProgramWorkspace().TotalOption = TotalOptionRec{};
     ASSERT_TRUE(fresh.PageLoad(pagePath()));
     EXPECT_TRUE(fresh.mnuPercent[0]->isChecked());
     EXPECT_FALSE(fresh.mnuPercent[1]->isChecked());
     EXPECT_TRUE(fresh.mnuSort->isChecked());
     EXPECT_FALSE(fresh.mnuSpace->isChecked());
-    EXPECT_EQ(ProgramWorkspace().TotalOption.ToQno, Satisfaction);
-    EXPECT_EQ(ProgramWorkspace().TotalOption.CrossMode, 2);
+    EXPECT_EQ(fresh.result().SheetOption.ToQno, Satisfaction);
+    EXPECT_EQ(fresh.result().SheetOption.CrossMode, 2);
     EXPECT_EQ(Row(fresh, 4), QStringList({"女性", "4", ""}));
     EXPECT_EQ(Row(fresh, 5), QStringList({"男性", "3", ""}));
     EXPECT_EQ(Row(fresh, 7), QStringList({"[人数]", "8", ""}));
@@ -88,13 +87,13 @@ TEST_F(ResultSheetPageTest, ARefusedPageLeavesTheSheetAsItWas)
     SavePageOfThreeQuestions();
     QFile(pagePath()).resize(QFileInfo(pagePath()).size() - 2);
     frmGridBase& sheet = DoTotal(Request(Gender, Gender));
-    const TotalOptionRec before = ProgramWorkspace().TotalOption;
+    const TotalOptionRec before = sheet.result().SheetOption;
     script.onMessage(vbOK);
     EXPECT_FALSE(sheet.PageLoad(pagePath()));
     EXPECT_TRUE(script.messages().back().text.endsWith(QStringLiteral("壊れています。")));
     EXPECT_EQ(Row(sheet, 4), QStringList({"男性", "3", "50.0%", ""}));
     EXPECT_TRUE(sheet.mnuPercent[1]->isChecked());
-    EXPECT_EQ(ProgramWorkspace().TotalOption.ToQno, before.ToQno);
+    EXPECT_EQ(sheet.result().SheetOption.ToQno, before.ToQno);
 }
 
 TEST_F(ResultSheetPageTest, TheMainWindowsHandBackOpensASheetOrNoneAtAll)

@@ -11,6 +11,7 @@
 #include "host/long_job.h"
 #include "result_sheet_fixture.h"
 #include "widgets/beep.h"
+#include "window_calls.h"
 
 namespace kz {
 namespace {
@@ -122,9 +123,8 @@ TEST_F(ResultSheetTest, WhileItRunsTheSheetLocksTheOtherWindowsAndRefusesToClose
         running->close();
         unloaded = Forms::unload(*running);
     });
-    ProgramWorkspace().TotalOption = Request(Gender, Satisfaction);
     running = &Forms::createNew<frmGridBase>();
-    running->SheetCommand(QStringLiteral("Do Total"));
+    running->DoTotal(Request(Gender, Satisfaction));
 
     EXPECT_FALSE(otherEnabled);
     EXPECT_FALSE(menusEnabled);
@@ -147,9 +147,8 @@ TEST_F(ResultSheetTest, StopAsksFirstAndLeavesTheRestUncounted)
         frmGridBase* running = nullptr;
         QTimer::singleShot(0, [&] { running->cmdCancel->click(); });
         script.onMessage(c.answer);
-        ProgramWorkspace().TotalOption = Request(Gender, Satisfaction);
         running = &Forms::createNew<frmGridBase>();
-        running->SheetCommand(QStringLiteral("Do Total"));
+        running->DoTotal(Request(Gender, Satisfaction));
 
         const test::ShownMessage& asked = script.messages().back();
         EXPECT_EQ(asked.text, "中止しますか？");
@@ -187,22 +186,27 @@ TEST_F(ResultSheetTest, PlacementFontAndColumnWidthsComeFromAndGoToTheSettings)
     EXPECT_GT(settings.WindowRecs[WindowSlot::frmGridBase].Width, 0);
 }
 
-TEST_F(ResultSheetTest, AnActivatedSheetMakesItsRequestTheCurrentOne)
+TEST_F(ResultSheetTest, AnActivatedSheetIsHandedToTheOtherWindowsUnlessItIsBeingHandedARequest)
 {
     frmGridBase& first = DoTotal(Request(Gender, Gender));
     frmGridBase& second = DoTotal(Request(Orders, Satisfaction));
-    EXPECT_EQ(ProgramWorkspace().TotalOption.Qno, Orders);
+    frmGridBase& unused = Forms::createNew<frmGridBase>();
+    test::FlushEvents();
+    calls.asked.clear();
 
     QApplication::setActiveWindow(&first);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&first));
-    EXPECT_EQ(ProgramWorkspace().TotalOption.Qno, Gender);
-    EXPECT_EQ(ProgramWorkspace().TotalOption.ToQno, Gender);
+    EXPECT_EQ(calls.asked, QStringList{"resultSheetActivated(frmGridBase)"});
 
-    // Not while the tabulation window hands a sheet its request.
+    // Not while the tabulation window hands a sheet its request, nor before
+    // a sheet has one.
     second.txtGrid->setEnabled(false);
-    QApplication::setActiveWindow(&second);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
-    EXPECT_EQ(ProgramWorkspace().TotalOption.Qno, Gender);
+    for (frmGridBase* sheet : {&second, &unused}) {
+        sheet->show();
+        QApplication::setActiveWindow(sheet);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+    }
+    EXPECT_EQ(calls.asked, QStringList{"resultSheetActivated(frmGridBase)"});
 }
 
 }  // namespace

@@ -3,16 +3,16 @@
 // off what would take their listed samples out of the program.
 #include <QFile>
 
+#include "design/frm_new.h"
 #include "document/document_routines.h"
 #include "document/menu_state.h"
-#include "frm_graph.h"
-#include "frm_grid_base.h"
-#include "frm_new.h"
-#include "frm_search.h"
-#include "frm_total.h"
+#include "entry/frm_search.h"
 #include "main_window_fixture.h"
-#include "program_windows.h"
+#include "program/program_windows.h"
 #include "tabulation/free_text_condition.h"
+#include "tabulation/frm_graph.h"
+#include "tabulation/frm_grid_base.h"
+#include "tabulation/frm_total.h"
 #include "widgets/beep.h"
 
 namespace kz {
@@ -35,9 +35,8 @@ protected:
 
     static frmGridBase& NewSheet(const TotalOptionRec& request)
     {
-        ProgramWorkspace().TotalOption = request;
         frmGridBase& sheet = Forms::createNew<frmGridBase>();
-        sheet.SheetCommand(QStringLiteral("Do Total"));
+        sheet.DoTotal(request);
         return sheet;
     }
     // Q1 and Q2 counted in one column.

@@ -23,6 +23,9 @@ public:
     // The position in its sample table of the next listed sample (again for
     // each further row it is listed on); -1 after the last.
     virtual Long EssayDno() = 0;
+    // Whether samples are listed at all: a result sheet that counts instead
+    // lists none, and no answers are added through it.
+    virtual bool isListing() const { return true; }
 };
 
 // A listing kept by SampleID, resolved to positions as it is walked, so that

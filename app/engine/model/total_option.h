@@ -1,8 +1,8 @@
 // The tabulation request: which questions are counted (or whose free texts
 // are listed), under which overall condition, split into which columns, and
-// whether every sample or a random part of them is counted. The program's
-// current request is Workspace::TotalOption; each result sheet keeps its own
-// copy.
+// whether every sample or a random part of them is counted. The tabulation
+// window keeps its working copy and hands a request to the result sheet that
+// runs it; each result sheet keeps its own copy.
 #pragma once
 
 #include <QString>

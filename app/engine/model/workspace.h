@@ -6,7 +6,6 @@
 
 #include "model/document.h"
 #include "model/survey.h"
-#include "model/total_option.h"
 
 namespace kz {
 
@@ -14,9 +13,6 @@ struct Workspace {
     Survey survey;
     SampleTable samples;
     DocumentState document;
-    // The current tabulation request: what the tabulation window last set,
-    // or the request of the result sheet last activated.
-    TotalOptionRec TotalOption;
 };
 
 }  // namespace kz

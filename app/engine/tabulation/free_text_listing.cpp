@@ -7,6 +7,7 @@
 #include "model/answer_store.h"
 #include "model/condition_arrays.h"
 #include "model/sample_table.h"
+#include "model/total_option.h"
 #include "model/workspace.h"
 #include "runtime/number_format.h"
 #include "runtime/val.h"

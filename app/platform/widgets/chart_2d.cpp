@@ -92,6 +92,8 @@ void DrawAreas(QChart& chart, const ChartTable& table, bool stacked)
     for (qsizetype s = 0; s < table.series.size(); ++s) {
         QLineSeries* upper = Line(table, s, stacked, false);
         auto* area = new QAreaSeries(upper, stacked ? below : nullptr);
+        // The area does not own its line; the chart deletes the area.
+        upper->setParent(area);
         area->setName(table.series.at(s));
         chart.addSeries(area);
         below = upper;
