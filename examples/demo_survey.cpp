@@ -290,7 +290,7 @@ void BuildDemoSurvey(Workspace& ws, const Settings& computer)
     survey.Author = QStringLiteral("Kelvorzun デモ");
     BuildQuestions(survey);
     BuildConditions(survey);
-    OneLinePerQuestion(ws);
+    OneLinePerQuestion(survey, survey.QuestionCount);
     ComputeAnswerLayout(survey);
 
     Draw draw;

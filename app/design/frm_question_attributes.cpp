@@ -154,7 +154,7 @@ void frmQuestion::chooseCodeTable(Integer q, Integer c)
 void frmQuestion::offerOtherSwap(Integer q, Integer c)
 {
     Survey& survey = ProgramWorkspace().survey;
-    const Integer k = OtherMarkedChoice(survey, q, c);
+    const Integer k = FindOtherChoice(survey, q, c);
     if (k < 0)
         return;
     if (MsgBox(QStringLiteral("その他選択肢は通常１つの質問につき１つです。今まで")

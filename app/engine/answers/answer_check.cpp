@@ -186,16 +186,19 @@ void CheckQuestionAnswers(const Survey& questionnaire, Long /*sample*/, Integer 
     if (SoundAnswers(questionnaire, q, count, codes.constData(), texts.constData()))
         return;
     QuestionAnswers answers(questionnaire, q, count, codes, texts, report, context);
+    // Answers that are gone make way before the list is cut, so a valid one
+    // is never lost to them. The other choice is looked up only for an answer
+    // that needs it: most answers are sound, and the checks run for every
+    // answer stored.
+    CheckMissingChoices(answers, q);
     answers.keepWithinMaxAnswers();
     if (answers.isUnanswered()) {
-        // Not a real answer: nothing to check, and no text may stay beside it.
+        // Not a real answer: nothing more to check, and no text may stay
+        // beside it.
         if (!answers.has(0, AttrEssay))
             texts[0].clear();
         return;
     }
-    // The other choice is looked up only for an answer that needs it: most
-    // answers are sound, and the checks run for every answer stored.
-    CheckMissingChoices(answers, q);
     CheckMisplacedTexts(answers, q);
     if (checkDuplicates)
         CheckDuplicates(answers);
@@ -226,15 +229,6 @@ bool SoundAnswers(const Survey& questionnaire, Integer q, Integer count, const I
         }
     }
     return true;
-}
-
-void RepairMissingChoices(const Survey& questionnaire, Integer q, Integer& count, QVector<Integer>& codes,
-                          QVector<QString>& texts)
-{
-    if (texts.size() < count)
-        texts.resize(count);
-    QuestionAnswers answers(questionnaire, q, count, codes, texts, false, nullptr);
-    CheckMissingChoices(answers, q);
 }
 
 void CheckSampleAnswers(const Survey& questionnaire, Long sample, QVector<Integer>& counts, QVector<Integer>& codes,

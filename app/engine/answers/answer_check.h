@@ -32,7 +32,9 @@ enum CheckOption : Integer {
 // Checks and repairs the answers of question q held in the caller's arrays
 // (count answers; texts may be shorter and grows to count); the caller writes
 // them back. A removed answer takes its place in the context with it.
-// Duplicates are looked for only when checkDuplicates is true. Findings are
+// Answers beyond MaxAnswers (a structure change may leave them) are cut
+// after the answers to missing choices are repaired, so that those give way
+// first. Duplicates are looked for only when checkDuplicates is true. Findings are
 // reported only when report is true. `sample` is the position the answers
 // belong to; the check works on the arrays alone.
 void CheckQuestionAnswers(const Survey& questionnaire, Long sample, Integer q, Integer& count,
@@ -48,13 +50,6 @@ bool SoundSingleAnswer(const Survey& questionnaire, Integer q, Integer code, con
 // they stand: each sound on its own and, when there are several, none of
 // them 0 or exclusive and no choice twice.
 bool SoundAnswers(const Survey& questionnaire, Integer q, Integer count, const Integer* codes, const QString* texts);
-
-// Only the first of those checks, without reports: answers naming a choice
-// that q lacks become q's other choice or are removed, as CheckMissingToOther
-// chooses. Run before a list longer than MaxAnswers is cut, it keeps valid
-// answers from giving way to ones that are gone.
-void RepairMissingChoices(const Survey& questionnaire, Integer q, Integer& count, QVector<Integer>& codes,
-                          QVector<QString>& texts);
 
 // CheckQuestionAnswers, duplicates included, for every question of a sample's
 // flat answers (answer_store.h): counts change and the flat arrays, and the

@@ -38,15 +38,6 @@ std::optional<QString> InvalidCodeTableLine(const QStringList& lines)
     return std::nullopt;
 }
 
-Integer OtherMarkedChoice(const Survey& questionnaire, Integer q, Integer c)
-{
-    for (Integer k = 1; k < questionnaire.Questions[static_cast<size_t>(q)].ChoiceCount; ++k) {
-        if (k != c && ChoiceHasAttr(questionnaire, q, k, AttrOther) != 0)
-            return k;
-    }
-    return -1;
-}
-
 QString JoinQuestionText(const QString& name, const QString& sentence, const QString& limitText)
 {
     return (name + CR + sentence + CR + limitText + CR).left(QuestionTextLength);

@@ -29,10 +29,6 @@ std::pair<double, double> OrderedBounds(double low, double high);
 // empty nor a "'" comment); nothing when every line is valid.
 std::optional<QString> InvalidCodeTableLine(const QStringList& lines);
 
-// The first choice of question q other than c that is marked "other"
-// (1 <= k < ChoiceCount), or -1.
-Integer OtherMarkedChoice(const Survey& questionnaire, Integer q, Integer c);
-
 // The question's stored text from its three parts: name, sentence and limit
 // description, each ended by CR, cut to the 128-character field.
 QString JoinQuestionText(const QString& name, const QString& sentence, const QString& limitText);

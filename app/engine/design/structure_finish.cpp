@@ -15,10 +15,16 @@
 #include "model/limit_eval.h"
 #include "model/question_codes.h"
 #include "model/zuntab_binding.h"
+#include "reply/paragraph_table.h"
 
 namespace kz {
 
 namespace {
+
+// After a change of numbering every question the tables can hold gets its
+// own line, whatever the questionnaire's size, as data files have always
+// stored it.
+constexpr Integer EveryQuestionLine = LastParagraph - 1;
 
 // Room for one question's answers at any MaxAnswers, and the one answer an
 // unanswered question comes out of the check with.
@@ -116,10 +122,6 @@ private:
                 texts_[i] = oldTexts_[first + i];
         }
         const Integer read = n;
-        // Answers that are gone make way before the list is cut, so a
-        // valid one is never lost to them.
-        if (n > ws_.survey.Questions[q].MaxAnswers)
-            RepairMissingChoices(ws_.survey, q, n, codes_, texts_);
         CheckQuestionAnswers(ws_.survey, s, q, n, codes_, texts_, false, true, nullptr);
         if (flatCodes_.size() < written_ + n) {
             flatCodes_.resize(written_ + n);
@@ -215,18 +217,6 @@ void EmptyStoredLimits(Survey& questionnaire)
             item.KindRank = 0;
 }
 
-// Every question starts its own line of the reply text and no line runs the
-// external process.
-void ResetEntryLines(Survey& questionnaire)
-{
-    questionnaire.ParagraphStart[0] = 0;
-    for (int i = 1; i <= 254; ++i)
-        questionnaire.ParagraphStart[static_cast<size_t>(i)] = MakeQC(static_cast<Integer>(i), 0);
-    questionnaire.ParagraphStart[255] = questionnaire.ParagraphStart[254];
-    for (int i = 0; i < MaxQuestions; ++i)
-        questionnaire.ParagraphExeDLL[static_cast<size_t>(i)] = 0;
-}
-
 // A line that started at a slot its question no longer has starts at the
 // question's last slot.
 void ClampEntryLines(Survey& questionnaire)
@@ -266,7 +256,7 @@ FinishResult FinishStructureEdit(Workspace& ws, StructureEdit& edit)
             UpdateSampleLimits(ws, s);
     }
     if (edit.numberingChanged || edit.Backup[0].QuestionCount == 1)
-        ResetEntryLines(questionnaire);
+        OneLinePerQuestion(questionnaire, EveryQuestionLine);
     else
         ClampEntryLines(questionnaire);
     SetModified(ws.document);

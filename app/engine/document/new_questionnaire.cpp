@@ -29,7 +29,7 @@ void NewBlankQuestionnaire(Workspace& ws)
     NewQuestionnaire(ws.survey);
     // Lines that all start at the first slot leave the first line no room
     // for an answer: the entry window would refuse the first one.
-    OneLinePerQuestion(ws);
+    OneLinePerQuestion(ws.survey, ws.survey.QuestionCount);
     ComputeAnswerLayout(ws.survey);
 }
 

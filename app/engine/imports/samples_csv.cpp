@@ -1,7 +1,6 @@
 #include "imports/samples_csv.h"
 
 #include <QSaveFile>
-#include <QSet>
 
 #include <array>
 #include <charconv>
@@ -122,23 +121,13 @@ CsvExport Failure(const QString& failure)
 QVector<Long> ListedSampleIDs(const Workspace& ws, ListedSamples& sheet, QString& failure)
 {
     QVector<Long> ids;
-    QSet<Long> seen;
-    const Long listed = sheet.EssayDnoCount();
-    const Long count = static_cast<Long>(ws.samples.Samples.size());
-    sheet.EssayDnoReset();
-    for (Long row = 0; row < listed; ++row) {
-        const Long Dno = sheet.EssayDno();
-        if (Dno < 0)
-            break;
+    const Long count = SampleCount(ws.samples);
+    for (const Long Dno : DistinctListedPositions(sheet)) {
         if (Dno >= count) {
             failure = QStringLiteral("サンプル番号が範囲外です。(") + QString::number(Dno) + u')';
             return {};
         }
-        const Long ID = ws.samples.Samples.id(Dno);
-        if (!seen.contains(ID)) {
-            seen.insert(ID);
-            ids.push_back(ID);
-        }
+        ids.push_back(ws.samples.Samples.id(Dno));
     }
     return ids;
 }

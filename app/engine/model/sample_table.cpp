@@ -99,8 +99,6 @@ void ShiftSampleRecs(SampleStore& table, Long from, Long to)
         table.copy(i, table, i + d);
 }
 
-void CopyImportSample(SampleTable& table, Long dst, Long src) { table.Samples.copy(dst, table.SampleImport, src); }
-
 QString SampleIDText(const SampleStore& table, Long pos) { return QString::number(table.id(pos)); }
 
 Long SampleIDAt(const SampleStore& table, Long pos) { return table.id(pos); }

@@ -49,9 +49,6 @@ void MoveSampleRec(SampleStore& table, Long from, Long to);
 // answers and texts); nothing when from == to.
 void ShiftSampleRecs(SampleStore& table, Long from, Long to);
 
-// Samples[dst] = SampleImport[src], the whole record with its answers and texts.
-void CopyImportSample(SampleTable& table, Long dst, Long src);
-
 // The sample's SampleID as decimal text.
 QString SampleIDText(const SampleStore& table, Long pos);
 // The sample's SampleID.

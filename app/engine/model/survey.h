@@ -56,7 +56,6 @@ inline int AnswerWordsPerSample(const Survey& questionnaire) { return questionna
 // The samples, in ascending SampleID order.
 struct SampleTable {
     SampleStore Samples;
-    SampleStore SampleImport;
     Long SavedSampleCount = 0;
     double LastSaveTime = 0;  // day count
     Long NextIDCursor = 0;

@@ -81,11 +81,12 @@ void RemoveParagraph(Workspace& ws, Integer k)
     starts[LastParagraph] = starts[LastParagraph - 1];
 }
 
-void OneLinePerQuestion(Workspace& ws)
+void OneLinePerQuestion(Survey& questionnaire, Integer questions)
 {
-    auto& starts = ws.survey.ParagraphStart;
+    auto& starts = questionnaire.ParagraphStart;
     for (size_t k = 0; k < starts.size(); ++k)
-        starts[k] = MakeQC(Integer(std::min<size_t>(k, size_t(ws.survey.QuestionCount))), 0);
+        starts[k] = MakeQC(Integer(std::min<size_t>(k, size_t(questions))), 0);
+    questionnaire.ParagraphExeDLL.fill(0);
 }
 
 }  // namespace kz

@@ -54,8 +54,9 @@ bool InsertParagraph(Workspace& ws, Integer k, Integer position);
 // repeats entry 254).
 void RemoveParagraph(Workspace& ws, Integer k);
 
-// One line per question, each beginning at its question's first slot;
-// the entries past the last question mark the end of the questionnaire.
-void OneLinePerQuestion(Workspace& ws);
+// One line for each of the first `questions` questions, each beginning at
+// its question's first slot; the entries from `questions` on mark the end.
+// No line runs the external process.
+void OneLinePerQuestion(Survey& questionnaire, Integer questions);
 
 }  // namespace kz

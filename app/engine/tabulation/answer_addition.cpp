@@ -1,7 +1,5 @@
 #include "tabulation/answer_addition.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <cmath>
 
@@ -70,7 +68,6 @@ AddedAnswers AnswersToAdd(const Workspace& ws, Long sample, const AnswerAddition
 {
     AddedAnswers added;
     if (!form.copy) {
-        added.count = 1;
         added.codes = {form.Cno};
         added.texts = {form.AddEssay};
         return added;
@@ -96,7 +93,6 @@ AddedAnswers AnswersToAdd(const Workspace& ws, Long sample, const AnswerAddition
         }
         added.codes.push_back(code);
         added.texts.push_back(texts[i]);
-        ++added.count;
     }
     return added;
 }
@@ -108,7 +104,7 @@ bool MergeAddedAnswers(Integer maxAnswers, Integer rank, Integer& n, QVector<Int
     const qsizetype room = std::max<qsizetype>(maxAnswers, n);
     codes.resize(std::max(codes.size(), room));
     texts.resize(std::max(texts.size(), room));
-    for (int i = 0; i < added.count; ++i) {
+    for (qsizetype i = 0; i < added.codes.size(); ++i) {
         int at = -1;
         if (rank == 0) {
             if (n < maxAnswers)
@@ -120,7 +116,7 @@ bool MergeAddedAnswers(Integer maxAnswers, Integer rank, Integer& n, QVector<Int
         if (at < 0)
             continue;
         codes[at] = added.codes[i];
-        texts[at] = added.texts.value(i);
+        texts[at] = added.texts[i];
         placed = true;
     }
     return placed;
@@ -136,14 +132,7 @@ Long AddAnswersToListed(Workspace& ws, ListedSamples& listed, bool askEach, Answ
                 [](const QString& text, float ratio) { return SetProcessingProgress(text, ratio); });
     Long handled = 0;
     Long changed = 0;
-    QSet<Long> done;
-    listed.EssayDnoReset();
-    for (Long s = listed.EssayDno(); s >= 0; s = listed.EssayDno()) {
-        // A sample listed on several rows takes the answer once.
-        const Long id = SampleIDAt(ws.samples.Samples, s);
-        if (done.contains(id))
-            continue;
-        done.insert(id);
+    for (const Long s : DistinctListedPositions(listed)) {
         ++handled;
         if (!job.step(s, [&] { return QStringLiteral("該当:%1  経過:%2/%3").arg(handled).arg(s + 1).arg(total); }))
             break;

@@ -48,8 +48,8 @@ std::optional<Band> ReadBand(const QString& start, const QString& width);
 // The text describing the bands: "0～5未満を(1)、5～10未満を(2)...とします".
 QString BandText(const Band& band);
 
+// The answers to add: a code and a text each.
 struct AddedAnswers {
-    Integer count = 0;
     QVector<Integer> codes;
     QVector<QString> texts;
 };

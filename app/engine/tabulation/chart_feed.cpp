@@ -21,51 +21,36 @@ const QString NoCondition = QStringLiteral("条件なし");
 
 QString Cut(const QString& text) { return text.left(ChartTextLength); }
 
-// The result column whose block holds grid column `col`; the last one for the
-// spare column after the blocks.
-int ColumnUnder(const std::vector<Integer>& colStart, int col)
-{
-    const int blocks = static_cast<int>(colStart.size()) - 1;
-    for (int L = 0; L < blocks; ++L)
-        if (col < colStart[static_cast<size_t>(L) + 1])
-            return L;
-    return blocks - 1;
-}
-
 double Share(Long n, Long base) { return base > 0 ? static_cast<double>(n) / base : 0.0; }
 
-// One question's block in one result column: each column orders its own rows.
+// One question's block in one result column: each column orders its own
+// rows. Its counts are taken by choice once, as the chart asks for each
+// choice in every column.
 class Block {
 public:
     Block(const Survey& questionnaire, const ResultTable& table, Integer q, int L)
-        : table_(table), q_(q), L_(L), first_(table.RowStart[q] + BlockHeadRows),
-          base_(BaseRow(questionnaire, table, q))
-    {}
+        : counts_(static_cast<size_t>(questionnaire.Questions[q].ChoiceCount), 0)
+    {
+        const int baseRow = BaseRow(questionnaire, table, q);
+        base_ = table.count(L, baseRow);
+        for (int row = table.RowStart[q] + BlockHeadRows; row < baseRow; ++row) {
+            const Integer c = QCChoice(table.code(L, row));
+            if (c >= static_cast<Integer>(counts_.size()))
+                continue;
+            order_.push_back(c);
+            counts_[static_cast<size_t>(c)] = table.count(L, row);
+        }
+    }
 
-    Long base() const { return table_.count(L_, base_); }
-    Long count(Integer c) const
-    {
-        const Integer code = MakeQC(q_, c);
-        for (int row = first_; row < base_; ++row)
-            if (table_.code(L_, row) == code)
-                return table_.count(L_, row);
-        return 0;
-    }
+    Long base() const { return base_; }
+    Long count(Integer c) const { return counts_[static_cast<size_t>(c)]; }
     // The choices in the order the block shows them.
-    std::vector<Integer> order() const
-    {
-        std::vector<Integer> choices;
-        for (int row = first_; row < base_; ++row)
-            choices.push_back(QCChoice(table_.code(L_, row)));
-        return choices;
-    }
+    const std::vector<Integer>& order() const { return order_; }
 
 private:
-    const ResultTable& table_;
-    Integer q_;
-    int L_;
-    int first_;
-    int base_;
+    std::vector<Long> counts_;
+    std::vector<Integer> order_;
+    Long base_ = 0;
 };
 
 // The choices with a count in any sent column, at least two: when fewer
@@ -110,7 +95,9 @@ std::optional<ChartFeed> FeedChart(const Survey& questionnaire, const CountSheet
     SplitQC(code, q, c);
     if (c == 0 || q < option.Qno || q > option.ToQno)
         return std::nullopt;
-    const int L = ColumnUnder(sheet.columns.ColStart, col);
+    const int blockUnder = BlockOfColumn(sheet.columns, col);
+    // The column that closes the sheet stands beside the last block.
+    const int L = blockUnder >= 0 ? blockUnder : static_cast<int>(sheet.columns.ColStart.size()) - 2;
     if (q == state.LastGraphQ && !(options.oneColumn && L != state.LastGraphCol))
         return std::nullopt;
     state.LastGraphQ = state.shownQ = q;

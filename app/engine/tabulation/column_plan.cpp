@@ -39,6 +39,19 @@ ColumnPlan PlanColumns(const DisplayMenus& menus, Integer limitCount)
     return plan;
 }
 
+int BlockOfColumn(const ColumnPlan& plan, int col)
+{
+    const std::vector<Integer>& colStart = plan.ColStart;
+    if (colStart.size() < 2)
+        return -1;
+    // Without spacers the last grid column closes the sheet, beside the blocks.
+    const int blocksEnd = (plan.DisplayOptions & SpacerColumns) ? colStart.back() : colStart.back() - 1;
+    if (col < colStart.front() || col >= blocksEnd)
+        return -1;
+    const auto next = std::upper_bound(colStart.begin(), colStart.end(), col);
+    return static_cast<int>(next - colStart.begin()) - 1;
+}
+
 DisplayMenus DisplayMenusOf(Integer displayOptions)
 {
     DisplayMenus menus;

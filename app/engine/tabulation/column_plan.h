@@ -38,6 +38,10 @@ struct ColumnPlan {
 
 ColumnPlan PlanColumns(const DisplayMenus& menus, Integer limitCount);
 
+// The result column whose block holds grid column `col`; -1 for a column of
+// no block, as the one that closes a sheet without spacers.
+int BlockOfColumn(const ColumnPlan& plan, int col);
+
 // The menus that DisplayOptions (as a page file stores them) stand for.
 DisplayMenus DisplayMenusOf(Integer displayOptions);
 

@@ -20,22 +20,6 @@ Integer BlockOfRow(const CountSheet& sheet, int row)
     return -1;
 }
 
-// The result column whose block holds the grid column, or -1; the column that
-// closes a sheet without spacers belongs to none.
-int BlockOfColumn(const CountSheet& sheet, int col)
-{
-    const std::vector<Integer>& colStart = sheet.columns.ColStart;
-    const int last = sheet.SheetOption.LimitCount - 1;
-    for (int L = 0; L <= last; ++L) {
-        int end = colStart[static_cast<size_t>(L) + 1];
-        if (L == last && !(sheet.columns.DisplayOptions & SpacerColumns))
-            --end;
-        if (col >= colStart[static_cast<size_t>(L)] && col < end)
-            return L;
-    }
-    return -1;
-}
-
 }  // namespace
 
 FreeTextsBehind FreeTextsBehindCell(const Survey& questionnaire, const CountSheet& sheet, int row, int col)
@@ -44,7 +28,7 @@ FreeTextsBehind FreeTextsBehindCell(const Survey& questionnaire, const CountShee
     if (!sheet.totaled)
         return behind;
     const Integer q = BlockOfRow(sheet, row);
-    const int L = q < 0 ? -1 : BlockOfColumn(sheet, col);
+    const int L = q < 0 ? -1 : BlockOfColumn(sheet.columns, col);
     if (L < 0 || !sheet.result.counted(q, L) || row == BaseRow(questionnaire, sheet.result, q))
         return behind;
 

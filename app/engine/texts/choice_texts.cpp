@@ -78,10 +78,10 @@ QString ChoiceTextBlock(const Survey& questionnaire, Integer q, Integer c)
     return choice.Text + CR + Format(choice.Low) + CR + Format(choice.High);
 }
 
-Integer FindOtherChoice(const Survey& questionnaire, Integer q)
+Integer FindOtherChoice(const Survey& questionnaire, Integer q, Integer except)
 {
     for (Integer c = 1; c < questionnaire.Questions[q].ChoiceCount; ++c) {
-        if (HasAttr(questionnaire.Choices(q, c), AttrOther))
+        if (c != except && HasAttr(questionnaire.Choices(q, c), AttrOther))
             return c;
     }
     return -1;

@@ -24,8 +24,10 @@ void SetChoiceText(Survey& questionnaire, Integer q, Integer c, const QString& b
 // else "Text CR Low CR High".
 QString ChoiceTextBlock(const Survey& questionnaire, Integer q, Integer c);
 
-// The first choice from 1 marked as the question's other choice, or -1.
-Integer FindOtherChoice(const Survey& questionnaire, Integer q);
+// The first choice from 1 marked as the question's other choice, passing
+// over `except` (the editor asks for another one than a choice it marks);
+// -1 when there is none.
+Integer FindOtherChoice(const Survey& questionnaire, Integer q, Integer except = -1);
 
 // One entry per question: true when a choice from 1 takes free text,
 // otherwise !flag.

@@ -138,11 +138,15 @@ QImage ChartControl::picture()
 
 void ChartControl::paint(QPainter& painter, const QRect& page)
 {
+    paintPicture(painter, page, IsChart3d(chartType_) ? picture() : QImage());
+}
+
+void ChartControl::paintPicture(QPainter& painter, const QRect& page, const QImage& image)
+{
     if (!IsChart3d(chartType_)) {
         view_->render(&painter, page);
         return;
     }
-    const QImage image = picture();
     QRect target(QPoint(), image.size().scaled(page.size(), Qt::KeepAspectRatio));
     target.moveCenter(page.center());
     painter.drawImage(target, image);
@@ -150,6 +154,8 @@ void ChartControl::paint(QPainter& painter, const QRect& page)
 
 void ChartControl::editCopy()
 {
+    // A 3D graph is rendered once, for both formats.
+    const QImage image = picture();
     QByteArray svg;
     {
         QBuffer buffer(&svg);
@@ -159,12 +165,12 @@ void ChartControl::editCopy()
         generator.setViewBox(rect());
         generator.setTitle(title_);
         QPainter painter(&generator);
-        paint(painter, rect());
+        paintPicture(painter, rect(), image);
     }
     QByteArray png;
     {
         QBuffer buffer(&png);
-        picture().save(&buffer, "PNG");
+        image.save(&buffer, "PNG");
     }
     auto* mime = new QMimeData;
     mime->setData(QStringLiteral("image/svg+xml"), svg);

@@ -63,6 +63,9 @@ public:
 private:
     void redraw();
     void show3d();
+    // The chart into `page`: a 2D chart drawn afresh, a 3D graph as `image`,
+    // its picture().
+    void paintPicture(QPainter& painter, const QRect& page, const QImage& image);
 
     ChartTable table_;
     int chartType_ = Bar2d;

@@ -70,6 +70,45 @@ TEST_F(LimitEditingTest, StoredLimitsStartOnLimitZeroAndEachChangeIsStoredAtOnce
     EXPECT_EQ(ConditionRowCount(editing.rows), 2);
 }
 
+// A given condition (a question's, a tabulation's) is edited in the
+// editor's own rows: no stored limit changes, nothing is marked modified,
+// and the caller takes back the rows under the head mask chosen.
+TEST_F(LimitEditingTest, AGivenConditionIsHandedBackWithTheChosenHeadAndTouchesNoStoredLimit)
+{
+    const Survey before = survey;
+    LimitEditing editing = GivenConditionEditing(MakeCondition(1, {Row(Required, 0, 1), Row(Required, 0, 2)}));
+    EXPECT_FALSE(editing.storedLimit);
+    ASSERT_TRUE(WriteLimitRow(workspace, editing, 3, {Required, 0, 4, 0}).written);
+    EXPECT_EQ(DeleteLimitRow(workspace, editing, 1), 1);
+    EXPECT_EQ(DeleteLimitRow(workspace, editing, 0), 0) << "the header is no row";
+    EXPECT_EQ(ui.beeps(), 1);
+
+    const Condition accepted = AcceptedCondition(editing, 0x8004);
+    const Condition expected = MakeCondition(static_cast<Integer>(0x8004), {Row(Required, 0, 2), Row(Required, 0, 4)});
+    for (size_t i = 0; i <= 3; ++i) {
+        EXPECT_EQ(accepted[i].KindRank, expected[i].KindRank) << i;
+        EXPECT_EQ(accepted[i].Code, expected[i].Code) << i;
+    }
+    ClearLimitRows(workspace, editing);
+    EXPECT_EQ(ConditionRowCount(AcceptedCondition(editing, 0)), 0);
+    for (size_t limit = 0; limit < StoredLimitCount; ++limit)
+        for (size_t i = 0; i < before.LimitTable[limit].size(); ++i)
+            EXPECT_EQ(survey.LimitTable[limit][i].KindRank, before.LimitTable[limit][i].KindRank) << limit;
+    EXPECT_EQ(editing.changed, (std::array<bool, StoredLimitCount>{}));
+    EXPECT_FALSE(document.modified);
+}
+
+// Deleting a row of a stored limit stores the limit at once, as writing does.
+TEST_F(LimitEditingTest, ADeletedRowOfAStoredLimitIsStoredAtOnce)
+{
+    LimitEditing editing = StoredLimitsEditing(workspace);
+    SelectStoredLimit(workspace, editing, 3);
+    EXPECT_EQ(DeleteLimitRow(workspace, editing, 1), 1);
+    EXPECT_EQ(ConditionRowCount(survey.LimitTable[3]), 0);
+    EXPECT_TRUE(editing.changed[3]);
+    EXPECT_TRUE(document.modified);
+}
+
 TEST_F(LimitEditingTest, ClosingAfterEditingLimitThreeChangesBitThreeOfEverySampleAndNoOther)
 {
     // The other bits disagree with their limits: recomputing any would show.

@@ -41,18 +41,6 @@ TEST(JoinQuestionText, EndsEachPartWithCrAndCutsAt128)
 
 class QuestionRulesTest : public SurveyFixture {};
 
-TEST_F(QuestionRulesTest, OtherMarkedChoiceSkipsTheChoiceItselfAndChoiceZero)
-{
-    const Integer q = AddQuestion(1, 5);
-    survey.Choices(q, 0).Attr |= 1 << AttrOther;
-    EXPECT_EQ(OtherMarkedChoice(survey, q, 2), -1);
-    survey.Choices(q, 2).Attr |= 1 << AttrOther;
-    EXPECT_EQ(OtherMarkedChoice(survey, q, 2), -1);
-    survey.Choices(q, 4).Attr |= 1 << AttrOther;
-    EXPECT_EQ(OtherMarkedChoice(survey, q, 2), 4);
-    EXPECT_EQ(OtherMarkedChoice(survey, q, 4), 2);
-}
-
 TEST_F(QuestionRulesTest, MakeNewQuestionClearsChoicesAndConditionAndHandsBackTheStyle)
 {
     const Integer q = AddQuestion(3, 6);

@@ -15,6 +15,7 @@
 #include "model/question_codes.h"
 #include "support/scripted_ui.h"
 #include "support/survey_fixture.h"
+#include "support/text_setup.h"
 #include "texts/choice_texts.h"
 
 namespace kz::test {
@@ -197,6 +198,32 @@ TEST_F(StructureFinishTest, EntryLinesResetAfterANumberingChangeAndStayWithinSlo
         EXPECT_EQ(survey.ParagraphStart[static_cast<size_t>(i)], MakeQC(static_cast<Integer>(i), 0));
     EXPECT_EQ(survey.ParagraphStart[255], survey.ParagraphStart[254]);
     EXPECT_EQ(survey.ParagraphExeDLL[1], 0);
+}
+
+// The question before a finish warns of a long check of the samples and
+// of stored limits in use, which the finish empties.
+TEST_F(StructureFinishTest, FinishQuestionNamesTheCheckAndTheStoredLimitsItEmpties)
+{
+    const QString finish = QStringLiteral("終了します。");
+    const QString slow = QStringLiteral("要回答チェックの時は時間がかかります。");
+    const QString emptied = QStringLiteral("既成限定条件はすべて空になります。");
+    struct Case {
+        bool checksSamples;
+        bool limitInUse;
+        QString text;
+    };
+    const Case cases[] = {
+        {false, false, finish},
+        {true, false, finish + slow},
+        {false, true, finish + emptied},
+        {true, true, finish + slow + emptied},
+    };
+    for (const Case& c : cases) {
+        survey.LimitTable[15] = c.limitInUse ? MakeCondition(0, {Row(3, 0, 1)}) : Condition{};
+        EXPECT_EQ(FinishConfirmation(survey, c.checksSamples), c.text);
+    }
+    survey.LimitTable[15] = MakeCondition(4, {});
+    EXPECT_EQ(FinishConfirmation(survey, false), finish) << "a head alone is no limit in use";
 }
 
 TEST_F(StructureFinishTest, TooLargeARecordIsRefusedBeforeAnythingChanges)

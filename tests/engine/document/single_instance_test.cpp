@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "document/single_instance.h"
+#include "host/program_folder.h"
 #include "support/scripted_ui.h"
 
 namespace kz {
@@ -165,6 +166,33 @@ TEST(SingleInstanceTest, FolderWithoutRoomForALockDoesNotRefuse)
     QTemporaryDir folder;
     InstanceLock lock(folder.filePath("missing"));
     EXPECT_TRUE(lock.tryAcquire());
+}
+
+// Start-up's check: a second copy from the same program folder ends at
+// once (a normal end), before anything else; the only copy goes on.
+TEST(SingleInstanceTest, ASecondCopyFromTheSameFolderEndsAtStartUp)
+{
+    QTemporaryDir folder;
+    SetProgramFolderForTest(folder.path());
+    constexpr int WentOn = 3;
+    const auto startUp = [] {
+        const pid_t copy = fork();
+        if (copy == 0) {
+            CheckPrevInstance();
+            _exit(WentOn);
+        }
+        int status = 0;
+        waitpid(copy, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(startUp(), WentOn);
+    {
+        InstanceLock running(folder.path());
+        ASSERT_TRUE(running.tryAcquire());
+        EXPECT_EQ(startUp(), EXIT_SUCCESS);
+    }
+    EXPECT_EQ(startUp(), WentOn);
+    SetProgramFolderForTest({});
 }
 
 }  // namespace

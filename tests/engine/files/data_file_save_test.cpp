@@ -11,6 +11,7 @@
 #include "files/data_file_write.h"
 #include "host/long_job.h"
 #include "support/data_file_test_base.h"
+#include "support/listed_rows.h"
 #include "support/text_setup.h"
 #include "texts/choice_texts.h"
 
@@ -26,19 +27,6 @@ std::vector<SampleContents> ThreeSamples()
             {20, {{3}, {3}}, {{0, QStringLiteral("自転車")}, {1, QStringLiteral("釣り")}}, 0},
             {30, {{2}, {}}, {}, 1}};
 }
-
-// A result sheet listing the given positions in its order.
-class FakeSheet : public ListedSamples {
-public:
-    explicit FakeSheet(std::vector<Long> positions) : positions_(std::move(positions)) {}
-    Long EssayDnoCount() override { return static_cast<Long>(positions_.size()); }
-    void EssayDnoReset() override { next_ = 0; }
-    Long EssayDno() override { return next_ < positions_.size() ? positions_[next_++] : -1; }
-
-private:
-    std::vector<Long> positions_;
-    size_t next_ = 0;
-};
 
 class SaveDataFileTest : public DataFileTest {
 protected:
@@ -388,7 +376,7 @@ TEST_F(SaveDataFileTest, ExportWritesTheListedSamplesInTheSheetOrderAndLeavesThe
     samples.SavedSampleCount = 60;
     samples.LastSaveTime = 45000.5;
     // 7 is listed on two rows and written once.
-    FakeSheet sheet({42, 7, 99, 7});
+    test::ListedRows sheet({42, 7, 99, 7});
     const QString target = path(QStringLiteral("export.kz"));
 
     EXPECT_TRUE(SaveDataFile(workspace, settings, target, &sheet));
@@ -414,7 +402,7 @@ TEST_F(SaveDataFileTest, ExportOfAPositionOutsideTheTableFails)
     AddQuestion(1, 2);
     BuildLayout();
     AddSample(1);
-    FakeSheet sheet({0, 1});
+    test::ListedRows sheet({0, 1});
     ui_.expectBox(vbOK);
 
     EXPECT_FALSE(SaveDataFile(workspace, settings, path(QStringLiteral("export.kz")), &sheet));

@@ -85,5 +85,19 @@ TEST_F(TextInputImport, AnIDLineAtTheEndOfTheFileIsARecordWithoutAnswers)
     EXPECT_TRUE(ReadAll("\r\n\n\r", Format::TextInput).empty());
 }
 
+// A failure to read ends the run; its message shows how far the record had
+// come.
+TEST_F(TextInputImport, AReadFailureNamesTheRecordTextReadSoFar)
+{
+    const std::vector<ImportRecord> records =
+        ReadAll("ID=7\r\n12-\r\n" + QByteArray(ImportLineLimit + 1, '3') + "\r\nID=8\r\n1-\r\n", Format::TextInput);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].kind, Kind::Failed);
+    EXPECT_EQ(records[0].reply, "12-\r\n");
+    const QString message = records[0].message;
+    EXPECT_TRUE(message.startsWith(QStringLiteral("行が長すぎます"))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("\r\n12-\r\n\r\nまで読み込んでいました。"))) << message.toStdString();
+}
+
 }  // namespace
 }  // namespace kz::test

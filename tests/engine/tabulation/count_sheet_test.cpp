@@ -312,5 +312,27 @@ TEST_F(CafeSheetTest, WorkingConditionJoinsQuestionOverallAndColumnInThatOrder)
     EXPECT_EQ((*cond)[4].KindRank, 0);
 }
 
+// Every grid column of a block (label, values, spacer) belongs to it; the
+// column that closes a sheet without spacers belongs to none.
+TEST(ColumnPlanTest, GridColumnsBelongToTheBlockThatHoldsThem)
+{
+    const struct {
+        DisplayMenus menus;
+        std::vector<int> blockOfColumn;  // for grid columns -1, 0, 1, ...
+    } cases[] = {
+        {{1, false, false}, {-1, 0, 0, 0, 1, 1, -1, -1}},
+        {{1, true, false}, {-1, 0, 0, 0, 1, 1, 1, -1, -1}},
+        {{0, false, true}, {-1, 0, 0, 0, 1, 1, -1}},
+    };
+    for (const auto& c : cases) {
+        const ColumnPlan plan = PlanColumns(c.menus, 2);
+        for (size_t i = 0; i < c.blockOfColumn.size(); ++i) {
+            const int col = static_cast<int>(i) - 1;
+            EXPECT_EQ(BlockOfColumn(plan, col), c.blockOfColumn[i]) << c.menus.percentItem << " column " << col;
+        }
+    }
+    EXPECT_EQ(BlockOfColumn(ColumnPlan{}, 0), -1) << "a sheet not laid out yet";
+}
+
 }  // namespace
 }  // namespace kz

@@ -15,6 +15,7 @@
 #include "model/question_codes.h"
 #include "sheet_fixture.h"
 #include "support/data_file_builder.h"
+#include "tabulation/free_text_listing.h"
 #include "tabulation/page_file.h"
 
 namespace kz {
@@ -213,6 +214,40 @@ TEST_F(PageFileTest, ReadingTakesOverTheStoredRequestAndKeepsTheRest)
     EXPECT_EQ(listed->option.Limits[1][0].KindRank, 0);  // the referenced question is no condition
     // The stored grid has no column headed by it: the stored one alone.
     EXPECT_EQ(listed->RefQuestions, std::vector<Integer>{Satisfaction});
+}
+
+// A listing page stores only its first referenced question; the others
+// come back from the headings over the grid's later columns, in question
+// order. Columns that the stored one does not head are another result's.
+TEST_F(PageFileTest, ReferencedQuestionsComeBackFromTheHeadingsTheGridStores)
+{
+    const QString gender = ListedQuestionHeading(survey, Gender);
+    const QString orders = ListedQuestionHeading(survey, Orders);
+    const QString satisfaction = ListedQuestionHeading(survey, Satisfaction);
+    struct Case {
+        const char* what;
+        std::vector<Integer> stored;
+        QStringList headings;  // over the columns after the fixed three
+        std::vector<Integer> read;
+    };
+    const Case cases[] = {
+        {"two referenced", {Gender, Satisfaction}, {gender, satisfaction}, {Gender, Satisfaction}},
+        {"all three", {Gender, Orders, Satisfaction}, {gender, orders, satisfaction}, {Gender, Orders, Satisfaction}},
+        {"a tally beside the listing", {Orders}, {QStringLiteral("順位"), orders}, {Orders}},
+        {"a heading out of order ends them", {Orders}, {orders, gender}, {Orders}},
+        {"none", {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        PageContents page = ListingPage();
+        page.RefQuestions = c.stored;
+        for (const QString& heading : c.headings) {
+            page.grid.colWidths.push_back(1500);
+            page.grid.columns.push_back({heading, QString()});
+        }
+        const std::optional<PageRequest> read = Read(survey, Written(page));
+        ASSERT_TRUE(read) << c.what;
+        EXPECT_EQ(read->RefQuestions, c.read) << c.what;
+    }
 }
 
 TEST_F(PageFileTest, EveryCutAndEveryRunOnIsRefused)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <optional>
+
 #include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "sheet_fixture.h"
@@ -229,6 +232,59 @@ TEST(TotalRequestTest, FreeTextRequestTakesOnlyItsCriterionsValues)
     EXPECT_EQ(FreeTextConditionText(loaded, QuantityBetween), "1.5 ～ 9");
     EXPECT_EQ(FreeTextConditionText(page.values, CodeBetween), "A ～ C");
     EXPECT_EQ(FreeTextConditionText(page.values, WithText), "");
+}
+
+// Answers each input box with the next typed text, or Cancel for none, and
+// keeps what each box showed as "title|name|range|caution|text".
+class InputBoxes : public ScriptedUi {
+public:
+    std::deque<std::optional<QString>> typed;
+    QStringList shown;
+
+    bool inputBox(const QString& title, const QString& name, const QString& range, const QString& caution,
+                  QString& text) override
+    {
+        shown << QStringList{title, name, range, caution, text}.join(u'|');
+        if (typed.empty()) {
+            ADD_FAILURE() << "unexpected input box " << title.toStdString();
+            return false;
+        }
+        const std::optional<QString> answer = typed.front();
+        typed.pop_front();
+        if (answer)
+            text = *answer;
+        return answer.has_value();
+    }
+};
+
+TEST(TotalRequestTest, FreeTextConditionsAreAskedBoundByBoundAndComeOutInOrder)
+{
+    const FreeTextCondition last{"前", 1, 5, "B", "D"};
+    const std::nullopt_t cancel = std::nullopt;
+    struct Case {
+        Integer criterion;
+        std::vector<std::optional<QString>> typed;
+        QStringList shown;
+        QString condition;  // as the window shows it
+    };
+    const Case cases[] = {
+        {TextContains, {"駅"}, {"記述の条件|記述=||条件を指定しないことも出来ます|前"}, "駅"},
+        {TextContains, {cancel}, {"記述の条件|記述=||条件を指定しないことも出来ます|前"}, "前"},
+        {QuantityBetween, {"10", "2.5"}, {"数量の条件|最小値は|||1", "数量の条件|最大値は|10～||5"}, "2.5 ～ 10"},
+        {QuantityBetween, {cancel, "x"}, {"数量の条件|最小値は|||1", "数量の条件|最大値は|1～||5"}, "0 ～ 1"},
+        {CodeBetween, {"C", "A"}, {"ｺｰﾄﾞの条件|最小値は|||B", "ｺｰﾄﾞの条件|最大値は|C～||D"}, "A ～ C"},
+        {CodeBetween, {"b", cancel}, {"ｺｰﾄﾞの条件|最小値は|||B", "ｺｰﾄﾞの条件|最大値は|b～||D"}, "D ～ b"},
+        {WithText, {}, {}, ""},
+    };
+    for (const Case& c : cases) {
+        InputBoxes boxes;
+        boxes.typed.assign(c.typed.begin(), c.typed.end());
+        FreeTextCondition values = last;
+        AskFreeTextCondition(values, c.criterion);
+        SCOPED_TRACE(c.condition.toStdString());
+        EXPECT_EQ(boxes.shown, c.shown);
+        EXPECT_EQ(FreeTextConditionText(values, c.criterion), c.condition);
+    }
 }
 
 TEST_F(RequestColumnsTest, ListsOfRanksAndChoices)

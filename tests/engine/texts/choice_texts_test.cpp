@@ -91,6 +91,10 @@ TEST_F(ChoiceTextsTest, OtherChoiceIsTheFirstMarkedFromOne)
     survey.Choices(q, 7).Attr |= Bit(AttrOther);
     survey.Choices(q, 4).Attr |= Bit(AttrOther);
     EXPECT_EQ(FindOtherChoice(survey, q), 4);
+    EXPECT_EQ(FindOtherChoice(survey, q, 4), 7) << "passing over the choice being marked";
+    EXPECT_EQ(FindOtherChoice(survey, q, 7), 4);
+    survey.Choices(q, 7).Attr = 0;
+    EXPECT_EQ(FindOtherChoice(survey, q, 4), -1);
 }
 
 TEST_F(ChoiceTextsTest, EssayQuestionsMarked)

@@ -30,5 +30,16 @@ TEST_F(QuestionSheetTest, HeadingThenEveryChoiceFromNoAnswer)
                                                "(2)いいえ［記述］\r\n");
 }
 
+// The question list writes a range of questions as its window shows each,
+// one print line apiece: every sheet followed by one more line end.
+TEST_F(QuestionSheetTest, ARangeIsEachSheetOfItFollowedByALineEnd)
+{
+    const QString crLf = QStringLiteral("\r\n");
+    EXPECT_EQ(QuestionSheetsText(workspace, 2, 2), QuestionSheetText(workspace, 2) + crLf);
+    EXPECT_EQ(QuestionSheetsText(workspace, 0, 1),
+              QuestionSheetText(workspace, 0) + crLf + QuestionSheetText(workspace, 1) + crLf);
+    EXPECT_TRUE(QuestionSheetsText(workspace, 0, 1).startsWith(QStringLiteral("Q1 性別 どれですか\r\n(0)無回答")));
+}
+
 }  // namespace
 }  // namespace kz
