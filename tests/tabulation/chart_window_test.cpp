@@ -151,9 +151,11 @@ TEST_F(ChartWindowTest, EachChartTypeDrawsTheSeriesItsWay)
         ASSERT_EQ(series.size(), c.series) << "the sheet sent its rows again";
         EXPECT_STREQ(series.front()->metaObject()->className(), c.seriesClass);
         // An area's line goes with the area when the chart is redrawn.
-        for (QAbstractSeries* s : series)
-            if (auto* area = qobject_cast<QAreaSeries*>(s))
+        for (QAbstractSeries* s : series) {
+            if (auto* area = qobject_cast<QAreaSeries*>(s)) {
                 EXPECT_EQ(area->upperSeries()->parent(), area);
+            }
+        }
     }
     // Steps hold each value across its category.
     auto* steps = qobject_cast<QLineSeries*>(graph->Graph->chart()->series().front());
