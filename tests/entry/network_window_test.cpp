@@ -26,6 +26,17 @@ protected:
         file.write(bytes);
     }
     QStringList files(const char* dir) const { return QDir(folder.filePath(dir)).entryList(QDir::Files); }
+    // Imports the answer folder "in" into "out", answering `boxes` message boxes with OK.
+    void ImportAnswers(int boxes)
+    {
+        windows.startImport("WWWANS", "WWWｱﾝｹｰﾄ", QString());
+        frmMerge& merge = *Forms::loaded<frmMerge>();
+        merge.txtDir[0]->setText(folder.filePath("in"));
+        merge.txtDir[1]->setText(folder.filePath("out"));
+        for (int box = 0; box < boxes; ++box)
+            script.onMessage(vbOK);
+        merge.cmdGetWWW->click();
+    }
 
     QTemporaryDir folder;
 };
@@ -108,13 +119,7 @@ TEST_F(NetworkWindowTest, AnAnswerTheEntryWindowRefusesLeavesNoSampleAndItsFileI
     survey.Choices(1, 4).High = 10;
     put("a.txt", "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C1&KZESQ1C4=500&\r\n"
                  "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C2&KZESQ1C4=5&\r\n");
-    windows.startImport("WWWANS", "WWWｱﾝｹｰﾄ", QString());
-    frmMerge& merge = *Forms::loaded<frmMerge>();
-    merge.txtDir[0]->setText(folder.filePath("in"));
-    merge.txtDir[1]->setText(folder.filePath("out"));
-    for (int box = 0; box < 3; ++box)
-        script.onMessage(vbOK);
-    merge.cmdGetWWW->click();
+    ImportAnswers(3);
     ASSERT_EQ(script.messages().size(), 3);
     EXPECT_EQ(script.messages()[0].text, "数量回答が範囲1～10に納まっていません。");
     EXPECT_TRUE(script.messages()[1].text.startsWith("入力画面で受け付けられなかった回答があります。"));
@@ -133,13 +138,7 @@ TEST_F(NetworkWindowTest, RunningOutOfIDsStopsTheRunAndTheEndNamesTheAnswersTheC
     put("a.txt", "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C2&KZESQ0C2=tea&\r\n"
                  "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C1&\r\n"
                  "KZDSTNCTNNAME=cafe&KZANSQ0=KZCHQ0C3&\r\n");
-    windows.startImport("WWWANS", "WWWｱﾝｹｰﾄ", QString());
-    frmMerge& merge = *Forms::loaded<frmMerge>();
-    merge.txtDir[0]->setText(folder.filePath("in"));
-    merge.txtDir[1]->setText(folder.filePath("out"));
-    for (int box = 0; box < 3; ++box)
-        script.onMessage(vbOK);
-    merge.cmdGetWWW->click();
+    ImportAnswers(3);
     ASSERT_EQ(script.messages().size(), 3);
     EXPECT_TRUE(script.messages()[0].text.startsWith("ＩＤが尽きました。"));
     EXPECT_EQ(script.messages()[1].text, "取り込みを中止します");
