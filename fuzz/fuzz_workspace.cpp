@@ -8,12 +8,12 @@
 #include <limits>
 
 #include "host/settings.h"
+#include "imports/import_entry.h"
 #include "imports/network_answers.h"
 #include "model/answer_store.h"
 #include "model/condition_arrays.h"
 #include "model/question_codes.h"
 #include "model/sample_table.h"
-#include "reply/reply_parse.h"
 #include "runtime/cp932.h"
 
 namespace kz::fuzz {
@@ -112,19 +112,12 @@ QString Described(const WWWAnswer& answer)
     return text;
 }
 
-// A status of a parse that stored the sample.
-bool Stored(const QString& status) { return status.isEmpty() || status == ExeDllStatus; }
-
-QString Parse(Long Dno, const QString& reply)
+// A record entered as the entry window enters what the importers hand it:
+// the reply with the line end the window adds.
+ImportedEntry Enter(std::optional<Long> ID, const QString& reply)
 {
     QString text = reply + CrLf;
-    Integer cursorQ = 0;
-    Integer cursorN = 0;
-    Integer caretQ = -1;
-    int caret = -1;
-    QString status;
-    ParseReply(FuzzWorkspace(), Dno, text, cursorQ, cursorN, caret, caretQ, status);
-    return status;
+    return EnterImportedRecord(FuzzWorkspace(), FuzzSettings(), ID, text, nullptr);
 }
 
 // An ID no sample has, for the sample that checks another's reply.
@@ -145,18 +138,19 @@ void RequireStableReply(Long Dno, const QString& entered)
     const WWWAnswer stored = StoredAnswer(Dno);
     Workspace& ws = FuzzWorkspace();
     const QString reply = WWWReplyText(ws.survey, stored);
-    const Long again = AppendSampleRec(ws, UnusedID());
-    const QString status = Parse(again, reply);
-    const WWWAnswer reread = StoredAnswer(again);
+    const ImportedEntry again = Enter(UnusedID(), reply);
+    Require(again.Dno >= 0, "no sample could be made for a stored sample's reply");
+    const bool taken = again.result == ImportedEntry::Result::Stored;
+    const WWWAnswer reread = StoredAnswer(again.Dno);
     const SampleStore& table = ws.samples.Samples;
-    const bool same = WWWReplyText(ws.survey, reread) == reply && table.flags(again) == table.flags(Dno);
-    if (!Stored(status) || !same)
+    const bool same = WWWReplyText(ws.survey, reread) == reply && table.flags(again.Dno) == table.flags(Dno);
+    if (!taken || !same)
         std::fprintf(stderr, "entered:\n%s\nstored: %s\nwritten:\n%s\nstatus: %s\nread back: %s\n",
-                     qPrintable(entered), qPrintable(Described(stored)), qPrintable(reply), qPrintable(status),
+                     qPrintable(entered), qPrintable(Described(stored)), qPrintable(reply), qPrintable(again.Status),
                      qPrintable(Described(reread)));
-    Require(Stored(status), "a stored sample's reply is refused");
+    Require(taken, "a stored sample's reply is refused");
     Require(same, "a stored sample's reply stores other answers or stored-limit flags");
-    DeleteSampleRec(ws.samples.Samples, again);
+    DeleteSampleRec(ws.samples.Samples, again.Dno);
 }
 
 }  // namespace
@@ -219,14 +213,13 @@ WWWAnswer StoredAnswer(Long Dno)
     return answer;
 }
 
-bool EnterRecord(Long ID, const QString& reply)
+ImportedEntry::Result EnterRecord(std::optional<Long> ID, const QString& reply)
 {
-    const Long Dno = AppendSampleRec(FuzzWorkspace(), ID);
-    Require(Dno >= 0, "a record was handed over with an ID in use");
-    if (!Stored(Parse(Dno, reply)))
-        return false;
-    RequireStableReply(Dno, reply);
-    return true;
+    const ImportedEntry entry = Enter(ID, reply);
+    Require(entry.result != ImportedEntry::Result::IDInUse, "a record was handed over with an ID in use");
+    if (entry.result == ImportedEntry::Result::Stored)
+        RequireStableReply(entry.Dno, reply);
+    return entry.result;
 }
 
 }  // namespace kz::fuzz

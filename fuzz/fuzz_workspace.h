@@ -6,7 +6,10 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "host/settings.h"
+#include "imports/import_entry.h"
 #include "imports/network_answers.h"
 #include "model/workspace.h"
 #include "require.h"
@@ -37,11 +40,11 @@ void ResetSamples(Workspace& ws);
 // The answers of the sample at position Dno, question after question.
 WWWAnswer StoredAnswer(Long Dno);
 
-// A record handed over as the importers do: a new sample with the ID, and
-// the reply (with the line end the hand-over adds) parsed, checked and
-// stored into it. True when it was stored; the reply notation of the
-// answers stored, entered into a new sample, must then store answers of the
-// same notation and the same stored-limit flags.
-bool EnterRecord(Long ID, const QString& reply);
+// A record handed over as the importers do (EnterImportedRecord): a new
+// sample with the ID, or the next free one without, and the reply (with the
+// line end the entry window adds) parsed, checked and stored into it. A
+// stored record's reply notation, entered into a new sample, must then store
+// answers of the same notation and the same stored-limit flags.
+ImportedEntry::Result EnterRecord(std::optional<Long> ID, const QString& reply);
 
 }  // namespace kz::fuzz

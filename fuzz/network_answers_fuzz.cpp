@@ -14,7 +14,6 @@
 #include "imports/answer_fields.h"
 #include "imports/network_answers.h"
 #include "input_file.h"
-#include "model/sample_table.h"
 
 namespace kz::fuzz {
 
@@ -40,14 +39,18 @@ void RequireFits(const Survey& questionnaire, const WWWAnswer& answer)
     Require(A == answer.Codes.size(), "an answer holds choices no question counts");
 }
 
-// The entry window's "AUTONEW" and "INPUT".
+// Handed to the entry window as the import window hands it.
 HandOver Enter(const Workspace& ws, const WWWAnswer& answer)
 {
     RequireFits(ws.survey, answer);
-    const Long ID = NextFreeID(FuzzWorkspace().samples, FuzzSettings());
-    if (ID == -1)
+    switch (EnterRecord(std::nullopt, WWWReplyText(ws.survey, answer))) {
+    case ImportedEntry::Result::Stored:
+        return HandOver::Stored;
+    case ImportedEntry::Result::Refused:
+        return HandOver::Refused;
+    default:
         return HandOver::NoIDLeft;
-    return EnterRecord(ID, WWWReplyText(ws.survey, answer)) ? HandOver::Stored : HandOver::Refused;
+    }
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ frmPreview::frmPreview() : KzForm(QStringLiteral("frmPreview"))
 void frmPreview::showFile(const QString& path)
 {
     QFile file(path);
-    if (const int error = OpenForReading(file, FileKinds::RegularOnly)) {
+    if (const int error = OpenForReading(file)) {
         MsgBox(FileErrorText(error), vbExclamation);
         return;
     }

@@ -145,17 +145,20 @@ void frmSearch::showEvent(QShowEvent* event)
     KzForm::showEvent(event);
 }
 
-void frmSearch::setParentGrid(widgets::KzForm* sheet, ListedSamples* listed)
+void frmSearch::setParentGrid(widgets::KzForm* sheet)
 {
-    if (sheet && listed)
+    if (sheet)
         ParentGrid.set(*sheet);
     else
         ParentGrid.clear();
-    listed_ = listed;
     updateAddButtons();
 }
 
-ListedSamples* frmSearch::listing() const { return ParentGrid.get() && listed_->isListing() ? listed_ : nullptr; }
+ListedSamples* frmSearch::listing() const
+{
+    auto* listed = dynamic_cast<ListedSamples*>(ParentGrid.get());
+    return listed && listed->isListing() ? listed : nullptr;
+}
 
 void frmSearch::updateAddButtons()
 {

@@ -25,10 +25,9 @@ class frmSearch : public widgets::KzForm, private AnswerAdditionWindow {
 public:
     frmSearch();
 
-    // The result sheet `sheet` whose listed samples `listed` receive the
-    // answer (nullptr: none); the add buttons work only while it is loaded
-    // and lists samples.
-    void setParentGrid(widgets::KzForm* sheet, ListedSamples* listed);
+    // The result sheet whose listed samples receive the answer (nullptr:
+    // none); the add buttons work only while it is loaded and lists samples.
+    void setParentGrid(widgets::KzForm* sheet);
 
     QComboBox* cmbQno;
     QComboBox* cmbRank;
@@ -64,7 +63,6 @@ private:
     ListedSamples* listing() const;
 
     GuardedSheet<widgets::KzForm> ParentGrid;
-    ListedSamples* listed_ = nullptr;
 };
 
 }  // namespace kz

@@ -63,14 +63,13 @@ void ProgramWindows::showAddAnswers()
     // Opened now, it works on the sheet activated last, as it would had it
     // been open then.
     if (opening && lastSheet_)
-        search.setParentGrid(lastSheet_, lastSheet_);
+        search.setParentGrid(lastSheet_);
     ShowInFront(search);
 }
 
 void ProgramWindows::showAddAnswersOn(widgets::KzForm& sheet)
 {
-    frmGridBase* grid = ResultSheet(sheet);
-    Forms::instance<frmSearch>().setParentGrid(grid, grid);
+    Forms::instance<frmSearch>().setParentGrid(ResultSheet(sheet));
     showAddAnswers();
 }
 
@@ -183,7 +182,7 @@ void ProgramWindows::resultSheetActivated(widgets::KzForm& sheet)
         return;
     lastSheet_ = grid;
     if (auto* search = Forms::loaded<frmSearch>())
-        search->setParentGrid(grid, grid);
+        search->setParentGrid(grid);
     if (auto* total = Forms::loaded<frmTotal>()) {
         total->setParentGrid(*grid);
         total->SetTotalOption(grid->result().SheetOption);

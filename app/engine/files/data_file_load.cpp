@@ -155,7 +155,7 @@ LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, In
     // Opened without asking first whether the file exists: the answer could
     // be out of date by the time of the open.
     QFile file(fileName);
-    const int openError = OpenForReading(file, FileKinds::RegularOnly);
+    const int openError = OpenForReading(file);
     if (openError == ENOENT || openError == ENOTDIR || openError == EISDIR) {
         MsgBox(fileName + QStringLiteral("が見つかりません"), vbCritical);
         return NothingLoaded;

@@ -185,7 +185,7 @@ Integer MergeFile(Workspace& ws, const QString& fileName)
     try {
         const QString unreadable = fileName + QStringLiteral(" を読み込めません。");
         QFile file(fileName);
-        if (const int error = OpenForReading(file, FileKinds::RegularOnly))
+        if (const int error = OpenForReading(file))
             throw DataFileError(unreadable + FileErrorText(error));
         const LargeVector<char> content = ReadRemainingBytes(file);
         if (file.error() != QFileDevice::NoError)

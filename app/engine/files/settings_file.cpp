@@ -286,7 +286,7 @@ void LoadSettings(Settings& settings)
     // another copy may replace it in between. After a read error what was
     // read stays, and the recent-file menu keeps what it showed.
     QFile file(SettingsFilePath());
-    const int openError = OpenForReading(file, FileKinds::RegularOnly);
+    const int openError = OpenForReading(file);
     BinaryReader in(file);
     const bool readWhole = openError == ENOENT || (openError == 0 && ReadSettings(in, settings));
     if (readWhole)

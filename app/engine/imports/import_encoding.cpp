@@ -67,7 +67,7 @@ ForeignEncoding SniffForeignEncoding(QIODevice& device)
 QString ImportEncodingProblem(const QString& path)
 {
     QFile file(path);
-    if (OpenForReading(file, FileKinds::RegularOnly) != 0)
+    if (OpenForReading(file) != 0)
         return {};
     QString looksLike;
     switch (SniffForeignEncoding(file)) {

@@ -17,7 +17,7 @@ bool ImportLines::open(const QString& path, qint64 pos)
 {
     close();
     file_.setFileName(path);
-    if (const int error = OpenForReading(file_, FileKinds::RegularOnly)) {
+    if (const int error = OpenForReading(file_)) {
         error_ = FileErrorText(error);
         return false;
     }

@@ -89,7 +89,7 @@ bool CanRemove(const QString& path)
 QString CopyFile(const QString& path, const QString& target)
 {
     QFile source(path);
-    if (const int error = OpenForReading(source, FileKinds::RegularOnly))
+    if (const int error = OpenForReading(source))
         return FileErrorText(error);
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError)

@@ -1,7 +1,5 @@
 #include "model/useful.h"
 
-#include <utility>
-
 #include "model/question_codes.h"
 #include "model/survey.h"
 
@@ -10,8 +8,6 @@ namespace kz {
 QString PathFolder(const QString& path) { return path.left(path.lastIndexOf(QLatin1Char('/')) + 1); }
 
 QString PathFileName(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); }
-
-void SwapInt(Integer& a, Integer& b) { std::swap(a, b); }
 
 Integer IsNextChoice(const Survey& questionnaire, Integer k)
 {

@@ -14,8 +14,6 @@ QString PathFolder(const QString& path);
 // Path after its last "/"; the whole path when it has none.
 QString PathFileName(const QString& path);
 
-void SwapInt(Integer& a, Integer& b);
-
 // 1 when reply-sheet line k + 1 of the questionnaire starts at the answer
 // slot that directly follows the start of line k (the next slot of the same
 // question, or slot 0 of the next question after the last slot), else 0. k

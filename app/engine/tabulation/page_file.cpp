@@ -278,7 +278,7 @@ std::optional<PageRequest> LoadPageFile(const QString& fileName, const Survey& q
                                         const TotalOptionRec& current)
 {
     QFile file(fileName);
-    if (const int error = OpenForReading(file, FileKinds::RegularOnly)) {
+    if (const int error = OpenForReading(file)) {
         Beep();
         MsgBox(PageLines(fileName) + QStringLiteral("を開けません。") + FileErrorText(error), vbExclamation);
         return std::nullopt;

@@ -32,20 +32,18 @@ QString FileErrorText(int osError)
     }
 }
 
-int OpenForReading(QFile& file, FileKinds kinds)
+int OpenForReading(QFile& file)
 {
-    const bool regularOnly = kinds == FileKinds::RegularOnly;
     // Opened here rather than by QFile, whose error tells no reason; without
-    // waiting for a pipe's writer when only its kind is to be seen.
-    const int fd =
-        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0));
+    // waiting for a pipe's writer, as only its kind is to be seen.
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno;
     struct stat info {};
-    int error = ::fstat(fd, &info) != 0                 ? errno
-                : S_ISDIR(info.st_mode)                 ? EISDIR
-                : regularOnly && !S_ISREG(info.st_mode) ? ENODEV
-                                                        : 0;
+    int error = ::fstat(fd, &info) != 0  ? errno
+                : S_ISDIR(info.st_mode)  ? EISDIR
+                : !S_ISREG(info.st_mode) ? ENODEV
+                                         : 0;
     if (error == 0 && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         error = EIO;
     if (error != 0)

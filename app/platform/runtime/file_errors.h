@@ -14,17 +14,10 @@ namespace kz {
 // the others.
 QString FileErrorText(int osError);
 
-// Which files an open for reading takes.
-enum class FileKinds {
-    AnyButFolders,
-    // Regular files only: a device, a pipe or a socket (or a link to one)
-    // can give bytes without end or keep the open waiting for a writer; it
-    // gives ENODEV at once.
-    RegularOnly,
-};
-
 // Opens `file` (by its file name) for reading. 0 when open, else the system
-// error number; a folder gives EISDIR.
-int OpenForReading(QFile& file, FileKinds kinds = FileKinds::AnyButFolders);
+// error number; a folder gives EISDIR. Only a regular file is opened: a
+// device, a pipe or a socket (or a link to one) can give bytes without end
+// or keep the open waiting for a writer; it gives ENODEV at once.
+int OpenForReading(QFile& file);
 
 }  // namespace kz
