@@ -326,7 +326,7 @@ bool ProgramWindows::graphShown() const
 
 bool ProgramWindows::graphFedBy(const widgets::KzForm& sheet) const
 {
-    return graphShown() && Forms::loaded<frmGraph>()->ParentGrid.get() == &sheet;
+    return graphShown() && Forms::loaded<frmGraph>()->fedBy(sheet);
 }
 
 void ProgramWindows::feedGraph(widgets::KzForm& sheet, const std::optional<ChartFeed>& feed)
@@ -336,7 +336,7 @@ void ProgramWindows::feedGraph(widgets::KzForm& sheet, const std::optional<Chart
         return;
     graph->ParentGrid.set(sheet);
     if (feed)
-        graph->showFeed(*feed);
+        graph->showFeed(sheet, *feed);
 }
 
 void ProgramWindows::resendGraphData(widgets::KzForm& sheet)

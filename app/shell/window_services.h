@@ -128,7 +128,8 @@ public:
     // The chart window shown on top of the result sheet that asks, which
     // keeps the focus.
     virtual void raiseGraph() = 0;
-    // Whether the chart window is shown; and shown charting `sheet`.
+    // Whether the chart window is shown; and shown charting what `sheet`
+    // sent it last (not only activated since).
     virtual bool graphShown() const = 0;
     virtual bool graphFedBy(const widgets::KzForm& sheet) const = 0;
     // The chart window works on `sheet` from now on, and charts `feed` when

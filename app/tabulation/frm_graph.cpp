@@ -98,8 +98,9 @@ void frmGraph::stackClicked()
     resend();
 }
 
-void frmGraph::showFeed(const ChartFeed& feed)
+void frmGraph::showFeed(widgets::KzForm& sheet, const ChartFeed& feed)
 {
+    feedingSheet_.set(sheet);
     Graph->setTitleText(feed.title);
     Graph->setChartData(feed.data);
 }

@@ -27,8 +27,11 @@ public:
     GuardedSheet<widgets::KzForm> ParentGrid;
     widgets::ChartControl* Graph;
 
-    // Charts what a sheet sent: its data under its title.
-    void showFeed(const ChartFeed& feed);
+    // Charts what `sheet` sent: its data under its title.
+    void showFeed(widgets::KzForm& sheet, const ChartFeed& feed);
+    // Whether the chart shows what `sheet` sent last: activating another
+    // sheet makes it ParentGrid but leaves the chart showing this one's.
+    bool fedBy(const widgets::KzForm& sheet) const { return feedingSheet_.get() == &sheet; }
 
     QMenuBar* menuBar;
     QMenu* mnuEdit;
@@ -49,6 +52,8 @@ private:
     void printClicked();
     // The feeding sheet sends its selection again.
     void resend();
+
+    GuardedSheet<widgets::KzForm> feedingSheet_;
 };
 
 }  // namespace kz

@@ -40,6 +40,9 @@ void frmGridBase::feedChart()
         Beep();
         return;
     }
+    // The question sent last is no longer charted once another sheet sent its own.
+    if (!windows().graphFedBy(*this))
+        graphFeed_.LastGraphQ = -1;
     const std::optional<ChartFeed> feed =
         FeedChart(ProgramWorkspace().survey, sheet_, chartOptions(), Grid->row(), Grid->col(), graphFeed_);
     windows().feedGraph(*this, feed);

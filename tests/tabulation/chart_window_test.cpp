@@ -31,6 +31,7 @@ namespace {
 using test::Gender;
 using test::Orders;
 using test::Request;
+using test::Satisfaction;
 using widgets::Forms;
 
 const Condition Men = test::MakeCondition(0, {test::Row(test::Required, Gender, 1)});
@@ -49,10 +50,11 @@ protected:
     }
 
     // Makes the i-th choice row of q's block the current cell.
-    void SelectChoice(Integer q, int i)
+    void SelectChoice(Integer q, int i) { SelectChoice(*sheet, q, i); }
+    static void SelectChoice(frmGridBase& on, Integer q, int i)
     {
-        sheet->Grid->setRow(sheet->result().result.RowStart[q] + BlockHeadRows + i);
-        sheet->Grid->setCol(0);
+        on.Grid->setRow(on.result().result.RowStart[q] + BlockHeadRows + i);
+        on.Grid->setCol(0);
     }
 
     test::ProgramStateGuard state;
@@ -126,6 +128,29 @@ TEST_F(ChartWindowTest, ARunOfTheFeedingSheetSendsItsChartAgain)
     sheet->DoHandedTotal(Request(Gender, Gender, {Women}));
     EXPECT_TRUE(graph->Graph->table().categories.isEmpty());
     EXPECT_TRUE(graph->Graph->titleText().isEmpty());
+}
+
+TEST_F(ChartWindowTest, ARunOfASheetOnlyActivatedSinceLeavesTheChartToTheSheetThatFedIt)
+{
+    SelectChoice(Orders, 0);
+    frmGridBase& second = Forms::createNew<frmGridBase>();
+    second.DoTotal(Request(Gender, Satisfaction, {Men}));
+    SelectChoice(second, Satisfaction, 0);
+    const QStringList fed = graph->Graph->table().categories;
+    ASSERT_EQ(fed, QStringList({"満足", "不満"}));
+
+    QApplication::setActiveWindow(sheet);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+    // "更新" without the question the first sheet once sent.
+    sheet->DoHandedTotal(Request(Gender, Gender, {Women}));
+    EXPECT_EQ(graph->Graph->table().categories, fed);
+    EXPECT_EQ(graph->Graph->table().values, (QList<QList<double>>{{1, 2}}));
+
+    // Each sheet's row click charts its own counts, also the question it sent last.
+    SelectChoice(Gender, 0);
+    EXPECT_EQ(graph->Graph->table().categories, QStringList({"女性", "無回答"}));
+    SelectChoice(second, Satisfaction, 1);
+    EXPECT_EQ(graph->Graph->table().categories, fed);
 }
 
 TEST_F(ChartWindowTest, EachChartTypeDrawsTheSeriesItsWay)
