@@ -160,6 +160,33 @@ TEST_F(ResultSheetTest, StopAsksFirstAndLeavesTheRestUncounted)
     }
 }
 
+TEST_F(ResultSheetTest, ARedrawAfterAStopShowsWhatTheStopLeftAndWhereItStopped)
+{
+    LongJobPacing everyStep(0);
+    const QString secondColumn = QStringLiteral("質問:Q1/Q3まで  限定条件:2/2");
+    frmGridBase* running = nullptr;
+    QTimer stopInSecondColumn;
+    QObject::connect(&stopInSecondColumn, &QTimer::timeout, [&] {
+        if (running && running->lblInfo2->text() == secondColumn) {
+            stopInSecondColumn.stop();
+            running->cmdCancel->click();
+        }
+    });
+    stopInSecondColumn.start(0);
+    script.onMessage(vbOK);
+    running = &Forms::createNew<frmGridBase>();
+    const auto gender = [](Integer c) { return test::MakeCondition(0, {test::Row(test::Required, Gender, c)}); };
+    running->DoTotal(Request(Gender, Satisfaction, {gender(1), gender(2)}));
+    EXPECT_EQ(running->lblInfo->text(), "57%") << "the share of both columns' count";
+
+    running->mnuSort->trigger();
+    EXPECT_EQ(running->lblInfo2->text(), secondColumn);
+    EXPECT_EQ(running->Grid->textMatrix(4, 1), "3");  // 男性 in the first column
+    for (int row = 1; row < running->Grid->rows(); ++row)
+        for (int col = running->result().columns.ColStart[1]; col < running->Grid->cols(); ++col)
+            EXPECT_EQ(running->Grid->textMatrix(row, col), "") << row << "," << col;
+}
+
 TEST_F(ResultSheetTest, PlacementFontAndColumnWidthsComeFromAndGoToTheSettings)
 {
     settings.WindowRecs[WindowSlot::frmGridBase] = {1500, 1200, 9000, 6000};

@@ -87,38 +87,47 @@ void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& m
     view.layOut(sheet);
 
     // One job over every column, each of SampleCount positions and its end.
+    // The share shown is the whole job's, as a progress bar's would be; the
+    // status names the column.
     const Long sampleCount = static_cast<Long>(ws.samples.Samples.size());
     const qint64 perColumn = qint64{sampleCount} + 1;
     LongJob job(qint64{option.LimitCount} * perColumn, {}, LongJob::Bar::Fills,
-                [&](const QString& percent, float) { return view.showProgress(percent); });
+                [&](const QString&, float share) { return view.showProgress(FormatPercent(share, 0)); });
+    QString status;
+    const auto showStatus = [&](Integer q, int L) {
+        status = StatusText(option, q, L);
+        view.showStatus(status);
+    };
     QStringList refused;
     bool stopped = false;
     for (int L = 0; L < option.LimitCount && !stopped; ++L) {
         const qint64 first = qint64{L} * perColumn;
-        // The share of the column's samples counted.
-        const auto poll = [&](Long reached) {
-            return job.step(first + reached,
-                            [&] { return FormatPercent(sampleCount > 0 ? double(reached) / sampleCount : 1.0, 0); });
-        };
+        const auto poll = [&](Long reached) { return job.step(first + reached); };
         if (counting) {
             // Every block of the column is counted in one pass, under the
             // status of its first block.
-            view.showStatus(StatusText(option, option.Qno, L));
+            showStatus(option.Qno, L);
             const ColumnBlocks blocks = BlocksOfColumn(questionnaire, option, L, refused);
-            if (!CountSamples(ws, option, table, L, blocks, poll, threads))
+            if (!CountSamples(ws, option, table, L, blocks, poll, threads)) {
+                stopped = true;
                 break;
+            }
             // The column is whole and is shown; a stop seen now ends the run after it.
             stopped = !poll(sampleCount);
         }
         std::vector<SheetCell> cells;
         for (Integer q = option.Qno; q <= option.ToQno; ++q) {
-            view.showStatus(StatusText(option, q, L));
+            showStatus(q, L);
             if (reorder && table.counted(q, L))
                 SortResultRows(questionnaire, table, q, L, menus.sort);
             std::ranges::move(BlockCells(questionnaire, sheet, q, L), std::back_inserter(cells));
         }
         view.showColumn(L, std::move(cells));
     }
+    if (counting)
+        sheet.stoppedAt = stopped ? status : QString();
+    else if (!sheet.stoppedAt.isEmpty())
+        view.showStatus(sheet.stoppedAt);
     sheet.totaled = true;
     sheet.sorted = menus.sort;
     TellRefusedBlocks(refused);

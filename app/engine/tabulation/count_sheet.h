@@ -30,6 +30,9 @@ struct CountSheet {
     bool totaled = false;
     // The rows were last ordered by count.
     bool sorted = false;
+    // Where the user stopped the count, as its status said; empty when it
+    // ran to its end. A redraw says so again at its end.
+    QString stoppedAt;
 };
 
 // The window of a run.
@@ -38,9 +41,9 @@ public:
     virtual ~CountSheetView() = default;
     // Which question and result column the run is at.
     virtual void showStatus(const QString& text) = 0;
-    // How far the result column being counted is ("37%"), every few tens
-    // of milliseconds, right after the events were let through; false once
-    // the user has stopped the run.
+    // How far the count is over all its result columns ("37%"), every few
+    // tens of milliseconds, right after the events were let through; false
+    // once the user has stopped the run.
     virtual bool showProgress(const QString& percent) = 0;
     // The rows and columns are planned: the grid takes its size, row heights
     // and column widths.
@@ -57,7 +60,7 @@ public:
 // fit together is left uncounted and named in one message at the end. A stop
 // ends the run: the columns counted before it stay, the column being counted
 // and every later one stay uncounted and empty; a redraw shows only the
-// blocks counted to their end.
+// blocks counted to their end and ends on the status the stop left.
 // The samples of a column are shared out among up to `threads` threads;
 // the counts are the same for any number.
 void RunCountSheet(const Workspace& ws, CountSheet& sheet, const DisplayMenus& menus, CountSheetView& view,

@@ -230,14 +230,16 @@ TEST_F(CafeSheetTest, AStopEndsTheRunAndLeavesTheColumnBeingCountedAndTheLaterOn
         int stopAtStatus;  // the report at which the user stops
         int columnsCounted;
         QStringList statuses;
-        QString row4;  // 男性 under each column
+        QString row4;      // 男性 under each column
+        QString progress;  // the share of both columns' count at the stop
     };
     const Case cases[] = {
-        {1, 0, {column1.arg(1)}, "|||||"},
+        {1, 0, {column1.arg(1)}, "|||||", "7%"},
         {4,
          1,
          {column1.arg(1), column1.arg(1), column1.arg(2), column1.arg(3), "質問:Q1/Q3まで  限定条件:2/2"},
-         "男性|3|100.0%|||"},
+         "男性|3|100.0%|||",
+         "57%"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stopAtStatus);
@@ -259,13 +261,16 @@ TEST_F(CafeSheetTest, AStopEndsTheRunAndLeavesTheColumnBeingCountedAndTheLaterOn
         EXPECT_EQ(view.shownColumns, shown);
         EXPECT_EQ(view.statuses, c.statuses);
         EXPECT_EQ(view.row(4), c.row4);
+        EXPECT_EQ(view.progress.back(), c.progress);
 
-        // A redraw shows the counted blocks alone; the rest stay empty.
+        // A redraw shows the counted blocks alone; the rest stay empty, and
+        // the status still says where the count stopped.
         view.stopAtStatus = 0;
         RunCountSheet(workspace, sheet, {1, false, false}, view);
         EXPECT_EQ(view.row(4), c.row4);
         for (int r = 1; r < 28; ++r)
             EXPECT_EQ(view.text(r, 3) + view.text(r, 4), "") << r;
+        EXPECT_EQ(view.statuses.back(), c.statuses.back());
     }
 }
 
