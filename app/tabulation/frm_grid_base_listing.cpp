@@ -80,6 +80,7 @@ void frmGridBase::RunListing()
     Grid->setRedraw(false);
     listing_ = ListSamples(ws, option, *cond, RefQuestions, start, *this);
     Grid->setRedraw(true);
+    TellListingCut(listing_);
     lblFromDno->setText(QString::number(listing_.nextStart));
     cmdNext->setEnabled(listing_.nextStart > 0);
     lblInfo2->clear();

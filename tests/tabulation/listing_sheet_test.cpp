@@ -94,6 +94,24 @@ TEST_F(ListingSheetTest, ListingTallyAndSearchesStandSideBySide)
     EXPECT_TRUE(script.finished());
 }
 
+// 5000 samples of two listed answers each: cut after the sample at position 4996.
+TEST_F(ListingSheetTest, ACutListingShowsItsRowsBeforeItsMessage)
+{
+    samples.Samples.clear();
+    for (Long s = 0; s < 5000; ++s) {
+        AddSample(s + 1);
+        test::StoreAnswers(workspace, s, test::Opinion, {test::Good, test::Bad},
+                           {QStringLiteral("a"), QStringLiteral("b")});
+    }
+    frmGridBase& sheet = Forms::createNew<frmGridBase>();
+    script.onMessage(vbOK).inspect([&sheet](QWidget&) {
+        EXPECT_TRUE(sheet.Grid->redraw());
+        EXPECT_EQ(Row(sheet, sheet.Grid->rows() - 1), "のべ9994人|平均 |0");
+    });
+    sheet.DoTotal(ListingOption(AnyChoice, 5));
+    EXPECT_TRUE(script.messages().value(0).text.startsWith(QStringLiteral("人数が多くて4996番まで")));
+}
+
 TEST_F(ListingSheetTest, AListingPageReopensWithItsReferencedQuestions)
 {
     struct Case {

@@ -160,7 +160,6 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
             ++listing.rows;
         }
         if (s < sampleCount - 1 && listing.rows + OtherRows >= ListingRowLimit) {
-            MsgBox(CutMessage(s), vbInformation);
             listing.nextStart = s + 1;
             break;
         }
@@ -171,6 +170,12 @@ FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, c
         view.showProgress(FormatPercent(1.0, 0));
     view.addRow(Footer(listing));
     return listing;
+}
+
+void TellListingCut(const FreeTextListing& listing)
+{
+    if (listing.nextStart > 0)
+        MsgBox(CutMessage(listing.nextStart - 1), vbInformation);
 }
 
 }  // namespace kz

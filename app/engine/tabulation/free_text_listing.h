@@ -93,9 +93,12 @@ public:
 // Lists the samples from position `from` on under `cond`: every listed row,
 // then the footer "のべn人" with the average of the quantity answers over the
 // rows. A listing that reaches ListingRowLimit before its last sample is cut
-// after that sample, with a message naming it. A stop keeps the rows listed
-// so far. Without samples nothing is shown, not even the footer.
+// after that sample (nextStart). A stop keeps the rows listed so far. Without
+// samples nothing is shown, not even the footer.
 FreeTextListing ListSamples(const Workspace& ws, const TotalOptionRec& option, const Condition& cond,
                             std::span<const Integer> refQuestions, Long from, ListingView& view);
+// When the listing was cut, tells the user the last sample listed and how to
+// go on; once its rows are shown, so that the message stands over them.
+void TellListingCut(const FreeTextListing& listing);
 
 }  // namespace kz

@@ -170,8 +170,10 @@ TEST_F(OpinionListingTest, LongListingIsCutAndContinuedFromTheNextSample)
         AddSample(s + 1);
         test::StoreAnswers(workspace, s, Opinion, {Good, Bad}, {QStringLiteral("a"), QStringLiteral("b")});
     }
-    ui.expectBox(vbOK);
     FreeTextListing listing = List(ListingOption(AnyChoice, 5));
+    EXPECT_TRUE(ui.boxes().empty()) << "the sheet tells the cut once its rows are shown";
+    ui.expectBox(vbOK);
+    TellListingCut(listing);
     ASSERT_EQ(ui.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes()[0].prompt, QStringLiteral("人数が多くて4996番までしか表示出来ませんでした。続きを見るときは"
                                                    "『集計の続き』ボタンを押してください。"));
@@ -185,6 +187,7 @@ TEST_F(OpinionListingTest, LongListingIsCutAndContinuedFromTheNextSample)
     EXPECT_EQ(listing.rows, 6);
     EXPECT_EQ(listing.nextStart, 0);
     EXPECT_EQ(view.progress.back(), QStringLiteral("100%"));
+    TellListingCut(listing);
     EXPECT_EQ(ui.boxes().size(), 1u) << "the rest fits";
 }
 
