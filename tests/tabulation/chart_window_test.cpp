@@ -22,6 +22,7 @@
 #include "tabulation/frm_graph.h"
 #include "tabulation/frm_grid_base.h"
 #include "tabulation/sheet_fixture.h"
+#include "widgets/chart_3d.h"
 #include "widgets/forms.h"
 #include "window_script.h"
 
@@ -214,6 +215,33 @@ TEST_F(ChartWindowTest, ThreeDimensionalTypesUseBarsOrSurfaces)
             EXPECT_EQ(surface->axisX()->labels(), graph->Graph->table().categories);
             EXPECT_EQ(surface->axisZ()->labels(), graph->Graph->table().series);
         }
+    }
+}
+
+// The 3D value axis (drawn only where OpenGL is): round steps as the 2D
+// chart takes them, whole ones without decimals for counts.
+TEST(ChartValueAxisTest, CountsGoInWholeStepsAndSharesAsTheTwoDimensionalChartShowsThem)
+{
+    struct Case {
+        QList<double> values;
+        float max;
+        int segments;
+        const char* labelFormat;
+    };
+    const Case cases[] = {
+        {{100006, 20000}, 150000, 3, "%.0f"},
+        {{2, 1}, 2, 2, "%.0f"},  // no half steps
+        {{66.6667, 33.3333}, 80, 4, "%.1f"},
+        {{0.4, 0.25}, 0.4f, 4, "%.2f"},
+    };
+    for (const Case& c : cases) {
+        widgets::ChartTable table{{"a"}, {"b", "c"}, {c.values}};
+        QValue3DAxis axis;
+        widgets::ScaleValueAxis(axis, table, false);
+        SCOPED_TRACE(c.values.front());
+        EXPECT_FLOAT_EQ(axis.max(), c.max);
+        EXPECT_EQ(axis.segmentCount(), c.segments);
+        EXPECT_EQ(axis.labelFormat(), c.labelFormat);
     }
 }
 

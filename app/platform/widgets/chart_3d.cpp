@@ -11,6 +11,10 @@
 #include <QSurface3DSeries>
 #include <QValue3DAxis>
 #include <QValue3DAxisFormatter>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
 
 #include "chart_control.h"
 
@@ -88,7 +92,7 @@ void DrawBars(Q3DBars& bars, const ChartTable& table, bool stacked, bool steps)
     bars.addSeries(series);
     bars.rowAxis()->setLabels(table.series);
     bars.columnAxis()->setLabels(table.categories);
-    bars.valueAxis()->setRange(0, static_cast<float>(table.highest(stacked)));
+    ScaleValueAxis(*bars.valueAxis(), table, stacked);
     // Steps are bars without gaps between them.
     bars.setBarSpacing(steps ? QSizeF(0, 0) : QSizeF(0.2, 0.2));
     bars.setBarThickness(1);
@@ -117,7 +121,7 @@ void DrawRibbons(Q3DSurface& surface, const ChartTable& table, bool stacked, flo
     }
     NameAxis(*surface.axisX(), table.categories);
     NameAxis(*surface.axisZ(), table.series);
-    surface.axisY()->setRange(0, static_cast<float>(table.highest(stacked)));
+    ScaleValueAxis(*surface.axisY(), table, stacked);
 }
 
 // Labels readable at a window's size: the graph draws its labels at a size
@@ -156,6 +160,29 @@ void DrawGraph3d(QAbstract3DGraph& graph, const ChartTable& table, int chartType
         DrawBars(*bars, table, stacked, chartType == Step3d);
     else if (auto* surface = qobject_cast<Q3DSurface*>(&graph))
         DrawRibbons(*surface, table, stacked, chartType == Area3d ? AreaHalfDepth : LineHalfDepth);
+}
+
+void ScaleValueAxis(QValue3DAxis& axis, const ChartTable& table, bool stacked)
+{
+    // The 2D chart's own axis finds the round numbers.
+    QValueAxis nice;
+    nice.setRange(0, table.highest(stacked));
+    nice.applyNiceNumbers();
+    double max = nice.max();
+    int segments = std::max(nice.tickCount() - 1, 1);
+    const double step = max / segments;
+    // Labels as the 2D chart writes its own: one decimal more than the step needs.
+    int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step)))) + 1;
+    if (table.wholeValues()) {
+        decimals = 0;
+        if (step < 1) {
+            max = std::ceil(max);
+            segments = static_cast<int>(max);
+        }
+    }
+    axis.setRange(0, static_cast<float>(max));
+    axis.setSegmentCount(segments);
+    axis.setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
 
 }  // namespace kz::widgets

@@ -6,6 +6,7 @@
 #pragma once
 
 class QAbstract3DGraph;
+class QValue3DAxis;
 
 namespace kz::widgets {
 
@@ -15,5 +16,10 @@ struct ChartTable;
 QAbstract3DGraph* NewGraph3d(int chartType);
 // Replaces what `graph` shows by `table` drawn as `chartType`.
 void DrawGraph3d(QAbstract3DGraph& graph, const ChartTable& table, int chartType, bool stacked);
+// The graph's value axis, scaled as the 2D chart scales its own: from 0 to a
+// round number at or above the highest value, in round steps, each label
+// with one decimal more than the step needs. Counts (every value whole) go
+// in whole steps and show no decimals.
+void ScaleValueAxis(QValue3DAxis& axis, const ChartTable& table, bool stacked);
 
 }  // namespace kz::widgets

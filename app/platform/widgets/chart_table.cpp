@@ -1,6 +1,7 @@
 #include "chart_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kz::widgets {
 
@@ -36,6 +37,13 @@ double ChartTable::highest(bool stacked) const
         for (qsizetype c = 0; c < categories.size(); ++c)
             highest = std::max(highest, top(s, c, stacked));
     return highest > 0 ? highest : 1;
+}
+
+bool ChartTable::wholeValues() const
+{
+    return std::ranges::all_of(values, [](const QList<double>& series) {
+        return std::ranges::all_of(series, [](double value) { return value == std::floor(value); });
+    });
 }
 
 }  // namespace kz::widgets

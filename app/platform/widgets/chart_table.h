@@ -24,6 +24,8 @@ struct ChartTable {
     double top(qsizetype s, qsizetype c, bool stacked) const;
     // The highest top of all, at least 1 so that an empty chart has a scale.
     double highest(bool stacked) const;
+    // Every value is a whole number, as counts are.
+    bool wholeValues() const;
 };
 
 }  // namespace kz::widgets
