@@ -68,10 +68,12 @@ private:
 
 bool OptionSet(const Survey& questionnaire, CheckOption option) { return (questionnaire.CheckOptions & option) != 0; }
 
-void CheckMissingChoices(QuestionAnswers& a, Integer q)
+// True when an answer was removed.
+bool CheckMissingChoices(QuestionAnswers& a, Integer q)
 {
     const Survey& questionnaire = a.questionnaire();
     const Integer choiceCount = questionnaire.Questions[q].ChoiceCount;
+    bool removed = false;
     for (int i = 0; i < a.count();) {
         if (a.code(i) >= 0 && a.code(i) < choiceCount) {
             ++i;
@@ -80,11 +82,14 @@ void CheckMissingChoices(QuestionAnswers& a, Integer q)
         a.report(QStringLiteral("の回答は存在しない選択肢"), QStringLiteral("を回答してます"), i);
         const Integer other =
             OptionSet(questionnaire, CheckMissingToOther) ? FindOtherChoice(questionnaire, q) : Integer(-1);
-        if (other >= 0)
+        if (other >= 0) {
             a.code(i) = other;
-        else
+        } else {
             a.remove(i);  // the answer now at i is checked next
+            removed = true;
+        }
     }
+    return removed;
 }
 
 void CheckMisplacedTexts(QuestionAnswers& a, Integer q)
@@ -190,11 +195,12 @@ void CheckQuestionAnswers(const Survey& questionnaire, Long /*sample*/, Integer 
     // is never lost to them. The other choice is looked up only for an answer
     // that needs it: most answers are sound, and the checks run for every
     // answer stored.
-    CheckMissingChoices(answers, q);
+    const bool removed = CheckMissingChoices(answers, q);
     answers.keepWithinMaxAnswers();
-    if (answers.isUnanswered()) {
+    if (answers.isUnanswered() && !removed) {
         // Not a real answer: nothing more to check, and no text may stay
-        // beside it.
+        // beside it. A 0 left alone once missing choices are gone was given
+        // beside them, and a text on it is checked as any other.
         if (!answers.has(0, AttrEssay))
             texts[0].clear();
         return;

@@ -1,8 +1,11 @@
 #include "imports/answer_fields.h"
 
+#include <optional>
+
 #include "imports/import_encoding.h"
 #include "imports/import_lines.h"
 #include "imports/import_record.h"
+#include "runtime/cp932.h"
 
 namespace kz {
 
@@ -11,12 +14,76 @@ namespace {
 const QString DistField = QStringLiteral("KZDSTNCTNNAME");
 constexpr qsizetype NameLimit = 16;
 
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The length of the character reference "&#" digits ";" at `at` of W, 0
+// when none stands there. A browser writes so a character that the form's
+// encoding lacks.
+qsizetype ReferenceLength(QStringView W, qsizetype at)
+{
+    if (!W.mid(at).startsWith(u"&#"))
+        return 0;
+    qsizetype end = at + 2;
+    while (end < W.size() && IsDigit(W[end]))
+        ++end;
+    return end > at + 2 && end < W.size() && W[end] == u';' ? end + 1 - at : 0;
+}
+
+// The posted field's end: the first "&" from `from` that begins no
+// character reference; W's end when there is none.
+qsizetype PostedFieldEnd(const QString& W, qsizetype from)
+{
+    for (qsizetype amp = W.indexOf(u'&', from); amp >= 0; amp = W.indexOf(u'&', amp + 1)) {
+        if (ReferenceLength(W, amp) == 0)
+            return amp;
+    }
+    return W.size();
+}
+
+// The character a reference stands for, as CP932 holds it; none for a
+// number that is no character, a character CP932 lacks and a control
+// character (no form's text sends one so).
+std::optional<QString> ReferencedCharacter(QStringView digits)
+{
+    bool ok = false;
+    const uint code = digits.toUInt(&ok);
+    if (!ok || code < 0x20 || code == 0x7F || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return std::nullopt;
+    const char32_t ucs4 = code;
+    const QByteArray bytes = ToCp932(QString::fromUcs4(&ucs4, 1));
+    if (bytes == "?" && code != u'?')
+        return std::nullopt;
+    return FromCp932(bytes);
+}
+
+// A posted value with each character reference replaced by its character
+// where CP932 has one; the others stay as written, so nothing is lost.
+QString WithReferencedCharacters(const QString& value)
+{
+    QString read;
+    qsizetype copied = 0;
+    for (qsizetype at = value.indexOf(u"&#"); at >= 0; at = value.indexOf(u"&#", at + 1)) {
+        const qsizetype length = ReferenceLength(value, at);
+        if (length == 0)
+            continue;
+        const std::optional<QString> character = ReferencedCharacter(QStringView(value).mid(at + 2, length - 3));
+        if (character) {
+            read += QStringView(value).mid(copied, at - copied);
+            read += *character;
+            copied = at + length;
+        }
+        at += length - 1;
+    }
+    if (copied == 0)
+        return value;
+    read += QStringView(value).mid(copied);
+    return read;
+}
+
 QString NextPostedField(const QString& W, QString& Name, qsizetype& P)
 {
     const qsizetype start = P;
-    qsizetype amp = W.indexOf(u'&', start);
-    if (amp < 0)
-        amp = W.size();
+    const qsizetype amp = PostedFieldEnd(W, start);
     P = std::min(amp + 1, W.size());
     // Only within the field: a search to the end of the file for every
     // field would take time in the square of the file's length.
@@ -28,7 +95,7 @@ QString NextPostedField(const QString& W, QString& Name, qsizetype& P)
     if (value.isEmpty())
         return {};
     Name = W.mid(start, eq - start);
-    return value;
+    return WithReferencedCharacters(value);
 }
 
 QString NextMailItem(const QString& W, QString& Name, qsizetype& P)

@@ -30,7 +30,10 @@ void TrimSpaces(QString& S);
 // P moves behind the field; once W is read to its end P = W.size(), Name and
 // the value are "". A field that carries no answer (an unmarked choice, an
 // empty text, a pair without "=", a name of 16 characters or more) gives an
-// empty Name and value.
+// empty Name and value. In a posted value a character reference "&#" digits
+// ";", which a browser sends for a character the form's encoding lacks, does
+// not end the field: it becomes its character where CP932 has one ("&#8214;"
+// gives "∥"), and stays as written where not.
 QString NextAnswerField(const QString& W, QString& Name, qsizetype& P, bool MailMode);
 
 }  // namespace kz

@@ -115,28 +115,30 @@ QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettin
         QuestionReply question(survey, q, paragraph, reply);
         // The first slot's choice, kept for a question that gets no answer.
         QStringView firstChoice;
+        // The last written choice of the question.
         Integer C = 0;
         bool over = false;
         bool lineEnded = false;
         for (Integer s = 0; s < survey.Questions[q].MaxAnswers && !lineEnded; ++s) {
             const QStringView F = NextCSVField(fields, csv, s == 0 ? unquotedFirst : unquotedChoice);
-            // A field too long to be a choice number stays the choice before
-            // it; the parse refuses it.
+            // A field too long to be a choice number is written as it stands
+            // and leaves the last written choice in force: 0 when it comes
+            // first, which closes the question where 0 is exclusive.
             const bool number = F.size() < 4;
-            if (number)
-                C = ChoiceNumberFromCode(survey, q, F);
+            const Integer choice = number ? ChoiceNumberFromCode(survey, q, F) : C;
             if (s == 0)
                 firstChoice = F;
             lineEnded = fields.isEmpty();
             const QStringView T = texts && !lineEnded ? NextCSVField(fields, csv, unquotedText) : QStringView();
             // An empty or 0 slot says nothing: later answers are still read.
-            const bool empty = number && C == 0 && T.isEmpty();
+            const bool empty = number && choice == 0 && T.isEmpty();
             if (over || empty)
                 continue;
             question.answer(F, T);
+            C = choice;
             // A 0 written for its text alone closes nothing: the checks
             // repair it as they would a typed one.
-            over = C > 0 && IsExclusive(survey, q, C);
+            over = (C > 0 || !number) && IsExclusive(survey, q, C);
         }
         if (question.written() == 0)
             question.answer(firstChoice, {});

@@ -21,10 +21,13 @@ namespace kz {
 // choice symbol (one character as it stands, anything longer between
 // dots) with its free text, a "-" after each question's answers. A slot
 // whose choice is empty or 0 and that has no text is passed over, and the
-// answers after it are read on; after an exclusive choice above 0 the
-// later slots' fields are read but not written. A question without any
-// answer gets its first slot's choice field as it stands. A line that ends
-// early ends the reply. `fields` keeps what follows the last slot.
+// answers after it are read on; a choice field of four or more characters
+// is no number and keeps the choice written before it (0 at the first
+// slot). After an exclusive choice above 0, or a long field that keeps an
+// exclusive 0, the later slots' fields are read but not written. A question
+// without any answer gets its first slot's choice field as it stands. A
+// line that ends early ends the reply. `fields` keeps what follows the last
+// slot.
 QString DelimitedReply(const Workspace& ws, QStringView& fields, const CsvSettings& csv,
                        const std::vector<bool>& textColumns);
 

@@ -82,7 +82,11 @@ private:
             out.append(separator_);
             if (answered && !texts_[A + s].isEmpty()) {
                 const CsvText text = CsvTextField(texts_[A + s], csv_);
-                changedTexts_ += text.changed ? 1 : 0;
+                // The import reads a text into reply notation, which keeps
+                // no "*/" in it (reply_text_form.h): such a text comes back
+                // changed too.
+                const bool changed = text.changed || texts_[A + s].contains(QLatin1String("*/"));
+                changedTexts_ += changed ? 1 : 0;
                 out.append(Encoded(text.field));
             } else {
                 out.append(emptyText_);

@@ -25,7 +25,7 @@ struct CsvExport {
     enum class End { Written, Stopped, Failed };
     End end = End::Failed;
     QString failure;        // for Failed: what went wrong
-    Long changedTexts = 0;  // texts written with blanks for what the format cannot hold
+    Long changedTexts = 0;  // texts written with blanks, or read back with them, for what the format cannot hold
 };
 
 // Writes the samples with these IDs (IDs no sample has are passed over),

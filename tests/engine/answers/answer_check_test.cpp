@@ -292,6 +292,23 @@ TEST_F(AnswerCheckTest, UnansweredQuestionKeepsNoTextAndRaisesNoReport)
     EXPECT_EQ(Check(1, {}, {}, true), Unanswered);
 }
 
+// A 0 left alone once the answers to missing choices are gone was given
+// beside them: a text on it is a finding as on any answer.
+TEST_F(AnswerCheckTest, ATextOnA0LeftByMissingChoicesIsReported)
+{
+    for (const auto& [options, checked] :
+         {std::pair{0, Unanswered}, std::pair{int(CheckEssayToOther), A({4}, {"x"})}}) {
+        survey.CheckOptions = options;
+        ui_.expectBox(vbOK);
+        ui_.expectBox(vbOK);
+        ReportContext context = Context(QStringLiteral("9 0/x/"), {1, 3});
+        EXPECT_EQ(Check(0, {9, 0}, {"", "x"}, true, true, &context), checked);
+        EXPECT_EQ(context.findings, 2);
+        EXPECT_EQ(ui_.boxes().back().prompt,
+                  QStringLiteral("Q1 好きな色の回答(0)は記述選択肢ではないのに記述文があります"));
+    }
+}
+
 // A structure change can leave more answers than MaxAnswers, some naming
 // choices that are gone: those give way before the list is cut.
 TEST_F(AnswerCheckTest, AnswersBeyondMaxAnswersAreCutAfterMissingChoicesGaveWay)

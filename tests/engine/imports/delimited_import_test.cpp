@@ -6,6 +6,7 @@
 #include "model/survey.h"
 #include "support/enter_reply.h"
 #include "support/import_fixture.h"
+#include "support/scripted_ui.h"
 
 namespace kz::test {
 namespace {
@@ -149,6 +150,43 @@ TEST_F(DelimitedImport, AnswersAfterAnEmptyOr0SlotAreKeptWhereverTheReplyLinesBr
             EXPECT_EQ(StoredAnswers(Dno, 0), c.answers);
             EXPECT_EQ(StoredAnswers(Dno, 1), QVector<Integer>{2});
         }
+    }
+}
+
+// A choice field of four or more characters is no number: it keeps the
+// choice written before it, and a 0 kept so closes the question. On a line
+// of one slot it is read as a text of choice 1.
+TEST_F(DelimitedImport, ALongChoiceFieldKeepsTheChoiceWrittenBeforeIt)
+{
+    AddQuestion(2, 4, {1});
+    AddQuestion(1, 4);
+    BuildLayout();
+    survey.ParagraphStart.fill(MakeQC(2, 0));
+    survey.ParagraphStart[0] = 0;
+    survey.ParagraphStart[1] = MakeQC(0, 1);
+    survey.ParagraphStart[2] = MakeQC(1, 0);
+    const struct {
+        const char* line;
+        QVector<Integer> answers;
+        SlotTexts texts;
+    } cases[] = {
+        {"1,1234,,2,x,1,", {1}, {{0, ".1234."}}},
+        {"2,1234,,1234,x,1,", {1}, {{0, ".1234."}}},
+        {"3,,,2,,1,", {2}, {}},
+        {"4,0,,2,,1,", {2}, {}},
+        {"5,2,,1234,,1,", {2, 1}, {{1, ".1234."}}},
+        {"6,,,1234,,1,", {1}, {{0, ".1234."}}},
+    };
+    ScriptedUi ui;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::vector<ImportRecord> records = ReadAll(c.line, Format::Delimited);
+        ASSERT_EQ(records.size(), 1u);
+        ASSERT_EQ(EnterReply(workspace, records[0].ID, records[0].reply), QString());
+        const Long Dno = FindSamplePos(samples.Samples, records[0].ID);
+        EXPECT_EQ(StoredAnswers(Dno, 0), c.answers);
+        EXPECT_EQ(StoredAnswers(Dno, 1), QVector<Integer>{1});
+        EXPECT_EQ(TextsOf(Dno), c.texts);
     }
 }
 

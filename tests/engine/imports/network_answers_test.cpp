@@ -35,6 +35,10 @@ TEST(AnswerFields, NextAnswerFieldReadsBothFormats)
          {"KZANSQ0=KZCHQ0C2", "", "", "", "KZESQ0C3=a=b"}},
         // An "&" in a posted text ends the field: what follows it is no field.
         {"KZESQ0C3=tea & cake&KZANSQ1=KZCHQ1C1&", false, {"KZESQ0C3=tea ", "", "KZANSQ1=KZCHQ1C1"}},
+        // A browser's character reference is part of the text: its character where CP932 has one.
+        {"KZESQ0C3=ｱ&#8214;い&#128512;&#38;&#0;&#99999999999;&#12&KZESQ1C1=a&#;b&",
+         false,
+         {"KZESQ0C3=ｱ∥い&#128512;&&#0;&#99999999999;", "", "KZESQ1C1=a", ""}},
         {"KZEMAIL#KZDSTNCTNNAME(cafe1)#Q0C1( )#Q0C2( x )#EQ0C3(  )#EQ0C3(*) tea #Q1C1(*)",
          true,
          {"KZDSTNCTNNAME=cafe1", "", "KZANSQ=KZCHQ0C2", "", "KZESQ0C3=tea", "KZANSQ=KZCHQ1C1"}},

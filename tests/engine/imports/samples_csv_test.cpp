@@ -83,6 +83,18 @@ TEST_F(SamplesCsvTest, TextsTheFormatCannotHoldAreCountedOnceAndWrittenWithBlank
     EXPECT_EQ(Written(ui.file), "10,1,,3,a b,0,\r\n30,3,  x y  ,0,,0,\r\n");
 }
 
+// The import reads a text back through the reply notation, which holds no
+// "*/" in a text: it comes back as "* /", and is counted.
+TEST_F(SamplesCsvTest, TextsTheImportReadsBackChangedAreCounted)
+{
+    const Long Dno = AddSample(30);
+    for (const auto& [text, changed] : {std::pair{"a*/", 1}, std::pair{"*/b", 1}, std::pair{"a/*b", 0},
+                                        std::pair{"*a/", 0}, std::pair{"a*", 0}, std::pair{"a\r\n*/", 1}}) {
+        WriteQuestionAnswers(workspace, Dno, 1, 1, {3}, {QString::fromUtf8(text)});
+        EXPECT_EQ(Write({30}, {0, -1, 0}, Csv(u',', u'"', true)).changedTexts, changed) << text;
+    }
+}
+
 TEST_F(SamplesCsvTest, TheExportAsksWhatAndWhereWritesTheListedSamplesOnceAndSaysSo)
 {
     ListedRows sheet({1, 0, 1});
