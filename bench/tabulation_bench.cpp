@@ -19,14 +19,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "bench_state.h"
 #include "host/parallel_stretches.h"
 #include "model/question_codes.h"
+#include "ratio_reporter.h"
 #include "tabulation/count_sheet.h"
 #include "tabulation_bench_data.h"
 
@@ -260,45 +259,6 @@ BENCHMARK(BM_TabulateFiveColumnCrossAllCores)
 BENCHMARK(BM_PlainLoopOneColumn)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_PlainLoopFiveColumnCross)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
-// Keeps each benchmark's wall and CPU time an iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.iterations > 0)
-                times_[run.run_name.function_name] = {run.real_accumulated_time / run.iterations,
-                                                      run.cpu_accumulated_time / run.iterations};
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Each tabulation against the plain loop of the same job.
-    void printRatios() const
-    {
-        std::printf("\n%-36s %10s %10s %14s %14s\n", "against the plain loop", "wall s", "CPU s", "wall / plain",
-                    "CPU / plain");
-        for (const auto& [name, plain] : {std::pair{"BM_TabulateOneColumn", "BM_PlainLoopOneColumn"},
-                                          {"BM_TabulateOneColumnAllCores", "BM_PlainLoopOneColumn"},
-                                          {"BM_TabulateFiveColumnCross", "BM_PlainLoopFiveColumnCross"},
-                                          {"BM_TabulateFiveColumnCrossAllCores", "BM_PlainLoopFiveColumnCross"}}) {
-            const auto ours = times_.find(name), limit = times_.find(plain);
-            if (ours == times_.end() || limit == times_.end())
-                continue;
-            std::printf("%-36s %10.3f %10.3f %14.2f %14.2f\n", name, ours->second.wall, ours->second.cpu,
-                        ours->second.wall / limit->second.wall, ours->second.cpu / limit->second.cpu);
-        }
-    }
-
-private:
-    struct Times {
-        double wall;
-        double cpu;
-    };
-    std::map<std::string, Times> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -321,9 +281,9 @@ int main(int argc, char** argv)
     bench::BuildSurvey(bench::BenchWorkspace(), Samples());
     benchmark::Initialize(&argc, argv);
     if (console) {
-        RatioReporter reporter;
+        bench::RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
-        reporter.printRatios();
+        std::fputs(reporter.ratios().c_str(), stdout);
     } else {
         benchmark::RunSpecifiedBenchmarks();
     }
