@@ -353,7 +353,7 @@ TEST_F(MergeWindowTest, AFileInAnotherEncodingIsRefusedBeforeAnythingIsStored)
         QByteArray bytes;
         const char* encoding;
     } files[] = {
-        {"TXT", "Kelvorzun入力形式", QStringLiteral("ID=1\r\n1\r\n4/他/\r\n1\r\n").toUtf8(), "UTF-8"},
+        {"TXT", "Kelvorzun入力形式", QStringLiteral("ID=1\r\n1\r\n4/他の店/\r\n1\r\n").toUtf8(), "UTF-8"},
         {"CSV", "区切り形式",
          "\xEF\xBB\xBF"
          "1,1,2,,3,,0,,1\r\n",
