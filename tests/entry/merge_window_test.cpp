@@ -12,6 +12,7 @@
 #include "host/settings.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
+#include "support/huge_file.h"
 #include "support/listed_rows.h"
 
 namespace kz::test {
@@ -36,6 +37,8 @@ protected:
         EXPECT_NE(merge, nullptr);
         return *merge;
     }
+    // 進む, 一つ戻って進む and 閉じる on, 中止 off.
+    const QList<bool> Idle = {true, true, false, true};
     static QList<bool> Enabled(const frmMerge& merge)
     {
         return {merge.cmdGo->isEnabled(), merge.cmdBack->isEnabled(), merge.cmdStop->isEnabled(),
@@ -379,7 +382,7 @@ TEST_F(MergeWindowTest, AFileInAnotherEncodingIsRefusedBeforeAnythingIsStored)
             << script.messages().back().text.toStdString();
         EXPECT_EQ(script.messages().back().icon, QMessageBox::Warning);
         EXPECT_EQ(SampleCount(samples), 0);
-        EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, true, false}));
+        EXPECT_EQ(Enabled(merge), Idle);
     }
 }
 
@@ -396,6 +399,21 @@ TEST_F(MergeWindowTest, ADeviceIsNoFileToImport)
     EXPECT_EQ(script.messages()[0].text, notRegular);
     EXPECT_TRUE(script.messages()[1].text.startsWith(notRegular)) << script.messages()[1].text.toStdString();
     EXPECT_EQ(SampleCount(samples), 0);
+    EXPECT_EQ(Enabled(merge), Idle);
+}
+
+TEST_F(MergeWindowTest, StopEndsTheEncodingCheckOfALargeFile)
+{
+    const QString path = folder.filePath("huge.txt");
+    MakeHugeFile(path);
+    frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+    LongJobPacing everyStep(0);
+    const qint64 before = BytesReadByThisProcess();
+    QTimer::singleShot(0, merge.cmdStop, &QPushButton::click);
+    merge.cmdGo->click();
+    EXPECT_LT(BytesReadByThisProcess() - before, 64 << 20);
+    EXPECT_EQ(script.messages().size(), 0);
+    EXPECT_EQ(Enabled(merge), Idle);
 }
 
 TEST_F(MergeWindowTest, AnswerCheckMessagesWaitForTheReportOptionWhileTheWindowIsShown)
