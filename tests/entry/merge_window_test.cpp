@@ -110,6 +110,17 @@ TEST_F(MergeWindowTest, TheFormatChoosesTheCaptionAndWhatTheWindowShows)
     }
 }
 
+TEST_F(MergeWindowTest, TheImportWindowStaysInFrontOfTheEntryWindowItOpens)
+{
+    for (const char* format : {"TXT", "CSV", "WWWANS"}) {
+        frmMerge& merge = StartImport(format, "", WriteFile("input.csv", "1,1\r\n"));
+        EXPECT_TRUE(Forms::loaded<frmAddData>()->isVisible() && QTest::qWaitForWindowActive(&merge)) << format;
+        Forms::unload(*Forms::loaded<frmAddData>());
+        Forms::unload(merge);
+        FlushEvents();
+    }
+}
+
 TEST_F(MergeWindowTest, ARefusedRecordWaitsForItsCorrectionAndIsReadAgainWithoutTrippingOverItself)
 {
     Open();
