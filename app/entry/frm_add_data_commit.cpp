@@ -97,7 +97,7 @@ void frmAddData::showCommitted(const StoredReply& reply, const QString& Status)
         showStoredReply(reply,
                         CursorQ < survey.QuestionCount ? externalTail(Dno, CursorQ, reply.CursorN) : QString());
         // The process's text is part of the reply now, still to be committed.
-        setChanged(true);
+        replyChanged();
     } else {
         showStoredReply(reply, QString());
     }

@@ -125,6 +125,10 @@ private:
         Failed,      // the file could not be read
         WindowGone,  // the window or the questionnaire went meanwhile
     };
+    // Running: only Stop is on; idle: every button but Stop.
+    void showRunning(bool running);
+    // Why the file is refused for its encoding; "" also when Stop ended the check.
+    QString encodingProblem();
     RunEnd readRecords(ImportLines& lines);
     // Hands the record to the entry window, or has a refused one told; true
     // when it was stored.

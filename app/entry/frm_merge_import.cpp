@@ -23,22 +23,25 @@ using widgets::Forms;
 
 void frmMerge::cmdGo_Click()
 {
-    cmdStop->setEnabled(true);
-    for (QPushButton* button : {cmdGo, cmdClose, cmdBack})
-        button->setEnabled(false);
+    showRunning(true);
     settleRefusedRecord();
+    const QPointer<frmMerge> alive(this);
     // A file in another encoding is refused before any of it is stored.
-    const QString encoding = SeekPos == 1 ? ImportEncodingProblem(lblFileName->text()) : QString();
+    const QString encoding = SeekPos == 1 ? encodingProblem() : QString();
+    // Closed or stopped during the check, the window has nothing to run.
+    if (!alive || !Forms::isLoaded(*this) || !cmdStop->isEnabled())
+        return;
     if (!encoding.isEmpty()) {
         MsgBox(encoding, vbExclamation);
+        showRunning(false);
         return;
     }
     ImportLines lines;
     if (!lines.open(lblFileName->text(), SeekPos - 1)) {
         MsgBox(FailedRecord(lines.errorString(), QString()).message, vbExclamation);
+        showRunning(false);
         return;
     }
-    const QPointer<frmMerge> alive(this);
     running_ = true;
     const RunEnd end = readRecords(lines);
     if (!alive || end == RunEnd::WindowGone)
@@ -51,6 +54,18 @@ void frmMerge::cmdGo_Click()
         finishRun();
     else if (end == RunEnd::Refused)
         cmdStop->setEnabled(true);
+}
+
+QString frmMerge::encodingProblem()
+{
+    const QString path = lblFileName->text();
+    // The check reads a large file to its end when nothing in it decides
+    // sooner: Stop and the other windows get their turn meanwhile.
+    const QPointer<frmMerge> alive(this);
+    LongJob job(QFileInfo(path).size(), QString(), LongJob::Bar::Fills, [this, alive](const QString&, float) {
+        return alive && Forms::isLoaded(*this) && cmdStop->isEnabled();
+    });
+    return ImportEncodingProblem(path, [&job](qint64 read) { return job.step(read); });
 }
 
 frmMerge::RunEnd frmMerge::readRecords(ImportLines& lines)
@@ -133,10 +148,15 @@ void frmMerge::cmdBack_Click()
 
 void frmMerge::cmdStop_Click()
 {
-    cmdStop->setEnabled(false);
-    for (QPushButton* button : {cmdGo, cmdClose, cmdBack})
-        button->setEnabled(true);
+    showRunning(false);
     settleRefusedRecord();
+}
+
+void frmMerge::showRunning(bool running)
+{
+    cmdStop->setEnabled(running);
+    for (QPushButton* button : {cmdGo, cmdClose, cmdBack})
+        button->setEnabled(!running);
 }
 
 void frmMerge::cmdClose_Click()

@@ -265,7 +265,6 @@ void ProgramWindows::startImport(const QString& format, const QString& formatLab
 {
     frmMerge& merge = NewImportWindow();
     showEntryWindow();
-    merge.show();
     merge.lblFormat->setCaption(format);
     merge.lblFormatL->setText(formatLabel);
     merge.lblFileName->setCaption(file);
@@ -274,6 +273,8 @@ void ProgramWindows::startImport(const QString& format, const QString& formatLab
         preview.showFile(file);
         preview.show();
     }
+    // Its settings and buttons come first; the windows beside it wait.
+    ShowInFront(merge);
 }
 
 void ProgramWindows::showLineInPreview(const QString& line)

@@ -302,6 +302,7 @@ TEST_F(EntryCommit, ReachingAnExternalProcessLineAddsTheProcessTextAndKeepsTheRe
     EXPECT_TRUE(entry.txtReply->text().startsWith(QStringLiteral("2-\r\n0|")));
     EXPECT_TRUE(entry.txtReply->text().contains(QStringLiteral("|2|3|0|")));
     EXPECT_TRUE(entry.chkChanged->isChecked());
+    EXPECT_EQ(entry.stbInput->text(), "変更あり");
 }
 
 TEST_F(EntryCommit, AFailedExternalProcessIsToldAndNeverTyped)

@@ -12,6 +12,7 @@
 #include "host/settings.h"
 #include "model/sample_table.h"
 #include "runtime/cp932.h"
+#include "support/huge_file.h"
 #include "support/listed_rows.h"
 
 namespace kz::test {
@@ -36,6 +37,8 @@ protected:
         EXPECT_NE(merge, nullptr);
         return *merge;
     }
+    // 進む, 一つ戻って進む and 閉じる on, 中止 off.
+    const QList<bool> Idle = {true, true, false, true};
     static QList<bool> Enabled(const frmMerge& merge)
     {
         return {merge.cmdGo->isEnabled(), merge.cmdBack->isEnabled(), merge.cmdStop->isEnabled(),
@@ -104,6 +107,17 @@ TEST_F(MergeWindowTest, TheFormatChoosesTheCaptionAndWhatTheWindowShows)
         if (label->text().contains(u'&')) {
             EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
         }
+    }
+}
+
+TEST_F(MergeWindowTest, TheImportWindowStaysInFrontOfTheEntryWindowItOpens)
+{
+    for (const char* format : {"TXT", "CSV", "WWWANS"}) {
+        frmMerge& merge = StartImport(format, "", WriteFile("input.csv", "1,1\r\n"));
+        EXPECT_TRUE(Forms::loaded<frmAddData>()->isVisible() && QTest::qWaitForWindowActive(&merge)) << format;
+        Forms::unload(*Forms::loaded<frmAddData>());
+        Forms::unload(merge);
+        FlushEvents();
     }
 }
 
@@ -353,7 +367,7 @@ TEST_F(MergeWindowTest, AFileInAnotherEncodingIsRefusedBeforeAnythingIsStored)
         QByteArray bytes;
         const char* encoding;
     } files[] = {
-        {"TXT", "Kelvorzun入力形式", QStringLiteral("ID=1\r\n1\r\n4/他/\r\n1\r\n").toUtf8(), "UTF-8"},
+        {"TXT", "Kelvorzun入力形式", QStringLiteral("ID=1\r\n1\r\n4/他の店/\r\n1\r\n").toUtf8(), "UTF-8"},
         {"CSV", "区切り形式",
          "\xEF\xBB\xBF"
          "1,1,2,,3,,0,,1\r\n",
@@ -379,7 +393,7 @@ TEST_F(MergeWindowTest, AFileInAnotherEncodingIsRefusedBeforeAnythingIsStored)
             << script.messages().back().text.toStdString();
         EXPECT_EQ(script.messages().back().icon, QMessageBox::Warning);
         EXPECT_EQ(SampleCount(samples), 0);
-        EXPECT_EQ(Enabled(merge), (QList<bool>{false, false, true, false}));
+        EXPECT_EQ(Enabled(merge), Idle);
     }
 }
 
@@ -396,6 +410,21 @@ TEST_F(MergeWindowTest, ADeviceIsNoFileToImport)
     EXPECT_EQ(script.messages()[0].text, notRegular);
     EXPECT_TRUE(script.messages()[1].text.startsWith(notRegular)) << script.messages()[1].text.toStdString();
     EXPECT_EQ(SampleCount(samples), 0);
+    EXPECT_EQ(Enabled(merge), Idle);
+}
+
+TEST_F(MergeWindowTest, StopEndsTheEncodingCheckOfALargeFile)
+{
+    const QString path = folder.filePath("huge.txt");
+    MakeHugeFile(path);
+    frmMerge& merge = StartImport("TXT", "Kelvorzun入力形式", path);
+    LongJobPacing everyStep(0);
+    const qint64 before = BytesReadByThisProcess();
+    QTimer::singleShot(0, merge.cmdStop, &QPushButton::click);
+    merge.cmdGo->click();
+    EXPECT_LT(BytesReadByThisProcess() - before, 64 << 20);
+    EXPECT_EQ(script.messages().size(), 0);
+    EXPECT_EQ(Enabled(merge), Idle);
 }
 
 TEST_F(MergeWindowTest, AnswerCheckMessagesWaitForTheReportOptionWhileTheWindowIsShown)

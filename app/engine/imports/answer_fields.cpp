@@ -145,8 +145,14 @@ std::optional<QString> ReadAnswerFile(const QString& path, QString& why, const s
         why = lines.errorString();
         return std::nullopt;
     }
-    why = ImportEncodingProblem(path);
-    if (!why.isEmpty())
+    // The check reads as much of a large file as the reading below does, so
+    // it asks `goOn` as well.
+    bool stopped = false;
+    why = ImportEncodingProblem(path, [&](qint64 read) {
+        stopped = goOn && !goOn(read);
+        return !stopped;
+    });
+    if (stopped || !why.isEmpty())
         return std::nullopt;
     QString W;
     for (;;) {

@@ -14,9 +14,10 @@
 namespace kz {
 
 // The file at `path` as W; none when it cannot be read, is no text file or
-// is plainly not CP932, with `why` telling the user. `goOn` is asked between
-// lines with the bytes read so far; once it says no, the reading ends with
-// none and `why` empty.
+// is plainly not CP932, with `why` telling the user. `goOn` is asked with
+// the bytes read so far, between the blocks the encoding check reads and
+// then between lines; once it says no, the reading ends with none and `why`
+// empty.
 std::optional<QString> ReadAnswerFile(const QString& path, QString& why,
                                       const std::function<bool(qint64 read)>& goOn = {});
 

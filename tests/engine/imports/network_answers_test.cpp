@@ -15,6 +15,7 @@
 #include "imports/network_answers.h"
 #include "model/answer_store.h"
 #include "runtime/cp932.h"
+#include "support/huge_file.h"
 #include "support/network_survey.h"
 #include "support/scripted_ui.h"
 
@@ -335,6 +336,16 @@ TEST_F(NetworkAnswerFolder, TheStopIsSeenBetweenTheLinesOfAFile)
     EXPECT_EQ(reports, 10);
     // Stopped while it was read, the file gave nothing and stays.
     EXPECT_EQ(replies, QStringList{});
+    EXPECT_EQ(files(folders.answerDir), QStringList{"a.txt"});
+}
+
+TEST_F(NetworkAnswerFolder, TheStopIsSeenWhileALargeFileIsChecked)
+{
+    MakeHugeFile(QDir(folders.answerDir).filePath(QStringLiteral("a.txt")));
+    LongJobPacing everyStep(0);
+    const qint64 before = BytesReadByThisProcess();
+    EXPECT_TRUE(run([](const QString&, float) { return false; }).stopped);
+    EXPECT_LT(BytesReadByThisProcess() - before, 64 << 20);
     EXPECT_EQ(files(folders.answerDir), QStringList{"a.txt"});
 }
 
