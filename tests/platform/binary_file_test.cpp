@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include "runtime/binary_file.h"
 
 using namespace kz;
@@ -224,7 +227,7 @@ TEST(BinaryFile, RemainingBytesOfADevice)
 {
     ReadBuffer buffer(QByteArray("header+body"));
     buffer.seek(7);
-    const LargeVector<char> rest = ReadRemainingBytes(buffer);
+    const LargeBytes rest = ReadRemainingBytes(buffer);
     EXPECT_EQ(QByteArray(rest.data(), qsizetype(rest.size())), QByteArray("body"));
 }
 
@@ -242,7 +245,39 @@ TEST(BinaryFile, RemainingBytesOfADeviceThatAnnouncesNoSize)
         for (qsizetype i = 0; i < size; ++i)
             bytes[i] = char(i * 7);
         Unannounced device(bytes);
-        const LargeVector<char> content = ReadRemainingBytes(device);
+        const LargeBytes content = ReadRemainingBytes(device);
         EXPECT_EQ(QByteArray(content.data(), qsizetype(content.size())), bytes) << size;
     }
+}
+
+TEST(BinaryFile, RemainingBytesAreReadIntoMemoryNothingFilledFirst)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer fills the memory it hands out";
+#endif
+    // The first read into a buffer of 16 MB finds its last page without
+    // memory yet: nothing wrote the buffer before the read.
+    class Probe : public ReadBuffer {
+    public:
+        using ReadBuffer::ReadBuffer;
+        bool lastPageResident = true;
+
+    protected:
+        qint64 readData(char* data, qint64 maxSize) override
+        {
+            if (pos() == 0) {
+                const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+                const uintptr_t last = (reinterpret_cast<uintptr_t>(data) + size() - 1) / page * page;
+                unsigned char resident = 1;
+                EXPECT_EQ(mincore(reinterpret_cast<void*>(last), page, &resident), 0);
+                lastPageResident = resident & 1;
+            }
+            return ReadBuffer::readData(data, maxSize);
+        }
+    };
+    Probe device(QByteArray(16 << 20, 'k'));
+    const auto content = ReadRemainingBytes(device);
+    EXPECT_EQ(content.size(), size_t(16) << 20);
+    EXPECT_EQ(content.back(), 'k');
+    EXPECT_FALSE(device.lastPageResident);
 }

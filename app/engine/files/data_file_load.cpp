@@ -166,7 +166,7 @@ LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, In
     }
     // The whole file is read at once: the fields are then taken from memory.
     errno = 0;
-    const LargeVector<char> content = ReadRemainingBytes(file);
+    const LargeBytes content = ReadRemainingBytes(file);
     if (file.error() != QFileDevice::NoError) {
         ShowReadError(FileErrorText(errno), fileName);
         return NothingLoaded;

@@ -7,13 +7,13 @@
 
 namespace kz {
 
-LargeVector<char> ReadRemainingBytes(QIODevice& device)
+LargeBytes ReadRemainingBytes(QIODevice& device)
 {
     // Room for one byte more than announced, so that the end is seen without
     // a second allocation; a file that announces no size (as those of the
     // system under /proc do) is read on in growing steps until its end.
     constexpr size_t SmallestStep = size_t(64) << 10;
-    LargeVector<char> bytes(static_cast<size_t>(std::max<qint64>(device.bytesAvailable(), 0)) + 1);
+    LargeBytes bytes(static_cast<size_t>(std::max<qint64>(device.bytesAvailable(), 0)) + 1);
     size_t got = 0;
     for (;;) {
         if (got == bytes.size())

@@ -17,9 +17,10 @@ class QIODevice;
 namespace kz {
 
 // What is left of an open device, read into memory in one go (large-block
-// memory: a whole data file is read this way); on a read error what was read
-// before it, which the device's error() tells apart.
-LargeVector<char> ReadRemainingBytes(QIODevice& device);
+// memory, not filled before the read: a whole data file is read this way);
+// on a read error what was read before it, which the device's error() tells
+// apart.
+LargeBytes ReadRemainingBytes(QIODevice& device);
 
 // Reads fields from an open device, or from bytes held in memory, which a
 // whole file read at once is read from field by field without a device call
