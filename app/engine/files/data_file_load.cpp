@@ -138,6 +138,23 @@ bool ReadDataFile(Workspace& ws, const Settings& computer, BinaryReader& file, I
     return true;
 }
 
+// Reads the rest of the file into memory and the data file from there, the
+// header being `headerBytes` long; false when the user stopped.
+bool ReadRest(Workspace& ws, const Settings& computer, QFile& file, RemainingBytesReader& content, qint64 headerBytes,
+              Integer version)
+{
+    errno = 0;
+    while (content.readPiece()) {
+    }
+    if (file.error() != QFileDevice::NoError)
+        throw DataFileError(FileErrorText(errno));
+    file.close();
+    const LargeBytes bytes = content.take();
+    BinaryReader in(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    in.seek(headerBytes);
+    return ReadDataFile(ws, computer, in, version);
+}
+
 void CompleteLoad(Workspace& ws, Settings& computer, const QString& fileName)
 {
     ClearModified(ws.document);
@@ -164,16 +181,19 @@ LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, In
         ShowReadError(FileErrorText(openError), fileName);
         return NothingLoaded;
     }
-    // The whole file is read at once: the fields are then taken from memory.
+    // Only the header is read before the user is asked about the file; the
+    // rest follows once the previous questionnaire has given its memory back.
+    // A page file's header, the longest, names its base in at most 32767 bytes.
+    constexpr qint64 HeaderBytes = 64 << 10;
+    RemainingBytesReader content(file);
     errno = 0;
-    const LargeBytes content = ReadRemainingBytes(file);
+    content.readPiece(HeaderBytes);
     if (file.error() != QFileDevice::NoError) {
         ShowReadError(FileErrorText(errno), fileName);
         return NothingLoaded;
     }
-    file.close();
-    BinaryReader in(QByteArrayView(content.data(), qsizetype(content.size())));
-    const FileVersionCode version = FileVersion(in, ws.document, fileName, mode);
+    BinaryReader header(content.bytes());
+    const FileVersionCode version = FileVersion(header, ws.document, fileName, mode);
     switch (version) {
     case FileRefused:
         return NothingLoaded;
@@ -192,7 +212,7 @@ LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, In
     DiscardQuestionnaire(ws, computer);
     bool complete = false;
     try {
-        complete = ReadDataFile(ws, computer, in, version);
+        complete = ReadRest(ws, computer, file, content, header.pos(), version);
     } catch (const DataFileError& error) {
         ShowReadError(error.text(), fileName);
     }

@@ -42,7 +42,8 @@ public:
     FreeTexts& texts(Long pos) { return texts_[index(pos)]; }
     const FreeTexts& texts(Long pos) const { return texts_[index(pos)]; }
 
-    // Empties the store; the width of its samples stays.
+    // Empties the store and gives its memory back; the width of its samples
+    // stays.
     void clear();
     // Gives every sample blank answers `answerWords` words wide and no free
     // texts, keeping IDs and flags: the samples of a changed structure, ready
