@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "document/document_routines.h"
@@ -92,8 +93,12 @@ void ApplyQuestionnaire(Workspace& ws, const StoredQuestionnaire& part)
 // table always holds exactly the samples read completely.
 bool ReadSamples(SampleTable& samples, const Settings& computer, SampleBlockReader& reader, Long n)
 {
+    // The table grows a block at a time within the job: the first touch of a
+    // large table's memory takes about as long as the reading, and the
+    // progress window goes on painting meanwhile.
+    constexpr Long Block = 4096;
     SampleStore& table = samples.Samples;
-    table.resize(n);
+    table.reserve(n);
     samples.NextIDCursor = computer.IDRangeLow;
     LongJob job(n, QStringLiteral("回答"));
     Long i = 0;
@@ -103,6 +108,8 @@ bool ReadSamples(SampleTable& samples, const Settings& computer, SampleBlockRead
                 table.resize(i);
                 return false;
             }
+            if (i == table.size())
+                table.resize(std::min(n, i + Block));
             reader.read(table, i);
         }
     } catch (...) {
@@ -139,12 +146,17 @@ bool ReadDataFile(Workspace& ws, const Settings& computer, BinaryReader& file, I
 }
 
 // Reads the rest of the file into memory and the data file from there, the
-// header being `headerBytes` long; false when the user stopped.
+// header being `headerBytes` long; false when the user stopped. A large file
+// takes a while to read: the progress window, with its bar left to the
+// samples, goes on painting and hearing its Stop meanwhile.
 bool ReadRest(Workspace& ws, const Settings& computer, QFile& file, RemainingBytesReader& content, qint64 headerBytes,
               Integer version)
 {
+    LongJob job(file.size(), QString(), LongJob::Bar::StaysEmpty);
     errno = 0;
     while (content.readPiece()) {
+        if (!job.step(content.bytes().size() - 1, [] { return QStringLiteral("質問など"); }))
+            return false;
     }
     if (file.error() != QFileDevice::NoError)
         throw DataFileError(FileErrorText(errno));

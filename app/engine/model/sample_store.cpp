@@ -61,6 +61,15 @@ void SampleStore::resize(Long n)
     texts_.resize(count);
 }
 
+void SampleStore::reserve(Long n)
+{
+    const auto count = static_cast<size_t>(n);
+    ids_.reserve(count);
+    flags_.reserve(count);
+    answers_.reserve(count * static_cast<size_t>(answerWords_));
+    texts_.reserve(count);
+}
+
 void SampleStore::insert(Long pos, Long id)
 {
     Q_ASSERT(pos >= 0 && pos <= size());

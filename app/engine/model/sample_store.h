@@ -53,6 +53,8 @@ public:
     // Adds blank samples (ID 0, flags 0, answers 0, no texts) at the end, or
     // drops the last ones.
     void resize(Long n);
+    // Memory for n samples, asked for now and touched as they are added.
+    void reserve(Long n);
     // A blank sample with the ID at pos; the samples from pos on move up one.
     void insert(Long pos, Long id);
     // The samples after pos move down one.

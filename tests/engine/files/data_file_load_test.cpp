@@ -488,6 +488,20 @@ TEST_F(LoadTest, StoppedLoadKeepsTheSamplesReadAndIsUnsavable)
     ExpectWindowsClosed();
 }
 
+TEST_F(LoadTest, ALargeFileIsReadUnderTheProgressWindowWhoseStopIsHeard)
+{
+    LoadPrevious();
+    const qsizetype reports = ui_.progressTexts().size();
+    const LongJobPacing everyStep(0);
+    ui_.scriptProgress(false);
+    // 1.9 MB: the stop comes while the file is read, before its questions.
+    EXPECT_EQ(Load(WideFile(0, 1000, [](Long) { return FixtureTexts{}; })), 0);
+    EXPECT_EQ(ui_.progressTexts().mid(reports), QStringList{QStringLiteral("質問など")});
+    EXPECT_EQ(survey.Title, QStringLiteral("新規アンケート"));
+    EXPECT_EQ(document.ProtectLevel, 2);
+    ExpectWindowsClosed();
+}
+
 TEST_F(LoadTest, NothingOfThePreviousQuestionnaireSurvives)
 {
     LoadPrevious();
