@@ -231,8 +231,9 @@ LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, In
     if (!complete) {
         SetUnsavable(ws.document);
         // The previous questionnaire is gone as after a completed load: no
-        // window may go on showing it.
+        // window may go on showing it, nor the caption name it.
         emit documentEvents().replaced();
+        emit documentEvents().captionReset();
         return NothingLoaded;
     }
     CompleteLoad(ws, computer, fileName);

@@ -45,6 +45,7 @@ protected:
         path_ = Write(bytes);
         QString name = path_;
         unloadsBefore_ = ui_.formsUnloaded();
+        resetsBefore_ = ui_.captionResets();
         return LoadDataFile(workspace, settings, name, mode);
     }
     Integer Load(const DataFileFixture& fixture) { return Load(test::BuildDataFile(fixture)); }
@@ -84,13 +85,19 @@ protected:
         EXPECT_EQ(document.menuLockLevel, 2);
         ExpectWindowsClosed();
     }
-    // The previous questionnaire is gone: no window may go on showing it.
-    void ExpectWindowsClosed() { EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_ + 1); }
+    // The previous questionnaire is gone: no window may go on showing it, nor
+    // the main window's caption name it.
+    void ExpectWindowsClosed()
+    {
+        EXPECT_EQ(ui_.formsUnloaded(), unloadsBefore_ + 1);
+        EXPECT_EQ(ui_.captionResets(), resetsBefore_ + 1);
+    }
 
     QTemporaryDir dir_;
     QString path_;
     QString previousPath_;
     int unloadsBefore_ = 0;
+    int resetsBefore_ = 0;
     test::ScriptedUi ui_;
 };
 
