@@ -146,18 +146,13 @@ bool ReadDataFile(Workspace& ws, const Settings& computer, BinaryReader& file, I
 }
 
 // Reads the rest of the file into memory and the data file from there, the
-// header being `headerBytes` long; false when the user stopped. A large file
-// takes a while to read: the progress window, with its bar left to the
-// samples, goes on painting and hearing its Stop meanwhile.
+// header being `headerBytes` long; false when the user stopped.
 bool ReadRest(Workspace& ws, const Settings& computer, QFile& file, RemainingBytesReader& content, qint64 headerBytes,
               Integer version)
 {
-    LongJob job(file.size(), QString(), LongJob::Bar::StaysEmpty);
     errno = 0;
-    while (content.readPiece()) {
-        if (!job.step(content.bytes().size() - 1, [] { return QStringLiteral("質問など"); }))
-            return false;
-    }
+    if (!ReadRestOfFile(file, content, QStringLiteral("質問など")))
+        return false;
     if (file.error() != QFileDevice::NoError)
         throw DataFileError(FileErrorText(errno));
     file.close();

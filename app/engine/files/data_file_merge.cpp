@@ -187,10 +187,12 @@ Integer MergeFile(Workspace& ws, const QString& fileName)
         QFile file(fileName);
         if (const int error = OpenForReading(file))
             throw DataFileError(unreadable + FileErrorText(error));
-        const LargeBytes content = ReadRemainingBytes(file);
+        RemainingBytesReader reader(file);
+        if (!ReadRestOfFile(file, reader, QString()))
+            return 0;
         if (file.error() != QFileDevice::NoError)
             throw DataFileError(unreadable + file.errorString());
-        return Merge(ws, content);
+        return Merge(ws, reader.take());
     } catch (const DataFileError& error) {
         Beep();
         MsgBox(error.text() + CrLf

@@ -39,14 +39,6 @@ LargeBytes RemainingBytesReader::take()
     return std::move(bytes_);
 }
 
-LargeBytes ReadRemainingBytes(QIODevice& device)
-{
-    RemainingBytesReader reader(device);
-    while (reader.readPiece()) {
-    }
-    return reader.take();
-}
-
 BinaryReader::BinaryReader(QIODevice* device) : device_(device) { Q_ASSERT(device_); }
 
 BinaryReader::BinaryReader(QByteArrayView bytes)

@@ -40,10 +40,6 @@ private:
     size_t got_ = 0;
 };
 
-// What is left of an open device, read into memory in one go; on a read error
-// what was read before it.
-LargeBytes ReadRemainingBytes(QIODevice& device);
-
 // Reads fields from an open device, or from bytes held in memory, which a
 // whole file read at once is read from field by field without a device call
 // each. Reading past the end of the data is an error, not zeros: the reader
