@@ -32,7 +32,6 @@ public:
         QObject::connect(&documentEvents(), &DocumentEvents::replaced, &listener_, [this] { ++formsUnloaded_; });
         QObject::connect(&documentEvents(), &DocumentEvents::captionChanged, &listener_,
                          [this](const QString& caption) { mainCaptions_.push_back(caption); });
-        QObject::connect(&documentEvents(), &DocumentEvents::captionReset, &listener_, [this] { ++captionResets_; });
     }
     ~ScriptedUi() override
     {
@@ -65,11 +64,9 @@ public:
     // The passwords the password boxes expected, in order.
     const QStringList& passwordsAsked() const { return passwordsAsked_; }
     // How often the open windows were told to close (the document was
-    // replaced), the captions the main window was given and how often it was
-    // told to name no questionnaire.
+    // replaced), and the captions the main window was given.
     int formsUnloaded() const { return formsUnloaded_; }
     const QStringList& mainCaptions() const { return mainCaptions_; }
-    int captionResets() const { return captionResets_; }
 
     int messageBox(const QString& prompt, int style, const QString& title) override
     {
@@ -120,7 +117,6 @@ private:
     QStringList passwordsAsked_;
     int formsUnloaded_ = 0;
     QStringList mainCaptions_;
-    int captionResets_ = 0;
     QObject listener_;
     std::vector<RecordedBox> boxes_;
     QStringList progressTexts_;
