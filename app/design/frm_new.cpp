@@ -215,8 +215,10 @@ bool frmNew::performStep(Integer page)
         windows().showAbout(true);
         return true;
     case 3:
-        // Its answer does not matter here: a cancelled editor leads on too.
-        windows().editQuestionsAndChoices();
+        // A cancelled editor leads on too. A finished one changed the
+        // structure: no other window may go on showing the old one.
+        if (windows().editQuestionsAndChoices())
+            UnloadAllForms(this);
         return true;
     case 4:
         windows().showParagraph();

@@ -36,6 +36,10 @@ namespace {
 // The size the icon themes draw their full-colour pictures at.
 constexpr int PictureSize = 48;
 
+// The caption while no questionnaire is named: at the start, and after a
+// load that left nothing savable.
+const QString ProgramCaption = QStringLiteral(" Kelvorzun");
+
 // A picture of the desktop's icon theme, one set at one size; the style's
 // own picture only where no theme has it.
 QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback, const QWidget* parent)
@@ -65,7 +69,7 @@ QLabel* Caption(const char* name, const QString& text, QWidget* parent)
 
 frmMain::frmMain() : KzForm(QStringLiteral("frmMain"))
 {
-    setWindowTitle(QStringLiteral(" Kelvorzun"));
+    setWindowTitle(ProgramCaption);
     setAcceptDrops(true);
     buildControls();
     buildMenus();
@@ -151,6 +155,7 @@ void frmMain::formLoad()
     const DocumentEvents& events = documentEvents();
     connect(&events, &DocumentEvents::changed, this, &frmMain::showMenuState);
     connect(&events, &DocumentEvents::captionChanged, this, &frmMain::setWindowTitle);
+    connect(&events, &DocumentEvents::captionReset, this, [this] { setWindowTitle(ProgramCaption); });
     // A load or merge replaces what the other windows show.
     connect(&events, &DocumentEvents::replaced, this, [] { UnloadAllForms(); });
     widgets::SetHelpFile(AppDir() + QStringLiteral("zuntab.hlp"));

@@ -111,8 +111,9 @@ TEST_F(MainWindowFilesTest, AFailedLoadClosesTheWindowsOfTheQuestionnaireItDisca
     main.OpenDataFile(dataPath("cut.kz"), 1);
     test::FlushEvents();
     EXPECT_EQ(Forms::loaded<frmTitle>(), nullptr);
-    // Nothing is entered into what is left until a file is opened.
+    // Nothing is entered into what is left until a file is opened, nor named.
     EXPECT_FALSE(Item(main, "mnuInput")->isEnabled());
+    EXPECT_EQ(main.windowTitle(), " Kelvorzun");
 }
 
 TEST_F(MainWindowFilesTest, SaveWithoutAPathAsksForOne)

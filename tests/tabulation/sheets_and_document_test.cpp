@@ -105,6 +105,28 @@ TEST_F(SheetsAndDocumentTest, TheWizardsNewDocumentClosesTheSheetsAndKeepsTheWiz
     EXPECT_TRUE(script.finished());
 }
 
+// Sheets and the chart opened while the wizard waits on its editor page
+// show the structure its finished editor changes: they close, the wizard
+// goes on.
+TEST_F(SheetsAndDocumentTest, TheWizardsFinishedEditorClosesTheSheetsAndKeepsTheWizard)
+{
+    Item(StartWithListedSample(), "mnuNewfile")->trigger();
+    frmNew& wizard = *Forms::loaded<frmNew>();
+    wizard.optUse->setChecked(true);
+    script.on("frmAbout").click("cmdClose");
+    while (wizard.WizardStep < 3)
+        wizard.cmdNext[0]->click();
+    windows_.showGraph();
+    CountSheet();
+    script.on("frmQuestion").click("cmdDo");
+    script.onMessage(vbOK);  // "終了します。"
+    wizard.cmdNext[0]->click();
+    EXPECT_EQ(OpenSheets(), 0);
+    EXPECT_EQ(Forms::loaded<frmGraph>(), nullptr);
+    EXPECT_EQ(Forms::loaded<frmNew>(), &wizard);
+    EXPECT_TRUE(script.finished());
+}
+
 TEST_F(SheetsAndDocumentTest, AListingOfSamplesNoLongerLoadedWritesNothing)
 {
     StartWithListedSample();

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "document/document_routines.h"
@@ -92,8 +93,12 @@ void ApplyQuestionnaire(Workspace& ws, const StoredQuestionnaire& part)
 // table always holds exactly the samples read completely.
 bool ReadSamples(SampleTable& samples, const Settings& computer, SampleBlockReader& reader, Long n)
 {
+    // The table grows a block at a time within the job: the first touch of a
+    // large table's memory takes about as long as the reading, and the
+    // progress window goes on painting meanwhile.
+    constexpr Long Block = 4096;
     SampleStore& table = samples.Samples;
-    table.resize(n);
+    table.reserve(n);
     samples.NextIDCursor = computer.IDRangeLow;
     LongJob job(n, QStringLiteral("回答"));
     Long i = 0;
@@ -103,6 +108,8 @@ bool ReadSamples(SampleTable& samples, const Settings& computer, SampleBlockRead
                 table.resize(i);
                 return false;
             }
+            if (i == table.size())
+                table.resize(std::min(n, i + Block));
             reader.read(table, i);
         }
     } catch (...) {
@@ -138,6 +145,23 @@ bool ReadDataFile(Workspace& ws, const Settings& computer, BinaryReader& file, I
     return true;
 }
 
+// Reads the rest of the file into memory and the data file from there, the
+// header being `headerBytes` long; false when the user stopped.
+bool ReadRest(Workspace& ws, const Settings& computer, QFile& file, RemainingBytesReader& content, qint64 headerBytes,
+              Integer version)
+{
+    errno = 0;
+    if (!ReadRestOfFile(file, content, QStringLiteral("質問など")))
+        return false;
+    if (file.error() != QFileDevice::NoError)
+        throw DataFileError(FileErrorText(errno));
+    file.close();
+    const LargeBytes bytes = content.take();
+    BinaryReader in(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    in.seek(headerBytes);
+    return ReadDataFile(ws, computer, in, version);
+}
+
 void CompleteLoad(Workspace& ws, Settings& computer, const QString& fileName)
 {
     ClearModified(ws.document);
@@ -164,16 +188,19 @@ LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, In
         ShowReadError(FileErrorText(openError), fileName);
         return NothingLoaded;
     }
-    // The whole file is read at once: the fields are then taken from memory.
+    // Only the header is read before the user is asked about the file; the
+    // rest follows once the previous questionnaire has given its memory back.
+    // A page file's header, the longest, names its base in at most 32767 bytes.
+    constexpr qint64 HeaderBytes = 64 << 10;
+    RemainingBytesReader content(file);
     errno = 0;
-    const LargeVector<char> content = ReadRemainingBytes(file);
+    content.readPiece(HeaderBytes);
     if (file.error() != QFileDevice::NoError) {
         ShowReadError(FileErrorText(errno), fileName);
         return NothingLoaded;
     }
-    file.close();
-    BinaryReader in(QByteArrayView(content.data(), qsizetype(content.size())));
-    const FileVersionCode version = FileVersion(in, ws.document, fileName, mode);
+    BinaryReader header(content.bytes());
+    const FileVersionCode version = FileVersion(header, ws.document, fileName, mode);
     switch (version) {
     case FileRefused:
         return NothingLoaded;
@@ -192,15 +219,16 @@ LoadDataFileResult Load(Workspace& ws, Settings& computer, QString& fileName, In
     DiscardQuestionnaire(ws, computer);
     bool complete = false;
     try {
-        complete = ReadDataFile(ws, computer, in, version);
+        complete = ReadRest(ws, computer, file, content, header.pos(), version);
     } catch (const DataFileError& error) {
         ShowReadError(error.text(), fileName);
     }
     if (!complete) {
         SetUnsavable(ws.document);
         // The previous questionnaire is gone as after a completed load: no
-        // window may go on showing it.
+        // window may go on showing it, nor the caption name it.
         emit documentEvents().replaced();
+        emit documentEvents().captionReset();
         return NothingLoaded;
     }
     CompleteLoad(ws, computer, fileName);

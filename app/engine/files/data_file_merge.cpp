@@ -150,7 +150,7 @@ bool Arrange(const SampleStore& current, const TakenSamples& taken, SampleStore&
 }
 
 // The merge after the file is read; 1 when it ran to its end.
-Integer Merge(Workspace& ws, const LargeVector<char>& content)
+Integer Merge(Workspace& ws, const LargeBytes& content)
 {
     BinaryReader file(QByteArrayView(content.data(), qsizetype(content.size())));
     if (ClassifyFile(file).version != DataFile1003) {
@@ -187,10 +187,12 @@ Integer MergeFile(Workspace& ws, const QString& fileName)
         QFile file(fileName);
         if (const int error = OpenForReading(file))
             throw DataFileError(unreadable + FileErrorText(error));
-        const LargeVector<char> content = ReadRemainingBytes(file);
+        RemainingBytesReader reader(file);
+        if (!ReadRestOfFile(file, reader, QString()))
+            return 0;
         if (file.error() != QFileDevice::NoError)
             throw DataFileError(unreadable + file.errorString());
-        return Merge(ws, content);
+        return Merge(ws, reader.take());
     } catch (const DataFileError& error) {
         Beep();
         MsgBox(error.text() + CrLf

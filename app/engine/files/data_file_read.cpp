@@ -1,11 +1,14 @@
 #include "files/data_file_read.h"
 
+#include <QIODevice>
+
 #include <algorithm>
 #include <bit>
 #include <utility>
 
 #include "files/counted_strings.h"
 #include "files/data_file_format.h"
+#include "host/long_job.h"
 #include "model/question_codes.h"
 #include "model/zuntab_binding.h"
 
@@ -276,6 +279,16 @@ void SampleBlockReader::readTexts1001(const Integer* words, FreeTexts& texts)
             if (takesText(q, codes_[static_cast<size_t>(i)]))
                 texts.setText(offset + i, in_.reversedText());
     }
+}
+
+bool ReadRestOfFile(QIODevice& file, RemainingBytesReader& content, const QString& text)
+{
+    LongJob job(file.size(), QString(), LongJob::Bar::StaysEmpty);
+    while (content.readPiece()) {
+        if (!job.step(content.bytes().size() - 1, [&text] { return text; }))
+            return false;
+    }
+    return true;
 }
 
 void ReadTail(DataFileReader& in, Survey& target, QString& wwwDistName, Integer& wwwDistQno, bool& wwwEssayFull)

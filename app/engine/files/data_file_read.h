@@ -147,6 +147,13 @@ private:
     std::vector<QString> work_;                // generation 1002: texts by their stored index
 };
 
+// Reads the rest of an open file into `content` a piece at a time, as a job
+// of the progress window showing `text`, whose bar is left to what follows:
+// a large file takes a while to read, and the window goes on painting and
+// hearing its Stop meanwhile. False when the user stopped. A read error ends
+// the reading as the file's end does; the file's error() tells them apart.
+bool ReadRestOfFile(QIODevice& file, RemainingBytesReader& content, const QString& text);
+
 // The fields after the samples, each read only while the file has more:
 // the network settings, the paragraphs' external-process flags and the
 // external process's name. A field the file ends before keeps its value.

@@ -20,6 +20,9 @@ signals:
     void replaced();
     // A loaded questionnaire asks to be named in the main window's caption.
     void captionChanged(const QString& caption);
+    // Nothing savable is loaded (a load failed or was stopped after the
+    // previous questionnaire was discarded): the caption names none.
+    void captionReset();
 };
 
 DocumentEvents& documentEvents();

@@ -19,6 +19,13 @@ void MoveBlock(Iterator first, size_t from, size_t to, size_t width = 1)
         std::rotate(first + to * width, first + from * width, first + (from + 1) * width);
 }
 
+// Empties a vector and gives its memory back.
+template <typename Vector>
+void FreeVector(Vector& vector)
+{
+    Vector().swap(vector);
+}
+
 }  // namespace
 
 size_t SampleStore::index(Long pos) const
@@ -29,10 +36,12 @@ size_t SampleStore::index(Long pos) const
 
 void SampleStore::clear()
 {
-    ids_.clear();
-    flags_.clear();
-    answers_.clear();
-    texts_.clear();
+    // Cleared vectors would keep their room: a table that held a large file
+    // would hold on to it while the next one is read, and after.
+    FreeVector(ids_);
+    FreeVector(flags_);
+    FreeVector(answers_);
+    FreeVector(texts_);
 }
 
 void SampleStore::reshape(int answerWords)
@@ -50,6 +59,15 @@ void SampleStore::resize(Long n)
     flags_.resize(count);
     answers_.resize(count * static_cast<size_t>(answerWords_));
     texts_.resize(count);
+}
+
+void SampleStore::reserve(Long n)
+{
+    const auto count = static_cast<size_t>(n);
+    ids_.reserve(count);
+    flags_.reserve(count);
+    answers_.reserve(count * static_cast<size_t>(answerWords_));
+    texts_.reserve(count);
 }
 
 void SampleStore::insert(Long pos, Long id)

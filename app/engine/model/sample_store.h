@@ -42,7 +42,8 @@ public:
     FreeTexts& texts(Long pos) { return texts_[index(pos)]; }
     const FreeTexts& texts(Long pos) const { return texts_[index(pos)]; }
 
-    // Empties the store; the width of its samples stays.
+    // Empties the store and gives its memory back; the width of its samples
+    // stays.
     void clear();
     // Gives every sample blank answers `answerWords` words wide and no free
     // texts, keeping IDs and flags: the samples of a changed structure, ready
@@ -52,6 +53,8 @@ public:
     // Adds blank samples (ID 0, flags 0, answers 0, no texts) at the end, or
     // drops the last ones.
     void resize(Long n);
+    // Memory for n samples, asked for now and touched as they are added.
+    void reserve(Long n);
     // A blank sample with the ID at pos; the samples from pos on move up one.
     void insert(Long pos, Long id);
     // The samples after pos move down one.

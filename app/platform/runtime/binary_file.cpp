@@ -4,27 +4,39 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace kz {
 
-LargeVector<char> ReadRemainingBytes(QIODevice& device)
+RemainingBytesReader::RemainingBytesReader(QIODevice& device)
+    : device_(device),
+      // Room for one byte more than announced, so that the end is seen
+      // without a second allocation.
+      bytes_(static_cast<size_t>(std::max<qint64>(device.bytesAvailable(), 0)) + 1)
+{}
+
+bool RemainingBytesReader::readPiece(qint64 count)
 {
-    // Room for one byte more than announced, so that the end is seen without
-    // a second allocation; a file that announces no size (as those of the
-    // system under /proc do) is read on in growing steps until its end.
+    // A file that announces no size (as those of the system under /proc do)
+    // is read on in growing steps until its end.
     constexpr size_t SmallestStep = size_t(64) << 10;
-    LargeVector<char> bytes(static_cast<size_t>(std::max<qint64>(device.bytesAvailable(), 0)) + 1);
-    size_t got = 0;
-    for (;;) {
-        if (got == bytes.size())
-            bytes.resize(bytes.size() + std::max(bytes.size(), SmallestStep));
-        const qint64 read = device.read(bytes.data() + got, static_cast<qint64>(bytes.size() - got));
+    const size_t start = got_;
+    for (size_t end = got_ + static_cast<size_t>(count); got_ < end;) {
+        if (got_ == bytes_.size())
+            bytes_.resize(bytes_.size() + std::max(bytes_.size(), SmallestStep));
+        const qint64 read =
+            device_.read(bytes_.data() + got_, static_cast<qint64>(std::min(bytes_.size(), end) - got_));
         if (read <= 0)
             break;
-        got += static_cast<size_t>(read);
+        got_ += static_cast<size_t>(read);
     }
-    bytes.resize(got);
-    return bytes;
+    return got_ > start;
+}
+
+LargeBytes RemainingBytesReader::take()
+{
+    bytes_.resize(got_);
+    return std::move(bytes_);
 }
 
 BinaryReader::BinaryReader(QIODevice* device) : device_(device) { Q_ASSERT(device_); }

@@ -16,10 +16,29 @@ class QIODevice;
 
 namespace kz {
 
-// What is left of an open device, read into memory in one go (large-block
-// memory: a whole data file is read this way); on a read error what was read
-// before it, which the device's error() tells apart.
-LargeVector<char> ReadRemainingBytes(QIODevice& device);
+// Reads what is left of an open device into memory (large-block memory, not
+// filled before the read: a whole data file is read this way) a piece at a
+// time, so that the first bytes can be looked at before the rest is read
+// and progress shown between pieces. A read error ends the reading as the
+// device's end does; the device's error() tells them apart.
+class RemainingBytesReader {
+public:
+    static constexpr qint64 PieceBytes = qint64(1) << 20;
+
+    explicit RemainingBytesReader(QIODevice& device);
+    // Reads on until `count` more bytes are held or the device has no more;
+    // false when it gave none.
+    bool readPiece(qint64 count = PieceBytes);
+    // The bytes read so far; a later piece may move them.
+    QByteArrayView bytes() const { return {bytes_.data(), qsizetype(got_)}; }
+    // Hands the bytes read over; the reader is done.
+    LargeBytes take();
+
+private:
+    QIODevice& device_;
+    LargeBytes bytes_;
+    size_t got_ = 0;
+};
 
 // Reads fields from an open device, or from bytes held in memory, which a
 // whole file read at once is read from field by field without a device call

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace kz {
@@ -41,5 +42,31 @@ public:
 
 template <typename T>
 using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
+
+// Large-block memory whose vector leaves the elements it grows by as the
+// memory holds them instead of filling them with zeros: for elements written
+// before they are read, such as a file read into memory. A fill would touch
+// every page once more than the read does.
+template <typename T>
+class UnfilledLargeBlockAllocator : public LargeBlockAllocator<T> {
+public:
+    UnfilledLargeBlockAllocator() = default;
+    template <typename U>
+    UnfilledLargeBlockAllocator(const UnfilledLargeBlockAllocator<U>&) noexcept
+    {}
+
+    template <typename U>
+    void construct(U* element) noexcept
+    {
+        ::new (static_cast<void*>(element)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* element, Args&&... args)
+    {
+        ::new (static_cast<void*>(element)) U(std::forward<Args>(args)...);
+    }
+};
+
+using LargeBytes = std::vector<char, UnfilledLargeBlockAllocator<char>>;
 
 }  // namespace kz

@@ -380,27 +380,37 @@ size_t HeapInUse()
     return heap.uordblks + heap.hblkhd + MappedLargeBlockBytes();
 }
 
-TEST_F(LoadTest, EmptyFreeTextSlotsTakeNoMemory)
+using FixtureTexts = decltype(test::FixtureSample::Texts);
+
+// 60 questions of 127 answers to a choice of `attr` (1: with free text), and
+// n samples that answer none, each with the free texts `text(id)`, if given.
+DataFileFixture WideFile(Integer attr, Long n, const std::function<FixtureTexts(Long id)>& text = {})
 {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer keeps its own heap, which mallinfo2 does not see";
-#endif
-    // 60 questions of 127 answers, each answer with a free-text slot: 7620
-    // slots a sample, of which each sample fills one.
     DataFileFixture f = RichDataFile(1003);
     test::FixtureQuestion question = f.Questions[0];
     question.MaxAnswers = 127;
-    question.Choices = {{QStringLiteral("はい\r0\r0"), 1}};
+    question.Choices = {{QStringLiteral("はい\r0\r0"), attr}};
     question.Condition.clear();
     f.Questions.assign(60, question);
     f.Limits = std::vector<std::vector<test::FixtureRow>>(16);
     f.ParagraphStarts = {0, 0};
     const std::vector<Integer> unanswered((60 * 127 * 2 + 15) / 16, 0);
-    const int samplesInFile = 2000;
     f.Samples.clear();
-    for (Long id = 1; id <= samplesInFile; ++id)
-        f.Samples.push_back(
-            {id, 0, unanswered, {{static_cast<Integer>(id * 3 % 7620), QStringLiteral("記述%1").arg(id)}}, {}});
+    for (Long id = 1; id <= n; ++id)
+        f.Samples.push_back({id, 0, unanswered, text ? text(id) : FixtureTexts{}, {}});
+    return f;
+}
+
+TEST_F(LoadTest, EmptyFreeTextSlotsTakeNoMemory)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer keeps its own heap, which mallinfo2 does not see";
+#endif
+    // 7620 free-text slots a sample, of which each sample fills one.
+    const int samplesInFile = 2000;
+    const DataFileFixture f = WideFile(1, samplesInFile, [](Long id) {
+        return FixtureTexts{{static_cast<Integer>(id * 3 % 7620), QStringLiteral("記述%1").arg(id)}};
+    });
 
     const size_t before = HeapInUse();
     ASSERT_EQ(Load(f), 1);
@@ -415,6 +425,37 @@ TEST_F(LoadTest, EmptyFreeTextSlotsTakeNoMemory)
     const double answersAndTexts = samplesInFile * (samples.Samples.answerWords() * 2.0 + 2 * 6);
     EXPECT_LT(grown, answersAndTexts + samplesInFile * 60.0 + (4 << 20))
         << grown / samplesInFile << " bytes a sample";
+}
+
+TEST_F(LoadTest, AFileOpenedOverALargerOneTakesTheMemoryOfAFreshOpen)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer keeps its own heap, which mallinfo2 does not see";
+#endif
+    // Samples in the order of their IDs, as saved.
+    DataFileFixture narrow = RichDataFile(1003);
+    narrow.Samples.clear();
+    for (Long id = 1; id <= 20000; ++id)
+        narrow.Samples.push_back({id, 0, test::PackAnswers(narrow.Questions, {{2}}), {}, {}});
+    // The heap above that of no samples, at its highest while the load's
+    // jobs read their clock and after the load.
+    const size_t empty = HeapInUse();
+    const auto measure = [&] {
+        size_t peak = 0;
+        qint64 tick = 0;
+        const LongJobPacing sampled(50, [&] {
+            peak = std::max(peak, HeapInUse());
+            return ++tick;
+        });
+        EXPECT_EQ(Load(narrow), 1);
+        return std::pair(double(peak) - double(empty), double(HeapInUse()) - double(empty));
+    };
+    const auto fresh = measure();
+    // 3.8 MB of answers, more than the narrow file holds in all.
+    ASSERT_EQ(Load(WideFile(0, 2000)), 1);
+    const auto over = measure();
+    EXPECT_LT(over.first, fresh.first * 1.1 + 65536) << "peak";
+    EXPECT_LT(over.second, fresh.second * 1.1 + 65536) << "steady";
 }
 
 TEST_F(LoadTest, ReadErrorKeepsOnlyTheSamplesReadCompletely)
@@ -445,6 +486,20 @@ TEST_F(LoadTest, StoppedLoadKeepsTheSamplesReadAndIsUnsavable)
     EXPECT_EQ(document.ProtectLevel, 2);
     EXPECT_EQ(document.CurrentFilePath, UnsavablePath);
     EXPECT_TRUE(ui_.mainCaptions().isEmpty());
+    ExpectWindowsClosed();
+}
+
+TEST_F(LoadTest, ALargeFileIsReadUnderTheProgressWindowWhoseStopIsHeard)
+{
+    LoadPrevious();
+    const qsizetype reports = ui_.progressTexts().size();
+    const LongJobPacing everyStep(0);
+    ui_.scriptProgress(false);
+    // 1.9 MB: the stop comes while the file is read, before its questions.
+    EXPECT_EQ(Load(WideFile(0, 1000)), 0);
+    EXPECT_EQ(ui_.progressTexts().mid(reports), QStringList{QStringLiteral("質問など")});
+    EXPECT_EQ(survey.Title, QStringLiteral("新規アンケート"));
+    EXPECT_EQ(document.ProtectLevel, 2);
     ExpectWindowsClosed();
 }
 

@@ -309,6 +309,20 @@ TEST_F(MergeDataFileTest, StopWhileReadingOrArrangingLeavesTheTable)
     EXPECT_TRUE(ui_.boxes().empty());
 }
 
+TEST_F(MergeDataFileTest, ALargeFileIsReadUnderTheProgressWindowWhoseStopIsHeard)
+{
+    // 1.2 MB of free texts: the stop comes while the file is read.
+    std::vector<SampleContents> others;
+    for (Long id = 1; id <= 40; ++id)
+        others.push_back({id, {{3}, {}}, {{0, QString(30000, u'x')}}, 0});
+    const qsizetype reports = ui_.progressTexts().size();
+    const LongJobPacing everyStep(0);
+    ui_.scriptProgress(false);
+    EXPECT_EQ(Merge(SurveyFile(others)), 0);
+    EXPECT_EQ(ui_.progressTexts().mid(reports), QStringList{QString()});
+    ExpectUnchanged();
+}
+
 TEST_F(MergeDataFileTest, DamagedFileIsAReadErrorThatLeavesTheTable)
 {
     const QByteArray good = BuildDataFile(SurveyFile({{1, {{1}, {}}, {{0, QStringLiteral("記述")}}, 0}}));
