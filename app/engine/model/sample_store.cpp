@@ -54,20 +54,12 @@ void SampleStore::reshape(int answerWords)
 
 void SampleStore::resize(Long n)
 {
-    const auto count = static_cast<size_t>(n);
-    ids_.resize(count);
-    flags_.resize(count);
-    answers_.resize(count * static_cast<size_t>(answerWords_));
-    texts_.resize(count);
+    forEachColumn(n, [](auto& column, size_t length) { column.resize(length); });
 }
 
 void SampleStore::reserve(Long n)
 {
-    const auto count = static_cast<size_t>(n);
-    ids_.reserve(count);
-    flags_.reserve(count);
-    answers_.reserve(count * static_cast<size_t>(answerWords_));
-    texts_.reserve(count);
+    forEachColumn(n, [](auto& column, size_t length) { column.reserve(length); });
 }
 
 void SampleStore::insert(Long pos, Long id)

@@ -76,6 +76,16 @@ public:
 private:
     size_t index(Long pos) const;
     size_t firstWord(Long pos) const { return index(pos) * static_cast<size_t>(answerWords_); }
+    // Calls `apply` with each column and the length it has for n samples.
+    template <typename Apply>
+    void forEachColumn(Long n, Apply apply)
+    {
+        const auto count = static_cast<size_t>(n);
+        apply(ids_, count);
+        apply(flags_, count);
+        apply(answers_, count * static_cast<size_t>(answerWords_));
+        apply(texts_, count);
+    }
 
     int answerWords_ = 1;
     LargeVector<Long> ids_;
