@@ -41,12 +41,15 @@ function(split_include written form path folder)
   endif()
 endfunction()
 
-# True when a path is not written from an include folder: it holds ".." or
-# ".", or is absolute.
-function(relative_or_absolute path out)
-  if(path MATCHES "(^|/)\\.\\.?(/|$)" OR path MATCHES "^/")
-    set(${out} TRUE PARENT_SCOPE)
+# Sets `out` to what is wrong with an include's form whatever it names: an
+# include by macro names no header, and a path holding ".." or "." or an
+# absolute one is not written from an include folder. Empty when nothing is.
+function(include_form_fault form path out)
+  if(form STREQUAL "macro")
+    set(${out} "which names no header" PARENT_SCOPE)
+  elseif(path MATCHES "(^|/)\\.\\.?(/|$)" OR path MATCHES "^/")
+    set(${out} "which is not written from an include folder" PARENT_SCOPE)
   else()
-    set(${out} FALSE PARENT_SCOPE)
+    set(${out} "" PARENT_SCOPE)
   endif()
 endfunction()
